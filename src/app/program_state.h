@@ -1,0 +1,28 @@
+// The process-wide state of one program run: the card database, the settings read at
+// start-up and the few values several windows share.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/settings_loaders.h"
+#include "app/settings_store.h"
+#include "carddb/card_database.h"
+
+namespace zemlo {
+
+struct ProgramState {
+    explicit ProgramState(std::filesystem::path dir) : programDir(dir), settings(dir) {}
+
+    std::filesystem::path programDir;
+    CardDatabase db;
+    SettingsStore settings;
+    OutputFlags output;
+    int compactState = 0;   // CompactState
+    bool highlightOn = false;  // HighlightOn
+    BossSettings boss;
+    bool seekWindowOpen = false;
+    std::u16string popupCardNo;  // PopupCardNo: the card under the card lists' popup menu
+};
+
+}  // namespace zemlo

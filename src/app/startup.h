@@ -1,0 +1,47 @@
+// The start-up sequence: disclaimer on the first start, splash while the card database
+// loads, settings, the hidden main window prepared and then shown.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "app/program_state.h"
+
+namespace zemlo {
+
+class MainWindow;
+class FrmSplash;
+struct LoadReport;
+
+class Startup {
+public:
+    // dir is the program's directory; storeName names the per-user store of the first-start
+    // flag (the executable's name).
+    Startup(std::filesystem::path dir, QString storeName);
+    ~Startup();
+
+    // Runs the sequence up to the shown main window. Returns false when the player refused
+    // the disclaimer: the program then ends without reading or writing anything else.
+    bool Run();
+
+    ProgramState& State() { return *state_; }
+    MainWindow* Window() { return window_.get(); }
+
+    // For tests: whether the splash was still visible when the main window was shown, and
+    // whether the main window was ever visible before FormInit finished.
+    bool SplashVisibleAtShow() const { return splashVisibleAtShow_; }
+    bool WindowVisibleBeforeFormInit() const { return windowVisibleBeforeFormInit_; }
+
+private:
+    bool AskDisclaimer();
+    void ReportLoadProblems(const LoadReport& report);
+
+    QString storeName_;
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<MainWindow> window_;
+    bool splashVisibleAtShow_ = false;
+    bool windowVisibleBeforeFormInit_ = false;
+};
+
+}  // namespace zemlo

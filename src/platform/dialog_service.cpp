@@ -1,0 +1,47 @@
+#include "platform/dialog_service.h"
+
+#include <QFileDialog>
+
+namespace zemlo {
+namespace {
+
+class QtDialogService : public DialogService {
+public:
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                        const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) override {
+        QMessageBox box(icon, title, text, buttons, parent);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    QString AskFileName(QWidget* parent, const FileDialogRequest& request) override {
+        QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+        const QFileInfo initial(request.initialPath);
+        if (!initial.fileName().isEmpty()) {
+            dialog.setDirectory(initial.absolutePath());
+            dialog.selectFile(initial.fileName());
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().first();
+    }
+};
+
+DialogService* g_service = nullptr;
+
+}  // namespace
+
+DialogService& Dialogs() {
+    static QtDialogService real;
+    return g_service ? *g_service : real;
+}
+
+void SetDialogService(DialogService* service) { g_service = service; }
+
+QString ApplicationTitle() { return QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ"); }
+
+}  // namespace zemlo

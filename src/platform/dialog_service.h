@@ -1,0 +1,42 @@
+// Every message box and file dialog of the program goes through this interface, so tests
+// can answer them without a modal window.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace zemlo {
+
+struct FileDialogRequest {
+    bool save = false;          // save dialog when true, open dialog otherwise
+    QString title;
+    QString initialPath;        // folder and offered file name
+    QString filter;             // Qt filter text, e.g. "MS HTML Document(*.htm) (*.htm)"
+    QString defaultSuffix;      // appended to a name typed without an extension; may be empty
+    bool confirmOverwrite = true;
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+
+    virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
+                                                const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // The chosen path, or an empty string when the player cancelled.
+    virtual QString AskFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// The service in use; the real dialogs unless a test installed its own.
+DialogService& Dialogs();
+
+// Installs service (not owned); nullptr puts the real dialogs back.
+void SetDialogService(DialogService* service);
+
+// The caption of the program's own message boxes.
+QString ApplicationTitle();
+
+}  // namespace zemlo

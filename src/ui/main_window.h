@@ -1,0 +1,90 @@
+// frmMain: the thin shell that composes the catalogs, the deck lists, the card information
+// panel and the menus. Each subsystem's panel owns its own controls and handlers; this
+// window wires them together and keeps the process-wide view state.
+#pragma once
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include "app/program_state.h"
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+namespace zemlo {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Loading the window (Form_Load): applies the view settings of state; stays hidden.
+    explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Fills every search condition's choices and the catalogs; runs once at start-up.
+    void FormInit();
+
+    // Sets the icon used while minimised from the boss-key settings in the program state.
+    void ApplyBossSettings();
+
+    // The caption while the window is not minimised.
+    QString NormalCaption() const;
+
+    // For the start-up checks: whether the window became visible before FormInit ended.
+    bool WasShownBeforeFormInitEnded() const { return shownBeforeFormInitEnded_; }
+
+    ProgramState& State() { return state_; }
+
+    // While true the three catalog filters return at once.
+    bool FiltersSuspended = true;
+
+    QTabWidget* ssTab;
+    QIcon imgIcon[2];
+
+    QMenu* mnuFile;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuOptFile;
+    QAction* mnuCopy;
+    QAction* mnuExit;
+    QMenu* mnuView;
+    QAction* mnuClearS;
+    QMenu* mnuClaer;
+    QAction* mnuClaerU;
+    QAction* mnuClearM;
+    QAction* mnuClearC;
+    QAction* mnuClearA;
+    QAction* mnuKyotyou;
+    QAction* mnuMini;
+    QMenu* mnuTool;
+    QAction* mnuSeek;
+    QAction* mnuGraph[6];
+    QAction* mnuDraw;
+    QAction* mnuBoss;
+    QMenu* mnuHelp;
+    QAction* mnuVer;
+    QMenu* mnuPopup;
+    QAction* mnuClip;
+
+    void ssTab_Click(int previousTab);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildMenus();
+    void LayOutMainWindow(int view);
+    void Form_QueryUnload();
+    void Form_Resize();
+
+    ProgramState& state_;
+    bool formInitDone_ = false;
+    bool shownBeforeFormInitEnded_ = false;
+};
+
+// The program's own icon, drawn once.
+QIcon ProgramIcon();
+
+}  // namespace zemlo
