@@ -17,7 +17,7 @@ QString DisclaimerText() {
 
 FrmAtention::FrmAtention(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAtention");
-    setWindowTitle(QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ"));
+    setWindowTitle(QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ 注意事項"));
     setModal(true);
 
     lblDisclaimer = new QLabel(DisclaimerText(), this);

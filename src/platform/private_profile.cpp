@@ -74,15 +74,19 @@ std::vector<std::u16string> ReadLines(const std::filesystem::path& file) {
 }  // namespace
 
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    // Only a regular file has contents; a directory in its place reads as missing.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0) return false;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<size_t>(size));
-    if (size > 0 && !in.read(bytes.data(), size)) return false;
-    return true;
+    bytes.clear();
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec) bytes.reserve(static_cast<size_t>(size));
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    return !in.bad();
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {

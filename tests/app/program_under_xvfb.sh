@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Starts the real program in a real X window (Xvfb with openbox), accepts the disclaimer from
+# the keyboard, checks the main window's title, closes it through the window manager and
+# checks the view settings it wrote.
+#   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
+set -u
+exe="$1"
+dat="$2"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+mkdir -p "$work/prog" "$work/config"
+cp "$exe" "$work/prog/zemlo-deck"
+cp "$dat" "$work/prog/ZEMLO.dat"
+
+# A display number nobody uses.
+for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 0.5
+
+export XDG_CONFIG_HOME="$work/config"
+export QT_QPA_PLATFORM=xcb
+"$work/prog/zemlo-deck" >"$work/program.log" 2>&1 &
+prog=$!
+pids+=($prog)
+
+wait_for_window() {  # title pattern, seconds
+    for _ in $(seq $(( $2 * 10 ))); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+dialog=$(wait_for_window "注意事項" 30) || fail "the disclaimer did not appear"
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+sleep 0.3
+xdotool key Return
+main=$(wait_for_window "^ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ$" 60) || fail "the main window did not appear"
+title=$(xdotool getwindowname "$main")
+[ "$title" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] || fail "unexpected title: $title"
+xwininfo -id "$main" | grep -q "Map State: IsViewable" || fail "main window not viewable"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && { sleep 1; import -window root "$ZEMLO_SCREENSHOT"; }
+grep -q "CNT=1" "$work/config/zemlo-deck.ini" || fail "first-start flag not stored"
+
+# Close through the window manager, as the title bar's close button does.
+wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"
+for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$prog" 2>/dev/null && fail "the program did not end after its window closed"
+
+ini="$work/prog/ZEMLO.ini"
+[ -f "$ini" ] || fail "ZEMLO.ini was not written"
+tr -d '\r' <"$ini" | grep -qx "\[FORM\]" || fail "no [FORM] section: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -qx "COMPACT=0" || fail "COMPACT not written: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat "$ini")"
+echo "program under Xvfb: ok"

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "app/settings_loaders.h"
+#include "platform/private_profile.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+
+namespace zemlo {
+namespace {
+
+using test::TempDir;
+using test::WriteCp932;
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void Ini(const std::string& text) { WriteCp932(store.File(), text); }
+    TempDir dir;
+    SettingsStore store{dir.Path()};
+};
+
+TEST_F(SettingsTest, NoFileGivesTheDefaults) {
+    const ViewSettings view = LoadViewSettings(store);
+    EXPECT_EQ(view.compactState, 0);
+    EXPECT_TRUE(view.highlightOn);
+    const OutputFlags flags = LoadOutputSettings(store);
+    for (const auto& f : flags.unit) EXPECT_EQ(f, u"");
+    for (const auto& f : flags.character) EXPECT_EQ(f, u"");
+    const BossSettings boss = LoadBossSettings(store);
+    EXPECT_NE(boss.use, u"1");
+    EXPECT_EQ(boss.iconPath, u"");
+}
+
+TEST_F(SettingsTest, HighlightValues) {
+    const std::pair<const char*, bool> cases[] = {
+        {"0", false}, {"yes", false}, {"   ", true}, {"1", true}, {"", true}, {"2", false}};
+    for (const auto& [value, on] : cases) {
+        Ini(std::string("[FORM]\nKYOUTYOU=") + value + "\n");
+        EXPECT_EQ(LoadViewSettings(store).highlightOn, on) << "KYOUTYOU=" << value;
+    }
+}
+
+TEST_F(SettingsTest, CompactValues) {
+    Ini("[FORM]\nCOMPACT=2\n");
+    EXPECT_EQ(LoadViewSettings(store).compactState, 2);
+    Ini("[FORM]\nCOMPACT=-1\n");
+    EXPECT_EQ(LoadViewSettings(store).compactState, -1);
+    Ini("[FORM]\nCOMPACT=1.5\nKYOUTYOU=1\n");
+    EXPECT_EQ(LoadViewSettings(store).compactState, 2);  // rounded half to even
+    Ini("[FORM]\nCOMPACT=abc\n");
+    EXPECT_EQ(LoadViewSettings(store).compactState, 0);
+    // Beyond 16 bits: normal view, and the highlight step is skipped.
+    Ini("[FORM]\nCOMPACT=99999\nKYOUTYOU=1\n");
+    const ViewSettings view = LoadViewSettings(store);
+    EXPECT_EQ(view.compactState, 0);
+    EXPECT_FALSE(view.highlightOn);
+}
+
+TEST_F(SettingsTest, OutputFlagsAreCharactersOfTheStoredValues) {
+    Ini("[OUTPUT]\nUNIT=101\nMISSION=11111119\nCHAR=00000001\n");
+    const OutputFlags flags = LoadOutputSettings(store);
+    EXPECT_EQ(flags.unit[0], u"1");
+    EXPECT_EQ(flags.unit[1], u"0");
+    EXPECT_EQ(flags.unit[2], u"1");
+    EXPECT_EQ(flags.unit[3], u"");  // shorter value: the rest stay off
+    EXPECT_EQ(flags.unit[14], u"");
+    EXPECT_EQ(flags.mission[6], u"1");  // the extra eighth character is ignored
+    EXPECT_EQ(flags.character[7], u"1");
+}
+
+TEST_F(SettingsTest, SavingViewSettingsCreatesTheFileAndKeepsOtherSections) {
+    SaveViewSettings(store, -1, false);
+    EXPECT_EQ(store.ReadSetting(u"FORM", u"COMPACT"), u"-1");
+    EXPECT_EQ(store.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
+    Ini("; user notes\n[BOSS]\nISUSE=1\n[FORM]\nCOMPACT=2\n");
+    SaveViewSettings(store, 1, true);
+    EXPECT_EQ(test::ReadBytes(store.File()),
+              "; user notes\r\n[BOSS]\r\nISUSE=1\r\n[FORM]\r\nCOMPACT=1\r\nKYOUTYOU=1\r\n");
+}
+
+}  // namespace
+}  // namespace zemlo

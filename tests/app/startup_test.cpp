@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/frm_atention.h"
+#include "app/startup.h"
+#include "platform/user_store.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace zemlo {
+namespace {
+
+using test::TempDir;
+
+// The per-user store's folder is fixed for the whole process; each test uses its own
+// application name inside it.
+const TempDir& ConfigHome() {
+    static TempDir home;
+    return home;
+}
+
+QString FreshStoreName() {
+    static int n = 0;
+    return QStringLiteral("zemlo-startup-test-%1").arg(++n);
+}
+
+// Answers the disclaimer, if it appears, with button 0 (accept) or 1 (refuse).
+class DisclaimerAnswer {
+public:
+    explicit DisclaimerAnswer(int button) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            if (auto* dialog = qobject_cast<FrmAtention*>(QApplication::activeModalWidget())) {
+                ++shown;
+                dialog->cmdExec[button]->click();
+            }
+        });
+        timer_.start(10);
+    }
+    int shown = 0;
+
+private:
+    QTimer timer_;
+};
+
+void WriteSmallDatabase(const TempDir& dir) {
+    test::WriteCp932(dir / "ZEMLO.dat",
+                     "[MI0001]\n名称：作戦\n獲得戦果：3\n必要ユニット数：２\n地形適正：空\n"
+                     "勝利条件：生存\n効果：なし\nテキスト：－\n");
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override { WriteSmallDatabase(dir); }
+    TempDir dir;
+    QString store = FreshStoreName();
+    test::FakeDialogs dialogs;
+};
+
+TEST_F(StartupTest, RefusedDisclaimerEndsTheProgramAndAsksAgainNextTime) {
+    for (int start = 0; start < 2; ++start) {
+        DisclaimerAnswer refuse(1);
+        Startup startup(dir.Path(), store);
+        EXPECT_FALSE(startup.Run());
+        EXPECT_EQ(refuse.shown, 1);
+        EXPECT_EQ(startup.Window(), nullptr);
+        EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "");
+        EXPECT_FALSE(std::filesystem::exists(dir / "ZEMLO.ini"));
+    }
+}
+
+TEST_F(StartupTest, AcceptedDisclaimerIsRememberedAndLaterStartsSkipIt) {
+    {
+        DisclaimerAnswer accept(0);
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        EXPECT_EQ(accept.shown, 1);
+        EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "1");
+        ASSERT_NE(startup.Window(), nullptr);
+        EXPECT_TRUE(startup.Window()->isVisible());
+        EXPECT_EQ(startup.Window()->objectName(), "frmMain");
+        EXPECT_EQ(startup.Window()->windowTitle(), QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ"));
+        EXPECT_FALSE(startup.WindowVisibleBeforeFormInit());
+        EXPECT_FALSE(startup.SplashVisibleAtShow());
+        EXPECT_EQ(startup.State().db.missions.Count(), 1);
+        startup.Window()->close();
+    }
+    DisclaimerAnswer refuse(1);
+    Startup again(dir.Path(), store);
+    EXPECT_TRUE(again.Run());
+    EXPECT_EQ(refuse.shown, 0);
+    again.Window()->close();
+}
+
+TEST_F(StartupTest, NonZeroFlagsSkipTheDisclaimerAndStayUnchanged) {
+    for (const char* flag : {"2", "-1"}) {
+        UserStore(store).Save("BOOT", "CNT", flag);
+        DisclaimerAnswer refuse(1);
+        Startup startup(dir.Path(), store);
+        EXPECT_TRUE(startup.Run());
+        EXPECT_EQ(refuse.shown, 0);
+        EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), flag);
+        startup.Window()->close();
+    }
+    UserStore(store).Save("BOOT", "CNT", "abc");  // not a number: asked again
+    DisclaimerAnswer accept(0);
+    Startup startup(dir.Path(), store);
+    EXPECT_TRUE(startup.Run());
+    EXPECT_EQ(accept.shown, 1);
+    EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "1");
+    startup.Window()->close();
+}
+
+TEST_F(StartupTest, ClosingTheWindowWritesTheViewSettings) {
+    UserStore(store).Save("BOOT", "CNT", "1");
+    test::WriteCp932(dir / "ZEMLO.ini", "; mine\n[OUTPUT]\nUNIT=1\n");
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    startup.Window()->close();
+    SettingsStore settings(dir.Path());
+    EXPECT_EQ(settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
+    EXPECT_EQ(settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"1");  // on by default
+    EXPECT_EQ(settings.ReadSetting(u"OUTPUT", u"UNIT"), u"1");
+}
+
+TEST_F(StartupTest, MissingCardDataStartsEmptyAndSaysWhereItLooked) {
+    std::filesystem::remove(dir / "ZEMLO.dat");
+    UserStore(store).Save("BOOT", "CNT", "1");
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(
+        QString::fromStdString((dir / "ZEMLO.dat").string())));
+    EXPECT_TRUE(startup.Window()->isVisible());
+    startup.Window()->close();
+}
+
+TEST_F(StartupTest, OrvelDataIsNamedInTheTitle) {
+    test::WriteCp932(dir / "ORVEL.dat", "");
+    UserStore(store).Save("BOOT", "CNT", "1");
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(startup.Window()->windowTitle(),
+              QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ [ORVELｵﾘｼﾞﾅﾙﾃﾞｰﾀｻﾎﾟｰﾄ]"));
+    startup.Window()->close();
+}
+
+}  // namespace
+}  // namespace zemlo
+
+// Runs before main: the per-user store must point into the test folder from the first use.
+static const bool kConfigHomeSet = [] {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(zemlo::ConfigHome().Path().string()));
+    return true;
+}();

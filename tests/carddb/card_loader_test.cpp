@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "carddb/card_loader.h"
+#include "platform/code_page.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+
+namespace zemlo {
+namespace {
+
+using test::TempDir;
+using test::U;
+using test::U8;
+using test::WriteCp932;
+
+// A unit record with natural labels; hp replaces the ＨＰ line's value.
+std::string UnitRecord(const std::string& tag, const std::string& name, const std::string& hp = "5") {
+    return tag + "\n形式番号：RX-1\n名称：" + name +
+           "\n所属：ＯＺ\nロールアウト：3\n地形適正：宇陸\n開発系統１：甲系\n開発系統２：－\n"
+           "開発系統３：－\nユニット系統１：乙型\nユニット系統２：－\n設計条件１：丙計画\n"
+           "設計条件２：－\n近距離武器：刃\n近距離：2\n遠距離武器：砲[Ｂ]\n遠距離：4\nＨＰ：" +
+           hp +
+           "\n特殊能力１：跳躍：移動＋１\n特殊能力２：－\n特殊機能１：－\n特殊機能２：－\n"
+           "補足１：－\n補足２：－\nテキスト：－\nコード：AB-123\n";
+}
+
+std::string MissionRecord(const std::string& tag, const std::string& name) {
+    return tag + "\n名称：" + name +
+           "\n獲得戦果：3\n必要ユニット数：２\n地形適正：空\n勝利条件：生存\n効果：なし\n"
+           "テキスト：－\n";
+}
+
+std::string CharRecord(const std::string& tag, const std::string& name) {
+    return tag + "\n名称：" + name +
+           "\n所属：（無所属）\n損失戦果：1\n使用タイミング：常時：自軍\n使用条件：なし\n"
+           "効果：なし\nテキスト：－\nコード：CD-9\n";
+}
+
+class LoaderTest : public ::testing::Test {
+protected:
+    LoadReport Load() { return LoadCardData(db, dir.Path()); }
+    TempDir dir;
+    CardDatabase db;
+};
+
+TEST_F(LoaderTest, ReadsEveryFieldOfEachKindInFileOrder) {
+    WriteCp932(dir / "ZEMLO.dat", "; heading\n\n" + UnitRecord("[ZM0001]", "アルファ") +
+                                      "comment between records\n" + MissionRecord("[MI0001]", "作戦") +
+                                      CharRecord("[CH0001]", "人物") + UnitRecord("[ZM0002]", "ベータ"));
+    const LoadReport report = Load();
+    EXPECT_TRUE(report.zemloRead);
+    EXPECT_FALSE(db.orvelDataLoaded);
+    ASSERT_EQ(db.units.Count(), 2);
+    ASSERT_EQ(db.missions.Count(), 1);
+    ASSERT_EQ(db.characters.Count(), 1);
+    EXPECT_EQ(db.units.Cell(unit_field::CardNo, 1), u"ZM0002");
+    EXPECT_EQ(U8(db.units.Cell(unit_field::UnitName, 0)), "アルファ");
+    EXPECT_EQ(U8(db.units.Cell(unit_field::FarWeapon, 0)), "砲[Ｂ]");
+    EXPECT_EQ(U8(db.units.Cell(unit_field::SpAbility1, 0)), "跳躍：移動＋１");
+    EXPECT_EQ(db.units.Cell(unit_field::DevLine2, 0), u"\uFF0D");  // the empty-field mark survives
+    EXPECT_EQ(db.units.Cell(unit_field::CardCode, 0), u"AB-123");
+    EXPECT_EQ(db.units.Cell(unit_field::FilterMark, 0), u"");
+    EXPECT_EQ(U8(db.missions.Cell(mission_field::UnitsNeeded, 0)), "２");
+    EXPECT_EQ(U8(db.missions.Cell(mission_field::CardText, 0)), "－");
+    EXPECT_EQ(U8(db.characters.Cell(char_field::Timing, 0)), "常時：自軍");
+    EXPECT_EQ(U8(db.characters.Cell(char_field::CardCode, 0)), "CD-9");
+}
+
+TEST_F(LoaderTest, TagLineGivesCardNumberWithoutFirstAndLastCharacter) {
+    WriteCp932(dir / "ZEMLO.dat",
+               UnitRecord("[ZM0001] ", "末尾空白") + UnitRecord("[ZMX12345]", "八文字") +
+                   MissionRecord("[MI001]", "五文字"));
+    Load();
+    ASSERT_EQ(db.units.Count(), 2);
+    EXPECT_EQ(db.units.Cell(unit_field::CardNo, 0), u"ZM0001]");  // the blank is dropped, "]" kept
+    EXPECT_EQ(db.units.Cell(unit_field::CardNo, 1), u"ZMX12345");
+    EXPECT_EQ(db.missions.Cell(mission_field::CardNo, 0), u"MI001");
+}
+
+TEST_F(LoaderTest, ShortLinesLabelsAndFieldLinesThatLookLikeTags) {
+    std::string unit = UnitRecord("[ZM0001]", "[ZM9999]");  // a name line is never a tag
+    WriteCp932(dir / "ZEMLO.dat", unit + UnitRecord("[ZM0002]", "x", "") +
+                                      UnitRecord("[ZM0003]", "y", "12"));
+    Load();
+    ASSERT_EQ(db.units.Count(), 3);
+    EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"[ZM9999]");
+    EXPECT_EQ(db.units.Cell(unit_field::Hp, 1), u"");   // only the label
+    EXPECT_EQ(db.units.Cell(unit_field::Hp, 2), u"12");
+    // A whole line of the wrong kind taken by position: a tag among the field lines.
+    std::string tagInside = "[ZM0004]\n[ZM0005]\n" + UnitRecord("", "z").substr(1);
+    WriteCp932(dir / "ZEMLO.dat", tagInside);
+    Load();
+    ASSERT_EQ(db.units.Count(), 1);
+    EXPECT_EQ(db.units.Cell(unit_field::ModelNo, 0), u"05]");  // "[ZM00" is the 5-character label
+}
+
+TEST_F(LoaderTest, LowerCaseTagIsSkippedAndLinesAfterItAreExamined) {
+    WriteCp932(dir / "ZEMLO.dat", "[zm0001]\n" + MissionRecord("[MI0001]", "作戦"));
+    Load();
+    EXPECT_EQ(db.units.Count(), 0);
+    EXPECT_EQ(db.missions.Count(), 1);
+}
+
+TEST_F(LoaderTest, OrvelAppendsAfterZemlo) {
+    WriteCp932(dir / "ZEMLO.dat", MissionRecord("[MI0001]", "一") + MissionRecord("[MI0002]", "二"));
+    WriteCp932(dir / "ORVEL.dat", MissionRecord("[MI0900]", "外部"));
+    Load();
+    EXPECT_TRUE(db.orvelDataLoaded);
+    ASSERT_EQ(db.missions.Count(), 3);
+    EXPECT_EQ(db.missions.Cell(mission_field::CardNo, 2), u"MI0900");
+}
+
+TEST_F(LoaderTest, RecordCutShortIsKeptWithMissingFieldsEmpty) {
+    WriteCp932(dir / "ZEMLO.dat", UnitRecord("[ZM0001]", "完全") + "[ZM0002]\n形式番号：RX-2\n名称：途中");
+    Load();
+    ASSERT_EQ(db.units.Count(), 2);
+    EXPECT_EQ(U8(db.units.Cell(unit_field::UnitName, 1)), "途中");
+    EXPECT_EQ(db.units.Cell(unit_field::Team, 1), u"");
+    EXPECT_EQ(db.units.Cell(unit_field::CardCode, 1), u"");
+}
+
+TEST_F(LoaderTest, AcceptsCrOnlyAndLfOnlyLineEnds) {
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        WriteCp932(dir / "ZEMLO.dat", CharRecord("[CH0001]", "甲") + CharRecord("[CH0002]", "乙"), end);
+        Load();
+        ASSERT_EQ(db.characters.Count(), 2) << "line end " << int(end[0]);
+        EXPECT_EQ(U8(db.characters.Cell(char_field::CharName, 1)), "乙");
+        EXPECT_EQ(U8(db.characters.Cell(char_field::CardCode, 1)), "CD-9");
+    }
+}
+
+TEST_F(LoaderTest, InvalidBytesBecomeReplacementCharactersAndLoadingGoesOn) {
+    std::string bytes = EncodeCp932(FromUtf8(CharRecord("[CH0001]", "甲")));
+    const size_t name = bytes.find(EncodeCp932(u"\u7532"));
+    bytes.insert(name, "\xA0");
+    bytes += EncodeCp932(FromUtf8(CharRecord("[CH0002]", "乙")));
+    test::WriteBytes(dir / "ZEMLO.dat", bytes);
+    Load();
+    ASSERT_EQ(db.characters.Count(), 2);
+    EXPECT_EQ(db.characters.Cell(char_field::CharName, 0), u"\uFFFD\u7532");
+}
+
+TEST_F(LoaderTest, MissingFileGivesEmptyTablesAndTellsWhereItLooked) {
+    const LoadReport report = Load();
+    EXPECT_FALSE(report.zemloRead);
+    EXPECT_EQ(report.zemloPath, dir / "ZEMLO.dat");
+    EXPECT_EQ(db.units.Count() + db.missions.Count() + db.characters.Count(), 0);
+}
+
+TEST_F(LoaderTest, RecordsBeyondTheLimitAreCountedNotLoaded) {
+    std::u16string text;
+    const std::u16string body = FromUtf8(MissionRecord("", "m").substr(1));
+    for (int i = 0; i < CardTable::kMaxRecords + 3; ++i) text += u"[MI0]\n" + body;
+    text += FromUtf8(CharRecord("[CH0001]", "後"));
+    LoadReport report;
+    ReadCardRecords(db, text, report);
+    EXPECT_EQ(db.missions.Count(), CardTable::kMaxRecords);
+    EXPECT_EQ(report.droppedMissions, 3);
+    EXPECT_EQ(report.Dropped(), 3);
+    // The dropped records' field lines were consumed, not taken for tags.
+    EXPECT_EQ(db.characters.Count(), 1);
+}
+
+TEST_F(LoaderTest, ReloadStartsFromEmptyTables) {
+    WriteCp932(dir / "ZEMLO.dat", CharRecord("[CH0001]", "甲"));
+    Load();
+    Load();
+    EXPECT_EQ(db.characters.Count(), 1);
+}
+
+}  // namespace
+}  // namespace zemlo

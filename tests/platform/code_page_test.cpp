@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "platform/code_page.h"
+
+namespace zemlo {
+namespace {
+
+TEST(CodePage, EmptyFieldMarkAndBackslashRoundTrip) {
+    // 81 7C is the data's empty-field mark; a strict Shift_JIS table would give U+2212.
+    EXPECT_EQ(DecodeCp932("\x81\x7C"), u"\uFF0D");
+    EXPECT_EQ(EncodeCp932(u"\uFF0D"), "\x81\x7C");
+    // 5C is a backslash in CP932, not a yen sign.
+    EXPECT_EQ(DecodeCp932("\x5C"), u"\\");
+    EXPECT_EQ(EncodeCp932(u"C:\\deck"), "C:\\deck");
+}
+
+TEST(CodePage, HalfWidthKatakanaAndKanji) {
+    const std::u16string text = FromUtf8("ﾃﾞｯｷ作成支援ツール（ＺＭ）");
+    EXPECT_EQ(DecodeCp932(EncodeCp932(text)), text);
+    EXPECT_EQ(EncodeCp932(u"\uFF83").size(), 1u);  // half-width katakana is one byte
+}
+
+TEST(CodePage, InvalidBytesBecomeReplacementAndDecodingGoesOn) {
+    // 0x81 followed by 0x20 is no valid pair; 0xA0 is unassigned in CP932.
+    const std::u16string decoded = DecodeCp932(std::string("A\x81 B") + "\xA0" + "C");
+    EXPECT_EQ(decoded.front(), u'A');
+    EXPECT_EQ(decoded.back(), u'C');
+    EXPECT_NE(decoded.find(u'\uFFFD'), std::u16string::npos);
+    EXPECT_NE(decoded.find(u'B'), std::u16string::npos);
+    // A lead byte cut off by the end of the data.
+    EXPECT_EQ(DecodeCp932("xy\x82"), u"xy\uFFFD");
+}
+
+TEST(CodePage, UnencodableCharacterBecomesQuestionMark) {
+    EXPECT_EQ(EncodeCp932(u"a\U0001F600b"), "a?b");
+    EXPECT_EQ(EncodeCp932(u"\u00E9"), "?");
+}
+
+TEST(CodePage, Utf8HelpersRoundTrip) {
+    const std::string s = "所属：ＯＺ [Ｂ] \xF0\x9F\x98\x80";
+    EXPECT_EQ(ToUtf8(FromUtf8(s)), s);
+}
+
+}  // namespace
+}  // namespace zemlo

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "platform/code_page.h"
+#include "platform/private_profile.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+
+namespace zemlo {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::U;
+using test::WriteCp932;
+
+TEST(PrivateProfile, MissingFileSectionOrKeyReadsEmpty) {
+    TempDir dir;
+    EXPECT_EQ(PrivateProfile::Read(dir / "none.ini", u"FORM", u"COMPACT"), u"");
+    WriteCp932(dir / "a.ini", "[FORM]\nCOMPACT=1\n");
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"OUTPUT", u"COMPACT"), u"");
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"FORM", u"KYOUTYOU"), u"");
+}
+
+TEST(PrivateProfile, NamesMatchWithoutCaseValuesTrimmedAndUnquoted) {
+    TempDir dir;
+    WriteCp932(dir / "a.ini",
+               "; comment\n[Form]\n  compact =  2  \nTASK=\"  名前  \"\nHALF=\"open\n");
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"FORM", u"COMPACT"), u"2");
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"form", u"task"), U("  名前  "));
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"FORM", u"HALF"), u"\"open");
+}
+
+TEST(PrivateProfile, LongValueIsCutTo254Characters) {
+    TempDir dir;
+    const std::u16string longValue(300, u'あ');
+    ASSERT_TRUE(PrivateProfile::Write(dir / "a.ini", u"BOSS", u"TASKNAME", longValue));
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"BOSS", u"TASKNAME").size(), 254u);
+}
+
+TEST(PrivateProfile, WriteCreatesFileAndSectionInCp932) {
+    TempDir dir;
+    ASSERT_TRUE(PrivateProfile::Write(dir / "a.ini", u"BOSS", u"TASKNAME", U("表計算")));
+    EXPECT_EQ(ReadBytes(dir / "a.ini"), "[BOSS]\r\nTASKNAME=" + EncodeCp932(U("表計算")) + "\r\n");
+    ASSERT_TRUE(PrivateProfile::Write(dir / "a.ini", u"FORM", u"COMPACT", u"0"));
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"BOSS", u"TASKNAME"), U("表計算"));
+    EXPECT_EQ(PrivateProfile::Read(dir / "a.ini", u"FORM", u"COMPACT"), u"0");
+}
+
+TEST(PrivateProfile, WriteReplacesOnlyItsOwnLineAndKeepsForeignContent) {
+    TempDir dir;
+    WriteCp932(dir / "a.ini",
+               "; kept comment\n[OTHER]\nx=1\n\n[form]\n; inner comment\ncompact=2\nKYOUTYOU=1\n\n"
+               "[LAST]\ny=2\n");
+    ASSERT_TRUE(PrivateProfile::Write(dir / "a.ini", u"FORM", u"COMPACT", u"-1"));
+    ASSERT_TRUE(PrivateProfile::Write(dir / "a.ini", u"FORM", u"NEWKEY", u"v"));
+    EXPECT_EQ(ReadBytes(dir / "a.ini"),
+              "; kept comment\r\n[OTHER]\r\nx=1\r\n\r\n[form]\r\n; inner comment\r\nCOMPACT=-1\r\n"
+              "KYOUTYOU=1\r\nNEWKEY=v\r\n\r\n[LAST]\r\ny=2\r\n");
+}
+
+TEST(PrivateProfile, FailedWriteLeavesTheOldFileAndReportsIt) {
+    TempDir dir;
+    // A path below a regular file cannot be created, even by root.
+    test::WriteBytes(dir / "plain", "x");
+    EXPECT_FALSE(PrivateProfile::Write(dir / "plain" / "a.ini", u"FORM", u"COMPACT", u"1"));
+    EXPECT_EQ(ReadBytes(dir / "plain"), "x");
+    // A directory in the file's place cannot be replaced by the rename.
+    std::filesystem::create_directory(dir / "d.ini");
+    EXPECT_FALSE(PrivateProfile::Write(dir / "d.ini", u"FORM", u"COMPACT", u"1"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "d.ini"));
+    // No temporary file is left beside the target.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 2);
+}
+
+}  // namespace
+}  // namespace zemlo
