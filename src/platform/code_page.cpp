@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <bit>
 #include <cerrno>
 #include <stdexcept>
 
@@ -17,6 +18,7 @@ public:
         }
     }
     ~Converter() { iconv_close(cd_); }
+    iconv_t Descriptor() const { return cd_; }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
@@ -52,33 +54,30 @@ Converter& Utf16ToCp932() {
     return c;
 }
 
-std::u16string BytesToU16(const std::string& le) {
-    std::u16string s(le.size() / 2, u'\0');
-    for (size_t i = 0; i < s.size(); ++i) {
-        s[i] = static_cast<char16_t>(static_cast<unsigned char>(le[2 * i]) |
-                                     (static_cast<unsigned char>(le[2 * i + 1]) << 8));
-    }
-    return s;
-}
-
 }  // namespace
 
 std::u16string DecodeCp932(std::string_view bytes) {
-    std::u16string result;
-    result.reserve(bytes.size());
-    std::string buffer;
+    // Every CP932 byte gives at most one UTF-16 unit, so the result never outgrows the input;
+    // iconv writes little-endian UTF-16 straight into it.
+    static_assert(std::endian::native == std::endian::little);
+    std::u16string result(bytes.size(), u'\0');
+    char* out = reinterpret_cast<char*>(result.data());
+    size_t outLeft = result.size() * sizeof(char16_t);
     char* in = const_cast<char*>(bytes.data());
     size_t inLeft = bytes.size();
+    iconv_t cd = Cp932ToUtf16().Descriptor();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0) {
-        buffer.clear();
-        bool complete = Cp932ToUtf16().Run(in, inLeft, buffer);
-        result += BytesToU16(buffer);
-        if (!complete) {
-            result += u'\uFFFD';
-            ++in;
-            --inLeft;
-        }
+        if (iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1)) break;
+        // An invalid or cut-off sequence: one replacement character, then on with the next byte.
+        *reinterpret_cast<char16_t*>(out) = u'\uFFFD';
+        out += sizeof(char16_t);
+        outLeft -= sizeof(char16_t);
+        ++in;
+        --inLeft;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
+    result.resize(result.size() - outLeft / sizeof(char16_t));
     return result;
 }
 
