@@ -2,13 +2,29 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QVBoxLayout>
+#include <array>
 
+#include "catalog/catalog_choices.h"
+#include "catalog/catalog_entry.h"
+#include "catalog/character_catalog_page.h"
+#include "catalog/highlight_colors.h"
+#include "catalog/mission_catalog_page.h"
+#include "catalog/unit_catalog_page.h"
+#include "deck/card_clip_text.h"
+#include "deck/card_info_panel.h"
+#include "deck/deck_panel.h"
+#include "deckfile/deck_file_actions.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -67,6 +83,43 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
         auto* page = new QWidget;
         ssTab->addTab(page, caption);
     }
+    // Catalogs: each tab page holds its search panel and catalog.
+    unitCatalog = new UnitCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
+    missionCatalog = new MissionCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
+    charCatalog = new CharacterCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
+    const std::array<CatalogPage*, 3> catalogs = {unitCatalog, missionCatalog, charCatalog};
+    for (int tab = 0; tab < 3; ++tab) {
+        auto* tabLayout = new QVBoxLayout(ssTab->widget(tab));
+        tabLayout->setContentsMargins(0, 0, 0, 0);
+        tabLayout->addWidget(catalogs[tab]);
+    }
+
+    // Deck and card information: the deck lists beside the tabs, the card panel at the right.
+    deckPanel_ = new DeckPanel(central);
+    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
+    cardInfoPanel_ = new CardInfoPanel(state_.db, central);
+    PlaceTwips(cardInfoPanel_, 9060, 60, 4890, 10275);
+    // Every selection change of the six lists and every addition shows the entry's card.
+    auto showEntryCard = [this](CardKind kind, const QString& entry) {
+        ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+    };
+    for (CatalogPage* catalog : catalogs) {
+        connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
+        connect(catalog, &CatalogPage::entrySelected, this, showEntryCard);
+        connect(catalog, &CatalogPage::popupRequested, this, &MainWindow::CardList_MouseDown);
+    }
+    connect(deckPanel_, &DeckPanel::entrySelected, this, showEntryCard);
+    connect(deckPanel_, &DeckPanel::cardAdded, this, showEntryCard);
+    connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::CardList_MouseDown);
+
+    // Deck files: the file menu's deck commands read and fill the deck panel's lists.
+    deckFileActions_ = new DeckFileActions(state_, *deckPanel_, this);
+    connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
+    connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
+    connect(mnuOptFile, &QAction::triggered, deckFileActions_,
+            &DeckFileActions::mnuOptFile_Click);
+    connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+
     int previousTab = 0;
     connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
         ssTab_Click(previousTab);
@@ -75,6 +128,14 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
 
     // Form_Load: highlight state, suspended filters, the layout for the stored view.
     mnuKyotyou->setChecked(state_.highlightOn);
+    if (state_.highlightOn) {
+        for (CatalogPage* catalog : catalogs) {
+            for (QCheckBox* box : catalog->CheckBoxes()) {
+                SetCheckBoxBackground(box, HighlightYellow());
+            }
+        }
+        SetCheckBoxBackground(unitCatalog->chkBeem, ButtonFaceColor());
+    }
     state_.seekWindowOpen = false;
     FiltersSuspended = true;
     const int view = state_.compactState >= 1 ? state_.compactState : 0;
@@ -138,12 +199,18 @@ void MainWindow::BuildMenus() {
     mnuClip = AddItem(mnuPopup, "mnuClip", QStringLiteral("ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"));
 
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuClearS, &QAction::triggered, this, &MainWindow::mnuClearS_Click);
+    connect(mnuKyotyou, &QAction::triggered, this, &MainWindow::mnuKyotyou_Click);
+    connect(mnuClaerU, &QAction::triggered, this, &MainWindow::mnuClaerU_Click);
+    connect(mnuClearM, &QAction::triggered, this, &MainWindow::mnuClearM_Click);
+    connect(mnuClearC, &QAction::triggered, this, &MainWindow::mnuClearC_Click);
+    connect(mnuClearA, &QAction::triggered, this, &MainWindow::mnuClearA_Click);
+    connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
 
     // Commands whose windows are not built yet stay visible but cannot be chosen.
     for (QAction* pending :
-         {mnuOpen, mnuSave, mnuOptFile, mnuCopy, mnuClearS, mnuClaer->menuAction(), mnuKyotyou,
-          mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3], mnuGraph[4],
-          mnuGraph[5], mnuDraw, mnuBoss, mnuVer, mnuClip}) {
+         {mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1],
+          mnuGraph[2], mnuGraph[3], mnuGraph[4], mnuGraph[5], mnuDraw, mnuBoss, mnuVer}) {
         pending->setEnabled(false);
     }
 }
@@ -168,11 +235,78 @@ void MainWindow::FormInit() {
     setWindowIcon(imgIcon[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
     setWindowTitle(QStringLiteral("EMLOデッキ作成支援"));
+
+    // Every data-dependent combo box gets its entries and start-up selection; the handlers
+    // they fire colour the boxes, their refilters wait for the end.
+    const CatalogChoices choices = BuildCatalogChoices(state_.db);
+    unitCatalog->PrepareCatalog(choices);
+    missionCatalog->PrepareCatalog(choices);
+    charCatalog->PrepareCatalog(choices);
+
     ssTab->setCurrentIndex(0);
     ssTab_Click(0);
+
+    // Deck counters: CheckDeckCount and ShowTotalPoint
+    cardInfoPanel_->BringToFront(CardKind::Unit);  // every run starts with the unit frame
+    CheckDeckCount();
+    ShowTotalPoint();
+
     FiltersSuspended = false;
+    RefilterUnits();
+    RefilterMissions();
+    RefilterCharacters();
     formInitDone_ = true;
     setWindowTitle(NormalCaption());
+}
+
+void MainWindow::RefilterUnits() { unitCatalog->RefilterUnits(); }
+void MainWindow::RefilterMissions() { missionCatalog->RefilterMissions(); }
+void MainWindow::RefilterCharacters() { charCatalog->RefilterCharacters(); }
+
+void MainWindow::mnuClearS_Click() {
+    FiltersSuspended = true;
+    switch (ssTab->currentIndex()) {
+        case 0:
+            unitCatalog->ClearConditions();
+            break;
+        case 1:
+            missionCatalog->ClearConditions();
+            break;
+        case 2:
+            charCatalog->ClearConditions();
+            break;
+        default:
+            break;
+    }
+    FiltersSuspended = false;
+    // All three catalogs are rebuilt, whichever tab was reset.
+    RefilterUnits();
+    RefilterMissions();
+    RefilterCharacters();
+}
+
+void MainWindow::mnuKyotyou_Click() {
+    // The menu item has already inverted its check mark.
+    state_.highlightOn = mnuKyotyou->isChecked();
+    const std::array<CatalogPage*, 3> catalogs = {unitCatalog, missionCatalog, charCatalog};
+    for (CatalogPage* catalog : catalogs) {
+        for (QCheckBox* box : catalog->CheckBoxes()) {
+            if (state_.highlightOn) {
+                HighlightCheckBox(box);
+            } else {
+                SetCheckBoxBackground(box, ButtonFaceColor());
+            }
+        }
+    }
+    for (CatalogPage* catalog : catalogs) {
+        if (state_.highlightOn) {
+            catalog->ColourComboBoxesByRule();
+        } else {
+            for (QComboBox* box : catalog->ComboBoxes()) {
+                SetComboBoxBackground(box, HighlightWhite());
+            }
+        }
+    }
 }
 
 void MainWindow::ApplyBossSettings() {
@@ -188,7 +322,63 @@ void MainWindow::ApplyBossSettings() {
     imgIcon[1] = icon;
 }
 
-void MainWindow::ssTab_Click(int previousTab) {}
+void MainWindow::ssTab_Click(int previousTab) {
+    // The tab widget shows the new tab's search panel and catalog itself; the clear command
+    // names the tab it will act on.
+    static const char* const kClearCaptions[3] = {"検索条件のｸﾘｱ [ﾕﾆｯﾄ]", "検索条件のｸﾘｱ [ﾐｯｼｮﾝ]",
+                                                  "検索条件のｸﾘｱ [ｷｬﾗｸﾀｰ]"};
+    const int tab = ssTab->currentIndex();
+    if (tab >= 0 && tab < 3) mnuClearS->setText(QString::fromUtf8(kClearCaptions[tab]));
+}
+
+// Deck and card information
+
+void MainWindow::ShowCardInf(CardKind pMode, const QString& pCode) {
+    cardInfoPanel_->ShowCardInf(pMode, pCode);
+}
+
+void MainWindow::CheckDeckCount() {
+    deckPanel_->CheckDeckCount();
+}
+
+void MainWindow::ShowTotalPoint() {
+    deckPanel_->ShowTotalPoint();
+}
+
+void MainWindow::mnuClaerU_Click() {
+    deckPanel_->ClearList(CardKind::Unit);
+}
+
+void MainWindow::mnuClearM_Click() {
+    deckPanel_->ClearList(CardKind::Mission);
+}
+
+void MainWindow::mnuClearC_Click() {
+    deckPanel_->ClearList(CardKind::Character);
+}
+
+void MainWindow::mnuClearA_Click() {
+    deckPanel_->ClearAllLists();
+}
+
+void MainWindow::CardList_MouseDown(CardKind kind, const QString& entry, const QPoint& globalPos) {
+    state_.popupCardNo = EntryCardNo(entry.toStdU16String());
+    OpenCardPopup(globalPos);
+}
+
+void MainWindow::OpenCardPopup(const QPoint& globalPos) {
+    mnuPopup->popup(globalPos);
+}
+
+void MainWindow::mnuClip_Click() {
+    if (state_.popupCardNo.empty()) return;
+    const std::u16string text = CardClipText(state_.db, state_.popupCardNo);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromStdU16String(text));
+    // The command acts once per popup.
+    state_.popupCardNo.clear();
+}
 
 void MainWindow::Form_QueryUnload() {
     SaveViewSettings(state_.settings, state_.compactState, mnuKyotyou->isChecked());

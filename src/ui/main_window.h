@@ -7,12 +7,20 @@
 #include <QMainWindow>
 
 #include "app/program_state.h"
+#include "carddb/card_fields.h"
 
 class QAction;
 class QMenu;
 class QTabWidget;
 
 namespace zemlo {
+
+class CardInfoPanel;
+class DeckPanel;
+class DeckFileActions;
+class UnitCatalogPage;
+class MissionCatalogPage;
+class CharacterCatalogPage;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -68,7 +76,37 @@ public:
 
     void ssTab_Click(int previousTab);
 
+    // Catalogs
+    UnitCatalogPage* unitCatalog = nullptr;
+    MissionCatalogPage* missionCatalog = nullptr;
+    CharacterCatalogPage* charCatalog = nullptr;
+    void RefilterUnits();
+    void RefilterMissions();
+    void RefilterCharacters();
+    void mnuClearS_Click();
+    void mnuKyotyou_Click();
+
+    // Deck and card information
+    DeckPanel* deckPanel_ = nullptr;
+    CardInfoPanel* cardInfoPanel_ = nullptr;
+    void ShowCardInf(CardKind pMode, const QString& pCode);
+    void CheckDeckCount();
+    void ShowTotalPoint();
+    void mnuClaerU_Click();
+    void mnuClearM_Click();
+    void mnuClearC_Click();
+    void mnuClearA_Click();
+    void mnuClip_Click();
+    // Right button on any card list with exactly one entry selected.
+    void CardList_MouseDown(CardKind kind, const QString& entry, const QPoint& globalPos);
+
+    // Deck files
+    // Save, open, output items and deck text of the file menu, on the deck panel's lists.
+    DeckFileActions* deckFileActions_ = nullptr;
+
 protected:
+    // Deck and card information: shows mnuPopup at the mouse; tests look at the request.
+    virtual void OpenCardPopup(const QPoint& globalPos);
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

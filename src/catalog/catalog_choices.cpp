@@ -1,0 +1,150 @@
+#include "catalog/catalog_choices.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+
+#include "carddb/card_fields.h"
+#include "carddb/leading_number.h"
+#include "carddb/text_width.h"
+#include "catalog/catalog_entry.h"
+
+namespace zemlo {
+namespace {
+
+constexpr char16_t kFullWidthColon = u'\uFF1A';
+
+// Distinct texts of one choice list. "(指定なし)" stays in front whatever the data holds:
+// an empty value or one starting with a blank would otherwise sort ahead of it.
+class ChoiceList {
+  public:
+    void Add(std::u16string_view text) {
+        if (seen_.insert(std::u16string(text)).second) texts_.emplace_back(text);
+    }
+    std::vector<std::u16string> Take() {
+        std::sort(texts_.begin(), texts_.end(),
+                  [](const std::u16string& a, const std::u16string& b) {
+                      if (EntryLess(a, b)) return true;
+                      if (EntryLess(b, a)) return false;
+                      return a < b;  // texts differing only in letter case
+                  });
+        std::vector<std::u16string> out;
+        out.reserve(texts_.size() + 1);
+        out.emplace_back(kNoCondition);
+        // A data value that reads "(指定なし)" itself is a choice like any other.
+        for (auto& text : texts_) out.push_back(std::move(text));
+        return out;
+    }
+
+  private:
+    std::unordered_set<std::u16string> seen_;
+    std::vector<std::u16string> texts_;
+};
+
+// The lowest and highest value of a number field, both starting at 0. A value that extends
+// the range counts as its leading number rounded into the 16-bit range, so a fraction or
+// trailing text cannot stop the start-up.
+class NumberRange {
+  public:
+    void Add(double x) {
+        if (x < low_) low_ = ToInt16Clamped(x);
+        if (x > high_) high_ = ToInt16Clamped(x);
+    }
+    std::vector<std::u16string> Entries() const {
+        std::vector<std::u16string> entries;
+        entries.reserve(static_cast<size_t>(high_ - low_ + 1));
+        for (int n = low_; n <= high_; ++n) entries.push_back(RangeEntryText(n));
+        return entries;
+    }
+
+  private:
+    int low_ = 0;
+    int high_ = 0;
+};
+
+void AddNameBeforeColon(ChoiceList& list, std::u16string_view field) {
+    const size_t colon = field.find(kFullWidthColon);
+    if (colon != std::u16string_view::npos) list.Add(field.substr(0, colon));
+}
+
+void AddWholeValue(ChoiceList& list, std::u16string_view field) {
+    if (field != kEmptyMark) list.Add(field);
+}
+
+// The units a mission needs: its first character only, narrowed from full width.
+double FirstCharacterNumber(std::u16string_view field) {
+    if (field.empty()) return 0.0;
+    const char16_t first = NarrowChar(field[0]);
+    return LeadingNumber(std::u16string_view(&first, 1));
+}
+
+}  // namespace
+
+std::u16string RangeEntryText(int value) {
+    std::u16string text;
+    for (char c : std::to_string(value)) text += static_cast<char16_t>(c);
+    if (text.size() < 2) text.insert(text.begin(), u' ');
+    return text;
+}
+
+CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
+    CatalogChoices choices;
+    {
+        namespace f = unit_field;
+        const CardTable& units = db.units;
+        NumberRange rollOut, hp, nearPower, farPower;
+        ChoiceList abilities, functions, devLines, unitLines, designConds;
+        for (int r = 0; r < units.Count(); ++r) {
+            rollOut.Add(LeadingNumber(units.Cell(f::RollOut, r)));
+            hp.Add(LeadingNumber(units.Cell(f::Hp, r)));
+            nearPower.Add(LeadingNumber(units.Cell(f::NearPower, r)));
+            farPower.Add(LeadingNumber(units.Cell(f::FarPower, r)));
+            AddNameBeforeColon(abilities, units.Cell(f::SpAbility1, r));
+            AddNameBeforeColon(abilities, units.Cell(f::SpAbility2, r));
+            AddNameBeforeColon(functions, units.Cell(f::SpFunction1, r));
+            AddNameBeforeColon(functions, units.Cell(f::SpFunction2, r));
+            for (int field : {f::DevLine1, f::DevLine2, f::DevLine3}) {
+                AddWholeValue(devLines, units.Cell(field, r));
+            }
+            for (int field : {f::UnitLine1, f::UnitLine2}) {
+                AddWholeValue(unitLines, units.Cell(field, r));
+            }
+            for (int field : {f::DesignCond1, f::DesignCond2}) {
+                AddWholeValue(designConds, units.Cell(field, r));
+            }
+        }
+        choices.rollOut = rollOut.Entries();
+        choices.hp = hp.Entries();
+        choices.nearPower = nearPower.Entries();
+        choices.farPower = farPower.Entries();
+        choices.abilities = abilities.Take();
+        choices.functions = functions.Take();
+        choices.devLines = devLines.Take();
+        choices.unitLines = unitLines.Take();
+        choices.designConds = designConds.Take();
+    }
+    {
+        namespace f = mission_field;
+        NumberRange points, unitsNeeded;
+        for (int r = 0; r < db.missions.Count(); ++r) {
+            points.Add(LeadingNumber(db.missions.Cell(f::PointsGained, r)));
+            unitsNeeded.Add(FirstCharacterNumber(db.missions.Cell(f::UnitsNeeded, r)));
+        }
+        choices.missionPoints = points.Entries();
+        choices.unitsNeeded = unitsNeeded.Entries();
+    }
+    {
+        namespace f = char_field;
+        NumberRange points;
+        ChoiceList timings;
+        for (int r = 0; r < db.characters.Count(); ++r) {
+            points.Add(LeadingNumber(db.characters.Cell(f::PointsLost, r)));
+            AddNameBeforeColon(timings, db.characters.Cell(f::Timing, r));
+        }
+        choices.characterPoints = points.Entries();
+        choices.timings = timings.Take();
+    }
+    return choices;
+}
+
+}  // namespace zemlo

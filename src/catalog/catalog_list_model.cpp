@@ -1,0 +1,38 @@
+#include "catalog/catalog_list_model.h"
+
+#include "catalog/catalog_order.h"
+
+namespace zemlo {
+
+CatalogListModel::CatalogListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+void CatalogListModel::SetEntries(const CatalogOrder& order) {
+    beginResetModel();
+    records_.clear();
+    texts_.clear();
+    texts_.reserve(order.Count());
+    for (int r = 0; r < order.Count(); ++r) {
+        texts_.push_back(QString::fromStdU16String(order.Entry(r)));
+    }
+    endResetModel();
+}
+
+void CatalogListModel::SetRecords(std::vector<int> records) {
+    beginResetModel();
+    records_ = std::move(records);
+    endResetModel();
+}
+
+int CatalogListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(records_.size());
+}
+
+QVariant CatalogListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) return texts_[records_[index.row()]];
+    return {};
+}
+
+}  // namespace zemlo

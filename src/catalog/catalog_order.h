@@ -1,0 +1,31 @@
+// The entry texts of one catalog and their sorted order. Entry texts never change after
+// the cards are loaded, so they are made and sorted once; a refilter then only picks the
+// passing records out of this order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "carddb/card_database.h"
+
+namespace zemlo {
+
+class CatalogOrder {
+public:
+    CatalogOrder() = default;
+    CatalogOrder(const CardDatabase& db, CardKind kind);
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    const std::u16string& Entry(int record) const { return entries_[record]; }
+    // Every record, in the order the sorted catalog shows them.
+    const std::vector<int>& Sorted() const { return sorted_; }
+
+    // The given records (any order, each once) in the catalog's order.
+    std::vector<int> InCatalogOrder(const std::vector<int>& records) const;
+
+private:
+    std::vector<std::u16string> entries_;
+    std::vector<int> sorted_;
+};
+
+}  // namespace zemlo

@@ -1,0 +1,196 @@
+#include "deck/card_info_panel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "deck/card_info_text.h"
+#include "platform/control_name.h"
+#include "platform/twips.h"
+
+namespace zemlo {
+
+// One line of a frame: a caption label and one box, or for the weapons a small centred
+// value box followed by the weapon's name.
+struct CardInfoPanel::Row {
+    const char* label;
+    int height;  // twips
+    bool longText;
+    bool withValueBox = false;
+};
+
+namespace {
+
+// Geometry inside a frame, in twips; the panel is 4890 x 10275.
+constexpr int kPanelWidth = 4890;
+constexpr int kPanelHeight = 10275;
+constexpr int kFirstRowTop = 300;
+constexpr int kRowGap = 15;
+constexpr int kLabelLeft = 90;
+constexpr int kBoxLeft = 1050;
+constexpr int kBoxRight = kPanelWidth - 105;
+constexpr int kValueBoxWidth = 480;
+constexpr int kValueBoxGap = 60;
+
+constexpr int kLine = 285;
+constexpr int kTwoLines = 540;
+
+QWidget* MakeBox(bool longText, QWidget* parent) {
+    if (longText) {
+        auto* box = new QPlainTextEdit(parent);
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        return box;
+    }
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(true);
+    return box;
+}
+
+void SetBoxText(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+        line->setCursorPosition(0);  // show the beginning of a value wider than the box
+    } else if (auto* area = qobject_cast<QPlainTextEdit*>(box)) {
+        area->setPlainText(text);
+    }
+}
+
+}  // namespace
+
+CardInfoPanel::CardInfoPanel(const CardDatabase& db, QWidget* parent) : QWidget(parent), db_(db) {
+    setObjectName("CardInfoPanel");
+    QFont panelFont = font();
+    panelFont.setPointSize(9);
+    setFont(panelFont);
+
+    BuildFrame(CardKind::Unit, "txtCardInfU", "lblCIU",
+               {{"No", kLine, false},
+                {"形式番号", kLine, false},
+                {"名称", kLine, false},
+                {"所属", kLine, false},
+                {"ロール", kLine, false},
+                {"ＨＰ", kLine, false},
+                {"地形適正", kLine, false},
+                {"開発系統1", kLine, false},
+                {"開発系統2", kLine, false},
+                {"開発系統3", kLine, false},
+                {"ﾕﾆｯﾄ系統1", kLine, false},
+                {"ﾕﾆｯﾄ系統2", kLine, false},
+                {"設計条件1", kLine, false},
+                {"設計条件2", kLine, false},
+                {"近距離武器", kTwoLines, true, true},
+                {"遠距離武器", kTwoLines, true, true},
+                {"特殊能力1", kTwoLines, true},
+                {"特殊能力2", kTwoLines, true},
+                {"特殊機能1", kTwoLines, true},
+                {"特殊機能2", kTwoLines, true},
+                {"補足1", kTwoLines, true},
+                {"補足2", kTwoLines, true},
+                {"テキスト", 840, true},
+                {"コード", kLine, false}});
+    BuildFrame(CardKind::Mission, "txtCardInfM", "lblCIM",
+               {{"No", kLine, false},
+                {"名称", kLine, false},
+                {"獲得戦果", kLine, false},
+                {"必要ﾕﾆｯﾄ数", kLine, false},
+                {"地形適正", kLine, false},
+                {"勝利条件", 2400, true},
+                {"効果", 2400, true},
+                {"テキスト", 2400, true}});
+    BuildFrame(CardKind::Character, "txtCardInfC", "lblCIC",
+               {{"No", kLine, false},
+                {"名称", kLine, false},
+                {"所属", kLine, false},
+                {"損失戦果", kLine, false},
+                {"使用ﾀｲﾐﾝｸﾞ", kLine, false},
+                {"使用条件", 2100, true},
+                {"効果", 2400, true},
+                {"テキスト", 2400, true},
+                {"コード", kLine, false}});
+    // The unit frame is in front until a card is shown.
+    BringToFront(CardKind::Unit);
+}
+
+void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* labelName,
+                               const std::vector<Row>& rows) {
+    static const QString kTitles[3] = {QStringLiteral("カード情報（ユニット）"),
+                                       QStringLiteral("カード情報（ミッション）"),
+                                       QStringLiteral("カード情報（キャラクター）")};
+    const int k = static_cast<int>(kind);
+    auto* frame = new QGroupBox(kTitles[k], this);
+    NameControl(frame, "frmCardInf", k);
+    // The frames overlap; the one in front must hide the others completely.
+    frame->setAutoFillBackground(true);
+    PlaceTwips(frame, 0, 0, kPanelWidth, kPanelHeight);
+    frmCardInf[k] = frame;
+
+    int top = kFirstRowTop;
+    int labelIndex = 0;
+    for (const Row& row : rows) {
+        auto* label = new QLabel(QString::fromUtf8(row.label), frame);
+        NameControl(label, labelName, labelIndex++);
+        PlaceTwips(label, kLabelLeft, top, kBoxLeft - kLabelLeft, kLine);
+
+        int left = kBoxLeft;
+        if (row.withValueBox) {
+            QWidget* value = MakeBox(false, frame);
+            static_cast<QLineEdit*>(value)->setAlignment(Qt::AlignCenter);
+            NameControl(value, boxName, static_cast<int>(boxes_[k].size()));
+            PlaceTwips(value, left, top, kValueBoxWidth, kLine);
+            boxes_[k].push_back(value);
+            left += kValueBoxWidth + kValueBoxGap;
+        }
+        QWidget* box = MakeBox(row.longText, frame);
+        NameControl(box, boxName, static_cast<int>(boxes_[k].size()));
+        PlaceTwips(box, left, top, kBoxRight - left, row.height);
+        boxes_[k].push_back(box);
+        top += row.height + kRowGap;
+    }
+    Q_ASSERT(static_cast<int>(boxes_[k].size()) == InfoBoxCount(kind));
+}
+
+void CardInfoPanel::ShowCardInf(CardKind pMode, const QString& pCode) {
+    const CardTable& table = db_.Table(pMode);
+    const int record = table.FindCardNo(pCode.toStdU16String());
+    if (record >= 0) {
+        const std::vector<std::u16string> texts = CardInfoTexts(table, pMode, record);
+        const std::vector<QWidget*>& boxes = boxes_[static_cast<int>(pMode)];
+        for (size_t i = 0; i < boxes.size() && i < texts.size(); ++i) {
+            SetBoxText(boxes[i], QString::fromStdU16String(texts[i]));
+        }
+    }
+    BringToFront(pMode);
+    window()->unsetCursor();
+}
+
+void CardInfoPanel::BringToFront(CardKind kind) {
+    frmCardInf[static_cast<int>(kind)]->raise();
+}
+
+CardKind CardInfoPanel::FrontKind() const {
+    // raise() moves a frame to the end of the stacking order, which children() follows.
+    const QObjectList& order = children();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        for (int k = 0; k < 3; ++k) {
+            if (*it == frmCardInf[k]) return static_cast<CardKind>(k);
+        }
+    }
+    return CardKind::Unit;
+}
+
+QWidget* CardInfoPanel::Box(CardKind kind, int index) const {
+    const std::vector<QWidget*>& boxes = boxes_[static_cast<int>(kind)];
+    if (index < 0 || index >= static_cast<int>(boxes.size())) return nullptr;
+    return boxes[static_cast<size_t>(index)];
+}
+
+QString CardInfoPanel::BoxText(CardKind kind, int index) const {
+    QWidget* box = Box(kind, index);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    if (auto* area = qobject_cast<QPlainTextEdit*>(box)) return area->toPlainText();
+    return {};
+}
+
+}  // namespace zemlo

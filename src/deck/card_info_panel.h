@@ -1,0 +1,44 @@
+// The card information panel: one frame per card kind, all at the same place, each with
+// its caption labels and read-only boxes. Showing a card fills its kind's boxes and brings
+// that frame to the front.
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "carddb/card_database.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace zemlo {
+
+class CardInfoPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CardInfoPanel(const CardDatabase& db, QWidget* parent = nullptr);
+
+    // Fills the boxes of kind pMode from the first card of that kind numbered pCode, then
+    // brings that kind's frame to the front. Without such a card the boxes keep what they
+    // showed; the frame still comes to the front.
+    void ShowCardInf(CardKind pMode, const QString& pCode);
+
+    void BringToFront(CardKind kind);
+    // The kind whose frame is in front.
+    CardKind FrontKind() const;
+    // A box of a kind's frame (a QLineEdit or a QPlainTextEdit) and the text it shows.
+    QWidget* Box(CardKind kind, int index) const;
+    QString BoxText(CardKind kind, int index) const;
+
+    QGroupBox* frmCardInf[3];
+
+  private:
+    struct Row;
+    void BuildFrame(CardKind kind, const char* boxName, const char* labelName,
+                    const std::vector<Row>& rows);
+
+    const CardDatabase& db_;
+    std::vector<QWidget*> boxes_[3];
+};
+
+}  // namespace zemlo

@@ -1,0 +1,45 @@
+#include "deck/deck_list_model.h"
+
+#include "deck/deck_entries.h"
+
+namespace zemlo {
+
+DeckListModel::DeckListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int DeckListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant DeckListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role == Qt::DisplayRole) return EntryAt(index.row());
+    return {};
+}
+
+int DeckListModel::AddEntry(const std::u16string& entry) {
+    const int row = static_cast<int>(SortedInsertPosition(entries_, entry));
+    beginInsertRows(QModelIndex(), row, row);
+    entries_.insert(entries_.begin() + row, entry);
+    endInsertRows();
+    return row;
+}
+
+void DeckListModel::RemoveEntry(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    beginRemoveRows(QModelIndex(), row, row);
+    entries_.erase(entries_.begin() + row);
+    endRemoveRows();
+}
+
+void DeckListModel::Clear() {
+    beginResetModel();
+    entries_.clear();
+    endResetModel();
+}
+
+QString DeckListModel::EntryAt(int row) const {
+    if (row < 0 || row >= rowCount()) return {};
+    return QString::fromStdU16String(entries_[static_cast<size_t>(row)]);
+}
+
+}  // namespace zemlo

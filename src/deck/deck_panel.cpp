@@ -1,0 +1,233 @@
+#include "deck/deck_panel.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "deck/deck_counters.h"
+#include "deck/deck_entries.h"
+#include "deck/deck_list_model.h"
+#include "platform/control_name.h"
+#include "platform/twips.h"
+
+namespace zemlo {
+namespace {
+
+// Positions inside the panel, in twips; the panel itself is 2700 wide.
+constexpr int kWidth = 2700;
+constexpr int kListTop[3] = {0, 4800, 7500};
+constexpr int kListHeight[3] = {4740, 2640, 1620};
+// Four rows of counters: the mission+character caption is too wide to share its row with
+// the count, so that count stands on the row below it, in line with the others.
+constexpr int kCounterTop = 9180;
+constexpr int kCounterStep = 270;
+constexpr int kCounterHeight = 255;
+constexpr int kCountWidth = 420;
+constexpr int kCaptionRow[3] = {0, 1, 3};
+constexpr int kCountRow[3] = {0, 2, 3};
+
+const QColor kBlack(0, 0, 0);
+const QColor kRed(255, 0, 0);
+
+void Colour(QLabel* label, CounterColour colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour == CounterColour::Black ? kBlack : kRed);
+    label->setPalette(palette);
+}
+
+// Lets the labels repaint at once, without taking user input in the middle of a handler.
+void LetLabelsRepaint() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+DeckPanel::DeckPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName("DeckPanel");
+    QFont panelFont = font();
+    panelFont.setPointSize(9);
+    setFont(panelFont);
+
+    lstSelUnit = MakeList(CardKind::Unit, "lstSelUnit");
+    lstSelMission = MakeList(CardKind::Mission, "lstSelMission");
+    lstSelChar = MakeList(CardKind::Character, "lstSelChar");
+
+    const QString captions[3] = {QStringLiteral("ユニット数："),
+                                 QStringLiteral("ミッション＋キャラクター数："),
+                                 QStringLiteral("合計戦果：")};
+    for (int i = 0; i < 3; ++i) {
+        const int captionTop = kCounterTop + kCaptionRow[i] * kCounterStep;
+        const int countTop = kCounterTop + kCountRow[i] * kCounterStep;
+        lblCntCaption[i] = new QLabel(captions[i], this);
+        NameControl(lblCntCaption[i], "lblCntCaption", i);
+        PlaceTwips(lblCntCaption[i], 0, captionTop,
+                   kCaptionRow[i] == kCountRow[i] ? kWidth - kCountWidth : kWidth, kCounterHeight);
+        lblCnt[i] = new QLabel(QStringLiteral("0"), this);
+        NameControl(lblCnt[i], "lblCnt", i);
+        lblCnt[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        PlaceTwips(lblCnt[i], kWidth - kCountWidth, countTop, kCountWidth, kCounterHeight);
+    }
+}
+
+QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
+    const int k = static_cast<int>(kind);
+    auto* list = new QListView(this);
+    NameControl(list, name);
+    models_[k] = new DeckListModel(this);
+    list->setModel(models_[k]);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    list->setToolTip(QStringLiteral("ダブルクリック、[DEL]または[BS]キーでアイテム解除"));
+    PlaceTwips(list, 0, kListTop[k], kWidth, kListHeight[k]);
+    lists_[k] = list;
+
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+    connect(list, &QAbstractItemView::doubleClicked, this, [this, kind] { RemoveSelected(kind); });
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, kind] {
+        if (removing_) return;
+        const QString entry = SelectedEntry(List(kind));
+        if (!entry.isEmpty()) emit entrySelected(kind, entry);
+    });
+    // A click on the entry that is already selected changes no selection, yet shows the card
+    // again, as when another list's card was shown in between.
+    connect(list, &QAbstractItemView::clicked, this, [this, kind](const QModelIndex& index) {
+        if (index.row() == rowSelectedAtPress_) emit entrySelected(kind, SelectedEntry(List(kind)));
+    });
+    return list;
+}
+
+int DeckPanel::KindOfWidget(const QObject* watched) const {
+    for (int k = 0; k < 3; ++k) {
+        if (watched == lists_[k] || watched == lists_[k]->viewport()) return k;
+    }
+    return -1;
+}
+
+bool DeckPanel::eventFilter(QObject* watched, QEvent* event) {
+    const int k = KindOfWidget(watched);
+    if (k < 0) return QWidget::eventFilter(watched, event);
+    const auto kind = static_cast<CardKind>(k);
+    QListView* list = lists_[k];
+
+    if (watched == list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+            RemoveSelected(kind);
+            return true;
+        }
+        // Enter removes nothing and adds nothing in a deck list.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    if (watched == list->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            // The right button never moves the selection; it opens the card menu for the
+            // one selected entry.
+            const QModelIndexList selected = list->selectionModel()->selectedRows();
+            if (selected.size() == 1) {
+                emit popupRequested(kind, models_[k]->EntryAt(selected.front().row()),
+                                    mouse->globalPosition().toPoint());
+            }
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton) {
+            const QModelIndexList selected = list->selectionModel()->selectedRows();
+            rowSelectedAtPress_ = selected.size() == 1 ? selected.front().row() : -1;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString DeckPanel::SelectedEntry(const QListView* list) {
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
+    if (selected.isEmpty()) return {};
+    return selected.front().data(Qt::DisplayRole).toString();
+}
+
+std::vector<std::u16string> DeckPanel::Entries(CardKind kind) const {
+    return Model(kind)->Entries();
+}
+
+void DeckPanel::AddEntry(CardKind kind, const std::u16string& entry) {
+    Model(kind)->AddEntry(entry);
+}
+
+void DeckPanel::ClearAll() {
+    for (DeckListModel* model : models_) model->Clear();
+}
+
+void DeckPanel::RefreshCounters() {
+    SetCountCaptions(true, true);
+    CheckDeckCount();
+    ShowTotalPoint();
+}
+
+void DeckPanel::SetCountCaptions(bool units, bool missionsAndCharacters) {
+    if (units) lblCnt[0]->setText(QString::number(Model(CardKind::Unit)->rowCount()));
+    if (missionsAndCharacters) {
+        const int count =
+            Model(CardKind::Mission)->rowCount() + Model(CardKind::Character)->rowCount();
+        lblCnt[1]->setText(QString::number(count));
+    }
+}
+
+void DeckPanel::AddCard(CardKind kind, const QString& entry) {
+    if (entry.isEmpty()) return;
+    Model(kind)->AddEntry(entry.toStdU16String());
+    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+    emit cardAdded(kind, entry);
+    CheckDeckCount();
+    if (kind == CardKind::Mission) ShowTotalPoint();
+}
+
+void DeckPanel::RemoveSelected(CardKind kind) {
+    const QModelIndexList selected = List(kind)->selectionModel()->selectedRows();
+    if (selected.isEmpty()) return;
+    // The view moves its selection to a neighbour of the removed entry; the list is left
+    // with no selection instead, and the card shown stays as it was.
+    removing_ = true;
+    Model(kind)->RemoveEntry(selected.front().row());
+    List(kind)->clearSelection();
+    removing_ = false;
+    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+    CheckDeckCount();
+    if (kind == CardKind::Mission) ShowTotalPoint();
+}
+
+void DeckPanel::ClearList(CardKind kind) {
+    Model(kind)->Clear();
+    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+    CheckDeckCount();
+    if (kind == CardKind::Mission) ShowTotalPoint();
+}
+
+void DeckPanel::ClearAllLists() {
+    ClearAll();
+    SetCountCaptions(true, true);
+    CheckDeckCount();
+    ShowTotalPoint();
+}
+
+void DeckPanel::CheckDeckCount() {
+    const int units = Model(CardKind::Unit)->rowCount();
+    const int others =
+        Model(CardKind::Mission)->rowCount() + Model(CardKind::Character)->rowCount();
+    Colour(lblCnt[0], UnitCountColour(units));
+    Colour(lblCnt[1], MissionCharCountColour(others));
+    LetLabelsRepaint();
+}
+
+void DeckPanel::ShowTotalPoint() {
+    const int points = TotalPoints(Model(CardKind::Mission)->Entries());
+    lblCnt[2]->setText(QString::number(points));
+    Colour(lblCnt[2], TotalPointsColour(points));
+    LetLabelsRepaint();
+}
+
+}  // namespace zemlo

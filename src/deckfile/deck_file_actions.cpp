@@ -1,0 +1,166 @@
+#include "deckfile/deck_file_actions.h"
+
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
+
+#include "deckfile/deck_file_format.h"
+#include "deckfile/deck_file_reader.h"
+#include "deckfile/deck_file_writer.h"
+#include "deckfile/deck_text.h"
+#include "deckfile/frm_opt_file.h"
+#include "platform/busy_cursor.h"
+#include "platform/dialog_service.h"
+
+namespace zemlo {
+namespace {
+
+// At most this many skipped card numbers are listed; the count always covers all.
+constexpr int kListedSkippedRows = 20;
+
+std::filesystem::path ToPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString InitialPath(const std::filesystem::path& dir, const QString& name) {
+    return QDir(QString::fromStdU16String(dir.u16string())).filePath(name);
+}
+
+}  // namespace
+
+DeckFileActions::DeckFileActions(ProgramState& state, DeckAccess& deck, QWidget* parent)
+    : QObject(parent), state_(state), deck_(deck), parentWidget_(parent) {}
+
+QString DeckFileActions::AskDeckFileName(int flag) {
+    const bool save = flag == 1;
+    FileDialogRequest request;
+    request.save = save;
+    request.title =
+        save ? QStringLiteral("名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存") : QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを開く");
+    const QDate today = QDate::currentDate();
+    request.initialPath = InitialPath(
+        state_.programDir,
+        save ? QString::fromStdU16String(OfferedDeckFileName(today.month(), today.day()))
+             : QStringLiteral("*.htm"));
+    request.filter = QStringLiteral("MS HTML Document(*.htm) (*.htm)");
+    // The offered name has no extension; without this it would be saved as nothing at all.
+    request.defaultSuffix = save ? QStringLiteral("htm") : QString();
+    request.confirmOverwrite = save;
+    const QString chosen = Dialogs().AskFileName(parentWidget_, request);
+    return QString::fromStdU16String(TrimBlanks(chosen.toStdU16String()));
+}
+
+void DeckFileActions::mnuSave_Click() {
+    const QString path = AskDeckFileName(1);
+    BusyCursor busy;
+    switch (DeckFileTypeOf(path.toStdU16String())) {
+        case DeckFileType::Html:
+            WriteDeckHtml(path);
+            break;
+        case DeckFileType::Csv:
+            WriteDeckCsv(path);
+            break;
+        case DeckFileType::None:
+            break;
+    }
+}
+
+void DeckFileActions::mnuOpen_Click() {
+    const QString path = AskDeckFileName(0);
+    BusyCursor busy;
+    if (!path.isEmpty()) deck_.ClearAll();
+    switch (DeckFileTypeOf(path.toStdU16String())) {
+        case DeckFileType::Html:
+            ReadDeckHtml(path);
+            break;
+        case DeckFileType::Csv:
+            ReadDeckCsv(path);
+            break;
+        case DeckFileType::None:
+            break;
+    }
+    deck_.RefreshCounters();
+}
+
+bool DeckFileActions::WriteDeckHtml(const QString& path) {
+    const std::u16string text = path.toStdU16String();
+    if (IsBlankPath(text)) return true;
+    if (SaveDeckFile(ToPath(path), state_.db, state_.output, CurrentDeck())) return true;
+    Dialogs().Message(parentWidget_, QMessageBox::Critical, ApplicationTitle(),
+                      QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存できませんでした。\n"
+                                     "ファイルに書き込めません: %1")
+                          .arg(QDir::toNativeSeparators(path)),
+                      QMessageBox::Ok);
+    return false;
+}
+
+void DeckFileActions::ReadDeckHtml(const QString& path) {
+    if (IsBlankPath(path.toStdU16String())) return;
+    const DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
+    if (result.status == DeckFileStatus::Unreadable) {
+        Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
+                          QStringLiteral("ファイルを読み込めませんでした: %1")
+                              .arg(QDir::toNativeSeparators(path)),
+                          QMessageBox::Ok);
+        return;
+    }
+    if (result.status == DeckFileStatus::NotDeckFile) {
+        Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
+                          QStringLiteral("指定したファイルはサポート外のフォーマットです。"),
+                          QMessageBox::Ok);
+        return;
+    }
+    {
+        BusyCursor busy;
+        for (CardKind kind : kDeckKinds) {
+            for (const std::u16string& entry : result.deck.Of(kind)) deck_.AddEntry(kind, entry);
+        }
+    }
+    if (result.skippedCardNos.empty()) return;
+
+    const int skipped = static_cast<int>(result.skippedCardNos.size());
+    QString text =
+        QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n").arg(skipped);
+    for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
+        text += QLatin1Char('\n') + QString::fromStdU16String(result.skippedCardNos[i]);
+    }
+    if (skipped > kListedSkippedRows) {
+        text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+    }
+    Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(), text,
+                      QMessageBox::Ok);
+}
+
+void DeckFileActions::WriteDeckCsv(const QString& path) {
+    // An existing file of that name is kept: nothing replaces it.
+    if (IsBlankPath(path.toStdU16String())) return;
+    Dialogs().Message(parentWidget_, QMessageBox::NoIcon, ApplicationTitle(),
+                      QStringLiteral("作成中"), QMessageBox::Ok);
+}
+
+void DeckFileActions::ReadDeckCsv(const QString& path) {
+    if (IsBlankPath(path.toStdU16String())) return;
+    Dialogs().Message(parentWidget_, QMessageBox::NoIcon, ApplicationTitle(),
+                      QStringLiteral("作成中"), QMessageBox::Ok);
+}
+
+void DeckFileActions::mnuOptFile_Click() {
+    FrmOptFile dialog(state_, parentWidget_);
+    dialog.exec();
+}
+
+void DeckFileActions::mnuCopy_Click() {
+    const QString text = QString::fromStdU16String(DeckText(CurrentDeck()));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+DeckLists DeckFileActions::CurrentDeck() const {
+    DeckLists deck;
+    for (CardKind kind : kDeckKinds) deck.Of(kind) = deck_.Entries(kind);
+    return deck;
+}
+
+}  // namespace zemlo

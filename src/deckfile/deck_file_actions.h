@@ -1,0 +1,49 @@
+// The file menu's deck commands: saving and opening the deck file, the output-items
+// dialog and the deck text for the clipboard. The deck itself lives in the main window's
+// deck lists, reached through DeckAccess.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/program_state.h"
+#include "deck/deck_access.h"
+#include "deckfile/deck_lists.h"
+
+class QWidget;
+
+namespace zemlo {
+
+class DeckFileActions : public QObject {
+    Q_OBJECT
+  public:
+    DeckFileActions(ProgramState& state, DeckAccess& deck, QWidget* parent);
+
+    // Asks for a deck file's path: flag 1 to save, 0 to open. The path with surrounding
+    // blanks removed, or "" when the player cancelled.
+    QString AskDeckFileName(int flag);
+
+    void mnuSave_Click();
+    void mnuOpen_Click();
+    void mnuOptFile_Click();
+    void mnuCopy_Click();
+
+    // Writes the deck file for the current deck. Returns false (after telling the player)
+    // when the file could not be written; an existing file then stays as it was.
+    bool WriteDeckHtml(const QString& path);
+    // Adds the deck named by the file to the deck lists.
+    void ReadDeckHtml(const QString& path);
+    // The CSV form is not offered: both only say so.
+    void WriteDeckCsv(const QString& path);
+    void ReadDeckCsv(const QString& path);
+
+    // The current deck as plain data.
+    DeckLists CurrentDeck() const;
+
+  private:
+    ProgramState& state_;
+    DeckAccess& deck_;
+    QWidget* parentWidget_;
+};
+
+}  // namespace zemlo

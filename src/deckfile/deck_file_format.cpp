@@ -1,0 +1,46 @@
+#include "deckfile/deck_file_format.h"
+
+namespace zemlo {
+namespace {
+
+bool EndsWithNoCase(std::u16string_view text, std::u16string_view upperSuffix) {
+    if (text.size() < upperSuffix.size()) return false;
+    text = text.substr(text.size() - upperSuffix.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= u'a' && c <= u'z') c = c - u'a' + u'A';
+        if (c != upperSuffix[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DeckFileType DeckFileTypeOf(std::u16string_view path) {
+    if (EndsWithNoCase(path, u"HTM") || EndsWithNoCase(path, u"HTML")) return DeckFileType::Html;
+    if (EndsWithNoCase(path, u"CSV")) return DeckFileType::Csv;
+    return DeckFileType::None;
+}
+
+std::u16string OfferedDeckFileName(int month, int day) {
+    auto twoDigits = [](int n) {
+        std::u16string s;
+        s += static_cast<char16_t>(u'0' + (n / 10) % 10);
+        s += static_cast<char16_t>(u'0' + n % 10);
+        return s;
+    };
+    return u"ZM" + twoDigits(month) + twoDigits(day);
+}
+
+bool IsBlankPath(std::u16string_view text) {
+    return text.find_first_not_of(u' ') == std::u16string_view::npos;
+}
+
+std::u16string TrimBlanks(std::u16string_view text) {
+    const size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    const size_t last = text.find_last_not_of(u' ');
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
+}  // namespace zemlo

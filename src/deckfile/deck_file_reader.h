@@ -1,0 +1,39 @@
+// Reading a deck back from an HTML deck file. Only the card number in the first cell of
+// each data row is used: the entry is rebuilt from the current card tables exactly as the
+// catalog writes it, so whatever columns the file was saved with do not matter.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "carddb/card_database.h"
+#include "deckfile/deck_lists.h"
+
+namespace zemlo {
+
+enum class DeckFileStatus {
+    Read,         // a deck file; deck holds what it names
+    NotDeckFile,  // no signature line anywhere: nothing is read
+    Unreadable,   // the file could not be opened or read
+};
+
+struct DeckFileReadResult {
+    DeckFileStatus status = DeckFileStatus::Unreadable;
+    DeckLists deck;
+    // Card numbers of rows passed over because no record of their kind has them (or
+    // because the row's first cell never ends), units first, then missions, then characters.
+    std::vector<std::u16string> skippedCardNos;
+};
+
+// The lines of a text; a line ends with CR LF, CR or LF.
+std::vector<std::u16string> SplitLines(std::u16string_view text);
+
+// Reads a deck file's text (already decoded).
+DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db);
+
+// Reads the file at path (CP932).
+DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db);
+
+}  // namespace zemlo

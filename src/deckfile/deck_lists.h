@@ -1,0 +1,32 @@
+// A copy of the deck as plain data: the entry texts of the three deck lists, in list order.
+// The file writer, the reader and the deck text work on this copy so they never touch the
+// windows that hold the deck.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "carddb/card_fields.h"
+
+namespace zemlo {
+
+struct DeckLists {
+    std::vector<std::u16string> unit;
+    std::vector<std::u16string> mission;
+    std::vector<std::u16string> character;
+
+    std::vector<std::u16string>& Of(CardKind kind) {
+        return kind == CardKind::Unit ? unit : kind == CardKind::Mission ? mission : character;
+    }
+    const std::vector<std::u16string>& Of(CardKind kind) const {
+        return kind == CardKind::Unit ? unit : kind == CardKind::Mission ? mission : character;
+    }
+
+    bool Empty() const { return unit.empty() && mission.empty() && character.empty(); }
+
+    friend bool operator==(const DeckLists&, const DeckLists&) = default;
+};
+
+inline constexpr CardKind kDeckKinds[] = {CardKind::Unit, CardKind::Mission, CardKind::Character};
+
+}  // namespace zemlo

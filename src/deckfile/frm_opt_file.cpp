@@ -1,0 +1,160 @@
+#include "deckfile/frm_opt_file.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <span>
+#include <vector>
+
+#include "deckfile/output_flag_values.h"
+#include "platform/control_name.h"
+#include "platform/twips.h"
+
+namespace zemlo {
+namespace {
+
+// Dialog and control sizes in twips.
+constexpr int kFormWidth = 7545;
+constexpr int kFormHeight = 5580;
+constexpr int kBoxWidth = 2250;
+constexpr int kBoxHeight = 255;
+constexpr int kBoxPitch = 300;
+
+QCheckBox* MakeBox(QGroupBox* frame, const char* name, int index, const QString& caption, int left,
+                   int top) {
+    auto* box = new QCheckBox(caption, frame);
+    NameControl(box, name, index);
+    PlaceTwips(box, left, top, kBoxWidth, kBoxHeight);
+    return box;
+}
+
+// A box that a stored 2 greyed stays greyed until the player clicks it; from then on it
+// only toggles between checked and unchecked, as the other boxes do.
+void ShowState(QCheckBox* box, int state) {
+    if (state < 0) return;
+    if (state == 2) {
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
+        QObject::connect(box, &QCheckBox::stateChanged, box, [box](int now) {
+            if (now != Qt::PartiallyChecked) box->setTristate(false);
+        });
+        return;
+    }
+    box->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+int StateOf(const QCheckBox* box) {
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        case Qt::Unchecked:
+            break;
+    }
+    return 0;
+}
+
+template <size_t N>
+void LoadBoxes(std::span<QCheckBox*> boxes, const std::array<std::u16string, N>& flags) {
+    for (size_t i = 0; i < N; ++i) ShowState(boxes[i], FlagBoxState(flags[i]));
+}
+
+template <size_t N>
+void StoreBoxes(std::span<QCheckBox* const> boxes, std::array<std::u16string, N>& flags,
+                SettingsStore& settings, CardKind kind) {
+    std::vector<int> states;
+    for (size_t i = 0; i < N; ++i) {
+        states.push_back(StateOf(boxes[i]));
+        flags[i] = std::u16string(1, static_cast<char16_t>(u'0' + states.back()));
+    }
+    settings.WriteSetting(u"OUTPUT", OutputSettingKey(kind), JoinFlagStates(states));
+}
+
+}  // namespace
+
+FrmOptFile::FrmOptFile(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName("frmOptFile");
+    setWindowTitle(QStringLiteral("出力項目の指定"));
+    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+
+    Label1 =
+        new QLabel(QStringLiteral("デッキデータを保存する際、出力する項目を指定します。"), this);
+    Label1->setObjectName("Label1");
+    PlaceTwips(Label1, 120, 120, 7215, 255);
+
+    fraUnit = new QGroupBox(QStringLiteral("ユニット"), this);
+    fraUnit->setObjectName("fraUnit");
+    PlaceTwips(fraUnit, 120, 480, 7215, 1860);
+    const QString unitCaptions[15] = {
+        QStringLiteral("形式"),     QStringLiteral("名称"),     QStringLiteral("所属"),
+        QStringLiteral("ロール"),   QStringLiteral("地形"),     QStringLiteral("開発系統"),
+        QStringLiteral("ﾕﾆｯﾄ系統"), QStringLiteral("設計条件"), QStringLiteral("武器"),
+        QStringLiteral("ＨＰ"),     QStringLiteral("特殊能力"), QStringLiteral("特殊機能"),
+        QStringLiteral("補足"),     QStringLiteral("テキスト"), QStringLiteral("黒歴史コード")};
+    for (int i = 0; i < 15; ++i) {
+        chkUnit[i] = MakeBox(fraUnit, "chkUnit", i, unitCaptions[i], 180 + (i / 5) * 2340,
+                             300 + (i % 5) * kBoxPitch);
+    }
+
+    fraMission = new QGroupBox(QStringLiteral("ミッション"), this);
+    fraMission->setObjectName("fraMission");
+    PlaceTwips(fraMission, 120, 2460, 3540, 2400);
+    const QString missionCaptions[7] = {QStringLiteral("名称"),     QStringLiteral("戦果"),
+                                        QStringLiteral("ﾕﾆｯﾄ数"),   QStringLiteral("地形"),
+                                        QStringLiteral("勝利条件"), QStringLiteral("効果"),
+                                        QStringLiteral("ﾃｷｽﾄ")};
+    for (int i = 0; i < 7; ++i) {
+        chkMission[i] =
+            MakeBox(fraMission, "chkMission", i, missionCaptions[i], 180, 300 + i * kBoxPitch);
+    }
+
+    fraChar = new QGroupBox(QStringLiteral("キャラクター"), this);
+    fraChar->setObjectName("fraChar");
+    PlaceTwips(fraChar, 3795, 2460, 3540, 2580);
+    const QString charCaptions[8] = {QStringLiteral("名称"),     QStringLiteral("所属"),
+                                     QStringLiteral("損失戦果"), QStringLiteral("タイミング"),
+                                     QStringLiteral("条件"),     QStringLiteral("効果"),
+                                     QStringLiteral("テキスト"), QStringLiteral("黒歴史コード")};
+    for (int i = 0; i < 8; ++i) {
+        chkChar[i] = MakeBox(fraChar, "chkChar", i, charCaptions[i], 180, 300 + i * kBoxPitch);
+    }
+
+    const QString buttonCaptions[2] = {QStringLiteral("OK"), QStringLiteral("ｷｬﾝｾﾙ")};
+    for (int i = 0; i < 2; ++i) {
+        cmdExec[i] = new QPushButton(buttonCaptions[i], this);
+        NameControl(cmdExec[i], "cmdExec", i);
+        PlaceTwips(cmdExec[i], 4395 + i * 1545, 5100, 1395, 375);
+        connect(cmdExec[i], &QPushButton::clicked, this, [this, i] { cmdExec_Click(i); });
+    }
+    cmdExec[0]->setDefault(true);
+
+    Form_Load();
+}
+
+void FrmOptFile::Form_Load() {
+    LoadBoxes(std::span<QCheckBox*>(chkUnit), state_.output.unit);
+    LoadBoxes(std::span<QCheckBox*>(chkMission), state_.output.mission);
+    LoadBoxes(std::span<QCheckBox*>(chkChar), state_.output.character);
+}
+
+void FrmOptFile::cmdExec_Click(int index) {
+    if (index == 0) {
+        Accept();
+        accept();
+    } else {
+        reject();
+    }
+}
+
+void FrmOptFile::Accept() {
+    StoreBoxes(std::span<QCheckBox* const>(chkUnit), state_.output.unit, state_.settings,
+               CardKind::Unit);
+    StoreBoxes(std::span<QCheckBox* const>(chkMission), state_.output.mission, state_.settings,
+               CardKind::Mission);
+    StoreBoxes(std::span<QCheckBox* const>(chkChar), state_.output.character, state_.settings,
+               CardKind::Character);
+}
+
+}  // namespace zemlo

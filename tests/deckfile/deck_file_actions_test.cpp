@@ -1,0 +1,222 @@
+#include "deckfile/deck_file_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QWidget>
+
+#include "deck_test_cards.h"
+#include "deckfile/deck_file_format.h"
+#include "deckfile/deck_file_writer.h"
+#include "fake_deck.h"
+#include "support/card_builder.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+class DeckFileActionsTest : public ::testing::Test {
+  protected:
+    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_, deck_, &window_) {
+        state_.db = NumberLengthCards();
+        state_.output = FlagsFrom(u"11", u"01", u"001");
+    }
+
+    QString PathOf(const char* name) const {
+        return QString::fromStdU16String((dir_ / name).u16string());
+    }
+    void FillDeck() {
+        for (CardKind kind : kDeckKinds) {
+            for (const auto& entry : EntriesOf(state_.db, kind, {3, 0, 2, 0})) {
+                deck_.AddEntry(kind, entry);
+            }
+        }
+    }
+
+    TempDir dir_;
+    ProgramState state_;
+    FakeDeck deck_;
+    QWidget window_;
+    FakeDialogs dialogs_;
+    DeckFileActions actions_;
+};
+
+TEST_F(DeckFileActionsTest, SaveDialogOffersZmAndTheDateAndAddsHtm) {
+    const QDate before = QDate::currentDate();
+    dialogs_.fileAnswers = {QStringLiteral("  /some where/deck.htm  ")};
+    EXPECT_EQ(actions_.AskDeckFileName(1), QStringLiteral("/some where/deck.htm"));
+    const QDate after = QDate::currentDate();
+
+    ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
+    const FileDialogRequest& request = dialogs_.fileRequests[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存"));
+    QStringList offered;
+    for (const QDate& day : {before, after}) {
+        offered << QDir(QString::fromStdU16String(dir_.Path().u16string()))
+                       .filePath(
+                           QString::fromStdU16String(OfferedDeckFileName(day.month(), day.day())));
+    }
+    EXPECT_TRUE(offered.contains(request.initialPath)) << request.initialPath.toStdString();
+    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm) (*.htm)"));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("htm"));
+    EXPECT_TRUE(request.confirmOverwrite);
+}
+
+TEST_F(DeckFileActionsTest, OpenDialogOffersHtmFilesAndCancelGivesEmpty) {
+    EXPECT_EQ(actions_.AskDeckFileName(0), QString());
+    ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
+    const FileDialogRequest& request = dialogs_.fileRequests[0];
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを開く"));
+    EXPECT_EQ(request.initialPath, PathOf("*.htm"));
+    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm) (*.htm)"));
+    EXPECT_TRUE(request.defaultSuffix.isEmpty());
+}
+
+TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {
+    FillDeck();
+    dialogs_.fileAnswers = {PathOf("deck.HTM")};
+    actions_.mnuSave_Click();
+    EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(state_.db, state_.output, deck_.lists));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(DeckFileActionsTest, SaveToOtherEndingsWritesNothing) {
+    FillDeck();
+    dialogs_.fileAnswers = {PathOf("deck.txt"), QString()};
+    actions_.mnuSave_Click();  // .txt: passed over without a word
+    actions_.mnuSave_Click();  // cancelled
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(DeckFileActionsTest, SaveAsCsvSaysNotYetAndKeepsAnExistingFile) {
+    WriteBytes(dir_ / "deck.csv", "a,b\r\n");
+    dialogs_.fileAnswers = {PathOf("deck.csv")};
+    actions_.mnuSave_Click();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].text, QStringLiteral("作成中"));
+    EXPECT_EQ(dialogs_.messages[0].title, ApplicationTitle());
+    EXPECT_EQ(ReadBytes(dir_ / "deck.csv"), "a,b\r\n");
+}
+
+TEST_F(DeckFileActionsTest, FailedSaveIsReportedAndNeverCalledDone) {
+    FillDeck();
+    std::filesystem::create_directory(dir_ / "taken.htm");
+    WriteBytes(dir_ / "old.htm", "old deck");
+    WriteBytes(dir_ / "file", "x");
+    dialogs_.fileAnswers = {PathOf("taken.htm"), PathOf("file/deck.htm")};
+    actions_.mnuSave_Click();
+    actions_.mnuSave_Click();
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    for (const RecordedMessage& message : dialogs_.messages) {
+        EXPECT_EQ(message.icon, QMessageBox::Critical);
+        EXPECT_TRUE(message.text.contains(QStringLiteral("保存できませんでした")));
+    }
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("taken.htm")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "taken.htm"));
+    EXPECT_EQ(ReadBytes(dir_ / "old.htm"), "old deck");
+    EXPECT_FALSE(actions_.WriteDeckHtml(PathOf("taken.htm")));
+    EXPECT_TRUE(actions_.WriteDeckHtml(PathOf("fine.htm")));
+}
+
+TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAndRefreshesTheCounters) {
+    FillDeck();
+    const DeckLists saved = deck_.lists;
+    ASSERT_TRUE(actions_.WriteDeckHtml(PathOf("deck.htm")));
+
+    FakeDeck other;
+    for (const auto& entry : EntriesOf(state_.db, CardKind::Unit, {1, 1})) {
+        other.AddEntry(CardKind::Unit, entry);
+    }
+    DeckFileActions openInto(state_, other, &window_);
+    dialogs_.fileAnswers = {PathOf("deck.htm")};
+    openInto.mnuOpen_Click();
+    EXPECT_EQ(other.lists, saved);
+    EXPECT_EQ(other.clears, 1);
+    EXPECT_EQ(other.refreshes, 1);
+    EXPECT_EQ(other.countsAtRefresh, (std::pair<size_t, size_t>{4, 8}));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(DeckFileActionsTest, CancelledOpenKeepsTheDeck) {
+    FillDeck();
+    const DeckLists before = deck_.lists;
+    actions_.mnuOpen_Click();
+    EXPECT_EQ(deck_.lists, before);
+    EXPECT_EQ(deck_.clears, 0);
+    EXPECT_EQ(deck_.refreshes, 1);
+}
+
+TEST_F(DeckFileActionsTest, OpeningAnotherFileWarnsAndLeavesTheDeckEmpty) {
+    FillDeck();
+    WriteCp932(dir_ / "page.htm", "<HTML>\n<BODY>\n</BODY>\n</HTML>\n");
+    dialogs_.fileAnswers = {PathOf("page.htm")};
+    actions_.mnuOpen_Click();
+    EXPECT_TRUE(deck_.lists.Empty());
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(dialogs_.messages[0].title, QStringLiteral("警告"));
+    EXPECT_EQ(dialogs_.messages[0].text,
+              QStringLiteral("指定したファイルはサポート外のフォーマットです。"));
+    EXPECT_EQ(deck_.refreshes, 1);
+}
+
+TEST_F(DeckFileActionsTest, OpeningOtherEndingsEmptiesTheDeck) {
+    FillDeck();
+    WriteBytes(dir_ / "deck.csv", "x");
+    dialogs_.fileAnswers = {PathOf("deck.txt"), PathOf("deck.csv")};
+    actions_.mnuOpen_Click();
+    EXPECT_TRUE(deck_.lists.Empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
+    FillDeck();
+    actions_.mnuOpen_Click();
+    EXPECT_TRUE(deck_.lists.Empty());
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].text, QStringLiteral("作成中"));
+}
+
+TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
+    std::string rows;
+    for (const char* number : {"ZM0002", "ZM7777", "ZM001", "ZM8888"}) {
+        rows += std::string("<TR>\n<TD noWrap>") + number + "</TD>\n</TR>\n";
+    }
+    WriteCp932(dir_ / "other.htm",
+               "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>\n"
+               "<P align=center><STRONG>UNIT情報</STRONG></P>\n<TR>\n<TD noWrap>No</TD>\n</TR>\n" +
+                   rows);
+    dialogs_.fileAnswers = {PathOf("other.htm")};
+    actions_.mnuOpen_Click();
+    // Both known cards, at their sorted places.
+    EXPECT_EQ(deck_.lists.unit, EntriesOf(state_.db, CardKind::Unit, {1, 0}));
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    const QString text = dialogs_.messages[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("2行"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("ZM7777"));
+    EXPECT_TRUE(text.contains("ZM8888"));
+    EXPECT_FALSE(text.contains("ZM0002"));
+}
+
+TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText("before");
+    actions_.mnuCopy_Click();
+    EXPECT_EQ(clipboard->text(), QString());
+
+    deck_.AddEntry(CardKind::Mission, EntriesOf(state_.db, CardKind::Mission, {1})[0]);
+    for (int i = 0; i < 3; ++i) {
+        deck_.AddEntry(CardKind::Unit, EntriesOf(state_.db, CardKind::Unit, {2})[0]);
+    }
+    actions_.mnuCopy_Click();
+    EXPECT_EQ(clipboard->text(),
+              QStringLiteral("ユニットカード\r\n機体2\t ×３\r\n\r\n\r\nミッションカード\r\n作戦1") +
+                  QString(50, ' ') + QStringLiteral("2\t ×１\r\n\r\n\r\n"));
+}
+
+}  // namespace
+}  // namespace zemlo::test

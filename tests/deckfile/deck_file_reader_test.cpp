@@ -1,0 +1,284 @@
+#include "deckfile/deck_file_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "catalog/catalog_entry.h"
+#include "deck_test_cards.h"
+#include "deckfile/deck_file_writer.h"
+#include "platform/code_page.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+// A deck with every card of every number length, one card twice, in an order that is not
+// the card number order.
+DeckLists MixedDeck(const CardDatabase& db) {
+    DeckLists deck;
+    deck.unit = EntriesOf(db, CardKind::Unit, {2, 0, 0, 3, 1});
+    deck.mission = EntriesOf(db, CardKind::Mission, {3, 1, 1, 0, 2});
+    deck.character = EntriesOf(db, CardKind::Character, {0, 1, 2, 3, 3});
+    return deck;
+}
+
+DeckFileReadResult RoundTrip(const CardDatabase& db, const OutputFlags& flags,
+                             const DeckLists& deck) {
+    TempDir dir;
+    EXPECT_TRUE(SaveDeckFile(dir / "deck.htm", db, flags, deck));
+    return ReadDeckFile(dir / "deck.htm", db);
+}
+
+void ExpectSameDeck(const DeckFileReadResult& read, const DeckLists& deck,
+                    const std::string& what) {
+    EXPECT_EQ(read.status, DeckFileStatus::Read) << what;
+    EXPECT_EQ(read.deck.unit, deck.unit) << what;
+    EXPECT_EQ(read.deck.mission, deck.mission) << what;
+    EXPECT_EQ(read.deck.character, deck.character) << what;
+    EXPECT_TRUE(read.skippedCardNos.empty()) << what;
+}
+
+TEST(DeckFileRoundTrip, EveryRowShapeReadsBackTheSameDeck) {
+    const CardDatabase db = NumberLengthCards();
+    const DeckLists deck = MixedDeck(db);
+    ExpectSameDeck(RoundTrip(db, OutputFlags{}, deck), deck, "no flags");
+    ExpectSameDeck(RoundTrip(db, FlagsFrom(u"111111111111111", u"1111111", u"11111111"), deck),
+                   deck, "all flags");
+    for (int i = 0; i < 15; ++i) {
+        std::u16string unit(15, u'0');
+        unit[i] = u'1';
+        ExpectSameDeck(RoundTrip(db, FlagsFrom(unit, u"0000000", u"00000000"), deck), deck,
+                       "unit flag " + std::to_string(i));
+    }
+    for (int i = 0; i < 7; ++i) {
+        std::u16string mission(7, u'0');
+        mission[i] = u'1';
+        ExpectSameDeck(RoundTrip(db, FlagsFrom(u"", mission, u""), deck), deck,
+                       "mission flag " + std::to_string(i));
+    }
+    for (int i = 0; i < 8; ++i) {
+        std::u16string character(8, u'0');
+        character[i] = u'1';
+        ExpectSameDeck(RoundTrip(db, FlagsFrom(u"", u"", character), deck), deck,
+                       "character flag " + std::to_string(i));
+    }
+}
+
+TEST(DeckFileRoundTrip, EmptyDeckIsStillADeckFile) {
+    const CardDatabase db = NumberLengthCards();
+    ExpectSameDeck(RoundTrip(db, FlagsFrom(u"1", u"1", u"1"), DeckLists{}), DeckLists{}, "empty");
+}
+
+TEST(DeckFileRoundTrip, EntriesEqualTheCatalogForEveryNumberLength) {
+    const CardDatabase db = NumberLengthCards();
+    DeckLists deck;
+    deck.unit = EntriesOf(db, CardKind::Unit, {0, 1, 2, 3});
+    const DeckFileReadResult read = RoundTrip(db, OutputFlags{}, deck);
+    ASSERT_EQ(read.deck.unit.size(), 4u);
+    // Three blanks after numbers of up to six characters, one after longer ones.
+    EXPECT_EQ(read.deck.unit[0], u"ZM001   " + U("機体0"));
+    EXPECT_EQ(read.deck.unit[1], u"ZM0002   " + U("機体1"));
+    EXPECT_EQ(read.deck.unit[2], u"ZM00003 " + U("機体2"));
+    EXPECT_EQ(read.deck.unit[3], u"ZM000004 " + U("機体3"));
+}
+
+TEST(DeckFileRoundTrip, MissionEntriesKeepTheirPoints) {
+    const CardDatabase db = NumberLengthCards();
+    DeckLists deck;
+    deck.mission = EntriesOf(db, CardKind::Mission, {1});
+    const DeckFileReadResult read = RoundTrip(db, OutputFlags{}, deck);
+    ASSERT_EQ(read.deck.mission.size(), 1u);
+    EXPECT_EQ(read.deck.mission[0], u"MI0002   " + U("作戦1") + std::u16string(50, u' ') + u"2");
+}
+
+TEST(DeckFileRoundTrip, CardNumbersWithMarkupCharactersReadBack) {
+    CardDatabase db;
+    AddCard(db.units, "ZM&001", {{unit_field::UnitName, "甲"}});
+    AddCard(db.units, "Z<M>\"2", {{unit_field::UnitName, "乙"}});
+    DeckLists deck;
+    deck.unit = EntriesOf(db, CardKind::Unit, {0, 1});
+    ExpectSameDeck(RoundTrip(db, FlagsFrom(u"111", u"", u""), deck), deck, "escaped numbers");
+}
+
+// A hand-made deck file around the given body lines.
+std::u16string FileWith(std::initializer_list<const char*> lines) {
+    std::string text;
+    for (const char* line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return U(text);
+}
+
+constexpr const char* kSignature =
+    "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>";
+constexpr const char* kUnitHeading = "<P align=center><STRONG>UNIT情報</STRONG></P>";
+constexpr const char* kMissionHeading = "<P align=center><STRONG>MISSION情報</STRONG></P>";
+constexpr const char* kCharHeading = "<P align=center><STRONG>CHARACTER情報</STRONG></P>";
+constexpr const char* kHeaderCell = "<TD noWrap><STRONG><EM>No</EM></STRONG></TD>";
+
+TEST(DeckFileReader, WithoutTheSignatureNothingIsRead) {
+    const CardDatabase db = NumberLengthCards();
+    const std::u16string text = FileWith({"<HTML>", kUnitHeading, "<TR>", kHeaderCell, "</TR>",
+                                          "<TR>", "<TD noWrap>ZM001</TD>", "</TR>"});
+    const DeckFileReadResult read = ParseDeckFile(text, db);
+    EXPECT_EQ(read.status, DeckFileStatus::NotDeckFile);
+    EXPECT_TRUE(read.deck.Empty());
+
+    // A signature line that differs in one character is no signature.
+    std::string nearly = kSignature;
+    nearly.replace(nearly.find("Shift_JIS"), 9, "shift_jis");
+    EXPECT_EQ(ParseDeckFile(FileWith({nearly.c_str(), kUnitHeading}), db).status,
+              DeckFileStatus::NotDeckFile);
+    EXPECT_EQ(ParseDeckFile(u"", db).status, DeckFileStatus::NotDeckFile);
+}
+
+TEST(DeckFileReader, SignatureOnAnyLineIsAccepted) {
+    const CardDatabase db = NumberLengthCards();
+    // The signature as the very last line, after the rows; lines end in CR only.
+    std::u16string text = FileWith({"<HTML>", kUnitHeading, "<TR>", kHeaderCell, "</TR>", "<TR>",
+                                    "<TD noWrap>ZM0002</TD>", "</TR>", "</TABLE>", kSignature});
+    std::u16string crOnly;
+    for (char16_t c : text) {
+        if (c != u'\n') crOnly += c;
+    }
+    const DeckFileReadResult read = ParseDeckFile(crOnly, db);
+    EXPECT_EQ(read.status, DeckFileStatus::Read);
+    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {1}));
+}
+
+TEST(DeckFileReader, UnitSectionOnlyFillsOnlyUnits) {
+    const CardDatabase db = NumberLengthCards();
+    const DeckFileReadResult read =
+        ParseDeckFile(FileWith({kSignature, kUnitHeading, "<TR>", kHeaderCell, "</TR>", "<TR>",
+                                "<TD noWrap>ZM000004</TD>", "<TD noWrap>MI001</TD>", "</TR>",
+                                "<TR>", "<TD noWrap>ZM000004</TD>", "</TR>"}),
+                      db);
+    EXPECT_EQ(read.status, DeckFileStatus::Read);
+    // Only the first cell of a row names a card; a copy in a later row adds another entry.
+    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {3, 3}));
+    EXPECT_TRUE(read.deck.mission.empty());
+    EXPECT_TRUE(read.deck.character.empty());
+}
+
+TEST(DeckFileReader, HeaderRowNeverYieldsACard) {
+    const CardDatabase db = NumberLengthCards();
+    // A header row whose first cell holds a real card number still counts as the header.
+    const DeckFileReadResult read =
+        ParseDeckFile(FileWith({kSignature, kMissionHeading, "<TR>", "<TD noWrap>MI001</TD>",
+                                "</TR>", "<TR>", "<TD noWrap>MI0002</TD>", "</TR>"}),
+                      db);
+    EXPECT_EQ(read.deck.mission, EntriesOf(db, CardKind::Mission, {1}));
+}
+
+TEST(DeckFileReader, EachSectionEndsAtTheNextHeading) {
+    const CardDatabase db = NumberLengthCards();
+    const DeckFileReadResult read = ParseDeckFile(FileWith({kSignature,
+                                                            kUnitHeading,
+                                                            "<TR>",
+                                                            kHeaderCell,
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>ZM001</TD>",
+                                                            "</TR>",
+                                                            kMissionHeading,
+                                                            "<TR>",
+                                                            kHeaderCell,
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>MI00003</TD>",
+                                                            "</TR>",
+                                                            kCharHeading,
+                                                            "<TR>",
+                                                            kHeaderCell,
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>CH0002</TD>",
+                                                            "</TR>"}),
+                                                  db);
+    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {0}));
+    EXPECT_EQ(read.deck.mission, EntriesOf(db, CardKind::Mission, {2}));
+    EXPECT_EQ(read.deck.character, EntriesOf(db, CardKind::Character, {1}));
+    EXPECT_TRUE(read.skippedCardNos.empty());
+}
+
+TEST(DeckFileReader, UnknownCardNumbersAreSkippedAndListed) {
+    const CardDatabase db = NumberLengthCards();
+    const DeckFileReadResult read = ParseDeckFile(FileWith({kSignature,
+                                                            kUnitHeading,
+                                                            "<TR>",
+                                                            kHeaderCell,
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>ZM9999</TD>",
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>ZM0002</TD>",
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>MI001</TD>",
+                                                            "</TR>",
+                                                            kMissionHeading,
+                                                            "<TR>",
+                                                            kHeaderCell,
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>MI&amp;7</TD>",
+                                                            "</TR>",
+                                                            "<TR>",
+                                                            "<TD noWrap>mi001</TD>",
+                                                            "</TR>"}),
+                                                  db);
+    EXPECT_EQ(read.status, DeckFileStatus::Read);
+    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {1}));
+    EXPECT_TRUE(read.deck.mission.empty());
+    // A mission's number in the unit section is no unit; numbers match case-sensitively.
+    EXPECT_EQ(read.skippedCardNos,
+              (std::vector<std::u16string>{u"ZM9999", u"MI001", u"MI&7", u"mi001"}));
+}
+
+TEST(DeckFileReader, TruncatedLastRowKeepsTheRowsBeforeIt) {
+    const CardDatabase db = NumberLengthCards();
+    // The file ends inside the last row's number cell.
+    std::u16string text = FileWith({kSignature, kCharHeading, "<TR>", kHeaderCell, "</TR>", "<TR>",
+                                    "<TD noWrap>CH001</TD>", "</TR>", "<TR>",
+                                    "<TD noWrap>CH00003</TD>", "</TR>", "<TR>"});
+    text += u"<TD noWrap>CH00";
+    const DeckFileReadResult read = ParseDeckFile(text, db);
+    EXPECT_EQ(read.deck.character, EntriesOf(db, CardKind::Character, {0, 2}));
+    EXPECT_EQ(read.skippedCardNos, std::vector<std::u16string>{u"CH00"});
+
+    // Cut right after the number's last character: the cell never ends, so the row is
+    // not trusted either.
+    text.resize(text.size() - 4);
+    text += u"CH0002";
+    EXPECT_EQ(ParseDeckFile(text, db).deck.character, EntriesOf(db, CardKind::Character, {0, 2}));
+
+    // Cut after a complete number cell: the row names its card.
+    text += u"</TD>";
+    EXPECT_EQ(ParseDeckFile(text, db).deck.character,
+              EntriesOf(db, CardKind::Character, {0, 2, 1}));
+}
+
+TEST(DeckFileReader, MissingOrUnreadableFile) {
+    const CardDatabase db = NumberLengthCards();
+    TempDir dir;
+    EXPECT_EQ(ReadDeckFile(dir / "none.htm", db).status, DeckFileStatus::Unreadable);
+    EXPECT_EQ(ReadDeckFile(dir.Path(), db).status, DeckFileStatus::Unreadable);
+    // A CP932 file from disk is decoded before its lines are compared.
+    WriteCp932(dir / "deck.htm",
+               std::string(kSignature) + "\n" + kUnitHeading +
+                   "\n<TR>\n<TD noWrap>No</TD>\n</TR>\n<TR>\n<TD noWrap>ZM00003</TD>\n</TR>\n");
+    const DeckFileReadResult read = ReadDeckFile(dir / "deck.htm", db);
+    EXPECT_EQ(read.status, DeckFileStatus::Read);
+    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {2}));
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+    EXPECT_EQ(SplitLines(u"a\r\nb\rc\nd"), (std::vector<std::u16string>{u"a", u"b", u"c", u"d"}));
+    EXPECT_EQ(SplitLines(u"a\r\n\r\nb\r\n"), (std::vector<std::u16string>{u"a", u"", u"b"}));
+    EXPECT_TRUE(SplitLines(u"").empty());
+}
+
+}  // namespace
+}  // namespace zemlo::test

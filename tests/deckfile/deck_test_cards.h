@@ -1,0 +1,33 @@
+// Invented cards for the deck file tests: every kind with card numbers of 5, 6, 7 and 8
+// characters, and every field filled with a text that names its field and record, so a
+// wrong column shows at once.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/settings_loaders.h"
+#include "carddb/card_database.h"
+#include "deckfile/deck_lists.h"
+
+namespace zemlo::test {
+
+// Records 0..3 of each kind have numbers of 5, 6, 7 and 8 characters.
+CardDatabase NumberLengthCards();
+
+// The catalog entries of the given records, in the given order.
+std::vector<std::u16string> EntriesOf(const CardDatabase& db, CardKind kind,
+                                      const std::vector<int>& records);
+
+// Flags from stored values, as the settings loader fills them.
+OutputFlags FlagsFrom(std::u16string_view unit, std::u16string_view mission,
+                      std::u16string_view character);
+
+// The cells of the data rows of one section ("<TD noWrap>" lines between "<TR>" and
+// "</TR>"), header row left out; texts as written, escapes kept.
+std::vector<std::vector<std::u16string>> SectionRows(std::u16string_view fileText, CardKind kind);
+
+// The header titles of one section, "No" first.
+std::vector<std::u16string> SectionTitles(std::u16string_view fileText, CardKind kind);
+
+}  // namespace zemlo::test

@@ -1,0 +1,169 @@
+#include "deckfile/frm_opt_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/settings_loaders.h"
+#include "platform/control_name.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+// A click on the box's indicator, where the player clicks (the box is wider than its text).
+void ClickBox(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+class FrmOptFileTest : public ::testing::Test {
+  protected:
+    FrmOptFileTest() : state_(dir_.Path()) {}
+
+    void Store(std::u16string_view unit, std::u16string_view mission,
+               std::u16string_view character) {
+        state_.settings.WriteSetting(u"OUTPUT", u"UNIT", unit);
+        state_.settings.WriteSetting(u"OUTPUT", u"MISSION", mission);
+        state_.settings.WriteSetting(u"OUTPUT", u"CHAR", character);
+        state_.output = LoadOutputSettings(state_.settings);
+    }
+    std::u16string Stored(std::u16string_view key) {
+        return state_.settings.ReadSetting(u"OUTPUT", key);
+    }
+
+    TempDir dir_;
+    ProgramState state_;
+};
+
+TEST_F(FrmOptFileTest, ControlsAsDesigned) {
+    FrmOptFile form(state_);
+    EXPECT_EQ(form.objectName(), "frmOptFile");
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("出力項目の指定"));
+    EXPECT_EQ(form.Label1->text(),
+              QStringLiteral("デッキデータを保存する際、出力する項目を指定します。"));
+    EXPECT_EQ(form.fraUnit->title(), QStringLiteral("ユニット"));
+    EXPECT_EQ(form.fraMission->title(), QStringLiteral("ミッション"));
+    EXPECT_EQ(form.fraChar->title(), QStringLiteral("キャラクター"));
+
+    auto* weapons = FindControl<QCheckBox>(&form, "chkUnit", 8);
+    ASSERT_NE(weapons, nullptr);
+    EXPECT_EQ(weapons->text(), QStringLiteral("武器"));
+    EXPECT_EQ(weapons->parent(), form.fraUnit);
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkUnit", 14)->text(), QStringLiteral("黒歴史コード"));
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkMission", 2)->text(), QStringLiteral("ﾕﾆｯﾄ数"));
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkMission", 6)->text(), QStringLiteral("ﾃｷｽﾄ"));
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkChar", 3)->text(), QStringLiteral("タイミング"));
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkChar", 7)->parent(), form.fraChar);
+    EXPECT_EQ(form.findChildren<QCheckBox*>("chkUnit").size(), 15);
+    EXPECT_EQ(form.findChildren<QCheckBox*>("chkMission").size(), 7);
+    EXPECT_EQ(form.findChildren<QCheckBox*>("chkChar").size(), 8);
+    EXPECT_EQ(FindControl<QPushButton>(&form, "cmdExec", 0)->text(), "OK");
+    EXPECT_EQ(FindControl<QPushButton>(&form, "cmdExec", 1)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+}
+
+TEST_F(FrmOptFileTest, NoStoredValuesStartAllUnchecked) {
+    FrmOptFile form(state_);
+    for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
+        EXPECT_EQ(box->checkState(), Qt::Unchecked) << box->text().toStdString();
+    }
+}
+
+TEST_F(FrmOptFileTest, OnlyWeaponsStoresANineOfFifteen) {
+    FrmOptFile form(state_);
+    form.show();
+    ClickBox(form.chkUnit[8]);
+    QTest::mouseClick(form.cmdExec[0], Qt::LeftButton);
+    EXPECT_EQ(Stored(u"UNIT"), u"000000001000000");
+    EXPECT_EQ(Stored(u"MISSION"), u"0000000");
+    EXPECT_EQ(Stored(u"CHAR"), u"00000000");
+    // The new choice is in effect at once.
+    EXPECT_EQ(state_.output.unit[8], u"1");
+    EXPECT_EQ(state_.output.unit[7], u"0");
+    EXPECT_EQ(state_.output.character[7], u"0");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST_F(FrmOptFileTest, CancelChangesNothing) {
+    Store(u"100000000000001", u"0100000", u"");
+    const OutputFlags before = state_.output;
+    const std::string fileBefore = ReadBytes(state_.settings.File());
+    for (int button : {1, -1}) {
+        FrmOptFile form(state_);
+        form.show();
+        ClickBox(form.chkUnit[0]);
+        ClickBox(form.chkMission[3]);
+        ClickBox(form.chkChar[5]);
+        ASSERT_FALSE(form.chkUnit[0]->isChecked());
+        ASSERT_TRUE(form.chkMission[3]->isChecked());
+        if (button == 1) {
+            QTest::mouseClick(form.cmdExec[1], Qt::LeftButton);
+        } else {
+            QTest::keyClick(&form, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(state_.output.unit, before.unit);
+    EXPECT_EQ(state_.output.mission, before.mission);
+    EXPECT_EQ(state_.output.character, before.character);
+    EXPECT_EQ(ReadBytes(state_.settings.File()), fileBefore);
+}
+
+TEST_F(FrmOptFileTest, ShortStoredValueLeavesTheMissingItemsOff) {
+    Store(u"11", u"1", u"0110000000111");  // extra characters are ignored
+    FrmOptFile form(state_);
+    EXPECT_TRUE(form.chkUnit[0]->isChecked());
+    EXPECT_TRUE(form.chkUnit[1]->isChecked());
+    for (int i = 2; i < 15; ++i) EXPECT_FALSE(form.chkUnit[i]->isChecked()) << i;
+    EXPECT_TRUE(form.chkMission[0]->isChecked());
+    for (int i = 1; i < 7; ++i) EXPECT_FALSE(form.chkMission[i]->isChecked()) << i;
+    EXPECT_FALSE(form.chkChar[0]->isChecked());
+    EXPECT_TRUE(form.chkChar[1]->isChecked());
+    EXPECT_TRUE(form.chkChar[2]->isChecked());
+    EXPECT_FALSE(form.chkChar[7]->isChecked());
+
+    form.cmdExec_Click(0);
+    // OK writes full-length values: the missing items are stored as "0".
+    EXPECT_EQ(Stored(u"UNIT"), u"110000000000000");
+    EXPECT_EQ(Stored(u"MISSION"), u"1000000");
+    EXPECT_EQ(Stored(u"CHAR"), u"01100000");
+}
+
+TEST_F(FrmOptFileTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
+    Store(u"2193x", u"", u"");
+    FrmOptFile form(state_);
+    form.show();
+    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(form.chkUnit[1]->checkState(), Qt::Checked);
+    EXPECT_EQ(form.chkUnit[2]->checkState(), Qt::Unchecked);  // 9 is no box state
+    EXPECT_EQ(form.chkUnit[3]->checkState(), Qt::Unchecked);
+    EXPECT_EQ(form.chkUnit[4]->checkState(), Qt::Unchecked);
+
+    // Left alone, a greyed box is stored as 2 again.
+    form.cmdExec_Click(0);
+    EXPECT_EQ(Stored(u"UNIT").substr(0, 5), u"21000");
+    EXPECT_EQ(state_.output.unit[0], u"2");
+}
+
+TEST_F(FrmOptFileTest, ClickingAGreyedBoxChecksItAndThenToggles) {
+    Store(u"2", u"", u"");
+    FrmOptFile form(state_);
+    form.show();
+    ClickBox(form.chkUnit[0]);
+    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Checked);
+    ClickBox(form.chkUnit[0]);
+    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Unchecked);
+    ClickBox(form.chkUnit[0]);
+    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Checked);
+    form.cmdExec_Click(0);
+    EXPECT_EQ(Stored(u"UNIT")[0], u'1');
+}
+
+}  // namespace
+}  // namespace zemlo::test
