@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
-    fonts-ipafont-gothic fonts-ipafont-mincho
+    fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
 )
 
 missing=()

@@ -177,7 +177,7 @@ void CatalogPage::BuildAffiliationBoxes(QGroupBox* frame, int frameWidth, const 
         QCheckBox* box = NewCheckBox(
             frame, name, k,
             QString::fromUtf16(text.caption.data(), static_cast<int>(text.caption.size())),
-            120 + column * columnWidth, 270 + row * 255, columnWidth - 60, 240);
+            120 + column * columnWidth, 250 + row * 250, columnWidth - 60, 240);
         // The box carries the Team text it stands for; its caption is only an abbreviation.
         box->setProperty("compared", QString::fromUtf16(text.compared.data(),
                                                         static_cast<int>(text.compared.size())));

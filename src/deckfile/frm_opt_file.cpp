@@ -16,7 +16,7 @@ namespace {
 
 // Dialog and control sizes in twips.
 constexpr int kFormWidth = 7545;
-constexpr int kFormHeight = 5580;
+constexpr int kFormHeight = 5880;
 constexpr int kBoxWidth = 2250;
 constexpr int kBoxHeight = 255;
 constexpr int kBoxPitch = 300;
@@ -100,7 +100,7 @@ FrmOptFile::FrmOptFile(ProgramState& state, QWidget* parent) : QDialog(parent), 
 
     fraMission = new QGroupBox(QStringLiteral("ミッション"), this);
     fraMission->setObjectName("fraMission");
-    PlaceTwips(fraMission, 120, 2460, 3540, 2400);
+    PlaceTwips(fraMission, 120, 2460, 3540, 2760);
     const QString missionCaptions[7] = {QStringLiteral("名称"),     QStringLiteral("戦果"),
                                         QStringLiteral("ﾕﾆｯﾄ数"),   QStringLiteral("地形"),
                                         QStringLiteral("勝利条件"), QStringLiteral("効果"),
@@ -112,7 +112,7 @@ FrmOptFile::FrmOptFile(ProgramState& state, QWidget* parent) : QDialog(parent), 
 
     fraChar = new QGroupBox(QStringLiteral("キャラクター"), this);
     fraChar->setObjectName("fraChar");
-    PlaceTwips(fraChar, 3795, 2460, 3540, 2580);
+    PlaceTwips(fraChar, 3795, 2460, 3540, 2760);
     const QString charCaptions[8] = {QStringLiteral("名称"),     QStringLiteral("所属"),
                                      QStringLiteral("損失戦果"), QStringLiteral("タイミング"),
                                      QStringLiteral("条件"),     QStringLiteral("効果"),
@@ -125,7 +125,7 @@ FrmOptFile::FrmOptFile(ProgramState& state, QWidget* parent) : QDialog(parent), 
     for (int i = 0; i < 2; ++i) {
         cmdExec[i] = new QPushButton(buttonCaptions[i], this);
         NameControl(cmdExec[i], "cmdExec", i);
-        PlaceTwips(cmdExec[i], 4395 + i * 1545, 5100, 1395, 375);
+        PlaceTwips(cmdExec[i], 4395 + i * 1545, 5340, 1395, 375);
         connect(cmdExec[i], &QPushButton::clicked, this, [this, i] { cmdExec_Click(i); });
     }
     cmdExec[0]->setDefault(true);

@@ -65,6 +65,10 @@ QIcon ProgramIcon() {
 MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     : QMainWindow(parent), state_(state) {
     setObjectName("frmMain");
+    // A fixed single border: the player can minimise the window but not resize or maximise it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     imgIcon[0] = ProgramIcon();
     imgIcon[1] = imgIcon[0];
     setWindowIcon(imgIcon[0]);

@@ -11,6 +11,7 @@
 #include "app/settings_loaders.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
+#include "support/layout_check.h"
 #include "support/temp_dir.h"
 
 namespace zemlo::test {
@@ -64,6 +65,8 @@ TEST_F(FrmOptFileTest, ControlsAsDesigned) {
     EXPECT_EQ(form.findChildren<QCheckBox*>("chkChar").size(), 8);
     EXPECT_EQ(FindControl<QPushButton>(&form, "cmdExec", 0)->text(), "OK");
     EXPECT_EQ(FindControl<QPushButton>(&form, "cmdExec", 1)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+    // Every box is wholly inside its frame and every frame inside the dialog.
+    EXPECT_EQ(ControlsOutsideTheirParents(&form).join("\n").toStdString(), "");
 }
 
 TEST_F(FrmOptFileTest, NoStoredValuesStartAllUnchecked) {

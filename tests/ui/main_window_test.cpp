@@ -1,0 +1,113 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "platform/twips.h"
+#include "support/card_builder.h"
+#include "support/layout_check.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : state(dir.Path()) {
+        state.highlightOn = true;
+        AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "試作機"}});
+    }
+    TempDir dir;
+    ProgramState state;
+};
+
+struct Item {
+    const char* name;
+    const char* caption;
+};
+
+// The menus as a player reads them: every item's name and exact caption, in order.
+QStringList MenuItems(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            items << "-";
+        } else {
+            items << action->objectName() + "=" + action->text();
+        }
+    }
+    return items;
+}
+
+TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
+    MainWindow w(state);
+    QStringList bar;
+    for (const QAction* action : w.menuBar()->actions()) {
+        bar << action->objectName() + "=" + action->text();
+    }
+    EXPECT_EQ(bar, QStringList({"mnuFile=ﾌｧｲﾙ(&F)", "mnuView=表示(&V)", "mnuTool=ﾂｰﾙ(&T)",
+                                "mnuHelp=ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(MenuItems(w.mnuFile),
+              QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
+                           "mnuOptFile=出力項目の指定", "-",
+                           "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)", "-", "mnuExit=終了(&X)"}));
+    EXPECT_EQ(MenuItems(w.mnuClaer),
+              QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
+                           "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
+    EXPECT_EQ(MenuItems(w.mnuView),
+              QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
+                           "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示"}));
+    EXPECT_EQ(MenuItems(w.mnuTool),
+              QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
+                           "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ",
+                           "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ", "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-",
+                           "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
+    EXPECT_EQ(MenuItems(w.mnuHelp), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
+    EXPECT_EQ(w.mnuPopup->title(), "POPUP");
+    EXPECT_EQ(MenuItems(w.mnuPopup), QStringList({"mnuClip=ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"}));
+    EXPECT_FALSE(w.menuBar()->actions().contains(w.mnuPopup->menuAction()));
+}
+
+TEST_F(MainWindowTest, CommandsWithoutTheirWindowsYetCannotBeChosen) {
+    MainWindow w(state);
+    for (QAction* pending : {w.mnuMini, w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw,
+                             w.mnuBoss, w.mnuVer}) {
+        EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
+    }
+    for (QAction* ready : {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS,
+                           w.mnuClaerU, w.mnuKyotyou, w.mnuClip}) {
+        EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, NormalViewHasItsFixedSizeAndEveryControlFitsOnEveryTab) {
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    EXPECT_EQ(w.size(), QSize(TwipsToPixels(14010), TwipsToPixels(10935)));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());  // the player cannot resize it
+    const QStringList tabs = {"ユニット", "ミッション", "キャラクター"};
+    for (int tab = 0; tab < 3; ++tab) {
+        EXPECT_EQ(w.ssTab->tabText(tab), tabs[tab]);
+        w.ssTab->setCurrentIndex(tab);
+        EXPECT_EQ(ControlsOutsideTheirParents(&w).join("\n").toStdString(), "") << "tab " << tab;
+    }
+}
+
+TEST_F(MainWindowTest, ExitWritesTheViewSettings) {
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    w.mnuKyotyou->trigger();  // highlight off
+    w.mnuExit->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
+    EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
+}
+
+}  // namespace
+}  // namespace zemlo::test
