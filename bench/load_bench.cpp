@@ -28,7 +28,8 @@ void LoadCardData(benchmark::State& state, const std::filesystem::path& dir) {
 
 BENCHMARK_CAPTURE(ReadAndDecode, sample, zemlo::bench::SampleDir())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadCardData, sample, zemlo::bench::SampleDir())->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadAndDecode, largest, zemlo::bench::LargestDir())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadAndDecode, largest, zemlo::bench::LargestDir())
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadCardData, largest, zemlo::bench::LargestDir())->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -34,15 +34,29 @@ const std::vector<std::string> kSyllables = {
     "ス", "カ", "イ", "ロ", "ベ", "ツ", "フィ", "ノ", "メ", "ジ", "ハ", "ユ", "テ", "ポ"};
 
 // The fifteen affiliations the search panel compares, plus unaffiliated and unknown ones.
-const std::vector<std::string> kTeams = {
-    "地球連邦", "エゥーゴ", "ティターンズ", "ジオン公国", "デラーズフリート", "ネオ・ジオン",
-    "コロニー国家連合", "Ｗ連合勢力", "ＮＥＦ", "ムーンレィス", "リガ・ミリティア",
-    "ザンスカール帝国", "クロスボーン・バンガード", "ＤＧ軍団", "ＯＺ", "（無所属）",
-    "（傭兵団）", "辺境自警団", "交易同盟"};
+const std::vector<std::string> kTeams = {"地球連邦",
+                                         "エゥーゴ",
+                                         "ティターンズ",
+                                         "ジオン公国",
+                                         "デラーズフリート",
+                                         "ネオ・ジオン",
+                                         "コロニー国家連合",
+                                         "Ｗ連合勢力",
+                                         "ＮＥＦ",
+                                         "ムーンレィス",
+                                         "リガ・ミリティア",
+                                         "ザンスカール帝国",
+                                         "クロスボーン・バンガード",
+                                         "ＤＧ軍団",
+                                         "ＯＺ",
+                                         "（無所属）",
+                                         "（傭兵団）",
+                                         "辺境自警団",
+                                         "交易同盟"};
 
-const std::vector<std::string> kTerrains = {"", "宇", "陸", "空", "海", "宇陸", "宇空",
-                                            "宇海", "陸空", "陸海", "空海", "宇陸空",
-                                            "宇陸海", "宇空海", "陸空海", "宇陸空海"};
+const std::vector<std::string> kTerrains = {
+    "",     "宇",   "陸",   "空",     "海",     "宇陸",   "宇空",   "宇海",
+    "陸空", "陸海", "空海", "宇陸空", "宇陸海", "宇空海", "陸空海", "宇陸空海"};
 
 std::string Word(Random& r, int minLen, int maxLen) {
     std::string w;
@@ -68,7 +82,8 @@ std::string Number(Random& r, int lo, int hi, int dashPercent) {
 
 std::string FullWidthDigits(int v) {
     std::string out;
-    for (char c : std::to_string(v)) out += std::string("０１２３４５６７８９").substr((c - '0') * 3, 3);
+    for (char c : std::to_string(v))
+        out += std::string("０１２３４５６７８９").substr((c - '0') * 3, 3);
     return out;
 }
 
@@ -114,7 +129,7 @@ int main(int argc, char** argv) {
     const auto weapons = Pool(r, 30, "砲");
     const auto blades = Pool(r, 20, "刃");
     const std::vector<std::string> timings = {"準備フェイズ", "戦闘フェイズ", "戦闘フェイズ後",
-                                              "終了フェイズ", "常時", "任意"};
+                                              "終了フェイズ", "常時",         "任意"};
     const std::vector<std::string> effects = {
         "自軍ユニット１体のＨＰを２回復する。", "敵軍ユニット１体は次のターン行動できない。",
         "カードを１枚引く。", "この戦闘の間、遠距離攻撃力＋１。", "山札の上から３枚を見る。"};
@@ -143,21 +158,24 @@ int main(int argc, char** argv) {
         line("近距離武器：" + Pick(r, blades));
         line("近距離：" + Number(r, 0, 8, 4));
         std::string far = Pick(r, weapons);
-        if (r.Chance(25)) far += "[Ｂ]";
-        else if (r.Chance(3)) far += "[B]";
-        else if (r.Chance(3)) far = "[Ｂ]" + far;
+        if (r.Chance(25))
+            far += "[Ｂ]";
+        else if (r.Chance(3))
+            far += "[B]";
+        else if (r.Chance(3))
+            far = "[Ｂ]" + far;
         line("遠距離武器：" + far);
         line("遠距離：" + Number(r, 0, 8, 4));
         line("ＨＰ：" + Number(r, 1, 12, 2));
-        line("特殊能力１：" + (r.Chance(40) ? std::string("－")
-                                           : Pick(r, abilities) + "：" + Pick(r, effects)));
-        line("特殊能力２：" + (r.Chance(75) ? std::string("－")
-                                           : Pick(r, abilities) + (r.Chance(90) ? "：" : "") +
-                                                 Pick(r, effects)));
-        line("特殊機能１：" + (r.Chance(50) ? std::string("－")
-                                           : Pick(r, functions) + "：" + Pick(r, effects)));
-        line("特殊機能２：" + (r.Chance(85) ? std::string("－")
-                                           : Pick(r, functions) + "：" + Pick(r, effects)));
+        line("特殊能力１：" +
+             (r.Chance(40) ? std::string("－") : Pick(r, abilities) + "：" + Pick(r, effects)));
+        line("特殊能力２：" +
+             (r.Chance(75) ? std::string("－")
+                           : Pick(r, abilities) + (r.Chance(90) ? "：" : "") + Pick(r, effects)));
+        line("特殊機能１：" +
+             (r.Chance(50) ? std::string("－") : Pick(r, functions) + "：" + Pick(r, effects)));
+        line("特殊機能２：" +
+             (r.Chance(85) ? std::string("－") : Pick(r, functions) + "：" + Pick(r, effects)));
         line("補足１：" + (r.Chance(70) ? std::string("－") : "量産型の試験機。"));
         line("補足２：" + (r.Chance(90) ? std::string("－") : "指揮官機仕様。"));
         line("テキスト：" + (r.Chance(50) ? std::string("－") : Pick(r, effects)));
@@ -170,7 +188,8 @@ int main(int argc, char** argv) {
         line("[" + CardNo("MI", i, missionSix) + "]");
         line("名称：" + Word(r, 2, 3) + "作戦");
         line("獲得戦果：" + Number(r, 1, 6, 2));
-        line("必要ユニット数：" + (r.Chance(3) ? std::string("－") : FullWidthDigits(1 + r.Below(5))));
+        line("必要ユニット数：" +
+             (r.Chance(3) ? std::string("－") : FullWidthDigits(1 + r.Below(5))));
         line("地形適正：" + kTerrains[(i * 5) % kTerrains.size()]);
         line("勝利条件：" + std::string("自軍ユニットが") + FullWidthDigits(1 + r.Below(3)) +
              "体以上生き残る。");

@@ -5,7 +5,8 @@
 
 namespace zemlo {
 
-FrmSplash::FrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+FrmSplash::FrmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName("frmSplash");
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 12);
     Label1 = new QLabel(QStringLiteral("初期化中 ．．．"), this);

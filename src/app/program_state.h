@@ -18,7 +18,7 @@ struct ProgramState {
     CardDatabase db;
     SettingsStore settings;
     OutputFlags output;
-    int compactState = 0;   // CompactState
+    int compactState = 0;      // CompactState
     bool highlightOn = false;  // HighlightOn
     BossSettings boss;
     bool seekWindowOpen = false;

@@ -35,8 +35,9 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
                      .arg(QString::fromStdString(report.zemloPath.string()));
     }
     if (report.Dropped() > 0) {
-        lines << QStringLiteral("1種類あたり32767枚を超えるカード %1 枚は読み込まれていません。"
-                                "（ユニット %2、ミッション %3、キャラクター %4）")
+        lines << QStringLiteral(
+                     "1種類あたり32767枚を超えるカード %1 枚は読み込まれていません。"
+                     "（ユニット %2、ミッション %3、キャラクター %4）")
                      .arg(report.Dropped())
                      .arg(report.droppedUnits)
                      .arg(report.droppedMissions)

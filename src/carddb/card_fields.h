@@ -8,9 +8,32 @@ enum class CardKind { Unit = 0, Mission = 1, Character = 2 };
 
 namespace unit_field {
 enum : int {
-    FilterMark = 0, CardNo, ModelNo, UnitName, Team, RollOut, Terrain, DevLine1, DevLine2,
-    DevLine3, UnitLine1, UnitLine2, DesignCond1, DesignCond2, NearWeapon, NearPower, FarWeapon,
-    FarPower, Hp, SpAbility1, SpAbility2, SpFunction1, SpFunction2, Note1, Note2, CardText,
+    FilterMark = 0,
+    CardNo,
+    ModelNo,
+    UnitName,
+    Team,
+    RollOut,
+    Terrain,
+    DevLine1,
+    DevLine2,
+    DevLine3,
+    UnitLine1,
+    UnitLine2,
+    DesignCond1,
+    DesignCond2,
+    NearWeapon,
+    NearPower,
+    FarWeapon,
+    FarPower,
+    Hp,
+    SpAbility1,
+    SpAbility2,
+    SpFunction1,
+    SpFunction2,
+    Note1,
+    Note2,
+    CardText,
     CardCode
 };
 constexpr int kCount = 27;
@@ -18,7 +41,14 @@ constexpr int kCount = 27;
 
 namespace mission_field {
 enum : int {
-    FilterMark = 0, CardNo, MissionName, PointsGained, UnitsNeeded, Terrain, VictoryCond, Effect,
+    FilterMark = 0,
+    CardNo,
+    MissionName,
+    PointsGained,
+    UnitsNeeded,
+    Terrain,
+    VictoryCond,
+    Effect,
     CardText
 };
 constexpr int kCount = 9;
@@ -26,7 +56,15 @@ constexpr int kCount = 9;
 
 namespace char_field {
 enum : int {
-    FilterMark = 0, CardNo, CharName, Team, PointsLost, Timing, UseCond, Effect, CardText,
+    FilterMark = 0,
+    CardNo,
+    CharName,
+    Team,
+    PointsLost,
+    Timing,
+    UseCond,
+    Effect,
+    CardText,
     CardCode
 };
 constexpr int kCount = 10;

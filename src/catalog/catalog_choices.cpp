@@ -17,7 +17,7 @@ constexpr char16_t kFullWidthColon = u'\uFF1A';
 // Distinct texts of one choice list. "(指定なし)" stays in front whatever the data holds:
 // an empty value or one starting with a blank would otherwise sort ahead of it.
 class ChoiceList {
-  public:
+public:
     void Add(std::u16string_view text) {
         if (seen_.insert(std::u16string(text)).second) texts_.emplace_back(text);
     }
@@ -36,7 +36,7 @@ class ChoiceList {
         return out;
     }
 
-  private:
+private:
     std::unordered_set<std::u16string> seen_;
     std::vector<std::u16string> texts_;
 };
@@ -45,7 +45,7 @@ class ChoiceList {
 // the range counts as its leading number rounded into the 16-bit range, so a fraction or
 // trailing text cannot stop the start-up.
 class NumberRange {
-  public:
+public:
     void Add(double x) {
         if (x < low_) low_ = ToInt16Clamped(x);
         if (x > high_) high_ = ToInt16Clamped(x);
@@ -57,7 +57,7 @@ class NumberRange {
         return entries;
     }
 
-  private:
+private:
     int low_ = 0;
     int high_ = 0;
 };

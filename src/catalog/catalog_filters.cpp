@@ -35,7 +35,7 @@ struct Bounds {
 
 // The affiliation boxes as a test: a card fails when its Team matches any unchecked box.
 class AffiliationTest {
-  public:
+public:
     explicit AffiliationTest(const std::array<AffiliationBox, kAffiliationBoxCount>& boxes) {
         for (int k = 0; k < kAffiliationBoxCount - 1; ++k) {
             if (!boxes[k].checked) excluded_.push_back(boxes[k].compared);
@@ -52,7 +52,7 @@ class AffiliationTest {
         return excludeOther_ && team.substr(0, 1) == otherText_;
     }
 
-  private:
+private:
     std::vector<std::u16string> excluded_;
     bool excludeOther_ = false;
     std::u16string otherText_;  // compared with the first character of Team
@@ -61,7 +61,7 @@ class AffiliationTest {
 // The terrain boxes with their mode. emptyAllowedMode is the mode in which no checked box
 // imposes nothing; in every other mode no checked box empties the catalog.
 class TerrainTest {
-  public:
+public:
     TerrainTest(const TerrainCondition& terrain, TerrainMode emptyAllowedMode)
         : mode_(terrain.mode) {
         for (int i = 0; i < 4; ++i) {
@@ -97,7 +97,7 @@ class TerrainTest {
         return false;
     }
 
-  private:
+private:
     TerrainMode mode_;
     std::u16string chars_;
     bool failAll_ = false;

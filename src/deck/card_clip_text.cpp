@@ -10,7 +10,7 @@ bool IsNone(const std::u16string& field) {
 }
 
 class LineWriter {
-  public:
+public:
     explicit LineWriter(const CardTable& table, int record) : table_(table), record_(record) {}
 
     const std::u16string& F(int field) const { return table_.Cell(field, record_); }
@@ -26,7 +26,7 @@ class LineWriter {
 
     std::u16string Take() { return std::move(text_); }
 
-  private:
+private:
     const CardTable& table_;
     int record_;
     std::u16string text_;

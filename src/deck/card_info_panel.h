@@ -15,7 +15,7 @@ namespace zemlo {
 
 class CardInfoPanel : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit CardInfoPanel(const CardDatabase& db, QWidget* parent = nullptr);
 
     // Fills the boxes of kind pMode from the first card of that kind numbered pCode, then
@@ -32,7 +32,7 @@ class CardInfoPanel : public QWidget {
 
     QGroupBox* frmCardInf[3];
 
-  private:
+private:
     struct Row;
     void BuildFrame(CardKind kind, const char* boxName, const char* labelName,
                     const std::vector<Row>& rows);

@@ -9,7 +9,7 @@ namespace zemlo {
 
 class DeckListModel : public QAbstractListModel {
     Q_OBJECT
-  public:
+public:
     explicit DeckListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -23,7 +23,7 @@ class DeckListModel : public QAbstractListModel {
     const std::vector<std::u16string>& Entries() const { return entries_; }
     QString EntryAt(int row) const;
 
-  private:
+private:
     std::vector<std::u16string> entries_;
 };
 

@@ -16,7 +16,7 @@ class DeckListModel;
 
 class DeckPanel : public QWidget, public DeckAccess {
     Q_OBJECT
-  public:
+public:
     explicit DeckPanel(QWidget* parent = nullptr);
 
     // DeckAccess
@@ -50,7 +50,7 @@ class DeckPanel : public QWidget, public DeckAccess {
     QLabel* lblCnt[3];
     QLabel* lblCntCaption[3];
 
-  signals:
+signals:
     // Every change of selection in a deck list that leaves an entry selected.
     void entrySelected(zemlo::CardKind kind, const QString& entry);
     // Right button on a list while exactly one entry is selected.
@@ -58,10 +58,10 @@ class DeckPanel : public QWidget, public DeckAccess {
     // After a user's addition, before the counters are recoloured.
     void cardAdded(zemlo::CardKind kind, const QString& entry);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QListView* MakeList(CardKind kind, const char* name);
     void SetCountCaptions(bool units, bool missionsAndCharacters);
     int KindOfWidget(const QObject* watched) const;

@@ -16,7 +16,7 @@ namespace zemlo {
 
 class DeckFileActions : public QObject {
     Q_OBJECT
-  public:
+public:
     DeckFileActions(ProgramState& state, DeckAccess& deck, QWidget* parent);
 
     // Asks for a deck file's path: flag 1 to save, 0 to open. The path with surrounding
@@ -40,7 +40,7 @@ class DeckFileActions : public QObject {
     // The current deck as plain data.
     DeckLists CurrentDeck() const;
 
-  private:
+private:
     ProgramState& state_;
     DeckAccess& deck_;
     QWidget* parentWidget_;

@@ -101,7 +101,7 @@ std::vector<Column> ColumnsOf(CardKind kind, const OutputFlags& flags) {
 }
 
 class Lines {
-  public:
+public:
     void Add(std::u16string_view line) {
         text_ += line;
         text_ += deck_file::kLineEnd;
@@ -120,7 +120,7 @@ class Lines {
     }
     std::u16string Take() { return std::move(text_); }
 
-  private:
+private:
     std::u16string text_;
 };
 

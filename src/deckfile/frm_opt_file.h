@@ -16,7 +16,7 @@ namespace zemlo {
 
 class FrmOptFile : public QDialog {
     Q_OBJECT
-  public:
+public:
     // Loading the dialog (Form_Load): the boxes take the state's current flags.
     explicit FrmOptFile(ProgramState& state, QWidget* parent = nullptr);
 
@@ -32,7 +32,7 @@ class FrmOptFile : public QDialog {
     QCheckBox* chkChar[8];
     QPushButton* cmdExec[2];
 
-  private:
+private:
     void Form_Load();
     void Accept();
 

@@ -131,7 +131,8 @@ std::u16string FromUtf8(std::string_view utf8) {
             out += u'\uFFFD';
             break;
         }
-        for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (size_t k = 1; k < n; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         if (cp >= 0x10000) {
             cp -= 0x10000;
             out += static_cast<char16_t>(0xD800 + (cp >> 10));

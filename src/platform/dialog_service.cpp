@@ -40,8 +40,12 @@ DialogService& Dialogs() {
     return g_service ? *g_service : real;
 }
 
-void SetDialogService(DialogService* service) { g_service = service; }
+void SetDialogService(DialogService* service) {
+    g_service = service;
+}
 
-QString ApplicationTitle() { return QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ"); }
+QString ApplicationTitle() {
+    return QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
+}
 
 }  // namespace zemlo

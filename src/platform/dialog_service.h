@@ -10,11 +10,11 @@ class QWidget;
 namespace zemlo {
 
 struct FileDialogRequest {
-    bool save = false;          // save dialog when true, open dialog otherwise
+    bool save = false;  // save dialog when true, open dialog otherwise
     QString title;
-    QString initialPath;        // folder and offered file name
-    QString filter;             // Qt filter text, e.g. "MS HTML Document(*.htm) (*.htm)"
-    QString defaultSuffix;      // appended to a name typed without an extension; may be empty
+    QString initialPath;    // folder and offered file name
+    QString filter;         // Qt filter text, e.g. "MS HTML Document(*.htm) (*.htm)"
+    QString defaultSuffix;  // appended to a name typed without an extension; may be empty
     bool confirmOverwrite = true;
 };
 

@@ -13,7 +13,9 @@
 namespace zemlo {
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
 
 std::u16string_view Trim(std::u16string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -21,7 +23,9 @@ std::u16string_view Trim(std::u16string_view s) {
     return s;
 }
 
-char16_t FoldCase(char16_t c) { return (c >= u'a' && c <= u'z') ? c - u'a' + u'A' : c; }
+char16_t FoldCase(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - u'a' + u'A' : c;
+}
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
@@ -50,8 +54,8 @@ bool SectionName(std::u16string_view line, std::u16string_view& name) {
     line = Trim(line);
     if (line.empty() || line.front() != u'[') return false;
     size_t close = line.find(u']');
-    name = Trim(line.substr(1, close == std::u16string_view::npos ? std::u16string_view::npos
-                                                                    : close - 1));
+    name = Trim(
+        line.substr(1, close == std::u16string_view::npos ? std::u16string_view::npos : close - 1));
     return true;
 }
 
@@ -117,8 +121,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     return ok;
 }
 
-std::u16string PrivateProfile::Read(const std::filesystem::path& file,
-                                    std::u16string_view section, std::u16string_view key) {
+std::u16string PrivateProfile::Read(const std::filesystem::path& file, std::u16string_view section,
+                                    std::u16string_view key) {
     bool inSection = false;
     for (const std::u16string& line : ReadLines(file)) {
         std::u16string_view name;

@@ -14,8 +14,12 @@ std::filesystem::path ExecutablePath() {
 
 }  // namespace
 
-std::filesystem::path ProgramDirectory() { return ExecutablePath().parent_path(); }
+std::filesystem::path ProgramDirectory() {
+    return ExecutablePath().parent_path();
+}
 
-std::string ProgramName() { return ExecutablePath().stem().string(); }
+std::string ProgramName() {
+    return ExecutablePath().stem().string();
+}
 
 }  // namespace zemlo

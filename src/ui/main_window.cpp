@@ -62,8 +62,7 @@ QIcon ProgramIcon() {
     return QIcon(pixmap);
 }
 
-MainWindow::MainWindow(ProgramState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state) {
+MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName("frmMain");
     // A fixed single border: the player can minimise the window but not resize or maximise it.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -82,8 +81,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
 
     ssTab = new QTabWidget(central);
     ssTab->setObjectName("ssTab");
-    for (const QString& caption :
-         {QStringLiteral("ユニット"), QStringLiteral("ミッション"), QStringLiteral("キャラクター")}) {
+    for (const QString& caption : {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
+                                   QStringLiteral("キャラクター")}) {
         auto* page = new QWidget;
         ssTab->addTab(page, caption);
     }
@@ -120,8 +119,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     deckFileActions_ = new DeckFileActions(state_, *deckPanel_, this);
     connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
-    connect(mnuOptFile, &QAction::triggered, deckFileActions_,
-            &DeckFileActions::mnuOptFile_Click);
+    connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
 
     int previousTab = 0;
@@ -182,8 +180,8 @@ void MainWindow::BuildMenus() {
     mnuTool = AddMenu(bar, "mnuTool", QStringLiteral("ﾂｰﾙ(&T)"));
     mnuSeek = AddItem(mnuTool, "mnuSeek", QStringLiteral("名称検索"));
     mnuTool->addSeparator();
-    const QString graphs[6] = {QStringLiteral("ﾛｰﾙｱｳﾄｸﾞﾗﾌ"),  QStringLiteral("HPｸﾞﾗﾌ"),
-                               QStringLiteral("近距離ｸﾞﾗﾌ"),  QStringLiteral("遠距離ｸﾞﾗﾌ"),
+    const QString graphs[6] = {QStringLiteral("ﾛｰﾙｱｳﾄｸﾞﾗﾌ"),   QStringLiteral("HPｸﾞﾗﾌ"),
+                               QStringLiteral("近距離ｸﾞﾗﾌ"),   QStringLiteral("遠距離ｸﾞﾗﾌ"),
                                QStringLiteral("ﾕﾆｯﾄ地形ｸﾞﾗﾌ"), QStringLiteral("ﾐｯｼｮﾝ地形ｸﾞﾗﾌ")};
     for (int i = 0; i < 6; ++i) {
         const QByteArray name = "mnuGraph" + QByteArray::number(i);
@@ -212,9 +210,8 @@ void MainWindow::BuildMenus() {
     connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
 
     // Commands whose windows are not built yet stay visible but cannot be chosen.
-    for (QAction* pending :
-         {mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1],
-          mnuGraph[2], mnuGraph[3], mnuGraph[4], mnuGraph[5], mnuDraw, mnuBoss, mnuVer}) {
+    for (QAction* pending : {mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3],
+                             mnuGraph[4], mnuGraph[5], mnuDraw, mnuBoss, mnuVer}) {
         pending->setEnabled(false);
     }
 }
@@ -263,9 +260,15 @@ void MainWindow::FormInit() {
     setWindowTitle(NormalCaption());
 }
 
-void MainWindow::RefilterUnits() { unitCatalog->RefilterUnits(); }
-void MainWindow::RefilterMissions() { missionCatalog->RefilterMissions(); }
-void MainWindow::RefilterCharacters() { charCatalog->RefilterCharacters(); }
+void MainWindow::RefilterUnits() {
+    unitCatalog->RefilterUnits();
+}
+void MainWindow::RefilterMissions() {
+    missionCatalog->RefilterMissions();
+}
+void MainWindow::RefilterCharacters() {
+    charCatalog->RefilterCharacters();
+}
 
 void MainWindow::mnuClearS_Click() {
     FiltersSuspended = true;

@@ -1,6 +1,7 @@
+#include "app/settings_loaders.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings_loaders.h"
 #include "platform/private_profile.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
@@ -31,8 +32,8 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
 }
 
 TEST_F(SettingsTest, HighlightValues) {
-    const std::pair<const char*, bool> cases[] = {
-        {"0", false}, {"yes", false}, {"   ", true}, {"1", true}, {"", true}, {"2", false}};
+    const std::pair<const char*, bool> cases[] = {{"0", false}, {"yes", false}, {"   ", true},
+                                                  {"1", true},  {"", true},     {"2", false}};
     for (const auto& [value, on] : cases) {
         Ini(std::string("[FORM]\nKYOUTYOU=") + value + "\n");
         EXPECT_EQ(LoadViewSettings(store).highlightOn, on) << "KYOUTYOU=" << value;

@@ -1,3 +1,5 @@
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,7 +7,6 @@
 #include <QTimer>
 
 #include "app/frm_atention.h"
-#include "app/startup.h"
 #include "platform/user_store.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
@@ -132,8 +133,8 @@ TEST_F(StartupTest, MissingCardDataStartsEmptyAndSaysWhereItLooked) {
     Startup startup(dir.Path(), store);
     ASSERT_TRUE(startup.Run());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(
-        QString::fromStdString((dir / "ZEMLO.dat").string())));
+    EXPECT_TRUE(
+        dialogs.messages[0].text.contains(QString::fromStdString((dir / "ZEMLO.dat").string())));
     EXPECT_TRUE(startup.Window()->isVisible());
     startup.Window()->close();
 }

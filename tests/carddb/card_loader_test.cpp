@@ -1,6 +1,7 @@
+#include "carddb/card_loader.h"
+
 #include <gtest/gtest.h>
 
-#include "carddb/card_loader.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
@@ -14,7 +15,8 @@ using test::U8;
 using test::WriteCp932;
 
 // A unit record with natural labels; hp replaces the ＨＰ line's value.
-std::string UnitRecord(const std::string& tag, const std::string& name, const std::string& hp = "5") {
+std::string UnitRecord(const std::string& tag, const std::string& name,
+                       const std::string& hp = "5") {
     return tag + "\n形式番号：RX-1\n名称：" + name +
            "\n所属：ＯＺ\nロールアウト：3\n地形適正：宇陸\n開発系統１：甲系\n開発系統２：－\n"
            "開発系統３：－\nユニット系統１：乙型\nユニット系統２：－\n設計条件１：丙計画\n"
@@ -44,9 +46,10 @@ protected:
 };
 
 TEST_F(LoaderTest, ReadsEveryFieldOfEachKindInFileOrder) {
-    WriteCp932(dir / "ZEMLO.dat", "; heading\n\n" + UnitRecord("[ZM0001]", "アルファ") +
-                                      "comment between records\n" + MissionRecord("[MI0001]", "作戦") +
-                                      CharRecord("[CH0001]", "人物") + UnitRecord("[ZM0002]", "ベータ"));
+    WriteCp932(dir / "ZEMLO.dat",
+               "; heading\n\n" + UnitRecord("[ZM0001]", "アルファ") + "comment between records\n" +
+                   MissionRecord("[MI0001]", "作戦") + CharRecord("[CH0001]", "人物") +
+                   UnitRecord("[ZM0002]", "ベータ"));
     const LoadReport report = Load();
     EXPECT_TRUE(report.zemloRead);
     EXPECT_FALSE(db.orvelDataLoaded);
@@ -67,9 +70,9 @@ TEST_F(LoaderTest, ReadsEveryFieldOfEachKindInFileOrder) {
 }
 
 TEST_F(LoaderTest, TagLineGivesCardNumberWithoutFirstAndLastCharacter) {
-    WriteCp932(dir / "ZEMLO.dat",
-               UnitRecord("[ZM0001] ", "末尾空白") + UnitRecord("[ZMX12345]", "八文字") +
-                   MissionRecord("[MI001]", "五文字"));
+    WriteCp932(dir / "ZEMLO.dat", UnitRecord("[ZM0001] ", "末尾空白") +
+                                      UnitRecord("[ZMX12345]", "八文字") +
+                                      MissionRecord("[MI001]", "五文字"));
     Load();
     ASSERT_EQ(db.units.Count(), 2);
     EXPECT_EQ(db.units.Cell(unit_field::CardNo, 0), u"ZM0001]");  // the blank is dropped, "]" kept
@@ -79,12 +82,12 @@ TEST_F(LoaderTest, TagLineGivesCardNumberWithoutFirstAndLastCharacter) {
 
 TEST_F(LoaderTest, ShortLinesLabelsAndFieldLinesThatLookLikeTags) {
     std::string unit = UnitRecord("[ZM0001]", "[ZM9999]");  // a name line is never a tag
-    WriteCp932(dir / "ZEMLO.dat", unit + UnitRecord("[ZM0002]", "x", "") +
-                                      UnitRecord("[ZM0003]", "y", "12"));
+    WriteCp932(dir / "ZEMLO.dat",
+               unit + UnitRecord("[ZM0002]", "x", "") + UnitRecord("[ZM0003]", "y", "12"));
     Load();
     ASSERT_EQ(db.units.Count(), 3);
     EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"[ZM9999]");
-    EXPECT_EQ(db.units.Cell(unit_field::Hp, 1), u"");   // only the label
+    EXPECT_EQ(db.units.Cell(unit_field::Hp, 1), u"");  // only the label
     EXPECT_EQ(db.units.Cell(unit_field::Hp, 2), u"12");
     // A whole line of the wrong kind taken by position: a tag among the field lines.
     std::string tagInside = "[ZM0004]\n[ZM0005]\n" + UnitRecord("", "z").substr(1);
@@ -102,7 +105,8 @@ TEST_F(LoaderTest, LowerCaseTagIsSkippedAndLinesAfterItAreExamined) {
 }
 
 TEST_F(LoaderTest, OrvelAppendsAfterZemlo) {
-    WriteCp932(dir / "ZEMLO.dat", MissionRecord("[MI0001]", "一") + MissionRecord("[MI0002]", "二"));
+    WriteCp932(dir / "ZEMLO.dat",
+               MissionRecord("[MI0001]", "一") + MissionRecord("[MI0002]", "二"));
     WriteCp932(dir / "ORVEL.dat", MissionRecord("[MI0900]", "外部"));
     Load();
     EXPECT_TRUE(db.orvelDataLoaded);
@@ -111,7 +115,8 @@ TEST_F(LoaderTest, OrvelAppendsAfterZemlo) {
 }
 
 TEST_F(LoaderTest, RecordCutShortIsKeptWithMissingFieldsEmpty) {
-    WriteCp932(dir / "ZEMLO.dat", UnitRecord("[ZM0001]", "完全") + "[ZM0002]\n形式番号：RX-2\n名称：途中");
+    WriteCp932(dir / "ZEMLO.dat",
+               UnitRecord("[ZM0001]", "完全") + "[ZM0002]\n形式番号：RX-2\n名称：途中");
     Load();
     ASSERT_EQ(db.units.Count(), 2);
     EXPECT_EQ(U8(db.units.Cell(unit_field::UnitName, 1)), "途中");
@@ -121,7 +126,8 @@ TEST_F(LoaderTest, RecordCutShortIsKeptWithMissingFieldsEmpty) {
 
 TEST_F(LoaderTest, AcceptsCrOnlyAndLfOnlyLineEnds) {
     for (const char* end : {"\r", "\n", "\r\n"}) {
-        WriteCp932(dir / "ZEMLO.dat", CharRecord("[CH0001]", "甲") + CharRecord("[CH0002]", "乙"), end);
+        WriteCp932(dir / "ZEMLO.dat", CharRecord("[CH0001]", "甲") + CharRecord("[CH0002]", "乙"),
+                   end);
         Load();
         ASSERT_EQ(db.characters.Count(), 2) << "line end " << int(end[0]);
         EXPECT_EQ(U8(db.characters.Cell(char_field::CharName, 1)), "乙");

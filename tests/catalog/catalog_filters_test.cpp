@@ -88,7 +88,7 @@ TEST(UnitFilter, AffiliationUsesTheComparedTextCarriedByTheBox) {
 }
 
 class TerrainFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         for (auto [no, terrain] : {std::pair{"ZM0001", "宇"},
                                    {"ZM0002", "陸空"},

@@ -35,7 +35,7 @@ namespace mf = mission_field;
 namespace cf = char_field;
 
 class CatalogWindowTest : public ::testing::Test {
-  protected:
+protected:
     void Open(bool highlightOn) {
         state_ = std::make_unique<ProgramState>(dir_.Path());
         CardDatabase& db = state_->db;

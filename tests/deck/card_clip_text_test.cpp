@@ -31,7 +31,7 @@ std::vector<std::u16string> Lines(const std::u16string& text) {
 }
 
 class CardClipText_ : public ::testing::Test {
-  protected:
+protected:
     int AddUnit(std::string_view no, std::string_view dev2, std::string_view dev3,
                 std::string_view line2, std::string_view sp2, std::string_view fn2,
                 std::string_view note1, std::string_view note2, std::string_view text,

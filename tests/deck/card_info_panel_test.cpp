@@ -22,7 +22,7 @@ QString Q(const char* utf8) {
 }
 
 class CardInfoPanelTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         namespace u = unit_field;
         AddCard(db.units, "ZM0001", {{u::UnitName, "先頭機"}});

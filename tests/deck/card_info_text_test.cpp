@@ -39,7 +39,7 @@ TEST(WidenedValue, WidensNumbersOnly) {
 }
 
 class CardInfoTexts_ : public ::testing::Test {
-  protected:
+protected:
     CardDatabase db;
 };
 

@@ -34,7 +34,7 @@ QString Character(int n) {
 }
 
 class DeckPanelTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         panel.resize(180, 685);
         panel.show();

@@ -35,16 +35,16 @@ QString Q(const char* utf8) {
 
 // Records where the card popup would open instead of showing it.
 class PopupRecordingWindow : public MainWindow {
-  public:
+public:
     using MainWindow::MainWindow;
     std::vector<QPoint> popups;
 
-  protected:
+protected:
     void OpenCardPopup(const QPoint& globalPos) override { popups.push_back(globalPos); }
 };
 
 class DeckWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         namespace u = unit_field;
         AddCard(state.db.units, "ZM0002",

@@ -20,7 +20,7 @@ namespace zemlo::test {
 namespace {
 
 class DeckFileActionsTest : public ::testing::Test {
-  protected:
+protected:
     DeckFileActionsTest() : state_(dir_.Path()), actions_(state_, deck_, &window_) {
         state_.db = NumberLengthCards();
         state_.output = FlagsFrom(u"11", u"01", u"001");

@@ -185,7 +185,7 @@ TEST(DeckFileWriter, AnEntryWhoseCardIsGoneKeepsItsRowWithEmptyCells) {
 
 // A failed save must leave the old file exactly as it was and say so.
 class FailedSave : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         db_ = NumberLengthCards();
         deck_.unit = EntriesOf(db_, CardKind::Unit, {0});

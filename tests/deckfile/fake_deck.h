@@ -11,7 +11,7 @@
 namespace zemlo::test {
 
 class FakeDeck : public DeckAccess {
-  public:
+public:
     std::vector<std::u16string> Entries(CardKind kind) const override { return lists.Of(kind); }
     void AddEntry(CardKind kind, const std::u16string& entry) override {
         auto& list = lists.Of(kind);

@@ -23,7 +23,7 @@ void ClickBox(QCheckBox* box) {
 }
 
 class FrmOptFileTest : public ::testing::Test {
-  protected:
+protected:
     FrmOptFileTest() : state_(dir_.Path()) {}
 
     void Store(std::u16string_view unit, std::u16string_view mission,

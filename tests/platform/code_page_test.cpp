@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/code_page.h"
+
+#include <gtest/gtest.h>
 
 namespace zemlo {
 namespace {

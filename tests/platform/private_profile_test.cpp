@@ -1,7 +1,8 @@
+#include "platform/private_profile.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/code_page.h"
-#include "platform/private_profile.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
 

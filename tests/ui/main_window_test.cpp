@@ -63,9 +63,9 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
                            "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示"}));
     EXPECT_EQ(MenuItems(w.mnuTool),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
-                           "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ",
-                           "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ", "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-",
-                           "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
+                           "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
+                           "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "-",
+                           "mnuBoss=ﾎﾞｽが来た機能の設定"}));
     EXPECT_EQ(MenuItems(w.mnuHelp), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
     EXPECT_EQ(w.mnuPopup->title(), "POPUP");
     EXPECT_EQ(MenuItems(w.mnuPopup), QStringList({"mnuClip=ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"}));
@@ -74,8 +74,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
 
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowsYetCannotBeChosen) {
     MainWindow w(state);
-    for (QAction* pending : {w.mnuMini, w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw,
-                             w.mnuBoss, w.mnuVer}) {
+    for (QAction* pending :
+         {w.mnuMini, w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw, w.mnuBoss, w.mnuVer}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
     for (QAction* ready : {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS,
