@@ -81,7 +81,9 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     list->setModel(models_[k]);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setUniformItemSizes(true);
+    // Deck lists are short; sizing every entry keeps a long mission name's points in reach
+    // of the horizontal scroll bar.
+    list->setUniformItemSizes(false);
     list->setToolTip(QStringLiteral("ダブルクリック、[DEL]または[BS]キーでアイテム解除"));
     PlaceTwips(list, 0, kListTop[k], kWidth, kListHeight[k]);
     lists_[k] = list;
