@@ -7,6 +7,7 @@
 #include "deckfile/html_escape.h"
 #include "platform/code_page.h"
 #include "platform/private_profile.h"
+#include "platform/text_lines.h"
 
 namespace zemlo {
 namespace {
@@ -67,22 +68,6 @@ void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const 
 }
 
 }  // namespace
-
-std::vector<std::u16string> SplitLines(std::u16string_view text) {
-    std::vector<std::u16string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of(u"\r\n", start);
-        if (end == std::u16string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
-    }
-    return lines;
-}
 
 DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db) {
     DeckFileReadResult result;

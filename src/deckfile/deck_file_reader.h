@@ -27,9 +27,6 @@ struct DeckFileReadResult {
     std::vector<std::u16string> skippedCardNos;
 };
 
-// The lines of a text; a line ends with CR LF, CR or LF.
-std::vector<std::u16string> SplitLines(std::u16string_view text);
-
 // Reads a deck file's text (already decoded).
 DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/code_page.h"
+#include "platform/text_lines.h"
 
 namespace zemlo {
 namespace {
@@ -33,20 +34,6 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
         if (FoldCase(a[i]) != FoldCase(b[i])) return false;
     }
     return true;
-}
-
-std::vector<std::u16string> SplitLines(const std::u16string& text) {
-    std::vector<std::u16string> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
 }
 
 // The section name of a "[name]" line, or nullopt-like false.

@@ -274,11 +274,5 @@ TEST(DeckFileReader, MissingOrUnreadableFile) {
     EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {2}));
 }
 
-TEST(SplitLines, AcceptsEveryLineEnd) {
-    EXPECT_EQ(SplitLines(u"a\r\nb\rc\nd"), (std::vector<std::u16string>{u"a", u"b", u"c", u"d"}));
-    EXPECT_EQ(SplitLines(u"a\r\n\r\nb\r\n"), (std::vector<std::u16string>{u"a", u"", u"b"}));
-    EXPECT_TRUE(SplitLines(u"").empty());
-}
-
 }  // namespace
 }  // namespace zemlo::test

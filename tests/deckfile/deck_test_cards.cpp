@@ -5,6 +5,7 @@
 #include "catalog/catalog_entry.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_reader.h"
+#include "platform/text_lines.h"
 #include "support/card_builder.h"
 
 namespace zemlo::test {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_lines.h"
+
 namespace zemlo {
 namespace {
 
@@ -39,6 +41,12 @@ TEST(CodePage, UnencodableCharacterBecomesQuestionMark) {
 TEST(CodePage, Utf8HelpersRoundTrip) {
     const std::string s = "所属：ＯＺ [Ｂ] \xF0\x9F\x98\x80";
     EXPECT_EQ(ToUtf8(FromUtf8(s)), s);
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+    EXPECT_EQ(SplitLines(u"a\r\nb\rc\nd"), (std::vector<std::u16string>{u"a", u"b", u"c", u"d"}));
+    EXPECT_EQ(SplitLines(u"a\r\n\r\nb\r\n"), (std::vector<std::u16string>{u"a", u"", u"b"}));
+    EXPECT_TRUE(SplitLines(u"").empty());
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#include "platform/text_lines.h"
+
+namespace zemlo {
+
+std::vector<std::u16string> SplitLines(std::u16string_view text) {
+    std::vector<std::u16string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of(u"\r\n", start);
+        if (end == std::u16string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+        if (text[end] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
+    }
+    return lines;
+}
+
+}  // namespace zemlo
