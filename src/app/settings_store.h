@@ -2,13 +2,20 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "platform/file_io.h"
 
 namespace zemlo {
 
 class SettingsStore {
 public:
+    // Told which file could not be updated and why.
+    using WriteFailureHandler =
+        std::function<void(const std::filesystem::path& file, const FileStatus& status)>;
+
     explicit SettingsStore(std::filesystem::path programDir)
         : file_(std::move(programDir) / "ZEMLO.ini") {}
 
@@ -17,12 +24,18 @@ public:
     // The value, or "" when the file, section or key is missing.
     std::u16string ReadSetting(std::u16string_view section, std::u16string_view key) const;
 
-    // Returns false when the file could not be written; the old file is then unchanged.
+    // Returns false when the file could not be written; the old file is then unchanged. The
+    // first failure of the store's life goes to the handler; later ones would only repeat it
+    // (closing the window alone writes two keys).
     bool WriteSetting(std::u16string_view section, std::u16string_view key,
                       std::u16string_view value);
 
+    void OnWriteFailure(WriteFailureHandler handler) { onWriteFailure_ = std::move(handler); }
+
 private:
     std::filesystem::path file_;
+    WriteFailureHandler onWriteFailure_;
+    bool failureTold_ = false;
 };
 
 }  // namespace zemlo

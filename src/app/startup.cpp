@@ -24,8 +24,33 @@ bool Startup::AskDisclaimer() {
     FrmAtention dialog;
     dialog.exec();
     if (!dialog.IsYes()) return false;
-    store.Save("BOOT", "CNT", "1");
+    const FileStatus saved = store.Save("BOOT", "CNT", "1");
+    if (!saved) {
+        // The player agreed; the program goes on and asks again at the next start.
+        Dialogs().Message(nullptr, QMessageBox::Warning, ApplicationTitle(),
+                          QStringLiteral("同意したことを %1 に保存できませんでした（%2）。\n"
+                                         "次回の起動時にも確認します。")
+                              .arg(QString::fromStdU16String(store.File().u16string()),
+                                   QString::fromStdU16String(FileErrorText(saved))),
+                          QMessageBox::Ok);
+    }
     return true;
+}
+
+void Startup::TellSettingsNotSaved(const std::filesystem::path& file, const FileStatus& status) {
+    const QString name = QString::fromStdU16String(file.u16string());
+    const QString reason = QString::fromStdU16String(FileErrorText(status));
+    const QString text =
+        status.whileReading
+            ? QStringLiteral(
+                  "設定ファイル %1 を読み込めないため、設定を保存できませんでした（%2）。\n"
+                  "設定ファイルは変更していません。")
+                  .arg(name, reason)
+            : QStringLiteral(
+                  "設定ファイル %1 に設定を保存できませんでした（%2）。\n"
+                  "設定ファイルは変更していません。")
+                  .arg(name, reason);
+    Dialogs().Message(nullptr, QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
 void Startup::ReportLoadProblems(const LoadReport& report) {
@@ -50,6 +75,7 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
 
 bool Startup::Run() {
     if (!AskDisclaimer()) return false;
+    state_->settings.OnWriteFailure(&Startup::TellSettingsNotSaved);
 
     FrmSplash splash;
     splash.show();

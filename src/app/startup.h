@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/program_state.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
 
@@ -36,6 +37,8 @@ public:
 private:
     bool AskDisclaimer();
     void ReportLoadProblems(const LoadReport& report);
+    // Once per run: which settings file could not be updated, and why.
+    static void TellSettingsNotSaved(const std::filesystem::path& file, const FileStatus& status);
 
     QString storeName_;
     std::unique_ptr<ProgramState> state_;

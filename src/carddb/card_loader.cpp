@@ -3,7 +3,7 @@
 #include <array>
 
 #include "platform/code_page.h"
-#include "platform/private_profile.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
 namespace {

@@ -86,12 +86,14 @@ void DeckFileActions::mnuOpen_Click() {
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
     const std::u16string text = path.toStdU16String();
     if (IsBlankPath(text)) return true;
-    if (SaveDeckFile(ToPath(path), state_.db, state_.output, CurrentDeck())) return true;
-    Dialogs().Message(parentWidget_, QMessageBox::Critical, ApplicationTitle(),
-                      QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存できませんでした。\n"
-                                     "ファイルに書き込めません: %1")
-                          .arg(QDir::toNativeSeparators(path)),
-                      QMessageBox::Ok);
+    const FileStatus status = SaveDeckFile(ToPath(path), state_.db, state_.output, CurrentDeck());
+    if (status) return true;
+    Dialogs().Message(
+        parentWidget_, QMessageBox::Critical, ApplicationTitle(),
+        QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存できませんでした。\n"
+                       "ファイルに書き込めません: %1\n%2")
+            .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
+        QMessageBox::Ok);
     return false;
 }
 

@@ -6,7 +6,7 @@
 #include "deckfile/deck_file_format.h"
 #include "deckfile/html_escape.h"
 #include "platform/code_page.h"
-#include "platform/private_profile.h"
+#include "platform/file_io.h"
 #include "platform/text_lines.h"
 
 namespace zemlo {
@@ -82,12 +82,9 @@ DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& d
 }
 
 DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db) {
-    std::string bytes;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec) || !ReadWholeFile(path, bytes)) {
-        return DeckFileReadResult{};
-    }
-    return ParseDeckFile(DecodeCp932(bytes), db);
+    const FileContents contents = ReadFileBytes(path);
+    if (!contents.status) return DeckFileReadResult{};
+    return ParseDeckFile(DecodeCp932(contents.bytes), db);
 }
 
 }  // namespace zemlo

@@ -7,7 +7,7 @@
 #include "deckfile/deck_file_format.h"
 #include "deckfile/html_escape.h"
 #include "platform/code_page.h"
-#include "platform/private_profile.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
 namespace {
@@ -173,9 +173,9 @@ std::string DeckFileBytes(const CardDatabase& db, const OutputFlags& flags, cons
     return EncodeCp932(DeckFileText(db, flags, deck));
 }
 
-bool SaveDeckFile(const std::filesystem::path& path, const CardDatabase& db,
-                  const OutputFlags& flags, const DeckLists& deck) {
-    return WriteFileAtomically(path, DeckFileBytes(db, flags, deck));
+FileStatus SaveDeckFile(const std::filesystem::path& path, const CardDatabase& db,
+                        const OutputFlags& flags, const DeckLists& deck) {
+    return ReplaceFileAtomically(path, DeckFileBytes(db, flags, deck));
 }
 
 }  // namespace zemlo

@@ -8,6 +8,7 @@
 #include "app/settings_loaders.h"
 #include "carddb/card_database.h"
 #include "deckfile/deck_lists.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
 
@@ -22,9 +23,9 @@ std::u16string DeckFileText(const CardDatabase& db, const OutputFlags& flags,
 std::string DeckFileBytes(const CardDatabase& db, const OutputFlags& flags, const DeckLists& deck);
 
 // Writes the file by way of a temporary file beside it that replaces the target only once
-// it is complete. Returns false when the file could not be written; an existing file of
-// that name is then left exactly as it was.
-bool SaveDeckFile(const std::filesystem::path& path, const CardDatabase& db,
-                  const OutputFlags& flags, const DeckLists& deck);
+// it is complete. Fails when the file could not be written; an existing file of that name
+// is then left exactly as it was.
+FileStatus SaveDeckFile(const std::filesystem::path& path, const CardDatabase& db,
+                        const OutputFlags& flags, const DeckLists& deck);
 
 }  // namespace zemlo

@@ -54,6 +54,14 @@ Converter& Utf16ToCp932() {
     return c;
 }
 
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c < 0xE000;
+}
+
 }  // namespace
 
 std::u16string DecodeCp932(std::string_view bytes) {
@@ -95,11 +103,14 @@ std::string EncodeCp932(std::u16string_view text) {
         bool complete = Utf16ToCp932().Run(in, inLeft, result);
         if (!complete) {
             result += '?';
-            // Skip the whole character, a surrogate pair included.
+            // Skip the whole character: a surrogate pair counts as one, an unpaired
+            // surrogate alone, so the character after it is kept.
+            const auto unitAt = [&](size_t k) {
+                return static_cast<char16_t>(static_cast<unsigned char>(in[k]) |
+                                             (static_cast<unsigned char>(in[k + 1]) << 8));
+            };
             size_t skip = 2;
-            char16_t c = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
-                                               (static_cast<unsigned char>(in[1]) << 8));
-            if (c >= 0xD800 && c < 0xDC00 && inLeft >= 4) skip = 4;
+            if (IsHighSurrogate(unitAt(0)) && inLeft >= 4 && IsLowSurrogate(unitAt(2))) skip = 4;
             in += skip;
             inLeft -= skip;
         }
@@ -150,9 +161,11 @@ std::string ToUtf8(std::u16string_view text) {
     out.reserve(text.size() * 3);
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t cp = text[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size()) {
+        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
+        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
+            cp = u'?';  // UTF-8 cannot hold half a pair
         }
         if (cp < 0x80) {
             out += static_cast<char>(cp);

@@ -1,15 +1,8 @@
 #include "platform/private_profile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "platform/code_page.h"
-#include "platform/text_lines.h"
 
 namespace zemlo {
 namespace {
@@ -36,7 +29,7 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
-// The section name of a "[name]" line, or nullopt-like false.
+// The section name of a "[name]" line.
 bool SectionName(std::u16string_view line, std::u16string_view& name) {
     line = Trim(line);
     if (line.empty() || line.front() != u'[') return false;
@@ -56,69 +49,57 @@ bool KeyOfLine(std::u16string_view line, std::u16string_view& key, std::u16strin
     return true;
 }
 
-std::vector<std::u16string> ReadLines(const std::filesystem::path& file) {
-    std::string bytes;
-    if (!ReadWholeFile(file, bytes)) return {};
-    return SplitLines(DecodeCp932(bytes));
+// One line of the file as it stands on the disk, and its decoded text. CP932 never uses
+// CR or LF inside a double-byte character, so the bytes split safely before decoding.
+struct ProfileLine {
+    std::string_view body;
+    std::string_view end;  // "\r\n", "\r", "\n", or "" for a last line without one
+    std::u16string text;
+};
+
+std::vector<ProfileLine> SplitProfile(std::string_view bytes) {
+    std::vector<ProfileLine> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t stop = bytes.find_first_of("\r\n", start);
+        ProfileLine line;
+        if (stop == std::string_view::npos) {
+            line.body = bytes.substr(start);
+            start = bytes.size();
+        } else {
+            size_t next = stop + 1;
+            if (bytes[stop] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+            line.body = bytes.substr(start, stop - start);
+            line.end = bytes.substr(stop, next - stop);
+            start = next;
+        }
+        line.text = DecodeCp932(line.body);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// New lines follow the file's first line end; a new file gets CR LF like on Windows.
+std::string_view LineEndStyle(const std::vector<ProfileLine>& lines) {
+    for (const ProfileLine& line : lines) {
+        if (!line.end.empty()) return line.end;
+    }
+    return "\r\n";
 }
 
 }  // namespace
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    // Only a regular file has contents; a directory in its place reads as missing.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.clear();
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec) bytes.reserve(static_cast<size_t>(size));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<size_t>(in.gcount()));
-    }
-    return !in.bad();
-}
-
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-    }
-    return ok;
-}
-
-std::u16string PrivateProfile::Read(const std::filesystem::path& file, std::u16string_view section,
-                                    std::u16string_view key) {
+std::u16string PrivateProfile::ValueIn(std::string_view bytes, std::u16string_view section,
+                                       std::u16string_view key) {
     bool inSection = false;
-    for (const std::u16string& line : ReadLines(file)) {
+    for (const ProfileLine& line : SplitProfile(bytes)) {
         std::u16string_view name;
-        if (SectionName(line, name)) {
+        if (SectionName(line.text, name)) {
             inSection = SameName(name, section);
             continue;
         }
         std::u16string_view k, v;
-        if (!inSection || !KeyOfLine(line, k, v) || !SameName(k, key)) continue;
+        if (!inSection || !KeyOfLine(line.text, k, v) || !SameName(k, key)) continue;
         if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') ||
                               (v.front() == u'\'' && v.back() == u'\''))) {
             v = v.substr(1, v.size() - 2);
@@ -128,18 +109,19 @@ std::u16string PrivateProfile::Read(const std::filesystem::path& file, std::u16s
     return {};
 }
 
-bool PrivateProfile::Write(const std::filesystem::path& file, std::u16string_view section,
-                           std::u16string_view key, std::u16string_view value) {
-    std::vector<std::u16string> lines = ReadLines(file);
-    std::u16string newLine = std::u16string(key) + u"=" + std::u16string(value);
+std::string PrivateProfile::WithValue(std::string_view bytes, std::u16string_view section,
+                                      std::u16string_view key, std::u16string_view value) {
+    const std::vector<ProfileLine> lines = SplitProfile(bytes);
+    const std::string_view lineEnd = LineEndStyle(lines);
+    const std::string newLine = EncodeCp932(std::u16string(key) + u"=" + std::u16string(value));
 
     size_t sectionStart = lines.size();  // index of the section's header line
     size_t insertAt = lines.size();      // after the section's last non-blank line
-    bool replaced = false;
+    size_t replace = lines.size();
     bool inSection = false;
-    for (size_t i = 0; i < lines.size() && !replaced; ++i) {
+    for (size_t i = 0; i < lines.size(); ++i) {
         std::u16string_view name;
-        if (SectionName(lines[i], name)) {
+        if (SectionName(lines[i].text, name)) {
             if (inSection) break;
             inSection = SameName(name, section);
             if (inSection) {
@@ -150,24 +132,50 @@ bool PrivateProfile::Write(const std::filesystem::path& file, std::u16string_vie
         }
         if (!inSection) continue;
         std::u16string_view k, v;
-        if (KeyOfLine(lines[i], k, v) && SameName(k, key)) {
-            lines[i] = newLine;
-            replaced = true;
-        } else if (!Trim(lines[i]).empty()) {
-            insertAt = i + 1;
+        if (KeyOfLine(lines[i].text, k, v) && SameName(k, key)) {
+            replace = i;
+            break;
         }
+        if (!Trim(lines[i].text).empty()) insertAt = i + 1;
     }
-    if (!replaced) {
-        if (sectionStart == lines.size()) {
-            lines.push_back(u"[" + std::u16string(section) + u"]");
-            lines.push_back(newLine);
-        } else {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), newLine);
-        }
+
+    const auto offsetOf = [&](std::string_view part) {
+        return static_cast<size_t>(part.data() - bytes.data());
+    };
+    std::string out(bytes);
+    if (replace < lines.size()) {
+        out.replace(offsetOf(lines[replace].body), lines[replace].body.size(), newLine);
+        return out;
     }
-    std::u16string text;
-    for (const std::u16string& line : lines) text += line + u"\r\n";
-    return WriteFileAtomically(file, EncodeCp932(text));
+    std::string added;
+    // A last line without an end needs one before anything can follow it.
+    const size_t after = sectionStart < lines.size() ? insertAt : lines.size();
+    if (after > 0 && lines[after - 1].end.empty()) added += lineEnd;
+    if (sectionStart == lines.size()) {
+        added += "[" + EncodeCp932(section) + "]";
+        added += lineEnd;
+    }
+    added += newLine;
+    added += lineEnd;
+    const size_t at = after == 0 ? 0
+                                 : offsetOf(lines[after - 1].body) + lines[after - 1].body.size() +
+                                       lines[after - 1].end.size();
+    out.insert(at, added);
+    return out;
+}
+
+std::u16string PrivateProfile::Read(const std::filesystem::path& file, std::u16string_view section,
+                                    std::u16string_view key) {
+    const FileContents contents = ReadFileBytes(file);
+    if (!contents.status) return {};
+    return ValueIn(contents.bytes, section, key);
+}
+
+FileStatus PrivateProfile::Write(const std::filesystem::path& file, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view value) {
+    const FileContents contents = ReadFileBytes(file);
+    if (!contents.status && !contents.Missing()) return contents.status;
+    return ReplaceFileAtomically(file, WithValue(contents.bytes, section, key, value));
 }
 
 }  // namespace zemlo

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
+
 namespace zemlo {
 
 class PrivateProfile {
@@ -20,17 +22,18 @@ public:
                                std::u16string_view key);
 
     // Sets key in section, creating the file or the section when missing. The file is
-    // replaced atomically, so a crash leaves either the old or the new file. Returns false
-    // when the file could not be written.
-    static bool Write(const std::filesystem::path& file, std::u16string_view section,
-                      std::u16string_view key, std::u16string_view value);
+    // replaced atomically, so a crash leaves either the old or the new file. A file that
+    // exists but cannot be read is never replaced: that would lose every other setting.
+    static FileStatus Write(const std::filesystem::path& file, std::u16string_view section,
+                            std::u16string_view key, std::u16string_view value);
+
+    // The same two operations on the file's bytes. WithValue changes the bytes of one line
+    // only (or adds a line, or a section at the end, in the file's own line-end style):
+    // every other byte, invalid CP932 and odd line ends included, stays as it was.
+    static std::u16string ValueIn(std::string_view bytes, std::u16string_view section,
+                                  std::u16string_view key);
+    static std::string WithValue(std::string_view bytes, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view value);
 };
-
-// Writes bytes to path by way of a temporary file beside it, flushed and then renamed over
-// the target; an existing file is left untouched when anything fails.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 }  // namespace zemlo

@@ -1,20 +1,39 @@
 #include "platform/user_store.h"
 
-#include <QSettings>
+#include <cstdlib>
+
+#include "platform/private_profile.h"
 
 namespace zemlo {
+namespace {
+
+std::filesystem::path ConfigFolder() {
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return config;
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::filesystem::path(home) / ".config";
+    }
+    return ".config";
+}
+
+}  // namespace
 
 UserStore::UserStore(QString applicationName) : applicationName_(std::move(applicationName)) {}
 
-QString UserStore::Get(const QString& section, const QString& key) const {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, applicationName_);
-    return settings.value(section + "/" + key).toString();
+std::filesystem::path UserStore::File() const {
+    return ConfigFolder() / std::filesystem::path((applicationName_ + ".ini").toStdU16String());
 }
 
-void UserStore::Save(const QString& section, const QString& key, const QString& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, applicationName_);
-    settings.setValue(section + "/" + key, value);
-    settings.sync();
+QString UserStore::Get(const QString& section, const QString& key) const {
+    return QString::fromStdU16String(
+        PrivateProfile::Read(File(), section.toStdU16String(), key.toStdU16String()));
+}
+
+FileStatus UserStore::Save(const QString& section, const QString& key, const QString& value) {
+    const std::filesystem::path file = File();
+    const FileStatus folder = MakeFolders(file.parent_path());
+    if (!folder) return folder;
+    return PrivateProfile::Write(file, section.toStdU16String(), key.toStdU16String(),
+                                 value.toStdU16String());
 }
 
 }  // namespace zemlo

@@ -1,8 +1,13 @@
 // The per-user application settings store: string values addressed by application name,
-// section and key, kept under the user's configuration directory ($XDG_CONFIG_HOME).
+// section and key, kept in "<application name>.ini" under the user's configuration directory
+// ($XDG_CONFIG_HOME, else ~/.config), the place and format the platform's settings have
+// always used.
 #pragma once
 
 #include <QString>
+#include <filesystem>
+
+#include "platform/file_io.h"
 
 namespace zemlo {
 
@@ -11,7 +16,10 @@ public:
     explicit UserStore(QString applicationName);
 
     QString Get(const QString& section, const QString& key) const;
-    void Save(const QString& section, const QString& key, const QString& value);
+    // Fails, leaving the store's old file as it was, when it cannot be written.
+    FileStatus Save(const QString& section, const QString& key, const QString& value);
+
+    std::filesystem::path File() const;
 
 private:
     QString applicationName_;

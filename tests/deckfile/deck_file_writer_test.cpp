@@ -191,7 +191,7 @@ protected:
         deck_.unit = EntriesOf(db_, CardKind::Unit, {0});
     }
     bool Save(const std::filesystem::path& path) {
-        return SaveDeckFile(path, db_, FlagsFrom(u"1", u"", u""), deck_);
+        return static_cast<bool>(SaveDeckFile(path, db_, FlagsFrom(u"1", u"", u""), deck_));
     }
     TempDir dir_;
     CardDatabase db_;
