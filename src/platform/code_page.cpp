@@ -69,10 +69,18 @@ std::u16string DecodeCp932(std::string_view bytes) {
     // iconv writes little-endian UTF-16 straight into it.
     static_assert(std::endian::native == std::endian::little);
     std::u16string result(bytes.size(), u'\0');
-    char* out = reinterpret_cast<char*>(result.data());
-    size_t outLeft = result.size() * sizeof(char16_t);
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
+    // ASCII is the same in CP932; most settings lines and many card lines are nothing else.
+    size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) {
+        result[ascii] = static_cast<char16_t>(bytes[ascii]);
+        ++ascii;
+    }
+    if (ascii == bytes.size()) return result;
+    // An ASCII byte is never the first of two, so iconv takes over where the run ends.
+    char* out = reinterpret_cast<char*>(result.data() + ascii);
+    size_t outLeft = (result.size() - ascii) * sizeof(char16_t);
+    char* in = const_cast<char*>(bytes.data()) + ascii;
+    size_t inLeft = bytes.size() - ascii;
     iconv_t cd = Cp932ToUtf16().Descriptor();
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0) {

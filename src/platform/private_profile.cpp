@@ -148,15 +148,18 @@ std::string PrivateProfile::WithValue(std::string_view bytes, std::u16string_vie
         return out;
     }
     std::string added;
-    // A last line without an end needs one before anything can follow it.
     const size_t after = sectionStart < lines.size() ? insertAt : lines.size();
-    if (after > 0 && lines[after - 1].end.empty()) added += lineEnd;
+    // New lines end like the line before them, so a lone CR never meets the LF of an empty
+    // line after it and merges into one line end. A last line without an end gets one.
+    std::string_view end = lineEnd;
+    if (after > 0 && !lines[after - 1].end.empty()) end = lines[after - 1].end;
+    if (after > 0 && lines[after - 1].end.empty()) added += end;
     if (sectionStart == lines.size()) {
         added += "[" + EncodeCp932(section) + "]";
-        added += lineEnd;
+        added += end;
     }
     added += newLine;
-    added += lineEnd;
+    added += end;
     const size_t at = after == 0 ? 0
                                  : offsetOf(lines[after - 1].body) + lines[after - 1].body.size() +
                                        lines[after - 1].end.size();

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, ASan, UBSan) in build-fuzz/ and runs them.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   each target for SECONDS (default 60), growing its
+#                                           working corpus build-fuzz/corpus/<target> from the
+#                                           seeds in fuzz/corpus/<target>
+#   scripts/fuzz.sh --runs N [TARGET...]    each target for N executions instead of a time
+#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only
+# Targets are named without the fuzz_ prefix: card_loader, code_page, ... (fuzz/CMakeLists.txt).
+# A finding stops its target and leaves the input as build-fuzz/findings/<target>/crash-*.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+smoke=0
+seconds=60
+runs=-1
+if [ "${1:-}" = "--runs" ]; then
+    runs=$2
+    seconds=0
+    shift 2
+elif [ "${1:-}" = "--smoke" ]; then
+    smoke=1
+    seconds=3
+    shift
+elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
+    seconds=$1
+    shift
+fi
+
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "fuzz: skipped, clang++ is not installed (scripts/ensure-deps.sh installs it)"
+    exit 0
+fi
+
+if [ ! -f build-fuzz/build.ninja ]; then
+    launcher=()
+    if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DZEMLO_FUZZ=ON "${launcher[@]}" >/dev/null
+fi
+cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >/dev/null
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    for seeds in fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
+fi
+
+passed=0
+failed=0
+for target in "${targets[@]}"; do
+    findings="build-fuzz/findings/$target"
+    mkdir -p "$findings"
+    if [ "$smoke" = 1 ]; then
+        work=$(mktemp -d)
+    else
+        work="build-fuzz/corpus/$target"
+        mkdir -p "$work"
+    fi
+    log="build-fuzz/findings/$target.log"
+    if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
+        -max_total_time="$seconds" -runs="$runs" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
+        done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+        took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
+        echo "fuzz_$target: ${done:-?} runs in ${took:-?}s, no finding"
+        passed=$((passed + 1))
+    else
+        echo "fuzz_$target: FINDING, see $log and $findings/"
+        tail -n 30 "$log"
+        failed=$((failed + 1))
+    fi
+    if [ "$smoke" = 1 ]; then rm -rf "$work"; fi
+done
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
