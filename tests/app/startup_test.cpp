@@ -9,6 +9,7 @@
 #include "app/frm_atention.h"
 #include "platform/user_store.h"
 #include "support/fake_dialogs.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 
@@ -125,6 +126,51 @@ TEST_F(StartupTest, ClosingTheWindowWritesTheViewSettings) {
     EXPECT_EQ(settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
     EXPECT_EQ(settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"1");  // on by default
     EXPECT_EQ(settings.ReadSetting(u"OUTPUT", u"UNIT"), u"1");
+}
+
+TEST_F(StartupTest, ReadOnlyProgramFolderIsToldOnceAndTheProgramGoesOn) {
+    UserStore(store).Save("BOOT", "CNT", "1");
+    const std::string old = "; mine\n[FORM]\nCOMPACT=2\n";
+    test::WriteBytes(dir / "ZEMLO.ini", old);
+    test::InjectedFaults injected;
+    injected.faults.readOnlyFolder = dir.Path();
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    EXPECT_TRUE(dialogs.messages.empty());
+    startup.Window()->close();  // writes two keys
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString ini = QString::fromStdString((dir / "ZEMLO.ini").string());
+    EXPECT_TRUE(dialogs.messages[0].text.contains(ini));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("フォルダに書き込めません")));
+    EXPECT_EQ(test::ReadBytes(dir / "ZEMLO.ini"), old);
+}
+
+TEST_F(StartupTest, UnreadableSettingsFileIsToldAndKept) {
+    UserStore(store).Save("BOOT", "CNT", "1");
+    const std::string old = "[FORM]\r\nCOMPACT=1\r\n[BOSS]\r\nTASKNAME=x\r\n";
+    test::WriteBytes(dir / "ZEMLO.ini", old);
+    test::InjectedFaults injected;
+    injected.faults.unreadableFile = dir / "ZEMLO.ini";
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    startup.Window()->close();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("を読み込めないため")));
+    EXPECT_EQ(test::ReadBytes(dir / "ZEMLO.ini"), old);
+}
+
+TEST_F(StartupTest, AcceptanceThatCannotBeStoredIsToldAndTheProgramStarts) {
+    test::InjectedFaults injected;
+    injected.faults.diskFullAfterBytes = 0;
+    DisclaimerAnswer accept(0);
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    EXPECT_TRUE(startup.Window()->isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(
+        QString::fromStdU16String(UserStore(store).File().u16string())));
+    EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "");
+    startup.Window()->close();
 }
 
 TEST_F(StartupTest, MissingCardDataStartsEmptyAndSaysWhereItLooked) {

@@ -14,6 +14,7 @@
 #include "fake_deck.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace zemlo::test {
@@ -123,6 +124,27 @@ TEST_F(DeckFileActionsTest, FailedSaveIsReportedAndNeverCalledDone) {
     EXPECT_EQ(ReadBytes(dir_ / "old.htm"), "old deck");
     EXPECT_FALSE(actions_.WriteDeckHtml(PathOf("taken.htm")));
     EXPECT_TRUE(actions_.WriteDeckHtml(PathOf("fine.htm")));
+}
+
+TEST_F(DeckFileActionsTest, EveryFailedSaveKeepsTheOldFileAndTellsWhy) {
+    FillDeck();
+    const std::pair<WriteFault, QString> faults[] = {
+        {WriteFault::ReadOnlyFolder, QStringLiteral("フォルダに書き込めません")},
+        {WriteFault::PathIsFolder, QStringLiteral("同じ名前のフォルダがあります")},
+        {WriteFault::DiskFull, QStringLiteral("ディスクの空き容量が足りません")}};
+    for (const auto& [fault, reason] : faults) {
+        SCOPED_TRACE(NameOf(fault));
+        dialogs_.messages.clear();
+        WriteBytes(dir_ / "deck.htm", "old deck");
+        InjectedFaults injected;
+        Arrange(injected, fault, dir_ / "deck.htm");
+        EXPECT_FALSE(actions_.WriteDeckHtml(PathOf("deck.htm")));
+        ASSERT_EQ(dialogs_.messages.size(), 1u);
+        EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("deck.htm")));
+        EXPECT_TRUE(dialogs_.messages[0].text.contains(reason));
+        if (fault != WriteFault::PathIsFolder) EXPECT_EQ(ReadBytes(dir_ / "deck.htm"), "old deck");
+        std::filesystem::remove_all(dir_ / "deck.htm");
+    }
 }
 
 TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAndRefreshesTheCounters) {

@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include "catalog/catalog_entry.h"
 #include "deck_test_cards.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace zemlo::test {
@@ -235,15 +238,22 @@ TEST_F(FailedSave, ReadOnlyFolderKeepsTheOldFile) {
     const std::string old = "<HTML>old deck\r\n";
     std::filesystem::create_directory(dir_ / "ro");
     WriteBytes(dir_ / "ro" / "deck.htm", old);
-    if (::geteuid() == 0) {
-        // The superuser writes into read-only folders: the two cases above cover the
-        // failure for every user.
-        GTEST_SKIP() << "read-only folders are writable for root";
-    }
+    // The superuser writes into folders without write permission; the file layer's fault
+    // fails as a read-only file system does, for every user.
     ::chmod((dir_ / "ro").c_str(), 0555);
+    InjectedFaults injected;
+    injected.faults.readOnlyFolder = dir_ / "ro";
     EXPECT_FALSE(Save(dir_ / "ro" / "deck.htm"));
     EXPECT_EQ(ReadBytes(dir_ / "ro" / "deck.htm"), old);
     ::chmod((dir_ / "ro").c_str(), 0755);
+}
+
+TEST_F(FailedSave, KilledBeforeTheRenameLeavesTheOldFile) {
+    const std::string old = "<HTML>old deck\r\n";
+    WriteBytes(dir_ / "deck.htm", old);
+    EXPECT_EXIT(KillBeforeRename([&] { Save(dir_ / "deck.htm"); }),
+                ::testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(ReadBytes(dir_ / "deck.htm"), old);
 }
 
 TEST_F(FailedSave, ASuccessfulSaveReplacesTheOldFileCompletely) {

@@ -16,6 +16,21 @@ TEST(CodePage, EmptyFieldMarkAndBackslashRoundTrip) {
     EXPECT_EQ(EncodeCp932(u"C:\\deck"), "C:\\deck");
 }
 
+TEST(CodePage, UnpairedSurrogateBecomesOneQuestionMarkAndNothingElseIsLost) {
+    const std::u16string text =
+        u"\xD800"
+        u"AB"
+        u"\xDC00"
+        u"C\xD800";
+    EXPECT_EQ(EncodeCp932(text), "?AB?C?");
+    EXPECT_EQ(ToUtf8(text), "?AB?C?");
+    // A whole pair outside CP932 is still one character.
+    EXPECT_EQ(EncodeCp932(u"A\xD83D\xDE00"
+                          u"B"),
+              "A?B");
+    EXPECT_EQ(ToUtf8(u"\xD83D\xDE00"), "\xF0\x9F\x98\x80");
+}
+
 TEST(CodePage, HalfWidthKatakanaAndKanji) {
     const std::u16string text = FromUtf8("ﾃﾞｯｷ作成支援ツール（ＺＭ）");
     EXPECT_EQ(DecodeCp932(EncodeCp932(text)), text);

@@ -4,14 +4,17 @@
 
 #include "platform/code_page.h"
 #include "support/card_builder.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace zemlo {
 namespace {
 
+using test::InjectedFaults;
 using test::ReadBytes;
 using test::TempDir;
 using test::U;
+using test::WriteBytes;
 using test::WriteCp932;
 
 TEST(PrivateProfile, MissingFileSectionOrKeyReadsEmpty) {
@@ -76,6 +79,34 @@ TEST(PrivateProfile, FailedWriteLeavesTheOldFileAndReportsIt) {
         ++files;
     }
     EXPECT_EQ(files, 2);
+}
+
+TEST(PrivateProfile, WriteKeepsEveryOtherByteAndTheFileLineEnds) {
+    // Bytes that are no CP932, a character with two CP932 codes (ED 40 reads as the same
+    // kanji as FA 5C), a CR-only line end and a last line without an end.
+    const std::string foreign = "[X]\nBAD=\x82\xff\x81\nTWO=\xed\x40\r[FORM]\nCOMPACT=2\nK=v";
+    EXPECT_EQ(PrivateProfile::WithValue(foreign, u"FORM", u"COMPACT", u"-1"),
+              "[X]\nBAD=\x82\xff\x81\nTWO=\xed\x40\r[FORM]\nCOMPACT=-1\nK=v");
+    EXPECT_EQ(PrivateProfile::WithValue(foreign, u"FORM", u"KYOUTYOU", u"1"),
+              foreign + "\nKYOUTYOU=1\n");
+    EXPECT_EQ(PrivateProfile::WithValue(foreign, u"BOSS", u"ISUSE", u"0"),
+              foreign + "\n[BOSS]\nISUSE=0\n");
+    // A new line ends like the line before it: ended by the file's first end (CR), it would
+    // merge with the empty LF line after it into one CR LF.
+    EXPECT_EQ(PrivateProfile::WithValue("[X]\r[FORM]\nK=1\n\n", u"FORM", u"A", u"1"),
+              "[X]\r[FORM]\nK=1\nA=1\n\n");
+}
+
+TEST(PrivateProfile, ExistingFileThatCannotBeReadIsNeverReplaced) {
+    TempDir dir;
+    const std::string old = "[FORM]\r\nCOMPACT=2\r\n[BOSS]\r\nTASKNAME=x\r\n";
+    WriteBytes(dir / "a.ini", old);
+    InjectedFaults injected;
+    injected.faults.unreadableFile = dir / "a.ini";
+    const FileStatus status = PrivateProfile::Write(dir / "a.ini", u"FORM", u"COMPACT", u"1");
+    EXPECT_FALSE(status);
+    EXPECT_TRUE(status.whileReading);
+    EXPECT_EQ(ReadBytes(dir / "a.ini"), old);
 }
 
 }  // namespace
