@@ -18,6 +18,14 @@ namespace {
 
 // At most this many skipped card numbers are listed; the count always covers all.
 constexpr int kListedSkippedRows = 20;
+// A "card number" from a damaged or foreign file can be megabytes long; the message box
+// shows its beginning only.
+constexpr size_t kListedCardNoLength = 40;
+
+QString Shortened(const std::u16string& cardNo) {
+    if (cardNo.size() <= kListedCardNoLength) return QString::fromStdU16String(cardNo);
+    return QString::fromStdU16String(cardNo.substr(0, kListedCardNoLength)) + QChar(0x2026);
+}
 
 std::filesystem::path ToPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
@@ -125,7 +133,7 @@ void DeckFileActions::ReadDeckHtml(const QString& path) {
     QString text =
         QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n").arg(skipped);
     for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
-        text += QLatin1Char('\n') + QString::fromStdU16String(result.skippedCardNos[i]);
+        text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
     }
     if (skipped > kListedSkippedRows) {
         text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);

@@ -25,6 +25,7 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
+#include "platform/file_io.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -319,14 +320,17 @@ void MainWindow::mnuKyotyou_Click() {
 void MainWindow::ApplyBossSettings() {
     imgIcon[1] = imgIcon[0];
     if (state_.boss.use != u"1") return;
-    const QIcon icon(QString::fromStdU16String(state_.boss.iconPath));
-    const QPixmap probe = icon.pixmap(32, 32);
-    if (probe.isNull()) {
+    // Read through the file layer: only a regular file is read, so a pipe or a device named
+    // as the icon cannot stall the start-up.
+    const FileContents file = ReadFileBytes(std::filesystem::path(state_.boss.iconPath));
+    QPixmap picture;
+    if (!file.status || !picture.loadFromData(reinterpret_cast<const uchar*>(file.bytes.data()),
+                                              static_cast<uint>(file.bytes.size()))) {
         // An icon that cannot be loaded turns the disguise off for this run only.
         state_.boss = BossSettings{u"0", u"", u""};
         return;
     }
-    imgIcon[1] = icon;
+    imgIcon[1] = QIcon(picture);
 }
 
 void MainWindow::ssTab_Click(int previousTab) {

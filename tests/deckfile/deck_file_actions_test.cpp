@@ -205,8 +205,10 @@ TEST_F(DeckFileActionsTest, OpeningOtherEndingsEmptiesTheDeck) {
 
 TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
     std::string rows;
-    for (const char* number : {"ZM0002", "ZM7777", "ZM001", "ZM8888"}) {
-        rows += std::string("<TR>\n<TD noWrap>") + number + "</TD>\n</TR>\n";
+    const std::string huge = "ZM" + std::string(3'000'000, '9');  // a damaged file's "number"
+    for (const std::string& number : {std::string("ZM0002"), std::string("ZM7777"),
+                                      std::string("ZM001"), std::string("ZM8888"), huge}) {
+        rows += "<TR>\n<TD noWrap>" + number + "</TD>\n</TR>\n";
     }
     WriteCp932(dir_ / "other.htm",
                "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>\n"
@@ -218,10 +220,13 @@ TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
     EXPECT_EQ(deck_.lists.unit, EntriesOf(state_.db, CardKind::Unit, {1, 0}));
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     const QString text = dialogs_.messages[0].text;
-    EXPECT_TRUE(text.contains(QStringLiteral("2行"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("3行")));
     EXPECT_TRUE(text.contains("ZM7777"));
     EXPECT_TRUE(text.contains("ZM8888"));
     EXPECT_FALSE(text.contains("ZM0002"));
+    // The long one is listed by its beginning only.
+    EXPECT_TRUE(text.contains(QString::fromStdString(huge.substr(0, 40)) + QChar(0x2026)));
+    EXPECT_LT(text.size(), 400);
 }
 
 TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QMenu>
@@ -9,6 +10,7 @@
 
 #include "platform/twips.h"
 #include "support/card_builder.h"
+#include "support/file_faults.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
 
@@ -107,6 +109,28 @@ TEST_F(MainWindowTest, ExitWritesTheViewSettings) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
+}
+
+TEST_F(MainWindowTest, IconThatIsNoPictureTurnsTheDisguiseOffForThisRunOnly) {
+    ASSERT_EQ(::mkfifo((dir / "pipe.ico").c_str(), 0644), 0);
+    WriteBytes(dir / "text.ico", "not a picture\r\n");
+    for (const char* icon : {"text.ico", "pipe.ico", "missing.ico"}) {
+        state.boss = BossSettings{u"1", (dir / icon).u16string(), u"表計算"};
+        MainWindow w(state);
+        w.ApplyBossSettings();
+        EXPECT_EQ(state.boss.use, u"0") << icon;
+        EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey()) << icon;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "ZEMLO.ini"));
+
+    QPixmap picture(16, 16);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString((dir / "real.ico").string()), "ICO"));
+    state.boss = BossSettings{u"1", (dir / "real.ico").u16string(), u"表計算"};
+    MainWindow w(state);
+    w.ApplyBossSettings();
+    EXPECT_EQ(state.boss.use, u"1");
+    EXPECT_NE(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
 }
 
 }  // namespace
