@@ -78,5 +78,30 @@ TEST_F(SettingsTest, SavingViewSettingsCreatesTheFileAndKeepsOtherSections) {
               "; user notes\r\n[BOSS]\r\nISUSE=1\r\n[FORM]\r\nCOMPACT=1\r\nKYOUTYOU=1\r\n");
 }
 
+TEST_F(SettingsTest, GarbageHugeAndOutOfRangeValuesFallBackAndTheGarbageIsKept) {
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 97) & 0xFF);
+    test::WriteBytes(store.File(), garbage);
+    EXPECT_EQ(LoadViewSettings(store).compactState, 0);
+    EXPECT_TRUE(LoadViewSettings(store).highlightOn);
+    EXPECT_EQ(LoadBossSettings(store).use, u"");
+
+    for (const std::string& huge : {std::string(3'000'000, '9'), "-1" + std::string(400, '0')}) {
+        Ini("[FORM]\nCOMPACT=" + huge + "\nKYOUTYOU=1\n");
+        EXPECT_EQ(LoadViewSettings(store).compactState, 0);
+        EXPECT_FALSE(LoadViewSettings(store).highlightOn);
+    }
+    // A line of megabytes before the section does not hide it.
+    Ini("NOTE=" + std::string(3'000'000, 'x') + "\n[FORM]\nCOMPACT=2\n");
+    EXPECT_EQ(LoadViewSettings(store).compactState, 2);
+
+    // Saving adds the section after the foreign bytes and changes none of them.
+    test::WriteBytes(store.File(), garbage);
+    SaveViewSettings(store, 1, true);
+    const std::string saved = test::ReadBytes(store.File());
+    EXPECT_EQ(saved.substr(0, garbage.size()), garbage);
+    EXPECT_EQ(store.ReadSetting(u"FORM", u"COMPACT"), u"1");
+}
+
 }  // namespace
 }  // namespace zemlo

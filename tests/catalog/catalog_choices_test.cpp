@@ -58,6 +58,25 @@ TEST(CatalogChoices, NegativeAndNonPlainValuesExtendRangesByTheirRoundedLeadingN
     EXPECT_EQ(test::U8(choices.rollOut.back()), "32767");
 }
 
+TEST(CatalogChoices, NumbersBeyondSixteenBitsInEveryNumberFieldAreClamped) {
+    CardDatabase db;
+    const std::string huge = "1" + std::string(400, '0');  // beyond even a double
+    for (const std::string& value : {std::string("70000"), std::string("-70000"), huge}) {
+        AddCard(db.units, "ZM0001",
+                {{uf::RollOut, value}, {uf::Hp, value}, {uf::NearPower, value},
+                 {uf::FarPower, value}});
+        AddCard(db.missions, "MI0001", {{mf::PointsGained, value}});
+        AddCard(db.characters, "CH0001", {{cf::PointsLost, value}});
+    }
+    const CatalogChoices choices = BuildCatalogChoices(db);
+    for (const auto* range : {&choices.rollOut, &choices.hp, &choices.nearPower, &choices.farPower,
+                              &choices.missionPoints, &choices.characterPoints}) {
+        ASSERT_EQ(range->size(), 65536u);
+        EXPECT_EQ(test::U8(range->front()), "-32768");
+        EXPECT_EQ(test::U8(range->back()), "32767");
+    }
+}
+
 TEST(CatalogChoices, RangesWithMinimumAboveZeroStillStartAtZero) {
     CardDatabase db;
     AddCard(db.missions, "MI0001", {{mf::PointsGained, "4"}, {mf::UnitsNeeded, "３体"}});

@@ -1,12 +1,14 @@
 #include "deckfile/deck_file_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "catalog/catalog_entry.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_writer.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace zemlo::test {
@@ -272,6 +274,21 @@ TEST(DeckFileReader, MissingOrUnreadableFile) {
     const DeckFileReadResult read = ReadDeckFile(dir / "deck.htm", db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
     EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {2}));
+}
+
+TEST(DeckFileReader, BinaryFilesPipesAndUnreadableFilesGiveNoDeck) {
+    const CardDatabase db = NumberLengthCards();
+    TempDir dir;
+    std::string binary;
+    for (int i = 0; i < 100000; ++i) binary += static_cast<char>((i * 251 + i / 7) & 0xFF);
+    WriteBytes(dir / "picture.htm", binary);
+    EXPECT_EQ(ReadDeckFile(dir / "picture.htm", db).status, DeckFileStatus::NotDeckFile);
+    // A pipe would block a plain read; it is no file to read a deck from.
+    ASSERT_EQ(::mkfifo((dir / "pipe.htm").c_str(), 0644), 0);
+    EXPECT_EQ(ReadDeckFile(dir / "pipe.htm", db).status, DeckFileStatus::Unreadable);
+    InjectedFaults injected;
+    injected.faults.unreadableFile = dir / "picture.htm";
+    EXPECT_EQ(ReadDeckFile(dir / "picture.htm", db).status, DeckFileStatus::Unreadable);
 }
 
 }  // namespace
