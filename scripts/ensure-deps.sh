@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
+    clang libclang-rt-14-dev
 )
 
 missing=()
