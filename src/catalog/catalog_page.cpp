@@ -234,9 +234,9 @@ void CatalogPage::NameList(const char* name) {
 
 void CatalogPage::PlaceRange(QComboBox* low, QLabel* tilde, QComboBox* high, bool compact) {
     if (compact) {
-        PlaceTwips(low, 75, 195, 720, 300);
-        PlaceTwips(tilde, 795, 195, 240, 300);
-        PlaceTwips(high, 1035, 195, 720, 300);
+        PlaceTwips(low, 75, 225, 600, 300);
+        PlaceTwips(tilde, 675, 225, 180, 300);
+        PlaceTwips(high, 855, 225, 600, 300);
     } else {
         PlaceTwips(low, 120, 300, 900, 330);
         PlaceTwips(tilde, 1035, 300, 300, 300);

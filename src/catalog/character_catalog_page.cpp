@@ -46,10 +46,10 @@ void CharacterCatalogPage::LayOut(bool compact) {
     } else {
         PlaceTwips(fraChar[0], 45, 45, 5505, 1125);
         PlaceAffiliationBoxes(chkTeamC, 5505, true);
-        PlaceTwips(fraChar[1], 45, 1215, 2715, 540);
-        PlaceTwips(fraChar[2], 2805, 1215, 2745, 540);
-        PlaceTwips(cmbTiming, 75, 195, 2595, 300);
-        PlaceList(45, 1800, 5505, 5985);
+        PlaceTwips(fraChar[1], 45, 1215, 2715, 570);
+        PlaceTwips(fraChar[2], 2805, 1215, 2745, 570);
+        PlaceTwips(cmbTiming, 75, 225, 2595, 300);
+        PlaceList(45, 1830, 5505, 5970);
     }
     PlaceRange(cmbPointC[0], rangeLabel_, cmbPointC[1], compact);
 }

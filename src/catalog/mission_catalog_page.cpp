@@ -65,15 +65,15 @@ void MissionCatalogPage::LayOut(bool compact) {
         PlaceTwips(optUCnt[1], 1980, 345, 780, 240);
         PlaceList(60, 1560, 5895, 7890);
     } else {
-        PlaceTwips(fraMission[0], 45, 45, 2700, 720);
-        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 75 + i * 480, 195, 450, 225);
-        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 75 + i * 840, 450, 780, 225);
-        PlaceTwips(fraMission[1], 2790, 45, 2760, 540);
-        PlaceTwips(fraMission[2], 2790, 630, 2760, 540);
-        PlaceTwips(cmbUnitCnt, 75, 195, 720, 300);
-        PlaceTwips(optUCnt[0], 855, 225, 780, 240);
-        PlaceTwips(optUCnt[1], 1680, 225, 780, 240);
-        PlaceList(45, 1230, 5505, 6555);
+        PlaceTwips(fraMission[0], 45, 45, 2700, 750);
+        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 75 + i * 525, 225, 495, 225);
+        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 75 + i * 840, 465, 780, 225);
+        PlaceTwips(fraMission[1], 2790, 45, 2760, 570);
+        PlaceTwips(fraMission[2], 2790, 660, 2760, 570);
+        PlaceTwips(cmbUnitCnt, 75, 225, 600, 300);
+        PlaceTwips(optUCnt[0], 855, 255, 780, 240);
+        PlaceTwips(optUCnt[1], 1680, 255, 780, 240);
+        PlaceList(45, 1290, 5505, 6510);
     }
     PlaceRange(cmbPointM[0], rangeLabel_, cmbPointM[1], compact);
 }
