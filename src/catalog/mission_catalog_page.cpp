@@ -66,8 +66,8 @@ void MissionCatalogPage::LayOut(bool compact) {
         PlaceList(60, 1560, 5895, 7890);
     } else {
         PlaceTwips(fraMission[0], 45, 45, 2700, 750);
-        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 75 + i * 525, 225, 495, 225);
-        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 75 + i * 840, 465, 780, 225);
+        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 75 + i * 555, 225, 540, 225);
+        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 75 + i * 780, 465, 750, 225);
         PlaceTwips(fraMission[1], 2790, 45, 2760, 570);
         PlaceTwips(fraMission[2], 2790, 660, 2760, 570);
         PlaceTwips(cmbUnitCnt, 75, 225, 600, 300);

@@ -100,26 +100,28 @@ void UnitCatalogPage::LayOut(bool compact) {
         // the unit-line and design frames moved up beside them.
         PlaceTwips(fraUnit[0], 45, 45, 5505, 1125);
         PlaceAffiliationBoxes(chkTeamU, 5505, true);
-        PlaceTwips(fraUnit[1], 45, 1215, 2085, 960);
-        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiU[i], 75 + i * 495, 225, 480, 225);
-        PlaceTwips(optChikeiU[0], 75, 465, 660, 225);
-        PlaceTwips(optChikeiU[1], 780, 465, 660, 225);
-        PlaceTwips(optChikeiU[2], 75, 690, 660, 225);
-        PlaceTwips(fraUnit[7], 45, 2220, 2085, 600);
-        PlaceTwips(cmbSPN, 75, 225, 1935, 300);
-        PlaceTwips(fraUnit[8], 45, 2865, 2085, 600);
-        PlaceTwips(cmbSPK, 75, 225, 1935, 300);
-        for (int i = 0; i < 4; ++i) PlaceTwips(fraUnit[2 + i], 2175, 1215 + i * 600, 1950, 570);
-        PlaceTwips(chkBeem, 1485, 255, 435, 240);
-        PlaceTwips(fraUnit[9], 4170, 1215, 1380, 900);
-        PlaceTwips(fraUnit[10], 4170, 2160, 1380, 900);
-        for (int i = 0; i < 2; ++i) {
-            PlaceTwips(cmbUnitK[i], 75, 225 + i * 315, 1230, 300);
-            PlaceTwips(cmbDevJ[i], 75, 225 + i * 315, 1230, 300);
+        PlaceTwips(fraUnit[1], 45, 1215, 1650, 1170);
+        for (int i = 0; i < 4; ++i) {
+            PlaceTwips(chkChikeiU[i], 75 + (i % 2) * 600, 225 + (i / 2) * 225, 540, 225);
         }
-        PlaceTwips(fraUnit[6], 45, 3630, 5505, 600);
+        PlaceTwips(optChikeiU[0], 75, 675, 750, 225);
+        PlaceTwips(optChikeiU[1], 840, 675, 750, 225);
+        PlaceTwips(optChikeiU[2], 75, 900, 750, 225);
+        PlaceTwips(fraUnit[7], 45, 2430, 1650, 600);
+        PlaceTwips(cmbSPN, 75, 225, 1500, 300);
+        PlaceTwips(fraUnit[8], 45, 3075, 1650, 600);
+        PlaceTwips(cmbSPK, 75, 225, 1500, 300);
+        for (int i = 0; i < 4; ++i) PlaceTwips(fraUnit[2 + i], 1740, 1215 + i * 600, 2010, 570);
+        PlaceTwips(chkBeem, 1485, 255, 495, 240);
+        PlaceTwips(fraUnit[9], 3795, 1215, 1755, 900);
+        PlaceTwips(fraUnit[10], 3795, 2160, 1755, 900);
+        for (int i = 0; i < 2; ++i) {
+            PlaceTwips(cmbUnitK[i], 75, 225 + i * 315, 1605, 300);
+            PlaceTwips(cmbDevJ[i], 75, 225 + i * 315, 1605, 300);
+        }
+        PlaceTwips(fraUnit[6], 45, 3720, 5505, 600);
         for (int i = 0; i < 3; ++i) PlaceTwips(cmbDevK[i], 75 + i * 1800, 225, 1740, 300);
-        PlaceList(45, 4290, 5505, 3510);
+        PlaceList(45, 4380, 5505, 3420);
     }
     std::array<QComboBox*, 2>* pairs[4] = {&cmbRollOut, &cmbHP, &cmbWeponK, &cmbWeponE};
     for (int i = 0; i < 4; ++i) {
