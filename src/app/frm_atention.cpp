@@ -10,7 +10,8 @@
 namespace zemlo {
 
 QString DisclaimerText() {
-    return QString::fromUtf16(kDisclaimerText.data(), static_cast<qsizetype>(kDisclaimerText.size()));
+    return QString::fromUtf16(kDisclaimerText.data(),
+                              static_cast<qsizetype>(kDisclaimerText.size()));
 }
 FrmAtention::FrmAtention(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAtention");

@@ -32,10 +32,10 @@ struct PanelGeometry {
     int captionRow[3];
     int countRow[3];
 };
-constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270, 255,
-                                   {0, 1, 3},  {0, 2, 3}};
-constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255, 240,
-                                    {0, 1, 2},  {0, 1, 2}};
+constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
+                                   255,  {0, 1, 3},       {0, 2, 3}};
+constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
+                                    240,  {0, 1, 2},       {0, 1, 2}};
 constexpr int kCountWidth = 420;
 
 const QColor kBlack(0, 0, 0);

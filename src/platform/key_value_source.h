@@ -20,8 +20,8 @@ class KeyValueSource {
 public:
     virtual ~KeyValueSource() = default;
     // True with keyVal set when the value exists; false with keyVal empty otherwise.
-    virtual bool GetKeyValue(KeyRoot keyRoot, std::string_view keyName,
-                             std::string_view subKeyRef, std::string& keyVal) const = 0;
+    virtual bool GetKeyValue(KeyRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                             std::string& keyVal) const = 0;
 };
 
 class PathKeyValueSource : public KeyValueSource {

@@ -51,16 +51,16 @@ FrmAbout::FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLaunche
     lblVersion = NewLabel(this, "lblVersion", -1, QString(), 1050, 570, 5610, 270);
 
     lblWarning = NewLabel(this, "lblWarning", -1, QStringLiteral("警告"), 240, 1020, 6420, 270);
-    lblDisclaimer = NewLabel(this, "lblDisclaimer", -1,
-                             QString::fromUtf16(kDisclaimerText.data(),
-                                                static_cast<qsizetype>(kDisclaimerText.size())),
-                             240, 1290, 6420, 1200);
+    lblDisclaimer = NewLabel(
+        this, "lblDisclaimer", -1,
+        QString::fromUtf16(kDisclaimerText.data(), static_cast<qsizetype>(kDisclaimerText.size())),
+        240, 1290, 6420, 1200);
     lblCredit[0] = NewLabel(this, "lblCredit", 0,
                             QStringLiteral("企画・制作：ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ開発ﾁｰﾑ"), 240,
                             2580, 6420, 270);
-    lblCredit[1] = NewLabel(this, "lblCredit", 1,
-                            QStringLiteral("ｶｰﾄﾞﾃﾞｰﾀ整理・動作確認：ﾃﾞｯｷ研究会の皆さん"), 240,
-                            2850, 6420, 270);
+    lblCredit[1] =
+        NewLabel(this, "lblCredit", 1, QStringLiteral("ｶｰﾄﾞﾃﾞｰﾀ整理・動作確認：ﾃﾞｯｷ研究会の皆さん"),
+                 240, 2850, 6420, 270);
     lblNotice[0] = NewLabel(this, "lblNotice", 0,
                             QStringLiteral("本ﾂｰﾙは非公式のﾌｧﾝﾒｲﾄﾞｿﾌﾄｳｪｱです。"
                                            "ｹﾞｰﾑの発行元とは一切関係ありません。"),

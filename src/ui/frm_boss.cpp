@@ -100,8 +100,8 @@ FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
 
 void FrmBoss::chkBoss_Click() {
     const bool on = chkBoss->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(txtTaskName),
-                             static_cast<QWidget*>(txtIconPath), static_cast<QWidget*>(cmdWhere)}) {
+    for (QWidget* control : {static_cast<QWidget*>(txtTaskName), static_cast<QWidget*>(txtIconPath),
+                             static_cast<QWidget*>(cmdWhere)}) {
         control->setEnabled(on);
     }
     const QColor colour = on ? QColor(255, 255, 255) : MenuColour();

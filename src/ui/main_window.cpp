@@ -31,8 +31,8 @@
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
 #include "platform/twips.h"
-#include "ui/frm_about.h"
 #include "ui/boss_rules.h"
+#include "ui/frm_about.h"
 #include "ui/frm_boss.h"
 #include "ui/main_window_layout.h"
 #include "ui/view_rules.h"
@@ -494,6 +494,8 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+// Runs on every change of window state: the caption and icon follow the minimised state (the
+// boss key's disguise), and so does the name search window while it is open.
 void MainWindow::Form_Resize() {
     if (isMinimized()) {
         setWindowIcon(imgIcon[1]);

@@ -18,8 +18,10 @@ class CatalogPageTest : public ::testing::Test {
 protected:
     void AddUnit(const char* cardNo, const std::string& name) {
         test::AddCard(db.units, cardNo,
-                      {{unit_field::UnitName, name}, {unit_field::Team, "地球連邦"},
-                       {unit_field::Terrain, "陸"}, {unit_field::Hp, "3"}});
+                      {{unit_field::UnitName, name},
+                       {unit_field::Team, "地球連邦"},
+                       {unit_field::Terrain, "陸"},
+                       {unit_field::Hp, "3"}});
     }
     void Open() {
         page = std::make_unique<UnitCatalogPage>(db, suspended, highlight);

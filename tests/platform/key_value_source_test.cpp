@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 
 void MakeProgram(const fs::path& file, bool executable) {
     test::WriteBytes(file, "#!/bin/sh\n");
-    fs::permissions(file,
-                    executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(
+        file, executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(KeyValueSourceTest, ToolKeyAnswersTheFirstKnownExecutableOnThePath) {
@@ -33,7 +33,8 @@ TEST(KeyValueSourceTest, ToolKeyAnswersTheFirstKnownExecutableOnThePath) {
     EXPECT_EQ(value, (dir / "b" / "kinfocenter").string());
 
     value = "old";
-    EXPECT_FALSE(keys.GetKeyValue(KeyRoot::LocalMachine, kSharedToolsKey, kSharedToolsValue, value));
+    EXPECT_FALSE(
+        keys.GetKeyValue(KeyRoot::LocalMachine, kSharedToolsKey, kSharedToolsValue, value));
     EXPECT_EQ(value, "");
     EXPECT_FALSE(PathKeyValueSource("").GetKeyValue(KeyRoot::LocalMachine, kSysInfoPathKey,
                                                     kSysInfoPathValue, value));

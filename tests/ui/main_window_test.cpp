@@ -74,8 +74,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
 
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowsYetCannotBeChosen) {
     MainWindow w(state);
-    for (QAction* pending :
-         {w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw}) {
+    for (QAction* pending : {w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
     for (QAction* ready : {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS,

@@ -44,9 +44,9 @@ QStringList CutOffCaptions(const QWidget* root) {
     QStringList cut;
     for (const QWidget* w : root->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || !w->isVisibleTo(root)) continue;
-        const bool captioned = qobject_cast<const QAbstractButton*>(w) ||
-                               (qobject_cast<const QLabel*>(w) &&
-                                !static_cast<const QLabel*>(w)->wordWrap());
+        const bool captioned =
+            qobject_cast<const QAbstractButton*>(w) ||
+            (qobject_cast<const QLabel*>(w) && !static_cast<const QLabel*>(w)->wordWrap());
         if (captioned && w->sizeHint().width() > w->width()) {
             cut << QStringLiteral("%1[%2] needs %3, has %4")
                        .arg(w->objectName(), w->property("index").toString())
@@ -104,11 +104,10 @@ TEST_F(MainWindowViewTest, StartsInTheStoredStateWithEveryControlInsideAndUncut)
         bool checked;
         bool button;
     };
-    for (const Start& start : {Start{-1, Pixels(14010, 10935), false, false},
-                               Start{0, Pixels(14010, 10935), false, false},
-                               Start{1, Pixels(12500, 9000), true, true},
-                               Start{2, Pixels(9180, 9000), true, true},
-                               Start{3, Pixels(14010, 10935), true, false}}) {
+    for (const Start& start :
+         {Start{-1, Pixels(14010, 10935), false, false},
+          Start{0, Pixels(14010, 10935), false, false}, Start{1, Pixels(12500, 9000), true, true},
+          Start{2, Pixels(9180, 9000), true, true}, Start{3, Pixels(14010, 10935), true, false}}) {
         SCOPED_TRACE(start.stored);
         state.compactState = start.stored;
         MainWindow w(state);
@@ -135,9 +134,8 @@ TEST_F(MainWindowViewTest, StartsInTheStoredStateWithEveryControlInsideAndUncut)
                 if (start.stored == 2) {
                     // The narrow width leaves the card information beyond the right edge.
                     EXPECT_GE(w.cardInfoPanel_->x(), w.centralWidget()->width());
-                    outside.removeIf([](const QString& line) {
-                        return line.startsWith("CardInfoPanel");
-                    });
+                    outside.removeIf(
+                        [](const QString& line) { return line.startsWith("CardInfoPanel"); });
                 }
                 EXPECT_EQ(outside.join("\n").toStdString(), "") << tab << kind;
                 EXPECT_EQ(CutOffCaptions(&w).join("\n").toStdString(), "") << tab << kind;
