@@ -90,9 +90,11 @@ TEST_F(MainWindowViewTest, MenuAndButtonWalkEveryStateAndTheClosingStoresIt) {
         EXPECT_TRUE(w.isVisible());  // a layout change never leaves the window hidden
         EXPECT_EQ(w.mnuMini->isChecked(), step.checked);
         EXPECT_EQ(w.cmdShow->isVisible(), step.button != nullptr);
-        if (step.button) EXPECT_EQ(w.cmdShow->text(), QString::fromUtf8(step.button));
+        if (step.button) {
+            EXPECT_EQ(w.cmdShow->text(), QString::fromUtf8(step.button));
+        }
         w.close();
-        EXPECT_EQ(StoredCompact(), std::u16string(QString::number(step.state).toStdU16String()));
+        EXPECT_EQ(StoredCompact(), QString::number(step.state).toStdU16String());
         w.show();
     }
 }
