@@ -183,5 +183,19 @@ TEST_F(MainWindowViewTest, EscMinimisesUnderTheDisguiseAndRestoreBringsBackTheNo
     EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[0].cacheKey());
 }
 
+TEST_F(MainWindowViewTest, StartUpDisguiseKeepsABlankIconPathAndDropsAnUnreadableIcon) {
+    MainWindow w(state);
+    state.boss = BossSettings{u"1", u"  ", u"電卓"};
+    w.ApplyBossSettings();
+    EXPECT_EQ(state.boss.use, u"1");
+    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+
+    state.boss = BossSettings{u"1", (dir / "missing.ico").u16string(), u"電卓"};
+    w.ApplyBossSettings();
+    EXPECT_EQ(state.boss.use, u"0");
+    EXPECT_EQ(state.boss.taskName, u"");
+    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+}
+
 }  // namespace
 }  // namespace zemlo::test
