@@ -181,6 +181,7 @@ std::u16string FileErrorText(const FileStatus& status) {
         case EISDIR:
             return u"同じ名前のフォルダがあります";
         case ENOENT:
+            return status.whileReading ? u"ファイルがありません" : u"フォルダがありません";
         case ENOTDIR:
             return u"フォルダがありません";
         case EINVAL:
