@@ -98,10 +98,19 @@ std::u16string DecodeCp932(std::string_view bytes) {
 }
 
 std::string EncodeCp932(std::u16string_view text) {
-    std::string le(text.size() * 2, '\0');
+    std::string le;
+    le.reserve(text.size() * 2);
     for (size_t i = 0; i < text.size(); ++i) {
-        le[2 * i] = static_cast<char>(text[i] & 0xFF);
-        le[2 * i + 1] = static_cast<char>(text[i] >> 8);
+        char16_t unit = text[i];
+        // iconv drops the tag characters U+E0000..U+E007F without a word; like every other
+        // character CP932 lacks they become "?", so no character vanishes.
+        if (unit == 0xDB40 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] < 0xDC80) {
+            unit = u'?';
+            ++i;
+        }
+        le += static_cast<char>(unit & 0xFF);
+        le += static_cast<char>(unit >> 8);
     }
     std::string result;
     result.reserve(text.size() * 2);

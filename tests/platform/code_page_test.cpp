@@ -17,18 +17,14 @@ TEST(CodePage, EmptyFieldMarkAndBackslashRoundTrip) {
 }
 
 TEST(CodePage, UnpairedSurrogateBecomesOneQuestionMarkAndNothingElseIsLost) {
-    const std::u16string text =
-        u"\xD800"
-        u"AB"
-        u"\xDC00"
-        u"C\xD800";
+    const std::u16string text{0xD800, u'A', u'B', 0xDC00, u'C', 0xD800};
     EXPECT_EQ(EncodeCp932(text), "?AB?C?");
     EXPECT_EQ(ToUtf8(text), "?AB?C?");
-    // A whole pair outside CP932 is still one character.
-    EXPECT_EQ(EncodeCp932(u"A\xD83D\xDE00"
-                          u"B"),
-              "A?B");
-    EXPECT_EQ(ToUtf8(u"\xD83D\xDE00"), "\xF0\x9F\x98\x80");
+    // A whole pair outside CP932 is still one character, the tag characters included
+    // (U+E0045, which iconv alone would drop).
+    EXPECT_EQ(EncodeCp932(std::u16string{u'A', 0xD83D, 0xDE00, u'B'}), "A?B");
+    EXPECT_EQ(EncodeCp932(std::u16string{u'A', 0xDB40, 0xDC45, u'B'}), "A?B");
+    EXPECT_EQ(ToUtf8(std::u16string{0xD83D, 0xDE00}), "\xF0\x9F\x98\x80");
 }
 
 TEST(CodePage, HalfWidthKatakanaAndKanji) {
