@@ -151,7 +151,9 @@ TEST_F(DeckFileActionsTest, EveryFailedSaveKeepsTheOldFileAndTellsWhy) {
         ASSERT_EQ(dialogs_.messages.size(), 1u);
         EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("deck.htm")));
         EXPECT_TRUE(dialogs_.messages[0].text.contains(reason));
-        if (fault != WriteFault::PathIsFolder) EXPECT_EQ(ReadBytes(dir_ / "deck.htm"), "old deck");
+        if (fault != WriteFault::PathIsFolder) {
+            EXPECT_EQ(ReadBytes(dir_ / "deck.htm"), "old deck");
+        }
         std::filesystem::remove_all(dir_ / "deck.htm");
     }
 }
