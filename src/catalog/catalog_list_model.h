@@ -20,7 +20,7 @@ public:
     // Shows these records, in this order, in one reset.
     void SetRecords(std::vector<int> records);
 
-    QString EntryAt(int row) const { return texts_[records_[row]]; }
+    const QString& EntryAt(int row) const { return texts_[records_[row]]; }
     int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

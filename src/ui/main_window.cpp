@@ -26,6 +26,7 @@
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "platform/twips.h"
+#include "tools/tool_windows.h"
 
 namespace zemlo {
 namespace {
@@ -122,6 +123,28 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
 
+    // Tools: the windows read the cards, the deck and the shown catalog, and call back for
+    // the card information and the card popup.
+    ToolWindows::Hooks toolHooks;
+    toolHooks.showCardInf = [this](CardKind kind, const QString& cardNo) {
+        ShowCardInf(kind, cardNo);
+    };
+    toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
+        CardList_MouseDown(kind, entry, at);
+    };
+    toolHooks.shownCatalog = [this, catalogs]() -> CatalogPage* {
+        const int tab = ssTab->currentIndex();
+        return tab >= 0 && tab < 3 ? catalogs[tab] : nullptr;
+    };
+    toolWindows_ =
+        new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
+    connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
+    for (int i = 0; i < 6; ++i) {
+        connect(mnuGraph[i], &QAction::triggered, toolWindows_,
+                [this, i] { toolWindows_->mnuGraph_Click(i); });
+    }
+    connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
+
     int previousTab = 0;
     connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
         ssTab_Click(previousTab);
@@ -210,8 +233,7 @@ void MainWindow::BuildMenus() {
     connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
 
     // Commands whose windows are not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3],
-                             mnuGraph[4], mnuGraph[5], mnuDraw, mnuBoss, mnuVer}) {
+    for (QAction* pending : {mnuMini, mnuBoss, mnuVer}) {
         pending->setEnabled(false);
     }
 }
@@ -410,6 +432,7 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::Form_Resize() {
+    FollowSeekWindow();
     if (isMinimized()) {
         setWindowIcon(imgIcon[1]);
         setWindowTitle(state_.boss.use == u"1" ? QString::fromStdU16String(state_.boss.taskName)
@@ -418,6 +441,10 @@ void MainWindow::Form_Resize() {
         setWindowIcon(imgIcon[0]);
         setWindowTitle(NormalCaption());
     }
+}
+
+void MainWindow::FollowSeekWindow() {
+    if (toolWindows_ != nullptr) toolWindows_->FollowMainWindow(isMinimized());
 }
 
 }  // namespace zemlo

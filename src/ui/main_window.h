@@ -18,6 +18,7 @@ namespace zemlo {
 class CardInfoPanel;
 class DeckPanel;
 class DeckFileActions;
+class ToolWindows;
 class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
@@ -104,6 +105,9 @@ public:
     // Save, open, output items and deck text of the file menu, on the deck panel's lists.
     DeckFileActions* deckFileActions_ = nullptr;
 
+    // Tools: the graphs, the draw test and the name search window.
+    ToolWindows* toolWindows_ = nullptr;
+
 protected:
     // Deck and card information: shows mnuPopup at the mouse; tests look at the request.
     virtual void OpenCardPopup(const QPoint& globalPos);
@@ -116,6 +120,8 @@ private:
     void LayOutMainWindow(int view);
     void Form_QueryUnload();
     void Form_Resize();
+    // The name search window hides while this window is minimised and returns on restore.
+    void FollowSeekWindow();
 
     ProgramState& state_;
     bool formInitDone_ = false;

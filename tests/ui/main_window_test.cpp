@@ -74,12 +74,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
 
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowsYetCannotBeChosen) {
     MainWindow w(state);
-    for (QAction* pending :
-         {w.mnuMini, w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw, w.mnuBoss, w.mnuVer}) {
+    for (QAction* pending : {w.mnuMini, w.mnuBoss, w.mnuVer}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
-    for (QAction* ready : {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS,
-                           w.mnuClaerU, w.mnuKyotyou, w.mnuClip}) {
+    for (QAction* ready :
+         {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS, w.mnuClaerU,
+          w.mnuKyotyou, w.mnuClip, w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw}) {
         EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
     }
 }
