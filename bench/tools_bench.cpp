@@ -1,6 +1,7 @@
 // The analysis tools on the bundled sample and on the largest card database: each graph's
 // tally of a 1,000-entry deck, shuffling a 1,000-entry pile, and one name-search step over a
-// whole catalog that finds nothing (the longest walk a press can make). Each case ends with
+// whole catalog that finds nothing (the longest walk a press can make), exact and folded;
+// the draw odds table of a 1,000-entry pile. Each case ends with
 // the size of the card pool it runs on.
 #include <benchmark/benchmark.h>
 
@@ -13,9 +14,12 @@
 #include "carddb/card_loader.h"
 #include "catalog/catalog_entry.h"
 #include "catalog/catalog_order.h"
+#include "tools/draw_odds.h"
 #include "tools/draw_pile.h"
 #include "tools/graph_texts.h"
 #include "tools/name_search.h"
+#include "tools/qt_normaliser.h"
+#include "tools/search_fold.h"
 
 namespace {
 
@@ -75,15 +79,36 @@ void ShufflePile(benchmark::State& state, bool largest) {
     }
 }
 
-void SeekStep(benchmark::State& state, CardKind kind, bool largest) {
+// The whole odds table of a 1,000-entry unit pile at 40 cards drawn: the rows with their
+// names and every cell's numbers.
+void DrawOddsTable(benchmark::State& state, bool largest) {
+    const CardDatabase& db = Database(largest);
+    const std::vector<std::u16string> pile = Deck(db, CardKind::Unit);
+    const int size = static_cast<int>(pile.size());
+    constexpr int kDrawn = 40;
+    for (auto _ : state) {
+        double sum = 0;
+        for (const zemlo::OddsRow& row : zemlo::PileOddsRows(db, pile)) {
+            sum += zemlo::ChanceOfAtLeastOne(size, row.copies, kDrawn) +
+                   zemlo::ChanceOfAtLeastTwo(size, row.copies, kDrawn) +
+                   zemlo::ExpectedCopies(size, row.copies, kDrawn);
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+void SeekStep(benchmark::State& state, CardKind kind, bool largest, bool folded) {
     const CardDatabase& db = Database(largest);
     const zemlo::CatalogOrder order(db, kind);
     const std::vector<int>& sorted = order.Sorted();
     const zemlo::EntryTextAt entryAt = [&](int p) {
         return std::u16string_view(order.Entry(sorted[p]));
     };
+    const zemlo::SearchFold fold(zemlo::NfkcThroughQt);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zemlo::SeekStep(order.Count(), -1, true, u"該当なし", entryAt));
+        benchmark::DoNotOptimize(
+            folded ? zemlo::FoldedSeekStep(order.Count(), -1, true, u"ｶﾞｲﾄｳﾅｼ", entryAt, fold)
+                   : zemlo::SeekStep(order.Count(), -1, true, u"該当なし", entryAt));
     }
 }
 
@@ -119,14 +144,21 @@ std::string Name(const std::string& base, CardKind kind, bool largest) {
         benchmark::RegisterBenchmark(Name("BM_ShufflePile", CardKind::Unit, largest).c_str(),
                                      [largest](benchmark::State& s) { ShufflePile(s, largest); })
             ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(Name("BM_DrawOddsTable", CardKind::Unit, largest).c_str(),
+                                     [largest](benchmark::State& s) { DrawOddsTable(s, largest); })
+            ->Unit(benchmark::kMicrosecond);
         const std::pair<const char*, CardKind> catalogs[] = {{"Units", CardKind::Unit},
                                                              {"Missions", CardKind::Mission},
                                                              {"Characters", CardKind::Character}};
         for (const auto& [name, kind] : catalogs) {
-            benchmark::RegisterBenchmark(
-                Name(std::string("BM_SeekStep_") + name, kind, largest).c_str(),
-                [kind, largest](benchmark::State& s) { SeekStep(s, kind, largest); })
-                ->Unit(benchmark::kMicrosecond);
+            for (const bool folded : {false, true}) {
+                const std::string base = folded ? "BM_FoldedSeekStep_" : "BM_SeekStep_";
+                benchmark::RegisterBenchmark(Name(base + name, kind, largest).c_str(),
+                                             [kind, largest, folded](benchmark::State& s) {
+                                                 SeekStep(s, kind, largest, folded);
+                                             })
+                    ->Unit(benchmark::kMicrosecond);
+            }
         }
     }
     return true;

@@ -1,5 +1,6 @@
 #include "tools/frm_seek.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,13 +13,15 @@
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "tools/name_search.h"
+#include "tools/qt_normaliser.h"
+#include "tools/search_fold.h"
 
 namespace zemlo {
 namespace {
 
 // Design sizes in twips.
 constexpr int kFormWidth = 4830;
-constexpr int kFormHeight = 1260;
+constexpr int kFormHeight = 1560;
 
 const QString kCaption = QStringLiteral("名称検索");
 const QString kEndCaption = QStringLiteral("名称検索 [検索が終了しました]");
@@ -64,6 +67,9 @@ FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* paren
     CancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     NameControl(CancelButton, "CancelButton");
     PlaceTwips(CancelButton, 3495, 600, 1215, 375);
+    chkFold = new QCheckBox(QStringLiteral("かな・全角半角を区別しない"), this);
+    NameControl(chkFold, "chkFold");
+    PlaceTwips(chkFold, 120, 1170, 4590, 255);
 
     connect(txtSeek, &QLineEdit::textChanged, this, &FrmSeek::txtSeek_Change);
     connect(txtSeek, &QLineEdit::returnPressed, this, [this] {
@@ -102,9 +108,12 @@ void FrmSeek::SeekButton_Click() {
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     const int selectedRow = selected.isEmpty() ? -1 : selected.front().row();
     const QString text = txtSeek->text();
-    const int found =
-        SeekStep(model->rowCount(), selectedRow, optSeek[0]->isChecked(), ViewOf(text),
-                 [model](int row) { return ViewOf(model->EntryAt(row)); });
+    const EntryTextAt entryAt = [model](int row) { return ViewOf(model->EntryAt(row)); };
+    const bool down = optSeek[0]->isChecked();
+    const int found = chkFold->isChecked()
+                          ? FoldedSeekStep(model->rowCount(), selectedRow, down, ViewOf(text),
+                                           entryAt, SearchFold(NfkcThroughQt))
+                          : SeekStep(model->rowCount(), selectedRow, down, ViewOf(text), entryAt);
     if (found < 0) {
         setWindowTitle(kEndCaption);
         return;

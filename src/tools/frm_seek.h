@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,8 @@ public:
     QRadioButton* optSeek[2];
     QPushButton* SeekButton;
     QPushButton* CancelButton;
+    // Checked: kana, width and ASCII case are ignored when comparing.
+    QCheckBox* chkFold;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

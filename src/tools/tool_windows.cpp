@@ -3,6 +3,7 @@
 #include <QRadioButton>
 
 #include "platform/topmost.h"
+#include "tools/frm_draw_odds.h"
 #include "tools/frm_graph.h"
 
 namespace zemlo {
@@ -34,6 +35,11 @@ void ToolWindows::mnuGraph_Click(int index) {
 
 void ToolWindows::mnuDraw_Click() {
     FrmDraw dialog(deck_, hooks_.showCardInf, hooks_.cardPopup, mainWindow_);
+    RunModal(dialog);
+}
+
+void ToolWindows::mnuOdds_Click() {
+    FrmDrawOdds dialog(db_, deck_, hooks_.settingsFile, mainWindow_);
     RunModal(dialog);
 }
 

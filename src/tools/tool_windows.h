@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <filesystem>
 #include <functional>
 
 #include "carddb/card_database.h"
@@ -24,6 +25,8 @@ public:
         FrmDraw::ShowCard showCardInf;
         FrmDraw::CardPopup cardPopup;
         FrmSeek::ShownCatalog shownCatalog;
+        // ZEMLO.ini, where the draw odds window keeps its draw counts.
+        std::filesystem::path settingsFile;
     };
 
     // seekWindowOpen is the process-wide SeekWindowOpen; mainWindow parents every window.
@@ -34,6 +37,7 @@ public:
     // Graph 0..5 in a fresh dialog.
     void mnuGraph_Click(int index);
     void mnuDraw_Click();
+    void mnuOdds_Click();
 
     // The main window was minimised or restored: the open search window follows it.
     void FollowMainWindow(bool minimised);

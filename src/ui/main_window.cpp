@@ -136,6 +136,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         const int tab = ssTab->currentIndex();
         return tab >= 0 && tab < 3 ? catalogs[tab] : nullptr;
     };
+    toolHooks.settingsFile = state_.settings.File();
     toolWindows_ =
         new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
     connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
@@ -144,6 +145,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
                 [this, i] { toolWindows_->mnuGraph_Click(i); });
     }
     connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
+    connect(mnuOdds, &QAction::triggered, toolWindows_, &ToolWindows::mnuOdds_Click);
 
     int previousTab = 0;
     connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
@@ -212,6 +214,7 @@ void MainWindow::BuildMenus() {
     }
     mnuTool->addSeparator();
     mnuDraw = AddItem(mnuTool, "mnuDraw", QStringLiteral("ﾄﾞﾛｰﾃｽﾄ"));
+    mnuOdds = AddItem(mnuTool, "mnuOdds", QStringLiteral("ﾄﾞﾛｰ確率"));
     mnuTool->addSeparator();
     mnuBoss = AddItem(mnuTool, "mnuBoss", QStringLiteral("ﾎﾞｽが来た機能の設定"));
 

@@ -69,6 +69,7 @@ public:
     QAction* mnuSeek;
     QAction* mnuGraph[6];
     QAction* mnuDraw;
+    QAction* mnuOdds;
     QAction* mnuBoss;
     QMenu* mnuHelp;
     QAction* mnuVer;

@@ -2,6 +2,7 @@
 // window's minimise and restore.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
@@ -84,6 +85,16 @@ TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
     EXPECT_EQ(Selected(window->missionCatalog->List()), 0);
     EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Mission);
     EXPECT_EQ(Selected(units), 2);
+}
+
+TEST_F(FrmSeekTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
+    EXPECT_FALSE(seek->chkFold->isChecked());
+    seek->txtSeek->setText(QStringLiteral("ｶﾞﾙﾄﾞ"));
+    seek->SeekButton->click();
+    EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
+    seek->chkFold->setChecked(true);
+    seek->SeekButton->click();
+    EXPECT_EQ(Selected(window->unitCatalog->List()), 0);
 }
 
 TEST_F(FrmSeekTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {

@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(MenuItems(w.mnuTool),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
-                           "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "-",
-                           "mnuBoss=ﾎﾞｽが来た機能の設定"}));
+                           "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "mnuOdds=ﾄﾞﾛｰ確率",
+                           "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
     EXPECT_EQ(MenuItems(w.mnuHelp), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
     EXPECT_EQ(w.mnuPopup->title(), "POPUP");
     EXPECT_EQ(MenuItems(w.mnuPopup), QStringList({"mnuClip=ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"}));
