@@ -34,7 +34,8 @@ std::u16string_view ViewOf(const QString& text) {
 }  // namespace
 
 FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       seekWindowOpen_(seekWindowOpen),
       shownCatalog_(std::move(shownCatalog)) {
     setObjectName("frmSeek");
