@@ -206,7 +206,6 @@ void FrmGraph::DrawTerrainGraph(int index) {
 
 void FrmGraph::FitToRows(int rows) {
     const int below = rows * kRowPitch;
-    SetLeft(lblH, 60);
     lblH->move(lblH->x(), TwipsToPixels(below + kTextTop));
     fraOpt->move(fraOpt->x(), TwipsToPixels(below + 400));
     cmdExec->move(cmdExec->x(), TwipsToPixels(below + 600));

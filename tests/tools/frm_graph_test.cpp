@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "support/card_builder.h"
 #include "tools/list_deck.h"
+#include "tools/tool_windows.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -114,6 +115,31 @@ TEST_F(FrmGraphTest, EmptyUnitDeckLeavesOnlyTheMessage) {
     EXPECT_EQ(dialog.lblH->text(), "ユニットが選択されてません。");
     EXPECT_EQ(dialog.lblH->y(), Px(180));
     EXPECT_EQ(dialog.height(), Px(1450));
+}
+
+// Answers the modal dialogs at once, noting which graph option each one opened on.
+class RecordingTools : public ToolWindows {
+public:
+    using ToolWindows::ToolWindows;
+    std::vector<std::vector<bool>> openings;
+
+protected:
+    void RunModal(QDialog& dialog) override {
+        auto& graph = dynamic_cast<FrmGraph&>(dialog);
+        std::vector<bool> checked;
+        for (QRadioButton* option : graph.opt) checked.push_back(option->isChecked());
+        openings.push_back(checked);
+    }
+};
+
+TEST_F(FrmGraphTest, EveryMenuCommandOpensAFreshDialogOnItsGraph) {
+    bool seekWindowOpen = false;
+    RecordingTools tools(db, deck, seekWindowOpen, {}, nullptr);
+    tools.mnuGraph_Click(5);
+    tools.mnuGraph_Click(2);
+    ASSERT_EQ(tools.openings.size(), 2u);
+    EXPECT_EQ(tools.openings[0], std::vector<bool>({false, false, false, false, false, true}));
+    EXPECT_EQ(tools.openings[1], std::vector<bool>({false, false, true, false, false, false}));
 }
 
 }  // namespace
