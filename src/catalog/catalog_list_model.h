@@ -20,7 +20,7 @@ public:
     // Shows these records, in this order, in one reset.
     void SetRecords(std::vector<int> records);
 
-    QString EntryAt(int row) const { return texts_[records_[row]]; }
+    const QString& EntryAt(int row) const { return texts_[records_[row]]; }
     // The entry text of every record, shown or not.
     const std::vector<QString>& AllEntries() const { return texts_; }
     int RecordAt(int row) const { return records_[row]; }
