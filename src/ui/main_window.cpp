@@ -25,6 +25,7 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
+#include "ui/deck_commands.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -121,6 +122,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+    deckCommands_ = new DeckCommands(*this);
 
     int previousTab = 0;
     connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
@@ -392,6 +394,11 @@ void MainWindow::Form_QueryUnload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A changed deck is offered for saving first; staying writes no settings.
+    if (!deckCommands_->MayDiscardDeck()) {
+        event->ignore();
+        return;
+    }
     Form_QueryUnload();
     event->accept();
     // Closing the main window ends the program, every other window with it.

@@ -18,6 +18,7 @@ namespace zemlo {
 class CardInfoPanel;
 class DeckPanel;
 class DeckFileActions;
+class DeckCommands;
 class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
@@ -103,6 +104,8 @@ public:
     // Deck files
     // Save, open, output items and deck text of the file menu, on the deck panel's lists.
     DeckFileActions* deckFileActions_ = nullptr;
+    // Undo and redo, the unsaved-deck question, recent files, drops and deck text import.
+    DeckCommands* deckCommands_ = nullptr;
 
 protected:
     // Deck and card information: shows mnuPopup at the mouse; tests look at the request.
