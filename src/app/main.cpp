@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1) {
         const QString path = arguments.at(1);
         zemlo::MainWindow* window = startup.Window();
-        QTimer::singleShot(0, window, [window, path] { window->deckCommands_->OpenDeckFile(path); });
+        QTimer::singleShot(0, window,
+                           [window, path] { window->deckCommands_->OpenDeckFile(path); });
     }
     return app.exec();
 }

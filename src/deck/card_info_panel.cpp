@@ -193,9 +193,9 @@ void CardInfoPanel::RestoreView(const CardInfoView& view) {
         const auto kind = static_cast<CardKind>(k);
         const std::u16string& cardNo = view.shown[static_cast<size_t>(k)];
         const int record = cardNo.empty() ? -1 : db_.Table(kind).FindCardNo(cardNo);
-        const std::vector<std::u16string> texts =
-            record >= 0 ? CardInfoTexts(db_.Table(kind), kind, record)
-                        : std::vector<std::u16string>();
+        const std::vector<std::u16string> texts = record >= 0
+                                                      ? CardInfoTexts(db_.Table(kind), kind, record)
+                                                      : std::vector<std::u16string>();
         for (size_t i = 0; i < boxes_[k].size(); ++i) {
             SetBoxText(boxes_[k][i],
                        i < texts.size() ? QString::fromStdU16String(texts[i]) : QString());

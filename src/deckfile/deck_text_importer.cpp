@@ -47,7 +47,8 @@ void DeckTextImporter::ImportText(const QString& text) {
         deck_.RunAsOneChange([&] {
             deck_.ClearAll();
             for (CardKind kind : kDeckKinds) {
-                for (const std::u16string& entry : result.deck.Of(kind)) deck_.AddEntry(kind, entry);
+                for (const std::u16string& entry : result.deck.Of(kind))
+                    deck_.AddEntry(kind, entry);
             }
             deck_.RefreshCounters();
         });
@@ -60,7 +61,8 @@ void DeckTextImporter::Report(const DeckTextImport& result) {
     QMessageBox::Icon icon = QMessageBox::Information;
     if (result.matchedLines == 0) {
         icon = QMessageBox::Warning;
-        text = QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｶｰﾄﾞと一致する行がありませんでした。ﾃﾞｯｷは変更していません。");
+        text = QStringLiteral(
+            "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｶｰﾄﾞと一致する行がありませんでした。ﾃﾞｯｷは変更していません。");
     } else {
         text = QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを取り込みました。");
     }

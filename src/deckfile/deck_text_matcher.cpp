@@ -22,7 +22,8 @@ bool DeckTextMatcher::FindByNumber(const DeckTextLine& line, CardKind& kind, int
     const std::u16string_view text = line.whole;
     const std::u16string_view number = text.substr(0, text.find(u' '));
     if (number.empty()) return false;
-    const CardKind order[3] = {line.kind, static_cast<CardKind>((static_cast<int>(line.kind) + 1) % 3),
+    const CardKind order[3] = {line.kind,
+                               static_cast<CardKind>((static_cast<int>(line.kind) + 1) % 3),
                                static_cast<CardKind>((static_cast<int>(line.kind) + 2) % 3)};
     for (CardKind candidate : order) {
         record = db_.Table(candidate).FindCardNo(number);

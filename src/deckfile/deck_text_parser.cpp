@@ -92,7 +92,8 @@ std::vector<DeckTextLine> ParseDeckText(std::u16string_view text) {
         if (trimmed.empty()) {
             // The deck text ends every block with two blank lines; a single one is a
             // player's spacing inside the block.
-            if (place == DeckTextPlace::InBlock && ++blankRun >= 2) place = DeckTextPlace::AfterBlock;
+            if (place == DeckTextPlace::InBlock && ++blankRun >= 2)
+                place = DeckTextPlace::AfterBlock;
             continue;
         }
         blankRun = 0;

@@ -31,7 +31,8 @@ public:
 
     // read(section, key) and write(section, key, value) reach the settings file.
     using Reader = std::function<std::u16string(std::u16string_view, std::u16string_view)>;
-    using Writer = std::function<void(std::u16string_view, std::u16string_view, std::u16string_view)>;
+    using Writer =
+        std::function<void(std::u16string_view, std::u16string_view, std::u16string_view)>;
     void Load(const Reader& read);
     // Writes every place; places beyond the list are written empty.
     void Save(const Writer& write) const;

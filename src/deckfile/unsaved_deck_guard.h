@@ -13,8 +13,7 @@ class UnsavedDeckGuard {
 public:
     // isChanged tells whether the deck differs from the one last saved or opened; save runs
     // the save command and tells whether the deck file was written.
-    UnsavedDeckGuard(std::function<bool()> isChanged, std::function<bool()> save,
-                     QWidget* parent);
+    UnsavedDeckGuard(std::function<bool()> isChanged, std::function<bool()> save, QWidget* parent);
 
     static QString Question() { return QStringLiteral("ﾃﾞｯｷが変更されています。保存しますか？"); }
 

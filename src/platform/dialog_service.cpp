@@ -55,8 +55,7 @@ QMessageBox::StandardButton DialogService::AskYesNoCancel(QWidget* parent, const
                                                           const QString& text) {
     const auto answer = Message(parent, QMessageBox::Question, title, text,
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer
-                                                                    : QMessageBox::Cancel;
+    return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
 }
 
 DialogService& Dialogs() {

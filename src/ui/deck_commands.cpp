@@ -96,8 +96,8 @@ void DeckCommands::BuildEditMenu() {
 
     mnuRedo = mnuEdit->addAction(QStringLiteral("やり直し(&R)"));
     mnuRedo->setObjectName("mnuRedo");
-    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuRedo->setEnabled(stack->canRedo());
     connect(mnuRedo, &QAction::triggered, stack, &QUndoStack::redo);
     connect(stack, &QUndoStack::canRedoChanged, mnuRedo, &QAction::setEnabled);

@@ -25,8 +25,8 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
-#include "ui/deck_commands.h"
 #include "platform/twips.h"
+#include "ui/deck_commands.h"
 
 namespace zemlo {
 namespace {

@@ -27,7 +27,9 @@ protected:
         AddCard(db.characters, "CH0001", {{char_field::CharName, "ロゼ"}});
     }
     std::u16string Entry(CardKind kind, int record) const { return CatalogEntry(db, kind, record); }
-    DeckTextImport Import(std::string_view utf8) const { return DeckTextMatcher(db).Match(U(utf8)); }
+    DeckTextImport Import(std::string_view utf8) const {
+        return DeckTextMatcher(db).Match(U(utf8));
+    }
 
     CardDatabase db;
 };
@@ -102,8 +104,8 @@ TEST_F(DeckTextImportTest, TextWithNothingRecognisableMatchesNothing) {
 
 TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
     RecentFiles files;
-    for (const char16_t* path : {u"/d/a.htm", u"/d/b.htm", u"/d/c.htm", u"/d/a.htm", u"/d/d.htm",
-                                 u"/d/e.htm"}) {
+    for (const char16_t* path :
+         {u"/d/a.htm", u"/d/b.htm", u"/d/c.htm", u"/d/a.htm", u"/d/d.htm", u"/d/e.htm"}) {
         files.Add(path);
     }
     using Paths = std::vector<std::u16string>;
