@@ -53,7 +53,7 @@ void DeckTextImporter::ImportText(const QString& text) {
             deck_.RefreshCounters();
         });
     }
-    if (!result.unmatchedLines.empty() || !result.ambiguousNames.empty()) Report(result);
+    Report(result);
 }
 
 void DeckTextImporter::Report(const DeckTextImport& result) {
