@@ -15,6 +15,7 @@
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
+#include "deckfile/deck_file_format.h"
 #include "deckfile/deck_text_importer.h"
 #include "deckfile/recent_files_menu.h"
 #include "deckfile/unsaved_deck_guard.h"
@@ -23,11 +24,14 @@
 namespace zemlo {
 namespace {
 
-// The first local file of a drag, or "" when it carries none.
+// The first local file of a drag that the open command would read, or "" when it carries
+// none: any other file would only empty the deck.
 QString DroppedFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) return url.toLocalFile();
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) return path;
     }
     return {};
 }

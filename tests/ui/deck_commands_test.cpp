@@ -292,7 +292,7 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     WriteDeck("dropped.htm", deck);
     auto drop = [this](const QString& path) {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        data.setUrls({QUrl::fromLocalFile(PathOf("notes.txt")), QUrl::fromLocalFile(path)});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(window.get(), &enter);
         EXPECT_TRUE(enter.isAccepted());
