@@ -21,6 +21,8 @@ public:
     void SetRecords(std::vector<int> records);
 
     QString EntryAt(int row) const { return texts_[records_[row]]; }
+    // The entry text of every record, shown or not.
+    const std::vector<QString>& AllEntries() const { return texts_; }
     int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
