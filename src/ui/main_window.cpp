@@ -33,6 +33,7 @@
 #include "platform/twips.h"
 #include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
+#include "ui/deck_commands.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
 #include "ui/main_window_layout.h"
@@ -128,6 +129,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+    deckCommands_ = new DeckCommands(*this);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
@@ -497,6 +499,11 @@ void MainWindow::Form_QueryUnload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A changed deck is offered for saving first; staying writes no settings.
+    if (!deckCommands_->MayDiscardDeck()) {
+        event->ignore();
+        return;
+    }
     Form_QueryUnload();
     event->accept();
     // Closing the main window ends the program, every other window with it.

@@ -20,6 +20,7 @@ class CardInfoPanel;
 class DeckPanel;
 class DeckFileActions;
 class ToolWindows;
+class DeckCommands;
 class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
@@ -106,6 +107,8 @@ public:
     // Deck files
     // Save, open, output items and deck text of the file menu, on the deck panel's lists.
     DeckFileActions* deckFileActions_ = nullptr;
+    // Undo and redo, the unsaved-deck question, recent files, drops and deck text import.
+    DeckCommands* deckCommands_ = nullptr;
 
     // Tools: the graphs, the draw test and the name search window.
     ToolWindows* toolWindows_ = nullptr;

@@ -11,6 +11,7 @@
 #include "support/card_builder.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
+#include "ui/deck_commands.h"
 
 namespace zemlo::test {
 namespace {
@@ -49,12 +50,15 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     for (const QAction* action : w.menuBar()->actions()) {
         bar << action->objectName() + "=" + action->text();
     }
-    EXPECT_EQ(bar, QStringList({"mnuFile=ﾌｧｲﾙ(&F)", "mnuView=表示(&V)", "mnuTool=ﾂｰﾙ(&T)",
-                                "mnuHelp=ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(MenuItems(w.mnuFile),
-              QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
-                           "mnuOptFile=出力項目の指定", "-",
-                           "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)", "-", "mnuExit=終了(&X)"}));
+    EXPECT_EQ(bar, QStringList({"mnuFile=ﾌｧｲﾙ(&F)", "mnuEdit=編集(&E)", "mnuView=表示(&V)",
+                                "mnuTool=ﾂｰﾙ(&T)", "mnuHelp=ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(
+        MenuItems(w.mnuFile),
+        QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
+                     "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
+                     "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-", "mnuExit=終了(&X)"}));
+    EXPECT_EQ(MenuItems(w.deckCommands_->mnuEdit),
+              QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(w.mnuClaer),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
                            "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
