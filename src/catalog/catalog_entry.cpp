@@ -15,8 +15,8 @@ char16_t Fold(char16_t c) {
 
 std::u16string CatalogEntry(const CardDatabase& db, CardKind kind, int record) {
     const CardTable& table = db.Table(kind);
-    const std::u16string& cardNo = table.Cell(1, record);
-    std::u16string entry = cardNo;
+    const std::u16string_view cardNo = table.Cell(1, record);
+    std::u16string entry(cardNo);
     entry += cardNo.size() >= 7 ? u" " : u"   ";
     switch (kind) {
         case CardKind::Unit:
