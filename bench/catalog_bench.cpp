@@ -185,4 +185,4 @@ void BM_FormInit(benchmark::State& state) {
 ZEMLO_BOTH_POOLS(BM_RefilterMissions);
 ZEMLO_BOTH_POOLS(BM_RefilterCharacters);
 ZEMLO_BOTH_POOLS(BM_FormInitLists);
-ZEMLO_BOTH_POOLS(BM_FormInit)->Iterations(5);
+ZEMLO_BOTH_POOLS(BM_FormInit);

@@ -31,4 +31,4 @@ void BM_Startup(benchmark::State& state) {
 
 }  // namespace
 
-ZEMLO_BOTH_POOLS(BM_Startup)->Iterations(5);
+ZEMLO_BOTH_POOLS(BM_Startup);

@@ -1,6 +1,7 @@
 #include "carddb/card_table.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 #include "carddb/card_fields.h"
@@ -8,6 +9,7 @@
 namespace zemlo {
 
 int CardTable::AppendRecord() {
+    cardNoSlots_.clear();
     const int record = Count();
     const size_t first = cells_.size();
     cells_.resize(first + fieldCount_);
@@ -19,6 +21,7 @@ int CardTable::AppendRecord() {
 }
 
 void CardTable::SetCell(int field, int record, std::u16string_view text) {
+    if (field == unit_field::CardNo) cardNoSlots_.clear();
     Span& span = cells_[static_cast<size_t>(record) * fieldCount_ + field];
     // The room a cell has is what it held first (one character at least for field 0), as
     // cells only ever shrink in place.
@@ -39,6 +42,7 @@ void CardTable::SetCell(int field, int record, std::u16string_view text) {
 void CardTable::Clear() {
     std::u16string().swap(text_);
     std::vector<Span>().swap(cells_);
+    std::vector<int>().swap(cardNoSlots_);
 }
 
 void CardTable::Reserve(int records, size_t textChars) {
@@ -46,12 +50,35 @@ void CardTable::Reserve(int records, size_t textChars) {
     text_.reserve(text_.size() + records + textChars);
 }
 
-int CardTable::FindCardNo(std::u16string_view cardNo) const {
+void CardTable::BuildCardNoIndex() const {
     const int count = Count();
+    size_t slots = 16;
+    while (slots < static_cast<size_t>(count) * 2) slots *= 2;
+    cardNoSlots_.assign(slots, -1);
+    const std::hash<std::u16string_view> hash;
+    // Records go in in order, so the first record of a number takes its slot.
     for (int r = 0; r < count; ++r) {
-        if (Cell(unit_field::CardNo, r) == cardNo) return r;
+        const std::u16string_view cardNo = Cell(unit_field::CardNo, r);
+        for (size_t s = hash(cardNo) & (slots - 1);; s = (s + 1) & (slots - 1)) {
+            const int held = cardNoSlots_[s];
+            if (held < 0) {
+                cardNoSlots_[s] = r;
+                break;
+            }
+            if (Cell(unit_field::CardNo, held) == cardNo) break;
+        }
     }
-    return -1;
+}
+
+int CardTable::FindCardNo(std::u16string_view cardNo) const {
+    if (Count() == 0) return -1;
+    if (cardNoSlots_.empty()) BuildCardNoIndex();
+    const size_t mask = cardNoSlots_.size() - 1;
+    for (size_t s = std::hash<std::u16string_view>()(cardNo) & mask;; s = (s + 1) & mask) {
+        const int held = cardNoSlots_[s];
+        if (held < 0) return -1;
+        if (Cell(unit_field::CardNo, held) == cardNo) return held;
+    }
 }
 
 }  // namespace zemlo

@@ -58,7 +58,9 @@ public:
     // nothing. Room that is never written is never touched.
     void Reserve(int records, size_t textChars = 0);
 
-    // The first record whose card number equals cardNo exactly, or -1.
+    // The first record whose card number equals cardNo exactly, or -1. Deck files name up
+    // to thousands of cards, so the answer comes from a hash index of the card numbers,
+    // built on the first look-up after the card numbers changed.
     int FindCardNo(std::u16string_view cardNo) const;
 
     // Characters of cell text held, for the memory figures.
@@ -70,9 +72,14 @@ private:
         uint32_t length = 0;
     };
 
+    void BuildCardNoIndex() const;
+
     int fieldCount_;
     std::u16string text_;
     std::vector<Span> cells_;
+    // Open addressing over the records' card numbers: a slot holds the first record with
+    // its number, or -1. Empty while stale.
+    mutable std::vector<int> cardNoSlots_;
 };
 
 }  // namespace zemlo

@@ -1,5 +1,6 @@
-// One catalog's entries behind its list view: the entry texts of every record, made once,
-// and the records that passed the last filter run in the catalog's sorted order.
+// One catalog's entries behind its list view: the records that passed the last filter run,
+// in the catalog's sorted order. The entry texts stay in the catalog's order object; the
+// view asks only for the rows it shows, so only those become QStrings.
 #pragma once
 
 #include <QAbstractListModel>
@@ -15,19 +16,20 @@ class CatalogListModel : public QAbstractListModel {
 public:
     explicit CatalogListModel(QObject* parent = nullptr);
 
-    // Takes the entry texts of every record; the catalog shows nothing until SetRecords.
+    // Shows the entry texts of order, which outlives the model; the catalog shows nothing
+    // until SetRecords.
     void SetEntries(const CatalogOrder& order);
     // Shows these records, in this order, in one reset.
     void SetRecords(std::vector<int> records);
 
-    QString EntryAt(int row) const { return texts_[records_[row]]; }
+    QString EntryAt(int row) const;
     int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<QString> texts_;
+    const CatalogOrder* order_ = nullptr;
     std::vector<int> records_;
 };
 
