@@ -24,8 +24,8 @@ inline std::filesystem::path PoolDir(long long pool) {
 }  // namespace zemlo::bench
 
 // Registers a case at both pools, named `<case>/1500` and `<case>/32767`.
-#define ZEMLO_BOTH_POOLS(bench_case)          \
-    BENCHMARK(bench_case)                     \
-        ->Arg(::zemlo::bench::kSamplePool)    \
-        ->Arg(::zemlo::bench::kLargestPool)   \
+#define ZEMLO_BOTH_POOLS(bench_case)        \
+    BENCHMARK(bench_case)                   \
+        ->Arg(::zemlo::bench::kSamplePool)  \
+        ->Arg(::zemlo::bench::kLargestPool) \
         ->Unit(benchmark::kMillisecond)

@@ -69,9 +69,9 @@ Catalogs& Shared(long long pool) {
     return *c;
 }
 
-const char* const kUnitConditionNames[] = {
-    "Affiliation", "Terrain",  "RollOut", "Hp",      "NearPower", "FarPower",
-    "Beam",        "Ability",  "Function", "DevLine", "UnitLine",  "DesignCond"};
+const char* const kUnitConditionNames[] = {"Affiliation", "Terrain",  "RollOut",  "Hp",
+                                           "NearPower",   "FarPower", "Beam",     "Ability",
+                                           "Function",    "DevLine",  "UnitLine", "DesignCond"};
 constexpr int kUnitConditionCount = 12;
 
 // One unit condition (which), every condition (-1) or none, as at start-up (any other).

@@ -2,13 +2,13 @@
 // counters, the card information panel, the deck file written and read with every column,
 // and the deck text of that deck.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "bench_data.h"
 #include "bench_pools.h"
@@ -36,7 +36,8 @@ zemlo::DeckLists LargeDeck(const zemlo::CardDatabase& db) {
         const int count = db.Table(kind).Count();
         const int wanted = share[static_cast<int>(kind)];
         for (int i = 0; i < wanted && count > 0; ++i) {
-            const int record = count - 1 - static_cast<int>(static_cast<long long>(i) * count / wanted);
+            const int record =
+                count - 1 - static_cast<int>(static_cast<long long>(i) * count / wanted);
             deck.Of(kind).push_back(zemlo::CatalogEntry(db, kind, record));
         }
     }
@@ -71,9 +72,8 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
     QListView* list = panel.List(kind);
     for (auto _ : state) {
         panel.AddCard(kind, entry);
-        const QModelIndexList rows = list->model()->match(list->model()->index(0, 0),
-                                                          Qt::DisplayRole, entry, 1,
-                                                          Qt::MatchExactly);
+        const QModelIndexList rows = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
         list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
         panel.RemoveSelected(kind);
     }
@@ -123,8 +123,8 @@ void BM_DeckFileRead(benchmark::State& state) {
     size_t entries = 0;
     for (auto _ : state) {
         const zemlo::DeckFileReadResult result = zemlo::ReadDeckFile(path, db);
-        entries = result.deck.unit.size() + result.deck.mission.size() +
-                  result.deck.character.size();
+        entries =
+            result.deck.unit.size() + result.deck.mission.size() + result.deck.character.size();
         benchmark::DoNotOptimize(entries);
     }
     state.counters["entries"] = static_cast<double>(entries);

@@ -1,7 +1,7 @@
 #include "carddb/card_loader.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 
 #include "platform/cp932_decoder.h"
 #include "platform/private_profile.h"
@@ -117,8 +117,8 @@ void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report) {
 // character. Room that is never written is never touched, so it costs address space only.
 void ReserveFor(CardDatabase& db, std::string_view bytes) {
     for (CardTable* table : {&db.units, &db.missions, &db.characters}) {
-        const size_t room = std::min<size_t>(bytes.size() / 2 + 1,
-                                             CardTable::kMaxRecords - table->Count());
+        const size_t room =
+            std::min<size_t>(bytes.size() / 2 + 1, CardTable::kMaxRecords - table->Count());
         if (room > 0) table->Reserve(static_cast<int>(room), bytes.size());
     }
 }
