@@ -105,6 +105,17 @@ void BM_ShowCardInf(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 
+// The file's bytes alone, without the disk: what the write costs before the file system.
+void BM_DeckFileBytes(benchmark::State& state) {
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    const zemlo::DeckLists deck = LargeDeck(db);
+    const zemlo::OutputFlags flags = EveryColumn();
+    size_t size = 0;
+    for (auto _ : state) size = zemlo::DeckFileBytes(db, flags, deck).size();
+    state.counters["fileKB"] = static_cast<double>(size) / 1e3;
+}
+
+// Written to a temporary file that replaces the target once it is safely on the disk.
 void BM_DeckFileWrite(benchmark::State& state) {
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
     const zemlo::DeckLists deck = LargeDeck(db);
@@ -141,6 +152,7 @@ void BM_DeckText(benchmark::State& state) {
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit);
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveMission);
 ZEMLO_BOTH_POOLS(BM_ShowCardInf);
+ZEMLO_BOTH_POOLS(BM_DeckFileBytes);
 ZEMLO_BOTH_POOLS(BM_DeckFileWrite);
 ZEMLO_BOTH_POOLS(BM_DeckFileRead);
 ZEMLO_BOTH_POOLS(BM_DeckText);

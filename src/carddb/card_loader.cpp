@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "platform/cp932_decoder.h"
 #include "platform/private_profile.h"
@@ -57,8 +58,13 @@ public:
 
     bool Next(std::u16string_view& line) {
         if (pos_ >= bytes_.size()) return false;
-        size_t end, next;
-        FindLineEnd(bytes_.data(), bytes_.size(), pos_, end, next);
+        // The next LF is remembered, so a file of CR-only line ends is searched once for it.
+        if (!lfSearched_ || nextLf_ < pos_) {
+            nextLf_ = Find('\n', pos_, bytes_.size());
+            lfSearched_ = true;
+        }
+        const size_t end = Find('\r', pos_, nextLf_);
+        const size_t next = std::min(end + (end + 1 == nextLf_ ? 2 : 1), bytes_.size());
         line_.clear();
         decoder_.AppendTo(bytes_.substr(pos_, end - pos_), line_);
         line = line_;
@@ -67,10 +73,18 @@ public:
     }
 
 private:
+    // The first c in [from, to), or to.
+    size_t Find(char c, size_t from, size_t to) const {
+        const void* hit = std::memchr(bytes_.data() + from, c, to - from);
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - bytes_.data()) : to;
+    }
+
     std::string_view bytes_;
     const Cp932Decoder& decoder_;
     std::u16string line_;
     size_t pos_ = 0;
+    size_t nextLf_ = 0;
+    bool lfSearched_ = false;
 };
 
 template <size_t N, typename Lines>
