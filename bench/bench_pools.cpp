@@ -14,6 +14,9 @@ QApplication& BenchApp() {
     static char name[] = "zemlo-bench";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
+        // Another part of the suite may have made the application already.
+        if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return existing;
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* created = new QApplication(argc, argv);
         QApplication::setStyle("Fusion");

@@ -20,6 +20,7 @@ void CatalogListModel::SetRecords(std::vector<int> records) {
 }
 
 QString CatalogListModel::EntryAt(int row) const {
+    if (!order_) return {};
     return QString::fromStdU16String(order_->Entry(records_[row]));
 }
 
