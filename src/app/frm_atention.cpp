@@ -5,16 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/disclaimer_text.h"
+
 namespace zemlo {
 
 QString DisclaimerText() {
-    return QStringLiteral(
-        "このｱﾌﾟﾘｹｰｼｮﾝは個人で楽しむためのものです。商用には決して用いないで下さい。"
-        "またこれの使用によるﾊｰﾄﾞ・ｿﾌﾄ等の障害及び著作権等の侵害による問題が発生した場合、"
-        "これの開発に携わった全ての関係者は一切責任を負わないものとします。"
-        "自己によって解決・責任を負って下さい。");
+    return QString::fromUtf16(kDisclaimerText.data(),
+                              static_cast<qsizetype>(kDisclaimerText.size()));
 }
-
 FrmAtention::FrmAtention(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAtention");
     setWindowTitle(QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ 注意事項"));

@@ -167,9 +167,10 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir) {
     report.zemloRead = ReadFile(db, report.zemloPath, report);
 
     const std::filesystem::path orvel = dir / "ORVEL.dat";
+    // Only a readable regular file counts: a folder of that name must not make the title
+    // claim the extra card data.
     std::error_code ec;
-    db.orvelDataLoaded = std::filesystem::exists(orvel, ec);
-    if (db.orvelDataLoaded) ReadFile(db, orvel, report);
+    db.orvelDataLoaded = std::filesystem::is_regular_file(orvel, ec) && ReadFile(db, orvel, report);
     return report;
 }
 

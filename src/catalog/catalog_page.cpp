@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "carddb/leading_number.h"
 #include "catalog/affiliation_boxes.h"
@@ -21,8 +23,33 @@ namespace zemlo {
 namespace {
 
 constexpr int kAffiliationColumns = 4;
+// How many of the entries with the most display columns are measured for the scroll extent.
+constexpr size_t kMeasuredEntries = 64;
+// The delegate's padding around an entry's text, in pixels.
+constexpr int kEntryPadding = 8;
+
+int DisplayColumns(std::u16string_view text) {
+    int columns = 0;
+    for (const char16_t u : text) {
+        columns += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+    }
+    return columns;
+}
 
 }  // namespace
+
+// With uniform item sizes the list asks only the first entry for its size; this delegate
+// widens that answer to the catalog's scroll extent so every entry can be scrolled into view.
+class CatalogPage::EntryDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(std::max(size.width(), width));
+        return size;
+    }
+    int width = 0;
+};
 
 CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended,
                          const bool& highlightOn, QWidget* parent)
@@ -32,12 +59,14 @@ CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended
       filtersSuspended_(filtersSuspended),
       highlightOn_(highlightOn),
       model_(new CatalogListModel(this)),
-      list_(new QListView(this)) {
+      list_(new QListView(this)),
+      delegate_(new EntryDelegate(this)) {
     QFont pageFont = font();
     pageFont.setPointSize(9);
     setFont(pageFont);
 
     list_->setModel(model_);
+    list_->setItemDelegate(delegate_);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
@@ -51,6 +80,11 @@ CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended
     });
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { EmitSelection(); });
+    // A click on the entry already selected changes no selection, yet shows its card again,
+    // as when a card of another list was shown in between.
+    connect(list_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid() && index.row() == rowSelectedAtPress_) EmitSelection();
+    });
 }
 
 CatalogPage::~CatalogPage() = default;
@@ -58,7 +92,42 @@ CatalogPage::~CatalogPage() = default;
 void CatalogPage::PrepareCatalog(const CatalogChoices& choices) {
     order_ = CatalogOrder(db_, kind_);
     model_->SetEntries(order_);
+    UpdateScrollExtent();
     FillChoices(choices);
+}
+
+void CatalogPage::SetMinimumScrollExtent(int pixels) {
+    minimumExtent_ = pixels;
+    UpdateScrollExtent();
+}
+
+int CatalogPage::ScrollExtent() const {
+    return delegate_->width;
+}
+
+void CatalogPage::UpdateScrollExtent() {
+    // Measuring every entry of a full catalog would hold up start-up; the widest entry is
+    // among those with the most display columns.
+    std::vector<std::pair<int, int>> columns;  // (display columns, record)
+    columns.reserve(order_.Count());
+    for (int r = 0; r < order_.Count(); ++r)
+        columns.emplace_back(DisplayColumns(order_.Entry(r)), r);
+    const size_t measured = std::min(kMeasuredEntries, columns.size());
+    std::partial_sort(columns.begin(), columns.begin() + measured, columns.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    const QFontMetrics metrics(list_->font());
+    int widest = 0;
+    for (size_t i = 0; i < measured; ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      QString::fromStdU16String(order_.Entry(columns[i].second))));
+    }
+    delegate_->width = std::max(minimumExtent_, widest + kEntryPadding);
+    if (model_->rowCount() > 0) emit delegate_->sizeHintChanged(model_->index(0, 0));
+}
+
+void CatalogPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) UpdateScrollExtent();
+    QWidget::changeEvent(event);
 }
 
 void CatalogPage::ShowRecords(const std::vector<int>& passing) {
@@ -96,6 +165,10 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
+        if (mouse->button() == Qt::LeftButton) {
+            const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+            rowSelectedAtPress_ = selected.size() == 1 ? selected.first().row() : -1;
+        }
     } else if (event->type() == QEvent::MouseButtonDblClick) {
         for (size_t i = 0; i < frames_.size(); ++i) {
             if (watched == frames_[i]) {
@@ -114,11 +187,9 @@ QList<QComboBox*> CatalogPage::ComboBoxes() const {
     return findChildren<QComboBox*>();
 }
 
-QGroupBox* CatalogPage::NewFrame(const char* name, int index, const QString& caption, int left,
-                                 int top, int width, int height) {
+QGroupBox* CatalogPage::NewFrame(const char* name, int index, const QString& caption) {
     auto* frame = new QGroupBox(caption, this);
     NameControl(frame, name, index);
-    PlaceTwips(frame, left, top, width, height);
     frame->installEventFilter(this);
     if (static_cast<int>(frames_.size()) <= index) frames_.resize(index + 1, nullptr);
     frames_[index] = frame;
@@ -126,58 +197,63 @@ QGroupBox* CatalogPage::NewFrame(const char* name, int index, const QString& cap
 }
 
 QCheckBox* CatalogPage::NewCheckBox(QWidget* parent, const char* name, int index,
-                                    const QString& caption, int left, int top, int width,
-                                    int height) {
+                                    const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     NameControl(box, name, index);
-    PlaceTwips(box, left, top, width, height);
     SetCheckBoxBackground(box, ButtonFaceColor());
     return box;
 }
 
 QRadioButton* CatalogPage::NewOption(QWidget* parent, const char* name, int index,
-                                     const QString& caption, int left, int top, int width,
-                                     int height) {
+                                     const QString& caption) {
     auto* option = new QRadioButton(caption, parent);
     NameControl(option, name, index);
-    PlaceTwips(option, left, top, width, height);
     return option;
 }
 
-QComboBox* CatalogPage::NewComboBox(QWidget* parent, const char* name, int index, int left, int top,
-                                    int width, int height) {
+QComboBox* CatalogPage::NewComboBox(QWidget* parent, const char* name, int index) {
     auto* box = new QComboBox(parent);
     NameControl(box, name, index);
-    PlaceTwips(box, left, top, width, height);
     box->setEditable(false);
     box->setMaxVisibleItems(16);
     SetComboBoxBackground(box, HighlightWhite());
     return box;
 }
 
-void CatalogPage::NewRangeLabel(QWidget* parent, int left, int top) {
+QLabel* CatalogPage::NewRangeLabel(QWidget* parent) {
     auto* label = new QLabel(QStringLiteral("～"), parent);
     label->setAlignment(Qt::AlignCenter);
-    PlaceTwips(label, left, top, 300, 300);
+    return label;
 }
 
-void CatalogPage::PlaceList(const char* name, int left, int top, int width, int height) {
+void CatalogPage::NameList(const char* name) {
     NameControl(list_, name);
+}
+
+void CatalogPage::PlaceRange(QComboBox* low, QLabel* tilde, QComboBox* high, bool compact) {
+    if (compact) {
+        PlaceTwips(low, 75, 225, 600, 300);
+        PlaceTwips(tilde, 675, 225, 180, 300);
+        PlaceTwips(high, 855, 225, 600, 300);
+    } else {
+        PlaceTwips(low, 120, 300, 900, 330);
+        PlaceTwips(tilde, 1035, 300, 300, 300);
+        PlaceTwips(high, 1350, 300, 900, 330);
+    }
+}
+
+void CatalogPage::PlaceList(int left, int top, int width, int height) {
     PlaceTwips(list_, left, top, width, height);
 }
 
-void CatalogPage::BuildAffiliationBoxes(QGroupBox* frame, int frameWidth, const char* name,
+void CatalogPage::BuildAffiliationBoxes(QGroupBox* frame, const char* name,
                                         std::array<QCheckBox*, 17>& boxes) {
     boxes[0] = nullptr;
-    const int columnWidth = (frameWidth - 240) / kAffiliationColumns;
     for (int k = 1; k <= kAffiliationBoxCount; ++k) {
         const AffiliationBoxText& text = AffiliationBoxTexts()[k - 1];
-        const int column = (k - 1) % kAffiliationColumns;
-        const int row = (k - 1) / kAffiliationColumns;
         QCheckBox* box = NewCheckBox(
             frame, name, k,
-            QString::fromUtf16(text.caption.data(), static_cast<int>(text.caption.size())),
-            120 + column * columnWidth, 250 + row * 250, columnWidth - 60, 240);
+            QString::fromUtf16(text.caption.data(), static_cast<int>(text.caption.size())));
         // The box carries the Team text it stands for; its caption is only an abbreviation.
         box->setProperty("compared", QString::fromUtf16(text.compared.data(),
                                                         static_cast<int>(text.compared.size())));
@@ -185,6 +261,21 @@ void CatalogPage::BuildAffiliationBoxes(QGroupBox* frame, int frameWidth, const 
             QString::fromUtf16(text.toolTip.data(), static_cast<int>(text.toolTip.size())));
         box->setChecked(true);
         boxes[k] = box;
+    }
+}
+
+void CatalogPage::PlaceAffiliationBoxes(const std::array<QCheckBox*, 17>& boxes, int frameWidth,
+                                        bool compact) {
+    const int margin = compact ? 75 : 120;
+    const int firstRow = compact ? 195 : 250;
+    const int rowStep = compact ? 225 : 250;
+    const int height = compact ? 225 : 240;
+    const int columnWidth = (frameWidth - 2 * margin) / kAffiliationColumns;
+    for (int k = 1; k <= kAffiliationBoxCount; ++k) {
+        const int column = (k - 1) % kAffiliationColumns;
+        const int row = (k - 1) / kAffiliationColumns;
+        PlaceTwips(boxes[k], margin + column * columnWidth, firstRow + row * rowStep,
+                   columnWidth - 60, height);
     }
 }
 

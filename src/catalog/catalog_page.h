@@ -17,6 +17,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QRadioButton;
 
 namespace zemlo {
@@ -47,6 +48,15 @@ public:
     virtual void ClearConditions() = 0;
     // Colours every combo box of the panel by the highlight rule.
     virtual void ColourComboBoxesByRule() = 0;
+    // Places every control for the normal view or the compact one; the caller sets the font
+    // first, since the catalog's sideways scroll extent follows it.
+    virtual void LayOut(bool compact) = 0;
+
+    // The least width, in pixels, the catalog scrolls sideways to; it scrolls further when
+    // an entry is wider.
+    void SetMinimumScrollExtent(int pixels);
+    // The width the catalog's entries scroll to, in pixels.
+    int ScrollExtent() const;
 
     QList<QCheckBox*> CheckBoxes() const;
     QList<QComboBox*> ComboBoxes() const;
@@ -64,28 +74,33 @@ protected:
     // A double click on frame index of the panel.
     virtual void FrameDoubleClicked(int index) {}
 
+    void changeEvent(QEvent* event) override;
+
     bool HighlightOn() const { return highlightOn_; }
     bool FiltersSuspended() const { return filtersSuspended_; }
 
     // Shows the passing records in the catalog's order: no selection, scrolled to the top.
     void ShowRecords(const std::vector<int>& passing);
 
-    // Control builders; positions are twips inside the parent.
-    QGroupBox* NewFrame(const char* name, int index, const QString& caption, int left, int top,
-                        int width, int height);
-    QCheckBox* NewCheckBox(QWidget* parent, const char* name, int index, const QString& caption,
-                           int left, int top, int width, int height);
-    QRadioButton* NewOption(QWidget* parent, const char* name, int index, const QString& caption,
-                            int left, int top, int width, int height);
-    QComboBox* NewComboBox(QWidget* parent, const char* name, int index, int left, int top,
-                           int width, int height);
-    void NewRangeLabel(QWidget* parent, int left, int top);
-    void PlaceList(const char* name, int left, int top, int width, int height);
+    // Control builders; LayOut places what they make.
+    QGroupBox* NewFrame(const char* name, int index, const QString& caption);
+    QCheckBox* NewCheckBox(QWidget* parent, const char* name, int index, const QString& caption);
+    QRadioButton* NewOption(QWidget* parent, const char* name, int index, const QString& caption);
+    QComboBox* NewComboBox(QWidget* parent, const char* name, int index);
+    QLabel* NewRangeLabel(QWidget* parent);
+    void NameList(const char* name);
 
-    // The sixteen affiliation boxes (elements 1..16) in four rows inside frame, whose width
-    // in twips is frameWidth.
-    void BuildAffiliationBoxes(QGroupBox* frame, int frameWidth, const char* name,
+    // Placing, in twips inside the parent. A range frame holds two boxes joined by "～";
+    // the compact view packs them closer, under a lower caption.
+    static void PlaceRange(QComboBox* low, QLabel* tilde, QComboBox* high, bool compact);
+    void PlaceList(int left, int top, int width, int height);
+
+    // The sixteen affiliation boxes (elements 1..16) inside frame.
+    void BuildAffiliationBoxes(QGroupBox* frame, const char* name,
                                std::array<QCheckBox*, 17>& boxes);
+    // Four rows of four boxes across a frame frameWidth twips wide.
+    static void PlaceAffiliationBoxes(const std::array<QCheckBox*, 17>& boxes, int frameWidth,
+                                      bool compact);
     static std::array<AffiliationBox, kAffiliationBoxCount> ReadAffiliations(
         const std::array<QCheckBox*, 17>& boxes);
     // Check all when fewer than 8 are checked, else clear all; one refilter at the end.
@@ -105,6 +120,7 @@ protected:
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void EmitSelection();
+    void UpdateScrollExtent();
 
     CardKind kind_;
     bool& filtersSuspended_;
@@ -113,6 +129,11 @@ private:
     CatalogListModel* model_;
     QListView* list_;
     std::vector<QGroupBox*> frames_;
+    class EntryDelegate;
+    EntryDelegate* delegate_;
+    int minimumExtent_ = 0;
+    // The row selected when a left press began; a click on it changes no selection.
+    int rowSelectedAtPress_ = -1;
 };
 
 }  // namespace zemlo

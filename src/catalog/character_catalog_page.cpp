@@ -8,6 +8,7 @@
 #include "catalog/catalog_filters.h"
 #include "catalog/highlight_colors.h"
 #include "platform/busy_cursor.h"
+#include "platform/twips.h"
 
 namespace zemlo {
 
@@ -15,23 +16,42 @@ CharacterCatalogPage::CharacterCatalogPage(CardDatabase& db, bool& filtersSuspen
                                            const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Character, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();
+    LayOut(false);
     ConnectHandlers();
 }
 
 void CharacterCatalogPage::BuildPanel() {
-    fraChar[0] = NewFrame("fraChar", 0, QStringLiteral("所属(OR)"), 60, 60, 5895, 1260);
+    fraChar[0] = NewFrame("fraChar", 0, QStringLiteral("所属(OR)"));
     fraChar[0]->setToolTip(QStringLiteral("枠をﾀﾞﾌﾞﾙｸﾘｯｸすると全ﾁｪｯｸ/ｸﾘｱできます"));
-    BuildAffiliationBoxes(fraChar[0], 5895, "chkTeamC", chkTeamC);
+    BuildAffiliationBoxes(fraChar[0], "chkTeamC", chkTeamC);
 
-    fraChar[1] = NewFrame("fraChar", 1, QStringLiteral("損失戦果"), 60, 1380, 2925, 690);
-    cmbPointC[0] = NewComboBox(fraChar[1], "cmbPointC", 0, 120, 300, 900, 330);
-    NewRangeLabel(fraChar[1], 1035, 300);
-    cmbPointC[1] = NewComboBox(fraChar[1], "cmbPointC", 1, 1350, 300, 900, 330);
+    fraChar[1] = NewFrame("fraChar", 1, QStringLiteral("損失戦果"));
+    cmbPointC[0] = NewComboBox(fraChar[1], "cmbPointC", 0);
+    rangeLabel_ = NewRangeLabel(fraChar[1]);
+    cmbPointC[1] = NewComboBox(fraChar[1], "cmbPointC", 1);
 
-    fraChar[2] = NewFrame("fraChar", 2, QStringLiteral("使用タイミング"), 3030, 1380, 2925, 690);
-    cmbTiming = NewComboBox(fraChar[2], "cmbTiming", -1, 120, 300, 2685, 330);
+    fraChar[2] = NewFrame("fraChar", 2, QStringLiteral("使用タイミング"));
+    cmbTiming = NewComboBox(fraChar[2], "cmbTiming", -1);
+    NameList("lstCharName");
+}
 
-    PlaceList("lstCharName", 60, 2130, 5895, 7320);
+void CharacterCatalogPage::LayOut(bool compact) {
+    if (!compact) {
+        PlaceTwips(fraChar[0], 60, 60, 5895, 1260);
+        PlaceAffiliationBoxes(chkTeamC, 5895, false);
+        PlaceTwips(fraChar[1], 60, 1380, 2925, 690);
+        PlaceTwips(fraChar[2], 3030, 1380, 2925, 690);
+        PlaceTwips(cmbTiming, 120, 300, 2685, 330);
+        PlaceList(60, 2130, 5895, 7320);
+    } else {
+        PlaceTwips(fraChar[0], 45, 45, 5505, 1125);
+        PlaceAffiliationBoxes(chkTeamC, 5505, true);
+        PlaceTwips(fraChar[1], 45, 1215, 2715, 570);
+        PlaceTwips(fraChar[2], 2805, 1215, 2745, 570);
+        PlaceTwips(cmbTiming, 75, 225, 2595, 300);
+        PlaceList(45, 1830, 5505, 5970);
+    }
+    PlaceRange(cmbPointC[0], rangeLabel_, cmbPointC[1], compact);
 }
 
 void CharacterCatalogPage::ConnectHandlers() {

@@ -17,6 +17,7 @@ public:
     void Refilter() override { RefilterCharacters(); }
     void ClearConditions() override;
     void ColourComboBoxesByRule() override;
+    void LayOut(bool compact) override;
 
     CharacterConditions ReadConditions() const;
 
@@ -30,6 +31,7 @@ protected:
     void FrameDoubleClicked(int index) override;
 
 private:
+    QLabel* rangeLabel_ = nullptr;
     void BuildPanel();
     void ConnectHandlers();
     void chkTeamC_Click(int index);

@@ -9,6 +9,7 @@
 #include "catalog/catalog_filters.h"
 #include "catalog/highlight_colors.h"
 #include "platform/busy_cursor.h"
+#include "platform/twips.h"
 
 namespace zemlo {
 namespace {
@@ -22,39 +23,59 @@ MissionCatalogPage::MissionCatalogPage(CardDatabase& db, bool& filtersSuspended,
                                        const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Mission, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();
+    LayOut(false);
     ConnectHandlers();
 }
 
 void MissionCatalogPage::BuildPanel() {
-    fraMission[0] = NewFrame("fraMission", 0, QStringLiteral("地形適正"), 60, 60, 2925, 900);
+    fraMission[0] = NewFrame("fraMission", 0, QStringLiteral("地形適正"));
     for (int i = 0; i < 4; ++i) {
         chkChikeiM[i] =
-            NewCheckBox(fraMission[0], "chkChikeiM", i, QString::fromUtf8(kTerrainCaptions[i]),
-                        120 + i * 690, 300, 630, 240);
+            NewCheckBox(fraMission[0], "chkChikeiM", i, QString::fromUtf8(kTerrainCaptions[i]));
         chkChikeiM[i]->setChecked(true);
     }
     for (int i = 0; i < 3; ++i) {
         optChikeiM[i] =
-            NewOption(fraMission[0], "optChikeiM", i, QString::fromUtf8(kModeCaptions[i]),
-                      120 + i * 900, 600, 840, 240);
+            NewOption(fraMission[0], "optChikeiM", i, QString::fromUtf8(kModeCaptions[i]));
     }
     optChikeiM[1]->setChecked(true);
 
-    fraMission[1] = NewFrame("fraMission", 1, QStringLiteral("獲得戦果"), 3030, 60, 2925, 690);
-    cmbPointM[0] = NewComboBox(fraMission[1], "cmbPointM", 0, 120, 300, 900, 330);
-    NewRangeLabel(fraMission[1], 1035, 300);
-    cmbPointM[1] = NewComboBox(fraMission[1], "cmbPointM", 1, 1350, 300, 900, 330);
+    fraMission[1] = NewFrame("fraMission", 1, QStringLiteral("獲得戦果"));
+    cmbPointM[0] = NewComboBox(fraMission[1], "cmbPointM", 0);
+    rangeLabel_ = NewRangeLabel(fraMission[1]);
+    cmbPointM[1] = NewComboBox(fraMission[1], "cmbPointM", 1);
 
-    fraMission[2] =
-        NewFrame("fraMission", 2, QStringLiteral("必要ユニット数"), 3030, 810, 2925, 690);
-    cmbUnitCnt = NewComboBox(fraMission[2], "cmbUnitCnt", -1, 120, 300, 900, 330);
-    optUCnt[0] =
-        NewOption(fraMission[2], "optUCnt", 0, QStringLiteral("以上"), 1140, 345, 780, 240);
-    optUCnt[1] =
-        NewOption(fraMission[2], "optUCnt", 1, QStringLiteral("以下"), 1980, 345, 780, 240);
+    fraMission[2] = NewFrame("fraMission", 2, QStringLiteral("必要ユニット数"));
+    cmbUnitCnt = NewComboBox(fraMission[2], "cmbUnitCnt", -1);
+    optUCnt[0] = NewOption(fraMission[2], "optUCnt", 0, QStringLiteral("以上"));
+    optUCnt[1] = NewOption(fraMission[2], "optUCnt", 1, QStringLiteral("以下"));
     optUCnt[0]->setChecked(true);
+    NameList("lstMissionName");
+}
 
-    PlaceList("lstMissionName", 60, 1560, 5895, 7890);
+void MissionCatalogPage::LayOut(bool compact) {
+    if (!compact) {
+        PlaceTwips(fraMission[0], 60, 60, 2925, 900);
+        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 120 + i * 690, 300, 630, 240);
+        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 120 + i * 900, 600, 840, 240);
+        PlaceTwips(fraMission[1], 3030, 60, 2925, 690);
+        PlaceTwips(fraMission[2], 3030, 810, 2925, 690);
+        PlaceTwips(cmbUnitCnt, 120, 300, 900, 330);
+        PlaceTwips(optUCnt[0], 1140, 345, 780, 240);
+        PlaceTwips(optUCnt[1], 1980, 345, 780, 240);
+        PlaceList(60, 1560, 5895, 7890);
+    } else {
+        PlaceTwips(fraMission[0], 45, 45, 2700, 750);
+        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiM[i], 75 + i * 555, 225, 540, 225);
+        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiM[i], 75 + i * 780, 465, 750, 225);
+        PlaceTwips(fraMission[1], 2790, 45, 2760, 570);
+        PlaceTwips(fraMission[2], 2790, 660, 2760, 570);
+        PlaceTwips(cmbUnitCnt, 75, 225, 600, 300);
+        PlaceTwips(optUCnt[0], 855, 255, 780, 240);
+        PlaceTwips(optUCnt[1], 1680, 255, 780, 240);
+        PlaceList(45, 1290, 5505, 6510);
+    }
+    PlaceRange(cmbPointM[0], rangeLabel_, cmbPointM[1], compact);
 }
 
 void MissionCatalogPage::ConnectHandlers() {

@@ -17,6 +17,7 @@ public:
     void Refilter() override { RefilterMissions(); }
     void ClearConditions() override;
     void ColourComboBoxesByRule() override;
+    void LayOut(bool compact) override;
 
     MissionConditions ReadConditions() const;
 
@@ -31,6 +32,7 @@ protected:
     void FillChoices(const CatalogChoices& choices) override;
 
 private:
+    QLabel* rangeLabel_ = nullptr;
     void BuildPanel();
     void ConnectHandlers();
     void chkChikeiM_Click(int index);

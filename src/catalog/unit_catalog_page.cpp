@@ -9,6 +9,7 @@
 #include "catalog/catalog_filters.h"
 #include "catalog/highlight_colors.h"
 #include "platform/busy_cursor.h"
+#include "platform/twips.h"
 
 namespace zemlo {
 namespace {
@@ -16,41 +17,29 @@ namespace {
 const char* const kTerrainCaptions[4] = {"宇", "陸", "空", "海"};
 const char* const kModeCaptions[3] = {"AND", "OR", "NOT"};
 
-// Layout of the panel, in twips inside the tab page.
-constexpr int kLeft = 60;
-constexpr int kFullWidth = 5895;
-constexpr int kHalfWidth = 2925;
-constexpr int kRightColumn = 3030;
-constexpr int kRangeTop = 1380;
-constexpr int kRangeStep = 720;
-constexpr int kRangeHeight = 690;
-constexpr int kComboHeight = 330;
-constexpr int kComboTop = 300;
-
 }  // namespace
 
 UnitCatalogPage::UnitCatalogPage(CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
                                  QWidget* parent)
     : CatalogPage(CardKind::Unit, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();
+    LayOut(false);
     ConnectHandlers();
 }
 
 void UnitCatalogPage::BuildPanel() {
-    fraUnit[0] = NewFrame("fraUnit", 0, QStringLiteral("所属(OR)"), kLeft, 60, kFullWidth, 1260);
+    fraUnit[0] = NewFrame("fraUnit", 0, QStringLiteral("所属(OR)"));
     fraUnit[0]->setToolTip(QStringLiteral("枠をﾀﾞﾌﾞﾙｸﾘｯｸすると全ﾁｪｯｸ/ｸﾘｱできます"));
-    BuildAffiliationBoxes(fraUnit[0], kFullWidth, "chkTeamU", chkTeamU);
+    BuildAffiliationBoxes(fraUnit[0], "chkTeamU", chkTeamU);
 
-    fraUnit[1] = NewFrame("fraUnit", 1, QStringLiteral("地形適正"), kLeft, 1380, kHalfWidth, 900);
+    fraUnit[1] = NewFrame("fraUnit", 1, QStringLiteral("地形適正"));
     for (int i = 0; i < 4; ++i) {
         chkChikeiU[i] =
-            NewCheckBox(fraUnit[1], "chkChikeiU", i, QString::fromUtf8(kTerrainCaptions[i]),
-                        120 + i * 690, 300, 630, 240);
+            NewCheckBox(fraUnit[1], "chkChikeiU", i, QString::fromUtf8(kTerrainCaptions[i]));
         chkChikeiU[i]->setChecked(true);
     }
     for (int i = 0; i < 3; ++i) {
-        optChikeiU[i] = NewOption(fraUnit[1], "optChikeiU", i, QString::fromUtf8(kModeCaptions[i]),
-                                  120 + i * 900, 600, 840, 240);
+        optChikeiU[i] = NewOption(fraUnit[1], "optChikeiU", i, QString::fromUtf8(kModeCaptions[i]));
     }
     optChikeiU[1]->setChecked(true);
 
@@ -58,39 +47,86 @@ void UnitCatalogPage::BuildPanel() {
     const char* const rangeNames[4] = {"cmbRollOut", "cmbHP", "cmbWeponK", "cmbWeponE"};
     std::array<QComboBox*, 2>* pairs[4] = {&cmbRollOut, &cmbHP, &cmbWeponK, &cmbWeponE};
     for (int i = 0; i < 4; ++i) {
-        QGroupBox* frame =
-            NewFrame("fraUnit", 2 + i, QString::fromUtf8(rangeCaptions[i]), kRightColumn,
-                     kRangeTop + i * kRangeStep, kHalfWidth, kRangeHeight);
+        QGroupBox* frame = NewFrame("fraUnit", 2 + i, QString::fromUtf8(rangeCaptions[i]));
         fraUnit[2 + i] = frame;
-        (*pairs[i])[0] = NewComboBox(frame, rangeNames[i], 0, 120, kComboTop, 900, kComboHeight);
-        NewRangeLabel(frame, 1035, kComboTop);
-        (*pairs[i])[1] = NewComboBox(frame, rangeNames[i], 1, 1350, kComboTop, 900, kComboHeight);
+        (*pairs[i])[0] = NewComboBox(frame, rangeNames[i], 0);
+        rangeLabels_[i] = NewRangeLabel(frame);
+        (*pairs[i])[1] = NewComboBox(frame, rangeNames[i], 1);
     }
-    chkBeem = NewCheckBox(fraUnit[5], "chkBeem", -1, QStringLiteral("B"), 2340, 345, 525, 240);
+    chkBeem = NewCheckBox(fraUnit[5], "chkBeem", -1, QStringLiteral("B"));
     chkBeem->setToolTip(QStringLiteral("[B]攻撃を除外"));
 
-    fraUnit[7] = NewFrame("fraUnit", 7, QStringLiteral("特殊機能"), kLeft, 2340, kHalfWidth, 900);
-    cmbSPN = NewComboBox(fraUnit[7], "cmbSPN", -1, 120, 360, kHalfWidth - 240, kComboHeight);
-    fraUnit[8] = NewFrame("fraUnit", 8, QStringLiteral("特殊能力"), kLeft, 3300, kHalfWidth, 930);
-    cmbSPK = NewComboBox(fraUnit[8], "cmbSPK", -1, 120, 360, kHalfWidth - 240, kComboHeight);
+    fraUnit[7] = NewFrame("fraUnit", 7, QStringLiteral("特殊機能"));
+    cmbSPN = NewComboBox(fraUnit[7], "cmbSPN", -1);
+    fraUnit[8] = NewFrame("fraUnit", 8, QStringLiteral("特殊能力"));
+    cmbSPK = NewComboBox(fraUnit[8], "cmbSPK", -1);
 
-    fraUnit[6] = NewFrame("fraUnit", 6, QStringLiteral("開発系統"), kLeft, 4290, kFullWidth, 690);
-    for (int i = 0; i < 3; ++i) {
-        cmbDevK[i] =
-            NewComboBox(fraUnit[6], "cmbDevK", i, 120 + i * 1905, kComboTop, 1845, kComboHeight);
-    }
-    fraUnit[9] =
-        NewFrame("fraUnit", 9, QStringLiteral("ユニット系統"), kLeft, 5040, kHalfWidth, 690);
-    fraUnit[10] =
-        NewFrame("fraUnit", 10, QStringLiteral("設計条件"), kRightColumn, 5040, kHalfWidth, 690);
+    fraUnit[6] = NewFrame("fraUnit", 6, QStringLiteral("開発系統"));
+    for (int i = 0; i < 3; ++i) cmbDevK[i] = NewComboBox(fraUnit[6], "cmbDevK", i);
+    fraUnit[9] = NewFrame("fraUnit", 9, QStringLiteral("ユニット系統"));
+    fraUnit[10] = NewFrame("fraUnit", 10, QStringLiteral("設計条件"));
     for (int i = 0; i < 2; ++i) {
-        cmbUnitK[i] =
-            NewComboBox(fraUnit[9], "cmbUnitK", i, 120 + i * 1365, kComboTop, 1305, kComboHeight);
-        cmbDevJ[i] =
-            NewComboBox(fraUnit[10], "cmbDevJ", i, 120 + i * 1365, kComboTop, 1305, kComboHeight);
+        cmbUnitK[i] = NewComboBox(fraUnit[9], "cmbUnitK", i);
+        cmbDevJ[i] = NewComboBox(fraUnit[10], "cmbDevJ", i);
     }
+    NameList("lstUnitName");
+}
 
-    PlaceList("lstUnitName", kLeft, 5790, kFullWidth, 3660);
+void UnitCatalogPage::LayOut(bool compact) {
+    if (!compact) {
+        // Two columns below the affiliations; lineage and design frames under them all.
+        PlaceTwips(fraUnit[0], 60, 60, 5895, 1260);
+        PlaceAffiliationBoxes(chkTeamU, 5895, false);
+        PlaceTwips(fraUnit[1], 60, 1380, 2925, 900);
+        for (int i = 0; i < 4; ++i) PlaceTwips(chkChikeiU[i], 120 + i * 690, 300, 630, 240);
+        for (int i = 0; i < 3; ++i) PlaceTwips(optChikeiU[i], 120 + i * 900, 600, 840, 240);
+        for (int i = 0; i < 4; ++i) PlaceTwips(fraUnit[2 + i], 3030, 1380 + i * 720, 2925, 690);
+        PlaceTwips(chkBeem, 2340, 345, 525, 240);
+        PlaceTwips(fraUnit[7], 60, 2340, 2925, 900);
+        PlaceTwips(cmbSPN, 120, 360, 2685, 330);
+        PlaceTwips(fraUnit[8], 60, 3300, 2925, 930);
+        PlaceTwips(cmbSPK, 120, 360, 2685, 330);
+        PlaceTwips(fraUnit[6], 60, 4290, 5895, 690);
+        for (int i = 0; i < 3; ++i) PlaceTwips(cmbDevK[i], 120 + i * 1905, 300, 1845, 330);
+        PlaceTwips(fraUnit[9], 60, 5040, 2925, 690);
+        PlaceTwips(fraUnit[10], 3030, 5040, 2925, 690);
+        for (int i = 0; i < 2; ++i) {
+            PlaceTwips(cmbUnitK[i], 120 + i * 1365, 300, 1305, 330);
+            PlaceTwips(cmbDevJ[i], 120 + i * 1365, 300, 1305, 330);
+        }
+        PlaceList(60, 5790, 5895, 3660);
+    } else {
+        // Three columns below the affiliations: terrain and specials, the number ranges, and
+        // the unit-line and design frames moved up beside them.
+        PlaceTwips(fraUnit[0], 45, 45, 5505, 1125);
+        PlaceAffiliationBoxes(chkTeamU, 5505, true);
+        PlaceTwips(fraUnit[1], 45, 1215, 1650, 1170);
+        for (int i = 0; i < 4; ++i) {
+            PlaceTwips(chkChikeiU[i], 75 + (i % 2) * 600, 225 + (i / 2) * 225, 540, 225);
+        }
+        PlaceTwips(optChikeiU[0], 75, 675, 750, 225);
+        PlaceTwips(optChikeiU[1], 840, 675, 750, 225);
+        PlaceTwips(optChikeiU[2], 75, 900, 750, 225);
+        PlaceTwips(fraUnit[7], 45, 2430, 1650, 600);
+        PlaceTwips(cmbSPN, 75, 225, 1500, 300);
+        PlaceTwips(fraUnit[8], 45, 3075, 1650, 600);
+        PlaceTwips(cmbSPK, 75, 225, 1500, 300);
+        for (int i = 0; i < 4; ++i) PlaceTwips(fraUnit[2 + i], 1740, 1215 + i * 600, 2010, 570);
+        PlaceTwips(chkBeem, 1485, 255, 495, 240);
+        PlaceTwips(fraUnit[9], 3795, 1215, 1755, 900);
+        PlaceTwips(fraUnit[10], 3795, 2160, 1755, 900);
+        for (int i = 0; i < 2; ++i) {
+            PlaceTwips(cmbUnitK[i], 75, 225 + i * 315, 1605, 300);
+            PlaceTwips(cmbDevJ[i], 75, 225 + i * 315, 1605, 300);
+        }
+        PlaceTwips(fraUnit[6], 45, 3720, 5505, 600);
+        for (int i = 0; i < 3; ++i) PlaceTwips(cmbDevK[i], 75 + i * 1800, 225, 1740, 300);
+        PlaceList(45, 4380, 5505, 3420);
+    }
+    std::array<QComboBox*, 2>* pairs[4] = {&cmbRollOut, &cmbHP, &cmbWeponK, &cmbWeponE};
+    for (int i = 0; i < 4; ++i) {
+        PlaceRange((*pairs[i])[0], rangeLabels_[i], (*pairs[i])[1], compact);
+    }
 }
 
 void UnitCatalogPage::ConnectHandlers() {

@@ -17,6 +17,7 @@ public:
     void Refilter() override { RefilterUnits(); }
     void ClearConditions() override;
     void ColourComboBoxesByRule() override;
+    void LayOut(bool compact) override;
 
     UnitConditions ReadConditions() const;
 
@@ -40,6 +41,7 @@ protected:
     void FrameDoubleClicked(int index) override;
 
 private:
+    std::array<QLabel*, 4> rangeLabels_{};
     void BuildPanel();
     void ConnectHandlers();
     void chkTeamU_Click(int index);

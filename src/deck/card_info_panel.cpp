@@ -11,30 +11,33 @@
 
 namespace zemlo {
 
-// One line of a frame: a caption label and one box, or for the weapons a small centred
-// value box followed by the weapon's name.
-struct CardInfoPanel::Row {
-    const char* label;
-    int height;  // twips
-    bool longText;
-    bool withValueBox = false;
-};
-
 namespace {
 
-// Geometry inside a frame, in twips; the panel is 4890 x 10275.
-constexpr int kPanelWidth = 4890;
-constexpr int kPanelHeight = 10275;
-constexpr int kFirstRowTop = 300;
-constexpr int kRowGap = 15;
-constexpr int kLabelLeft = 90;
-constexpr int kBoxLeft = 1050;
-constexpr int kBoxRight = kPanelWidth - 105;
-constexpr int kValueBoxWidth = 480;
-constexpr int kValueBoxGap = 60;
+// Geometry inside a frame, in twips; the panel is 4710 x 10275 in the normal view and
+// 3245 x 8355 in the compact one, where the rows stand closer together.
+struct FrameGeometry {
+    int width;
+    int height;
+    int firstRowTop;
+    int rowGap;
+    int labelLeft;
+    int boxLeft;
+    int rightMargin;
+    int valueBoxWidth;
+    int valueBoxGap;
+};
+constexpr FrameGeometry kNormal = {4710, 10275, 300, 15, 90, 1050, 105, 480, 60};
+constexpr FrameGeometry kCompact = {3245, 8355, 240, 0, 60, 960, 60, 420, 45};
 
 constexpr int kLine = 285;
 constexpr int kTwoLines = 540;
+
+// A row's height in the compact view.
+int CompactHeight(int height) {
+    if (height == kLine) return 240;
+    if (height == kTwoLines) return 450;
+    return height * 4 / 5;
+}
 
 QWidget* MakeBox(bool longText, QWidget* parent) {
     if (longText) {
@@ -109,8 +112,30 @@ CardInfoPanel::CardInfoPanel(const CardDatabase& db, QWidget* parent) : QWidget(
                 {"効果", 2400, true},
                 {"テキスト", 2400, true},
                 {"コード", kLine, false}});
+    LayOut(false);
     // The unit frame is in front until a card is shown.
     BringToFront(CardKind::Unit);
+}
+
+void CardInfoPanel::LayOut(bool compact) {
+    const FrameGeometry& g = compact ? kCompact : kNormal;
+    const int boxRight = g.width - g.rightMargin;
+    for (int k = 0; k < 3; ++k) {
+        PlaceTwips(frmCardInf[k], 0, 0, g.width, g.height);
+        int top = g.firstRowTop;
+        for (const PlacedRow& placed : rows_[k]) {
+            const int height = compact ? CompactHeight(placed.row.height) : placed.row.height;
+            const int line = compact ? CompactHeight(kLine) : kLine;
+            PlaceTwips(placed.label, g.labelLeft, top, g.boxLeft - g.labelLeft, line);
+            int left = g.boxLeft;
+            if (placed.value) {
+                PlaceTwips(placed.value, left, top, g.valueBoxWidth, line);
+                left += g.valueBoxWidth + g.valueBoxGap;
+            }
+            PlaceTwips(placed.box, left, top, boxRight - left, height);
+            top += height + g.rowGap;
+        }
+    }
 }
 
 void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* labelName,
@@ -123,30 +148,22 @@ void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* l
     NameControl(frame, "frmCardInf", k);
     // The frames overlap; the one in front must hide the others completely.
     frame->setAutoFillBackground(true);
-    PlaceTwips(frame, 0, 0, kPanelWidth, kPanelHeight);
     frmCardInf[k] = frame;
 
-    int top = kFirstRowTop;
     int labelIndex = 0;
     for (const Row& row : rows) {
-        auto* label = new QLabel(QString::fromUtf8(row.label), frame);
-        NameControl(label, labelName, labelIndex++);
-        PlaceTwips(label, kLabelLeft, top, kBoxLeft - kLabelLeft, kLine);
-
-        int left = kBoxLeft;
+        PlacedRow placed{row, new QLabel(QString::fromUtf8(row.label), frame), nullptr, nullptr};
+        NameControl(placed.label, labelName, labelIndex++);
         if (row.withValueBox) {
-            QWidget* value = MakeBox(false, frame);
-            static_cast<QLineEdit*>(value)->setAlignment(Qt::AlignCenter);
-            NameControl(value, boxName, static_cast<int>(boxes_[k].size()));
-            PlaceTwips(value, left, top, kValueBoxWidth, kLine);
-            boxes_[k].push_back(value);
-            left += kValueBoxWidth + kValueBoxGap;
+            placed.value = MakeBox(false, frame);
+            static_cast<QLineEdit*>(placed.value)->setAlignment(Qt::AlignCenter);
+            NameControl(placed.value, boxName, static_cast<int>(boxes_[k].size()));
+            boxes_[k].push_back(placed.value);
         }
-        QWidget* box = MakeBox(row.longText, frame);
-        NameControl(box, boxName, static_cast<int>(boxes_[k].size()));
-        PlaceTwips(box, left, top, kBoxRight - left, row.height);
-        boxes_[k].push_back(box);
-        top += row.height + kRowGap;
+        placed.box = MakeBox(row.longText, frame);
+        NameControl(placed.box, boxName, static_cast<int>(boxes_[k].size()));
+        boxes_[k].push_back(placed.box);
+        rows_[k].push_back(placed);
     }
     Q_ASSERT(static_cast<int>(boxes_[k].size()) == InfoBoxCount(kind));
 }

@@ -23,6 +23,10 @@ public:
     // showed; the frame still comes to the front.
     void ShowCardInf(CardKind pMode, const QString& pCode);
 
+    // Places the frames and their rows for the normal view (4710 x 10275 twips) or the
+    // compact one (3245 x 8355).
+    void LayOut(bool compact);
+
     void BringToFront(CardKind kind);
     // The kind whose frame is in front.
     CardKind FrontKind() const;
@@ -33,12 +37,27 @@ public:
     QGroupBox* frmCardInf[3];
 
 private:
-    struct Row;
+    // One line of a frame: a caption label and one box, or for the weapons a small centred
+    // value box followed by the weapon's name.
+    struct Row {
+        const char* label;
+        int height;  // twips, in the normal view
+        bool longText;
+        bool withValueBox = false;
+    };
+    // A row's controls as built; the layout places them for either view.
+    struct PlacedRow {
+        Row row;
+        QLabel* label;
+        QWidget* value;  // the weapon's power box, or nullptr
+        QWidget* box;
+    };
     void BuildFrame(CardKind kind, const char* boxName, const char* labelName,
                     const std::vector<Row>& rows);
 
     const CardDatabase& db_;
     std::vector<QWidget*> boxes_[3];
+    std::vector<PlacedRow> rows_[3];
 };
 
 }  // namespace zemlo

@@ -17,18 +17,26 @@
 namespace zemlo {
 namespace {
 
-// Positions inside the panel, in twips; the panel itself is 2700 wide.
-constexpr int kWidth = 2700;
-constexpr int kListTop[3] = {0, 4800, 7500};
-constexpr int kListHeight[3] = {4740, 2640, 1620};
-// Four rows of counters: the mission+character caption is too wide to share its row with
-// the count, so that count stands on the row below it, in line with the others.
-constexpr int kCounterTop = 9180;
-constexpr int kCounterStep = 270;
-constexpr int kCounterHeight = 255;
+// Positions inside the panel, in twips, for the normal view (2700 wide) and the compact one
+// (3300 wide, shorter).
+struct PanelGeometry {
+    int width;
+    int listTop[3];
+    int listHeight[3];
+    int counterTop;
+    int counterStep;
+    int counterHeight;
+    // Counter rows. In the normal view the mission+character caption is too wide to share
+    // its row with the count, so that count stands on the row below it, in line with the
+    // others; the wider compact panel keeps each caption and count on one row.
+    int captionRow[3];
+    int countRow[3];
+};
+constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
+                                   255,  {0, 1, 3},       {0, 2, 3}};
+constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
+                                    240,  {0, 1, 2},       {0, 1, 2}};
 constexpr int kCountWidth = 420;
-constexpr int kCaptionRow[3] = {0, 1, 3};
-constexpr int kCountRow[3] = {0, 2, 3};
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -60,16 +68,25 @@ DeckPanel::DeckPanel(QWidget* parent) : QWidget(parent) {
                                  QStringLiteral("ミッション＋キャラクター数："),
                                  QStringLiteral("合計戦果：")};
     for (int i = 0; i < 3; ++i) {
-        const int captionTop = kCounterTop + kCaptionRow[i] * kCounterStep;
-        const int countTop = kCounterTop + kCountRow[i] * kCounterStep;
         lblCntCaption[i] = new QLabel(captions[i], this);
         NameControl(lblCntCaption[i], "lblCntCaption", i);
-        PlaceTwips(lblCntCaption[i], 0, captionTop,
-                   kCaptionRow[i] == kCountRow[i] ? kWidth - kCountWidth : kWidth, kCounterHeight);
         lblCnt[i] = new QLabel(QStringLiteral("0"), this);
         NameControl(lblCnt[i], "lblCnt", i);
         lblCnt[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        PlaceTwips(lblCnt[i], kWidth - kCountWidth, countTop, kCountWidth, kCounterHeight);
+    }
+    LayOut(false);
+}
+
+void DeckPanel::LayOut(bool compact) {
+    const PanelGeometry& g = compact ? kCompact : kNormal;
+    for (int k = 0; k < 3; ++k) PlaceTwips(lists_[k], 0, g.listTop[k], g.width, g.listHeight[k]);
+    for (int i = 0; i < 3; ++i) {
+        const int captionTop = g.counterTop + g.captionRow[i] * g.counterStep;
+        const int countTop = g.counterTop + g.countRow[i] * g.counterStep;
+        PlaceTwips(lblCntCaption[i], 0, captionTop,
+                   g.captionRow[i] == g.countRow[i] ? g.width - kCountWidth : g.width,
+                   g.counterHeight);
+        PlaceTwips(lblCnt[i], g.width - kCountWidth, countTop, kCountWidth, g.counterHeight);
     }
 }
 
@@ -85,7 +102,6 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     // of the horizontal scroll bar.
     list->setUniformItemSizes(false);
     list->setToolTip(QStringLiteral("ダブルクリック、[DEL]または[BS]キーでアイテム解除"));
-    PlaceTwips(list, 0, kListTop[k], kWidth, kListHeight[k]);
     lists_[k] = list;
 
     list->installEventFilter(this);

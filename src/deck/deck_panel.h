@@ -34,6 +34,10 @@ public:
     void ClearList(CardKind kind);
     void ClearAllLists();
 
+    // Places the lists and counters for the normal view (2700 x 10275 twips) or the compact
+    // one (3300 x 7875).
+    void LayOut(bool compact);
+
     // Recolours the unit and mission+character counters; captions stay as they are.
     void CheckDeckCount();
     // Sums the missions' points into the points counter and colours it.

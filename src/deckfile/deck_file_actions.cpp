@@ -43,7 +43,8 @@ QString DeckFileActions::AskDeckFileName(int flag) {
         state_.programDir,
         save ? QString::fromStdU16String(OfferedDeckFileName(today.month(), today.day()))
              : QStringLiteral("*.htm"));
-    request.filter = QStringLiteral("MS HTML Document(*.htm) (*.htm)");
+    // The type list shows this one entry as it stands; its own parentheses carry the pattern.
+    request.filter = QStringLiteral("MS HTML Document(*.htm)");
     // The offered name has no extension; without this it would be saved as nothing at all.
     request.defaultSuffix = save ? QStringLiteral("htm") : QString();
     request.confirmOverwrite = save;

@@ -13,7 +13,7 @@ struct FileDialogRequest {
     bool save = false;  // save dialog when true, open dialog otherwise
     QString title;
     QString initialPath;    // folder and offered file name
-    QString filter;         // Qt filter text, e.g. "MS HTML Document(*.htm) (*.htm)"
+    QString filter;         // Qt filter text, e.g. "MS HTML Document(*.htm)"
     QString defaultSuffix;  // appended to a name typed without an extension; may be empty
     bool confirmOverwrite = true;
 };

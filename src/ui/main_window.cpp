@@ -7,10 +7,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -25,14 +27,18 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
+#include "platform/key_value_source.h"
+#include "platform/process_launcher.h"
+#include "platform/program_dir.h"
 #include "platform/twips.h"
+#include "ui/boss_rules.h"
+#include "ui/frm_about.h"
+#include "ui/frm_boss.h"
+#include "ui/main_window_layout.h"
+#include "ui/view_rules.h"
 
 namespace zemlo {
 namespace {
-
-// Window size of the normal view, in twips.
-constexpr int kNormalWidth = 14010;
-constexpr int kNormalHeight = 10935;
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
@@ -122,6 +128,17 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
 
+    // Window behaviour: the compact view's card-information button, the keys, the dialogs.
+    cmdShow = new QPushButton(central);
+    cmdShow->setObjectName("cmdShow");
+    cmdShow->setFocusPolicy(Qt::NoFocus);
+    cmdShow->hide();
+    connect(cmdShow, &QPushButton::clicked, this, &MainWindow::cmdShow_Click);
+    connect(mnuMini, &QAction::triggered, this, &MainWindow::mnuMini_Click);
+    connect(mnuBoss, &QAction::triggered, this, &MainWindow::mnuBoss_Click);
+    connect(mnuVer, &QAction::triggered, this, &MainWindow::mnuVer_Click);
+    qApp->installEventFilter(this);
+
     int previousTab = 0;
     connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
         ssTab_Click(previousTab);
@@ -140,13 +157,19 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     }
     state_.seekWindowOpen = false;
     FiltersSuspended = true;
-    const int view = state_.compactState >= 1 ? state_.compactState : 0;
+    const int view = StartupView(state_.compactState);
     LayOutMainWindow(view);
     mnuMini->setChecked(view != 0);
+    // A long entry can be scrolled into view; the unit and mission catalogs always scroll at
+    // least this far.
+    unitCatalog->SetMinimumScrollExtent(300);
+    missionCatalog->SetMinimumScrollExtent(260);
     QApplication::processEvents();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -210,8 +233,8 @@ void MainWindow::BuildMenus() {
     connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
 
     // Commands whose windows are not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {mnuMini, mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3],
-                             mnuGraph[4], mnuGraph[5], mnuDraw, mnuBoss, mnuVer}) {
+    for (QAction* pending : {mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3],
+                             mnuGraph[4], mnuGraph[5], mnuDraw}) {
         pending->setEnabled(false);
     }
 }
@@ -223,12 +246,73 @@ QString MainWindow::NormalCaption() const {
 }
 
 void MainWindow::LayOutMainWindow(int view) {
-    // Only the normal view exists so far; every view lays it out.
-    const bool wasVisible = isVisible();
-    hide();
-    setFixedSize(TwipsToPixels(kNormalWidth), TwipsToPixels(kNormalHeight));
-    PlaceTwips(ssTab, 60, 60, 6135, 10275);
-    if (wasVisible && !FiltersSuspended) show();
+    // Repainting waits until every control has its new place and font, instead of hiding
+    // the window, which would make the window manager place it afresh.
+    setUpdatesEnabled(false);
+    ArrangeMainWindow(*this, view);
+    setUpdatesEnabled(true);
+    // During start-up the window stays hidden until the start-up sequence shows it.
+    if (!FiltersSuspended) show();
+    QApplication::processEvents();
+}
+
+void MainWindow::mnuMini_Click() {
+    const MiniStep step = MiniClicked(state_.compactState);
+    state_.compactState = step.compactState;
+    LayOutMainWindow(step.view);
+    mnuMini->setChecked(step.checked);
+}
+
+void MainWindow::cmdShow_Click() {
+    const bool narrow = width() == TwipsToPixels(kCompactNarrowWidth);
+    const ShowStep step = ShowClicked(narrow ? kCompactNarrowWidth : kCompactWideWidth);
+    cmdShow->setText(QString::fromStdU16String(step.caption));
+    setFixedWidth(TwipsToPixels(step.widthTwips));
+    state_.compactState = step.compactState;
+}
+
+void MainWindow::mnuBoss_Click() {
+    FrmBoss dialog(state_, imgIcon, this);
+    dialog.exec();
+}
+
+void MainWindow::mnuVer_Click() {
+    FrmAbout dialog(QString::fromStdString(ProgramName()), SystemKeyValues(), SystemProcesses(),
+                    this);
+    dialog.exec();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = key->key() == Qt::Key_Escape ? 27 : key->key();
+        if (Form_KeyDown(code, key->modifiers())) return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    switch (KeyAction(keyCode, shift.testFlag(Qt::ControlModifier), isMinimized())) {
+        case MainWindowKey::Minimise:
+            showMinimized();
+            return true;
+        case MainWindowKey::UnitTab:
+            ssTab->setCurrentIndex(0);
+            unitCatalog->List()->setFocus();
+            return true;
+        case MainWindowKey::MissionTab:
+            ssTab->setCurrentIndex(1);
+            missionCatalog->List()->setFocus();
+            return true;
+        case MainWindowKey::CharacterTab:
+            ssTab->setCurrentIndex(2);
+            charCatalog->List()->setFocus();
+            return true;
+        case MainWindowKey::None:
+            return false;
+    }
+    return false;
 }
 
 void MainWindow::FormInit() {
@@ -318,10 +402,11 @@ void MainWindow::mnuKyotyou_Click() {
 
 void MainWindow::ApplyBossSettings() {
     imgIcon[1] = imgIcon[0];
-    if (state_.boss.use != u"1") return;
-    const QIcon icon(QString::fromStdU16String(state_.boss.iconPath));
-    const QPixmap probe = icon.pixmap(32, 32);
-    if (probe.isNull()) {
+    // A disguise with a blank icon path keeps the program's icon, as the settings dialog does.
+    if (!UsesIconFile(state_.boss)) return;
+    QIcon icon;
+    QString error;
+    if (!LoadIconPicture(QString::fromStdU16String(state_.boss.iconPath), icon, error)) {
         // An icon that cannot be loaded turns the disguise off for this run only.
         state_.boss = BossSettings{u"0", u"", u""};
         return;
@@ -409,6 +494,8 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+// Runs on every change of window state: the caption and icon follow the minimised state (the
+// boss key's disguise), and so does the name search window while it is open.
 void MainWindow::Form_Resize() {
     if (isMinimized()) {
         setWindowIcon(imgIcon[1]);

@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 
 namespace zemlo {
@@ -104,12 +105,23 @@ public:
     // Save, open, output items and deck text of the file menu, on the deck panel's lists.
     DeckFileActions* deckFileActions_ = nullptr;
 
+    // Window behaviour: compact view, boss key, version dialog
+    QPushButton* cmdShow = nullptr;
+    void mnuMini_Click();
+    void cmdShow_Click();
+    void mnuBoss_Click();
+    void mnuVer_Click();
+    // Key preview: every key pressed anywhere in the window, before the focused control.
+    // Returns true when the key was used here.
+    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+
 protected:
     // Deck and card information: shows mnuPopup at the mouse; tests look at the request.
     virtual void OpenCardPopup(const QPoint& globalPos);
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();

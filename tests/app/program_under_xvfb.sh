@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X window (Xvfb with openbox), accepts the disclaimer from
-# the keyboard, checks the main window's title, closes it through the window manager and
-# checks the view settings it wrote.
+# the keyboard, checks the main window's title, hides it with Esc under the disguise of the
+# boss-key settings and restores it, closes it through the window manager and checks the view
+# settings it wrote.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -19,6 +20,10 @@ fail() { echo "FAIL: $*"; exit 1; }
 mkdir -p "$work/prog" "$work/config"
 cp "$exe" "$work/prog/zemlo-deck"
 cp "$dat" "$work/prog/ZEMLO.dat"
+# The boss key's disguise: a task name and the program's own icon.
+disguise="表計算 - 月次報告"
+printf '[BOSS]\r\nISUSE=1\r\nICONPATH=\r\nTASKNAME=%s\r\n' "$disguise" |
+    iconv -f UTF-8 -t CP932 >"$work/prog/ZEMLO.ini"
 
 # A display number nobody uses.
 for n in $(seq 90 140); do
@@ -55,9 +60,36 @@ xdotool key Return
 main=$(wait_for_window "^ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ$" 60) || fail "the main window did not appear"
 title=$(xdotool getwindowname "$main")
 [ "$title" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] || fail "unexpected title: $title"
+for _ in $(seq 50); do xwininfo -id "$main" | grep -q "Map State: IsViewable" && break; sleep 0.1; done
 xwininfo -id "$main" | grep -q "Map State: IsViewable" || fail "main window not viewable"
 [ -n "${ZEMLO_SCREENSHOT:-}" ] && { sleep 1; import -window root "$ZEMLO_SCREENSHOT"; }
 grep -q "CNT=1" "$work/config/zemlo-deck.ini" || fail "first-start flag not stored"
+
+# Esc minimises the window: the window manager sees it iconic, under the disguise's caption.
+wm_state() { xprop -id "$main" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 50); do [ "$(wm_state)" = "Iconic" ] && break; sleep 0.1; done
+[ "$(wm_state)" = "Iconic" ] || fail "Esc did not minimise the window (state: $(wm_state))"
+xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN || fail "not hidden for the WM"
+for _ in $(seq 30); do
+    title=$(xdotool getwindowname "$main")
+    [ "$title" = "$disguise" ] && break
+    sleep 0.1
+done
+[ "$title" = "$disguise" ] || fail "minimised title is not the disguise: $title"
+
+# Restoring through the window manager brings the normal caption back.
+wmctrl -i -a "$main" || fail "wmctrl could not restore the window"
+for _ in $(seq 50); do [ "$(wm_state)" = "Normal" ] && break; sleep 0.1; done
+[ "$(wm_state)" = "Normal" ] || fail "the window was not restored (state: $(wm_state))"
+for _ in $(seq 30); do
+    title=$(xdotool getwindowname "$main")
+    [ "$title" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] && break
+    sleep 0.1
+done
+[ "$title" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] || fail "restored title: $title"
 
 # Close through the window manager, as the title bar's close button does.
 wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"

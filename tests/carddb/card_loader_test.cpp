@@ -114,6 +114,14 @@ TEST_F(LoaderTest, OrvelAppendsAfterZemlo) {
     EXPECT_EQ(db.missions.Cell(mission_field::CardNo, 2), u"MI0900");
 }
 
+TEST_F(LoaderTest, FolderNamedLikeTheExtraDataDoesNotCount) {
+    WriteCp932(dir / "ZEMLO.dat", MissionRecord("[MI0001]", "一"));
+    std::filesystem::create_directory(dir / "ORVEL.dat");
+    Load();
+    EXPECT_FALSE(db.orvelDataLoaded);
+    EXPECT_EQ(db.missions.Count(), 1);
+}
+
 TEST_F(LoaderTest, RecordCutShortIsKeptWithMissingFieldsEmpty) {
     WriteCp932(dir / "ZEMLO.dat",
                UnitRecord("[ZM0001]", "完全") + "[ZM0002]\n形式番号：RX-2\n名称：途中");

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QWidget>
 
 #include "deck_test_cards.h"
@@ -62,7 +64,7 @@ TEST_F(DeckFileActionsTest, SaveDialogOffersZmAndTheDateAndAddsHtm) {
                            QString::fromStdU16String(OfferedDeckFileName(day.month(), day.day())));
     }
     EXPECT_TRUE(offered.contains(request.initialPath)) << request.initialPath.toStdString();
-    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm) (*.htm)"));
+    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("htm"));
     EXPECT_TRUE(request.confirmOverwrite);
 }
@@ -74,8 +76,15 @@ TEST_F(DeckFileActionsTest, OpenDialogOffersHtmFilesAndCancelGivesEmpty) {
     EXPECT_FALSE(request.save);
     EXPECT_EQ(request.title, QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを開く"));
     EXPECT_EQ(request.initialPath, PathOf("*.htm"));
-    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm) (*.htm)"));
+    EXPECT_EQ(request.filter, QStringLiteral("MS HTML Document(*.htm)"));
     EXPECT_TRUE(request.defaultSuffix.isEmpty());
+    // A file dialog given this filter shows the entry as written and lists only .htm files.
+    QFileDialog dialog(nullptr, request.title, dir_.Path().string().c_str(), request.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(dialog.nameFilters(), QStringList{request.filter});
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->nameFilters(), QStringList{QStringLiteral("*.htm")});
 }
 
 TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {

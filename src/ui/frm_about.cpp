@@ -1,0 +1,134 @@
+#include "ui/frm_about.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+
+#include "app/disclaimer_text.h"
+#include "platform/control_name.h"
+#include "platform/dialog_service.h"
+#include "platform/process_launcher.h"
+#include "platform/twips.h"
+#include "platform/user_store.h"
+#include "ui/about_rules.h"
+#include "ui/main_window.h"
+
+namespace zemlo {
+namespace {
+
+QLabel* NewLabel(QWidget* parent, const char* name, int index, const QString& text, int left,
+                 int top, int width, int height) {
+    auto* label = new QLabel(text, parent);
+    NameControl(label, name, index);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(label, left, top, width, height);
+    return label;
+}
+
+}  // namespace
+
+FrmAbout::FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLauncher& launcher,
+                   QWidget* parent)
+    : QDialog(parent), storeName_(std::move(storeName)), keys_(keys), launcher_(launcher) {
+    setObjectName("frmAbout");
+    setWindowTitle(QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙのﾊﾞｰｼﾞｮﾝ情報"));
+    setModal(true);
+    setFixedSize(TwipsToPixels(6900), TwipsToPixels(5580));
+
+    picIcon = new QLabel(this);
+    NameControl(picIcon, "picIcon");
+    picIcon->setPixmap(ProgramIcon().pixmap(32, 32));
+    PlaceTwips(picIcon, 240, 240, 540, 540);
+
+    lblTitle = NewLabel(this, "lblTitle", -1, QString(), 1050, 240, 5610, 300);
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblVersion = NewLabel(this, "lblVersion", -1, QString(), 1050, 570, 5610, 270);
+
+    lblWarning = NewLabel(this, "lblWarning", -1, QStringLiteral("警告"), 240, 1020, 6420, 270);
+    lblDisclaimer = NewLabel(
+        this, "lblDisclaimer", -1,
+        QString::fromUtf16(kDisclaimerText.data(), static_cast<qsizetype>(kDisclaimerText.size())),
+        240, 1290, 6420, 1200);
+    lblCredit[0] = NewLabel(this, "lblCredit", 0,
+                            QStringLiteral("企画・制作：ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ開発ﾁｰﾑ"), 240,
+                            2580, 6420, 270);
+    lblCredit[1] =
+        NewLabel(this, "lblCredit", 1, QStringLiteral("ｶｰﾄﾞﾃﾞｰﾀ整理・動作確認：ﾃﾞｯｷ研究会の皆さん"),
+                 240, 2850, 6420, 270);
+    lblNotice[0] = NewLabel(this, "lblNotice", 0,
+                            QStringLiteral("本ﾂｰﾙは非公式のﾌｧﾝﾒｲﾄﾞｿﾌﾄｳｪｱです。"
+                                           "ｹﾞｰﾑの発行元とは一切関係ありません。"),
+                            240, 3210, 6420, 480);
+    lblNotice[1] = NewLabel(this, "lblNotice", 1,
+                            QStringLiteral("最新版と更新情報は下記のﾍﾟｰｼﾞでお知らせします。"), 240,
+                            3720, 6420, 270);
+
+    txtURL = new QLineEdit(QStringLiteral("https://zemlosaga-deck.example.org/"), this);
+    NameControl(txtURL, "txtURL");
+    txtURL->setReadOnly(true);
+    PlaceTwips(txtURL, 240, 4020, 6420, 330);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    NameControl(cmdOK, "cmdOK");
+    cmdOK->setDefault(true);
+    PlaceTwips(cmdOK, 5100, 4560, 1560, 420);
+    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    NameControl(cmdSysInfo, "cmdSysInfo");
+    PlaceTwips(cmdSysInfo, 3420, 4560, 1560, 420);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
+
+    // Form_Load
+    lblTitle->setText(ApplicationTitle());
+    lblVersion->setText(QString::fromStdU16String(
+        VersionLabel(ZEMLO_VERSION_MAJOR, ZEMLO_VERSION_MINOR, ZEMLO_VERSION_PATCH)));
+
+    // Key preview: the dialog sees keys before its focused control.
+    qApp->installEventFilter(this);
+}
+
+FrmAbout::~FrmAbout() {
+    qApp->removeEventFilter(this);
+}
+
+bool FrmAbout::GetKeyValue(KeyRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                           std::string& keyVal) const {
+    return keys_.GetKeyValue(keyRoot, keyName, subKeyRef, keyVal);
+}
+
+void FrmAbout::StartSysInfo() {
+    const std::string path = FindSysInfoTool(keys_, [](const std::string& file) {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(file, ec);
+    });
+    if (!path.empty() && launcher_.StartDetached(QString::fromStdString(path), {})) return;
+    Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(),
+                      QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), QMessageBox::Ok);
+}
+
+bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && key->modifiers().testFlag(Qt::ShiftModifier)) {
+            Form_KeyDown(46, key->modifiers());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmAbout::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
+    if (keyCode != 46 || !shift.testFlag(Qt::ShiftModifier)) return;
+    // The disclaimer is asked again at the next start.
+    UserStore(storeName_).Save(QStringLiteral("BOOT"), QStringLiteral("CNT"), QStringLiteral("0"));
+    Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(), QString(), QMessageBox::Ok);
+}
+
+}  // namespace zemlo

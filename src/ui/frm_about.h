@@ -1,0 +1,57 @@
+// The version dialog: title, version, disclaimer, credits and notices, the web page address,
+// the system information button and the hidden reset of the first-start flag.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <string_view>
+
+#include "platform/key_value_source.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zemlo {
+
+class ProcessLauncher;
+
+class FrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // storeName names the per-user store of the first-start flag; keys and launcher find and
+    // start the system information tool.
+    FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLauncher& launcher,
+             QWidget* parent = nullptr);
+    ~FrmAbout() override;
+
+    // Starts the system information tool, or says that there is none.
+    void StartSysInfo();
+    // One value by key; false with keyVal empty when there is none.
+    bool GetKeyValue(KeyRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                     std::string& keyVal) const;
+
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblWarning;
+    QLabel* lblDisclaimer;
+    QLabel* lblCredit[2];
+    QLabel* lblNotice[2];
+    QLineEdit* txtURL;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Sees every key pressed in the dialog before the focused control does.
+    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+
+    QString storeName_;
+    const KeyValueSource& keys_;
+    ProcessLauncher& launcher_;
+};
+
+}  // namespace zemlo

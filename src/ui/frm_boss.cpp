@@ -1,0 +1,149 @@
+#include "ui/frm_boss.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/program_state.h"
+#include "platform/control_name.h"
+#include "platform/dialog_service.h"
+#include "platform/twips.h"
+#include "ui/boss_rules.h"
+
+namespace zemlo {
+namespace {
+
+void SetBoxColour(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour);
+    }
+    box->setPalette(palette);
+}
+
+// The system menu colour that the disabled boxes take.
+QColor MenuColour() {
+    return QApplication::palette("QMenu").color(QPalette::Active, QPalette::Window);
+}
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ') ++first;
+    while (last > first && text[last - 1] == u' ') --last;
+    return text.mid(first, last - first);
+}
+
+}  // namespace
+
+bool LoadIconPicture(const QString& path, QIcon& icon, QString& error) {
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        error = reader.errorString();
+        return false;
+    }
+    icon = QIcon(QPixmap::fromImage(image));
+    return true;
+}
+
+FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
+    : QDialog(parent), state_(state), icons_(icons) {
+    setObjectName("frmBoss");
+    setWindowTitle(QStringLiteral("『ボスが来た！』 設定画面"));
+    setModal(true);
+    setFixedSize(TwipsToPixels(5400), TwipsToPixels(2520));
+
+    chkBoss = new QCheckBox(QStringLiteral("『ボスが来た！』 機能を使う"), this);
+    NameControl(chkBoss, "chkBoss");
+    PlaceTwips(chkBoss, 180, 150, 4995, 300);
+    lblTaskName = new QLabel(QStringLiteral("ﾀｽｸの名称"), this);
+    NameControl(lblTaskName, "lblTaskName");
+    PlaceTwips(lblTaskName, 180, 630, 1080, 300);
+    txtTaskName = new QLineEdit(this);
+    NameControl(txtTaskName, "txtTaskName");
+    PlaceTwips(txtTaskName, 1320, 600, 3855, 345);
+    lblIconPath = new QLabel(QStringLiteral("ｱｲｺﾝの場所"), this);
+    NameControl(lblIconPath, "lblIconPath");
+    PlaceTwips(lblIconPath, 180, 1110, 1080, 300);
+    txtIconPath = new QLineEdit(this);
+    NameControl(txtIconPath, "txtIconPath");
+    PlaceTwips(txtIconPath, 1320, 1080, 3015, 345);
+    cmdWhere = new QPushButton(QStringLiteral("参照"), this);
+    NameControl(cmdWhere, "cmdWhere");
+    PlaceTwips(cmdWhere, 4395, 1065, 780, 375);
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    NameControl(cmdOK, "cmdOK");
+    PlaceTwips(cmdOK, 2535, 1800, 1260, 420);
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    NameControl(cmdCancel, "cmdCancel");
+    PlaceTwips(cmdCancel, 3915, 1800, 1260, 420);
+
+    connect(chkBoss, &QCheckBox::toggled, this, [this] { chkBoss_Click(); });
+    connect(cmdWhere, &QPushButton::clicked, this, [this] { cmdWhere_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Form_Load
+    chkBoss->setChecked(state_.boss.use == u"1");
+    txtIconPath->setText(QString::fromStdU16String(state_.boss.iconPath));
+    txtTaskName->setText(QString::fromStdU16String(state_.boss.taskName));
+    chkBoss_Click();
+}
+
+void FrmBoss::chkBoss_Click() {
+    const bool on = chkBoss->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(txtTaskName), static_cast<QWidget*>(txtIconPath),
+                             static_cast<QWidget*>(cmdWhere)}) {
+        control->setEnabled(on);
+    }
+    const QColor colour = on ? QColor(255, 255, 255) : MenuColour();
+    SetBoxColour(txtTaskName, colour);
+    SetBoxColour(txtIconPath, colour);
+}
+
+QString FrmBoss::PickIconFile() {
+    FileDialogRequest request;
+    request.save = false;
+    request.title = QStringLiteral("ｱｲｺﾝを指定");
+    request.initialPath = QDir(QString::fromStdU16String(state_.programDir.u16string()))
+                              .filePath(QStringLiteral("*.ico"));
+    request.filter = QStringLiteral("ｱｲｺﾝ (*.ico);;すべてのﾌｧｲﾙ(*.*)");
+    request.confirmOverwrite = false;
+    return TrimBlanks(Dialogs().AskFileName(this, request));
+}
+
+void FrmBoss::cmdWhere_Click() {
+    txtIconPath->setText(PickIconFile());
+}
+
+void FrmBoss::cmdOK_Click() {
+    const BossSettings boss =
+        BossValuesFromDialog(chkBoss->isChecked(), txtIconPath->text().toStdU16String(),
+                             txtTaskName->text().toStdU16String());
+    // The values take effect at once, even when the icon below turns out not to be a picture.
+    state_.boss = boss;
+    icons_[1] = icons_[0];
+    if (UsesIconFile(boss)) {
+        QIcon picture;
+        QString error;
+        if (!LoadIconPicture(QString::fromStdU16String(boss.iconPath), picture, error)) {
+            // Nothing is written and the dialog stays open for another choice.
+            Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(), error,
+                              QMessageBox::Ok);
+            return;
+        }
+        icons_[1] = picture;
+    }
+    WriteBossSettings(state_.settings, boss);
+    accept();
+}
+
+}  // namespace zemlo

@@ -1,0 +1,118 @@
+#include "ui/frm_boss.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/program_state.h"
+#include "support/fake_dialogs.h"
+#include "support/layout_check.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+class FrmBossTest : public ::testing::Test {
+protected:
+    FrmBossTest() : state(dir.Path()) {
+        QPixmap own(16, 16);
+        own.fill(Qt::blue);
+        icons[0] = QIcon(own);
+        icons[1] = icons[0];
+    }
+    QString PathOf(const char* name) { return QString::fromStdString((dir / name).string()); }
+    BossSettings Stored() { return LoadBossSettings(state.settings); }
+
+    FakeDialogs dialogs;
+    TempDir dir;
+    ProgramState state;
+    QIcon icons[2];
+};
+
+TEST_F(FrmBossTest, LoadShowsTheValuesAndTheBoxGovernsTheEditors) {
+    state.boss = BossSettings{u"1", u"/x/a.ico", u"電卓"};
+    FrmBoss form(state, icons);
+    EXPECT_TRUE(form.chkBoss->isChecked());
+    EXPECT_EQ(form.txtIconPath->text(), "/x/a.ico");
+    EXPECT_EQ(form.txtTaskName->text(), "電卓");
+    EXPECT_TRUE(form.cmdWhere->isEnabled());
+    EXPECT_EQ(form.txtTaskName->palette().color(QPalette::Base), QColor(255, 255, 255));
+    form.chkBoss->setChecked(false);
+    EXPECT_FALSE(form.txtTaskName->isEnabled());
+    EXPECT_FALSE(form.txtIconPath->isEnabled());
+    EXPECT_FALSE(form.cmdWhere->isEnabled());
+    EXPECT_NE(form.txtIconPath->palette().color(QPalette::Base), QColor(255, 255, 255));
+    form.show();
+    EXPECT_EQ(ControlsOutsideTheirParents(&form).join("\n").toStdString(), "");
+}
+
+TEST_F(FrmBossTest, OkWithAnIconFileStoresAllThreeAndTakesItsPicture) {
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(PathOf("memo.ico"), "ICO"));
+    FrmBoss form(state, icons);
+    form.chkBoss->setChecked(true);
+    form.txtIconPath->setText(PathOf("memo.ico"));
+    form.txtTaskName->setText("メモ - 議事録");
+    form.cmdOK->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(Stored().use, u"1");
+    EXPECT_EQ(Stored().iconPath, PathOf("memo.ico").toStdU16String());
+    EXPECT_EQ(Stored().taskName, u"メモ - 議事録");
+    EXPECT_EQ(state.boss.taskName, u"メモ - 議事録");
+    EXPECT_EQ(icons[1].pixmap(32, 32).toImage().pixelColor(5, 5), QColor(Qt::red));
+}
+
+TEST_F(FrmBossTest, CancelledBrowseThenOkStoresAnEmptyPathAndKeepsTheOwnIcon) {
+    dialogs.fileAnswers = {QString()};
+    FrmBoss form(state, icons);
+    form.chkBoss->setChecked(true);
+    form.txtIconPath->setText("old.ico");
+    form.cmdWhere->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "ｱｲｺﾝを指定");
+    EXPECT_FALSE(dialogs.fileRequests[0].save);
+    EXPECT_EQ(form.txtIconPath->text(), "");
+    form.cmdOK->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(Stored().use, u"1");
+    EXPECT_EQ(Stored().iconPath, u"");
+    EXPECT_EQ(icons[1].cacheKey(), icons[0].cacheKey());
+}
+
+TEST_F(FrmBossTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {
+    WriteBytes(dir / "notes.ico", "not a picture at all");
+    state.settings.WriteSetting(u"BOSS", u"ISUSE", u"0");
+    const std::string before = ReadBytes(state.settings.File());
+    FrmBoss form(state, icons);
+    form.show();
+    form.chkBoss->setChecked(true);
+    form.txtIconPath->setText(PathOf("notes.ico"));
+    form.txtTaskName->setText("電卓");
+    form.cmdOK->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(dialogs.messages[0].text.isEmpty());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(ReadBytes(state.settings.File()), before);
+    EXPECT_EQ(icons[1].cacheKey(), icons[0].cacheKey());
+    EXPECT_EQ(state.boss.use, u"1");  // in effect until the program ends
+}
+
+TEST_F(FrmBossTest, UncheckedOkClearsAllThreeSettings) {
+    state.boss = BossSettings{u"1", u"/x/a.ico", u"電卓"};
+    icons[1] = QIcon();
+    FrmBoss form(state, icons);
+    form.chkBoss->setChecked(false);
+    form.cmdOK->click();
+    EXPECT_EQ(Stored().use, u"0");
+    EXPECT_EQ(Stored().iconPath, u"");
+    EXPECT_EQ(Stored().taskName, u"");
+    EXPECT_EQ(state.settings.ReadSetting(u"BOSS", u"ISUSE"), u"0");
+    EXPECT_EQ(icons[1].cacheKey(), icons[0].cacheKey());
+}
+
+}  // namespace
+}  // namespace zemlo::test

@@ -1,0 +1,201 @@
+// The main window's views, its keys and its disguise while minimised, on the real window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "catalog/mission_catalog_page.h"
+#include "catalog/unit_catalog_page.h"
+#include "deck/card_info_panel.h"
+#include "deck/deck_panel.h"
+#include "platform/twips.h"
+#include "support/card_builder.h"
+#include "support/layout_check.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace zemlo::test {
+namespace {
+
+class MainWindowViewTest : public ::testing::Test {
+protected:
+    MainWindowViewTest() : state(dir.Path()) {
+        state.highlightOn = true;
+        AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "試作機"}});
+        AddCard(state.db.missions, "MI0001", {{mission_field::MissionName, "偵察"}});
+    }
+    QSize Pixels(int width, int height) { return {TwipsToPixels(width), TwipsToPixels(height)}; }
+    std::u16string StoredCompact() { return state.settings.ReadSetting(u"FORM", u"COMPACT"); }
+
+    TempDir dir;
+    ProgramState state;
+};
+
+// Controls whose caption or text needs more room than they have.
+QStringList CutOffCaptions(const QWidget* root) {
+    QStringList cut;
+    for (const QWidget* w : root->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisibleTo(root)) continue;
+        const bool captioned =
+            qobject_cast<const QAbstractButton*>(w) ||
+            (qobject_cast<const QLabel*>(w) && !static_cast<const QLabel*>(w)->wordWrap());
+        if (captioned && w->sizeHint().width() > w->width()) {
+            cut << QStringLiteral("%1[%2] needs %3, has %4")
+                       .arg(w->objectName(), w->property("index").toString())
+                       .arg(w->sizeHint().width())
+                       .arg(w->width());
+        }
+    }
+    return cut;
+}
+
+TEST_F(MainWindowViewTest, MenuAndButtonWalkEveryStateAndTheClosingStoresIt) {
+    MainWindow w(state);
+    w.FormInit();
+    w.FiltersSuspended = false;
+    w.show();
+    struct Step {
+        const char* action;
+        int state;
+        QSize size;
+        bool checked;
+        const char* button;  // nullptr: hidden
+    };
+    const Step steps[] = {
+        {"mini", 2, Pixels(9180, 9000), true, "カード情報表示"},
+        {"show", 1, Pixels(12500, 9000), true, "非 表 示"},
+        {"mini", -1, Pixels(14010, 10935), false, nullptr},
+        {"mini", 1, Pixels(12500, 9000), true, "非 表 示"},
+        {"show", 2, Pixels(9180, 9000), true, "カード情報表示"},
+        {"mini", 0, Pixels(14010, 10935), false, nullptr},
+    };
+    for (const Step& step : steps) {
+        if (QString(step.action) == "mini") {
+            w.mnuMini->trigger();
+        } else {
+            w.cmdShow->click();
+        }
+        SCOPED_TRACE(step.state);
+        EXPECT_EQ(state.compactState, step.state);
+        EXPECT_EQ(w.size(), step.size);
+        EXPECT_EQ(w.minimumSize(), w.maximumSize());
+        EXPECT_TRUE(w.isVisible());  // a layout change never leaves the window hidden
+        EXPECT_EQ(w.mnuMini->isChecked(), step.checked);
+        EXPECT_EQ(w.cmdShow->isVisible(), step.button != nullptr);
+        if (step.button) {
+            EXPECT_EQ(w.cmdShow->text(), QString::fromUtf8(step.button));
+        }
+        w.close();
+        EXPECT_EQ(StoredCompact(), QString::number(step.state).toStdU16String());
+        w.show();
+    }
+}
+
+TEST_F(MainWindowViewTest, StartsInTheStoredStateWithEveryControlInsideAndUncut) {
+    struct Start {
+        int stored;
+        QSize size;
+        bool checked;
+        bool button;
+    };
+    for (const Start& start :
+         {Start{-1, Pixels(14010, 10935), false, false},
+          Start{0, Pixels(14010, 10935), false, false}, Start{1, Pixels(12500, 9000), true, true},
+          Start{2, Pixels(9180, 9000), true, true}, Start{3, Pixels(14010, 10935), true, false}}) {
+        SCOPED_TRACE(start.stored);
+        state.compactState = start.stored;
+        MainWindow w(state);
+        w.FormInit();
+        EXPECT_FALSE(w.isVisible());  // start-up shows it later
+        w.show();
+        EXPECT_EQ(w.size(), start.size);
+        EXPECT_EQ(w.mnuMini->isChecked(), start.checked);
+        EXPECT_EQ(w.cmdShow->isVisible(), start.button);
+        const int points = start.button ? 8 : 9;
+        EXPECT_EQ(w.unitCatalog->List()->font().pointSize(), points);
+        EXPECT_EQ(w.deckPanel_->lstSelChar->font().pointSize(), points);
+        EXPECT_EQ(w.cardInfoPanel_->frmCardInf[2]->font().pointSize(), points);
+        EXPECT_EQ(w.ssTab->font().pointSize(), points);
+        EXPECT_EQ(w.ssTab->size(), start.button ? Pixels(5655, 8355) : Pixels(6135, 10275));
+        EXPECT_GE(w.unitCatalog->ScrollExtent(), 300);
+        EXPECT_GE(w.missionCatalog->ScrollExtent(), 260);
+
+        for (int tab = 0; tab < 3; ++tab) {
+            w.ssTab->setCurrentIndex(tab);
+            for (int kind = 0; kind < 3; ++kind) {
+                w.cardInfoPanel_->BringToFront(static_cast<CardKind>(kind));
+                QStringList outside = ControlsOutsideTheirParents(&w);
+                if (start.stored == 2) {
+                    // The narrow width leaves the card information beyond the right edge.
+                    EXPECT_GE(w.cardInfoPanel_->x(), w.centralWidget()->width());
+                    outside.removeIf(
+                        [](const QString& line) { return line.startsWith("CardInfoPanel"); });
+                }
+                EXPECT_EQ(outside.join("\n").toStdString(), "") << tab << kind;
+                EXPECT_EQ(CutOffCaptions(&w).join("\n").toStdString(), "") << tab << kind;
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowViewTest, LetterKeysSwitchTabsFromAnyControlButNotWithCtrl) {
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(w.deckPanel_->lstSelUnit, Qt::Key_M);
+    EXPECT_EQ(w.ssTab->currentIndex(), 1);
+    EXPECT_EQ(w.focusWidget(), w.missionCatalog->List());
+    QTest::keyClick(w.missionCatalog->List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(w.ssTab->currentIndex(), 1);
+    QTest::keyClick(w.unitCatalog->cmbHP[0], Qt::Key_C, Qt::ShiftModifier);
+    EXPECT_EQ(w.ssTab->currentIndex(), 2);
+    QTest::keyClick(w.cmdShow, Qt::Key_U);
+    EXPECT_EQ(w.ssTab->currentIndex(), 0);
+    EXPECT_EQ(w.focusWidget(), w.unitCatalog->List());
+}
+
+TEST_F(MainWindowViewTest, EscMinimisesUnderTheDisguiseAndRestoreBringsBackTheNormalOnes) {
+    state.boss = BossSettings{u"1", u"", u"表計算 - 月次報告"};
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    QPixmap other(16, 16);
+    other.fill(Qt::green);
+    w.imgIcon[1] = QIcon(other);
+    QApplication::setActiveWindow(&w);
+
+    QTest::keyClick(w.unitCatalog->List(), Qt::Key_Escape);
+    ASSERT_TRUE(w.isMinimized());
+    EXPECT_EQ(w.windowTitle(), "表計算 - 月次報告");
+    EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[1].cacheKey());
+
+    w.showNormal();
+    EXPECT_EQ(w.windowTitle(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
+    EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[0].cacheKey());
+}
+
+TEST_F(MainWindowViewTest, StartUpDisguiseKeepsABlankIconPathAndDropsAnUnreadableIcon) {
+    MainWindow w(state);
+    state.boss = BossSettings{u"1", u"  ", u"電卓"};
+    w.ApplyBossSettings();
+    EXPECT_EQ(state.boss.use, u"1");
+    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+
+    state.boss = BossSettings{u"1", (dir / "missing.ico").u16string(), u"電卓"};
+    w.ApplyBossSettings();
+    EXPECT_EQ(state.boss.use, u"0");
+    EXPECT_EQ(state.boss.taskName, u"");
+    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+}
+
+}  // namespace
+}  // namespace zemlo::test
