@@ -20,8 +20,14 @@ void CatalogListModel::SetRecords(std::vector<int> records) {
 }
 
 QString CatalogListModel::EntryAt(int row) const {
+    const std::u16string_view text = EntryText(row);
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view CatalogListModel::EntryText(int row) const {
     if (!order_) return {};
-    return QString::fromStdU16String(order_->Entry(records_[row]));
+    return order_->Entry(records_[row]);
 }
 
 int CatalogListModel::rowCount(const QModelIndex& parent) const {

@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QString>
+#include <string_view>
 #include <vector>
 
 namespace zemlo {
@@ -23,6 +24,8 @@ public:
     void SetRecords(std::vector<int> records);
 
     QString EntryAt(int row) const;
+    // The same text without a copy; it stays valid as long as the catalog's order object.
+    std::u16string_view EntryText(int row) const;
     int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
