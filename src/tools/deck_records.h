@@ -1,6 +1,6 @@
-// The card record of every deck entry, found in one pass over the table: the first record
-// whose card number equals the entry's card number exactly, as a lookup from the top would
-// find it, but without scanning the whole table once per entry.
+// The card record of every deck entry: the first record whose card number equals the
+// entry's card number exactly, as a lookup from the top would find it, through the table's
+// card number index rather than a scan per entry.
 #pragma once
 
 #include <string>

@@ -109,7 +109,7 @@ void FrmSeek::SeekButton_Click() {
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     const int selectedRow = selected.isEmpty() ? -1 : selected.front().row();
     const QString text = txtSeek->text();
-    const EntryTextAt entryAt = [model](int row) { return ViewOf(model->EntryAt(row)); };
+    const EntryTextAt entryAt = [model](int row) { return model->EntryText(row); };
     const bool down = optSeek[0]->isChecked();
     const int found = chkFold->isChecked()
                           ? FoldedSeekStep(model->rowCount(), selectedRow, down, ViewOf(text),

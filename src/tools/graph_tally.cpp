@@ -25,7 +25,7 @@ bool IsBeamWeapon(std::u16string_view weapon) {
            weapon.substr(weapon.size() - kBeamMark.size()) == kBeamMark;
 }
 
-void AddName(std::u16string& list, std::u16string& lastName, const std::u16string& name) {
+void AddName(std::u16string& list, std::u16string& lastName, std::u16string_view name) {
     if (name == lastName) return;
     list += name;
     list += u", ";
@@ -64,9 +64,9 @@ TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<std::u1
     std::array<std::u16string, 4> lastNames;
     for (const int record : DeckRecords(table, entries)) {
         if (record < 0) continue;
-        const std::u16string& terrain = table.Cell(terrainField, record);
+        const std::u16string_view terrain = table.Cell(terrainField, record);
         for (int t = 0; t < 4; ++t) {
-            if (terrain.find(kTerrainLetters[t]) == std::u16string::npos) continue;
+            if (terrain.find(kTerrainLetters[t]) == std::u16string_view::npos) continue;
             ++tally.rows[t].count;
             AddName(tally.rows[t].names, lastNames[t], table.Cell(nameField, record));
         }
