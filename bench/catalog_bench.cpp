@@ -1,19 +1,18 @@
-// Catalog filters and start-up list building on the largest card database (32,767 cards of
-// each kind, written by the bench_data target). A refilter is measured with the catalog model
+// Catalog filters and FormInit at both pools. A refilter is measured with the catalog model
 // reset behind a list view, as the window does it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QListView>
-#include <cstdio>
+#include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/program_state.h"
 #include "bench_data.h"
+#include "bench_pools.h"
 #include "carddb/card_fields.h"
-#include "carddb/card_loader.h"
 #include "catalog/catalog_choices.h"
 #include "catalog/catalog_filters.h"
 #include "catalog/catalog_list_model.h"
@@ -22,36 +21,15 @@
 
 namespace {
 
-using zemlo::CardDatabase;
 using zemlo::CardKind;
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "catalog_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* created = new QApplication(argc, argv);
-        QApplication::setStyle("Fusion");
-        return created;
-    }();
-    return *app;
-}
 
-void FillDatabase(CardDatabase& db) {
-    zemlo::LoadCardData(db, zemlo::bench::LargestDir());
-}
-
-// One database, its choices and three catalog models behind list views, shared by all runs.
+// One pool's three catalog models behind list views.
 struct Catalogs {
-    Catalogs() {
-        App();
-        FillDatabase(db);
-        if (db.units.Count() == 0)
-            std::fprintf(stderr, "no card data; build the bench_data target\n");
-        choices = zemlo::BuildCatalogChoices(db);
+    explicit Catalogs(long long pool) : loaded(zemlo::bench::Pool(pool)) {
+        zemlo::bench::BenchApp();
         for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
             const int k = static_cast<int>(kind);
-            order[k] = zemlo::CatalogOrder(db, kind);
+            order[k] = zemlo::CatalogOrder(loaded.db, kind);
             model[k] = std::make_unique<zemlo::CatalogListModel>();
             model[k]->SetEntries(order[k]);
             view[k] = std::make_unique<QListView>();
@@ -65,88 +43,100 @@ struct Catalogs {
         model[k]->SetRecords(order[k].InCatalogOrder(passing));
         view[k]->scrollToTop();
     }
-    // A range over the choice list with the given positions.
+    // A range over the choice list between two positions, kept inside the list.
     static zemlo::RangeCondition Range(const std::vector<std::u16string>& entries, int low,
                                        int high) {
-        return {low, high, static_cast<int>(entries.size()) - 1, entries[low], entries[high]};
+        const int last = static_cast<int>(entries.size()) - 1;
+        low = std::clamp(low, 0, last);
+        high = std::clamp(high, low, last);
+        return {low, high, last, entries[low], entries[high]};
+    }
+    static zemlo::ChoiceCondition Choice(const std::vector<std::u16string>& entries, int index) {
+        index = std::min(index, static_cast<int>(entries.size()) - 1);
+        return {index, entries[index]};
     }
 
-    CardDatabase db;
-    zemlo::CatalogChoices choices;
+    zemlo::bench::LoadedPool& loaded;
     zemlo::CatalogOrder order[3];
     std::unique_ptr<zemlo::CatalogListModel> model[3];
     std::unique_ptr<QListView> view[3];
 };
 
-Catalogs& Shared() {
-    static Catalogs catalogs;
-    return catalogs;
+Catalogs& Shared(long long pool) {
+    static std::map<long long, std::unique_ptr<Catalogs>> catalogs;
+    auto& c = catalogs[pool];
+    if (!c) c = std::make_unique<Catalogs>(pool);
+    return *c;
 }
 
-zemlo::UnitConditions UnitCondition(int which) {
-    Catalogs& c = Shared();
+const char* const kUnitConditionNames[] = {"Affiliation", "Terrain",  "RollOut",  "Hp",
+                                           "NearPower",   "FarPower", "Beam",     "Ability",
+                                           "Function",    "DevLine",  "UnitLine", "DesignCond"};
+constexpr int kUnitConditionCount = 12;
+
+// One unit condition (which), every condition (-1) or none, as at start-up (any other).
+zemlo::UnitConditions UnitCondition(const zemlo::CatalogChoices& ch, int which) {
     zemlo::UnitConditions u;
-    const auto& ch = c.choices;
     const bool all = which < 0;
     if (all || which == 0) u.teams[3].checked = u.teams[15].checked = false;
     if (all || which == 1) u.terrain = {{true, true, false, false}, zemlo::TerrainMode::And};
-    if (all || which == 2) u.rollOut = Catalogs::Range(ch.rollOut, 1, ch.rollOut.size() - 2);
-    if (all || which == 3) u.hp = Catalogs::Range(ch.hp, 2, ch.hp.size() - 1);
+    if (all || which == 2)
+        u.rollOut = Catalogs::Range(ch.rollOut, 1, static_cast<int>(ch.rollOut.size()) - 2);
+    if (all || which == 3) u.hp = Catalogs::Range(ch.hp, 2, static_cast<int>(ch.hp.size()) - 1);
     if (all || which == 4) u.nearPower = Catalogs::Range(ch.nearPower, 0, 6);
     if (all || which == 5) u.farPower = Catalogs::Range(ch.farPower, 1, 7);
     if (all || which == 6) u.excludeBeam = true;
-    if (all || which == 7) u.ability = {3, ch.abilities[3]};
-    if (all || which == 8) u.function = {2, ch.functions[2]};
-    if (all || which == 9) u.devLines[0] = {1, ch.devLines[1]};
-    if (all || which == 10) u.unitLines[1] = {4, ch.unitLines[4]};
-    if (all || which == 11) u.designConds[0] = {2, ch.designConds[2]};
+    if (all || which == 7) u.ability = Catalogs::Choice(ch.abilities, 3);
+    if (all || which == 8) u.function = Catalogs::Choice(ch.functions, 2);
+    if (all || which == 9) u.devLines[0] = Catalogs::Choice(ch.devLines, 1);
+    if (all || which == 10) u.unitLines[1] = Catalogs::Choice(ch.unitLines, 4);
+    if (all || which == 11) u.designConds[0] = Catalogs::Choice(ch.designConds, 2);
     return u;
 }
 
-const char* const kUnitConditionNames[] = {"affiliation", "terrain",  "rollOut",  "hp",
-                                           "nearPower",   "farPower", "beam",     "ability",
-                                           "function",    "devLine",  "unitLine", "designCond"};
-
-void BM_RefilterUnits(benchmark::State& state, int which) {
-    Catalogs& c = Shared();
-    const zemlo::UnitConditions conditions = UnitCondition(which);
+void RefilterUnits(benchmark::State& state, int which) {
+    Catalogs& c = Shared(state.range(0));
+    const zemlo::UnitConditions conditions = UnitCondition(c.loaded.choices, which);
     for (auto _ : state) {
-        c.Show(CardKind::Unit, zemlo::FilterUnits(c.db.units, conditions));
+        c.Show(CardKind::Unit, zemlo::FilterUnits(c.loaded.db.units, conditions));
     }
     state.counters["shown"] = c.model[0]->rowCount();
 }
 
 void BM_RefilterMissions(benchmark::State& state) {
-    Catalogs& c = Shared();
+    Catalogs& c = Shared(state.range(0));
+    const auto& ch = c.loaded.choices;
     zemlo::MissionConditions m;
     m.terrain = {{true, false, true, false}, zemlo::TerrainMode::Or};
-    m.points = Catalogs::Range(c.choices.missionPoints, 2, c.choices.missionPoints.size() - 1);
-    m.unitsNeededText = c.choices.unitsNeeded[2];
+    m.points = Catalogs::Range(ch.missionPoints, 2, static_cast<int>(ch.missionPoints.size()) - 1);
+    m.unitsNeededText = Catalogs::Choice(ch.unitsNeeded, 2).text;
     for (auto _ : state) {
-        c.Show(CardKind::Mission, zemlo::FilterMissions(c.db.missions, m));
+        c.Show(CardKind::Mission, zemlo::FilterMissions(c.loaded.db.missions, m));
     }
     state.counters["shown"] = c.model[1]->rowCount();
 }
 
 void BM_RefilterCharacters(benchmark::State& state) {
-    Catalogs& c = Shared();
+    Catalogs& c = Shared(state.range(0));
+    const auto& chs = c.loaded.choices;
     zemlo::CharacterConditions ch;
     ch.teams[0].checked = ch.teams[14].checked = false;
-    ch.points = Catalogs::Range(c.choices.characterPoints, 1, c.choices.characterPoints.size() - 1);
-    ch.timing = {1, c.choices.timings[1]};
+    ch.points =
+        Catalogs::Range(chs.characterPoints, 1, static_cast<int>(chs.characterPoints.size()) - 1);
+    ch.timing = Catalogs::Choice(chs.timings, 1);
     for (auto _ : state) {
-        c.Show(CardKind::Character, zemlo::FilterCharacters(c.db.characters, ch));
+        c.Show(CardKind::Character, zemlo::FilterCharacters(c.loaded.db.characters, ch));
     }
     state.counters["shown"] = c.model[2]->rowCount();
 }
 
-// The list building of start-up: every choice list, every entry text and its order.
+// The list building of start-up alone: every choice list, every entry text and its order.
 void BM_FormInitLists(benchmark::State& state) {
-    Catalogs& c = Shared();
+    Catalogs& c = Shared(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zemlo::BuildCatalogChoices(c.db));
+        benchmark::DoNotOptimize(zemlo::BuildCatalogChoices(c.loaded.db));
         for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-            zemlo::CatalogOrder order(c.db, kind);
+            zemlo::CatalogOrder order(c.loaded.db, kind);
             zemlo::CatalogListModel model;
             model.SetEntries(order);
             benchmark::DoNotOptimize(order.Sorted().data());
@@ -156,10 +146,10 @@ void BM_FormInitLists(benchmark::State& state) {
 
 // The whole FormInit of the main window: combo boxes filled and selected, the three
 // catalogs built and filtered.
-void BM_MainWindowFormInit(benchmark::State& state) {
-    Catalogs& c = Shared();
+void BM_FormInit(benchmark::State& state) {
+    zemlo::bench::BenchApp();
     zemlo::ProgramState program(std::filesystem::temp_directory_path());
-    program.db = c.db;
+    program.db = zemlo::bench::Pool(state.range(0)).db;
     program.highlightOn = true;
     for (auto _ : state) {
         state.PauseTiming();
@@ -173,24 +163,26 @@ void BM_MainWindowFormInit(benchmark::State& state) {
 }
 
 [[maybe_unused]] const bool kRegistered = [] {
-    for (int which = 0; which < 12; ++which) {
-        benchmark::RegisterBenchmark(
-            (std::string("BM_RefilterUnits/") + kUnitConditionNames[which]).c_str(),
-            [which](benchmark::State& s) { BM_RefilterUnits(s, which); })
+    auto both = [](benchmark::internal::Benchmark* b) {
+        b->Arg(zemlo::bench::kSamplePool)
+            ->Arg(zemlo::bench::kLargestPool)
             ->Unit(benchmark::kMillisecond);
+    };
+    for (int which = 0; which < kUnitConditionCount; ++which) {
+        both(benchmark::RegisterBenchmark(
+            (std::string("BM_RefilterUnits_") + kUnitConditionNames[which]).c_str(),
+            [which](benchmark::State& s) { RefilterUnits(s, which); }));
     }
-    benchmark::RegisterBenchmark("BM_RefilterUnits/all", [](benchmark::State& s) {
-        BM_RefilterUnits(s, -1);
-    })->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_RefilterUnits/startup", [](benchmark::State& s) {
-        BM_RefilterUnits(s, 99);
-    })->Unit(benchmark::kMillisecond);
+    both(benchmark::RegisterBenchmark("BM_RefilterUnits_AllConditions",
+                                      [](benchmark::State& s) { RefilterUnits(s, -1); }));
+    both(benchmark::RegisterBenchmark("BM_RefilterUnits_NoCondition",
+                                      [](benchmark::State& s) { RefilterUnits(s, 99); }));
     return true;
 }();
 
 }  // namespace
 
-BENCHMARK(BM_RefilterMissions)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefilterCharacters)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FormInitLists)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MainWindowFormInit)->Unit(benchmark::kMillisecond)->Iterations(5);
+ZEMLO_BOTH_POOLS(BM_RefilterMissions);
+ZEMLO_BOTH_POOLS(BM_RefilterCharacters);
+ZEMLO_BOTH_POOLS(BM_FormInitLists);
+ZEMLO_BOTH_POOLS(BM_FormInit);

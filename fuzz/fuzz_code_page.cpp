@@ -1,6 +1,7 @@
 // The CP932 codec and the UTF-8 helpers on any bytes and any UTF-16 text.
 #include "fuzz_input.h"
 #include "platform/code_page.h"
+#include "platform/cp932_decoder.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes = zemlo::fuzz::Bytes(data, size);
     const std::u16string decoded = zemlo::DecodeCp932(bytes);
     ZEMLO_FUZZ_CHECK(decoded.size() <= bytes.size());
+    // The loader's table decoder answers exactly as iconv does.
+    ZEMLO_FUZZ_CHECK(zemlo::Cp932Decoder::Instance().Decode(bytes) == decoded);
 
     // Every character encodes as itself or as one "?": nothing is dropped or doubled.
     const std::u16string text = zemlo::fuzz::Units(data, size);

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/startup.h"
 #include "platform/program_dir.h"
+#include "ui/deck_commands.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,5 +19,13 @@ int main(int argc, char** argv) {
     }
     zemlo::Startup startup(zemlo::ProgramDirectory(), QString::fromStdString(zemlo::ProgramName()));
     if (!startup.Run()) return 0;
+    // "zemlo-deck DECKFILE" opens the deck file once the main window is up.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        zemlo::MainWindow* window = startup.Window();
+        QTimer::singleShot(0, window,
+                           [window, path] { window->deckCommands_->OpenDeckFile(path); });
+    }
     return app.exec();
 }

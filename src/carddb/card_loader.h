@@ -24,6 +24,9 @@ struct LoadReport {
 // Empties the tables, then reads ZEMLO.dat and ORVEL.dat from dir, appending in file order.
 LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir);
 
+// The same for a data file's bytes (CP932), as they come from the disk.
+void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report);
+
 // The record reader: appends every record of one decoded data file to the tables.
 void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& report);
 

@@ -1,7 +1,13 @@
-// One card table: strings addressed by (field, record), records in the order the loader
-// met them. Field 0 is the filter's pass mark, field 1 the card number.
+// One card table: texts addressed by (field, record), records in the order the loader met
+// them. Field 0 is the filter's pass mark, field 1 the card number.
+//
+// The tables hold about 1.5 million cells at the largest card pool, so a cell is not a
+// string of its own: all of a table's text lives in one buffer and a cell is an offset and
+// a length into it. Cells are read as views; a view stays valid until the next write that
+// makes a cell longer than it was (the pass marks the filters write never do).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,29 +19,67 @@ public:
     // Counts are 16-bit in the card data's world; no table holds more records.
     static constexpr int kMaxRecords = 32767;
 
+    // Writes one cell: `table.MutableCell(field, record) = text;`.
+    class CellWriter {
+    public:
+        CellWriter& operator=(std::u16string_view text) {
+            table_.SetCell(field_, record_, text);
+            return *this;
+        }
+        CellWriter& assign(std::u16string_view text) { return *this = text; }
+        operator std::u16string_view() const { return table_.Cell(field_, record_); }
+
+    private:
+        friend class CardTable;
+        CellWriter(CardTable& table, int field, int record)
+            : table_(table), field_(field), record_(record) {}
+        CardTable& table_;
+        int field_;
+        int record_;
+    };
+
     explicit CardTable(int fieldCount) : fieldCount_(fieldCount) {}
 
     int FieldCount() const { return fieldCount_; }
     int Count() const { return static_cast<int>(cells_.size() / fieldCount_); }
 
-    const std::u16string& Cell(int field, int record) const {
-        return cells_[static_cast<size_t>(record) * fieldCount_ + field];
+    std::u16string_view Cell(int field, int record) const {
+        const Span span = cells_[static_cast<size_t>(record) * fieldCount_ + field];
+        return {text_.data() + span.offset, span.length};
     }
-    std::u16string& MutableCell(int field, int record) {
-        return cells_[static_cast<size_t>(record) * fieldCount_ + field];
-    }
+    CellWriter MutableCell(int field, int record) { return CellWriter(*this, field, record); }
+    void SetCell(int field, int record, std::u16string_view text);
 
     // Appends a record with every field empty and returns its record number.
     int AppendRecord();
-    void Clear() { cells_.clear(); }
-    void Reserve(int records) { cells_.reserve(static_cast<size_t>(records) * fieldCount_); }
+    // Empties the table and gives its memory back.
+    void Clear();
+    // Room for this many more records and characters of cell text, so that loading grows
+    // nothing. Room that is never written is never touched.
+    void Reserve(int records, size_t textChars = 0);
 
-    // The first record whose card number equals cardNo exactly, or -1.
+    // The first record whose card number equals cardNo exactly, or -1. Deck files name up
+    // to thousands of cards, so the answer comes from a hash index of the card numbers,
+    // built on the first look-up after the card numbers changed.
     int FindCardNo(std::u16string_view cardNo) const;
 
+    // Characters of cell text held, for the memory figures.
+    size_t TextSize() const { return text_.size(); }
+
 private:
+    struct Span {
+        uint32_t offset = 0;
+        uint32_t length = 0;
+    };
+
+    void BuildCardNoIndex() const;
+
     int fieldCount_;
-    std::vector<std::u16string> cells_;
+    std::u16string text_;
+    std::vector<Span> cells_;
+    // Open addressing over the records' card numbers: a slot holds the first record with
+    // its number, or -1. Empty while stale.
+    mutable std::vector<int> cardNoSlots_;
 };
 
 }  // namespace zemlo

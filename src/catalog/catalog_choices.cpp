@@ -15,11 +15,12 @@ namespace {
 constexpr char16_t kFullWidthColon = u'\uFF1A';
 
 // Distinct texts of one choice list. "(指定なし)" stays in front whatever the data holds:
-// an empty value or one starting with a blank would otherwise sort ahead of it.
+// an empty value or one starting with a blank would otherwise sort ahead of it. The texts
+// added are views into the card tables, which stay unchanged while the lists are built.
 class ChoiceList {
 public:
     void Add(std::u16string_view text) {
-        if (seen_.insert(std::u16string(text)).second) texts_.emplace_back(text);
+        if (seen_.insert(text).second) texts_.emplace_back(text);
     }
     std::vector<std::u16string> Take() {
         std::sort(texts_.begin(), texts_.end(),
@@ -37,7 +38,7 @@ public:
     }
 
 private:
-    std::unordered_set<std::u16string> seen_;
+    std::unordered_set<std::u16string_view> seen_;
     std::vector<std::u16string> texts_;
 };
 

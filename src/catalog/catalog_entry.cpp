@@ -15,22 +15,25 @@ char16_t Fold(char16_t c) {
 
 std::u16string CatalogEntry(const CardDatabase& db, CardKind kind, int record) {
     const CardTable& table = db.Table(kind);
-    const std::u16string& cardNo = table.Cell(1, record);
-    std::u16string entry = cardNo;
-    entry += cardNo.size() >= 7 ? u" " : u"   ";
+    const std::u16string_view cardNo = table.Cell(1, record);
+    const std::u16string_view gap = cardNo.size() >= 7 ? u" " : u"   ";
+    std::u16string_view name, points;
     switch (kind) {
         case CardKind::Unit:
-            entry += table.Cell(unit_field::UnitName, record);
+            name = table.Cell(unit_field::UnitName, record);
             break;
         case CardKind::Mission:
-            entry += table.Cell(mission_field::MissionName, record);
-            entry.append(50, u' ');
-            entry += table.Cell(mission_field::PointsGained, record);
+            name = table.Cell(mission_field::MissionName, record);
+            points = table.Cell(mission_field::PointsGained, record);
             break;
         case CardKind::Character:
-            entry += table.Cell(char_field::CharName, record);
+            name = table.Cell(char_field::CharName, record);
             break;
     }
+    const size_t pad = kind == CardKind::Mission ? 50 : 0;
+    std::u16string entry;
+    entry.reserve(cardNo.size() + gap.size() + name.size() + pad + points.size());
+    entry.append(cardNo).append(gap).append(name).append(pad, u' ').append(points);
     return entry;
 }
 

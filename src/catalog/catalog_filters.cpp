@@ -208,7 +208,7 @@ std::vector<int> FilterMissions(CardTable& missions, const MissionConditions& c)
         bool fail = terrain.Active() && terrain.Fails(missions.Cell(f::Terrain, r));
         if (!fail && pointsActive) fail = points.Fails(missions.Cell(f::PointsGained, r));
         if (!fail) {
-            const std::u16string& field = missions.Cell(f::UnitsNeeded, r);
+            const std::u16string_view field = missions.Cell(f::UnitsNeeded, r);
             const char16_t first = field.empty() ? u'\0' : NarrowChar(field[0]);
             const double units =
                 field.empty() ? 0.0 : LeadingNumber(std::u16string_view(&first, 1));

@@ -9,11 +9,7 @@ CatalogListModel::CatalogListModel(QObject* parent) : QAbstractListModel(parent)
 void CatalogListModel::SetEntries(const CatalogOrder& order) {
     beginResetModel();
     records_.clear();
-    texts_.clear();
-    texts_.reserve(order.Count());
-    for (int r = 0; r < order.Count(); ++r) {
-        texts_.push_back(QString::fromStdU16String(order.Entry(r)));
-    }
+    order_ = &order;
     endResetModel();
 }
 
@@ -21,6 +17,17 @@ void CatalogListModel::SetRecords(std::vector<int> records) {
     beginResetModel();
     records_ = std::move(records);
     endResetModel();
+}
+
+QString CatalogListModel::EntryAt(int row) const {
+    const std::u16string_view text = EntryText(row);
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+std::u16string_view CatalogListModel::EntryText(int row) const {
+    if (!order_) return {};
+    return order_->Entry(records_[row]);
 }
 
 int CatalogListModel::rowCount(const QModelIndex& parent) const {
@@ -31,7 +38,7 @@ QVariant CatalogListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    if (role == Qt::DisplayRole) return texts_[records_[index.row()]];
+    if (role == Qt::DisplayRole) return EntryAt(index.row());
     return {};
 }
 

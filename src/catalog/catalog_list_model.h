@@ -1,9 +1,11 @@
-// One catalog's entries behind its list view: the entry texts of every record, made once,
-// and the records that passed the last filter run in the catalog's sorted order.
+// One catalog's entries behind its list view: the records that passed the last filter run,
+// in the catalog's sorted order. The entry texts stay in the catalog's order object; the
+// view asks only for the rows it shows, so only those become QStrings.
 #pragma once
 
 #include <QAbstractListModel>
 #include <QString>
+#include <string_view>
 #include <vector>
 
 namespace zemlo {
@@ -15,21 +17,22 @@ class CatalogListModel : public QAbstractListModel {
 public:
     explicit CatalogListModel(QObject* parent = nullptr);
 
-    // Takes the entry texts of every record; the catalog shows nothing until SetRecords.
+    // Shows the entry texts of order, which outlives the model; the catalog shows nothing
+    // until SetRecords.
     void SetEntries(const CatalogOrder& order);
     // Shows these records, in this order, in one reset.
     void SetRecords(std::vector<int> records);
 
-    QString EntryAt(int row) const { return texts_[records_[row]]; }
-    // The entry text of every record, shown or not.
-    const std::vector<QString>& AllEntries() const { return texts_; }
+    QString EntryAt(int row) const;
+    // The same text without a copy; it stays valid as long as the catalog's order object.
+    std::u16string_view EntryText(int row) const;
     int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<QString> texts_;
+    const CatalogOrder* order_ = nullptr;
     std::vector<int> records_;
 };
 

@@ -12,9 +12,12 @@ CatalogOrder::CatalogOrder(const CardDatabase& db, CardKind kind) {
     for (int r = 0; r < count; ++r) entries_.push_back(CatalogEntry(db, kind, r));
     sorted_.resize(count);
     for (int r = 0; r < count; ++r) sorted_[r] = r;
-    // Equal texts keep the table order between them.
-    std::stable_sort(sorted_.begin(), sorted_.end(),
-                     [this](int a, int b) { return EntryLess(entries_[a], entries_[b]); });
+    // Equal texts keep the table order between them. Card data usually comes in card number
+    // order, which is then the catalog's order already.
+    const auto less = [this](int a, int b) { return EntryLess(entries_[a], entries_[b]); };
+    if (!std::is_sorted(sorted_.begin(), sorted_.end(), less)) {
+        std::stable_sort(sorted_.begin(), sorted_.end(), less);
+    }
 }
 
 std::vector<int> CatalogOrder::InCatalogOrder(const std::vector<int>& records) const {

@@ -28,10 +28,9 @@ constexpr size_t kMeasuredEntries = 64;
 // The delegate's padding around an entry's text, in pixels.
 constexpr int kEntryPadding = 8;
 
-int DisplayColumns(const QString& text) {
+int DisplayColumns(std::u16string_view text) {
     int columns = 0;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
+    for (const char16_t u : text) {
         columns += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
     }
     return columns;
@@ -109,19 +108,18 @@ int CatalogPage::ScrollExtent() const {
 void CatalogPage::UpdateScrollExtent() {
     // Measuring every entry of a full catalog would hold up start-up; the widest entry is
     // among those with the most display columns.
-    const std::vector<QString>& texts = model_->AllEntries();
     std::vector<std::pair<int, int>> columns;  // (display columns, record)
-    columns.reserve(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i) {
-        columns.emplace_back(DisplayColumns(texts[i]), static_cast<int>(i));
-    }
+    columns.reserve(order_.Count());
+    for (int r = 0; r < order_.Count(); ++r)
+        columns.emplace_back(DisplayColumns(order_.Entry(r)), r);
     const size_t measured = std::min(kMeasuredEntries, columns.size());
     std::partial_sort(columns.begin(), columns.begin() + measured, columns.end(),
                       [](const auto& a, const auto& b) { return a.first > b.first; });
     const QFontMetrics metrics(list_->font());
     int widest = 0;
     for (size_t i = 0; i < measured; ++i) {
-        widest = std::max(widest, metrics.horizontalAdvance(texts[columns[i].second]));
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      QString::fromStdU16String(order_.Entry(columns[i].second))));
     }
     delegate_->width = std::max(minimumExtent_, widest + kEntryPadding);
     if (model_->rowCount() > 0) emit delegate_->sizeHintChanged(model_->index(0, 0));

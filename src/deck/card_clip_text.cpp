@@ -13,7 +13,7 @@ class LineWriter {
 public:
     explicit LineWriter(const CardTable& table, int record) : table_(table), record_(record) {}
 
-    const std::u16string& F(int field) const { return table_.Cell(field, record_); }
+    std::u16string F(int field) const { return std::u16string(table_.Cell(field, record_)); }
 
     void Line(std::u16string line) {
         text_ += line;

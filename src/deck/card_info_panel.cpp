@@ -177,6 +177,7 @@ void CardInfoPanel::ShowCardInf(CardKind pMode, const QString& pCode) {
         for (size_t i = 0; i < boxes.size() && i < texts.size(); ++i) {
             SetBoxText(boxes[i], QString::fromStdU16String(texts[i]));
         }
+        shown_[static_cast<int>(pMode)] = pCode.toStdU16String();
     }
     BringToFront(pMode);
     window()->unsetCursor();
@@ -195,6 +196,30 @@ CardKind CardInfoPanel::FrontKind() const {
         }
     }
     return CardKind::Unit;
+}
+
+CardInfoView CardInfoPanel::View() const {
+    CardInfoView view;
+    view.front = FrontKind();
+    for (int k = 0; k < 3; ++k) view.shown[static_cast<size_t>(k)] = shown_[k];
+    return view;
+}
+
+void CardInfoPanel::RestoreView(const CardInfoView& view) {
+    for (int k = 0; k < 3; ++k) {
+        const auto kind = static_cast<CardKind>(k);
+        const std::u16string& cardNo = view.shown[static_cast<size_t>(k)];
+        const int record = cardNo.empty() ? -1 : db_.Table(kind).FindCardNo(cardNo);
+        const std::vector<std::u16string> texts = record >= 0
+                                                      ? CardInfoTexts(db_.Table(kind), kind, record)
+                                                      : std::vector<std::u16string>();
+        for (size_t i = 0; i < boxes_[k].size(); ++i) {
+            SetBoxText(boxes_[k][i],
+                       i < texts.size() ? QString::fromStdU16String(texts[i]) : QString());
+        }
+        shown_[k] = record >= 0 ? cardNo : std::u16string();
+    }
+    BringToFront(view.front);
 }
 
 QWidget* CardInfoPanel::Box(CardKind kind, int index) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "deck/deck_edit.h"
 
 class QGroupBox;
 class QLabel;
@@ -34,6 +35,10 @@ public:
     QWidget* Box(CardKind kind, int index) const;
     QString BoxText(CardKind kind, int index) const;
 
+    // What the panel shows, and showing it again exactly (empty boxes included).
+    CardInfoView View() const;
+    void RestoreView(const CardInfoView& view);
+
     QGroupBox* frmCardInf[3];
 
 private:
@@ -57,6 +62,7 @@ private:
 
     const CardDatabase& db_;
     std::vector<QWidget*> boxes_[3];
+    std::u16string shown_[3];
     std::vector<PlacedRow> rows_[3];
 };
 

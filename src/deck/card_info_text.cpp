@@ -99,7 +99,7 @@ std::vector<std::u16string> CardInfoTexts(const CardTable& table, CardKind kind,
     std::vector<std::u16string> texts;
     texts.reserve(count);
     for (int i = 0; i < count; ++i) {
-        const std::u16string& value = table.Cell(boxes[i].field, record);
+        const std::u16string value(table.Cell(boxes[i].field, record));
         switch (boxes[i].shown) {
             case Shown::AsIs:
                 texts.push_back(value);

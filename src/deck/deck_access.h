@@ -2,6 +2,7 @@
 // three sorted lists of entry texts. The main window's deck lists implement it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ public:
     // Sets the count captions from the lists, then recolours them and sums the points
     // (CheckDeckCount and ShowTotalPoint).
     virtual void RefreshCounters() = 0;
+
+    // Runs change, which may call the members above any number of times, as one step of
+    // the deck's history (one undo step) where the deck keeps one.
+    virtual void RunAsOneChange(const std::function<void()>& change) { change(); }
 };
 
 }  // namespace zemlo

@@ -37,6 +37,12 @@ void DeckListModel::Clear() {
     endResetModel();
 }
 
+void DeckListModel::SetEntries(std::vector<std::u16string> entries) {
+    beginResetModel();
+    entries_ = std::move(entries);
+    endResetModel();
+}
+
 QString DeckListModel::EntryAt(int row) const {
     if (row < 0 || row >= rowCount()) return {};
     return QString::fromStdU16String(entries_[static_cast<size_t>(row)]);

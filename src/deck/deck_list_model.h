@@ -19,6 +19,8 @@ public:
     int AddEntry(const std::u16string& entry);
     void RemoveEntry(int row);
     void Clear();
+    // Puts entries in place of the whole list, in the order given.
+    void SetEntries(std::vector<std::u16string> entries);
 
     const std::vector<std::u16string>& Entries() const { return entries_; }
     QString EntryAt(int row) const;

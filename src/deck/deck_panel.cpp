@@ -195,41 +195,58 @@ void DeckPanel::SetCountCaptions(bool units, bool missionsAndCharacters) {
     }
 }
 
+void DeckPanel::RunAsOneChange(const std::function<void()>& change) {
+    if (recorder_) {
+        recorder_(change);
+    } else {
+        change();
+    }
+}
+
 void DeckPanel::AddCard(CardKind kind, const QString& entry) {
     if (entry.isEmpty()) return;
-    Model(kind)->AddEntry(entry.toStdU16String());
-    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-    emit cardAdded(kind, entry);
-    CheckDeckCount();
-    if (kind == CardKind::Mission) ShowTotalPoint();
+    RunAsOneChange([&] {
+        Model(kind)->AddEntry(entry.toStdU16String());
+        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+        emit cardAdded(kind, entry);
+        CheckDeckCount();
+        if (kind == CardKind::Mission) ShowTotalPoint();
+    });
 }
 
 void DeckPanel::RemoveSelected(CardKind kind) {
     const QModelIndexList selected = List(kind)->selectionModel()->selectedRows();
     if (selected.isEmpty()) return;
-    // The view moves its selection to a neighbour of the removed entry; the list is left
-    // with no selection instead, and the card shown stays as it was.
-    removing_ = true;
-    Model(kind)->RemoveEntry(selected.front().row());
-    List(kind)->clearSelection();
-    removing_ = false;
-    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-    CheckDeckCount();
-    if (kind == CardKind::Mission) ShowTotalPoint();
+    const int row = selected.front().row();
+    RunAsOneChange([&] {
+        // The view moves its selection to a neighbour of the removed entry; the list is
+        // left with no selection instead, and the card shown stays as it was.
+        removing_ = true;
+        Model(kind)->RemoveEntry(row);
+        List(kind)->clearSelection();
+        removing_ = false;
+        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+        CheckDeckCount();
+        if (kind == CardKind::Mission) ShowTotalPoint();
+    });
 }
 
 void DeckPanel::ClearList(CardKind kind) {
-    Model(kind)->Clear();
-    SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-    CheckDeckCount();
-    if (kind == CardKind::Mission) ShowTotalPoint();
+    RunAsOneChange([&] {
+        Model(kind)->Clear();
+        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
+        CheckDeckCount();
+        if (kind == CardKind::Mission) ShowTotalPoint();
+    });
 }
 
 void DeckPanel::ClearAllLists() {
-    ClearAll();
-    SetCountCaptions(true, true);
-    CheckDeckCount();
-    ShowTotalPoint();
+    RunAsOneChange([&] {
+        ClearAll();
+        SetCountCaptions(true, true);
+        CheckDeckCount();
+        ShowTotalPoint();
+    });
 }
 
 void DeckPanel::CheckDeckCount() {

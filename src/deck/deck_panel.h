@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "carddb/card_fields.h"
 #include "deck/deck_access.h"
@@ -24,6 +25,12 @@ public:
     void AddEntry(CardKind kind, const std::u16string& entry) override;
     void ClearAll() override;
     void RefreshCounters() override;
+    void RunAsOneChange(const std::function<void()>& change) override;
+
+    // The deck's history, when there is one, receives every change of the deck as one call
+    // that performs it.
+    using ChangeRecorder = std::function<void(const std::function<void()>& change)>;
+    void SetChangeRecorder(ChangeRecorder recorder) { recorder_ = std::move(recorder); }
 
     // The user's addition from a catalog: the entry joins its list, the count caption and
     // the colours follow, and cardAdded asks for the card to be shown.
@@ -75,6 +82,7 @@ private:
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;
     bool removing_ = false;
+    ChangeRecorder recorder_;
 };
 
 }  // namespace zemlo

@@ -61,35 +61,53 @@ QString DeckFileActions::AskDeckFileName(int flag) {
 }
 
 void DeckFileActions::mnuSave_Click() {
+    SaveDeck();
+}
+
+bool DeckFileActions::SaveDeck() {
     const QString path = AskDeckFileName(1);
     BusyCursor busy;
     switch (DeckFileTypeOf(path.toStdU16String())) {
         case DeckFileType::Html:
-            WriteDeckHtml(path);
-            break;
+            if (!WriteDeckHtml(path)) return false;
+            emit deckSaved(path);
+            return true;
         case DeckFileType::Csv:
             WriteDeckCsv(path);
             break;
         case DeckFileType::None:
             break;
     }
+    return false;
 }
 
 void DeckFileActions::mnuOpen_Click() {
-    const QString path = AskDeckFileName(0);
+    if (replaceGuard_ && !replaceGuard_()) return;
+    OpenDeckFile(AskDeckFileName(0));
+}
+
+bool DeckFileActions::OpenDeckFile(const QString& path) {
     BusyCursor busy;
-    if (!path.isEmpty()) deck_.ClearAll();
-    switch (DeckFileTypeOf(path.toStdU16String())) {
-        case DeckFileType::Html:
-            ReadDeckHtml(path);
-            break;
-        case DeckFileType::Csv:
-            ReadDeckCsv(path);
-            break;
-        case DeckFileType::None:
-            break;
+    const DeckFileType type = DeckFileTypeOf(path.toStdU16String());
+    DeckFileStatus status = DeckFileStatus::Read;
+    deck_.RunAsOneChange([&] {
+        if (!path.isEmpty()) deck_.ClearAll();
+        switch (type) {
+            case DeckFileType::Html:
+                status = ReadDeckHtml(path);
+                break;
+            case DeckFileType::Csv:
+                ReadDeckCsv(path);
+                break;
+            case DeckFileType::None:
+                break;
+        }
+        deck_.RefreshCounters();
+    });
+    if (!path.isEmpty()) {
+        emit deckOpened(path, type == DeckFileType::Html && status == DeckFileStatus::Read);
     }
-    deck_.RefreshCounters();
+    return status != DeckFileStatus::Unreadable;
 }
 
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
@@ -106,21 +124,21 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
     return false;
 }
 
-void DeckFileActions::ReadDeckHtml(const QString& path) {
-    if (IsBlankPath(path.toStdU16String())) return;
+DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
+    if (IsBlankPath(path.toStdU16String())) return DeckFileStatus::Read;
     const DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
     if (result.status == DeckFileStatus::Unreadable) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
                           QStringLiteral("ファイルを読み込めませんでした: %1")
                               .arg(QDir::toNativeSeparators(path)),
                           QMessageBox::Ok);
-        return;
+        return result.status;
     }
     if (result.status == DeckFileStatus::NotDeckFile) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
                           QStringLiteral("指定したファイルはサポート外のフォーマットです。"),
                           QMessageBox::Ok);
-        return;
+        return result.status;
     }
     {
         BusyCursor busy;
@@ -128,7 +146,7 @@ void DeckFileActions::ReadDeckHtml(const QString& path) {
             for (const std::u16string& entry : result.deck.Of(kind)) deck_.AddEntry(kind, entry);
         }
     }
-    if (result.skippedCardNos.empty()) return;
+    if (result.skippedCardNos.empty()) return result.status;
 
     const int skipped = static_cast<int>(result.skippedCardNos.size());
     QString text =
@@ -141,6 +159,7 @@ void DeckFileActions::ReadDeckHtml(const QString& path) {
     }
     Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(), text,
                       QMessageBox::Ok);
+    return result.status;
 }
 
 void DeckFileActions::WriteDeckCsv(const QString& path) {

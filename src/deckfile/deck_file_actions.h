@@ -5,9 +5,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "app/program_state.h"
 #include "deck/deck_access.h"
+#include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_lists.h"
 
 class QWidget;
@@ -25,6 +27,16 @@ public:
 
     void mnuSave_Click();
     void mnuOpen_Click();
+
+    // Asked before the open command replaces the deck; false keeps the deck and asks for
+    // no file. Without one the deck is replaced at once.
+    void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
+
+    // The save command: true only when the deck file was written.
+    bool SaveDeck();
+    // The open command after its dialog, for a path from anywhere: empties the deck and
+    // reads the file, as one change of the deck. False when the file could not be read.
+    bool OpenDeckFile(const QString& path);
     void mnuOptFile_Click();
     void mnuCopy_Click();
 
@@ -32,7 +44,7 @@ public:
     // when the file could not be written; an existing file then stays as it was.
     bool WriteDeckHtml(const QString& path);
     // Adds the deck named by the file to the deck lists.
-    void ReadDeckHtml(const QString& path);
+    DeckFileStatus ReadDeckHtml(const QString& path);
     // The CSV form is not offered: both only say so.
     void WriteDeckCsv(const QString& path);
     void ReadDeckCsv(const QString& path);
@@ -40,10 +52,18 @@ public:
     // The current deck as plain data.
     DeckLists CurrentDeck() const;
 
+signals:
+    // A deck file was written with the deck shown.
+    void deckSaved(const QString& path);
+    // The open command replaced the deck; read tells whether the path was a deck file that
+    // was read.
+    void deckOpened(const QString& path, bool read);
+
 private:
     ProgramState& state_;
     DeckAccess& deck_;
     QWidget* parentWidget_;
+    std::function<bool()> replaceGuard_;
 };
 
 }  // namespace zemlo

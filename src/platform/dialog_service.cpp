@@ -1,5 +1,6 @@
 #include "platform/dialog_service.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 
 namespace zemlo {
@@ -29,11 +30,33 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().first();
     }
+
+    QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
+                                               const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title, text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        // The program's own captions, whatever language the standard buttons speak.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        const auto answer = box.standardButton(box.clickedButton());
+        return answer == QMessageBox::NoButton ? QMessageBox::Cancel : answer;
+    }
 };
 
 DialogService* g_service = nullptr;
 
 }  // namespace
+
+QMessageBox::StandardButton DialogService::AskYesNoCancel(QWidget* parent, const QString& title,
+                                                          const QString& text) {
+    const auto answer = Message(parent, QMessageBox::Question, title, text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
+}
 
 DialogService& Dialogs() {
     static QtDialogService real;

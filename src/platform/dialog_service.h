@@ -28,6 +28,11 @@ public:
 
     // The chosen path, or an empty string when the player cancelled.
     virtual QString AskFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // A question with the buttons はい, いいえ and ｷｬﾝｾﾙ: Yes, No or Cancel (closing the box
+    // is Cancel).
+    virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
+                                                       const QString& text);
 };
 
 // The service in use; the real dialogs unless a test installed its own.

@@ -31,7 +31,9 @@
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
 #include "platform/twips.h"
+#include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
+#include "ui/deck_commands.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
 #include "ui/main_window_layout.h"
@@ -127,6 +129,31 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+    deckCommands_ = new DeckCommands(*this);
+
+    // Tools: the windows read the cards, the deck and the shown catalog, and call back for
+    // the card information and the card popup.
+    ToolWindows::Hooks toolHooks;
+    toolHooks.showCardInf = [this](CardKind kind, const QString& cardNo) {
+        ShowCardInf(kind, cardNo);
+    };
+    toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
+        CardList_MouseDown(kind, entry, at);
+    };
+    toolHooks.shownCatalog = [this, catalogs]() -> CatalogPage* {
+        const int tab = ssTab->currentIndex();
+        return tab >= 0 && tab < 3 ? catalogs[tab] : nullptr;
+    };
+    toolHooks.settingsFile = state_.settings.File();
+    toolWindows_ =
+        new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
+    connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
+    for (int i = 0; i < 6; ++i) {
+        connect(mnuGraph[i], &QAction::triggered, toolWindows_,
+                [this, i] { toolWindows_->mnuGraph_Click(i); });
+    }
+    connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
+    connect(mnuOdds, &QAction::triggered, toolWindows_, &ToolWindows::mnuOdds_Click);
 
     // Window behaviour: the compact view's card-information button, the keys, the dialogs.
     cmdShow = new QPushButton(central);
@@ -212,6 +239,7 @@ void MainWindow::BuildMenus() {
     }
     mnuTool->addSeparator();
     mnuDraw = AddItem(mnuTool, "mnuDraw", QStringLiteral("ﾄﾞﾛｰﾃｽﾄ"));
+    mnuOdds = AddItem(mnuTool, "mnuOdds", QStringLiteral("ﾄﾞﾛｰ確率"));
     mnuTool->addSeparator();
     mnuBoss = AddItem(mnuTool, "mnuBoss", QStringLiteral("ﾎﾞｽが来た機能の設定"));
 
@@ -231,12 +259,6 @@ void MainWindow::BuildMenus() {
     connect(mnuClearC, &QAction::triggered, this, &MainWindow::mnuClearC_Click);
     connect(mnuClearA, &QAction::triggered, this, &MainWindow::mnuClearA_Click);
     connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
-
-    // Commands whose windows are not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {mnuSeek, mnuGraph[0], mnuGraph[1], mnuGraph[2], mnuGraph[3],
-                             mnuGraph[4], mnuGraph[5], mnuDraw}) {
-        pending->setEnabled(false);
-    }
 }
 
 QString MainWindow::NormalCaption() const {
@@ -477,6 +499,11 @@ void MainWindow::Form_QueryUnload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A changed deck is offered for saving first; staying writes no settings.
+    if (!deckCommands_->MayDiscardDeck()) {
+        event->ignore();
+        return;
+    }
     Form_QueryUnload();
     event->accept();
     // Closing the main window ends the program, every other window with it.
@@ -497,6 +524,7 @@ void MainWindow::changeEvent(QEvent* event) {
 // Runs on every change of window state: the caption and icon follow the minimised state (the
 // boss key's disguise), and so does the name search window while it is open.
 void MainWindow::Form_Resize() {
+    FollowSeekWindow();
     if (isMinimized()) {
         setWindowIcon(imgIcon[1]);
         setWindowTitle(state_.boss.use == u"1" ? QString::fromStdU16String(state_.boss.taskName)
@@ -505,6 +533,10 @@ void MainWindow::Form_Resize() {
         setWindowIcon(imgIcon[0]);
         setWindowTitle(NormalCaption());
     }
+}
+
+void MainWindow::FollowSeekWindow() {
+    if (toolWindows_ != nullptr) toolWindows_->FollowMainWindow(isMinimized());
 }
 
 }  // namespace zemlo

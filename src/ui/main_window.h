@@ -19,6 +19,8 @@ namespace zemlo {
 class CardInfoPanel;
 class DeckPanel;
 class DeckFileActions;
+class ToolWindows;
+class DeckCommands;
 class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
@@ -69,6 +71,7 @@ public:
     QAction* mnuSeek;
     QAction* mnuGraph[6];
     QAction* mnuDraw;
+    QAction* mnuOdds;
     QAction* mnuBoss;
     QMenu* mnuHelp;
     QAction* mnuVer;
@@ -104,6 +107,11 @@ public:
     // Deck files
     // Save, open, output items and deck text of the file menu, on the deck panel's lists.
     DeckFileActions* deckFileActions_ = nullptr;
+    // Undo and redo, the unsaved-deck question, recent files, drops and deck text import.
+    DeckCommands* deckCommands_ = nullptr;
+
+    // Tools: the graphs, the draw test and the name search window.
+    ToolWindows* toolWindows_ = nullptr;
 
     // Window behaviour: compact view, boss key, version dialog
     QPushButton* cmdShow = nullptr;
@@ -128,6 +136,8 @@ private:
     void LayOutMainWindow(int view);
     void Form_QueryUnload();
     void Form_Resize();
+    // The name search window hides while this window is minimised and returns on restore.
+    void FollowSeekWindow();
 
     ProgramState& state_;
     bool formInitDone_ = false;

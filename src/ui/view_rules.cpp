@@ -43,7 +43,7 @@ ShowStep ShowClicked(int widthTwips) {
 }
 
 MainWindowKey KeyAction(int keyCode, bool ctrlHeld, bool minimised) {
-    if (ctrlHeld) return MainWindowKey::None;
+    // Only C gives way to Ctrl, so that Ctrl+C still copies in the focused control.
     switch (keyCode) {
         case 27:
             return minimised ? MainWindowKey::None : MainWindowKey::Minimise;
@@ -52,7 +52,7 @@ MainWindowKey KeyAction(int keyCode, bool ctrlHeld, bool minimised) {
         case 77:
             return MainWindowKey::MissionTab;
         case 67:
-            return MainWindowKey::CharacterTab;
+            return ctrlHeld ? MainWindowKey::None : MainWindowKey::CharacterTab;
         default:
             return MainWindowKey::None;
     }

@@ -50,8 +50,8 @@ ShowStep ShowClicked(int widthTwips);
 
 // What a key pressed anywhere in the main window does before the focused control sees it.
 enum class MainWindowKey { None, Minimise, UnitTab, MissionTab, CharacterTab };
-// keyCode: 27 Esc, 85 U, 77 M, 67 C (letters by key code, whatever the case). Combinations
-// with Ctrl are left to the menus and the focused control.
+// keyCode: 27 Esc, 85 U, 77 M, 67 C (letters by key code, whatever the case). Ctrl+C is left
+// to the focused control, so copying still works there.
 MainWindowKey KeyAction(int keyCode, bool ctrlHeld, bool minimised);
 
 }  // namespace zemlo

@@ -2,7 +2,8 @@
 # Starts the real program in a real X window (Xvfb with openbox), accepts the disclaimer from
 # the keyboard, checks the main window's title, hides it with Esc under the disguise of the
 # boss-key settings and restores it, closes it through the window manager and checks the view
-# settings it wrote.
+# settings it wrote; then starts it again with a deck file to open and saves that deck back
+# with Ctrl+S.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -101,4 +102,45 @@ ini="$work/prog/ZEMLO.ini"
 tr -d '\r' <"$ini" | grep -qx "\[FORM\]" || fail "no [FORM] section: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "COMPACT=0" || fail "COMPACT not written: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat "$ini")"
+
+# Second start with a deck file on the command line: the deck opens after start-up. Saving it
+# back through the menu's key shows which entries the deck lists hold.
+deck_rows() {  # the card numbers of a deck file's data rows, in file order
+    tr -d '\r' <"$1" | grep -a '^<TD noWrap>[A-Z]' | sed 's/<[^>]*>//g'
+}
+{
+    printf '<HTML>\r\n<HEAD>\r\n'
+    printf '<META NAME="GENERATOR" Content="ZEMLO\x83\x66\x83\x62\x83\x4c\x8d\xec\x90\xac\x8e\x78\x89\x87";charset=Shift_JIS>\r\n'
+    printf '<BODY>\r\n'
+    for section in UNIT:ZM0002:ZM0001:ZM0002 MISSION:MI0001 CHARACTER:CH0001; do
+        IFS=: read -r heading numbers <<<"$section"
+        printf '<P align=center><STRONG>%s\x8f\xee\x95\xf1</STRONG></P>\r\n<TABLE>\r\n' "$heading"
+        printf '<TR>\r\n<TD noWrap><STRONG><EM>No</EM></STRONG></TD>\r\n</TR>\r\n'
+        for n in ${numbers//:/ }; do printf '<TR>\r\n<TD noWrap>%s</TD>\r\n</TR>\r\n' "$n"; done
+        printf '</TABLE>\r\n'
+    done
+    printf '</BODY>\r\n</HTML>\r\n'
+} >"$work/given.htm"
+"$work/prog/zemlo-deck" "$work/given.htm" >>"$work/program.log" 2>&1 &
+prog=$!
+pids+=($prog)
+main=$(wait_for_window "^ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ$" 60) || fail "the main window did not appear again"
+sleep 1
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+xdotool key ctrl+s
+save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
+xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/saved.htm"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/saved.htm" ] && break; sleep 0.1; done
+[ -s "$work/saved.htm" ] || fail "the deck was not saved"
+expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
+[ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
+    fail "the deck opened from the command line holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
+# Opened and saved unchanged: the window closes without a question.
+wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"
+for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$prog" 2>/dev/null && fail "the program did not end after opening and saving a deck"
 echo "program under Xvfb: ok"

@@ -182,5 +182,31 @@ TEST_F(LoaderTest, ReloadStartsFromEmptyTables) {
     EXPECT_EQ(db.characters.Count(), 1);
 }
 
+// The file is decoded a line at a time; that must give what decoding it whole gives, also
+// when a line ends in the first byte of a two-byte character.
+TEST_F(LoaderTest, FileReadsAsItsWholeDecodedText) {
+    std::string bytes =
+        EncodeCp932(FromUtf8(UnitRecord("[ZM0001]", "甲") + MissionRecord("[MI0001]", "乙")));
+    for (const char* cut : {"甲\n", "乙\n"}) {
+        const std::string encoded = EncodeCp932(FromUtf8(cut));
+        bytes.insert(bytes.find(encoded) + encoded.size() - 1, "\x81");
+    }
+    bytes.insert(bytes.find("[MI"), "\x82\r\n[Z\x81\r");
+    test::WriteBytes(dir / "ZEMLO.dat", bytes);
+    Load();
+    CardDatabase whole;
+    LoadReport report;
+    ReadCardRecords(whole, DecodeCp932(bytes), report);
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        const CardTable& a = db.Table(kind);
+        const CardTable& b = whole.Table(kind);
+        ASSERT_EQ(a.Count(), b.Count());
+        for (int r = 0; r < a.Count(); ++r)
+            for (int f = 0; f < a.FieldCount(); ++f) EXPECT_EQ(a.Cell(f, r), b.Cell(f, r));
+    }
+    EXPECT_EQ(db.units.Count(), 2);
+    EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"\u7532\uFFFD");
+}
+
 }  // namespace
 }  // namespace zemlo

@@ -89,7 +89,7 @@ TEST(DeckFileWriter, ColumnsFollowTheSelectedItemsInFileOrder) {
     for (CardKind kind : kDeckKinds) {
         const CardTable& table = db.Table(kind);
         std::vector<std::u16string> expected;
-        for (int f = 1; f < table.FieldCount(); ++f) expected.push_back(table.Cell(f, 1));
+        for (int f = 1; f < table.FieldCount(); ++f) expected.emplace_back(table.Cell(f, 1));
         const auto rows = SectionRows(text, kind);
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(rows[0], expected) << static_cast<int>(kind);

@@ -14,4 +14,13 @@ QString FakeDialogs::AskFileName(QWidget*, const FileDialogRequest& request) {
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
+QMessageBox::StandardButton FakeDialogs::AskYesNoCancel(QWidget*, const QString&,
+                                                        const QString& text) {
+    questions << text;
+    if (questionAnswers.empty()) return QMessageBox::No;
+    const QMessageBox::StandardButton answer = questionAnswers.front();
+    questionAnswers.erase(questionAnswers.begin());
+    return answer;
+}
+
 }  // namespace zemlo::test

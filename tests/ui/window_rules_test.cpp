@@ -47,6 +47,8 @@ TEST(ViewRulesTest, KeysMinimiseOnlyWhenNotMinimisedAndLeaveCtrlCombinationsAlon
     EXPECT_EQ(KeyAction(67, false, false), MainWindowKey::CharacterTab);
     EXPECT_EQ(KeyAction(67, true, false), MainWindowKey::None);  // copy
     EXPECT_EQ(KeyAction(90, true, false), MainWindowKey::None);  // undo, for the menus
+    EXPECT_EQ(KeyAction(85, true, false), MainWindowKey::UnitTab);
+    EXPECT_EQ(KeyAction(77, true, false), MainWindowKey::MissionTab);
     EXPECT_EQ(KeyAction(65, false, false), MainWindowKey::None);
 }
 

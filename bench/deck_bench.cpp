@@ -1,0 +1,158 @@
+// The deck at both pools: one card added and removed in a 1,000-entry deck with its
+// counters, the card information panel, the deck file written and read with every column,
+// and the deck text of that deck.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QItemSelectionModel>
+#include <QListView>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "bench_data.h"
+#include "bench_pools.h"
+#include "catalog/catalog_entry.h"
+#include "deck/card_info_panel.h"
+#include "deck/deck_list_model.h"
+#include "deck/deck_panel.h"
+#include "deckfile/deck_file_reader.h"
+#include "deckfile/deck_file_writer.h"
+#include "deckfile/deck_text.h"
+
+namespace {
+
+using zemlo::CardKind;
+using zemlo::bench::Pool;
+
+constexpr int kDeckSize = 1000;
+
+// 400 units, 300 missions and 300 characters spread over each whole table, the last card
+// of each table among them so that every lookup meets its longest scan.
+zemlo::DeckLists LargeDeck(const zemlo::CardDatabase& db) {
+    zemlo::DeckLists deck;
+    const int share[3] = {400, 300, 300};
+    for (CardKind kind : zemlo::kDeckKinds) {
+        const int count = db.Table(kind).Count();
+        const int wanted = share[static_cast<int>(kind)];
+        for (int i = 0; i < wanted && count > 0; ++i) {
+            const int record =
+                count - 1 - static_cast<int>(static_cast<long long>(i) * count / wanted);
+            deck.Of(kind).push_back(zemlo::CatalogEntry(db, kind, record));
+        }
+    }
+    return deck;
+}
+
+zemlo::OutputFlags EveryColumn() {
+    zemlo::OutputFlags flags;
+    for (auto& f : flags.unit) f = u"1";
+    for (auto& f : flags.mission) f = u"1";
+    for (auto& f : flags.character) f = u"1";
+    return flags;
+}
+
+std::filesystem::path TempDeckFile() {
+    return std::filesystem::temp_directory_path() /
+           ("zemlo-bench-deck-" + std::to_string(::getpid()) + ".html");
+}
+
+// Adding the last card of a kind from the catalog and removing it again, counters and their
+// colours included, with 1,000 entries in the deck.
+void DeckAddRemove(benchmark::State& state, CardKind kind) {
+    zemlo::bench::BenchApp();
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    zemlo::DeckPanel panel;
+    const zemlo::DeckLists deck = LargeDeck(db);
+    for (CardKind k : zemlo::kDeckKinds)
+        for (const auto& entry : deck.Of(k)) panel.AddEntry(k, entry);
+    panel.RefreshCounters();
+    const int count = db.Table(kind).Count();
+    const QString entry = QString::fromStdU16String(zemlo::CatalogEntry(db, kind, count / 3));
+    QListView* list = panel.List(kind);
+    for (auto _ : state) {
+        panel.AddCard(kind, entry);
+        const QModelIndexList rows = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+        list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
+        panel.RemoveSelected(kind);
+    }
+    state.counters["entries"] = static_cast<double>(panel.Entries(CardKind::Unit).size() +
+                                                    panel.Entries(CardKind::Mission).size() +
+                                                    panel.Entries(CardKind::Character).size());
+}
+
+void BM_DeckAddRemoveUnit(benchmark::State& state) {
+    DeckAddRemove(state, CardKind::Unit);
+}
+void BM_DeckAddRemoveMission(benchmark::State& state) {
+    DeckAddRemove(state, CardKind::Mission);
+}
+
+// Showing the last unit and the last mission in turn: the longest lookups, every box filled.
+void BM_ShowCardInf(benchmark::State& state) {
+    zemlo::bench::BenchApp();
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    zemlo::CardInfoPanel panel(db);
+    const QString unit = QString::fromStdU16String(
+        std::u16string(db.units.Cell(1, std::max(0, db.units.Count() - 1))));
+    const QString mission = QString::fromStdU16String(
+        std::u16string(db.missions.Cell(1, std::max(0, db.missions.Count() - 1))));
+    for (auto _ : state) {
+        panel.ShowCardInf(CardKind::Unit, unit);
+        panel.ShowCardInf(CardKind::Mission, mission);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// The file's bytes alone, without the disk: what the write costs before the file system.
+void BM_DeckFileBytes(benchmark::State& state) {
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    const zemlo::DeckLists deck = LargeDeck(db);
+    const zemlo::OutputFlags flags = EveryColumn();
+    size_t size = 0;
+    for (auto _ : state) size = zemlo::DeckFileBytes(db, flags, deck).size();
+    state.counters["fileKB"] = static_cast<double>(size) / 1e3;
+}
+
+// Written to a temporary file that replaces the target once it is safely on the disk.
+void BM_DeckFileWrite(benchmark::State& state) {
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    const zemlo::DeckLists deck = LargeDeck(db);
+    const zemlo::OutputFlags flags = EveryColumn();
+    const auto path = TempDeckFile();
+    for (auto _ : state) {
+        if (!zemlo::SaveDeckFile(path, db, flags, deck)) state.SkipWithError("cannot write");
+    }
+    std::filesystem::remove(path);
+}
+
+void BM_DeckFileRead(benchmark::State& state) {
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    const auto path = TempDeckFile();
+    zemlo::SaveDeckFile(path, db, EveryColumn(), LargeDeck(db));
+    size_t entries = 0;
+    for (auto _ : state) {
+        const zemlo::DeckFileReadResult result = zemlo::ReadDeckFile(path, db);
+        entries =
+            result.deck.unit.size() + result.deck.mission.size() + result.deck.character.size();
+        benchmark::DoNotOptimize(entries);
+    }
+    state.counters["entries"] = static_cast<double>(entries);
+    std::filesystem::remove(path);
+}
+
+void BM_DeckText(benchmark::State& state) {
+    const zemlo::DeckLists deck = LargeDeck(Pool(state.range(0)).db);
+    for (auto _ : state) benchmark::DoNotOptimize(zemlo::DeckText(deck));
+}
+
+}  // namespace
+
+ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit);
+ZEMLO_BOTH_POOLS(BM_DeckAddRemoveMission);
+ZEMLO_BOTH_POOLS(BM_ShowCardInf);
+ZEMLO_BOTH_POOLS(BM_DeckFileBytes);
+ZEMLO_BOTH_POOLS(BM_DeckFileWrite);
+ZEMLO_BOTH_POOLS(BM_DeckFileRead);
+ZEMLO_BOTH_POOLS(BM_DeckText);

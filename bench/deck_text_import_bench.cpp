@@ -1,0 +1,35 @@
+// Deck text taken from the clipboard on the largest card database: the matcher indexes the
+// name part of every card of the three tables, then matches a full deck's lines.
+#include <benchmark/benchmark.h>
+
+#include "bench_data.h"
+#include "carddb/card_loader.h"
+#include "catalog/catalog_entry.h"
+#include "deckfile/deck_text.h"
+#include "deckfile/deck_text_matcher.h"
+
+namespace {
+
+using zemlo::CardKind;
+
+void BM_ImportDeckText(benchmark::State& state) {
+    static zemlo::CardDatabase db;
+    if (db.units.Count() == 0) zemlo::LoadCardData(db, zemlo::bench::LargestDir());
+    // A full deck spread over the tables: 20 units, 12 missions, 3 characters.
+    zemlo::DeckLists deck;
+    const int step = db.units.Count() / 40 + 1;
+    for (int i = 0; i < 20; ++i)
+        deck.unit.push_back(zemlo::CatalogEntry(db, CardKind::Unit, i * step));
+    for (int i = 0; i < 12; ++i)
+        deck.mission.push_back(zemlo::CatalogEntry(db, CardKind::Mission, i * step));
+    for (int i = 0; i < 3; ++i)
+        deck.character.push_back(zemlo::CatalogEntry(db, CardKind::Character, i * step));
+    const std::u16string text = zemlo::DeckText(deck);
+    for (auto _ : state) {
+        const zemlo::DeckTextImport result = zemlo::DeckTextMatcher(db).Match(text);
+        benchmark::DoNotOptimize(result.matchedLines);
+    }
+}
+BENCHMARK(BM_ImportDeckText)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+}  // namespace

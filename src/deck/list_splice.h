@@ -1,0 +1,29 @@
+// One change of a deck list kept as the run of entries it replaced: where the run starts,
+// what stood there before and what stands there after. A step of the deck's history stores
+// this instead of whole lists, so a single addition to a long list costs one entry.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace zemlo {
+
+struct ListSplice {
+    std::size_t at = 0;
+    std::vector<std::u16string> removed;
+    std::vector<std::u16string> inserted;
+
+    bool Empty() const { return removed.empty() && inserted.empty(); }
+};
+
+// The smallest single run that turns before into after (common head and tail left out).
+ListSplice MakeListSplice(const std::vector<std::u16string>& before,
+                          const std::vector<std::u16string>& after);
+
+// Replays the change on list (forward) or takes it back (backward). The list must be the
+// one the change produced (backward) or started from (forward); a list that is not is left
+// untouched and false is returned.
+bool ApplyListSplice(std::vector<std::u16string>& list, const ListSplice& splice, bool forward);
+
+}  // namespace zemlo

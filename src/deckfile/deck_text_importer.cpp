@@ -1,0 +1,75 @@
+#include "deckfile/deck_text_importer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include "platform/busy_cursor.h"
+#include "platform/dialog_service.h"
+
+namespace zemlo {
+namespace {
+
+void AppendList(QString& text, const QString& heading, const std::vector<std::u16string>& items) {
+    if (items.empty()) return;
+    text += QStringLiteral("\n\n") + heading;
+    const int count = static_cast<int>(items.size());
+    for (int i = 0; i < count && i < DeckTextImporter::kListedLines; ++i) {
+        text += QLatin1Char('\n') + QString::fromStdU16String(items[static_cast<size_t>(i)]);
+    }
+    if (count > DeckTextImporter::kListedLines) {
+        text += QStringLiteral("\nほか%1行").arg(count - DeckTextImporter::kListedLines);
+    }
+}
+
+}  // namespace
+
+DeckTextImporter::DeckTextImporter(const CardDatabase& db, DeckAccess& deck, QWidget* parent)
+    : QObject(parent), db_(db), deck_(deck), parentWidget_(parent) {}
+
+void DeckTextImporter::mnuImport_Click() {
+    ImportText(QGuiApplication::clipboard()->text());
+}
+
+void DeckTextImporter::ImportText(const QString& text) {
+    DeckTextImport result;
+    {
+        BusyCursor busy;
+        result = DeckTextMatcher(db_).Match(text.toStdU16String());
+    }
+    if (result.matchedLines == 0) {
+        Report(result);
+        return;
+    }
+    if (replaceGuard_ && !replaceGuard_()) return;
+    {
+        BusyCursor busy;
+        deck_.RunAsOneChange([&] {
+            deck_.ClearAll();
+            for (CardKind kind : kDeckKinds) {
+                for (const std::u16string& entry : result.deck.Of(kind))
+                    deck_.AddEntry(kind, entry);
+            }
+            deck_.RefreshCounters();
+        });
+    }
+    Report(result);
+}
+
+void DeckTextImporter::Report(const DeckTextImport& result) {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    if (result.matchedLines == 0) {
+        icon = QMessageBox::Warning;
+        text = QStringLiteral(
+            "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｶｰﾄﾞと一致する行がありませんでした。ﾃﾞｯｷは変更していません。");
+    } else {
+        text = QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを取り込みました。");
+    }
+    AppendList(text, QStringLiteral("どのｶｰﾄﾞとも一致しなかった行:"), result.unmatchedLines);
+    AppendList(text, QStringLiteral("複数のｶｰﾄﾞに一致した名称（表の最初のｶｰﾄﾞを取り込みました）:"),
+               result.ambiguousNames);
+    Dialogs().Message(parentWidget_, icon, ApplicationTitle(), text, QMessageBox::Ok);
+}
+
+}  // namespace zemlo

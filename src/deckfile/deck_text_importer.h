@@ -1,0 +1,44 @@
+// Taking a deck posted as deck text: the clipboard's plain text is read as the deck-text
+// command writes it, matched to the cards, and replaces the deck as one change. One message
+// then names every line that matched nothing and every name that matched several cards.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "carddb/card_database.h"
+#include "deck/deck_access.h"
+#include "deckfile/deck_text_matcher.h"
+
+class QWidget;
+
+namespace zemlo {
+
+class DeckTextImporter : public QObject {
+    Q_OBJECT
+public:
+    DeckTextImporter(const CardDatabase& db, DeckAccess& deck, QWidget* parent);
+
+    // Asked before the deck is replaced; false keeps it.
+    void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
+
+    // The menu command: imports the clipboard's plain text.
+    void mnuImport_Click();
+
+    // Imports text. When no line matched a card the deck is left as it was.
+    void ImportText(const QString& text);
+
+    // At most this many lines of each list are named in the message.
+    static constexpr int kListedLines = 20;
+
+private:
+    void Report(const DeckTextImport& result);
+
+    const CardDatabase& db_;
+    DeckAccess& deck_;
+    QWidget* parentWidget_;
+    std::function<bool()> replaceGuard_;
+};
+
+}  // namespace zemlo

@@ -1,0 +1,80 @@
+#include "deckfile/deck_text_matcher.h"
+
+#include <algorithm>
+
+#include "catalog/catalog_entry.h"
+#include "deckfile/deck_text.h"
+
+namespace zemlo {
+
+DeckTextMatcher::DeckTextMatcher(const CardDatabase& db) : db_(db) {
+    for (CardKind kind : kDeckKinds) {
+        auto& names = names_[static_cast<size_t>(kind)];
+        const int count = db.Table(kind).Count();
+        for (int record = 0; record < count; ++record) {
+            NameKey& key = names[FoldBlanks(DeckEntryName(CatalogEntry(db, kind, record)))];
+            if (key.cards++ == 0) key.record = record;
+        }
+    }
+}
+
+bool DeckTextMatcher::FindByNumber(const DeckTextLine& line, CardKind& kind, int& record) const {
+    const std::u16string_view text = line.whole;
+    const std::u16string_view number = text.substr(0, text.find(u' '));
+    if (number.empty()) return false;
+    const CardKind order[3] = {line.kind,
+                               static_cast<CardKind>((static_cast<int>(line.kind) + 1) % 3),
+                               static_cast<CardKind>((static_cast<int>(line.kind) + 2) % 3)};
+    for (CardKind candidate : order) {
+        record = db_.Table(candidate).FindCardNo(number);
+        if (record >= 0) {
+            kind = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+const DeckTextMatcher::NameKey* DeckTextMatcher::FindByName(CardKind kind,
+                                                            const std::u16string& name) const {
+    const auto& names = names_[static_cast<size_t>(kind)];
+    const auto found = names.find(name);
+    return found == names.end() ? nullptr : &found->second;
+}
+
+DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) const {
+    DeckTextImport result;
+    for (const DeckTextLine& line : lines) {
+        CardKind kind = line.kind;
+        int record = -1;
+        const NameKey* byName = nullptr;
+        bool wholeLineIsName = false;
+        if (!FindByNumber(line, kind, record) && line.place != DeckTextPlace::BeforeBlocks) {
+            byName = FindByName(kind, line.name);
+            // A card whose own name ends like a count ("… x2") is named by the whole line.
+            if (byName == nullptr && line.countWritten) {
+                byName = FindByName(kind, line.whole);
+                wholeLineIsName = byName != nullptr;
+            }
+            if (byName != nullptr) record = byName->record;
+        }
+        if (record < 0 || (line.tooManyCopies && !wholeLineIsName)) {
+            if (line.place == DeckTextPlace::InBlock) result.unmatchedLines.push_back(line.text);
+            continue;
+        }
+        ++result.matchedLines;
+        if (byName != nullptr && byName->cards > 1) {
+            const std::u16string& name = wholeLineIsName ? line.whole : line.name;
+            auto& ambiguous = result.ambiguousNames;
+            if (std::find(ambiguous.begin(), ambiguous.end(), name) == ambiguous.end()) {
+                ambiguous.push_back(name);
+            }
+        }
+        const long long copies = wholeLineIsName ? 1 : line.copies;
+        auto& list = result.deck.Of(kind);
+        list.insert(list.end(), static_cast<size_t>(copies), CatalogEntry(db_, kind, record));
+    }
+    return result;
+}
+
+}  // namespace zemlo

@@ -1,0 +1,44 @@
+// The deck files opened or saved last, the most recent first, as the file menu lists them.
+// They are kept in the settings file under their own section, one key per place.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zemlo {
+
+class RecentFiles {
+public:
+    static constexpr size_t kMaxFiles = 4;
+    static constexpr std::u16string_view kSection = u"RECENT";
+
+    // The key of place i (0 for the most recent): "FILE1" to "FILE4".
+    static std::u16string Key(size_t i);
+
+    // Whether a path can be kept in the settings file and read back as the same path: not
+    // empty, short enough for a settings value, no line breaks, no blanks or quotes at its
+    // ends (a read takes them off) and nothing the file's code page cannot hold.
+    static bool CanRemember(std::u16string_view path);
+
+    const std::vector<std::u16string>& Paths() const { return paths_; }
+
+    // Puts path first, dropping an older place of it and anything beyond the fourth.
+    // A path that cannot be remembered is passed over.
+    void Add(std::u16string_view path);
+    void Remove(std::u16string_view path);
+
+    // read(section, key) and write(section, key, value) reach the settings file.
+    using Reader = std::function<std::u16string(std::u16string_view, std::u16string_view)>;
+    using Writer =
+        std::function<void(std::u16string_view, std::u16string_view, std::u16string_view)>;
+    void Load(const Reader& read);
+    // Writes every place; places beyond the list are written empty.
+    void Save(const Writer& write) const;
+
+private:
+    std::vector<std::u16string> paths_;
+};
+
+}  // namespace zemlo

@@ -1,0 +1,69 @@
+// frmDraw: the draw test. The unit deck and the mission-plus-character deck are shuffled
+// into two piles, and cards are dealt one or three at a time into two lists of drawn cards,
+// newest at the top. A drawn card can be shown in the card information panel or taken to
+// the card popup menu; both belong to the main window and come in as callbacks.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "carddb/card_fields.h"
+#include "deck/deck_access.h"
+#include "tools/draw_pile.h"
+
+class QLabel;
+class QListView;
+class QPushButton;
+class QStringListModel;
+
+namespace zemlo {
+
+class FrmDraw : public QDialog {
+    Q_OBJECT
+public:
+    // ShowCardInf of the main window: the card kind and the card number.
+    using ShowCard = std::function<void(CardKind kind, const QString& cardNo)>;
+    // The card popup menu for a list entry at a screen position.
+    using CardPopup = std::function<void(CardKind kind, const QString& entry, const QPoint& at)>;
+
+    // Loading the dialog (Form_Load): both piles shuffled from the program's random numbers,
+    // nothing drawn. random defaults to the process-wide sequence.
+    FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPopup,
+            QWidget* parent = nullptr, UniformSource random = NextProgramRandom);
+
+    // The button of index 0-2, 4-6 or 8; other indexes do nothing.
+    void cmdExec_Click(int index);
+    void lstDU_Click();
+    void lstDMC_Click();
+
+    const DrawPile& UnitPile() const { return piles_[0]; }
+    const DrawPile& MissionCharPile() const { return piles_[1]; }
+    // The entries of a drawn list, top first.
+    QStringList DrawnEntries(int which) const;
+
+    QPushButton* cmdExec[9] = {};
+    QListView* lstDU;
+    QListView* lstDMC;
+    QLabel* lblCnt[2];
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::vector<std::u16string> PileEntries(int which) const;
+    void ShufflePile(int which);
+    void DrawCard(int which);
+    // The counter and the two draw buttons of one pile.
+    void ShowPileState(int which);
+    void ShowSelectedCard(int which);
+
+    const DeckAccess& deck_;
+    ShowCard showCardInf_;
+    CardPopup cardPopup_;
+    UniformSource random_;
+    DrawPile piles_[2];
+    QListView* lists_[2];
+    QStringListModel* drawn_[2];
+};
+
+}  // namespace zemlo

@@ -1,0 +1,141 @@
+#include "tools/frm_draw_odds.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "carddb/leading_number.h"
+#include "platform/control_name.h"
+#include "platform/private_profile.h"
+#include "platform/twips.h"
+#include "tools/draw_odds.h"
+#include "tools/draw_odds_model.h"
+
+namespace zemlo {
+namespace {
+
+// Design sizes in twips.
+constexpr int kFormWidth = 8400;
+constexpr int kFormHeight = 6600;
+constexpr int kDefaultDrawn = 3;
+
+constexpr char16_t kSection[] = u"DRAWODDS";
+constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
+
+}  // namespace
+
+FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck,
+                         std::filesystem::path settingsFile, QWidget* parent)
+    : QDialog(parent), db_(db), settingsFile_(std::move(settingsFile)) {
+    setObjectName("frmDrawOdds");
+    setWindowTitle(QStringLiteral("ﾄﾞﾛｰ確率"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont formFont = font();
+    formFont.setPointSize(9);
+    setFont(formFont);
+    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+
+    tabPile = new QTabWidget(this);
+    NameControl(tabPile, "tabPile");
+    PlaceTwips(tabPile, 120, 120, kFormWidth - 240, 5820);
+
+    // The piles as the draw test forms them: the units; the missions, then the characters.
+    std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
+    for (std::u16string& entry : deck.Entries(CardKind::Character)) {
+        missionChar.push_back(std::move(entry));
+    }
+    BuildPage(0, deck.Entries(CardKind::Unit));
+    BuildPage(1, missionChar);
+
+    cmdExec = new QPushButton(QStringLiteral("閉じる"), this);
+    NameControl(cmdExec, "cmdExec");
+    cmdExec->setAutoDefault(false);
+    PlaceTwips(cmdExec, kFormWidth - 1215, 6060, 1095, 375);
+    connect(cmdExec, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) {
+    auto* page = new QWidget;
+    tabPile->addTab(
+        page, which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター"));
+    auto* caption = new QLabel(QStringLiteral("ﾄﾞﾛｰ枚数"), page);
+    PlaceTwips(caption, 120, 180, 1200, 255);
+
+    const int pileSize = static_cast<int>(pile.size());
+    models_[which] = new DrawOddsModel(this);
+    models_[which]->SetPile(PileOddsRows(db_, pile), pileSize);
+
+    QSpinBox* spin = new QSpinBox(page);
+    NameControl(spin, "spnDraw", which);
+    PlaceTwips(spin, 1380, 120, 1035, 330);
+    const int stored =
+        ToInt16Clamped(LeadingNumber(PrivateProfile::Read(settingsFile_, kSection, kKeys[which])));
+    spin->setRange(1, std::max(pileSize, 1));
+    spin->setValue(stored >= 1 ? stored : kDefaultDrawn);
+    spin->setEnabled(pileSize > 0);
+    spnDraw[which] = spin;
+    models_[which]->SetDrawn(pileSize > 0 ? spin->value() : 0);
+
+    QTableView* table = new QTableView(page);
+    NameControl(table, "grdOdds", which);
+    table->setModel(models_[which]);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setDefaultSectionSize(TwipsToPixels(285));
+    table->horizontalHeader()->setSectionResizeMode(DrawOddsModel::Name, QHeaderView::Stretch);
+    for (int column = DrawOddsModel::Copies; column < DrawOddsModel::ColumnCount; ++column) {
+        table->horizontalHeader()->resizeSection(column, TwipsToPixels(1080));
+    }
+    PlaceTwips(table, 120, 570, kFormWidth - 600, 4350);
+    grdOdds[which] = table;
+
+    lblChance[which] = new QLabel(page);
+    NameControl(lblChance[which], "lblChance", which);
+    PlaceTwips(lblChance[which], 120, 5010, kFormWidth - 600, 255);
+
+    connect(spin, &QSpinBox::valueChanged, this, [this, which](int drawn) {
+        changed_[which] = true;
+        models_[which]->SetDrawn(drawn);
+        ShowChanceOfSelected(which);
+    });
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, which] { ShowChanceOfSelected(which); });
+    ShowChanceOfSelected(which);
+}
+
+void FrmDrawOdds::ShowChanceOfSelected(int which) {
+    const DrawOddsModel* model = models_[which];
+    if (model->PileSize() == 0) {
+        lblChance[which]->setText(QStringLiteral("ﾃﾞｯｷにｶｰﾄﾞがないため、ﾄﾞﾛｰできません。"));
+        return;
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : grdOdds[which]->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    if (rows.empty()) {
+        lblChance[which]->setText(
+            QStringLiteral("行を選ぶと、選んだｶｰﾄﾞのどれかを引く確率を表示します。"));
+        return;
+    }
+    lblChance[which]->setText(
+        QStringLiteral("選んだｶｰﾄﾞのどれかを%1枚以内に引く確率：%2")
+            .arg(model->Drawn())
+            .arg(QString::fromStdU16String(PercentText(model->ChanceOfAnyOf(rows)))));
+}
+
+void FrmDrawOdds::done(int result) {
+    for (int which = 0; which < 2; ++which) {
+        if (!changed_[which]) continue;
+        const std::u16string value = QString::number(spnDraw[which]->value()).toStdU16String();
+        PrivateProfile::Write(settingsFile_, kSection, kKeys[which], value);
+    }
+    QDialog::done(result);
+}
+
+}  // namespace zemlo

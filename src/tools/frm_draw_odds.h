@@ -1,0 +1,52 @@
+// The draw odds window: for the unit pile and the mission-plus-character pile as the draw
+// test forms them, how likely each card is to be among the first k cards. k is chosen per
+// pile and remembered in the settings file; selecting rows gives the chance of drawing any
+// of them.
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+
+#include "carddb/card_database.h"
+#include "deck/deck_access.h"
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+
+namespace zemlo {
+
+class DrawOddsModel;
+
+class FrmDrawOdds : public QDialog {
+    Q_OBJECT
+public:
+    // settingsFile is ZEMLO.ini; its section "DRAWODDS" keeps each pile's draw count.
+    FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, std::filesystem::path settingsFile,
+                QWidget* parent = nullptr);
+
+    DrawOddsModel* Model(int which) const { return models_[which]; }
+
+    QTabWidget* tabPile;
+    QSpinBox* spnDraw[2];
+    QTableView* grdOdds[2];
+    QLabel* lblChance[2];
+    QPushButton* cmdExec;
+
+public slots:
+    // Remembers the draw counts the player changed, then closes.
+    void done(int result) override;
+
+private:
+    void BuildPage(int which, const std::vector<std::u16string>& pile);
+    void ShowChanceOfSelected(int which);
+
+    const CardDatabase& db_;
+    std::filesystem::path settingsFile_;
+    DrawOddsModel* models_[2];
+    bool changed_[2] = {false, false};
+};
+
+}  // namespace zemlo

@@ -1,0 +1,128 @@
+#include "tools/frm_seek.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "catalog/catalog_list_model.h"
+#include "catalog/catalog_page.h"
+#include "platform/control_name.h"
+#include "platform/twips.h"
+#include "tools/name_search.h"
+#include "tools/qt_normaliser.h"
+#include "tools/search_fold.h"
+
+namespace zemlo {
+namespace {
+
+// Design sizes in twips.
+constexpr int kFormWidth = 4830;
+constexpr int kFormHeight = 1560;
+
+const QString kCaption = QStringLiteral("名称検索");
+const QString kEndCaption = QStringLiteral("名称検索 [検索が終了しました]");
+
+std::u16string_view ViewOf(const QString& text) {
+    return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                               static_cast<size_t>(text.size()));
+}
+
+}  // namespace
+
+FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      seekWindowOpen_(seekWindowOpen),
+      shownCatalog_(std::move(shownCatalog)) {
+    setObjectName("frmSeek");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(kCaption);
+    QFont formFont = font();
+    formFont.setPointSize(9);
+    setFont(formFont);
+    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+
+    lblSeek = new QLabel(QStringLiteral("検索する文字列"), this);
+    NameControl(lblSeek, "lblSeek");
+    PlaceTwips(lblSeek, 120, 120, 3255, 255);
+    txtSeek = new QLineEdit(this);
+    NameControl(txtSeek, "txtSeek");
+    PlaceTwips(txtSeek, 120, 390, 3255, 315);
+    const char* const directions[2] = {"下へ検索", "上へ検索"};
+    for (int i = 0; i < 2; ++i) {
+        optSeek[i] = new QRadioButton(QString::fromUtf8(directions[i]), this);
+        NameControl(optSeek[i], "optSeek", i);
+        PlaceTwips(optSeek[i], 120 + i * 1560, 840, 1440, 255);
+        connect(optSeek[i], &QRadioButton::clicked, this, [this, i] { optSeek_Click(i); });
+    }
+    optSeek[0]->setChecked(true);
+    SeekButton = new QPushButton(QStringLiteral("次を検索"), this);
+    NameControl(SeekButton, "SeekButton");
+    PlaceTwips(SeekButton, 3495, 120, 1215, 375);
+    SeekButton->setEnabled(false);
+    SeekButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    NameControl(CancelButton, "CancelButton");
+    PlaceTwips(CancelButton, 3495, 600, 1215, 375);
+    chkFold = new QCheckBox(QStringLiteral("かな・全角半角を区別しない"), this);
+    NameControl(chkFold, "chkFold");
+    PlaceTwips(chkFold, 120, 1170, 4590, 255);
+
+    connect(txtSeek, &QLineEdit::textChanged, this, &FrmSeek::txtSeek_Change);
+    connect(txtSeek, &QLineEdit::returnPressed, this, [this] {
+        if (SeekButton->isEnabled()) SeekButton_Click();
+    });
+    connect(SeekButton, &QPushButton::clicked, this, &FrmSeek::SeekButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &FrmSeek::CancelButton_Click);
+}
+
+void FrmSeek::txtSeek_Change() {
+    SeekButton->setEnabled(!txtSeek->text().isEmpty());
+    setWindowTitle(kCaption);
+}
+
+void FrmSeek::optSeek_Click(int) {
+    setWindowTitle(kCaption);
+}
+
+void FrmSeek::CancelButton_Click() {
+    seekWindowOpen_ = false;
+    close();
+}
+
+void FrmSeek::closeEvent(QCloseEvent* event) {
+    // However the player closes the window, it must not come back on the next restore of
+    // the main window.
+    seekWindowOpen_ = false;
+    QWidget::closeEvent(event);
+}
+
+void FrmSeek::SeekButton_Click() {
+    CatalogPage* catalog = shownCatalog_ ? shownCatalog_() : nullptr;
+    if (catalog == nullptr) return;
+    const CatalogListModel* model = catalog->Model();
+    QListView* list = catalog->List();
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    const int selectedRow = selected.isEmpty() ? -1 : selected.front().row();
+    const QString text = txtSeek->text();
+    const EntryTextAt entryAt = [model](int row) { return model->EntryText(row); };
+    const bool down = optSeek[0]->isChecked();
+    const int found = chkFold->isChecked()
+                          ? FoldedSeekStep(model->rowCount(), selectedRow, down, ViewOf(text),
+                                           entryAt, SearchFold(NfkcThroughQt))
+                          : SeekStep(model->rowCount(), selectedRow, down, ViewOf(text), entryAt);
+    if (found < 0) {
+        setWindowTitle(kEndCaption);
+        return;
+    }
+    const QModelIndex match = model->index(found);
+    list->setCurrentIndex(match);
+    list->scrollTo(match);
+    setWindowTitle(kCaption);
+}
+
+}  // namespace zemlo

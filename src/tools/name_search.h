@@ -1,0 +1,30 @@
+// One step of the name search over a catalog: from the entry after (or before) the
+// selection, the first entry whose searched part contains the text.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace zemlo {
+
+// The text of the catalog entry at a position. The view must stay valid until the next call.
+using EntryTextAt = std::function<std::u16string_view(int position)>;
+
+// The part of a catalog entry the search looks at: from its 9th character on, past the card
+// number, so card numbers are never matched. Shorter entries have nothing to search.
+std::u16string_view SearchedPart(std::u16string_view entry);
+
+// count entries, selected = the selected position or -1. With nothing selected the walk
+// starts at the first entry (down) or the last (up); otherwise next to the selection, which
+// is not examined again. The walk stops at the end of the list and does not wrap.
+// Returns the matching position, or -1 when the end was reached without a match.
+// The match is exact: case-, width- and kana-sensitive.
+int SeekStep(int count, int selected, bool down, std::u16string_view text,
+             const EntryTextAt& entryAt);
+
+// The same walk with any test of the searched part.
+int SeekStepWith(int count, int selected, bool down,
+                 const std::function<bool(std::u16string_view searched)>& matches,
+                 const EntryTextAt& entryAt);
+
+}  // namespace zemlo

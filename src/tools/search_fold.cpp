@@ -1,0 +1,77 @@
+#include "tools/search_fold.h"
+
+namespace zemlo {
+namespace {
+
+// Characters that normalisation leaves as they are whatever stands around them: printable
+// ASCII, the Japanese comma, full stop and middle dot, hiragana and katakana without
+// combining marks, the long vowel mark and the common ideographs. A text made only of these
+// skips the normaliser, which most names are once the full-width forms are narrowed.
+bool StableUnderNfkc(char16_t c) {
+    return (c >= 0x20 && c <= 0x7E) || c == 0x3001 || c == 0x3002 || (c >= 0x3041 && c <= 0x3096) ||
+           (c >= 0x30A1 && c <= 0x30FC) || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
+// The compatibility mapping of the full-width ASCII forms and the ideographic space, which
+// card texts are full of: their ASCII counterparts, exactly as normalisation maps them.
+char16_t Narrowed(char16_t c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) return static_cast<char16_t>(c - 0xFEE0);
+    if (c == 0x3000) return u' ';
+    return c;
+}
+
+// Hiragana to katakana and ASCII capitals to small letters, after normalisation.
+char16_t KanaAndCase(char16_t c) {
+    if ((c >= 0x3041 && c <= 0x3096) || c == 0x309D || c == 0x309E) {
+        return static_cast<char16_t>(c + 0x60);
+    }
+    if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c - u'A' + u'a');
+    return c;
+}
+
+}  // namespace
+
+std::u16string SearchFold::Fold(std::u16string_view text) const {
+    std::u16string folded;
+    FoldInto(text, folded);
+    return folded;
+}
+
+void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) const {
+    folded.resize(text.size());
+    bool stable = true;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c < 0x80) {
+            // Most of an entry is ASCII: blanks, digits, the card number's letters.
+            if (c < 0x20 || c == 0x7F) stable = false;
+            folded[i] = KanaAndCase(c);
+            continue;
+        }
+        // Spacing voiced marks would normalise to a blank and a combining mark; as combining
+        // marks they join the kana before them.
+        if (c == 0x309B) c = 0x3099;
+        if (c == 0x309C) c = 0x309A;
+        c = Narrowed(c);
+        if (!StableUnderNfkc(c)) stable = false;
+        folded[i] = KanaAndCase(c);
+    }
+    if (stable || !nfkc_) return;
+    folded = nfkc_(folded);
+    for (char16_t& c : folded) c = KanaAndCase(c);
+}
+
+int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
+                   const EntryTextAt& entryAt, const SearchFold& fold) {
+    const std::u16string needle = fold.Fold(text);
+    std::u16string folded;  // one buffer for every entry of the walk
+    return SeekStepWith(
+        count, selected, down,
+        [&](std::u16string_view searched) {
+            fold.FoldInto(searched, folded);
+            return folded.find(needle) != std::u16string::npos;
+        },
+        entryAt);
+}
+
+}  // namespace zemlo

@@ -1,0 +1,36 @@
+// The forgiving comparison of the name search: both the search text and each entry's
+// searched part are folded so that kana and width do not matter. Folding is compatibility
+// normalisation (NFKC: half-width katakana with their voiced marks become full-width,
+// full-width Latin letters and digits become ASCII), then hiragana to katakana, then ASCII
+// lower case. A voiced or semi-voiced mark written as its own character (゛ ゜) joins the
+// kana before it first.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "tools/name_search.h"
+
+namespace zemlo {
+
+// NFKC of a text. The window library supplies Qt's; this library stays free of Qt.
+using Normaliser = std::function<std::u16string(std::u16string_view)>;
+
+class SearchFold {
+public:
+    explicit SearchFold(Normaliser nfkc) : nfkc_(std::move(nfkc)) {}
+
+    std::u16string Fold(std::u16string_view text) const;
+    // The same into a buffer the caller keeps, so a walk over a catalog allocates once.
+    void FoldInto(std::u16string_view text, std::u16string& folded) const;
+
+private:
+    Normaliser nfkc_;
+};
+
+// One search step comparing folded texts; otherwise as SeekStep.
+int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
+                   const EntryTextAt& entryAt, const SearchFold& fold);
+
+}  // namespace zemlo

@@ -1,0 +1,147 @@
+#include "ui/deck_commands.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
+#include <QUndoStack>
+#include <QUrl>
+
+#include "deck/card_info_panel.h"
+#include "deck/deck_history.h"
+#include "deck/deck_panel.h"
+#include "deckfile/deck_file_actions.h"
+#include "deckfile/deck_file_format.h"
+#include "deckfile/deck_text_importer.h"
+#include "deckfile/recent_files_menu.h"
+#include "deckfile/unsaved_deck_guard.h"
+#include "ui/main_window.h"
+
+namespace zemlo {
+namespace {
+
+// The first local file of a drag that the open command would read, or "" when it carries
+// none: any other file would only empty the deck.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) continue;
+        const QString path = url.toLocalFile();
+        if (DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) return path;
+    }
+    return {};
+}
+
+// The action that follows after in menu, or nullptr when it is the last.
+QAction* ActionAfter(QMenu* menu, QAction* after) {
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(after);
+    return at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr;
+}
+
+}  // namespace
+
+DeckCommands::DeckCommands(MainWindow& window) : QObject(&window), window_(window) {
+    history_ = new DeckHistory(*window.deckPanel_, *window.cardInfoPanel_, this);
+    DeckFileActions* files = window.deckFileActions_;
+    guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_->IsChanged(); },
+                                                [files] { return files->SaveDeck(); }, &window);
+    auto mayReplace = [this] { return MayDiscardDeck(); };
+    files->SetReplaceGuard(mayReplace);
+
+    // The desktop's usual keys for opening and saving, shown beside the items.
+    window.mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    window.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    BuildEditMenu();
+
+    importer_ = new DeckTextImporter(window.State().db, *window.deckPanel_, &window);
+    importer_->SetReplaceGuard(mayReplace);
+    mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), window.mnuFile);
+    mnuImport->setObjectName("mnuImport");
+    window.mnuFile->insertAction(ActionAfter(window.mnuFile, window.mnuCopy), mnuImport);
+    connect(mnuImport, &QAction::triggered, importer_, &DeckTextImporter::mnuImport_Click);
+
+    recent_ = new RecentFilesMenu(window.mnuFile, window.mnuExit, window.State().settings, this);
+    connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);
+
+    connect(files, &DeckFileActions::deckSaved, this, [this](const QString& path) {
+        history_->MarkSaved();
+        recent_->Remember(QFileInfo(path).absoluteFilePath());
+    });
+    connect(files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
+        history_->MarkSaved();
+        if (read) recent_->Remember(QFileInfo(path).absoluteFilePath());
+    });
+
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+DeckCommands::~DeckCommands() = default;
+
+void DeckCommands::BuildEditMenu() {
+    mnuEdit = new QMenu(QStringLiteral("編集(&E)"), &window_);
+    mnuEdit->setObjectName("mnuEdit");
+    mnuEdit->menuAction()->setObjectName("mnuEdit");
+    window_.menuBar()->insertMenu(window_.mnuView->menuAction(), mnuEdit);
+
+    QUndoStack* stack = history_->Stack();
+    mnuUndo = mnuEdit->addAction(QStringLiteral("元に戻す(&U)"));
+    mnuUndo->setObjectName("mnuUndo");
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuUndo->setEnabled(stack->canUndo());
+    connect(mnuUndo, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(stack, &QUndoStack::canUndoChanged, mnuUndo, &QAction::setEnabled);
+
+    mnuRedo = mnuEdit->addAction(QStringLiteral("やり直し(&R)"));
+    mnuRedo->setObjectName("mnuRedo");
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuRedo->setEnabled(stack->canRedo());
+    connect(mnuRedo, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::canRedoChanged, mnuRedo, &QAction::setEnabled);
+}
+
+bool DeckCommands::MayDiscardDeck() const {
+    return guard_->MayDiscardDeck();
+}
+
+void DeckCommands::OpenDeckFile(const QString& path) {
+    if (path.isEmpty() || !MayDiscardDeck()) return;
+    window_.deckFileActions_->OpenDeckFile(path);
+}
+
+void DeckCommands::OpenRecentFile(const QString& path) {
+    if (!MayDiscardDeck()) return;
+    // A file that has gone away is named by the reader's message and leaves the list.
+    if (!window_.deckFileActions_->OpenDeckFile(path)) recent_->Forget(path);
+}
+
+bool DeckCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (!DroppedFile(drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString path = DroppedFile(drop->mimeData());
+            if (!path.isEmpty()) {
+                drop->acceptProposedAction();
+                // The question and the reader's messages wait until the drag has ended.
+                QTimer::singleShot(0, this, [this, path] { OpenDeckFile(path); });
+                return true;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zemlo

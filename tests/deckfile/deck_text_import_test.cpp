@@ -1,0 +1,136 @@
+// Deck text read back into a deck: the text the deck-text command writes, the same text
+// after players' editors, and names that match several cards or none.
+#include <gtest/gtest.h>
+
+#include "catalog/catalog_entry.h"
+#include "deck_test_cards.h"
+#include "deckfile/deck_text.h"
+#include "deckfile/deck_text_matcher.h"
+#include "deckfile/recent_files.h"
+#include "support/card_builder.h"
+
+namespace zemlo::test {
+namespace {
+
+class DeckTextImportTest : public ::testing::Test {
+protected:
+    DeckTextImportTest() {
+        AddCard(db.units, "ZM0001", {{unit_field::UnitName, "ヴェルク"}});
+        AddCard(db.units, "ZM0002", {{unit_field::UnitName, "Type x"}});
+        AddCard(db.units, "ZM0003", {{unit_field::UnitName, "双子機"}});
+        AddCard(db.units, "ZM0004", {{unit_field::UnitName, "双子機"}});
+        AddCard(db.units, "ZM00005", {{unit_field::UnitName, "長番号機"}});
+        AddCard(db.missions, "MI0001",
+                {{mission_field::MissionName, "霧の峠"}, {mission_field::PointsGained, "3"}});
+        AddCard(db.missions, "MI0002",
+                {{mission_field::MissionName, "霧の峠"}, {mission_field::PointsGained, "5"}});
+        AddCard(db.characters, "CH0001", {{char_field::CharName, "ロゼ"}});
+    }
+    std::u16string Entry(CardKind kind, int record) const { return CatalogEntry(db, kind, record); }
+    DeckTextImport Import(std::string_view utf8) const {
+        return DeckTextMatcher(db).Match(U(utf8));
+    }
+
+    CardDatabase db;
+};
+
+TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
+    DeckLists deck;
+    deck.unit = {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
+                 Entry(CardKind::Unit, 4)};
+    deck.mission = {Entry(CardKind::Mission, 0), Entry(CardKind::Mission, 1),
+                    Entry(CardKind::Mission, 1)};
+    deck.character = {Entry(CardKind::Character, 0)};
+    const DeckTextImport result = DeckTextMatcher(db).Match(DeckText(deck));
+    EXPECT_EQ(result.deck, deck);
+    EXPECT_EQ(result.matchedLines, 6);
+    EXPECT_TRUE(result.unmatchedLines.empty());
+    EXPECT_TRUE(result.ambiguousNames.empty());
+}
+
+TEST_F(DeckTextImportTest, EditedTextStillReads) {
+    // LF only, blanks for the TAB, x and X, ASCII and full-width digits, a missing count,
+    // blank lines, the mission's blanks folded, words before and after the blocks.
+    const DeckTextImport result = Import(
+        "僕のデッキです\n"
+        "ユニットカード\n"
+        "ヴェルク   x2\n"
+        "\n"
+        "Type x X１\n"
+        "長番号機\n"
+        "  ミッションカード  \n"
+        "霧の峠 5 ×3\n"
+        "\n\n\n"
+        "感想お待ちしています\n"
+        "キャラクターカード\r\n"
+        "ロゼ\t ×１\r\n");
+    DeckLists expected;
+    expected.unit = {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
+                     Entry(CardKind::Unit, 4)};
+    expected.mission.assign(3, Entry(CardKind::Mission, 1));
+    expected.character = {Entry(CardKind::Character, 0)};
+    EXPECT_EQ(result.deck, expected);
+    EXPECT_TRUE(result.unmatchedLines.empty());
+}
+
+TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
+    const DeckTextImport result = Import(
+        "ミッションカード\n"
+        "ZM0003 だれか ×2\n"  // a card number is taken whatever follows it, in its own kind
+        "双子機 ×1\n"         // a unit's name under the mission heading is no mission
+        "霧の峠\n"            // a mission's name part ends with its points
+        "ユニットカード\n"
+        "双子機\t ×１\n"
+        "双子機 ×1\n"
+        "ヴェルク ×1000\n");
+    DeckLists expected;
+    expected.unit = {Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2),
+                     Entry(CardKind::Unit, 2)};
+    EXPECT_EQ(result.deck, expected);
+    EXPECT_EQ(result.matchedLines, 3);
+    EXPECT_EQ(result.unmatchedLines,
+              std::vector<std::u16string>({U("双子機 ×1"), U("霧の峠"), U("ヴェルク ×1000")}));
+    EXPECT_EQ(result.ambiguousNames, std::vector<std::u16string>({U("双子機")}));
+}
+
+TEST_F(DeckTextImportTest, TextWithNothingRecognisableMatchesNothing) {
+    for (const char* text : {"", "こんにちは\nヴェルク ×2\n", "ユニットカード\n\n\n"}) {
+        const DeckTextImport result = Import(text);
+        EXPECT_EQ(result.matchedLines, 0) << text;
+        EXPECT_TRUE(result.deck.Empty()) << text;
+        EXPECT_TRUE(result.unmatchedLines.empty()) << text;
+    }
+}
+
+TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
+    RecentFiles files;
+    for (const char16_t* path :
+         {u"/d/a.htm", u"/d/b.htm", u"/d/c.htm", u"/d/a.htm", u"/d/d.htm", u"/d/e.htm"}) {
+        files.Add(path);
+    }
+    using Paths = std::vector<std::u16string>;
+    EXPECT_EQ(files.Paths(), Paths({u"/d/e.htm", u"/d/d.htm", u"/d/a.htm", u"/d/c.htm"}));
+    // Paths the settings file would not give back unchanged are not kept.
+    for (const char16_t* path : {u"", u" /d/x.htm", u"/d/\u00e9.htm", u"/d/a\nb.htm"}) {
+        files.Add(path);
+    }
+    files.Add(std::u16string(255, u'p'));
+    files.Remove(u"/d/c.htm");
+    EXPECT_EQ(files.Paths(), Paths({u"/d/e.htm", u"/d/d.htm", u"/d/a.htm"}));
+
+    std::map<std::u16string, std::u16string> ini;
+    files.Save([&](std::u16string_view section, std::u16string_view key, std::u16string_view v) {
+        ini[std::u16string(section) + u"/" + std::u16string(key)] = v;
+    });
+    EXPECT_EQ(ini.size(), 4u);
+    EXPECT_EQ(ini[u"RECENT/FILE1"], u"/d/e.htm");
+    EXPECT_EQ(ini[u"RECENT/FILE4"], u"");
+    RecentFiles loaded;
+    loaded.Load([&](std::u16string_view section, std::u16string_view key) {
+        return ini[std::u16string(section) + u"/" + std::u16string(key)];
+    });
+    EXPECT_EQ(loaded.Paths(), files.Paths());
+}
+
+}  // namespace
+}  // namespace zemlo::test

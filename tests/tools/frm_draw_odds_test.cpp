@@ -1,0 +1,85 @@
+// The draw odds window on a small deck.
+#include "tools/frm_draw_odds.h"
+
+#include <gtest/gtest.h>
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+
+#include "platform/private_profile.h"
+#include "support/card_builder.h"
+#include "support/temp_dir.h"
+#include "tools/draw_odds_model.h"
+#include "tools/list_deck.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
+
+namespace zemlo {
+namespace {
+
+using test::AddCard;
+
+class FrmDrawOddsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AddCard(db.units, "ZM0001", {{unit_field::UnitName, "アルバ"}});
+        AddCard(db.units, "ZM0002", {{unit_field::UnitName, "ベルナ"}});
+        deck.lists[0] = {u"ZM0001   アルバ", u"ZM0001   アルバ", u"ZM0002   ベルナ"};
+    }
+    static QString Cell(const FrmDrawOdds& window, int row, int column) {
+        return window.Model(0)->index(row, column).data().toString();
+    }
+    std::filesystem::path Ini() const { return dir.Path() / "ZEMLO.ini"; }
+
+    test::TempDir dir;
+    CardDatabase db;
+    test::ListDeck deck;
+};
+
+TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
+    FrmDrawOdds window(db, deck, Ini());
+    EXPECT_EQ(window.spnDraw[0]->value(), 3);
+    EXPECT_EQ(window.spnDraw[0]->maximum(), 3);
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::Name), "アルバ");
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::Copies), "2");
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastOne), "100.0%");
+
+    window.spnDraw[0]->setValue(1);
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastOne), "66.7%");
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastTwo), "0.0%");
+    EXPECT_EQ(Cell(window, 1, DrawOddsModel::AtLeastOne), "33.3%");
+    EXPECT_EQ(Cell(window, 1, DrawOddsModel::Expected), "0.33");
+
+    QItemSelectionModel* selection = window.grdOdds[0]->selectionModel();
+    selection->select(window.Model(0)->index(1, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(window.lblChance[0]->text().endsWith("33.3%"));
+    selection->select(window.Model(0)->index(0, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(window.lblChance[0]->text().endsWith("100.0%"));
+
+    // Nothing to draw from an empty pile.
+    EXPECT_EQ(window.Model(1)->rowCount(), 0);
+    EXPECT_FALSE(window.spnDraw[1]->isEnabled());
+    EXPECT_FALSE(window.lblChance[1]->text().isEmpty());
+}
+
+TEST_F(FrmDrawOddsTest, AChangedDrawCountIsRememberedForTheNextOpening) {
+    {
+        FrmDrawOdds window(db, deck, Ini());
+        window.spnDraw[0]->setValue(2);
+        window.cmdExec->click();
+    }
+    EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"UNIT"), u"2");
+    EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"MISSIONCHAR"), u"");
+    FrmDrawOdds again(db, deck, Ini());
+    EXPECT_EQ(again.spnDraw[0]->value(), 2);
+}
+
+}  // namespace
+}  // namespace zemlo

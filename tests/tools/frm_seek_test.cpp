@@ -1,0 +1,117 @@
+// The name search window over the main window's catalogs, and how it follows the main
+// window's minimise and restore.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "catalog/mission_catalog_page.h"
+#include "catalog/unit_catalog_page.h"
+#include "deck/card_info_panel.h"
+#include "support/card_builder.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "tools/tool_windows.h"
+#include "ui/main_window.h"
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
+
+namespace zemlo {
+namespace {
+
+using test::AddCard;
+
+class FrmSeekTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* no : {"ZM0001", "ZM0002", "ZM0003"}) {
+            AddCard(state.db.units, no,
+                    {{unit_field::UnitName, "ガルド"}, {unit_field::Terrain, "陸"}});
+        }
+        AddCard(state.db.missions, "MI0001",
+                {{mission_field::MissionName, "ガルドの砦"},
+                 {mission_field::PointsGained, "3"},
+                 {mission_field::UnitsNeeded, "１"},
+                 {mission_field::Terrain, "陸"}});
+        window = std::make_unique<MainWindow>(state);
+        window->FormInit();
+        window->show();
+        window->mnuSeek->trigger();
+        seek = window->toolWindows_->SeekWindow();
+        ASSERT_NE(seek, nullptr);
+    }
+    static int Selected(const QListView* list) {
+        const QModelIndexList rows = list->selectionModel()->selectedIndexes();
+        return rows.isEmpty() ? -1 : rows.front().row();
+    }
+
+    test::TempDir dir;
+    test::FakeDialogs dialogs;
+    ProgramState state{dir.Path()};
+    std::unique_ptr<MainWindow> window;
+    FrmSeek* seek = nullptr;
+};
+
+TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
+    EXPECT_TRUE(state.seekWindowOpen);
+    EXPECT_TRUE(seek->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(seek->SeekButton->isEnabled());
+    seek->txtSeek->setText(QStringLiteral("ガルド"));
+    QListView* units = window->unitCatalog->List();
+    for (int row = 0; row < 3; ++row) {
+        seek->SeekButton->click();
+        EXPECT_EQ(Selected(units), row);
+        EXPECT_EQ(seek->windowTitle(), "名称検索");
+    }
+    EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Unit);
+    seek->SeekButton->click();
+    EXPECT_EQ(Selected(units), 2);
+    EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
+    seek->optSeek[1]->click();
+    EXPECT_EQ(seek->windowTitle(), "名称検索");
+
+    // The mission tab is searched from its own selection (none), down as before.
+    seek->optSeek[0]->click();
+    window->ssTab->setCurrentIndex(1);
+    seek->SeekButton->click();
+    EXPECT_EQ(Selected(window->missionCatalog->List()), 0);
+    EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Mission);
+    EXPECT_EQ(Selected(units), 2);
+}
+
+TEST_F(FrmSeekTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
+    EXPECT_FALSE(seek->chkFold->isChecked());
+    seek->txtSeek->setText(QStringLiteral("ｶﾞﾙﾄﾞ"));
+    seek->SeekButton->click();
+    EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
+    seek->chkFold->setChecked(true);
+    seek->SeekButton->click();
+    EXPECT_EQ(Selected(window->unitCatalog->List()), 0);
+}
+
+TEST_F(FrmSeekTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {
+    seek->txtSeek->setText(QStringLiteral("abc"));
+    window->showMinimized();
+    EXPECT_FALSE(seek->isVisible());
+    window->showNormal();
+    EXPECT_TRUE(seek->isVisible());
+    EXPECT_EQ(seek->txtSeek->text(), "abc");
+
+    seek->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(state.seekWindowOpen);
+    window->showMinimized();
+    window->showNormal();
+    EXPECT_EQ(window->toolWindows_->SeekWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace zemlo

@@ -1,0 +1,51 @@
+// One step of the name search over a list of catalog entries.
+#include "tools/name_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zemlo {
+namespace {
+
+class NameSearchTest : public ::testing::Test {
+protected:
+    int Step(int selected, bool down, std::u16string_view text) {
+        return SeekStep(static_cast<int>(entries.size()), selected, down, text,
+                        [this](int p) { return std::u16string_view(entries[p]); });
+    }
+
+    std::vector<std::u16string> entries = {
+        u"ZM0001   ガルド",  u"ZM0002   セリオ",
+        u"ZMX00003 ガルドⅡ", u"MI0004   砦の守り" + std::u16string(50, u' ') + u"12",
+        u"ZM0005   ガルド",
+    };
+};
+
+TEST_F(NameSearchTest, WithNothingSelectedTheWalkStartsAtTheEndItLeaves) {
+    EXPECT_EQ(Step(-1, true, u"ガルド"), 0);
+    EXPECT_EQ(Step(-1, false, u"ガルド"), 4);
+}
+
+TEST_F(NameSearchTest, TheSelectedEntryIsSkippedAndTheWalkDoesNotWrap) {
+    EXPECT_EQ(Step(0, true, u"ガルド"), 2);
+    EXPECT_EQ(Step(4, false, u"ガルド"), 2);
+    EXPECT_EQ(Step(4, true, u"ガルド"), -1);
+    EXPECT_EQ(Step(0, false, u"ガルド"), -1);
+    EXPECT_EQ(SeekStep(0, -1, true, u"x", [](int) { return std::u16string_view(); }), -1);
+}
+
+TEST_F(NameSearchTest, CardNumbersAreNeverMatchedButPointsAre) {
+    EXPECT_EQ(Step(-1, true, u"ZM0002"), -1);
+    EXPECT_EQ(Step(-1, true, u"00003"), -1);  // an eight-character number
+    EXPECT_EQ(Step(-1, true, u"12"), 3);
+}
+
+TEST_F(NameSearchTest, MatchingIsExact) {
+    EXPECT_EQ(Step(-1, true, u"ｶﾞﾙﾄﾞ"), -1);
+    EXPECT_EQ(Step(-1, true, u"がるど"), -1);
+}
+
+}  // namespace
+}  // namespace zemlo

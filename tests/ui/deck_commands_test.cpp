@@ -1,0 +1,315 @@
+// The main window's deck commands beyond building the deck: undo and redo, the question
+// before a changed deck is lost, recent files, drops and deck text from the clipboard.
+#include "ui/deck_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QUndoStack>
+#include <QUrl>
+
+#include "catalog/catalog_entry.h"
+#include "deck/card_info_panel.h"
+#include "deck/deck_history.h"
+#include "deck/deck_panel.h"
+#include "deckfile/deck_file_writer.h"
+#include "deckfile/recent_files_menu.h"
+#include "platform/code_page.h"
+#include "support/card_builder.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace zemlo::test {
+namespace {
+
+// Everything a player sees of the deck.
+struct SeenDeck {
+    std::vector<std::u16string> lists[3];
+    QString counters[3];
+    QColor colours[3];
+    CardInfoView info;
+    QString unitName;
+
+    bool operator==(const SeenDeck& o) const {
+        for (int k = 0; k < 3; ++k) {
+            if (lists[k] != o.lists[k] || counters[k] != o.counters[k] ||
+                colours[k] != o.colours[k]) {
+                return false;
+            }
+        }
+        return info == o.info && unitName == o.unitName;
+    }
+};
+
+class DeckCommandsTest : public ::testing::Test {
+protected:
+    DeckCommandsTest() {
+        AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "アーベル"}});
+        AddCard(state.db.units, "ZM0002", {{unit_field::UnitName, "ブラント"}});
+        AddCard(state.db.missions, "MI0001",
+                {{mission_field::MissionName, "灯台の夜"}, {mission_field::PointsGained, "7"}});
+        AddCard(state.db.characters, "CH0001", {{char_field::CharName, "ミナ"}});
+        window = std::make_unique<MainWindow>(state);
+        window->FormInit();
+        window->show();
+    }
+
+    DeckPanel& Deck() const { return *window->deckPanel_; }
+    DeckCommands& Commands() const { return *window->deckCommands_; }
+    std::u16string Entry(CardKind kind, int record) const {
+        return CatalogEntry(state.db, kind, record);
+    }
+    void Add(CardKind kind, int record) {
+        Deck().AddCard(kind, QString::fromStdU16String(Entry(kind, record)));
+    }
+    SeenDeck Seen() const {
+        SeenDeck seen;
+        for (int k = 0; k < 3; ++k) {
+            seen.lists[k] = Deck().Entries(static_cast<CardKind>(k));
+            seen.counters[k] = Deck().lblCnt[k]->text();
+            seen.colours[k] = Deck().lblCnt[k]->palette().color(QPalette::WindowText);
+        }
+        seen.info = window->cardInfoPanel_->View();
+        seen.unitName = window->cardInfoPanel_->BoxText(CardKind::Unit, 2);
+        return seen;
+    }
+    QString PathOf(std::string_view name) const {
+        return QString::fromStdU16String((dir / name).u16string());
+    }
+    void WriteDeck(std::string_view name, const DeckLists& deck) {
+        ASSERT_TRUE(SaveDeckFile(dir / name, state.db, state.output, deck));
+    }
+    bool IniWritten() const { return std::filesystem::exists(dir / "ZEMLO.ini"); }
+
+    TempDir dir;
+    FakeDialogs dialogs;
+    ProgramState state{dir.Path()};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
+    QAction* undo = Commands().mnuUndo;
+    QAction* redo = Commands().mnuRedo;
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    std::vector<SeenDeck> seen = {Seen()};
+    Add(CardKind::Unit, 1);
+    Add(CardKind::Unit, 0);
+    Add(CardKind::Mission, 0);
+    seen.push_back(Seen());  // [1]: points 7 in red
+    Add(CardKind::Mission, 0);
+    seen.push_back(Seen());  // [2]: points 14 in black
+    ASSERT_EQ(seen.back().counters[2], "14");
+    QListView* units = Deck().lstSelUnit;
+    units->setCurrentIndex(units->model()->index(1, 0));
+    seen.push_back(Seen());  // [3]: the selection shows ブラント
+    QTest::keyClick(units, Qt::Key_Delete);
+    seen.push_back(Seen());  // [4]
+    DeckLists opened;
+    opened.character = {Entry(CardKind::Character, 0)};
+    WriteDeck("deck.htm", opened);
+    window->mnuClearA->trigger();  // every entry gone in one step
+    seen.push_back(Seen());        // [5]
+    dialogs.fileAnswers = {PathOf("deck.htm")};
+    window->mnuOpen->trigger();
+    seen.push_back(Seen());  // [6]
+    ASSERT_EQ(seen.back().lists[2], opened.character);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    for (size_t back : {5u, 4u, 3u, 1u}) {
+        undo->trigger();
+        EXPECT_EQ(Seen(), seen[back]) << back;
+    }
+    EXPECT_TRUE(redo->isEnabled());
+    for (size_t forth : {2u, 4u, 5u, 6u}) {
+        redo->trigger();
+        EXPECT_EQ(Seen(), seen[forth]) << forth;
+    }
+    EXPECT_FALSE(redo->isEnabled());
+
+    // A new action after going back drops the steps that were taken back.
+    undo->trigger();
+    undo->trigger();
+    Add(CardKind::Character, 0);
+    EXPECT_FALSE(redo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(Seen(), seen[4]);
+    while (undo->isEnabled()) undo->trigger();
+    EXPECT_EQ(Seen(), seen[0]);
+}
+
+TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Add(CardKind::Unit, 0);
+    QWidget* focus = Deck().lstSelUnit;
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Deck().Entries(CardKind::Unit).empty());
+    QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+    QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);  // いいえ, then a cancelled dialog
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_FALSE(dialogs.fileRequests[0].save);
+    EXPECT_TRUE(dialogs.fileRequests[1].save);
+    EXPECT_EQ(window->mnuOpen->shortcut().toString(QKeySequence::NativeText), "Ctrl+O");
+}
+
+TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
+    for (int i = 0; i < DeckHistory::kStepLimit + 5; ++i) Add(CardKind::Unit, 0);
+    EXPECT_EQ(Commands().History().Stack()->count(), DeckHistory::kStepLimit);
+}
+
+TEST_F(DeckCommandsTest, UnchangedDeckClosesWithoutAQuestion) {
+    Add(CardKind::Unit, 0);
+    Commands().mnuUndo->trigger();  // back to the deck of start-up
+    window->close();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(IniWritten());
+}
+
+TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
+    Add(CardKind::Unit, 0);
+    const auto before = Deck().Entries(CardKind::Unit);
+    struct Case {
+        const char* name;
+        QMessageBox::StandardButton answer;
+        QString savePath;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"cancel", QMessageBox::Cancel, {}, false},
+        {"yes, save dialog cancelled", QMessageBox::Yes, QString(), false},
+        {"yes, save failed", QMessageBox::Yes, PathOf("missing/deck.htm"), false},
+        {"no", QMessageBox::No, {}, true},
+    };
+    for (const Case& c : cases) {
+        dialogs.questions.clear();
+        dialogs.messages.clear();
+        dialogs.questionAnswers = {c.answer};
+        dialogs.fileAnswers = {c.savePath};
+        window->close();
+        EXPECT_EQ(dialogs.questions, QStringList({"ﾃﾞｯｷが変更されています。保存しますか？"}))
+            << c.name;
+        EXPECT_EQ(!window->isVisible(), c.closes) << c.name;
+        EXPECT_EQ(IniWritten(), c.closes) << c.name;
+        EXPECT_EQ(Deck().Entries(CardKind::Unit), before) << c.name;
+    }
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);  // only はい saves
+}
+
+TEST_F(DeckCommandsTest, YesSavesAndThenCloses) {
+    Add(CardKind::Unit, 0);
+    dialogs.questionAnswers = {QMessageBox::Yes};
+    dialogs.fileAnswers = {PathOf("kept.htm")};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(IniWritten());
+    ASSERT_TRUE(std::filesystem::exists(dir / "kept.htm"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Saved, the deck no longer counts as changed.
+    dialogs.questions.clear();
+    window->mnuOpen->trigger();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(DeckCommandsTest, OpeningAnotherDeckAsksFirst) {
+    Add(CardKind::Unit, 0);
+    dialogs.questionAnswers = {QMessageBox::Cancel};
+    window->mnuOpen->trigger();
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+}
+
+TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMatch) {
+    Add(CardKind::Unit, 0);
+    const SeenDeck before = Seen();
+    QGuiApplication::clipboard()->setText(QStringLiteral("ユニットカード\nブラント x2\nだれか\n"));
+    Commands().mnuImport->trigger();  // いいえ to the question
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(Deck().Entries(CardKind::Unit),
+              std::vector<std::u16string>(2, Entry(CardKind::Unit, 1)));
+    EXPECT_EQ(Deck().lblCnt[0]->text(), "2");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
+    Commands().mnuUndo->trigger();
+    EXPECT_EQ(Seen(), before);
+
+    // Nothing recognisable: the deck stays and nothing is asked.
+    QGuiApplication::clipboard()->setText(QStringLiteral("hello"));
+    Commands().mnuImport->trigger();
+    EXPECT_EQ(Seen(), before);
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
+    DeckLists deck;
+    deck.unit = {Entry(CardKind::Unit, 0)};
+    WriteDeck("a.htm", deck);
+    dialogs.fileAnswers = {PathOf("a.htm"), PathOf("b.htm")};
+    window->mnuOpen->trigger();
+    window->mnuSave->trigger();
+    const QList<QAction*> items = Commands().RecentFiles().Items();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_TRUE(items[0]->text().startsWith("&1 ") && items[0]->text().endsWith("b.htm"));
+    EXPECT_TRUE(items[1]->text().startsWith("&2 ") && items[1]->text().endsWith("a.htm"));
+    const QList<QAction*> menu = window->mnuFile->actions();
+    EXPECT_EQ(menu.indexOf(items[1]) + 2, menu.indexOf(window->mnuExit));
+
+    // The list outlives the program run.
+    MainWindow again(state);
+    ASSERT_EQ(again.deckCommands_->RecentFiles().Items().size(), 2);
+
+    std::filesystem::remove(dir / "a.htm");
+    window->deckPanel_->ClearAllLists();
+    dialogs.questionAnswers = {QMessageBox::No};
+    items[1]->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
+    EXPECT_EQ(Commands().RecentFiles().Items().size(), 1);
+    EXPECT_TRUE(Deck().Entries(CardKind::Unit).empty());
+}
+
+TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
+    DeckLists deck;
+    deck.mission = {Entry(CardKind::Mission, 0)};
+    WriteDeck("dropped.htm", deck);
+    auto drop = [this](const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(PathOf("notes.txt")), QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &drop);
+        QApplication::processEvents();
+    };
+    drop(PathOf("dropped.htm"));
+    EXPECT_EQ(Deck().Entries(CardKind::Mission), deck.mission);
+    EXPECT_EQ(Deck().lblCnt[2]->text(), "7");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    drop(PathOf("nowhere.htm"));
+    EXPECT_TRUE(Deck().Entries(CardKind::Mission).empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
+}
+
+}  // namespace
+}  // namespace zemlo::test
