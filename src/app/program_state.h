@@ -6,8 +6,9 @@
 #include <string>
 
 #include "app/settings_loaders.h"
-#include "app/settings_store.h"
 #include "carddb/card_database.h"
+#include "deckfile/deck_file_context.h"
+#include "platform/settings_store.h"
 
 namespace zemlo {
 
@@ -23,6 +24,9 @@ struct ProgramState {
     BossSettings boss;
     bool seekWindowOpen = false;
     std::u16string popupCardNo;  // PopupCardNo: the card under the card lists' popup menu
+
+    // What the deck file commands borrow of this state.
+    DeckFileContext DeckFiles() { return {db, output, settings, programDir}; }
 };
 
 }  // namespace zemlo

@@ -5,16 +5,10 @@
 #include <array>
 #include <string>
 
-#include "app/settings_store.h"
+#include "deckfile/output_flags.h"
+#include "platform/settings_store.h"
 
 namespace zemlo {
-
-// One "1" (write the column group), "0" or "" (left out) per deck-file output item.
-struct OutputFlags {
-    std::array<std::u16string, 15> unit;
-    std::array<std::u16string, 7> mission;
-    std::array<std::u16string, 8> character;
-};
 
 struct ViewSettings {
     // -1 and 0 normal view, 1 compact with card information, 2 compact without it.

@@ -37,8 +37,8 @@ QString InitialPath(const std::filesystem::path& dir, const QString& name) {
 
 }  // namespace
 
-DeckFileActions::DeckFileActions(ProgramState& state, DeckAccess& deck, QWidget* parent)
-    : QObject(parent), state_(state), deck_(deck), parentWidget_(parent) {}
+DeckFileActions::DeckFileActions(DeckFileContext state, DeckAccess& deck, QWidget* parent)
+    : QObject(parent), state_(std::move(state)), deck_(deck), parentWidget_(parent) {}
 
 QString DeckFileActions::AskDeckFileName(int flag) {
     const bool save = flag == 1;

@@ -7,8 +7,8 @@
 #include <QString>
 #include <functional>
 
-#include "app/program_state.h"
 #include "deck/deck_access.h"
+#include "deckfile/deck_file_context.h"
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_lists.h"
 
@@ -19,7 +19,7 @@ namespace zemlo {
 class DeckFileActions : public QObject {
     Q_OBJECT
 public:
-    DeckFileActions(ProgramState& state, DeckAccess& deck, QWidget* parent);
+    DeckFileActions(DeckFileContext state, DeckAccess& deck, QWidget* parent);
 
     // Asks for a deck file's path: flag 1 to save, 0 to open. The path with surrounding
     // blanks removed, or "" when the player cancelled.
@@ -60,7 +60,7 @@ signals:
     void deckOpened(const QString& path, bool read);
 
 private:
-    ProgramState& state_;
+    DeckFileContext state_;
     DeckAccess& deck_;
     QWidget* parentWidget_;
     std::function<bool()> replaceGuard_;

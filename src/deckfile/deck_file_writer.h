@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/settings_loaders.h"
 #include "carddb/card_database.h"
 #include "deckfile/deck_lists.h"
+#include "deckfile/output_flags.h"
 #include "platform/file_io.h"
 
 namespace zemlo {

@@ -74,7 +74,8 @@ void StoreBoxes(std::span<QCheckBox* const> boxes, std::array<std::u16string, N>
 
 }  // namespace
 
-FrmOptFile::FrmOptFile(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+FrmOptFile::FrmOptFile(DeckFileContext state, QWidget* parent)
+    : QDialog(parent), state_(std::move(state)) {
     setObjectName("frmOptFile");
     setWindowTitle(QStringLiteral("出力項目の指定"));
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));

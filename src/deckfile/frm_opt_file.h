@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/program_state.h"
+#include "deckfile/deck_file_context.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -18,7 +18,7 @@ class FrmOptFile : public QDialog {
     Q_OBJECT
 public:
     // Loading the dialog (Form_Load): the boxes take the state's current flags.
-    explicit FrmOptFile(ProgramState& state, QWidget* parent = nullptr);
+    explicit FrmOptFile(DeckFileContext state, QWidget* parent = nullptr);
 
     // 0 accepts, 1 cancels; both close the dialog.
     void cmdExec_Click(int index);
@@ -36,7 +36,7 @@ private:
     void Form_Load();
     void Accept();
 
-    ProgramState& state_;
+    DeckFileContext state_;
 };
 
 }  // namespace zemlo

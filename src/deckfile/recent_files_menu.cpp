@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QMenu>
 
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace zemlo {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/settings_loaders.h"
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
 
 namespace zemlo {
 

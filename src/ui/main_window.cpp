@@ -124,7 +124,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::CardList_MouseDown);
 
     // Deck files: the file menu's deck commands read and fill the deck panel's lists.
-    deckFileActions_ = new DeckFileActions(state_, *deckPanel_, this);
+    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckPanel_, this);
     connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);

@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "platform/settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include <QFileSystemModel>
 #include <QWidget>
 
+#include "app/program_state.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
@@ -24,7 +25,7 @@ namespace {
 
 class DeckFileActionsTest : public ::testing::Test {
 protected:
-    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_, deck_, &window_) {
+    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_.DeckFiles(), deck_, &window_) {
         state_.db = NumberLengthCards();
         state_.output = FlagsFrom(u"11", u"01", u"001");
     }
@@ -167,7 +168,7 @@ TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAndRefreshesTheCounters) {
     for (const auto& entry : EntriesOf(state_.db, CardKind::Unit, {1, 1})) {
         other.AddEntry(CardKind::Unit, entry);
     }
-    DeckFileActions openInto(state_, other, &window_);
+    DeckFileActions openInto(state_.DeckFiles(), other, &window_);
     dialogs_.fileAnswers = {PathOf("deck.htm")};
     openInto.mnuOpen_Click();
     EXPECT_EQ(other.lists, saved);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/program_state.h"
 #include "app/settings_loaders.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
@@ -42,7 +43,7 @@ protected:
 };
 
 TEST_F(FrmOptFileTest, ControlsAsDesigned) {
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     EXPECT_EQ(form.objectName(), "frmOptFile");
     EXPECT_EQ(form.windowTitle(), QStringLiteral("出力項目の指定"));
     EXPECT_EQ(form.Label1->text(),
@@ -70,14 +71,14 @@ TEST_F(FrmOptFileTest, ControlsAsDesigned) {
 }
 
 TEST_F(FrmOptFileTest, NoStoredValuesStartAllUnchecked) {
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
         EXPECT_EQ(box->checkState(), Qt::Unchecked) << box->text().toStdString();
     }
 }
 
 TEST_F(FrmOptFileTest, OnlyWeaponsStoresANineOfFifteen) {
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     form.show();
     ClickBox(form.chkUnit[8]);
     QTest::mouseClick(form.cmdExec[0], Qt::LeftButton);
@@ -97,7 +98,7 @@ TEST_F(FrmOptFileTest, CancelChangesNothing) {
     const OutputFlags before = state_.output;
     const std::string fileBefore = ReadBytes(state_.settings.File());
     for (int button : {1, -1}) {
-        FrmOptFile form(state_);
+        FrmOptFile form(state_.DeckFiles());
         form.show();
         ClickBox(form.chkUnit[0]);
         ClickBox(form.chkMission[3]);
@@ -120,7 +121,7 @@ TEST_F(FrmOptFileTest, CancelChangesNothing) {
 
 TEST_F(FrmOptFileTest, ShortStoredValueLeavesTheMissingItemsOff) {
     Store(u"11", u"1", u"0110000000111");  // extra characters are ignored
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     EXPECT_TRUE(form.chkUnit[0]->isChecked());
     EXPECT_TRUE(form.chkUnit[1]->isChecked());
     for (int i = 2; i < 15; ++i) EXPECT_FALSE(form.chkUnit[i]->isChecked()) << i;
@@ -140,7 +141,7 @@ TEST_F(FrmOptFileTest, ShortStoredValueLeavesTheMissingItemsOff) {
 
 TEST_F(FrmOptFileTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
     Store(u"2193x", u"", u"");
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     form.show();
     EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(form.chkUnit[1]->checkState(), Qt::Checked);
@@ -156,7 +157,7 @@ TEST_F(FrmOptFileTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
 
 TEST_F(FrmOptFileTest, ClickingAGreyedBoxChecksItAndThenToggles) {
     Store(u"2", u"", u"");
-    FrmOptFile form(state_);
+    FrmOptFile form(state_.DeckFiles());
     form.show();
     ClickBox(form.chkUnit[0]);
     EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Checked);
