@@ -55,7 +55,9 @@ for target in "${targets[@]}"; do
         work="build-fuzz/corpus/$target"
         mkdir -p "$work"
     fi
+    # A smoke run keeps its own log, so it never overwrites a long run's.
     log="build-fuzz/findings/$target.log"
+    if [ "$smoke" = 1 ]; then log="build-fuzz/findings/$target.smoke.log"; fi
     if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
         -max_total_time="$seconds" -runs="$runs" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
