@@ -1,9 +1,8 @@
-// Deck text taken from the clipboard on the largest card database: the matcher indexes the
-// name part of every card of the three tables, then matches a full deck's lines.
+// Deck text taken from the clipboard: the matcher indexes the name part of every card of the
+// three tables, then matches a full deck's lines.
 #include <benchmark/benchmark.h>
 
-#include "bench_data.h"
-#include "carddb/card_loader.h"
+#include "bench_pools.h"
 #include "catalog/catalog_entry.h"
 #include "deckfile/deck_text.h"
 #include "deckfile/deck_text_matcher.h"
@@ -13,23 +12,23 @@ namespace {
 using zemlo::CardKind;
 
 void BM_ImportDeckText(benchmark::State& state) {
-    static zemlo::CardDatabase db;
-    if (db.units.Count() == 0) zemlo::LoadCardData(db, zemlo::bench::LargestDir());
+    const zemlo::CardDatabase& db = zemlo::bench::Pool(state.range(0)).db;
     // A full deck spread over the tables: 20 units, 12 missions, 3 characters.
     zemlo::DeckLists deck;
-    const int step = db.units.Count() / 40 + 1;
     for (int i = 0; i < 20; ++i)
-        deck.unit.push_back(zemlo::CatalogEntry(db, CardKind::Unit, i * step));
+        deck.unit.push_back(zemlo::CatalogEntry(db, CardKind::Unit, i * (db.units.Count() / 20)));
     for (int i = 0; i < 12; ++i)
-        deck.mission.push_back(zemlo::CatalogEntry(db, CardKind::Mission, i * step));
+        deck.mission.push_back(
+            zemlo::CatalogEntry(db, CardKind::Mission, i * (db.missions.Count() / 12)));
     for (int i = 0; i < 3; ++i)
-        deck.character.push_back(zemlo::CatalogEntry(db, CardKind::Character, i * step));
+        deck.character.push_back(
+            zemlo::CatalogEntry(db, CardKind::Character, i * (db.characters.Count() / 3)));
     const std::u16string text = zemlo::DeckText(deck);
     for (auto _ : state) {
         const zemlo::DeckTextImport result = zemlo::DeckTextMatcher(db).Match(text);
         benchmark::DoNotOptimize(result.matchedLines);
     }
 }
-BENCHMARK(BM_ImportDeckText)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDeckText)->Arg(1500)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 }  // namespace
