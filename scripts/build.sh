@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/ensure-deps.sh
 if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    launcher=()
+    if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 fi
 cmake --build build --parallel "$(nproc)"
