@@ -176,6 +176,10 @@ void DeckPanel::AddEntry(CardKind kind, const std::u16string& entry) {
     Model(kind)->AddEntry(entry);
 }
 
+std::size_t DeckPanel::AddEntries(CardKind kind, std::vector<std::u16string> entries) {
+    return Model(kind)->AddEntries(std::move(entries));
+}
+
 void DeckPanel::ClearAll() {
     for (DeckListModel* model : models_) model->Clear();
 }

@@ -23,6 +23,7 @@ public:
     // DeckAccess
     std::vector<std::u16string> Entries(CardKind kind) const override;
     void AddEntry(CardKind kind, const std::u16string& entry) override;
+    std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) override;
     void ClearAll() override;
     void RefreshCounters() override;
     void RunAsOneChange(const std::function<void()>& change) override;

@@ -89,12 +89,23 @@ void DeckFileActions::mnuOpen_Click() {
 bool DeckFileActions::OpenDeckFile(const QString& path) {
     BusyCursor busy;
     const DeckFileType type = DeckFileTypeOf(path.toStdU16String());
+    // The file is read before the deck is touched: one that cannot be read at all keeps
+    // the deck, and its history, as they were.
+    DeckFileReadResult read;
+    read.status = DeckFileStatus::Read;
+    if (type == DeckFileType::Html && !IsBlankPath(path.toStdU16String())) {
+        read = ReadDeckFile(ToPath(path), state_.db);
+        if (read.status == DeckFileStatus::Unreadable) {
+            TellUnreadable(path, read.fileStatus);
+            return false;
+        }
+    }
     DeckFileStatus status = DeckFileStatus::Read;
     deck_.RunAsOneChange([&] {
         if (!path.isEmpty()) deck_.ClearAll();
         switch (type) {
             case DeckFileType::Html:
-                status = ReadDeckHtml(path);
+                status = AddReadDeck(std::move(read));
                 break;
             case DeckFileType::Csv:
                 ReadDeckCsv(path);
@@ -107,7 +118,7 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
     if (!path.isEmpty()) {
         emit deckOpened(path, type == DeckFileType::Html && status == DeckFileStatus::Read);
     }
-    return status != DeckFileStatus::Unreadable;
+    return true;
 }
 
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
@@ -126,14 +137,23 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
 
 DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
     if (IsBlankPath(path.toStdU16String())) return DeckFileStatus::Read;
-    const DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
+    DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
     if (result.status == DeckFileStatus::Unreadable) {
-        Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
-                          QStringLiteral("ファイルを読み込めませんでした: %1")
-                              .arg(QDir::toNativeSeparators(path)),
-                          QMessageBox::Ok);
+        TellUnreadable(path, result.fileStatus);
         return result.status;
     }
+    return AddReadDeck(std::move(result));
+}
+
+void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& status) {
+    Dialogs().Message(
+        parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
+        QStringLiteral("ファイルを読み込めませんでした: %1\n%2")
+            .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
+        QMessageBox::Ok);
+}
+
+DeckFileStatus DeckFileActions::AddReadDeck(DeckFileReadResult result) {
     if (result.status == DeckFileStatus::NotDeckFile) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
                           QStringLiteral("指定したファイルはサポート外のフォーマットです。"),
@@ -143,22 +163,29 @@ DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
     {
         BusyCursor busy;
         for (CardKind kind : kDeckKinds) {
-            for (const std::u16string& entry : result.deck.Of(kind)) deck_.AddEntry(kind, entry);
+            result.leftOut[static_cast<size_t>(kind)] +=
+                deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
         }
     }
-    if (result.skippedCardNos.empty()) return result.status;
-
+    QStringList parts;
     const int skipped = static_cast<int>(result.skippedCardNos.size());
-    QString text =
-        QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n").arg(skipped);
-    for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
-        text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
+    if (skipped > 0) {
+        QString text = QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n")
+                           .arg(skipped);
+        for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
+            text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
+        }
+        if (skipped > kListedSkippedRows) {
+            text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+        }
+        parts << text;
     }
-    if (skipped > kListedSkippedRows) {
-        text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+    const std::u16string leftOut = LeftOutText(result.leftOut);
+    if (!leftOut.empty()) parts << QString::fromStdU16String(leftOut);
+    if (!parts.isEmpty()) {
+        Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(),
+                          parts.join(QStringLiteral("\n\n")), QMessageBox::Ok);
     }
-    Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(), text,
-                      QMessageBox::Ok);
     return result.status;
 }
 

@@ -29,6 +29,19 @@ char16_t KanaAndCase(char16_t c) {
     return c;
 }
 
+// Step 2: a blank that stands before a combining voiced or semi-voiced mark goes, so the
+// mark joins the kana before the blanks.
+void JoinSpacedMarks(std::u16string& text) {
+    size_t out = 0;
+    for (char16_t c : text) {
+        if (c == 0x3099 || c == 0x309A) {
+            while (out > 0 && text[out - 1] == u' ') --out;
+        }
+        text[out++] = c;
+    }
+    text.resize(out);
+}
+
 }  // namespace
 
 std::u16string SearchFold::Fold(std::u16string_view text) const {
@@ -38,27 +51,20 @@ std::u16string SearchFold::Fold(std::u16string_view text) const {
 }
 
 void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) const {
+    // Most texts are made only of characters normalisation leaves alone once the full-width
+    // forms are narrowed: then the steps come down to narrowing, kana and case.
     folded.resize(text.size());
     bool stable = true;
     for (size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c < 0x80) {
-            // Most of an entry is ASCII: blanks, digits, the card number's letters.
-            if (c < 0x20 || c == 0x7F) stable = false;
-            folded[i] = KanaAndCase(c);
-            continue;
-        }
-        // Spacing voiced marks would normalise to a blank and a combining mark; as combining
-        // marks they join the kana before them.
-        if (c == 0x309B) c = 0x3099;
-        if (c == 0x309C) c = 0x309A;
-        c = Narrowed(c);
+        const char16_t c = Narrowed(text[i]);
         if (!StableUnderNfkc(c)) stable = false;
         folded[i] = KanaAndCase(c);
     }
     if (stable || !nfkc_) return;
-    folded = nfkc_(folded);
+    folded = nfkc_(text);
+    JoinSpacedMarks(folded);
     for (char16_t& c : folded) c = KanaAndCase(c);
+    folded = nfkc_(folded);
 }
 
 int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,

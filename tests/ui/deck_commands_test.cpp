@@ -276,14 +276,21 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     MainWindow again(state);
     ASSERT_EQ(again.deckCommands_->RecentFiles().Items().size(), 2);
 
+    // A deck file that went away is found out before the deck is touched: the changed deck
+    // stays, and taking the change back gives the saved deck, unchanged again.
     std::filesystem::remove(dir / "a.htm");
-    window->deckPanel_->ClearAllLists();
+    Add(CardKind::Unit, 1);
+    const SeenDeck changed = Seen();
     dialogs.questionAnswers = {QMessageBox::No};
     items[1]->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_EQ(Commands().RecentFiles().Items().size(), 1);
-    EXPECT_TRUE(Deck().Entries(CardKind::Unit).empty());
+    EXPECT_EQ(Seen(), changed);
+    EXPECT_TRUE(Commands().History().IsChanged());
+    Commands().mnuUndo->trigger();
+    EXPECT_EQ(Deck().Entries(CardKind::Unit), deck.unit);
+    EXPECT_FALSE(Commands().History().IsChanged());
 }
 
 TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
@@ -306,9 +313,10 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     drop(PathOf("nowhere.htm"));
-    EXPECT_TRUE(Deck().Entries(CardKind::Mission).empty());
+    EXPECT_EQ(Deck().Entries(CardKind::Mission), deck.mission);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("ファイルがありません")));
 }
 
 }  // namespace
