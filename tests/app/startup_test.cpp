@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QPushButton>
@@ -145,17 +146,29 @@ TEST_F(StartupTest, ReadOnlyProgramFolderIsToldOnceAndTheProgramGoesOn) {
     EXPECT_EQ(test::ReadBytes(dir / "ZEMLO.ini"), old);
 }
 
-TEST_F(StartupTest, UnreadableSettingsFileIsToldAndKept) {
+TEST_F(StartupTest, UnreadableOrHugeSettingsFileIsToldAndKept) {
     UserStore(store).Save("BOOT", "CNT", "1");
     const std::string old = "[FORM]\r\nCOMPACT=1\r\n[BOSS]\r\nTASKNAME=x\r\n";
-    test::WriteBytes(dir / "ZEMLO.ini", old);
-    test::InjectedFaults injected;
-    injected.faults.unreadableFile = dir / "ZEMLO.ini";
-    Startup startup(dir.Path(), store);
-    ASSERT_TRUE(startup.Run());
-    startup.Window()->close();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("を読み込めないため")));
+    for (const bool huge : {false, true}) {
+        SCOPED_TRACE(huge ? "sparse file of 64 GiB" : "unreadable file");
+        dialogs.messages.clear();
+        test::WriteBytes(dir / "ZEMLO.ini", old);
+        test::InjectedFaults injected;
+        if (huge) {
+            ASSERT_EQ(::truncate((dir / "ZEMLO.ini").c_str(), std::int64_t{64} << 30), 0);
+        } else {
+            injected.faults.unreadableFile = dir / "ZEMLO.ini";
+        }
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        EXPECT_EQ(startup.State().compactState, 0);
+        startup.Window()->close();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("を読み込めないため")));
+        EXPECT_EQ(std::filesystem::file_size(dir / "ZEMLO.ini"),
+                  huge ? std::uintmax_t{64} << 30 : old.size());
+    }
+    std::filesystem::resize_file(dir / "ZEMLO.ini", old.size());
     EXPECT_EQ(test::ReadBytes(dir / "ZEMLO.ini"), old);
 }
 
@@ -173,16 +186,27 @@ TEST_F(StartupTest, AcceptanceThatCannotBeStoredIsToldAndTheProgramStarts) {
     startup.Window()->close();
 }
 
-TEST_F(StartupTest, MissingCardDataStartsEmptyAndSaysWhereItLooked) {
-    std::filesystem::remove(dir / "ZEMLO.dat");
+TEST_F(StartupTest, MissingOrHugeCardDataStartsEmptyAndSaysWhereItLookedAndWhy) {
     UserStore(store).Save("BOOT", "CNT", "1");
-    Startup startup(dir.Path(), store);
-    ASSERT_TRUE(startup.Run());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(
-        dialogs.messages[0].text.contains(QString::fromStdString((dir / "ZEMLO.dat").string())));
-    EXPECT_TRUE(startup.Window()->isVisible());
-    startup.Window()->close();
+    const std::pair<bool, QString> cases[] = {{false, QStringLiteral("ファイルがありません")},
+                                              {true, QStringLiteral("ファイルが大きすぎます")}};
+    for (const auto& [huge, cause] : cases) {
+        dialogs.messages.clear();
+        std::filesystem::remove(dir / "ZEMLO.dat");
+        if (huge) {
+            test::WriteBytes(dir / "ZEMLO.dat", "");
+            ASSERT_EQ(::truncate((dir / "ZEMLO.dat").c_str(), std::int64_t{64} << 30), 0);
+        }
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const QString text = dialogs.messages[0].text;
+        EXPECT_TRUE(text.contains(QString::fromStdString((dir / "ZEMLO.dat").string())));
+        EXPECT_TRUE(text.contains(cause)) << text.toStdString();
+        EXPECT_EQ(startup.State().db.units.Count(), 0);
+        EXPECT_TRUE(startup.Window()->isVisible());
+        startup.Window()->close();
+    }
 }
 
 TEST_F(StartupTest, OrvelDataIsNamedInTheTitle) {

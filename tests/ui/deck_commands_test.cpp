@@ -19,7 +19,9 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_file_writer.h"
+#include "deckfile/deck_lists.h"
 #include "deckfile/recent_files_menu.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
@@ -256,6 +258,19 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     EXPECT_EQ(Seen(), before);
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    // More copies than a list holds: the list fills up and the rest is told, still one step.
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
+    Commands().mnuImport->trigger();
+    ASSERT_EQ(Deck().Entries(CardKind::Unit).size(), kMaxListEntries);
+    EXPECT_EQ(Deck().lblCnt[0]->text(), "32767");
+    EXPECT_EQ(Deck().lblCnt[2]->text(), "7");
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(
+        dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
+    Commands().mnuUndo->trigger();
+    EXPECT_EQ(Seen(), before);
 }
 
 TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
