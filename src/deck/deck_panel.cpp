@@ -7,7 +7,9 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
+#include "catalog/entry_width_delegate.h"
 #include "deck/deck_counters.h"
 #include "deck/deck_entries.h"
 #include "deck/deck_list_model.h"
@@ -98,11 +100,30 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     list->setModel(models_[k]);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Deck lists are short; sizing every entry keeps a long mission name's points in reach
-    // of the horizontal scroll bar.
-    list->setUniformItemSizes(false);
+    // A deck opened from a file can fill a list with tens of thousands of entries: every row
+    // takes the first one's height, and the delegate keeps the widest entry in reach of the
+    // horizontal scroll bar, a long mission name's points included.
+    list->setUniformItemSizes(true);
     list->setToolTip(QStringLiteral("ダブルクリック、[DEL]または[BS]キーでアイテム解除"));
+    delegates_[k] = new EntryWidthDelegate(list);
+    list->setItemDelegate(delegates_[k]);
     lists_[k] = list;
+    // A whole new list is measured; an added entry can only widen the rows, and a removed
+    // one narrows them only when it was the widest.
+    connect(models_[k], &QAbstractItemModel::modelReset, this,
+            [this, kind] { UpdateScrollExtent(kind); });
+    connect(models_[k], &QAbstractItemModel::rowsInserted, this,
+            [this, k](const QModelIndex&, int first, int last) {
+                const int widest = std::max(delegates_[k]->Width(), RowsWidth(k, first, last));
+                if (widest != delegates_[k]->Width()) delegates_[k]->SetWidth(widest, *models_[k]);
+            });
+    connect(models_[k], &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this, k](const QModelIndex&, int first, int last) {
+                widestRemoved_ = RowsWidth(k, first, last) >= delegates_[k]->Width();
+            });
+    connect(models_[k], &QAbstractItemModel::rowsRemoved, this, [this, kind] {
+        if (widestRemoved_) UpdateScrollExtent(kind);
+    });
 
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
@@ -118,6 +139,33 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
         if (index.row() == rowSelectedAtPress_) emit entrySelected(kind, SelectedEntry(List(kind)));
     });
     return list;
+}
+
+void DeckPanel::UpdateScrollExtent(CardKind kind) {
+    // The panel's font is set before its lists exist.
+    if (delegates_[static_cast<int>(kind)] == nullptr) return;
+    const std::vector<std::u16string>& entries = Model(kind)->Entries();
+    const int width = WidestEntry(List(kind)->fontMetrics(), static_cast<int>(entries.size()),
+                                  [&entries](int i) { return std::u16string_view(entries[i]); });
+    delegates_[static_cast<int>(kind)]->SetWidth(width, *Model(kind));
+}
+
+int DeckPanel::RowsWidth(int k, int first, int last) const {
+    const std::vector<std::u16string>& entries = models_[k]->Entries();
+    int widest = 0;
+    for (int row = first; row <= last && row < static_cast<int>(entries.size()); ++row) {
+        widest = std::max(widest, EntryWidth(lists_[k]->fontMetrics(), entries[row]));
+    }
+    return widest;
+}
+
+void DeckPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+            UpdateScrollExtent(kind);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 int DeckPanel::KindOfWidget(const QObject* watched) const {

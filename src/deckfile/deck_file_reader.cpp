@@ -31,8 +31,8 @@ std::u16string_view StopHeading(CardKind kind) {
 
 // One pass over the file for one kind. Row 1 of a section is the header row; from row 2 on
 // the first cell of each row names a card, and the row's other cells are not looked at.
-void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const CardDatabase& db,
-                 DeckFileReadResult& result) {
+void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
+                 const CardDatabase& db, DeckFileReadResult& result) {
     auto line = std::find(lines.begin(), lines.end(), deck_file::Heading(kind));
     if (line == lines.end()) return;
 
@@ -77,7 +77,7 @@ void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const 
 
 DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db) {
     DeckFileReadResult result;
-    const std::vector<std::u16string> lines = SplitLines(text);
+    const std::vector<std::u16string_view> lines = SplitLineViews(text);
     if (std::find(lines.begin(), lines.end(), deck_file::kSignature) == lines.end()) {
         result.status = DeckFileStatus::NotDeckFile;
         return result;

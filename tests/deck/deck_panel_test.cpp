@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -265,6 +267,33 @@ TEST_F(DeckPanelTest, DeckAccessLeavesCountersToRefreshCounters) {
     deck.RefreshCounters();
     EXPECT_EQ(Counter(2)->text(), "0");
     EXPECT_EQ(CounterColour(2), kRed);
+}
+
+TEST_F(DeckPanelTest, TheWidestEntryCanAlwaysBeScrolledIntoView) {
+    QListView* list = panel.List(CardKind::Mission);
+    auto reach = [list] {
+        QApplication::processEvents();
+        return list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    };
+    auto width = [list](const QString& entry) {
+        return list->fontMetrics().horizontalAdvance(entry);
+    };
+    const QString wide = QStringLiteral("MI0002   ") + QString(30, QChar(u'長')) +
+                         QString(50, ' ') + QStringLiteral("9");
+    panel.AddEntries(CardKind::Mission, {Mission(1, 1).toStdU16String(), wide.toStdU16String(),
+                                         Mission(3, 1).toStdU16String()});
+    ASSERT_GT(width(wide), list->viewport()->width());
+    EXPECT_GE(reach(), width(wide));
+
+    // Entries added later, one by one, wider still; then the widest taken out again.
+    const QString wider = QStringLiteral("MI0004   ") + QString(40, QChar(u'長')) +
+                          QString(50, ' ') + QStringLiteral("9");
+    panel.AddCard(CardKind::Mission, wider);
+    EXPECT_GE(reach(), width(wider));
+    Select(CardKind::Mission, 3);
+    panel.RemoveSelected(CardKind::Mission);
+    EXPECT_GE(reach(), width(wide));
+    EXPECT_LT(reach(), width(wider));
 }
 
 }  // namespace
