@@ -10,8 +10,13 @@
 namespace zemlo {
 
 // The most entries a deck list holds: the card tables' own limit, and the largest pile the
-// draw odds are exact for.
+// draw odds are exact for. The fuzz build makes it small, so the fuzzers meet full lists in
+// every run instead of spending milliseconds on filling one.
+#ifdef ZEMLO_FUZZ_LIST_LIMIT
+inline constexpr std::size_t kMaxListEntries = ZEMLO_FUZZ_LIST_LIMIT;
+#else
 inline constexpr std::size_t kMaxListEntries = 32767;
+#endif
 
 // Adds entries to list, which is sorted (EntryLess), giving exactly the list that adding them
 // one at a time at their sorted places would give (SortedInsertPosition: after every entry

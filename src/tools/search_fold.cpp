@@ -29,9 +29,9 @@ char16_t KanaAndCase(char16_t c) {
     return c;
 }
 
-// Step 2: a blank that stands before a combining voiced or semi-voiced mark goes, so the
-// mark joins the kana before the blanks.
-void JoinSpacedMarks(std::u16string& text) {
+// Step 2: blanks that stand before a combining voiced or semi-voiced mark go, so the mark
+// joins the kana before the blanks. True when any went.
+bool JoinSpacedMarks(std::u16string& text) {
     size_t out = 0;
     for (char16_t c : text) {
         if (c == 0x3099 || c == 0x309A) {
@@ -39,7 +39,9 @@ void JoinSpacedMarks(std::u16string& text) {
         }
         text[out++] = c;
     }
+    const bool joined = out != text.size();
     text.resize(out);
+    return joined;
 }
 
 }  // namespace
@@ -62,7 +64,9 @@ void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) cons
     }
     if (stable || !nfkc_) return;
     folded = nfkc_(text);
-    JoinSpacedMarks(folded);
+    // Normalising puts combining marks in their canonical order, which can bring a voiced
+    // mark up to blanks another mark stood between; each round takes a blank out.
+    while (JoinSpacedMarks(folded)) folded = nfkc_(folded);
     for (char16_t& c : folded) c = KanaAndCase(c);
     folded = nfkc_(folded);
 }

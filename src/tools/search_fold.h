@@ -4,7 +4,8 @@
 //    full-width, full-width Latin letters and digits become ASCII);
 // 2. a voiced or semi-voiced mark written as its own character (゛ ゜, which normalisation
 //    turns into a blank and a combining mark) joins the kana before it: blanks before a
-//    combining voiced or semi-voiced mark go;
+//    combining voiced or semi-voiced mark go, and the text is normalised again, until no
+//    such blank is left;
 // 3. hiragana to katakana, ASCII capitals to small letters;
 // 4. NFKC again, since step 3 can make new pairs that compose (ワ and a voiced mark).
 // So folding a folded text changes nothing, a text folds as its NFKC form does, and no
