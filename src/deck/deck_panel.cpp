@@ -33,12 +33,13 @@ struct PanelGeometry {
     // others; the wider compact panel keeps each caption and count on one row.
     int captionRow[3];
     int countRow[3];
+    // Room for the largest counts: 32,767 entries, and 32,767 missions of 99 points each.
+    int countWidth;
 };
 constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
-                                   255,  {0, 1, 3},       {0, 2, 3}};
+                                   255,  {0, 1, 3},       {0, 2, 3},          900};
 constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
-                                    240,  {0, 1, 2},       {0, 1, 2}};
-constexpr int kCountWidth = 420;
+                                    240,  {0, 1, 2},       {0, 1, 2},          780};
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -86,9 +87,9 @@ void DeckPanel::LayOut(bool compact) {
         const int captionTop = g.counterTop + g.captionRow[i] * g.counterStep;
         const int countTop = g.counterTop + g.countRow[i] * g.counterStep;
         PlaceTwips(lblCntCaption[i], 0, captionTop,
-                   g.captionRow[i] == g.countRow[i] ? g.width - kCountWidth : g.width,
+                   g.captionRow[i] == g.countRow[i] ? g.width - g.countWidth : g.width,
                    g.counterHeight);
-        PlaceTwips(lblCnt[i], g.width - kCountWidth, countTop, kCountWidth, g.counterHeight);
+        PlaceTwips(lblCnt[i], g.width - g.countWidth, countTop, g.countWidth, g.counterHeight);
     }
 }
 

@@ -100,12 +100,11 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
             return false;
         }
     }
-    DeckFileStatus status = DeckFileStatus::Read;
     deck_.RunAsOneChange([&] {
         if (!path.isEmpty()) deck_.ClearAll();
         switch (type) {
             case DeckFileType::Html:
-                status = AddReadDeck(std::move(read));
+                AddReadDeck(read);
                 break;
             case DeckFileType::Csv:
                 ReadDeckCsv(path);
@@ -115,8 +114,10 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
         }
         deck_.RefreshCounters();
     });
+    // Told with the new deck and its counters in view.
+    if (type == DeckFileType::Html) TellWhatWasRead(read);
     if (!path.isEmpty()) {
-        emit deckOpened(path, type == DeckFileType::Html && status == DeckFileStatus::Read);
+        emit deckOpened(path, type == DeckFileType::Html && read.status == DeckFileStatus::Read);
     }
     return true;
 }
@@ -142,7 +143,9 @@ DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
         TellUnreadable(path, result.fileStatus);
         return result.status;
     }
-    return AddReadDeck(std::move(result));
+    AddReadDeck(result);
+    TellWhatWasRead(result);
+    return result.status;
 }
 
 void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& status) {
@@ -153,19 +156,21 @@ void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& stat
         QMessageBox::Ok);
 }
 
-DeckFileStatus DeckFileActions::AddReadDeck(DeckFileReadResult result) {
+void DeckFileActions::AddReadDeck(DeckFileReadResult& result) {
+    if (result.status != DeckFileStatus::Read) return;
+    BusyCursor busy;
+    for (CardKind kind : kDeckKinds) {
+        result.leftOut[static_cast<size_t>(kind)] +=
+            deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
+    }
+}
+
+void DeckFileActions::TellWhatWasRead(const DeckFileReadResult& result) {
     if (result.status == DeckFileStatus::NotDeckFile) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
                           QStringLiteral("指定したファイルはサポート外のフォーマットです。"),
                           QMessageBox::Ok);
-        return result.status;
-    }
-    {
-        BusyCursor busy;
-        for (CardKind kind : kDeckKinds) {
-            result.leftOut[static_cast<size_t>(kind)] +=
-                deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
-        }
+        return;
     }
     QStringList parts;
     const int skipped = static_cast<int>(result.skippedCardNos.size());
@@ -186,7 +191,6 @@ DeckFileStatus DeckFileActions::AddReadDeck(DeckFileReadResult result) {
         Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(),
                           parts.join(QStringLiteral("\n\n")), QMessageBox::Ok);
     }
-    return result.status;
 }
 
 void DeckFileActions::WriteDeckCsv(const QString& path) {

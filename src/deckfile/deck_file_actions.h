@@ -47,9 +47,12 @@ public:
     bool WriteDeckHtml(const QString& path);
     // Adds the deck named by the file to the deck lists.
     DeckFileStatus ReadDeckHtml(const QString& path);
-    // Adds a deck file's deck, read already, to the deck lists and tells what the reading
-    // found: a page from elsewhere, rows that name no card, rows beyond a list's limit.
-    DeckFileStatus AddReadDeck(DeckFileReadResult result);
+    // Adds a deck file's deck, read already, to the deck lists, counting the entries left
+    // out of full lists into result.
+    void AddReadDeck(DeckFileReadResult& result);
+    // Tells what the reading found: a page from elsewhere, rows that name no card, rows
+    // beyond a list's limit.
+    void TellWhatWasRead(const DeckFileReadResult& result);
     // The CSV form is not offered: both only say so.
     void WriteDeckCsv(const QString& path);
     void ReadDeckCsv(const QString& path);

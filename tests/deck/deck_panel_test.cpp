@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "deck/deck_list_model.h"
+#include "deck/entry_merge.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
@@ -267,6 +268,26 @@ TEST_F(DeckPanelTest, DeckAccessLeavesCountersToRefreshCounters) {
     deck.RefreshCounters();
     EXPECT_EQ(Counter(2)->text(), "0");
     EXPECT_EQ(CounterColour(2), kRed);
+}
+
+TEST_F(DeckPanelTest, CountsOfTheFullestDeckFitTheirLabelsInBothViews) {
+    panel.AddEntries(CardKind::Unit,
+                     std::vector<std::u16string>(kMaxListEntries, Unit(1).toStdU16String()));
+    panel.AddEntries(CardKind::Mission,
+                     std::vector<std::u16string>(kMaxListEntries, Mission(1, 99).toStdU16String()));
+    panel.RefreshCounters();
+    EXPECT_EQ(Counter(2)->text(), QString::number(99 * 32767));
+    for (const bool compact : {false, true}) {
+        QFont font = panel.font();
+        font.setPointSize(compact ? 8 : 9);  // as the main window's views set it
+        panel.setFont(font);
+        panel.LayOut(compact);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_LE(Counter(i)->sizeHint().width(), Counter(i)->width()) << i << compact;
+            QLabel* caption = FindControl<QLabel>(&panel, "lblCntCaption", i);
+            EXPECT_LE(caption->sizeHint().width(), caption->width()) << i << compact;
+        }
+    }
 }
 
 TEST_F(DeckPanelTest, TheWidestEntryCanAlwaysBeScrolledIntoView) {
