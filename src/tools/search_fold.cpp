@@ -58,17 +58,34 @@ void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) cons
     folded.resize(text.size());
     bool stable = true;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = Narrowed(text[i]);
-        if (!StableUnderNfkc(c)) stable = false;
-        folded[i] = KanaAndCase(c);
+        const char16_t c = text[i];
+        if (c >= 0x20 && c < 0x7F) {
+            folded[i] = KanaAndCase(c);  // most of an entry: blanks, digits, the card number
+            continue;
+        }
+        const char16_t narrowed = Narrowed(c);
+        if (!StableUnderNfkc(narrowed)) stable = false;
+        folded[i] = KanaAndCase(narrowed);
     }
     if (stable || !nfkc_) return;
-    folded = nfkc_(text);
+    // Narrowing first is what normalisation does to those characters anyway; kana and case
+    // wait until after it.
+    for (size_t i = 0; i < text.size(); ++i) folded[i] = Narrowed(text[i]);
+    folded = nfkc_(folded);
     // Normalising puts combining marks in their canonical order, which can bring a voiced
     // mark up to blanks another mark stood between; each round takes a blank out.
     while (JoinSpacedMarks(folded)) folded = nfkc_(folded);
-    for (char16_t& c : folded) c = KanaAndCase(c);
-    folded = nfkc_(folded);
+    // Kana and case give characters normalisation leaves alone; only one followed by a mark
+    // it may now compose with (ワ and a voiced mark) needs normalising again.
+    bool composable = false;
+    for (size_t i = 0; i < folded.size(); ++i) {
+        const char16_t c = KanaAndCase(folded[i]);
+        if (c != folded[i] && i + 1 < folded.size() && !StableUnderNfkc(folded[i + 1])) {
+            composable = true;
+        }
+        folded[i] = c;
+    }
+    if (composable) folded = nfkc_(folded);
 }
 
 int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
