@@ -297,16 +297,11 @@ TEST(DeckFileReader, RowsBeyondAListsLimitAreCountedNotKept) {
     EXPECT_EQ(read.deck.mission.size(), 1u);
 }
 
-TEST(DeckFileReader, HugeFilesAndRunningOutOfMemoryAreUnreadableNotTheEnd) {
+TEST(DeckFileReader, RunningOutOfMemoryMakesTheFileUnreadableNotTheEnd) {
+    if (!CanLimitAddressSpace()) GTEST_SKIP() << "the sanitizer build cannot lower RLIMIT_AS";
     const CardDatabase db = NumberLengthCards();
     TempDir dir;
     WriteBytes(dir / "huge.htm", "");
-    ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), std::int64_t{64} << 30), 0);
-    const DeckFileReadResult huge = ReadDeckFile(dir / "huge.htm", db);
-    EXPECT_EQ(huge.status, DeckFileStatus::Unreadable);
-    EXPECT_EQ(huge.fileStatus.error, EFBIG);
-
-    if (!CanLimitAddressSpace()) GTEST_SKIP() << "the sanitizer build cannot lower RLIMIT_AS";
     // Within the size ceiling, but its decoded text needs more memory than there is.
     ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), 96 << 20), 0);
     EXPECT_TRUE(RunWithLittleMemory(150 << 20, [&] {
