@@ -138,12 +138,12 @@ void FrmAbout::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
                           QMessageBox::Ok);
         return;
     }
-    Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(),
-                      QStringLiteral("次回の起動時に注意事項を表示する設定を %1 に保存できませんで"
-                                     "した（%2）。")
-                          .arg(QString::fromStdU16String(store.File().u16string()),
-                               QString::fromStdU16String(FileErrorText(saved))),
-                      QMessageBox::Ok);
+    const QString text = QStringLiteral(
+                             "次回の起動時に注意事項を表示する設定を"
+                             " %1 に保存できませんでした（%2）。")
+                             .arg(QString::fromStdU16String(store.File().u16string()),
+                                  QString::fromStdU16String(FileErrorText(saved)));
+    Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
 }  // namespace zemlo
