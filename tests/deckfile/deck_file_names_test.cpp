@@ -28,7 +28,6 @@ TEST(DeckSaveTarget, ANameWithoutExtensionGetsHtmAndOtherEndingsAreRefused) {
         bool refused;
     };
     const Case cases[] = {
-        {u"/d/deck.HTML", DeckFileType::Html, u"/d/deck.HTML", false, false},
         {u"/d/deck.csv", DeckFileType::Csv, u"/d/deck.csv", false, false},
         {u"/d/ZM1206", DeckFileType::Html, u"/d/ZM1206.htm", true, false},
         {u"/d.v2/ZM1206", DeckFileType::Html, u"/d.v2/ZM1206.htm", true, false},
