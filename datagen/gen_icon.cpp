@@ -15,14 +15,22 @@
 
 namespace {
 
-constexpr double kSize = 48;    // the drawing's own units: one unit is one pixel at 48 px
-constexpr double kRadius = 7;   // of the background's corners
+constexpr double kSize = 48;   // the drawing's own units: one unit is one pixel at 48 px
+constexpr double kRadius = 7;  // of the background's corners
 const QColor kBackground(24, 48, 96);
 const QColor kLetter(250, 210, 60);
 
 QPolygonF LetterZ() {
-    return QPolygonF({{12, 10}, {36, 10}, {36, 16}, {21, 32}, {36, 32}, {36, 38},
-                      {12, 38}, {12, 32}, {27, 16}, {12, 16}});
+    return QPolygonF({{12, 10},
+                      {36, 10},
+                      {36, 16},
+                      {21, 32},
+                      {36, 32},
+                      {36, 38},
+                      {12, 38},
+                      {12, 32},
+                      {27, 16},
+                      {12, 16}});
 }
 
 QByteArray Svg() {

@@ -84,7 +84,7 @@ desktop_entry() {  # FOLDER
     printf '%s\n' \
         '[Desktop Entry]' \
         'Type=Application' \
-        'Version=1.5' \
+        'Version=1.4' \
         'Name=ZEMLOSAGA deck tool' \
         'Name[ja]=ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ' \
         'Comment=Build, analyse and save decks for the ZEMLOSAGA card game' \
