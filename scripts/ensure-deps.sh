@@ -4,9 +4,10 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+    desktop-file-utils
     fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
     clang libclang-rt-14-dev
 )

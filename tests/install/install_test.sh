@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Installs from the build tree under a temporary HOME and XDG_DATA_HOME, into a folder whose
+# name the desktop entry has to quote: the player's card data, settings and decks there come
+# out of installing, installing again and uninstalling byte for byte; the desktop entry is
+# valid, starts the installed program with a file and goes away only with its own folder.
+#   install_test.sh PATH/TO/install.sh BUILD_DIR
+set -u
+installer=$1
+build=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME"
+apps="$XDG_DATA_HOME/applications"
+entry="$apps/zemlo-deck.desktop"
+icons="$XDG_DATA_HOME/icons/hicolor"
+
+run_installer() {  # ARGS...; output in $work/out
+    bash "$installer" "$@" >"$work/out" 2>&1 || fail "install $*: $(cat "$work/out")"
+}
+fingerprint() {  # FOLDER FILES...: each file's name and checksum
+    local dir=$1 f
+    shift
+    for f in "$@"; do printf '%s %s\n' "$f" "$(sha256sum <"$dir/$f")"; done
+}
+
+# Reads the Exec value back as a launcher does: the string escapes, then the field codes,
+# then the quoted program path; prints that path, or fails unless the deck file is "%f".
+exec_program() {  # DESKTOP_FILE
+    local value s='' arg='' c i
+    value=$(sed -n 's/^Exec=//p' "$1")
+    for ((i = 0; i < ${#value}; i++)); do
+        c=${value:i:1}
+        if [ "$c" = $'\\' ]; then
+            i=$((i + 1))
+            case ${value:i:1} in s) s+=' ' ;; t) s+=$'\t' ;; n) s+=$'\n' ;; *) s+=${value:i:1} ;; esac
+        else
+            s+=$c
+        fi
+    done
+    [ "${s: -3}" = ' %f' ] || return 1
+    s=${s:0:${#s}-3}
+    s=${s//%%/%}
+    [ "${s:0:1}" = '"' ] && [ "${s: -1}" = '"' ] || return 1
+    for ((i = 1; i < ${#s} - 1; i++)); do
+        c=${s:i:1}
+        case $c in
+            $'\\') i=$((i + 1)) && arg+=${s:i:1} ;;
+            '"' | '`' | '$') return 1 ;;  # unescaped inside the quotes
+            *) arg+=$c ;;
+        esac
+    done
+    printf '%s' "$arg"
+}
+
+check_entry() {  # FOLDER: the desktop entry is valid and starts FOLDER's program
+    desktop-file-validate "$entry" >"$work/validate" 2>&1 || fail "invalid entry: $(cat "$work/validate")"
+    ! grep -qiE 'error|warning' "$work/validate" || fail "entry: $(cat "$work/validate")"
+    [ "$(exec_program "$entry")" = "$1/zemlo-deck" ] ||
+        fail "Exec starts [$(exec_program "$entry")]: $(grep ^Exec= "$entry")"
+    grep -qx 'MimeType=text/html;' "$entry" || fail "the entry does not offer to open HTML files"
+    grep -q '^text/html=.*zemlo-deck.desktop' "$apps/mimeinfo.cache" ||
+        fail "the desktop database was not updated"
+    [ -z "$(find "$work" -name mimeapps.list)" ] || fail "a mimeapps.list was written"
+}
+
+# 1. A folder that already holds the player's files, under a name with every character the
+# Exec line has to quote or escape.
+odd="$work/ゼムロ \"decks\" \$HOME \`x\` 100% a\\b & it's"
+mkdir -p "$odd/old decks"
+printf '[ZM0001]\r\n\x96\xbc\x8f\xcc\x81\x46\x82\xa0\r\n' >"$odd/ZEMLO.dat"
+printf '[XX0001]\r\n' >"$odd/ORVEL.dat"
+printf '[FORM]\r\nCOMPACT=1\r\n' >"$odd/ZEMLO.ini"
+printf '<HTML>\r\n\x83\x66\x83\x62\x83\x4c\r\n' >"$odd/my deck.htm"
+printf 'kept\n' >"$odd/old decks/a.htm"
+player_files=(ZEMLO.dat ORVEL.dat ZEMLO.ini "my deck.htm" "old decks/a.htm")
+before=$(fingerprint "$odd" "${player_files[@]}")
+
+run_installer --build "$build" "$odd"
+cmp -s "$build/bin/zemlo-deck" "$odd/zemlo-deck" && [ -x "$odd/zemlo-deck" ] ||
+    fail "the program was not installed"
+[ "$(fingerprint "$odd" "${player_files[@]}")" = "$before" ] || fail "the first install changed player files"
+check_entry "$odd"
+for icon in 48x48/apps/zemlo-deck.png scalable/apps/zemlo-deck.svg; do
+    [ -s "$icons/$icon" ] || fail "no icon $icon"
+done
+[ "$(od -An -tx1 -j12 -N12 "$icons/48x48/apps/zemlo-deck.png" | tr -d ' \n')" = \
+    "4948445200000030""00000030" ] || fail "the 48x48 icon is not a 48x48 PNG"
+
+# 2. Installing again replaces the program by renaming a new file over it (a running copy
+# keeps its old file) and changes nothing of the player's.
+inode=$(stat -c %i "$odd/zemlo-deck")
+run_installer --build "$build" "$odd"
+[ "$(stat -c %i "$odd/zemlo-deck")" != "$inode" ] || fail "the program was rewritten in place"
+[ "$(fingerprint "$odd" "${player_files[@]}")" = "$before" ] || fail "installing again changed player files"
+[ -z "$(find "$odd" -name '.zemlo-deck-install.*')" ] || fail "a temporary file was left"
+check_entry "$odd"
+
+# 3. A second folder without card data gets the sample; the desktop entry now starts it.
+second="$work/second"
+run_installer --build "$build" "$second"
+cmp -s "$build/sample/ZEMLO.dat" "$second/ZEMLO.dat" || fail "the sample was not installed"
+check_entry "$second"
+
+# Uninstalling the first folder leaves the entry that starts the second, and the icons.
+run_installer --uninstall "$odd"
+[ ! -e "$odd/zemlo-deck" ] && [ ! -e "$odd/.zemlo-deck-install" ] || fail "program files left"
+[ "$(fingerprint "$odd" "${player_files[@]}")" = "$before" ] || fail "uninstalling changed player files"
+for f in "${player_files[@]%%/*}"; do
+    grep -qxF "  $f" "$work/out" || fail "the uninstall did not name $f as left: $(cat "$work/out")"
+done
+check_entry "$second"
+[ -s "$icons/48x48/apps/zemlo-deck.png" ] || fail "an icon still in use was removed"
+
+# The second folder's sample, replaced by the player's data, stays through both.
+cp "$odd/ZEMLO.dat" "$second/ZEMLO.dat"
+run_installer --build "$build" "$second"
+cmp -s "$odd/ZEMLO.dat" "$second/ZEMLO.dat" || fail "installing again replaced the player's data"
+run_installer --uninstall "$second"
+cmp -s "$odd/ZEMLO.dat" "$second/ZEMLO.dat" || fail "the uninstall removed the player's data"
+[ ! -e "$entry" ] || fail "the entry starting the second folder was left"
+
+# A folder the install made goes with its untouched sample, and the last entry with its icons.
+third="$work/third"
+run_installer --build "$build" "$third"
+run_installer --uninstall "$third"
+[ ! -e "$third" ] || fail "the folder the install made is left: $(ls -A "$third")"
+[ ! -e "$entry" ] && [ ! -e "$icons/48x48/apps/zemlo-deck.png" ] || fail "desktop files left"
+! grep -q zemlo-deck "$apps/mimeinfo.cache" || fail "the desktop database still lists the tool"
+echo "install keeps player files: ok"
