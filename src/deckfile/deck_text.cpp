@@ -38,10 +38,10 @@ std::u16string DeckEntryName(std::u16string_view entry) {
     return std::u16string(name);
 }
 
-std::u16string DeckText(const DeckLists& deck) {
+std::u16string DeckText(const Deck& deck) {
     std::u16string text;
     for (CardKind kind : kDeckKinds) {
-        const auto& entries = deck.Of(kind);
+        const auto& entries = deck.Entries(kind);
         if (entries.empty()) continue;
         text += BlockHeading(kind);
         size_t runStart = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "deckfile/deck_lists.h"
+#include "deck/deck.h"
 
 namespace zemlo {
 
@@ -16,6 +16,6 @@ std::u16string DeckEntryName(std::u16string_view entry);
 
 // The unit, mission and character blocks of the non-empty deck lists. Neighbouring equal
 // entries make one line; "" for an empty deck.
-std::u16string DeckText(const DeckLists& deck);
+std::u16string DeckText(const Deck& deck);
 
 }  // namespace zemlo

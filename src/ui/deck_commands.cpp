@@ -11,9 +11,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
-#include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_text_importer.h"
@@ -46,7 +44,7 @@ QAction* ActionAfter(QMenu* menu, QAction* after) {
 }  // namespace
 
 DeckCommands::DeckCommands(MainWindow& window) : QObject(&window), window_(window) {
-    history_ = new DeckHistory(*window.deckPanel_, *window.cardInfoPanel_, this);
+    history_ = window.deckHistory_;
     DeckFileActions* files = window.deckFileActions_;
     guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_->IsChanged(); },
                                                 [files] { return files->SaveDeck(); }, &window);
@@ -59,7 +57,7 @@ DeckCommands::DeckCommands(MainWindow& window) : QObject(&window), window_(windo
 
     BuildEditMenu();
 
-    importer_ = new DeckTextImporter(window.State().db, *window.deckPanel_, &window);
+    importer_ = new DeckTextImporter(window.State().db, *history_, &window);
     importer_->SetReplaceGuard(mayReplace);
     mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), window.mnuFile);
     mnuImport->setObjectName("mnuImport");

@@ -1,8 +1,8 @@
 // The main window's commands around the deck beyond building it: the 編集 menu with undo
 // and redo, the question before a changed deck is lost, deck files opened from the command
 // line, by dropping or from the list of recent files, and deck text taken from the
-// clipboard. The deck panel, the card information panel and the file menu's deck commands
-// stay as they are; this object only wires them together.
+// clipboard. The deck's history (the main window's), the deck panel and the file menu's deck
+// commands stay as they are; this object only wires them together.
 #pragma once
 
 #include <QObject>

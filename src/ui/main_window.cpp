@@ -25,6 +25,7 @@
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_clip_text.h"
 #include "deck/card_info_panel.h"
+#include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "platform/key_value_source.h"
@@ -106,11 +107,14 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         tabLayout->addWidget(catalogs[tab]);
     }
 
-    // Deck and card information: the deck lists beside the tabs, the card panel at the right.
-    deckPanel_ = new DeckPanel(central);
-    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
+    // Deck and card information: the deck lists beside the tabs, the card panel at the right;
+    // every change of the deck goes through its history, which brings back what the card
+    // panel showed when a step is taken back or done again.
     cardInfoPanel_ = new CardInfoPanel(state_.db, central);
     PlaceTwips(cardInfoPanel_, 9060, 60, 4890, 10275);
+    deckHistory_ = new DeckHistory(state_.deck, cardInfoPanel_, this);
+    deckPanel_ = new DeckPanel(*deckHistory_, central);
+    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
     // Every selection change of the six lists and every addition shows the entry's card.
     auto showEntryCard = [this](CardKind kind, const QString& entry) {
         ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
@@ -124,8 +128,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(deckPanel_, &DeckPanel::cardAdded, this, showEntryCard);
     connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::CardList_MouseDown);
 
-    // Deck files: the file menu's deck commands read and fill the deck panel's lists.
-    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckPanel_, this);
+    // Deck files: the file menu's deck commands read the deck and replace it through its
+    // history.
+    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckHistory_, this);
     connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
@@ -147,7 +152,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     };
     toolHooks.settings = &state_.settings;
     toolWindows_ =
-        new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
+        new ToolWindows(state_.db, state_.deck, state_.seekWindowOpen, std::move(toolHooks), this);
     connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
     for (int i = 0; i < 6; ++i) {
         connect(mnuGraph[i], &QAction::triggered, toolWindows_,
