@@ -163,11 +163,13 @@ void DeckPanel::UpdateScrollExtent(CardKind kind) {
 
 int DeckPanel::RowsWidth(int k, int first, int last) const {
     const std::vector<std::u16string>& entries = deck_.Entries(static_cast<CardKind>(k));
-    int widest = 0;
-    for (int row = first; row <= last && row < static_cast<int>(entries.size()); ++row) {
-        widest = std::max(widest, EntryWidth(lists_[k]->fontMetrics(), entries[row]));
-    }
-    return widest;
+    last = std::min(last, static_cast<int>(entries.size()) - 1);
+    if (first > last) return 0;
+    // A deck file or deck text brings tens of thousands of rows at once: only the likely
+    // widest are measured, as for a whole list.
+    return WidestEntry(lists_[k]->fontMetrics(), last - first + 1, [&entries, first](int i) {
+        return std::u16string_view(entries[first + i]);
+    });
 }
 
 void DeckPanel::changeEvent(QEvent* event) {

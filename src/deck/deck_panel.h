@@ -37,8 +37,6 @@ public:
     // one (3300 x 7875).
     void LayOut(bool compact);
 
-    // Sets the count captions from the deck; every change of the deck does this.
-    void ShowCounts();
     // Recolours the unit and mission+character counters; captions stay as they are.
     void CheckDeckCount();
     // Sums the missions' points into the points counter and colours it.
@@ -73,12 +71,14 @@ private:
     void DeckRowsAboutToChange(const DeckRows& rows) override;
     void DeckRowsChanged(const DeckRows& rows) override;
     void DeckChanged() override;
+    // Sets the count captions from the deck.
+    void ShowCounts();
 
     QListView* MakeList(CardKind kind, const char* name);
     int KindOfWidget(const QObject* watched) const;
     // Widens the kind's rows to its widest entry after every change of the list.
     void UpdateScrollExtent(CardKind kind);
-    // The widest of the rows first to last of list k.
+    // The widest of the rows first to last of list k (of the likely widest, for many rows).
     int RowsWidth(int k, int first, int last) const;
 
     DeckHistory& history_;
