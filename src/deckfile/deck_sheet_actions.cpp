@@ -7,8 +7,11 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <algorithm>
 
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
@@ -107,15 +110,36 @@ void DeckSheetActions::mnuPrintSheet_Click() {
     QPrinter printer(QPrinter::HighResolution);
     // The sheet keeps its own margins, wider than any printer's unprintable edge.
     printer.setFullPage(true);
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(SheetPageLayout());
     printer.setDocName(Q(kSheetTitle));
     QPrintPreviewDialog preview(&printer, parentWidget_);
     preview.setObjectName("frmSheetPreview");
     preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
+    // A page large enough to read on the screen.
+    if (const QScreen* screen = preview.screen()) {
+        const QRect area = screen->availableGeometry();
+        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
+    }
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [&sheet](QPrinter* target) { PrintSheet(*target, *sheet); });
+            [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
     RunModal(preview);
+}
+
+bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
+    // The preview draws on a picture of its own; only the real print reaches the file.
+    const QPaintEngine* engine = printer.paintEngine();
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat &&
+                        !printer.outputFileName().isEmpty() && engine != nullptr &&
+                        engine->type() != QPaintEngine::Picture;
+    if (!toFile) {
+        PrintSheet(printer, sheet);
+        return true;
+    }
+    const QPageLayout& chosen = printer.pageLayout();
+    BusyCursor busy;
+    return Write(printer.outputFileName(),
+                 SheetPdf(sheet, QPageLayout(chosen.pageSize(), chosen.orientation(),
+                                             QMarginsF(0, 0, 0, 0))));
 }
 
 void DeckSheetActions::mnuSheetPdf_Click() {

@@ -18,6 +18,7 @@
 class QAction;
 class QDialog;
 class QMenu;
+class QPrinter;
 class QWidget;
 
 namespace zemlo {
@@ -46,6 +47,10 @@ public:
 
     // The sheet of the current deck after the names dialog; nothing when it was cancelled.
     std::optional<DeckSheet> AskSheet();
+
+    // Prints the sheet on printer. Printing to a PDF file writes that file like a save does,
+    // whole and at once, on the paper the print dialog chose.
+    bool PrintSheetOn(QPrinter& printer, const DeckSheet& sheet);
 
     // Write the sheet to path (".pdf" or ".png" added where it does not end so). False, after
     // telling the player, when a file could not be written; an existing file then stays.

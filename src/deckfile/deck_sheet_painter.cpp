@@ -240,7 +240,11 @@ void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& she
     painter.restore();
 }
 
-QByteArray SheetPdf(const DeckSheet& sheet) {
+QPageLayout SheetPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
+QByteArray SheetPdf(const DeckSheet& sheet, const QPageLayout& layout) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

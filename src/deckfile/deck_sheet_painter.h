@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QRectF>
 #include <QSize>
 #include <cstddef>
@@ -24,8 +25,11 @@ inline constexpr int kSheetImageDpi = 150;
 void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& sheet,
                     std::size_t page);
 
-// The sheet as a PDF file, A4 portrait: its texts are text, in an embedded font.
-QByteArray SheetPdf(const DeckSheet& sheet);
+// A4 portrait without margins: the sheet keeps margins of its own.
+QPageLayout SheetPageLayout();
+
+// The sheet as a PDF file on pages of layout: its texts are text, in an embedded font.
+QByteArray SheetPdf(const DeckSheet& sheet, const QPageLayout& layout = SheetPageLayout());
 
 // An A4 page in pixels at kSheetImageDpi.
 QSize SheetImageSize();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QWidget>
@@ -148,12 +149,13 @@ TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) 
     FillDistinctUnits(60);
     dialogs_.fileAnswers = {PathOf("sixty.pdf")};
     actions_.mnuSheetPdf_Click();
-    EXPECT_TRUE(Poppler("pdfinfo", dir_ / "sixty.pdf").contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_TRUE(
+        Poppler("pdfinfo", dir_ / "sixty.pdf").contains(QRegularExpression("Pages: +1\\n")));
 
     FillDistinctUnits(61);
     dialogs_.fileAnswers = {PathOf("more.pdf"), PathOf("more.png")};
     actions_.mnuSheetPdf_Click();
-    EXPECT_TRUE(Poppler("pdfinfo", dir_ / "more.pdf").contains(QRegularExpression("Pages: +2\n")));
+    EXPECT_TRUE(Poppler("pdfinfo", dir_ / "more.pdf").contains(QRegularExpression("Pages: +2\\n")));
     const QString second = Poppler("pdftotext", dir_ / "more.pdf",
                                    {QStringLiteral("-f"), QStringLiteral("2"),
                                     QStringLiteral("-enc"), QStringLiteral("UTF-8")});
@@ -170,10 +172,36 @@ TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) 
         EXPECT_EQ(image.pixel(3, 3), qRgb(255, 255, 255)) << name;
     }
     EXPECT_FALSE(std::filesystem::exists(dir_ / "more-3.png"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
 
+TEST_F(DeckSheetActionsTest, PreviewShowsEveryPageAndPrintingToAFileSavesIt) {
+    FillDistinctUnits(61);
     actions_.mnuPrintSheet_Click();
     EXPECT_EQ(actions_.previewPages, 2);
-    EXPECT_TRUE(dialogs_.messages.empty());
+
+    // The print dialog's "print to file" writes through the file layer, never while the
+    // preview draws.
+    const auto sheet = actions_.AskSheet();
+    ASSERT_TRUE(sheet.has_value());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PathOf("printed.pdf"));
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* target) { actions_.PrintSheetOn(*target, *sheet); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "printed.pdf"));
+    {
+        InjectedFaults injected;
+        injected.faults.readOnlyFolder = dir_.Path();
+        EXPECT_FALSE(actions_.PrintSheetOn(printer, *sheet));
+        EXPECT_EQ(dialogs_.messages.size(), 1u);
+    }
+    ASSERT_TRUE(actions_.PrintSheetOn(printer, *sheet));
+    EXPECT_TRUE(
+        Poppler("pdfinfo", dir_ / "printed.pdf").contains(QRegularExpression("Pages: +2\\n")));
 }
 
 TEST_F(DeckSheetActionsTest, EmptyDeckImageShowsItsCountersInRed) {
