@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
     desktop-file-utils poppler-utils

@@ -12,11 +12,15 @@ void FillFlags(std::array<std::u16string, N>& flags, const std::u16string& value
     for (size_t i = 0; i < N; ++i) flags[i] = i < value.size() ? value.substr(i, 1) : u"";
 }
 
+// Blanks are half-width spaces only; an ideographic space is a value like any other.
 bool IsBlankOnly(const std::u16string& s) {
-    for (char16_t c : s) {
-        if (c != u' ' && c != u'\t' && c != u'\u3000') return false;
-    }
-    return true;
+    return s.find_first_not_of(u' ') == std::u16string::npos;
+}
+
+// The four views the menu item walks through; any other stored number is read as the
+// normal view, the value of a missing key, so the menu item always leaves it.
+int KnownCompactState(int stored) {
+    return stored >= -1 && stored <= 2 ? stored : 0;
 }
 
 }  // namespace
@@ -39,7 +43,7 @@ ViewSettings LoadViewSettings(const SettingsStore& store) {
         view.highlightOn = false;
         return view;
     }
-    view.compactState = static_cast<int>(compact);
+    view.compactState = KnownCompactState(static_cast<int>(compact));
     const std::u16string highlight = store.ReadSetting(u"FORM", u"KYOUTYOU");
     view.highlightOn = IsBlankOnly(highlight) || highlight == u"1";
     return view;

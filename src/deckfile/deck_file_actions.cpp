@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "deckfile/deck_file_format.h"
@@ -65,14 +66,33 @@ void DeckFileActions::mnuSave_Click() {
 }
 
 bool DeckFileActions::SaveDeck() {
-    const QString path = AskDeckFileName(1);
+    const DeckSaveTarget target = DeckSaveTargetOf(AskDeckFileName(1).toStdU16String());
+    const QString path = QString::fromStdU16String(target.path);
+    if (target.refused) {
+        // Saying nothing here would leave the player believing the deck was saved.
+        Dialogs().Message(parentWidget_, QMessageBox::Warning, ApplicationTitle(),
+                          QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀは保存されていません。"
+                                         "ﾌｧｲﾙ名の末尾を .htm にしてください。"),
+                          QMessageBox::Ok);
+        return false;
+    }
+    // The file dialog asked before replacing the name it was given, not the one with ".htm"
+    // added here.
+    if (target.extensionAdded && QFileInfo::exists(path) &&
+        Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(),
+                          QStringLiteral("%1 は既にあります。置き換えますか？")
+                              .arg(QDir::toNativeSeparators(path)),
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return false;
+    }
     BusyCursor busy;
-    switch (DeckFileTypeOf(path.toStdU16String())) {
+    switch (target.type) {
         case DeckFileType::Html:
             if (!WriteDeckHtml(path)) return false;
             emit deckSaved(path);
             return true;
         case DeckFileType::Csv:
+            // The CSV form is not written: the deck stays unsaved.
             WriteDeckCsv(path);
             break;
         case DeckFileType::None:

@@ -22,6 +22,26 @@ DeckFileType DeckFileTypeOf(std::u16string_view path) {
     return DeckFileType::None;
 }
 
+DeckSaveTarget DeckSaveTargetOf(std::u16string_view path) {
+    DeckSaveTarget target;
+    target.path = std::u16string(path);
+    target.type = DeckFileTypeOf(path);
+    if (target.type != DeckFileType::None || IsBlankPath(path)) return target;
+    // The file name is what follows the last separator; a dot that starts it names a hidden
+    // file rather than an extension.
+    const size_t separator = path.find_last_of(u"/\\");
+    const size_t nameStart = separator == std::u16string_view::npos ? 0 : separator + 1;
+    const std::u16string_view name = path.substr(nameStart);
+    if (!name.empty() && name.find(u'.', 1) == std::u16string_view::npos) {
+        target.path += u".htm";
+        target.type = DeckFileType::Html;
+        target.extensionAdded = true;
+        return target;
+    }
+    target.refused = true;
+    return target;
+}
+
 std::u16string OfferedDeckFileName(int month, int day) {
     auto twoDigits = [](int n) {
         std::u16string s;

@@ -43,6 +43,17 @@ inline std::u16string_view Heading(CardKind kind) {
 enum class DeckFileType { None, Html, Csv };
 DeckFileType DeckFileTypeOf(std::u16string_view path);
 
+// Where the save command writes a chosen path. A name without any extension (the offered
+// one has none) is saved with ".htm" added; a name with another ending is refused, and the
+// player is told that nothing was saved. An empty path (a cancelled dialog) writes nothing.
+struct DeckSaveTarget {
+    DeckFileType type = DeckFileType::None;
+    std::u16string path;
+    bool extensionAdded = false;
+    bool refused = false;
+};
+DeckSaveTarget DeckSaveTargetOf(std::u16string_view path);
+
 // The file name the save dialog offers: "ZM" and the month and day, two digits each.
 std::u16string OfferedDeckFileName(int month, int day);
 

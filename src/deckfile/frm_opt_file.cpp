@@ -10,6 +10,7 @@
 #include "deckfile/output_flag_values.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 
 namespace zemlo {
 namespace {
@@ -78,6 +79,7 @@ FrmOptFile::FrmOptFile(DeckFileContext state, QWidget* parent)
     : QDialog(parent), state_(std::move(state)) {
     setObjectName("frmOptFile");
     setWindowTitle(QStringLiteral("出力項目の指定"));
+    UseDialogFrame(this);
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
 
     Label1 =

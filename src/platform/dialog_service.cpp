@@ -16,17 +16,8 @@ public:
     }
 
     QString AskFileName(QWidget* parent, const FileDialogRequest& request) override {
-        QFileDialog dialog(parent, request.title, request.initialPath, request.filter);
-        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-        dialog.setOption(QFileDialog::ReadOnly, false);
-        if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-        const QFileInfo initial(request.initialPath);
-        if (!initial.fileName().isEmpty()) {
-            dialog.setDirectory(initial.absolutePath());
-            dialog.selectFile(initial.fileName());
-        }
+        QFileDialog dialog(parent);
+        ConfigureFileDialog(dialog, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().first();
     }
@@ -50,6 +41,24 @@ public:
 DialogService* g_service = nullptr;
 
 }  // namespace
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, request.hidePatternLists);
+    dialog.setNameFilter(request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    const QFileInfo initial(request.initialPath);
+    if (!initial.fileName().isEmpty()) {
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    } else if (!request.initialPath.isEmpty()) {
+        dialog.setDirectory(request.initialPath);
+    }
+}
 
 QMessageBox::StandardButton DialogService::AskYesNoCancel(QWidget* parent, const QString& title,
                                                           const QString& text) {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace zemlo {
@@ -16,6 +17,9 @@ struct FileDialogRequest {
     QString filter;         // Qt filter text, e.g. "MS HTML Document(*.htm)"
     QString defaultSuffix;  // appended to a name typed without an extension; may be empty
     bool confirmOverwrite = true;
+    // The type list shows each filter without its last parenthesised pattern list, so a
+    // filter can show one pattern and match by another: "All(*.*) (*)" shows "All(*.*)".
+    bool hidePatternLists = false;
 };
 
 class DialogService {
@@ -34,6 +38,9 @@ public:
     virtual QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
                                                        const QString& text);
 };
+
+// Sets dialog up as the program's file dialog for request.
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
 
 // The service in use; the real dialogs unless a test installed its own.
 DialogService& Dialogs();

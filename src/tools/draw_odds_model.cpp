@@ -36,11 +36,13 @@ QVariant DrawOddsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const OddsRow& row = rows_[index.row()];
     if (role == Qt::TextAlignmentRole) {
-        return index.column() == Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+        return index.column() <= Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
+        case CardNo:
+            return QString::fromStdU16String(row.cardNo);
         case Name:
             return QString::fromStdU16String(row.name);
         case Copies:
@@ -62,8 +64,8 @@ QVariant DrawOddsModel::data(const QModelIndex& index, int role) const {
 QVariant DrawOddsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    static const char* const kHeaders[ColumnCount] = {"ｶｰﾄﾞ名", "枚数", "1枚以上", "2枚以上",
-                                                      "期待枚数"};
+    static const char* const kHeaders[ColumnCount] = {"No",      "ｶｰﾄﾞ名",  "枚数",
+                                                      "1枚以上", "2枚以上", "期待枚数"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeaders[section])
                                                  : QVariant();
 }

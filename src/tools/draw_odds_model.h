@@ -1,5 +1,6 @@
-// The odds table of one pile: a row per distinct card with its copies, the chance of at
-// least one and of at least two copies among the first k cards, and the expected copies.
+// The odds table of one pile: a row per distinct card with its card number and name, its
+// copies, the chance of at least one and of at least two copies among the first k cards, and
+// the expected copies. The card number tells apart two cards that share a name.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -12,7 +13,7 @@ namespace zemlo {
 class DrawOddsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Name = 0, Copies, AtLeastOne, AtLeastTwo, Expected, ColumnCount };
+    enum Column { CardNo = 0, Name, Copies, AtLeastOne, AtLeastTwo, Expected, ColumnCount };
 
     explicit DrawOddsModel(QObject* parent = nullptr);
 

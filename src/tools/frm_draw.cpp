@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 
 namespace zemlo {
 namespace {
@@ -72,7 +74,7 @@ FrmDraw::FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPop
       random_(std::move(random)) {
     setObjectName("frmDraw");
     setWindowTitle(QStringLiteral("ﾄﾞﾛｰﾃｽﾄ"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    UseDialogFrame(this);
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);
@@ -114,8 +116,15 @@ FrmDraw::FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPop
         list->setUniformItemSizes(true);
         PlaceTwips(list, kListLeft + which * kSideOffset, kListTop, kListWidth, kListHeight);
         list->viewport()->installEventFilter(this);
-        connect(list, &QAbstractItemView::clicked, this,
+        // Every change of selection shows the card, by mouse or by the arrow keys; a click on
+        // the entry already selected shows it again, as when another card was shown between.
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this, which] { ShowSelectedCard(which); });
+        connect(list, &QAbstractItemView::clicked, this, [this, which](const QModelIndex& index) {
+            if (index.isValid() && index.row() == rowSelectedAtPress_[which]) {
+                ShowSelectedCard(which);
+            }
+        });
         lists_[which] = list;
     }
     lstDU = lists_[0];
@@ -206,7 +215,11 @@ bool FrmDraw::eventFilter(QObject* watched, QEvent* event) {
         for (int which = 0; which < 2; ++which) {
             if (watched != lists_[which]->viewport()) continue;
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::RightButton) break;
+            if (mouse->button() != Qt::RightButton) {
+                const QModelIndexList selected = lists_[which]->selectionModel()->selectedRows();
+                rowSelectedAtPress_[which] = selected.size() == 1 ? selected.front().row() : -1;
+                break;
+            }
             // The right button opens the card menu for the entry already selected; it does
             // not move the selection.
             const QString entry = SelectedEntry(lists_[which]);

@@ -64,6 +64,8 @@ private:
     DrawPile piles_[2];
     QListView* lists_[2];
     QStringListModel* drawn_[2];
+    // The entry selected when the mouse button last went down, -1 for none.
+    int rowSelectedAtPress_[2] = {-1, -1};
 };
 
 }  // namespace zemlo

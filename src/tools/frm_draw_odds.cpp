@@ -12,6 +12,7 @@
 #include "platform/control_name.h"
 #include "platform/private_profile.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "tools/draw_odds.h"
 #include "tools/draw_odds_model.h"
 
@@ -33,7 +34,7 @@ FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck,
     : QDialog(parent), db_(db), settingsFile_(std::move(settingsFile)) {
     setObjectName("frmDrawOdds");
     setWindowTitle(QStringLiteral("ﾄﾞﾛｰ確率"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    UseDialogFrame(this);
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);
@@ -88,6 +89,7 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(TwipsToPixels(285));
     table->horizontalHeader()->setSectionResizeMode(DrawOddsModel::Name, QHeaderView::Stretch);
+    table->horizontalHeader()->resizeSection(DrawOddsModel::CardNo, TwipsToPixels(1080));
     for (int column = DrawOddsModel::Copies; column < DrawOddsModel::ColumnCount; ++column) {
         table->horizontalHeader()->resizeSection(column, TwipsToPixels(1080));
     }

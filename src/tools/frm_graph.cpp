@@ -9,6 +9,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "tools/graph_texts.h"
 
 namespace zemlo {
@@ -70,7 +71,7 @@ void SetLeft(QLabel* label, int leftTwips) {
 FrmGraph::FrmGraph(const CardDatabase& db, const DeckAccess& deck, QWidget* parent)
     : QDialog(parent), db_(db), deck_(deck) {
     setObjectName("frmGraph");
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    UseDialogFrame(this);
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);

@@ -12,6 +12,7 @@
 #include "catalog/catalog_page.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "tools/name_search.h"
 #include "tools/qt_normaliser.h"
 #include "tools/search_fold.h"
@@ -34,12 +35,12 @@ std::u16string_view ViewOf(const QString& text) {
 }  // namespace
 
 FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window),
       seekWindowOpen_(seekWindowOpen),
       shownCatalog_(std::move(shownCatalog)) {
     setObjectName("frmSeek");
     setAttribute(Qt::WA_DeleteOnClose);
+    UseDialogFrame(this);
     setWindowTitle(kCaption);
     QFont formFont = font();
     formFont.setPointSize(9);
@@ -70,6 +71,8 @@ FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* paren
     PlaceTwips(CancelButton, 3495, 600, 1215, 375);
     chkFold = new QCheckBox(QStringLiteral("かな・全角半角を区別しない"), this);
     NameControl(chkFold, "chkFold");
+    chkFold->setToolTip(QStringLiteral(
+        "ひらがなとカタカナ、全角と半角、英字の大文字と小文字を区別せずに検索します"));
     PlaceTwips(chkFold, 120, 1170, 4590, 255);
 
     connect(txtSeek, &QLineEdit::textChanged, this, &FrmSeek::txtSeek_Change);

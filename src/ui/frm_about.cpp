@@ -13,6 +13,7 @@
 #include "platform/process_launcher.h"
 #include "platform/twips.h"
 #include "platform/user_store.h"
+#include "platform/window_frame.h"
 #include "ui/about_rules.h"
 #include "ui/main_window.h"
 
@@ -37,6 +38,7 @@ FrmAbout::FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLaunche
     setObjectName("frmAbout");
     setWindowTitle(QStringLiteral("ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙのﾊﾞｰｼﾞｮﾝ情報"));
     setModal(true);
+    UseDialogFrame(this);
     setFixedSize(TwipsToPixels(6900), TwipsToPixels(5580));
 
     picIcon = new QLabel(this);
@@ -126,9 +128,22 @@ bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmAbout::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     if (keyCode != 46 || !shift.testFlag(Qt::ShiftModifier)) return;
-    // The disclaimer is asked again at the next start.
-    UserStore(storeName_).Save(QStringLiteral("BOOT"), QStringLiteral("CNT"), QStringLiteral("0"));
-    Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(), QString(), QMessageBox::Ok);
+    // The disclaimer is asked again at the next start. The empty confirmation stands for a
+    // flag that was stored; a store that failed says so instead, with its file and the cause.
+    UserStore store(storeName_);
+    const FileStatus saved =
+        store.Save(QStringLiteral("BOOT"), QStringLiteral("CNT"), QStringLiteral("0"));
+    if (saved) {
+        Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(), QString(),
+                          QMessageBox::Ok);
+        return;
+    }
+    const QString text = QStringLiteral(
+                             "次回の起動時に注意事項を表示する設定を"
+                             " %1 に保存できませんでした（%2）。")
+                             .arg(QString::fromStdU16String(store.File().u16string()),
+                                  QString::fromStdU16String(FileErrorText(saved)));
+    Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok);
 }
 
 }  // namespace zemlo

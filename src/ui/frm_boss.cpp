@@ -16,6 +16,7 @@
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 #include "ui/boss_rules.h"
 
 namespace zemlo {
@@ -70,6 +71,7 @@ FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
     setObjectName("frmBoss");
     setWindowTitle(QStringLiteral("『ボスが来た！』 設定画面"));
     setModal(true);
+    UseDialogFrame(this);
     setFixedSize(TwipsToPixels(5400), TwipsToPixels(2520));
 
     chkBoss = new QCheckBox(QStringLiteral("『ボスが来た！』 機能を使う"), this);
@@ -127,7 +129,11 @@ QString FrmBoss::PickIconFile() {
     request.title = QStringLiteral("ｱｲｺﾝを指定");
     request.initialPath = QDir(QString::fromStdU16String(state_.programDir.u16string()))
                               .filePath(QStringLiteral("*.ico"));
-    request.filter = QStringLiteral("ｱｲｺﾝ (*.ico);;すべてのﾌｧｲﾙ(*.*)");
+    // Each entry shows its caption as it stands and matches by the pattern after it: "*"
+    // lists every file, as "*.*" does where the design comes from, names without a dot
+    // included.
+    request.filter = QStringLiteral("ｱｲｺﾝ (*.ico) (*.ico);;すべてのﾌｧｲﾙ(*.*) (*)");
+    request.hidePatternLists = true;
     request.confirmOverwrite = false;
     return TrimBlanks(Dialogs().AskFileName(this, request));
 }

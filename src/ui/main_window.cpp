@@ -32,6 +32,7 @@
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
 #include "platform/twips.h"
+#include "platform/window_caption.h"
 #include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
@@ -534,8 +535,13 @@ void MainWindow::Form_Resize() {
     FollowSeekWindow();
     if (isMinimized()) {
         setWindowIcon(imgIcon[1]);
-        setWindowTitle(state_.boss.use == u"1" ? QString::fromStdU16String(state_.boss.taskName)
-                                               : NormalCaption());
+        const QString caption = state_.boss.use == u"1"
+                                    ? QString::fromStdU16String(state_.boss.taskName)
+                                    : NormalCaption();
+        setWindowTitle(caption);
+        // Qt shows the program's name for an empty title, which would give the disguise
+        // away; the title stays empty for Qt, so the restore below is sent as a change.
+        if (caption.isEmpty()) Captions().WriteEmptyCaption(*this);
     } else {
         setWindowIcon(imgIcon[0]);
         setWindowTitle(NormalCaption());

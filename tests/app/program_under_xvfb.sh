@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program in a real X window (Xvfb with openbox), accepts the disclaimer from
-# the keyboard, checks the main window's title, hides it with Esc under the disguise of the
-# boss-key settings and restores it, closes it through the window manager and checks the view
-# settings it wrote; then starts it again with a deck file to open and saves that deck back
-# with Ctrl+S.
+# the keyboard, checks the main window's title and the frame buttons the main window and two
+# dialogs ask the window manager for, hides the main window with Esc under the disguise of
+# the boss-key settings and restores it, closes it through the window manager and checks the
+# view settings it wrote; then starts it again with an empty disguise and a deck file to open,
+# checks that the minimised window has no caption, and saves that deck back with Ctrl+S.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -66,6 +67,62 @@ xwininfo -id "$main" | grep -q "Map State: IsViewable" || fail "main window not 
 [ -n "${ZEMLO_SCREENSHOT:-}" ] && { sleep 1; import -window root "$ZEMLO_SCREENSHOT"; }
 grep -q "CNT=1" "$work/config/zemlo-deck.ini" || fail "first-start flag not stored"
 
+# The frame buttons a window asks for, in the Motif hints every common window manager reads:
+# flags, functions (2 resize, 4 move, 8 minimise, 16 maximise, 32 close), decorations (32
+# minimise button, 64 maximise button). Openbox draws its minimise button whatever the hints
+# say, but it lists the actions it allows.
+asks_for_buttons() {  # window id, what it is, "minimise" when it may be minimised
+    local hints flags functions decorations
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r flags functions decorations _ <<<"$hints"
+    [ -n "${decorations:-}" ] || fail "$2: no Motif hints"
+    (( (flags & 1) && !(functions & 1) )) || fail "$2: every function allowed ($hints)"
+    (( functions & 32 )) || fail "$2 cannot be closed ($hints)"
+    (( functions & 16 || decorations & 64 )) && fail "$2 asks for maximise ($hints)"
+    if [ "${3:-}" != minimise ]; then
+        (( functions & 8 || decorations & 32 )) && fail "$2 asks for minimise ($hints)"
+    fi
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q "MAXIMIZE\|RESIZE" &&
+        fail "$2 may be maximised or resized: $(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)"
+    return 0
+}
+state_of() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
+asks_for_buttons "$main" "the main window" minimise
+
+# A dialog asks for its close button only; minimised anyway, it comes back, and so does the
+# main window the window manager minimised with it.
+open_dialog() {  # keys that open it, its title pattern, what it is
+    xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+    sleep 0.3
+    xdotool key $1
+    dialog=$(wait_for_window "$2" 20) || fail "$3 did not open"
+    for _ in $(seq 50); do [ "$(state_of "$dialog")" = "Normal" ] && break; sleep 0.1; done
+    asks_for_buttons "$dialog" "$3"
+}
+close_dialog() {  # what it is
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+    sleep 0.3
+    xdotool key Escape
+    for _ in $(seq 50); do
+        xwininfo -id "$dialog" 2>/dev/null | grep -q "IsViewable" || return 0
+        sleep 0.1
+    done
+    fail "$1 did not close"
+}
+open_dialog "alt+h Return" "ﾊﾞｰｼﾞｮﾝ情報$" "the version dialog"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-about.png"
+xdotool windowminimize "$dialog"
+for _ in $(seq 50); do [ "$(state_of "$main")" = "Iconic" ] && break; sleep 0.02; done
+for _ in $(seq 50); do
+    [ "$(state_of "$dialog")" = "Normal" ] && [ "$(state_of "$main")" = "Normal" ] && break
+    sleep 0.1
+done
+[ "$(state_of "$dialog")" = "Normal" ] || fail "the version dialog stayed minimised"
+[ "$(state_of "$main")" = "Normal" ] || fail "the main window stayed minimised with the dialog"
+close_dialog "the version dialog"
+open_dialog "alt+t Up Return" "設定画面$" "the boss-key dialog"
+close_dialog "the boss-key dialog"
+
 # Esc minimises the window: the window manager sees it iconic, under the disguise's caption.
 wm_state() { xprop -id "$main" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
@@ -121,11 +178,38 @@ deck_rows() {  # the card numbers of a deck file's data rows, in file order
     done
     printf '</BODY>\r\n</HTML>\r\n'
 } >"$work/given.htm"
+# The disguise without a task name.
+LC_ALL=C sed -i 's/^TASKNAME=.*/TASKNAME=\r/' "$ini"
 "$work/prog/zemlo-deck" "$work/given.htm" >>"$work/program.log" 2>&1 &
 prog=$!
 pids+=($prog)
 main=$(wait_for_window "^ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ$" 60) || fail "the main window did not appear again"
 sleep 1
+
+# Minimised under the empty disguise, the window names nothing, not even the program; the
+# restored window has its caption again.
+caption_of() {  # window id: its _NET_WM_NAME and WM_NAME values, empty when empty or absent
+    xprop -id "$1" _NET_WM_NAME WM_NAME 2>/dev/null | sed -n 's/^[A-Z_]*([A-Z0-9_]*) = //p' |
+        tr -d '"\n'
+}
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key Escape
+for _ in $(seq 50); do [ "$(state_of "$main")" = "Iconic" ] && break; sleep 0.1; done
+[ "$(state_of "$main")" = "Iconic" ] || fail "Esc did not minimise the second window"
+for _ in $(seq 30); do [ -z "$(caption_of "$main")" ] && break; sleep 0.1; done
+[ -z "$(caption_of "$main")" ] ||
+    fail "the minimised window is named: $(xprop -id "$main" _NET_WM_NAME WM_NAME)"
+wmctrl -i -a "$main" || fail "wmctrl could not restore the window"
+for _ in $(seq 50); do [ "$(state_of "$main")" = "Normal" ] && break; sleep 0.1; done
+for _ in $(seq 30); do
+    [ "$(xdotool getwindowname "$main")" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] && break
+    sleep 0.1
+done
+[ "$(xprop -id "$main" _NET_WM_NAME | sed -n 's/.*= //p')" = '"ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ"' ] ||
+    fail "restored caption: $(xprop -id "$main" _NET_WM_NAME)"
+[ "$(xdotool getwindowname "$main")" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] ||
+    fail "restored WM_NAME: $(xprop -id "$main" WM_NAME)"
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
 xdotool key ctrl+s
 save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"

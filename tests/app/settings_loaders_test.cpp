@@ -32,8 +32,10 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
 }
 
 TEST_F(SettingsTest, HighlightValues) {
-    const std::pair<const char*, bool> cases[] = {{"0", false}, {"yes", false}, {"   ", true},
-                                                  {"1", true},  {"", true},     {"2", false}};
+    // An ideographic space is a value like "yes", not a blank.
+    const std::pair<const char*, bool> cases[] = {
+        {"0", false}, {"yes", false}, {"   ", true},           {"1", true},
+        {"", true},   {"2", false},   {"\xE3\x80\x80", false}, {"1 \xE3\x80\x80", false}};
     for (const auto& [value, on] : cases) {
         Ini(std::string("[FORM]\nKYOUTYOU=") + value + "\n");
         EXPECT_EQ(LoadViewSettings(store).highlightOn, on) << "KYOUTYOU=" << value;
@@ -49,6 +51,14 @@ TEST_F(SettingsTest, CompactValues) {
     EXPECT_EQ(LoadViewSettings(store).compactState, 2);  // rounded half to even
     Ini("[FORM]\nCOMPACT=abc\n");
     EXPECT_EQ(LoadViewSettings(store).compactState, 0);
+    // Numbers the compact menu item never walks through read as the normal view, so the
+    // menu item leaves it; the highlight is read as usual.
+    for (const char* other : {"3", "-2", "2.6", "32767"}) {
+        Ini(std::string("[FORM]\nCOMPACT=") + other + "\nKYOUTYOU=1\n");
+        const ViewSettings read = LoadViewSettings(store);
+        EXPECT_EQ(read.compactState, 0) << other;
+        EXPECT_TRUE(read.highlightOn) << other;
+    }
     // Beyond 16 bits: normal view, and the highlight step is skipped.
     Ini("[FORM]\nCOMPACT=99999\nKYOUTYOU=1\n");
     const ViewSettings view = LoadViewSettings(store);

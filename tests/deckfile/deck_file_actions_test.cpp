@@ -97,13 +97,33 @@ TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
-TEST_F(DeckFileActionsTest, SaveToOtherEndingsWritesNothing) {
+TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAsHtm) {
     FillDeck();
-    dialogs_.fileAnswers = {PathOf("deck.txt"), QString()};
-    actions_.mnuSave_Click();  // .txt: passed over without a word
-    actions_.mnuSave_Click();  // cancelled
-    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+    dialogs_.fileAnswers = {QString(), PathOf("deck.txt")};
+    EXPECT_FALSE(actions_.SaveDeck());  // cancelled: nothing to tell
     EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_FALSE(actions_.SaveDeck());
+    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].text,
+              QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀは保存されていません。ﾌｧｲﾙ名の末尾を .htm にしてください。"));
+    EXPECT_EQ(dialogs_.messages[0].title, ApplicationTitle());
+
+    dialogs_.messages.clear();
+    dialogs_.fileAnswers = {PathOf("ZM1206")};
+    EXPECT_TRUE(actions_.SaveDeck());
+    EXPECT_EQ(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_.lists));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "ZM1206"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+
+    // The dialog never asked about the name with ".htm" added: replacing it is asked here.
+    dialogs_.fileAnswers = {PathOf("ZM1206")};
+    dialogs_.messageAnswer = QMessageBox::No;
+    deck_.ClearAll();
+    EXPECT_FALSE(actions_.SaveDeck());
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("ZM1206.htm")));
+    EXPECT_NE(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_.lists));
 }
 
 TEST_F(DeckFileActionsTest, SaveAsCsvSaysNotYetAndKeepsAnExistingFile) {

@@ -69,6 +69,18 @@ TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
     EXPECT_FALSE(window.lblChance[1]->text().isEmpty());
 }
 
+TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
+    AddCard(db.units, "ZM0003", {{unit_field::UnitName, "アルバ"}});
+    deck.lists[0].push_back(u"ZM0003   アルバ");
+    FrmDrawOdds window(db, deck, Ini());
+    const DrawOddsModel& model = *window.Model(0);
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.headerData(DrawOddsModel::CardNo, Qt::Horizontal).toString(), "No");
+    EXPECT_EQ(Cell(window, 0, DrawOddsModel::CardNo), "ZM0001");
+    EXPECT_EQ(Cell(window, 2, DrawOddsModel::CardNo), "ZM0003");
+    EXPECT_EQ(Cell(window, 2, DrawOddsModel::Name), Cell(window, 0, DrawOddsModel::Name));
+}
+
 TEST_F(FrmDrawOddsTest, AChangedDrawCountIsRememberedForTheNextOpening) {
     {
         FrmDrawOdds window(db, deck, Ini());

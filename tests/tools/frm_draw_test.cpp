@@ -118,6 +118,30 @@ TEST_F(FrmDrawTest, DrawnCardsAreShownByTheirKindAndOfferTheCardMenu) {
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, RowCentre(list, 0));
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(popups[0].second, selected);  // the right button does not move the selection
+
+    // A click on the entry already selected shows it again, once.
+    shown.clear();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
+    EXPECT_EQ(shown.size(), 1u);
+}
+
+TEST_F(FrmDrawTest, ArrowKeysThroughTheDrawnCardsShowEachCard) {
+    auto dialog = Open();
+    dialog->show();
+    dialog->cmdExec[1]->click();
+    const QStringList drawn = dialog->DrawnEntries(0);
+    QListView* list = dialog->lstDU;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QStringList shownNumbers;
+    for (const auto& [kind, cardNo] : shown) {
+        EXPECT_EQ(kind, CardKind::Unit);
+        shownNumbers << cardNo;
+    }
+    EXPECT_EQ(shownNumbers, QStringList({drawn[0].left(6), drawn[1].left(6), drawn[2].left(6),
+                                         drawn[1].left(6)}));
 }
 
 }  // namespace

@@ -89,6 +89,8 @@ TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
 
 TEST_F(FrmSeekTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
     EXPECT_FALSE(seek->chkFold->isChecked());
+    // The caption names kana and width; the tip adds the letter case it also ignores.
+    EXPECT_TRUE(seek->chkFold->toolTip().contains(QStringLiteral("大文字と小文字")));
     seek->txtSeek->setText(QStringLiteral("ｶﾞﾙﾄﾞ"));
     seek->SeekButton->click();
     EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");

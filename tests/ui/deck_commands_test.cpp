@@ -191,12 +191,16 @@ TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
         QMessageBox::StandardButton answer;
         QString savePath;
         bool closes;
+        size_t messages;  // what went wrong is told, except where the player chose it
     };
     const Case cases[] = {
-        {"cancel", QMessageBox::Cancel, {}, false},
-        {"yes, save dialog cancelled", QMessageBox::Yes, QString(), false},
-        {"yes, save failed", QMessageBox::Yes, PathOf("missing/deck.htm"), false},
-        {"no", QMessageBox::No, {}, true},
+        {"cancel", QMessageBox::Cancel, {}, false, 0},
+        {"yes, save dialog cancelled", QMessageBox::Yes, QString(), false, 0},
+        {"yes, save failed", QMessageBox::Yes, PathOf("missing/deck.htm"), false, 1},
+        // Neither is a saved deck: the one is refused, the other says it is not made yet.
+        {"yes, other ending", QMessageBox::Yes, PathOf("deck.txt"), false, 1},
+        {"yes, csv", QMessageBox::Yes, PathOf("deck.csv"), false, 1},
+        {"no", QMessageBox::No, {}, true, 0},
     };
     for (const Case& c : cases) {
         dialogs.questions.clear();
@@ -208,9 +212,10 @@ TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
             << c.name;
         EXPECT_EQ(!window->isVisible(), c.closes) << c.name;
         EXPECT_EQ(IniWritten(), c.closes) << c.name;
+        EXPECT_EQ(dialogs.messages.size(), c.messages) << c.name;
         EXPECT_EQ(Deck().Entries(CardKind::Unit), before) << c.name;
     }
-    EXPECT_EQ(dialogs.fileRequests.size(), 2u);  // only はい saves
+    EXPECT_EQ(dialogs.fileRequests.size(), 4u);  // only はい saves
 }
 
 TEST_F(DeckCommandsTest, YesSavesAndThenCloses) {

@@ -10,6 +10,7 @@
 #include "platform/process_launcher.h"
 #include "platform/user_store.h"
 #include "support/fake_dialogs.h"
+#include "support/file_faults.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
 
@@ -93,6 +94,22 @@ TEST_F(FrmAboutTest, ShiftDeleteResetsTheFirstStartFlagDeleteAloneDoesNothing) {
     EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "0");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "");
+}
+
+TEST_F(FrmAboutTest, ShiftDeleteThatCannotStoreTheFlagSaysWhereAndWhyInsteadOfConfirming) {
+    UserStore(store).Save("BOOT", "CNT", "1");
+    FrmAbout form(store, keys, launcher);
+    form.show();
+    InjectedFaults injected;
+    injected.faults.diskFullAfterBytes = 0;
+    QTest::keyClick(form.txtURL, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "1");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, ApplicationTitle());
+    EXPECT_TRUE(dialogs.messages[0].text.contains(
+        QString::fromStdU16String(UserStore(store).File().u16string())));
+    EXPECT_TRUE(
+        dialogs.messages[0].text.contains(QStringLiteral("ディスクの空き容量が足りません")));
 }
 
 }  // namespace

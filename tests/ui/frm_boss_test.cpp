@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/program_state.h"
 #include "support/fake_dialogs.h"
@@ -81,6 +85,45 @@ TEST_F(FrmBossTest, CancelledBrowseThenOkStoresAnEmptyPathAndKeepsTheOwnIcon) {
     EXPECT_EQ(Stored().use, u"1");
     EXPECT_EQ(Stored().iconPath, u"");
     EXPECT_EQ(icons[1].cacheKey(), icons[0].cacheKey());
+}
+
+// The files a file dialog lists in folder, sorted, once its model has read them.
+QStringList ListedFiles(QFileDialog& dialog, const QString& folder) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (model == nullptr) return {};
+    const QModelIndex root = model->index(folder);
+    QStringList names;
+    for (int row = 0; row < model->rowCount(root); ++row) {
+        names << model->fileName(model->index(row, 0, root));
+    }
+    names.sort();
+    return names;
+}
+
+TEST_F(FrmBossTest, IconPickerShowsItsCaptionsAndAllFilesListsNamesWithoutADot) {
+    for (const char* name : {"memo.ico", "notes.txt", "readme"}) WriteBytes(dir / name, "x");
+    FrmBoss form(state, icons);
+    form.chkBoss->setChecked(true);
+    form.cmdWhere->click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    ConfigureFileDialog(dialog, dialogs.fileRequests[0]);
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    QStringList captions;
+    for (int i = 0; i < types->count(); ++i) captions << types->itemText(i);
+    EXPECT_EQ(captions, QStringList({"ｱｲｺﾝ (*.ico)", "すべてのﾌｧｲﾙ(*.*)"}));
+
+    const QString folder = QString::fromStdU16String(dir.Path().u16string());
+    const QStringList iconFiles = {"memo.ico"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ListedFiles(dialog, folder) == iconFiles; }, 5000))
+        << ListedFiles(dialog, folder).join(" ").toStdString();
+    dialog.selectNameFilter(dialog.nameFilters().value(1));
+    const QStringList all = {"memo.ico", "notes.txt", "readme"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ListedFiles(dialog, folder) == all; }, 5000))
+        << ListedFiles(dialog, folder).join(" ").toStdString();
 }
 
 TEST_F(FrmBossTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {

@@ -17,6 +17,7 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "platform/twips.h"
+#include "platform/window_caption.h"
 #include "support/card_builder.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
@@ -24,6 +25,18 @@
 
 namespace zemlo::test {
 namespace {
+
+// The windows whose caption was emptied where the window manager reads it.
+class RecordedCaptions : public CaptionWriter {
+public:
+    RecordedCaptions() { SetCaptionWriter(this); }
+    ~RecordedCaptions() override { SetCaptionWriter(nullptr); }
+    bool WriteEmptyCaption(QWidget& window) override {
+        emptied << &window;
+        return true;
+    }
+    QList<QWidget*> emptied;
+};
 
 class MainWindowViewTest : public ::testing::Test {
 protected:
@@ -37,6 +50,7 @@ protected:
 
     TempDir dir;
     ProgramState state;
+    RecordedCaptions captions;
 };
 
 // Controls whose caption or text needs more room than they have.
@@ -181,6 +195,23 @@ TEST_F(MainWindowViewTest, EscMinimisesUnderTheDisguiseAndRestoreBringsBackTheNo
     w.showNormal();
     EXPECT_EQ(w.windowTitle(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
     EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[0].cacheKey());
+    EXPECT_TRUE(captions.emptied.isEmpty());
+}
+
+TEST_F(MainWindowViewTest, AnEmptyTaskNameLeavesTheMinimisedWindowWithoutACaption) {
+    state.boss = BossSettings{u"1", u"", u""};
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    for (int round = 1; round <= 2; ++round) {
+        w.showMinimized();
+        // Qt alone would put the program's name in the place of the empty title.
+        EXPECT_EQ(w.windowTitle(), "");
+        EXPECT_EQ(captions.emptied.size(), round);
+        EXPECT_EQ(captions.emptied.back(), &w);
+        w.showNormal();
+        EXPECT_EQ(w.windowTitle(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
+    }
 }
 
 TEST_F(MainWindowViewTest, StartUpDisguiseKeepsABlankIconPathAndDropsAnUnreadableIcon) {
