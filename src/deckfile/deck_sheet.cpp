@@ -17,10 +17,6 @@ std::u16string Decimal(long long value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-bool IsBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-
 char16_t AsciiLower(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
@@ -159,8 +155,8 @@ std::u16string SheetLine(std::u16string_view text) {
     }
     std::size_t begin = 0;
     std::size_t end = line.size();
-    while (begin < end && IsBlank(line[begin])) ++begin;
-    while (end > begin && IsBlank(line[end - 1])) --end;
+    while (begin < end && line[begin] == u' ') ++begin;
+    while (end > begin && line[end - 1] == u' ') --end;
     return line.substr(begin, end - begin);
 }
 

@@ -94,7 +94,7 @@ DeckSheet BuildDeckSheet(const SheetDeck& deck, SheetHeading heading);
 std::u16string SheetDateText(int year, int month, int day);
 
 // Outside text as one line: every control character becomes a blank, and blanks at either
-// end are removed.
+// end are removed (half-width ones: an ideographic space is text like any other).
 std::u16string SheetLine(std::u16string_view text);
 
 // The deck name offered for a deck file: its file name without the last extension; "" for

@@ -205,8 +205,8 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
         if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
     }
     if (existing.isEmpty()) return true;
-    const QString text = QStringLiteral("次のﾌｧｲﾙは既にあります。置き換えますか?\n\n") +
-                         existing.join(QLatin1Char('\n'));
+    const QString text =
+        QStringLiteral("%1 は既にあります。置き換えますか？").arg(existing.join(QLatin1Char('\n')));
     return Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(), text,
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

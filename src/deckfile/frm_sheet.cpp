@@ -7,6 +7,7 @@
 #include "platform/control_name.h"
 #include "platform/private_profile.h"
 #include "platform/twips.h"
+#include "platform/window_frame.h"
 
 namespace zemlo {
 namespace {
@@ -39,9 +40,9 @@ FrmSheet::FrmSheet(const QString& player, const QString& deckName, const QString
     : QDialog(parent) {
     setObjectName("frmSheet");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    UseDialogFrame(this);
 
     lblPlayer = Caption(QStringLiteral("ﾌﾟﾚｲﾔｰ名"), "lblPlayer", 210, this);
     txtPlayer = Box(player, "txtPlayer", 180, this);
