@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMenu>
 
 #include "catalog/catalog_entry.h"
 #include "deck/deck_panel.h"
@@ -23,21 +22,6 @@ TEST(FileMenu, DeckCommandsAreAvailable) {
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     }
     EXPECT_NE(window.deckFileActions_, nullptr);
-}
-
-TEST(FileMenu, DeckSheetCommandsFollowTheImportAsAGroup) {
-    TempDir dir;
-    ProgramState state(dir.Path());
-    MainWindow window(state);
-    const QList<QAction*> items = window.mnuFile->actions();
-    const qsizetype at = items.indexOf(window.findChild<QAction*>("mnuImport"));
-    ASSERT_GE(at, 0);
-    ASSERT_LT(at + 5, items.size());
-    EXPECT_TRUE(items[at + 1]->isSeparator());
-    EXPECT_EQ(items[at + 2]->objectName(), QStringLiteral("mnuPrintSheet"));
-    EXPECT_EQ(items[at + 3]->objectName(), QStringLiteral("mnuSheetPdf"));
-    EXPECT_EQ(items[at + 4]->objectName(), QStringLiteral("mnuSheetImage"));
-    EXPECT_TRUE(items[at + 5]->isSeparator());
 }
 
 TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
