@@ -18,7 +18,7 @@ void BM_ReadDecodeBaseline(benchmark::State& state) {
     size_t chars = 0;
     for (auto _ : state) {
         std::string bytes;
-        zemlo::ReadWholeFile(path, bytes);
+        zemlo::ReadWholeFile(path, zemlo::kCardDataFileLimit, bytes);
         std::u16string text = zemlo::DecodeCp932(bytes);
         chars = text.size();
         benchmark::DoNotOptimize(text.data());

@@ -56,8 +56,14 @@ void Startup::TellSettingsNotSaved(const std::filesystem::path& file, const File
 void Startup::ReportLoadProblems(const LoadReport& report) {
     QStringList lines;
     if (!report.zemloRead) {
-        lines << QStringLiteral("カードデータ %1 を読み込めませんでした。")
-                     .arg(QString::fromStdString(report.zemloPath.string()));
+        lines << QStringLiteral("カードデータ %1 を読み込めませんでした（%2）。")
+                     .arg(QString::fromStdString(report.zemloPath.string()),
+                          QString::fromStdU16String(FileErrorText(report.zemloStatus)));
+    }
+    if (!report.orvelStatus) {
+        lines << QStringLiteral("カードデータ %1 を読み込めませんでした（%2）。")
+                     .arg(QString::fromStdString((state_->programDir / "ORVEL.dat").string()),
+                          QString::fromStdU16String(FileErrorText(report.orvelStatus)));
     }
     if (report.Dropped() > 0) {
         lines << QStringLiteral(

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <new>
 
 #include "platform/cp932_decoder.h"
 #include "platform/file_io.h"
@@ -137,16 +139,17 @@ void ReserveFor(CardDatabase& db, std::string_view bytes) {
     }
 }
 
-// The whole file's bytes. The one place the loader touches the file system for a data file.
-bool ReadDataFile(const std::filesystem::path& path, std::string& bytes) {
-    return ReadWholeFile(path, bytes);
+// The one place the loader touches the file system for a data file.
+FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report) {
+    const FileContents contents = ReadFileBytes(path, kCardDataFileLimit);
+    if (contents.status) ReadCardDataBytes(db, contents.bytes, report);
+    return contents.status;
 }
 
-bool ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report) {
-    std::string bytes;
-    if (!ReadDataFile(path, bytes)) return false;
-    ReadCardDataBytes(db, bytes, report);
-    return true;
+void ClearTables(CardDatabase& db) {
+    db.units.Clear();
+    db.missions.Clear();
+    db.characters.Clear();
 }
 
 }  // namespace
@@ -164,17 +167,29 @@ void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& rep
 
 LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir) {
     LoadReport report;
-    db.units.Clear();
-    db.missions.Clear();
-    db.characters.Clear();
+    ClearTables(db);
     report.zemloPath = dir / "ZEMLO.dat";
-    report.zemloRead = ReadFile(db, report.zemloPath, report);
+    db.orvelDataLoaded = false;
+    try {
+        report.zemloStatus = ReadFile(db, report.zemloPath, report);
+        report.zemloRead = static_cast<bool>(report.zemloStatus);
 
-    const std::filesystem::path orvel = dir / "ORVEL.dat";
-    // Only a readable regular file counts: a folder of that name must not make the title
-    // claim the extra card data.
-    std::error_code ec;
-    db.orvelDataLoaded = std::filesystem::is_regular_file(orvel, ec) && ReadFile(db, orvel, report);
+        const std::filesystem::path orvel = dir / "ORVEL.dat";
+        // Only a readable regular file counts: a folder of that name must not make the title
+        // claim the extra card data.
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(orvel, ec)) {
+            report.orvelStatus = ReadFile(db, orvel, report);
+            db.orvelDataLoaded = static_cast<bool>(report.orvelStatus);
+        }
+    } catch (const std::bad_alloc&) {
+        ClearTables(db);
+        db.orvelDataLoaded = false;
+        report = LoadReport{};
+        report.zemloPath = dir / "ZEMLO.dat";
+        report.zemloStatus.error = ENOMEM;
+        report.zemloStatus.whileReading = true;
+    }
     return report;
 }
 

@@ -1,18 +1,28 @@
 // Reads the card data files ZEMLO.dat and, when present, ORVEL.dat into the card tables.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
 #include "carddb/card_database.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
+
+// The largest card data file read: far above the largest real one (about 30 MB) and above
+// the largest the format allows (32,767 cards of each kind, about 60 MB). A larger file is
+// not read at all.
+inline constexpr std::uint64_t kCardDataFileLimit = std::uint64_t{256} << 20;
 
 struct LoadReport {
     // False when ZEMLO.dat is missing or cannot be read; the program then runs on empty
     // tables and tells the player where it looked.
     bool zemloRead = false;
     std::filesystem::path zemloPath;
+    FileStatus zemloStatus;
+    // Why an ORVEL.dat that is there could not be read; its cards are then left out.
+    FileStatus orvelStatus;
     // Records beyond the 32,767 a table can hold, by kind; they are not loaded.
     int droppedUnits = 0;
     int droppedMissions = 0;
@@ -22,6 +32,7 @@ struct LoadReport {
 };
 
 // Empties the tables, then reads ZEMLO.dat and ORVEL.dat from dir, appending in file order.
+// Running out of memory leaves every table empty, as a file that cannot be read does.
 LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir);
 
 // The same for a data file's bytes (CP932), as they come from the disk.

@@ -15,6 +15,7 @@
 #include "carddb/leading_number.h"
 #include "catalog/affiliation_boxes.h"
 #include "catalog/catalog_list_model.h"
+#include "catalog/entry_width_delegate.h"
 #include "catalog/highlight_colors.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
@@ -23,33 +24,8 @@ namespace zemlo {
 namespace {
 
 constexpr int kAffiliationColumns = 4;
-// How many of the entries with the most display columns are measured for the scroll extent.
-constexpr size_t kMeasuredEntries = 64;
-// The delegate's padding around an entry's text, in pixels.
-constexpr int kEntryPadding = 8;
-
-int DisplayColumns(std::u16string_view text) {
-    int columns = 0;
-    for (const char16_t u : text) {
-        columns += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
-    }
-    return columns;
-}
 
 }  // namespace
-
-// With uniform item sizes the list asks only the first entry for its size; this delegate
-// widens that answer to the catalog's scroll extent so every entry can be scrolled into view.
-class CatalogPage::EntryDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setWidth(std::max(size.width(), width));
-        return size;
-    }
-    int width = 0;
-};
 
 CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended,
                          const bool& highlightOn, QWidget* parent)
@@ -60,7 +36,7 @@ CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended
       highlightOn_(highlightOn),
       model_(new CatalogListModel(this)),
       list_(new QListView(this)),
-      delegate_(new EntryDelegate(this)) {
+      delegate_(new EntryWidthDelegate(this)) {
     QFont pageFont = font();
     pageFont.setPointSize(9);
     setFont(pageFont);
@@ -102,27 +78,13 @@ void CatalogPage::SetMinimumScrollExtent(int pixels) {
 }
 
 int CatalogPage::ScrollExtent() const {
-    return delegate_->width;
+    return delegate_->Width();
 }
 
 void CatalogPage::UpdateScrollExtent() {
-    // Measuring every entry of a full catalog would hold up start-up; the widest entry is
-    // among those with the most display columns.
-    std::vector<std::pair<int, int>> columns;  // (display columns, record)
-    columns.reserve(order_.Count());
-    for (int r = 0; r < order_.Count(); ++r)
-        columns.emplace_back(DisplayColumns(order_.Entry(r)), r);
-    const size_t measured = std::min(kMeasuredEntries, columns.size());
-    std::partial_sort(columns.begin(), columns.begin() + measured, columns.end(),
-                      [](const auto& a, const auto& b) { return a.first > b.first; });
-    const QFontMetrics metrics(list_->font());
-    int widest = 0;
-    for (size_t i = 0; i < measured; ++i) {
-        widest = std::max(widest, metrics.horizontalAdvance(
-                                      QString::fromStdU16String(order_.Entry(columns[i].second))));
-    }
-    delegate_->width = std::max(minimumExtent_, widest + kEntryPadding);
-    if (model_->rowCount() > 0) emit delegate_->sizeHintChanged(model_->index(0, 0));
+    const int widest = WidestEntry(QFontMetrics(list_->font()), order_.Count(),
+                                   [this](int r) { return std::u16string_view(order_.Entry(r)); });
+    delegate_->SetWidth(std::max(minimumExtent_, widest), *model_);
 }
 
 void CatalogPage::changeEvent(QEvent* event) {

@@ -23,6 +23,7 @@ class QRadioButton;
 namespace zemlo {
 
 class CatalogListModel;
+class EntryWidthDelegate;
 struct CatalogChoices;
 
 class CatalogPage : public QWidget {
@@ -129,8 +130,7 @@ private:
     CatalogListModel* model_;
     QListView* list_;
     std::vector<QGroupBox*> frames_;
-    class EntryDelegate;
-    EntryDelegate* delegate_;
+    EntryWidthDelegate* delegate_;
     int minimumExtent_ = 0;
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;

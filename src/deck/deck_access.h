@@ -2,6 +2,7 @@
 // three sorted lists of entry texts. The main window's deck lists implement it.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ public:
 
     // Adds one entry at its sorted place; the counters are not touched.
     virtual void AddEntry(CardKind kind, const std::u16string& entry) = 0;
+
+    // Adds many entries as one sorted merge (MergeEntries), keeping the list within its
+    // limit; the counters are not touched. Returns how many entries were left out.
+    virtual std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) = 0;
 
     // Empties all three lists; the counters are not touched.
     virtual void ClearAll() = 0;

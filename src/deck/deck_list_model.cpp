@@ -1,6 +1,7 @@
 #include "deck/deck_list_model.h"
 
 #include "deck/deck_entries.h"
+#include "deck/entry_merge.h"
 
 namespace zemlo {
 
@@ -22,6 +23,15 @@ int DeckListModel::AddEntry(const std::u16string& entry) {
     entries_.insert(entries_.begin() + row, entry);
     endInsertRows();
     return row;
+}
+
+std::size_t DeckListModel::AddEntries(std::vector<std::u16string> entries) {
+    if (entries.empty()) return 0;
+    // One reset instead of an insertion per entry: the view lays the list out once.
+    beginResetModel();
+    const std::size_t leftOut = MergeEntries(entries_, std::move(entries));
+    endResetModel();
+    return leftOut;
 }
 
 void DeckListModel::RemoveEntry(int row) {

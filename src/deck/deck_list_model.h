@@ -17,6 +17,9 @@ public:
 
     // Adds one entry at its sorted place, after any equal entries; returns its row.
     int AddEntry(const std::u16string& entry);
+    // Adds many entries as one sorted merge within the list's limit (MergeEntries); returns
+    // how many were left out.
+    std::size_t AddEntries(std::vector<std::u16string> entries);
     void RemoveEntry(int row);
     void Clear();
     // Puts entries in place of the whole list, in the order given.

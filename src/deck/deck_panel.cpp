@@ -7,7 +7,9 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
+#include "catalog/entry_width_delegate.h"
 #include "deck/deck_counters.h"
 #include "deck/deck_entries.h"
 #include "deck/deck_list_model.h"
@@ -31,12 +33,13 @@ struct PanelGeometry {
     // others; the wider compact panel keeps each caption and count on one row.
     int captionRow[3];
     int countRow[3];
+    // Room for the largest counts: 32,767 entries, and 32,767 missions of 99 points each.
+    int countWidth;
 };
 constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
-                                   255,  {0, 1, 3},       {0, 2, 3}};
+                                   255,  {0, 1, 3},       {0, 2, 3},          900};
 constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
-                                    240,  {0, 1, 2},       {0, 1, 2}};
-constexpr int kCountWidth = 420;
+                                    240,  {0, 1, 2},       {0, 1, 2},          780};
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -84,9 +87,9 @@ void DeckPanel::LayOut(bool compact) {
         const int captionTop = g.counterTop + g.captionRow[i] * g.counterStep;
         const int countTop = g.counterTop + g.countRow[i] * g.counterStep;
         PlaceTwips(lblCntCaption[i], 0, captionTop,
-                   g.captionRow[i] == g.countRow[i] ? g.width - kCountWidth : g.width,
+                   g.captionRow[i] == g.countRow[i] ? g.width - g.countWidth : g.width,
                    g.counterHeight);
-        PlaceTwips(lblCnt[i], g.width - kCountWidth, countTop, kCountWidth, g.counterHeight);
+        PlaceTwips(lblCnt[i], g.width - g.countWidth, countTop, g.countWidth, g.counterHeight);
     }
 }
 
@@ -98,11 +101,30 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     list->setModel(models_[k]);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Deck lists are short; sizing every entry keeps a long mission name's points in reach
-    // of the horizontal scroll bar.
-    list->setUniformItemSizes(false);
+    // A deck opened from a file can fill a list with tens of thousands of entries: every row
+    // takes the first one's height, and the delegate keeps the widest entry in reach of the
+    // horizontal scroll bar, a long mission name's points included.
+    list->setUniformItemSizes(true);
     list->setToolTip(QStringLiteral("ダブルクリック、[DEL]または[BS]キーでアイテム解除"));
+    delegates_[k] = new EntryWidthDelegate(list);
+    list->setItemDelegate(delegates_[k]);
     lists_[k] = list;
+    // A whole new list is measured; an added entry can only widen the rows, and a removed
+    // one narrows them only when it was the widest.
+    connect(models_[k], &QAbstractItemModel::modelReset, this,
+            [this, kind] { UpdateScrollExtent(kind); });
+    connect(models_[k], &QAbstractItemModel::rowsInserted, this,
+            [this, k](const QModelIndex&, int first, int last) {
+                const int widest = std::max(delegates_[k]->Width(), RowsWidth(k, first, last));
+                if (widest != delegates_[k]->Width()) delegates_[k]->SetWidth(widest, *models_[k]);
+            });
+    connect(models_[k], &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this, k](const QModelIndex&, int first, int last) {
+                widestRemoved_ = RowsWidth(k, first, last) >= delegates_[k]->Width();
+            });
+    connect(models_[k], &QAbstractItemModel::rowsRemoved, this, [this, kind] {
+        if (widestRemoved_) UpdateScrollExtent(kind);
+    });
 
     list->installEventFilter(this);
     list->viewport()->installEventFilter(this);
@@ -118,6 +140,33 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
         if (index.row() == rowSelectedAtPress_) emit entrySelected(kind, SelectedEntry(List(kind)));
     });
     return list;
+}
+
+void DeckPanel::UpdateScrollExtent(CardKind kind) {
+    // The panel's font is set before its lists exist.
+    if (delegates_[static_cast<int>(kind)] == nullptr) return;
+    const std::vector<std::u16string>& entries = Model(kind)->Entries();
+    const int width = WidestEntry(List(kind)->fontMetrics(), static_cast<int>(entries.size()),
+                                  [&entries](int i) { return std::u16string_view(entries[i]); });
+    delegates_[static_cast<int>(kind)]->SetWidth(width, *Model(kind));
+}
+
+int DeckPanel::RowsWidth(int k, int first, int last) const {
+    const std::vector<std::u16string>& entries = models_[k]->Entries();
+    int widest = 0;
+    for (int row = first; row <= last && row < static_cast<int>(entries.size()); ++row) {
+        widest = std::max(widest, EntryWidth(lists_[k]->fontMetrics(), entries[row]));
+    }
+    return widest;
+}
+
+void DeckPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+            UpdateScrollExtent(kind);
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 int DeckPanel::KindOfWidget(const QObject* watched) const {
@@ -174,6 +223,10 @@ std::vector<std::u16string> DeckPanel::Entries(CardKind kind) const {
 
 void DeckPanel::AddEntry(CardKind kind, const std::u16string& entry) {
     Model(kind)->AddEntry(entry);
+}
+
+std::size_t DeckPanel::AddEntries(CardKind kind, std::vector<std::u16string> entries) {
+    return Model(kind)->AddEntries(std::move(entries));
 }
 
 void DeckPanel::ClearAll() {

@@ -14,6 +14,7 @@ class QListView;
 namespace zemlo {
 
 class DeckListModel;
+class EntryWidthDelegate;
 
 class DeckPanel : public QWidget, public DeckAccess {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     // DeckAccess
     std::vector<std::u16string> Entries(CardKind kind) const override;
     void AddEntry(CardKind kind, const std::u16string& entry) override;
+    std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) override;
     void ClearAll() override;
     void RefreshCounters() override;
     void RunAsOneChange(const std::function<void()>& change) override;
@@ -71,17 +73,25 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QListView* MakeList(CardKind kind, const char* name);
     void SetCountCaptions(bool units, bool missionsAndCharacters);
     int KindOfWidget(const QObject* watched) const;
+    // Widens the kind's rows to its widest entry after every change of the list.
+    void UpdateScrollExtent(CardKind kind);
+    // The widest of the rows first to last of list k.
+    int RowsWidth(int k, int first, int last) const;
 
-    QListView* lists_[3];
-    DeckListModel* models_[3];
+    QListView* lists_[3] = {};
+    DeckListModel* models_[3] = {};
+    EntryWidthDelegate* delegates_[3] = {};
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;
     bool removing_ = false;
+    // The rows being removed include the widest: the rest is measured afresh.
+    bool widestRemoved_ = false;
     ChangeRecorder recorder_;
 };
 

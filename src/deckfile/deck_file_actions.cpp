@@ -109,12 +109,22 @@ void DeckFileActions::mnuOpen_Click() {
 bool DeckFileActions::OpenDeckFile(const QString& path) {
     BusyCursor busy;
     const DeckFileType type = DeckFileTypeOf(path.toStdU16String());
-    DeckFileStatus status = DeckFileStatus::Read;
+    // The file is read before the deck is touched: one that cannot be read at all keeps
+    // the deck, and its history, as they were.
+    DeckFileReadResult read;
+    read.status = DeckFileStatus::Read;
+    if (type == DeckFileType::Html && !IsBlankPath(path.toStdU16String())) {
+        read = ReadDeckFile(ToPath(path), state_.db);
+        if (read.status == DeckFileStatus::Unreadable) {
+            TellUnreadable(path, read.fileStatus);
+            return false;
+        }
+    }
     deck_.RunAsOneChange([&] {
         if (!path.isEmpty()) deck_.ClearAll();
         switch (type) {
             case DeckFileType::Html:
-                status = ReadDeckHtml(path);
+                AddReadDeck(read);
                 break;
             case DeckFileType::Csv:
                 ReadDeckCsv(path);
@@ -124,10 +134,12 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
         }
         deck_.RefreshCounters();
     });
+    // Told with the new deck and its counters in view.
+    if (type == DeckFileType::Html) TellWhatWasRead(read);
     if (!path.isEmpty()) {
-        emit deckOpened(path, type == DeckFileType::Html && status == DeckFileStatus::Read);
+        emit deckOpened(path, type == DeckFileType::Html && read.status == DeckFileStatus::Read);
     }
-    return status != DeckFileStatus::Unreadable;
+    return true;
 }
 
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
@@ -146,40 +158,59 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
 
 DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
     if (IsBlankPath(path.toStdU16String())) return DeckFileStatus::Read;
-    const DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
+    DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
     if (result.status == DeckFileStatus::Unreadable) {
-        Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
-                          QStringLiteral("ファイルを読み込めませんでした: %1")
-                              .arg(QDir::toNativeSeparators(path)),
-                          QMessageBox::Ok);
+        TellUnreadable(path, result.fileStatus);
         return result.status;
     }
+    AddReadDeck(result);
+    TellWhatWasRead(result);
+    return result.status;
+}
+
+void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& status) {
+    Dialogs().Message(
+        parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
+        QStringLiteral("ファイルを読み込めませんでした: %1\n%2")
+            .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
+        QMessageBox::Ok);
+}
+
+void DeckFileActions::AddReadDeck(DeckFileReadResult& result) {
+    if (result.status != DeckFileStatus::Read) return;
+    BusyCursor busy;
+    for (CardKind kind : kDeckKinds) {
+        result.leftOut[static_cast<size_t>(kind)] +=
+            deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
+    }
+}
+
+void DeckFileActions::TellWhatWasRead(const DeckFileReadResult& result) {
     if (result.status == DeckFileStatus::NotDeckFile) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
                           QStringLiteral("指定したファイルはサポート外のフォーマットです。"),
                           QMessageBox::Ok);
-        return result.status;
+        return;
     }
-    {
-        BusyCursor busy;
-        for (CardKind kind : kDeckKinds) {
-            for (const std::u16string& entry : result.deck.Of(kind)) deck_.AddEntry(kind, entry);
-        }
-    }
-    if (result.skippedCardNos.empty()) return result.status;
-
+    QStringList parts;
     const int skipped = static_cast<int>(result.skippedCardNos.size());
-    QString text =
-        QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n").arg(skipped);
-    for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
-        text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
+    if (skipped > 0) {
+        QString text = QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n")
+                           .arg(skipped);
+        for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
+            text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
+        }
+        if (skipped > kListedSkippedRows) {
+            text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+        }
+        parts << text;
     }
-    if (skipped > kListedSkippedRows) {
-        text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+    const std::u16string leftOut = LeftOutText(result.leftOut);
+    if (!leftOut.empty()) parts << QString::fromStdU16String(leftOut);
+    if (!parts.isEmpty()) {
+        Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(),
+                          parts.join(QStringLiteral("\n\n")), QMessageBox::Ok);
     }
-    Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(), text,
-                      QMessageBox::Ok);
-    return result.status;
 }
 
 void DeckFileActions::WriteDeckCsv(const QString& path) {

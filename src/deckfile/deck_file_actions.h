@@ -35,7 +35,9 @@ public:
     // The save command: true only when the deck file was written.
     bool SaveDeck();
     // The open command after its dialog, for a path from anywhere: empties the deck and
-    // reads the file, as one change of the deck. False when the file could not be read.
+    // reads the file, as one change of the deck. A deck file that cannot be read at all
+    // (missing, unreadable, too large, a folder) is told and leaves the deck as it was:
+    // false then.
     bool OpenDeckFile(const QString& path);
     void mnuOptFile_Click();
     void mnuCopy_Click();
@@ -45,6 +47,12 @@ public:
     bool WriteDeckHtml(const QString& path);
     // Adds the deck named by the file to the deck lists.
     DeckFileStatus ReadDeckHtml(const QString& path);
+    // Adds a deck file's deck, read already, to the deck lists, counting the entries left
+    // out of full lists into result.
+    void AddReadDeck(DeckFileReadResult& result);
+    // Tells what the reading found: a page from elsewhere, rows that name no card, rows
+    // beyond a list's limit.
+    void TellWhatWasRead(const DeckFileReadResult& result);
     // The CSV form is not offered: both only say so.
     void WriteDeckCsv(const QString& path);
     void ReadDeckCsv(const QString& path);
@@ -60,6 +68,9 @@ signals:
     void deckOpened(const QString& path, bool read);
 
 private:
+    // The reader's message for a file that could not be read, with the cause.
+    void TellUnreadable(const QString& path, const FileStatus& status);
+
     DeckFileContext state_;
     DeckAccess& deck_;
     QWidget* parentWidget_;

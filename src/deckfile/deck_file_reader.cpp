@@ -1,8 +1,11 @@
 #include "deckfile/deck_file_reader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
 
 #include "catalog/catalog_entry.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/html_escape.h"
 #include "platform/code_page.h"
@@ -28,8 +31,8 @@ std::u16string_view StopHeading(CardKind kind) {
 
 // One pass over the file for one kind. Row 1 of a section is the header row; from row 2 on
 // the first cell of each row names a card, and the row's other cells are not looked at.
-void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const CardDatabase& db,
-                 DeckFileReadResult& result) {
+void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
+                 const CardDatabase& db, DeckFileReadResult& result) {
     auto line = std::find(lines.begin(), lines.end(), deck_file::Heading(kind));
     if (line == lines.end()) return;
 
@@ -59,10 +62,13 @@ void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const 
         }
         const std::u16string cardNo = UnescapeHtml(cell.substr(0, end));
         const int record = table.FindCardNo(cardNo);
+        std::vector<std::u16string>& list = result.deck.Of(kind);
         if (record < 0) {
             result.skippedCardNos.push_back(cardNo);
+        } else if (list.size() < kMaxListEntries) {
+            list.push_back(CatalogEntry(db, kind, record));
         } else {
-            result.deck.Of(kind).push_back(CatalogEntry(db, kind, record));
+            ++result.leftOut[static_cast<size_t>(kind)];
         }
     }
 }
@@ -71,7 +77,7 @@ void ReadSection(const std::vector<std::u16string>& lines, CardKind kind, const 
 
 DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db) {
     DeckFileReadResult result;
-    const std::vector<std::u16string> lines = SplitLines(text);
+    const std::vector<std::u16string_view> lines = SplitLineViews(text);
     if (std::find(lines.begin(), lines.end(), deck_file::kSignature) == lines.end()) {
         result.status = DeckFileStatus::NotDeckFile;
         return result;
@@ -82,9 +88,15 @@ DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& d
 }
 
 DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db) {
-    const FileContents contents = ReadFileBytes(path);
-    if (!contents.status) return DeckFileReadResult{};
-    return ParseDeckFile(DecodeCp932(contents.bytes), db);
+    DeckFileReadResult unreadable;
+    try {
+        const FileContents contents = ReadFileBytes(path, kDeckFileLimit);
+        if (contents.status) return ParseDeckFile(DecodeCp932(contents.bytes), db);
+        unreadable.fileStatus = contents.status;
+    } catch (const std::bad_alloc&) {
+        unreadable.fileStatus = FileStatus{ENOMEM, true};
+    }
+    return unreadable;
 }
 
 }  // namespace zemlo

@@ -10,8 +10,13 @@
 
 #include "carddb/card_database.h"
 #include "deckfile/deck_lists.h"
+#include "platform/file_io.h"
 
 namespace zemlo {
+
+// The largest deck file read: far above the largest real one (32,767 rows in every list with
+// every column, about 50 MB). A larger file is not read at all.
+inline constexpr std::uint64_t kDeckFileLimit = std::uint64_t{256} << 20;
 
 enum class DeckFileStatus {
     Read,         // a deck file; deck holds what it names
@@ -21,7 +26,12 @@ enum class DeckFileStatus {
 
 struct DeckFileReadResult {
     DeckFileStatus status = DeckFileStatus::Unreadable;
+    // Why the file could not be read (Unreadable).
+    FileStatus fileStatus;
+    // At most the first kMaxListEntries rows of each kind that name a card.
     DeckLists deck;
+    // Rows naming a card beyond those, by kind.
+    LeftOutCounts leftOut{};
     // Card numbers of rows passed over because no record of their kind has them (or
     // because the row's first cell never ends), units first, then missions, then characters.
     std::vector<std::u16string> skippedCardNos;
@@ -30,7 +40,7 @@ struct DeckFileReadResult {
 // Reads a deck file's text (already decoded).
 DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db);
 
-// Reads the file at path (CP932).
+// Reads the file at path (CP932). Running out of memory makes the file Unreadable (ENOMEM).
 DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db);
 
 }  // namespace zemlo

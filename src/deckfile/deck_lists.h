@@ -3,6 +3,8 @@
 // windows that hold the deck.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,12 @@ struct DeckLists {
 
     friend bool operator==(const DeckLists&, const DeckLists&) = default;
 };
+
+// Entries a deck file or a deck text named beyond what a deck list holds, by CardKind.
+using LeftOutCounts = std::array<std::size_t, 3>;
+
+// What the player is told about them: "" when none was left out.
+std::u16string LeftOutText(const LeftOutCounts& leftOut);
 
 inline constexpr CardKind kDeckKinds[] = {CardKind::Unit, CardKind::Mission, CardKind::Character};
 

@@ -47,8 +47,8 @@ void DeckTextImporter::ImportText(const QString& text) {
         deck_.RunAsOneChange([&] {
             deck_.ClearAll();
             for (CardKind kind : kDeckKinds) {
-                for (const std::u16string& entry : result.deck.Of(kind))
-                    deck_.AddEntry(kind, entry);
+                result.leftOut[static_cast<size_t>(kind)] +=
+                    deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
             }
             deck_.RefreshCounters();
         });
@@ -65,6 +65,8 @@ void DeckTextImporter::Report(const DeckTextImport& result) {
             "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｶｰﾄﾞと一致する行がありませんでした。ﾃﾞｯｷは変更していません。");
     } else {
         text = QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを取り込みました。");
+        const std::u16string leftOut = LeftOutText(result.leftOut);
+        if (!leftOut.empty()) text += QLatin1Char('\n') + QString::fromStdU16String(leftOut);
     }
     AppendList(text, QStringLiteral("どのｶｰﾄﾞとも一致しなかった行:"), result.unmatchedLines);
     AppendList(text, QStringLiteral("複数のｶｰﾄﾞに一致した名称（表の最初のｶｰﾄﾞを取り込みました）:"),

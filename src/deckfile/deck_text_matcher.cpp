@@ -70,9 +70,11 @@ DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) co
                 ambiguous.push_back(name);
             }
         }
-        const long long copies = wholeLineIsName ? 1 : line.copies;
+        const auto copies = static_cast<size_t>(wholeLineIsName ? 1 : line.copies);
         auto& list = result.deck.Of(kind);
-        list.insert(list.end(), static_cast<size_t>(copies), CatalogEntry(db_, kind, record));
+        const size_t taken = std::min(copies, kMaxListEntries - list.size());
+        list.insert(list.end(), taken, CatalogEntry(db_, kind, record));
+        result.leftOut[static_cast<size_t>(kind)] += copies - taken;
     }
     return result;
 }

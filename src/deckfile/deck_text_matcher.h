@@ -16,7 +16,11 @@
 namespace zemlo {
 
 struct DeckTextImport {
-    DeckLists deck;  // entries in the order of the text, as the catalog writes them
+    // Entries in the order of the text, as the catalog writes them, each list at most
+    // kMaxListEntries long.
+    DeckLists deck;
+    // Copies named beyond that, by kind.
+    LeftOutCounts leftOut{};
     int matchedLines = 0;
     // Lines under a heading that named no card (or too many copies), as written.
     std::vector<std::u16string> unmatchedLines;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "carddb/card_fields.h"
+#include "deck/entry_merge.h"
 
 namespace zemlo {
 
@@ -28,8 +29,9 @@ struct DeckTextLine {
     bool tooManyCopies = false;      // a count beyond kMaxImportCopies
 };
 
-// More copies of one card than anyone means; such a line is not taken.
-inline constexpr long long kMaxImportCopies = 999;
+// More copies of one card than a deck list holds; such a line is not taken. Every count the
+// deck text writes is within it.
+inline constexpr long long kMaxImportCopies = static_cast<long long>(kMaxListEntries);
 
 // Runs of blanks (space, TAB, ideographic space) as one space, none at either end.
 std::u16string FoldBlanks(std::u16string_view text);

@@ -12,6 +12,8 @@ public:
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons) override {
         QMessageBox box(icon, title, text, buttons, parent);
+        // Messages name files and cards from elsewhere; markup in a name is shown as written.
+        box.setTextFormat(Qt::PlainText);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 
@@ -26,6 +28,7 @@ public:
                                                const QString& text) override {
         QMessageBox box(QMessageBox::Question, title, text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.setTextFormat(Qt::PlainText);
         // The program's own captions, whatever language the standard buttons speak.
         box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
         box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));

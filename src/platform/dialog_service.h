@@ -1,5 +1,6 @@
 // Every message box and file dialog of the program goes through this interface, so tests
-// can answer them without a modal window.
+// can answer them without a modal window. Message texts are plain text: a file or card name
+// that looks like markup is shown as written.
 #pragma once
 
 #include <QMessageBox>

@@ -1,13 +1,18 @@
 #include "platform/file_io.h"
 
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <random>
 
 #include "platform/code_page.h"
 
@@ -59,13 +64,65 @@ void SyncFolder(const std::filesystem::path& file) {
     ::close(fd);
 }
 
+// Twelve letters and digits no other process can guess.
+std::string RandomLetters() {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char random[12];
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+        std::random_device device;
+        for (unsigned char& r : random) r = static_cast<unsigned char>(device());
+    }
+    std::string letters;
+    for (unsigned char r : random) letters += kLetters[r % 36];
+    return letters;
+}
+
+// "." + the target's name + the mark + random letters, in the target's folder. A long name
+// is shortened (at a character's start) so the whole stays within the file system's limit.
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
+    const std::string tail = std::string(kTemporaryMark) + RandomLetters();
+    std::string name = target.filename().string();
+    const size_t room = NAME_MAX - 1 - tail.size();
+    if (name.size() > room) {
+        name.resize(room);
+        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80) {
+            name.pop_back();
+        }
+        if (!name.empty() && (static_cast<unsigned char>(name.back()) & 0x80) != 0) {
+            name.pop_back();
+        }
+    }
+    return target.parent_path() / ("." + name + tail);
+}
+
+// Creates the temporary file only anew: O_EXCL and O_NOFOLLOW refuse anything already there,
+// a link included. A name taken by chance is passed over for another.
+int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temp = TemporaryNameFor(target);
+        const int fd =
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Whether an existing file may not be replaced. Write permission bits count for every user,
+// the superuser included; then the process's own right to write the file.
+int ReadOnlyFileError(const std::filesystem::path& file, const struct stat& info) {
+    if ((info.st_mode & 0222) == 0) return EACCES;
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+    return 0;
+}
+
 }  // namespace
 
 bool FileContents::Missing() const {
     return status.error == ENOENT;
 }
 
-FileContents ReadFileBytes(const std::filesystem::path& path) {
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
     FileContents result;
     result.status.whileReading = true;
     if (gFaults && SameFile(path, gFaults->unreadableFile)) {
@@ -85,28 +142,39 @@ FileContents ReadFileBytes(const std::filesystem::path& path) {
         result.status.error = EISDIR;
     } else if (!S_ISREG(info.st_mode)) {
         result.status.error = EINVAL;
+    } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        result.status.error = EFBIG;
     }
     if (result.status.error == 0) {
-        result.bytes.reserve(static_cast<size_t>(info.st_size));
-        char buffer[1 << 16];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n == 0) break;
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                result.status.error = errno;
-                result.bytes.clear();
-                break;
+        try {
+            result.bytes.reserve(static_cast<size_t>(info.st_size));
+            char buffer[1 << 16];
+            for (;;) {
+                const ssize_t n = ::read(fd, buffer, sizeof buffer);
+                if (n == 0) break;
+                if (n < 0) {
+                    if (errno == EINTR) continue;
+                    result.status.error = errno;
+                    break;
+                }
+                // The file may grow while it is read.
+                if (result.bytes.size() + static_cast<size_t>(n) > maxBytes) {
+                    result.status.error = EFBIG;
+                    break;
+                }
+                result.bytes.append(buffer, static_cast<size_t>(n));
             }
-            result.bytes.append(buffer, static_cast<size_t>(n));
+        } catch (const std::bad_alloc&) {
+            result.status.error = ENOMEM;
         }
+        if (result.status.error != 0) std::string().swap(result.bytes);
     }
     ::close(fd);
     return result;
 }
 
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
-    FileContents contents = ReadFileBytes(path);
+bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes) {
+    FileContents contents = ReadFileBytes(path, maxBytes);
     if (!contents.status) return false;
     bytes = std::move(contents.bytes);
     return true;
@@ -125,27 +193,46 @@ FileStatus MakeFolders(const std::filesystem::path& folder) {
     return status;
 }
 
-std::filesystem::path TemporaryFileFor(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp" + std::to_string(::getpid());
-    return temp;
-}
-
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     FileStatus status;
+    std::filesystem::path target = path;
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        // The file the link names is replaced; renaming over the link would turn it into a
+        // file of its own and leave the named file as it was.
+        char* named = ::realpath(path.c_str(), nullptr);
+        if (named == nullptr) {
+            status.error = errno;
+            status.ofFile = true;
+            return status;
+        }
+        target = named;
+        std::free(named);
+    }
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) {
         // A rename cannot replace a folder; writing the temporary file first would be wasted.
         status.error = EISDIR;
         return status;
     }
-    const std::filesystem::path temp = TemporaryFileFor(path);
-    if (gFaults && Within(temp, gFaults->readOnlyFolder)) {
+    if (exists && !S_ISREG(old.st_mode)) {
+        status.error = EINVAL;
+        return status;
+    }
+    if (gFaults && Within(target, gFaults->readOnlyFolder)) {
         status.error = EROFS;
         return status;
     }
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (exists) {
+        status.error = ReadOnlyFileError(target, old);
+        if (status.error != 0) {
+            status.ofFile = status.error == EACCES || status.error == EPERM;
+            return status;
+        }
+    }
+    std::filesystem::path temp;
+    const int fd = CreateTemporaryFile(target, temp);
     if (fd < 0) {
         status.error = errno;
         return status;
@@ -157,12 +244,12 @@ FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_
     if (status.error == 0 && ::fsync(fd) != 0) status.error = errno;
     if (::close(fd) != 0 && status.error == 0) status.error = errno;
     if (status.error == 0 && gFaults && gFaults->beforeRename) gFaults->beforeRename(temp);
-    if (status.error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) status.error = errno;
+    if (status.error == 0 && std::rename(temp.c_str(), target.c_str()) != 0) status.error = errno;
     if (status.error != 0) {
         ::unlink(temp.c_str());
         return status;
     }
-    SyncFolder(path);
+    SyncFolder(target);
     return status;
 }
 
@@ -176,12 +263,19 @@ std::u16string FileErrorText(const FileStatus& status) {
         case EROFS:
         case EACCES:
         case EPERM:
-            return status.whileReading ? u"読み込みが許可されていません"
-                                       : u"フォルダに書き込めません";
+            if (status.whileReading) return u"読み込みが許可されていません";
+            return status.ofFile ? u"読み取り専用のファイルです" : u"フォルダに書き込めません";
         case EISDIR:
             return u"同じ名前のフォルダがあります";
         case ENOENT:
-            return status.whileReading ? u"ファイルがありません" : u"フォルダがありません";
+            if (status.whileReading) return u"ファイルがありません";
+            return status.ofFile ? u"リンク先のファイルがありません" : u"フォルダがありません";
+        case ELOOP:
+            return u"リンクをたどれません";
+        case EFBIG:
+            return u"ファイルが大きすぎます";
+        case ENOMEM:
+            return u"メモリが足りません";
         case ENOTDIR:
             return u"フォルダがありません";
         case EINVAL:

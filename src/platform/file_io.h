@@ -3,6 +3,7 @@
 // leaves either the old file or the new one, never a mixture or a truncated file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,6 +17,9 @@ struct FileStatus {
     // True when the failure came from reading what was there before (the file was then left
     // alone), false when writing the new contents failed.
     bool whileReading = false;
+    // True when a write failed because of the file itself rather than its folder: a read-only
+    // file (EACCES), or a symbolic link that names no file (ENOENT).
+    bool ofFile = false;
 
     explicit operator bool() const { return error == 0; }
 };
@@ -29,24 +33,39 @@ struct FileContents {
 
 // Reads a whole regular file. A folder, a device or a pipe in its place is an error
 // (EISDIR or EINVAL) and is never opened for reading, so it cannot block or run forever.
-FileContents ReadFileBytes(const std::filesystem::path& path);
+// A file larger than maxBytes is refused (EFBIG) before anything is allocated for it, and
+// running out of memory while reading is an error (ENOMEM) like any other: a sparse file of
+// many gigabytes named as a deck or a settings file is told, never the end of the program.
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes);
 
 // The same for callers that only need to know whether it worked.
-bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes);
 
-// Writes bytes into a temporary file beside path, flushes it to the disk and renames it over
-// path. On any failure the temporary file is removed and path stays exactly as it was. An
-// existing file keeps its permission bits.
+// Writes bytes into a new temporary file in the target's folder, flushes it to the disk and
+// renames it over the target. On any failure the temporary file is removed and the target
+// stays exactly as it was.
+// - The temporary file is hidden, named "." + the target's name + kTemporaryMark + random
+//   letters, and created only anew (never through a link planted under its name), so nobody
+//   who may write to the folder can redirect the save into another file. A kill before the
+//   rename can leave it behind; nothing ever reads it.
+// - A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
+// - When path is a symbolic link, the file it names is replaced, atomically in that file's
+//   folder, and the link stays a link. A link that names no file or loops fails (ENOENT or
+//   ELOOP) and nothing is written.
+// - A read-only file is never replaced (EACCES): a file without any write permission bit
+//   counts as read-only even for a process that could write it, as the read-only attribute
+//   does on the desktops the settings file comes from.
+// - A folder (EISDIR) or anything else that is no regular file (EINVAL) is never replaced.
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// What marks the program's own temporary files, after the target's name.
+inline constexpr std::string_view kTemporaryMark = ".zemlo-";
 
 // Creates folder and the folders above it where missing.
 FileStatus MakeFolders(const std::filesystem::path& folder);
 
-// The temporary file ReplaceFileAtomically writes beside path in this process.
-std::filesystem::path TemporaryFileFor(const std::filesystem::path& path);
-
 // A short Japanese description of a failure for the player, e.g. for ENOSPC
-// "ディスクの空き容量が足りません".
+// "ディスクの空き容量が足りません", for EFBIG "ファイルが大きすぎます".
 std::u16string FileErrorText(const FileStatus& status);
 
 // Faults the file layer injects, for tests: they hold for every user, the superuser included,

@@ -1,5 +1,7 @@
 #include "platform/private_profile.h"
 
+#include <cerrno>
+#include <new>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -109,8 +111,27 @@ std::u16string PrivateProfile::ValueIn(std::string_view bytes, std::u16string_vi
     return {};
 }
 
+std::u16string_view PrivateProfile::OneLine(std::u16string_view value) {
+    return value.substr(0, value.find_first_of(std::u16string_view(u"\r\n\0", 3)));
+}
+
+bool PrivateProfile::CanName(std::u16string_view name, bool section) {
+    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back())) return false;
+    if (name.find_first_of(std::u16string_view(u"\r\n\0", 3)) != std::u16string_view::npos) {
+        return false;
+    }
+    if (section ? name.find(u']') != std::u16string_view::npos
+                : name.find(u'=') != std::u16string_view::npos || name.front() == u'[' ||
+                      name.front() == u';') {
+        return false;
+    }
+    return DecodeCp932(EncodeCp932(name)) == name;
+}
+
 std::string PrivateProfile::WithValue(std::string_view bytes, std::u16string_view section,
                                       std::u16string_view key, std::u16string_view value) {
+    if (!CanName(section, true) || !CanName(key, false)) return std::string(bytes);
+    value = OneLine(value);
     const std::vector<ProfileLine> lines = SplitProfile(bytes);
     const std::string_view lineEnd = LineEndStyle(lines);
     const std::string newLine = EncodeCp932(std::u16string(key) + u"=" + std::u16string(value));
@@ -169,16 +190,27 @@ std::string PrivateProfile::WithValue(std::string_view bytes, std::u16string_vie
 
 std::u16string PrivateProfile::Read(const std::filesystem::path& file, std::u16string_view section,
                                     std::u16string_view key) {
-    const FileContents contents = ReadFileBytes(file);
+    const FileContents contents = ReadFileBytes(file, kMaxFileBytes);
     if (!contents.status) return {};
-    return ValueIn(contents.bytes, section, key);
+    try {
+        return ValueIn(contents.bytes, section, key);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 FileStatus PrivateProfile::Write(const std::filesystem::path& file, std::u16string_view section,
                                  std::u16string_view key, std::u16string_view value) {
-    const FileContents contents = ReadFileBytes(file);
+    if (!CanName(section, true) || !CanName(key, false)) return FileStatus{EINVAL};
+    const FileContents contents = ReadFileBytes(file, kMaxFileBytes);
     if (!contents.status && !contents.Missing()) return contents.status;
-    return ReplaceFileAtomically(file, WithValue(contents.bytes, section, key, value));
+    std::string bytes;
+    try {
+        bytes = WithValue(contents.bytes, section, key, value);
+    } catch (const std::bad_alloc&) {
+        return FileStatus{ENOMEM, true};
+    }
+    return ReplaceFileAtomically(file, bytes);
 }
 
 }  // namespace zemlo

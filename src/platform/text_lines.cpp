@@ -3,7 +3,12 @@
 namespace zemlo {
 
 std::vector<std::u16string> SplitLines(std::u16string_view text) {
-    std::vector<std::u16string> lines;
+    const std::vector<std::u16string_view> views = SplitLineViews(text);
+    return std::vector<std::u16string>(views.begin(), views.end());
+}
+
+std::vector<std::u16string_view> SplitLineViews(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
     size_t start = 0;
     while (start < text.size()) {
         const size_t end = text.find_first_of(u"\r\n", start);

@@ -10,7 +10,6 @@
 
 #include "carddb/leading_number.h"
 #include "platform/control_name.h"
-#include "platform/private_profile.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "tools/draw_odds.h"
@@ -29,9 +28,9 @@ constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
 
 }  // namespace
 
-FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck,
-                         std::filesystem::path settingsFile, QWidget* parent)
-    : QDialog(parent), db_(db), settingsFile_(std::move(settingsFile)) {
+FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, SettingsStore& settings,
+                         QWidget* parent)
+    : QDialog(parent), db_(db), settings_(settings) {
     setObjectName("frmDrawOdds");
     setWindowTitle(QStringLiteral("ﾄﾞﾛｰ確率"));
     UseDialogFrame(this);
@@ -73,8 +72,7 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
     QSpinBox* spin = new QSpinBox(page);
     NameControl(spin, "spnDraw", which);
     PlaceTwips(spin, 1380, 120, 1035, 330);
-    const int stored =
-        ToInt16Clamped(LeadingNumber(PrivateProfile::Read(settingsFile_, kSection, kKeys[which])));
+    const int stored = ToInt16Clamped(LeadingNumber(settings_.ReadSetting(kSection, kKeys[which])));
     spin->setRange(1, std::max(pileSize, 1));
     spin->setValue(stored >= 1 ? stored : kDefaultDrawn);
     spin->setEnabled(pileSize > 0);
@@ -135,7 +133,7 @@ void FrmDrawOdds::done(int result) {
     for (int which = 0; which < 2; ++which) {
         if (!changed_[which]) continue;
         const std::u16string value = QString::number(spnDraw[which]->value()).toStdU16String();
-        PrivateProfile::Write(settingsFile_, kSection, kKeys[which], value);
+        settings_.WriteSetting(kSection, kKeys[which], value);
     }
     QDialog::done(result);
 }

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <QDialog>
-#include <filesystem>
 
 #include "carddb/card_database.h"
 #include "deck/deck_access.h"
+#include "platform/settings_store.h"
 
 class QLabel;
 class QPushButton;
@@ -23,8 +23,9 @@ class DrawOddsModel;
 class FrmDrawOdds : public QDialog {
     Q_OBJECT
 public:
-    // settingsFile is ZEMLO.ini; its section "DRAWODDS" keeps each pile's draw count.
-    FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, std::filesystem::path settingsFile,
+    // The settings store's section "DRAWODDS" keeps each pile's draw count; a failed write is
+    // told through the store like every other setting's.
+    FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, SettingsStore& settings,
                 QWidget* parent = nullptr);
 
     DrawOddsModel* Model(int which) const { return models_[which]; }
@@ -44,7 +45,7 @@ private:
     void ShowChanceOfSelected(int which);
 
     const CardDatabase& db_;
-    std::filesystem::path settingsFile_;
+    SettingsStore& settings_;
     DrawOddsModel* models_[2];
     bool changed_[2] = {false, false};
 };

@@ -8,6 +8,7 @@
 
 #include "platform/busy_cursor.h"
 #include "platform/control_name.h"
+#include "platform/plain_text.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "tools/graph_texts.h"
@@ -150,8 +151,8 @@ void FrmGraph::DrawValueGraph(int index) {
     int k = 0;
     for (const int value : ShownValues(tally)) {
         const ValueBucket& bucket = tally.buckets[value];
-        const QString rowTip = QString::fromStdU16String(ValueRowTip(bucket));
-        const QString namesTip = QString::fromStdU16String(NameListTip(bucket.names));
+        const QString rowTip = PlainToolTip(QString::fromStdU16String(ValueRowTip(bucket)));
+        const QString namesTip = PlainToolTip(QString::fromStdU16String(NameListTip(bucket.names)));
         lblT[k]->setText(QString::fromStdU16String(ValueRowCaption(kind, value)));
         lblT[k]->setToolTip(rowTip);
         lblT[k]->show();
@@ -165,7 +166,8 @@ void FrmGraph::DrawValueGraph(int index) {
             const int beamWidth = bucket.beamCount * kUnitWidth;
             SetWidth(lblB[k], beamWidth);
             SetLeft(lblB[k], beamLeft);
-            const QString beamTip = QString::fromStdU16String(NameListTip(bucket.beamNames));
+            const QString beamTip =
+                PlainToolTip(QString::fromStdU16String(NameListTip(bucket.beamNames)));
             lblB[k]->setToolTip(beamTip);
             lblB[k]->setVisible(bucket.beamCount != 0);
             SetLeft(lblBM[k], beamWidth / 2 + beamLeft - kMarkerWidth / 2);
@@ -195,7 +197,7 @@ void FrmGraph::DrawTerrainGraph(int index) {
         SetWidth(lblG[t], row.count * kUnitWidth);
         lblC[t]->setText(QString::number(row.count));
         SetLeft(lblC[t], row.count * kUnitWidth + kCountOffset);
-        const QString tip = QString::fromStdU16String(NameListTip(row.names));
+        const QString tip = PlainToolTip(QString::fromStdU16String(NameListTip(row.names)));
         for (QLabel* label : {lblT[t], lblG[t], lblC[t]}) {
             if (row.count != 0) label->setToolTip(tip);
             label->show();

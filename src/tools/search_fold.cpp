@@ -29,6 +29,21 @@ char16_t KanaAndCase(char16_t c) {
     return c;
 }
 
+// Step 2: blanks that stand before a combining voiced or semi-voiced mark go, so the mark
+// joins the kana before the blanks. True when any went.
+bool JoinSpacedMarks(std::u16string& text) {
+    size_t out = 0;
+    for (char16_t c : text) {
+        if (c == 0x3099 || c == 0x309A) {
+            while (out > 0 && text[out - 1] == u' ') --out;
+        }
+        text[out++] = c;
+    }
+    const bool joined = out != text.size();
+    text.resize(out);
+    return joined;
+}
+
 }  // namespace
 
 std::u16string SearchFold::Fold(std::u16string_view text) const {
@@ -38,27 +53,39 @@ std::u16string SearchFold::Fold(std::u16string_view text) const {
 }
 
 void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) const {
+    // Most texts are made only of characters normalisation leaves alone once the full-width
+    // forms are narrowed: then the steps come down to narrowing, kana and case.
     folded.resize(text.size());
     bool stable = true;
     for (size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c < 0x80) {
-            // Most of an entry is ASCII: blanks, digits, the card number's letters.
-            if (c < 0x20 || c == 0x7F) stable = false;
-            folded[i] = KanaAndCase(c);
+        const char16_t c = text[i];
+        if (c >= 0x20 && c < 0x7F) {
+            folded[i] = KanaAndCase(c);  // most of an entry: blanks, digits, the card number
             continue;
         }
-        // Spacing voiced marks would normalise to a blank and a combining mark; as combining
-        // marks they join the kana before them.
-        if (c == 0x309B) c = 0x3099;
-        if (c == 0x309C) c = 0x309A;
-        c = Narrowed(c);
-        if (!StableUnderNfkc(c)) stable = false;
-        folded[i] = KanaAndCase(c);
+        const char16_t narrowed = Narrowed(c);
+        if (!StableUnderNfkc(narrowed)) stable = false;
+        folded[i] = KanaAndCase(narrowed);
     }
     if (stable || !nfkc_) return;
+    // Narrowing first is what normalisation does to those characters anyway; kana and case
+    // wait until after it.
+    for (size_t i = 0; i < text.size(); ++i) folded[i] = Narrowed(text[i]);
     folded = nfkc_(folded);
-    for (char16_t& c : folded) c = KanaAndCase(c);
+    // Normalising puts combining marks in their canonical order, which can bring a voiced
+    // mark up to blanks another mark stood between; each round takes a blank out.
+    while (JoinSpacedMarks(folded)) folded = nfkc_(folded);
+    // Kana and case give characters normalisation leaves alone; only one followed by a mark
+    // it may now compose with (ワ and a voiced mark) needs normalising again.
+    bool composable = false;
+    for (size_t i = 0; i < folded.size(); ++i) {
+        const char16_t c = KanaAndCase(folded[i]);
+        if (c != folded[i] && i + 1 < folded.size() && !StableUnderNfkc(folded[i + 1])) {
+            composable = true;
+        }
+        folded[i] = c;
+    }
+    if (composable) folded = nfkc_(folded);
 }
 
 int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,

@@ -1,9 +1,15 @@
 // The forgiving comparison of the name search: both the search text and each entry's
-// searched part are folded so that kana and width do not matter. Folding is compatibility
-// normalisation (NFKC: half-width katakana with their voiced marks become full-width,
-// full-width Latin letters and digits become ASCII), then hiragana to katakana, then ASCII
-// lower case. A voiced or semi-voiced mark written as its own character (゛ ゜) joins the
-// kana before it first.
+// searched part are folded so that kana and width do not matter. Folding, in this order:
+// 1. compatibility normalisation (NFKC: half-width katakana with their voiced marks become
+//    full-width, full-width Latin letters and digits become ASCII);
+// 2. a voiced or semi-voiced mark written as its own character (゛ ゜, which normalisation
+//    turns into a blank and a combining mark) joins the kana before it: blanks before a
+//    combining voiced or semi-voiced mark go, and the text is normalised again, until no
+//    such blank is left;
+// 3. hiragana to katakana, ASCII capitals to small letters;
+// 4. NFKC again, since step 3 can make new pairs that compose (ワ and a voiced mark).
+// So folding a folded text changes nothing, a text folds as its NFKC form does, and no
+// character is taken for a byte-order mark.
 #pragma once
 
 #include <functional>

@@ -39,7 +39,7 @@ void ToolWindows::mnuDraw_Click() {
 }
 
 void ToolWindows::mnuOdds_Click() {
-    FrmDrawOdds dialog(db_, deck_, hooks_.settingsFile, mainWindow_);
+    FrmDrawOdds dialog(db_, deck_, *hooks_.settings, mainWindow_);
     RunModal(dialog);
 }
 

@@ -10,6 +10,7 @@
 
 #include "carddb/card_database.h"
 #include "deck/deck_access.h"
+#include "platform/settings_store.h"
 #include "tools/frm_draw.h"
 #include "tools/frm_seek.h"
 
@@ -25,8 +26,8 @@ public:
         FrmDraw::ShowCard showCardInf;
         FrmDraw::CardPopup cardPopup;
         FrmSeek::ShownCatalog shownCatalog;
-        // ZEMLO.ini, where the draw odds window keeps its draw counts.
-        std::filesystem::path settingsFile;
+        // The settings store of ZEMLO.ini, where the draw odds window keeps its draw counts.
+        SettingsStore* settings = nullptr;
     };
 
     // seekWindowOpen is the process-wide SeekWindowOpen; mainWindow parents every window.

@@ -22,6 +22,9 @@
 namespace zemlo {
 namespace {
 
+// Icon files are kilobytes; a larger file than this is no icon and is not read.
+constexpr std::uint64_t kIconFileLimit = std::uint64_t{64} << 20;
+
 void SetBoxColour(QLineEdit* box, const QColor& colour) {
     QPalette palette = box->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -48,7 +51,8 @@ QString TrimBlanks(const QString& text) {
 bool LoadIconPicture(const QString& path, QIcon& icon, QString& error) {
     // Read through the file layer: only a regular file is read, so a pipe or a device named
     // as the icon cannot stall the program.
-    const FileContents file = ReadFileBytes(std::filesystem::path(path.toStdU16String()));
+    const FileContents file =
+        ReadFileBytes(std::filesystem::path(path.toStdU16String()), kIconFileLimit);
     if (!file.status) {
         error = QString::fromStdU16String(FileErrorText(file.status));
         return false;

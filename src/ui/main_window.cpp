@@ -152,7 +152,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         const int tab = ssTab->currentIndex();
         return tab >= 0 && tab < 3 ? catalogs[tab] : nullptr;
     };
-    toolHooks.settingsFile = state_.settings.File();
+    toolHooks.settings = &state_.settings;
     toolWindows_ =
         new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
     connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);

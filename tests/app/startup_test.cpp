@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QPushButton>
@@ -173,16 +174,27 @@ TEST_F(StartupTest, AcceptanceThatCannotBeStoredIsToldAndTheProgramStarts) {
     startup.Window()->close();
 }
 
-TEST_F(StartupTest, MissingCardDataStartsEmptyAndSaysWhereItLooked) {
-    std::filesystem::remove(dir / "ZEMLO.dat");
+TEST_F(StartupTest, MissingOrHugeCardDataStartsEmptyAndSaysWhereItLookedAndWhy) {
     UserStore(store).Save("BOOT", "CNT", "1");
-    Startup startup(dir.Path(), store);
-    ASSERT_TRUE(startup.Run());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(
-        dialogs.messages[0].text.contains(QString::fromStdString((dir / "ZEMLO.dat").string())));
-    EXPECT_TRUE(startup.Window()->isVisible());
-    startup.Window()->close();
+    const std::pair<bool, QString> cases[] = {{false, QStringLiteral("ファイルがありません")},
+                                              {true, QStringLiteral("ファイルが大きすぎます")}};
+    for (const auto& [huge, cause] : cases) {
+        dialogs.messages.clear();
+        std::filesystem::remove(dir / "ZEMLO.dat");
+        if (huge) {
+            test::WriteBytes(dir / "ZEMLO.dat", "");
+            ASSERT_EQ(::truncate((dir / "ZEMLO.dat").c_str(), std::int64_t{64} << 30), 0);
+        }
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const QString text = dialogs.messages[0].text;
+        EXPECT_TRUE(text.contains(QString::fromStdString((dir / "ZEMLO.dat").string())));
+        EXPECT_TRUE(text.contains(cause)) << text.toStdString();
+        EXPECT_EQ(startup.State().db.units.Count(), 0);
+        EXPECT_TRUE(startup.Window()->isVisible());
+        startup.Window()->close();
+    }
 }
 
 TEST_F(StartupTest, OrvelDataIsNamedInTheTitle) {

@@ -1,17 +1,22 @@
 #include "carddb/card_loader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "platform/code_page.h"
 #include "support/card_builder.h"
+#include "support/memory_limit.h"
 #include "support/temp_dir.h"
 
 namespace zemlo {
 namespace {
 
+using test::CanLimitAddressSpace;
+using test::RunWithLittleMemory;
 using test::TempDir;
 using test::U;
 using test::U8;
+using test::WriteBytes;
 using test::WriteCp932;
 
 // A unit record with natural labels; hp replaces the ＨＰ line's value.
@@ -159,6 +164,19 @@ TEST_F(LoaderTest, MissingFileGivesEmptyTablesAndTellsWhereItLooked) {
     EXPECT_FALSE(report.zemloRead);
     EXPECT_EQ(report.zemloPath, dir / "ZEMLO.dat");
     EXPECT_EQ(db.units.Count() + db.missions.Count() + db.characters.Count(), 0);
+}
+
+TEST_F(LoaderTest, RunningOutOfMemoryLeavesEmptyTablesAndSaysWhy) {
+    if (!CanLimitAddressSpace()) GTEST_SKIP() << "the sanitizer build cannot lower RLIMIT_AS";
+    WriteCp932(dir / "ORVEL.dat", CharRecord("[CH0001]", "甲"));
+    WriteBytes(dir / "ZEMLO.dat", "");
+    // Within the size ceiling, but the tables made ready for it do not fit.
+    ASSERT_EQ(::truncate((dir / "ZEMLO.dat").c_str(), 96 << 20), 0);
+    EXPECT_TRUE(RunWithLittleMemory(150 << 20, [&] {
+        const LoadReport report = Load();
+        return !report.zemloRead && report.zemloStatus.error == ENOMEM &&
+               db.characters.Count() == 0 && !db.orvelDataLoaded;
+    }));
 }
 
 TEST_F(LoaderTest, RecordsBeyondTheLimitAreCountedNotLoaded) {

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "deck/deck_list_model.h"
+#include "deck/entry_merge.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
@@ -265,6 +268,53 @@ TEST_F(DeckPanelTest, DeckAccessLeavesCountersToRefreshCounters) {
     deck.RefreshCounters();
     EXPECT_EQ(Counter(2)->text(), "0");
     EXPECT_EQ(CounterColour(2), kRed);
+}
+
+TEST_F(DeckPanelTest, CountsOfTheFullestDeckFitTheirLabelsInBothViews) {
+    panel.AddEntries(CardKind::Unit,
+                     std::vector<std::u16string>(kMaxListEntries, Unit(1).toStdU16String()));
+    panel.AddEntries(CardKind::Mission,
+                     std::vector<std::u16string>(kMaxListEntries, Mission(1, 99).toStdU16String()));
+    panel.RefreshCounters();
+    EXPECT_EQ(Counter(2)->text(), QString::number(99 * 32767));
+    for (const bool compact : {false, true}) {
+        QFont font = panel.font();
+        font.setPointSize(compact ? 8 : 9);  // as the main window's views set it
+        panel.setFont(font);
+        panel.LayOut(compact);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_LE(Counter(i)->sizeHint().width(), Counter(i)->width()) << i << compact;
+            QLabel* caption = FindControl<QLabel>(&panel, "lblCntCaption", i);
+            EXPECT_LE(caption->sizeHint().width(), caption->width()) << i << compact;
+        }
+    }
+}
+
+TEST_F(DeckPanelTest, TheWidestEntryCanAlwaysBeScrolledIntoView) {
+    QListView* list = panel.List(CardKind::Mission);
+    auto reach = [list] {
+        QApplication::processEvents();
+        return list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    };
+    auto width = [list](const QString& entry) {
+        return list->fontMetrics().horizontalAdvance(entry);
+    };
+    const QString wide = QStringLiteral("MI0002   ") + QString(30, QChar(u'長')) +
+                         QString(50, ' ') + QStringLiteral("9");
+    panel.AddEntries(CardKind::Mission, {Mission(1, 1).toStdU16String(), wide.toStdU16String(),
+                                         Mission(3, 1).toStdU16String()});
+    ASSERT_GT(width(wide), list->viewport()->width());
+    EXPECT_GE(reach(), width(wide));
+
+    // Entries added later, one by one, wider still; then the widest taken out again.
+    const QString wider = QStringLiteral("MI0004   ") + QString(40, QChar(u'長')) +
+                          QString(50, ' ') + QStringLiteral("9");
+    panel.AddCard(CardKind::Mission, wider);
+    EXPECT_GE(reach(), width(wider));
+    Select(CardKind::Mission, 3);
+    panel.RemoveSelected(CardKind::Mission);
+    EXPECT_GE(reach(), width(wide));
+    EXPECT_LT(reach(), width(wider));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "deck/deck_counters.h"
 #include "deck/deck_entries.h"
+#include "deck/entry_merge.h"
 #include "support/card_builder.h"
 
 namespace zemlo {
@@ -84,6 +85,33 @@ TEST(DeckEntries, SortedInsertionIgnoresLetterCaseAndGoesAfterEqualTexts) {
     EXPECT_EQ(SortedInsertPosition(list, u"ZM0000   x"), 0u);
     EXPECT_EQ(SortedInsertPosition(list, u"ZM0010   x"), 3u);
     EXPECT_EQ(SortedInsertPosition({}, u"ZM0001"), 0u);
+}
+
+TEST(DeckEntries, MergingManyGivesTheListThatAddingEachInTurnGivesWithinTheLimit) {
+    // Entries that sort alike (equal, or equal but for letter case) among the list's own.
+    const std::vector<std::u16string> list = {u"ZM0001   alpha", u"ZM0003   b", u"ZM0005   c"};
+    std::vector<std::u16string> added;
+    for (int i = 0; i < 40; ++i) {
+        const char16_t* names[] = {u"ZM0003   B", u"ZM0001   ALPHA", u"ZM0009   z",
+                                   u"ZM0000   a", u"ZM0003   b",     u"zm0001   alpha"};
+        added.push_back(std::u16string(names[(i * 7) % 6]) + (i % 2 ? u"" : u" "));
+    }
+    std::vector<std::u16string> oneByOne = list;
+    for (const std::u16string& entry : added) {
+        oneByOne.insert(oneByOne.begin() + SortedInsertPosition(oneByOne, entry), entry);
+    }
+    std::vector<std::u16string> merged = list;
+    EXPECT_EQ(MergeEntries(merged, added), 0u);
+    EXPECT_EQ(merged, oneByOne);
+
+    // A full list takes the first entries in their given order and counts the rest.
+    std::vector<std::u16string> nearlyFull(kMaxListEntries - 2, u"ZM0005   c");
+    EXPECT_EQ(MergeEntries(nearlyFull, {u"ZM0009   z", u"ZM0000   a", u"ZM0001   x"}), 1u);
+    ASSERT_EQ(nearlyFull.size(), kMaxListEntries);
+    EXPECT_EQ(nearlyFull.front(), u"ZM0000   a");
+    EXPECT_EQ(nearlyFull.back(), u"ZM0009   z");
+    EXPECT_EQ(MergeEntries(nearlyFull, {u"ZM0000   a"}), 1u);
+    EXPECT_EQ(nearlyFull.size(), kMaxListEntries);
 }
 
 }  // namespace

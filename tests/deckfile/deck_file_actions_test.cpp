@@ -1,6 +1,7 @@
 #include "deckfile/deck_file_actions.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include "app/program_state.h"
+#include "deck/entry_merge.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
@@ -161,7 +163,8 @@ TEST_F(DeckFileActionsTest, EveryFailedSaveKeepsTheOldFileAndTellsWhy) {
     const std::pair<WriteFault, QString> faults[] = {
         {WriteFault::ReadOnlyFolder, QStringLiteral("フォルダに書き込めません")},
         {WriteFault::PathIsFolder, QStringLiteral("同じ名前のフォルダがあります")},
-        {WriteFault::DiskFull, QStringLiteral("ディスクの空き容量が足りません")}};
+        {WriteFault::DiskFull, QStringLiteral("ディスクの空き容量が足りません")},
+        {WriteFault::ReadOnlyFile, QStringLiteral("読み取り専用のファイルです")}};
     for (const auto& [fault, reason] : faults) {
         SCOPED_TRACE(NameOf(fault));
         dialogs_.messages.clear();
@@ -219,6 +222,48 @@ TEST_F(DeckFileActionsTest, OpeningAnotherFileWarnsAndLeavesTheDeckEmpty) {
     EXPECT_EQ(dialogs_.messages[0].text,
               QStringLiteral("指定したファイルはサポート外のフォーマットです。"));
     EXPECT_EQ(deck_.refreshes, 1);
+}
+
+TEST_F(DeckFileActionsTest, FileThatCannotBeReadIsToldAndLeavesTheDeckAsItWas) {
+    FillDeck();
+    const DeckLists before = deck_.lists;
+    std::filesystem::create_directory(dir_ / "folder.htm");
+    WriteBytes(dir_ / "huge.htm", "");
+    ASSERT_EQ(::truncate((dir_ / "huge.htm").c_str(), std::int64_t{64} << 30), 0);
+    int opened = 0;
+    QObject::connect(&actions_, &DeckFileActions::deckOpened, [&] { ++opened; });
+    const std::pair<const char*, QString> files[] = {
+        {"gone.htm", QStringLiteral("ファイルがありません")},
+        {"folder.htm", QStringLiteral("同じ名前のフォルダがあります")},
+        {"huge.htm", QStringLiteral("ファイルが大きすぎます")}};
+    for (const auto& [name, cause] : files) {
+        dialogs_.messages.clear();
+        EXPECT_FALSE(actions_.OpenDeckFile(PathOf(name))) << name;
+        ASSERT_EQ(dialogs_.messages.size(), 1u);
+        EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf(name)));
+        EXPECT_TRUE(dialogs_.messages[0].text.contains(cause)) << name;
+    }
+    EXPECT_EQ(deck_.lists, before);
+    EXPECT_EQ(deck_.clears, 0);
+    EXPECT_EQ(opened, 0);
+}
+
+TEST_F(DeckFileActionsTest, RowsBeyondAListsLimitAreToldInTheOneMessage) {
+    std::string rows;
+    for (size_t i = 0; i < kMaxListEntries + 4; ++i)
+        rows += "<TR>\n<TD noWrap>ZM0002</TD>\n</TR>\n";
+    rows += "<TR>\n<TD noWrap>ZM7777</TD>\n</TR>\n";
+    WriteCp932(dir_ / "big.htm",
+               "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>\n"
+               "<P align=center><STRONG>UNIT情報</STRONG></P>\n<TR>\n<TD noWrap>No</TD>\n</TR>\n" +
+                   rows);
+    EXPECT_TRUE(actions_.OpenDeckFile(PathOf("big.htm")));
+    EXPECT_EQ(deck_.lists.unit.size(), kMaxListEntries);
+    EXPECT_EQ(deck_.bulkAdds, 3);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    const QString text = dialogs_.messages[0].text;
+    EXPECT_TRUE(text.contains("ZM7777"));
+    EXPECT_TRUE(text.contains(QString::fromStdU16String(LeftOutText({4, 0, 0}))));
 }
 
 TEST_F(DeckFileActionsTest, OpeningOtherEndingsEmptiesTheDeck) {

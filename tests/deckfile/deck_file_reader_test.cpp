@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "catalog/catalog_entry.h"
+#include "deck/entry_merge.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_writer.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
+#include "support/memory_limit.h"
 #include "support/temp_dir.h"
 
 namespace zemlo::test {
@@ -274,6 +277,37 @@ TEST(DeckFileReader, MissingOrUnreadableFile) {
     const DeckFileReadResult read = ReadDeckFile(dir / "deck.htm", db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
     EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {2}));
+}
+
+TEST(DeckFileReader, RowsBeyondAListsLimitAreCountedNotKept) {
+    const CardDatabase db = NumberLengthCards();
+    // The rows in descending order, as the slowest one-by-one insertion would meet them.
+    std::u16string text =
+        U(kSignature) + u"\n" + U(kUnitHeading) + u"\n<TR>\n<TD noWrap>No</TD>\n</TR>\n";
+    const std::u16string numbers[] = {u"ZM00003", u"ZM0002"};
+    for (size_t i = 0; i < kMaxListEntries + 10; ++i) {
+        text += u"<TR>\n<TD noWrap>" + numbers[i < kMaxListEntries ? 0 : 1] + u"</TD>\n</TR>\n";
+    }
+    text += U(kMissionHeading) +
+            u"\n<TR>\n<TD noWrap>No</TD>\n</TR>\n<TR>\n<TD noWrap>MI0002</TD>\n</TR>\n";
+    const DeckFileReadResult read = ParseDeckFile(text, db);
+    ASSERT_EQ(read.deck.unit.size(), kMaxListEntries);
+    EXPECT_EQ(read.deck.unit.back(), EntriesOf(db, CardKind::Unit, {2})[0]);
+    EXPECT_EQ(read.leftOut, (LeftOutCounts{10, 0, 0}));
+    EXPECT_EQ(read.deck.mission.size(), 1u);
+}
+
+TEST(DeckFileReader, RunningOutOfMemoryMakesTheFileUnreadableNotTheEnd) {
+    if (!CanLimitAddressSpace()) GTEST_SKIP() << "the sanitizer build cannot lower RLIMIT_AS";
+    const CardDatabase db = NumberLengthCards();
+    TempDir dir;
+    WriteBytes(dir / "huge.htm", "");
+    // Within the size ceiling, but its decoded text needs more memory than there is.
+    ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), 96 << 20), 0);
+    EXPECT_TRUE(RunWithLittleMemory(150 << 20, [&] {
+        const DeckFileReadResult read = ReadDeckFile(dir / "huge.htm", db);
+        return read.status == DeckFileStatus::Unreadable && read.fileStatus.error == ENOMEM;
+    }));
 }
 
 TEST(DeckFileReader, BinaryFilesPipesAndUnreadableFilesGiveNoDeck) {

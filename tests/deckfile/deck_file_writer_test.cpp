@@ -225,13 +225,12 @@ TEST_F(FailedSave, TargetThatIsADirectoryFailsAndKeepsItsContents) {
 TEST_F(FailedSave, WriteThatFailsBesideTheOldFileKeepsItByteForByte) {
     const std::string old = "<HTML>\r\nold deck \x82\xa0\r\n";
     WriteBytes(dir_ / "deck.htm", old);
-    // The new file is written beside the old one first (name + ".tmp" + process id); a
-    // folder in that place makes the write fail even for the superuser.
-    std::filesystem::path blocker = dir_ / "deck.htm";
-    blocker += ".tmp" + std::to_string(::getpid());
-    std::filesystem::create_directory(blocker);
+    // The new file is written beside the old one first; the disk fills up meanwhile.
+    InjectedFaults injected;
+    injected.faults.diskFullAfterBytes = 10;
     EXPECT_FALSE(Save(dir_ / "deck.htm"));
     EXPECT_EQ(ReadBytes(dir_ / "deck.htm"), old);
+    EXPECT_EQ(FolderListing(dir_.Path()), "deck.htm\n");
 }
 
 TEST_F(FailedSave, ReadOnlyFolderKeepsTheOldFile) {

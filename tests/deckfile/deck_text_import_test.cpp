@@ -48,6 +48,29 @@ TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
     EXPECT_TRUE(result.ambiguousNames.empty());
 }
 
+TEST_F(DeckTextImportTest, EveryCountTheTextWritesReadsBackAndAListStopsAtItsLimit) {
+    DeckLists deck;
+    deck.unit.assign(1000, Entry(CardKind::Unit, 0));
+    deck.mission.assign(kMaxListEntries, Entry(CardKind::Mission, 1));
+    const std::u16string text = DeckText(deck);
+    ASSERT_NE(text.find(u"×１０００"), std::u16string::npos);
+    const DeckTextImport back = DeckTextMatcher(db).Match(text);
+    EXPECT_EQ(back.deck, deck);
+    EXPECT_EQ(back.leftOut, (LeftOutCounts{0, 0, 0}));
+
+    // Lines asking for more than a list holds: the first copies up to the limit, the rest
+    // counted.
+    const DeckTextImport full = Import(
+        "ユニットカード\nヴェルク ×32000\n長番号機 ×999\n"
+        "ヴェルク ×１\nキャラクターカード\nロゼ ×3\n");
+    ASSERT_EQ(full.deck.unit.size(), kMaxListEntries);
+    EXPECT_EQ(full.deck.unit.front(), Entry(CardKind::Unit, 0));
+    EXPECT_EQ(full.deck.unit.back(), Entry(CardKind::Unit, 4));
+    EXPECT_EQ(full.leftOut, (LeftOutCounts{32000 + 999 + 1 - kMaxListEntries, 0, 0}));
+    EXPECT_EQ(full.deck.character.size(), 3u);
+    EXPECT_EQ(full.matchedLines, 4);
+}
+
 TEST_F(DeckTextImportTest, EditedTextStillReads) {
     // LF only, blanks for the TAB, x and X, ASCII and full-width digits, a missing count,
     // blank lines, the mission's blanks folded, words before and after the blocks.
@@ -82,14 +105,14 @@ TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
         "ユニットカード\n"
         "双子機\t ×１\n"
         "双子機 ×1\n"
-        "ヴェルク ×1000\n");
+        "ヴェルク ×32768\n");  // more than a deck list holds
     DeckLists expected;
     expected.unit = {Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2),
                      Entry(CardKind::Unit, 2)};
     EXPECT_EQ(result.deck, expected);
     EXPECT_EQ(result.matchedLines, 3);
     EXPECT_EQ(result.unmatchedLines,
-              std::vector<std::u16string>({U("双子機 ×1"), U("霧の峠"), U("ヴェルク ×1000")}));
+              std::vector<std::u16string>({U("双子機 ×1"), U("霧の峠"), U("ヴェルク ×32768")}));
     EXPECT_EQ(result.ambiguousNames, std::vector<std::u16string>({U("双子機")}));
 }
 

@@ -6,6 +6,7 @@
 
 #include "catalog/catalog_entry.h"
 #include "deck/deck_access.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_lists.h"
 
 namespace zemlo::test {
@@ -21,6 +22,10 @@ public:
                                      }),
                     entry);
     }
+    std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) override {
+        ++bulkAdds;
+        return MergeEntries(lists.Of(kind), std::move(entries));
+    }
     void ClearAll() override {
         lists = DeckLists{};
         ++clears;
@@ -32,6 +37,7 @@ public:
 
     DeckLists lists;
     int clears = 0;
+    int bulkAdds = 0;
     int refreshes = 0;
     std::pair<size_t, size_t> countsAtRefresh{0, 0};
 };

@@ -97,6 +97,34 @@ TEST(PrivateProfile, WriteKeepsEveryOtherByteAndTheFileLineEnds) {
               "[X]\r[FORM]\nK=1\nA=1\n\n");
 }
 
+TEST(PrivateProfile, EveryValueIsWrittenAsOneLine) {
+    const std::string file = "[BOSS]\r\nTASKNAME=x\r\n[RECENT]\r\nFILE1=/d/a.htm\r\n";
+    // Pasted into a one-line box: what follows the first CR, LF or NUL is not kept.
+    for (const std::u16string& pasted :
+         {std::u16string(u"Excel\r\n[RECENT]\r\nFILE1=/etc/passwd.htm"),
+          std::u16string(u"Excel\n[RECENT]"), std::u16string(u"Excel\r"),
+          std::u16string(u"Excel\0[RECENT]", 14)}) {
+        const std::string written = PrivateProfile::WithValue(file, u"BOSS", u"TASKNAME", pasted);
+        EXPECT_EQ(written, "[BOSS]\r\nTASKNAME=Excel\r\n[RECENT]\r\nFILE1=/d/a.htm\r\n");
+    }
+    EXPECT_EQ(PrivateProfile::WithValue("", u"NEW", u"K", u"\nx"), "[NEW]\r\nK=\r\n");
+}
+
+TEST(PrivateProfile, NamesThatWouldNotReadBackAsThemselvesWriteNothing) {
+    TempDir dir;
+    const std::string file = "[FORM]\r\nCOMPACT=1\r\n";
+    WriteBytes(dir / "a.ini", file);
+    const std::pair<std::u16string, std::u16string> names[] = {
+        {u"FORM", u""},   {u"FORM", u" K"},   {u"FORM", u"A=B"},    {u"FORM", u"[X]"},
+        {u"FORM", u";K"}, {u"FORM", u"K\nL"}, {u"FORM", u"\u00e9"}, {u"", u"K"},
+        {u"A]B", u"K"},   {u"X\r\n", u"K"},   {u"FORM ", u"K"}};
+    for (const auto& [section, key] : names) {
+        EXPECT_EQ(PrivateProfile::WithValue(file, section, key, u"v"), file);
+        EXPECT_EQ(PrivateProfile::Write(dir / "a.ini", section, key, u"v").error, EINVAL);
+    }
+    EXPECT_EQ(ReadBytes(dir / "a.ini"), file);
+}
+
 TEST(PrivateProfile, ExistingFileThatCannotBeReadIsNeverReplaced) {
     TempDir dir;
     const std::string old = "[FORM]\r\nCOMPACT=2\r\n[BOSS]\r\nTASKNAME=x\r\n";
@@ -107,6 +135,15 @@ TEST(PrivateProfile, ExistingFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_FALSE(status);
     EXPECT_TRUE(status.whileReading);
     EXPECT_EQ(ReadBytes(dir / "a.ini"), old);
+
+    // A file beyond the size any settings file has is treated the same way.
+    const std::string huge = old + std::string(PrivateProfile::kMaxFileBytes, ';');
+    WriteBytes(dir / "huge.ini", huge);
+    EXPECT_EQ(PrivateProfile::Read(dir / "huge.ini", u"FORM", u"COMPACT"), u"");
+    const FileStatus tooLarge = PrivateProfile::Write(dir / "huge.ini", u"FORM", u"COMPACT", u"1");
+    EXPECT_EQ(tooLarge.error, EFBIG);
+    EXPECT_TRUE(tooLarge.whileReading);
+    EXPECT_EQ(std::filesystem::file_size(dir / "huge.ini"), huge.size());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +23,11 @@ bool PrivateMountNamespace() {
 
 }  // namespace
 
+InjectedFaults::~InjectedFaults() {
+    SetFileFaults(nullptr);
+    if (!readOnlyFile.empty()) ::chmod(readOnlyFile.c_str(), 0644);
+}
+
 std::string NameOf(WriteFault fault) {
     switch (fault) {
         case WriteFault::ReadOnlyFolder:
@@ -30,6 +36,8 @@ std::string NameOf(WriteFault fault) {
             return "path is a folder";
         case WriteFault::DiskFull:
             return "full disk";
+        case WriteFault::ReadOnlyFile:
+            return "read-only file";
     }
     return {};
 }
@@ -45,6 +53,10 @@ void Arrange(InjectedFaults& injected, WriteFault fault, const std::filesystem::
             break;
         case WriteFault::DiskFull:
             injected.faults.diskFullAfterBytes = 10;
+            break;
+        case WriteFault::ReadOnlyFile:
+            ::chmod(target.c_str(), 0444);
+            injected.readOnlyFile = target;
             break;
     }
 }

@@ -13,21 +13,24 @@ namespace zemlo::test {
 class InjectedFaults {
 public:
     InjectedFaults() { SetFileFaults(&faults); }
-    ~InjectedFaults() { SetFileFaults(nullptr); }
+    ~InjectedFaults();
     InjectedFaults(const InjectedFaults&) = delete;
     InjectedFaults& operator=(const InjectedFaults&) = delete;
 
     FileFaults faults;
+    // A file made read-only for the fault, given its write permission back at the end.
+    std::filesystem::path readOnlyFile;
 };
 
 // The ways a write can fail that every writer of the program is tried with.
-enum class WriteFault { ReadOnlyFolder, PathIsFolder, DiskFull };
+enum class WriteFault { ReadOnlyFolder, PathIsFolder, DiskFull, ReadOnlyFile };
 constexpr WriteFault kWriteFaults[] = {WriteFault::ReadOnlyFolder, WriteFault::PathIsFolder,
-                                       WriteFault::DiskFull};
+                                       WriteFault::DiskFull, WriteFault::ReadOnlyFile};
 std::string NameOf(WriteFault fault);
 
-// Arranges fault for a write of target (a folder in its place for PathIsFolder; the file
-// layer's faults for the others, the disk filling up after 10 bytes).
+// Arranges fault for a write of target (a folder in its place for PathIsFolder; no write
+// permission bit on the existing target for ReadOnlyFile; the file layer's faults for the
+// others, the disk filling up after 10 bytes).
 void Arrange(InjectedFaults& injected, WriteFault fault, const std::filesystem::path& target);
 
 // Mounts a tmpfs of the given size on folder (which must exist) in this process's own mount

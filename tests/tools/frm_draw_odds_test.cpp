@@ -11,6 +11,7 @@
 
 #include "platform/private_profile.h"
 #include "support/card_builder.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 #include "tools/draw_odds_model.h"
 #include "tools/list_deck.h"
@@ -37,12 +38,13 @@ protected:
     std::filesystem::path Ini() const { return dir.Path() / "ZEMLO.ini"; }
 
     test::TempDir dir;
+    SettingsStore settings{dir.Path()};
     CardDatabase db;
     test::ListDeck deck;
 };
 
 TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
-    FrmDrawOdds window(db, deck, Ini());
+    FrmDrawOdds window(db, deck, settings);
     EXPECT_EQ(window.spnDraw[0]->value(), 3);
     EXPECT_EQ(window.spnDraw[0]->maximum(), 3);
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::Name), "アルバ");
@@ -72,7 +74,7 @@ TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
 TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
     AddCard(db.units, "ZM0003", {{unit_field::UnitName, "アルバ"}});
     deck.lists[0].push_back(u"ZM0003   アルバ");
-    FrmDrawOdds window(db, deck, Ini());
+    FrmDrawOdds window(db, deck, settings);
     const DrawOddsModel& model = *window.Model(0);
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.headerData(DrawOddsModel::CardNo, Qt::Horizontal).toString(), "No");
@@ -83,14 +85,28 @@ TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
 
 TEST_F(FrmDrawOddsTest, AChangedDrawCountIsRememberedForTheNextOpening) {
     {
-        FrmDrawOdds window(db, deck, Ini());
+        FrmDrawOdds window(db, deck, settings);
         window.spnDraw[0]->setValue(2);
         window.cmdExec->click();
     }
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"UNIT"), u"2");
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"MISSIONCHAR"), u"");
-    FrmDrawOdds again(db, deck, Ini());
+    FrmDrawOdds again(db, deck, settings);
     EXPECT_EQ(again.spnDraw[0]->value(), 2);
+}
+
+TEST_F(FrmDrawOddsTest, ADrawCountThatCannotBeStoredIsToldByTheSettingsStore) {
+    std::vector<FileStatus> told;
+    settings.OnWriteFailure(
+        [&](const std::filesystem::path&, const FileStatus& status) { told.push_back(status); });
+    test::InjectedFaults injected;
+    injected.faults.readOnlyFolder = dir.Path();
+    FrmDrawOdds window(db, deck, settings);
+    window.spnDraw[0]->setValue(2);
+    window.cmdExec->click();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].error, EROFS);
+    EXPECT_FALSE(std::filesystem::exists(Ini()));
 }
 
 }  // namespace

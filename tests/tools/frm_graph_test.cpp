@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 #include "platform/twips.h"
 #include "support/card_builder.h"
@@ -105,6 +106,24 @@ TEST_F(FrmGraphTest, EachGraphDrawsItsBarsCountsAndHeight) {
     EXPECT_EQ(dialog.lblC[2]->text(), "1");
     EXPECT_EQ(dialog.lblG[2]->toolTip(), "霧の峠");
     EXPECT_EQ(dialog.windowTitle(), "ﾏｳｽｶｰｿﾙをｸﾞﾗﾌに移動するとﾐｯｼｮﾝ名を表示します");
+}
+
+TEST_F(FrmGraphTest, CardNamesInTheHoverListsShowAsWritten) {
+    const char* const name = "<font color=red size=7>BIG<u>x</u>";
+    AddCard(db.units, "ZM03", {{uf::UnitName, name}, {uf::RollOut, "2"}});
+    deck.lists[0] = {u"ZM03     x"};
+    FrmGraph dialog(db, deck);
+    dialog.opt[0]->setChecked(true);
+    // What a tool tip shows: rich text when the text may be markup, else the text itself.
+    for (const QString& tip : {dialog.lblT[0]->toolTip(), dialog.lblG[0]->toolTip()}) {
+        QTextDocument shown;
+        if (Qt::mightBeRichText(tip)) {
+            shown.setHtml(tip);
+        } else {
+            shown.setPlainText(tip);
+        }
+        EXPECT_EQ(shown.toPlainText(), QString::fromUtf8(name));
+    }
 }
 
 TEST_F(FrmGraphTest, EmptyUnitDeckLeavesOnlyTheMessage) {

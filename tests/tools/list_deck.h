@@ -13,6 +13,11 @@ public:
     void AddEntry(CardKind kind, const std::u16string& entry) override {
         lists[static_cast<int>(kind)].push_back(entry);
     }
+    std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) override {
+        auto& list = lists[static_cast<int>(kind)];
+        list.insert(list.end(), entries.begin(), entries.end());
+        return 0;
+    }
     void ClearAll() override {
         for (auto& list : lists) list.clear();
     }

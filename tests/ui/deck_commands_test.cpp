@@ -19,7 +19,9 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_file_writer.h"
+#include "deckfile/deck_lists.h"
 #include "deckfile/recent_files_menu.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
@@ -261,6 +263,19 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     EXPECT_EQ(Seen(), before);
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    // More copies than a list holds: the list fills up and the rest is told, still one step.
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
+    Commands().mnuImport->trigger();
+    ASSERT_EQ(Deck().Entries(CardKind::Unit).size(), kMaxListEntries);
+    EXPECT_EQ(Deck().lblCnt[0]->text(), "32767");
+    EXPECT_EQ(Deck().lblCnt[2]->text(), "7");
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_TRUE(
+        dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
+    Commands().mnuUndo->trigger();
+    EXPECT_EQ(Seen(), before);
 }
 
 TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
@@ -281,14 +296,21 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     MainWindow again(state);
     ASSERT_EQ(again.deckCommands_->RecentFiles().Items().size(), 2);
 
+    // A deck file that went away is found out before the deck is touched: the changed deck
+    // stays, and taking the change back gives the saved deck, unchanged again.
     std::filesystem::remove(dir / "a.htm");
-    window->deckPanel_->ClearAllLists();
+    Add(CardKind::Unit, 1);
+    const SeenDeck changed = Seen();
     dialogs.questionAnswers = {QMessageBox::No};
     items[1]->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_EQ(Commands().RecentFiles().Items().size(), 1);
-    EXPECT_TRUE(Deck().Entries(CardKind::Unit).empty());
+    EXPECT_EQ(Seen(), changed);
+    EXPECT_TRUE(Commands().History().IsChanged());
+    Commands().mnuUndo->trigger();
+    EXPECT_EQ(Deck().Entries(CardKind::Unit), deck.unit);
+    EXPECT_FALSE(Commands().History().IsChanged());
 }
 
 TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
@@ -311,9 +333,10 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     drop(PathOf("nowhere.htm"));
-    EXPECT_TRUE(Deck().Entries(CardKind::Mission).empty());
+    EXPECT_EQ(Deck().Entries(CardKind::Mission), deck.mission);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("ファイルがありません")));
 }
 
 }  // namespace

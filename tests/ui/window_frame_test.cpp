@@ -44,7 +44,7 @@ TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
     windows.push_back(std::make_unique<FrmOptFile>(state.DeckFiles()));
     windows.push_back(std::make_unique<FrmGraph>(state.db, deck));
     windows.push_back(std::make_unique<FrmDraw>(deck, nullptr, nullptr));
-    windows.push_back(std::make_unique<FrmDrawOdds>(state.db, deck, dir / "ZEMLO.ini"));
+    windows.push_back(std::make_unique<FrmDrawOdds>(state.db, deck, state.settings));
     windows.push_back(std::make_unique<FrmSeek>(seekWindowOpen, nullptr));
     for (const auto& window : windows) {
         const Qt::WindowFlags flags = window->windowFlags();
