@@ -22,8 +22,8 @@ std::u16string_view BlockHeading(CardKind kind) {
 void AppendLine(std::u16string& text, std::u16string_view entry, long long copies) {
     text += kLineEnd;
     text += DeckEntryName(entry);
-    text += u"\t ×";
-    text += FullWidthNumber(copies);
+    text += u"\t ";
+    text += CopiesText(copies);
 }
 
 }  // namespace
@@ -36,6 +36,10 @@ std::u16string DeckEntryName(std::u16string_view entry) {
     std::u16string_view name = entry.substr(i);
     while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
     return std::u16string(name);
+}
+
+std::u16string CopiesText(long long copies) {
+    return u"×" + FullWidthNumber(copies);
 }
 
 std::u16string DeckText(const Deck& deck) {

@@ -14,6 +14,9 @@ namespace zemlo {
 // nothing after its number gives "".
 std::u16string DeckEntryName(std::u16string_view entry);
 
+// A number of copies as the deck text writes it: "×" and full-width digits ("×２").
+std::u16string CopiesText(long long copies);
+
 // The unit, mission and character blocks of the non-empty deck lists. Neighbouring equal
 // entries make one line; "" for an empty deck.
 std::u16string DeckText(const Deck& deck);

@@ -28,6 +28,7 @@
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
+#include "deckfile/deck_sheet_actions.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
@@ -136,6 +137,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
     deckCommands_ = new DeckCommands(*this);
+    // The deck sheet's commands follow the deck text import, as a group of their own.
+    auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
+    deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
+    deckSheet->FollowDeckFiles(*deckFileActions_);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.

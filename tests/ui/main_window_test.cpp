@@ -58,7 +58,9 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
         MenuItems(w.mnuFile),
         QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
                      "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
-                     "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-", "mnuExit=終了(&X)"}));
+                     "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
+                     "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
+                     "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuExit=終了(&X)"}));
     EXPECT_EQ(MenuItems(w.deckCommands_->mnuEdit),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(w.mnuClaer),

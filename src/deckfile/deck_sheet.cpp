@@ -1,0 +1,204 @@
+#include "deckfile/deck_sheet.h"
+
+#include <algorithm>
+#include <span>
+#include <unordered_map>
+
+#include "catalog/catalog_entry.h"
+#include "deck/deck_counters.h"
+#include "deck/deck_entries.h"
+#include "deckfile/deck_file_format.h"
+#include "deckfile/deck_text.h"
+
+namespace zemlo {
+namespace {
+
+std::u16string Decimal(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+char16_t AsciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// The card's name in an entry. A mission entry goes on after its name with 50 blanks and the
+// points, which have a column of their own.
+std::u16string NameOf(CardKind kind, std::u16string_view entry) {
+    std::u16string name = DeckEntryName(entry);
+    if (kind != CardKind::Mission) return name;
+    const std::size_t gap = name.rfind(std::u16string(50, u' '));
+    return gap == std::u16string::npos ? name : SheetLine(name.substr(0, gap));
+}
+
+// One row per distinct entry text, first appearance first. A sorted list keeps copies side
+// by side, but entries that differ only in case may stand between them; each card still
+// gets one row.
+std::vector<SheetRow> RowsOf(CardKind kind, std::span<const std::u16string> entries) {
+    std::vector<SheetRow> rows;
+    std::vector<long long> copies;
+    std::unordered_map<std::u16string_view, std::size_t> rowOfEntry;
+    for (const std::u16string& entry : entries) {
+        const auto [at, added] = rowOfEntry.try_emplace(entry, rows.size());
+        if (!added) {
+            ++copies[at->second];
+            continue;
+        }
+        SheetRow row;
+        row.cardNo = SheetLine(EntryCardNo(entry));
+        row.name = SheetLine(NameOf(kind, entry));
+        if (kind == CardKind::Mission) row.points = Decimal(EntryPoints(entry));
+        rows.push_back(std::move(row));
+        copies.push_back(1);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].copies = CopiesText(copies[i]);
+    return rows;
+}
+
+SheetTally Tally(std::u16string_view caption, long long value, bool outsideRule) {
+    return SheetTally{std::u16string(caption), static_cast<int>(value), outsideRule};
+}
+
+SheetSection Section(CardKind kind, std::u16string_view heading,
+                     std::span<const std::u16string> entries) {
+    SheetSection section;
+    section.kind = kind;
+    section.heading = std::u16string(heading);
+    section.columnTitles = {u"No", u"名称", u"枚数"};
+    if (kind == CardKind::Mission) section.columnTitles.push_back(u"獲得戦果");
+    section.rows = RowsOf(kind, entries);
+    return section;
+}
+
+// Cuts the sections' rows into pages of at most kSheetRowsPerPage rows. A section without
+// rows stands where the one before it ended.
+std::vector<std::vector<SheetSlice>> Paginate(const std::array<SheetSection, 3>& sections) {
+    std::vector<std::vector<SheetSlice>> pages(1);
+    std::size_t rowsOnPage = 0;
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const std::size_t rowCount = sections[s].rows.size();
+        std::size_t next = 0;
+        do {
+            if (rowsOnPage == kSheetRowsPerPage && next < rowCount) {
+                pages.emplace_back();
+                rowsOnPage = 0;
+            }
+            SheetSlice slice;
+            slice.section = s;
+            slice.firstRow = next;
+            slice.rowCount = std::min(rowCount - next, kSheetRowsPerPage - rowsOnPage);
+            slice.continued = next > 0;
+            next += slice.rowCount;
+            rowsOnPage += slice.rowCount;
+            slice.endsSection = next == rowCount;
+            pages.back().push_back(slice);
+        } while (next < rowCount);
+    }
+    return pages;
+}
+
+}  // namespace
+
+std::u16string SheetTally::Text() const {
+    std::u16string text = caption + Decimal(value);
+    if (outsideRule) text += kOutsideRuleMark;
+    return text;
+}
+
+std::u16string DeckSheet::PageNumberText(std::size_t page) const {
+    return Decimal(static_cast<long long>(page) + 1) + u" / " +
+           Decimal(static_cast<long long>(pages.size()));
+}
+
+std::u16string DeckSheet::SliceHeading(const SheetSlice& slice) const {
+    const std::u16string& heading = sections[slice.section].heading;
+    return slice.continued ? heading + u"（続き）" : heading;
+}
+
+DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading) {
+    DeckSheet sheet;
+    sheet.heading = std::move(heading);
+    sheet.sections = {
+        Section(CardKind::Unit, u"ユニット", deck.Entries(CardKind::Unit)),
+        Section(CardKind::Mission, u"ミッション", deck.Entries(CardKind::Mission)),
+        Section(CardKind::Character, u"キャラクター", deck.Entries(CardKind::Character))};
+
+    // The counters of the main window, each under the section that completes it.
+    const long long units = static_cast<long long>(deck.Size(CardKind::Unit));
+    const long long missions = static_cast<long long>(deck.Size(CardKind::Mission));
+    const long long characters = static_cast<long long>(deck.Size(CardKind::Character));
+    const long long points = deck.TotalPoints();
+    // The rules' own judgement takes an int; counts beyond it are outside every rule anyway.
+    auto clamp = [](long long n) { return static_cast<int>(std::min<long long>(n, 1 << 30)); };
+    sheet.sections[0].tallies = {
+        Tally(u"ユニット数：", units, UnitCountColour(clamp(units)) == CounterColour::Red)};
+    sheet.sections[1].tallies = {
+        Tally(u"ミッション数：", missions, false),
+        Tally(u"合計戦果：", points, TotalPointsColour(clamp(points)) == CounterColour::Red)};
+    const long long missionChar = missions + characters;
+    sheet.sections[2].tallies = {
+        Tally(u"キャラクター数：", characters, false),
+        Tally(u"ミッション＋キャラクター数：", missionChar,
+              MissionCharCountColour(clamp(missionChar)) == CounterColour::Red)};
+
+    sheet.pages = Paginate(sheet.sections);
+    return sheet;
+}
+
+std::u16string SheetDateText(int year, int month, int day) {
+    return Decimal(year) + u"年" + Decimal(month) + u"月" + Decimal(day) + u"日";
+}
+
+std::u16string SheetLine(std::u16string_view text) {
+    std::u16string line(text);
+    for (char16_t& c : line) {
+        if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029) c = u' ';
+    }
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && line[begin] == u' ') ++begin;
+    while (end > begin && line[end - 1] == u' ') --end;
+    return line.substr(begin, end - begin);
+}
+
+std::u16string DeckNameOfFile(std::u16string_view path) {
+    const std::size_t slash = path.rfind(u'/');
+    std::u16string_view name = slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind(u'.');
+    if (dot != std::u16string_view::npos && dot > 0) name = name.substr(0, dot);
+    return std::u16string(name);
+}
+
+std::u16string SheetFileName(std::u16string_view deckName, int month, int day) {
+    const std::u16string name = SheetLine(deckName);
+    const bool usable =
+        !name.empty() && name != u"." && name != u".." && name.find(u'/') == std::u16string::npos;
+    return usable ? name : OfferedDeckFileName(month, day);
+}
+
+std::u16string WithExtension(std::u16string_view path, std::u16string_view extension) {
+    const bool hasIt =
+        path.size() > extension.size() &&
+        std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+                   [](char16_t a, char16_t b) { return AsciiLower(a) == AsciiLower(b); });
+    return hasIt ? std::u16string(path) : std::u16string(path) + std::u16string(extension);
+}
+
+std::vector<std::u16string> SheetImagePaths(std::u16string_view path, std::size_t pages) {
+    std::vector<std::u16string> paths;
+    if (pages == 0) return paths;
+    paths.emplace_back(path);
+    const std::size_t dot = path.rfind(u'.');
+    const std::size_t slash = path.rfind(u'/');
+    const bool hasExtension =
+        dot != std::u16string_view::npos && (slash == std::u16string_view::npos || dot > slash + 1);
+    const std::u16string_view stem = hasExtension ? path.substr(0, dot) : path;
+    const std::u16string_view extension = hasExtension ? path.substr(dot) : std::u16string_view{};
+    for (std::size_t page = 2; page <= pages; ++page) {
+        paths.push_back(std::u16string(stem) + u"-" + Decimal(static_cast<long long>(page)) +
+                        std::u16string(extension));
+    }
+    return paths;
+}
+
+}  // namespace zemlo

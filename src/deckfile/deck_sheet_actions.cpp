@@ -1,0 +1,224 @@
+#include "deckfile/deck_sheet_actions.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintEngine>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <algorithm>
+
+#include "deckfile/deck_file_actions.h"
+#include "deckfile/deck_file_format.h"
+#include "deckfile/deck_sheet_painter.h"
+#include "deckfile/frm_sheet.h"
+#include "deckfile/sheet_settings.h"
+#include "platform/busy_cursor.h"
+#include "platform/dialog_service.h"
+#include "platform/file_io.h"
+
+namespace zemlo {
+namespace {
+
+QString Q(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, menu);
+    action->setObjectName(name);
+    return action;
+}
+
+// Whether anything stands at path, a dangling link included.
+bool Exists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+}  // namespace
+
+DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
+                                   const Deck& deck, QWidget* parent)
+    : QObject(parent),
+      settings_(settings),
+      programDir_(std::move(programDir)),
+      deck_(deck),
+      parentWidget_(parent) {}
+
+void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
+    mnuPrintSheet = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
+    mnuPrintSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuSheetPdf = NewItem(menu, "mnuSheetPdf", QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存..."));
+    mnuSheetImage = NewItem(menu, "mnuSheetImage", QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存..."));
+
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(after);
+    QAction* before = at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr;
+    menu->insertSeparator(before);
+    menu->insertActions(before, {mnuPrintSheet, mnuSheetPdf, mnuSheetImage});
+
+    connect(mnuPrintSheet, &QAction::triggered, this, &DeckSheetActions::mnuPrintSheet_Click);
+    connect(mnuSheetPdf, &QAction::triggered, this, &DeckSheetActions::mnuSheetPdf_Click);
+    connect(mnuSheetImage, &QAction::triggered, this, &DeckSheetActions::mnuSheetImage_Click);
+}
+
+void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
+    connect(&files, &DeckFileActions::deckSaved, this, &DeckSheetActions::DeckFileChanged);
+    connect(&files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
+        // A file that was not a deck leaves the deck without a file.
+        DeckFileChanged(read ? path : QString());
+    });
+}
+
+void DeckSheetActions::DeckFileChanged(const QString& path) {
+    deckFile_ = path;
+    deckName_ = DeckNameOfFile(QDir::fromNativeSeparators(path).toStdU16String());
+}
+
+int DeckSheetActions::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+std::optional<DeckSheet> DeckSheetActions::AskSheet() {
+    const SheetSettings stored = LoadSheetSettings(settings_);
+    const QDate today = QDate::currentDate();
+    FrmSheet dialog(Q(stored.player), Q(deckName_),
+                    Q(SheetDateText(today.year(), today.month(), today.day())), parentWidget_);
+    if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
+
+    SheetHeading heading = dialog.Heading();
+    if (heading.player != stored.player) {
+        // A failed write is told by the store; the sheet is made all the same.
+        (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
+    }
+    deckName_ = heading.deckName;
+    return BuildDeckSheet(deck_, std::move(heading));
+}
+
+void DeckSheetActions::mnuPrintSheet_Click() {
+    const std::optional<DeckSheet> sheet = AskSheet();
+    if (!sheet) return;
+    QPrinter printer(QPrinter::HighResolution);
+    // The sheet keeps its own margins, wider than any printer's unprintable edge.
+    printer.setFullPage(true);
+    printer.setPageLayout(SheetPageLayout());
+    printer.setDocName(Q(kSheetTitle));
+    QPrintPreviewDialog preview(&printer, parentWidget_);
+    preview.setObjectName("frmSheetPreview");
+    preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
+    // A page large enough to read on the screen.
+    if (const QScreen* screen = preview.screen()) {
+        const QRect area = screen->availableGeometry();
+        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
+    }
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
+    RunModal(preview);
+}
+
+bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
+    // The preview draws on a picture of its own; only the real print reaches the file.
+    const QPaintEngine* engine = printer.paintEngine();
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat &&
+                        !printer.outputFileName().isEmpty() && engine != nullptr &&
+                        engine->type() != QPaintEngine::Picture;
+    if (!toFile) {
+        PrintSheet(printer, sheet);
+        return true;
+    }
+    const QPageLayout& chosen = printer.pageLayout();
+    BusyCursor busy;
+    return Write(printer.outputFileName(),
+                 SheetPdf(sheet, QPageLayout(chosen.pageSize(), chosen.orientation(),
+                                             QMarginsF(0, 0, 0, 0))));
+}
+
+void DeckSheetActions::mnuSheetPdf_Click() {
+    const std::optional<DeckSheet> sheet = AskSheet();
+    if (!sheet) return;
+    const QString path = AskSheetFile(QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存"),
+                                      QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"));
+    if (!path.isEmpty()) SaveSheetPdf(*sheet, path);
+}
+
+void DeckSheetActions::mnuSheetImage_Click() {
+    const std::optional<DeckSheet> sheet = AskSheet();
+    if (!sheet) return;
+    const QString path = AskSheetFile(QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存"),
+                                      QStringLiteral("PNG (*.png)"), QStringLiteral(".png"));
+    if (!path.isEmpty()) SaveSheetImages(*sheet, path);
+}
+
+QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
+                                       const QString& extension) {
+    const QDate today = QDate::currentDate();
+    const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
+                                               : QFileInfo(deckFile_).absolutePath();
+    FileDialogRequest request;
+    request.save = true;
+    request.title = title;
+    request.initialPath =
+        QDir(folder).filePath(Q(SheetFileName(deckName_, today.month(), today.day())) + extension);
+    request.filter = filter;
+    request.defaultSuffix = extension.mid(1);
+    request.confirmOverwrite = true;
+    const std::u16string chosen =
+        TrimBlanks(Dialogs().AskFileName(parentWidget_, request).toStdU16String());
+    return chosen.empty() ? QString() : Q(chosen);
+}
+
+bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
+    const QString path = Q(WithExtension(chosen.toStdU16String(), u".pdf"));
+    if (!MayReplace(chosen, {path})) return false;
+    BusyCursor busy;
+    return Write(path, SheetPdf(sheet));
+}
+
+bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& chosen) {
+    const std::u16string first = WithExtension(chosen.toStdU16String(), u".png");
+    std::vector<QString> paths;
+    for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
+        paths.push_back(Q(path));
+    }
+    if (!MayReplace(chosen, paths)) return false;
+    BusyCursor busy;
+    const std::vector<QByteArray> images = SheetPngs(sheet);
+    for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
+        if (!Write(paths[page], images[page])) return false;
+    }
+    return true;
+}
+
+bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QString>& paths) {
+    QStringList existing;
+    for (const QString& path : paths) {
+        // The save dialog has asked about the name it returned.
+        if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
+    }
+    if (existing.isEmpty()) return true;
+    const QString text =
+        QStringLiteral("%1 は既にあります。置き換えますか？").arg(existing.join(QLatin1Char('\n')));
+    return Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(), text,
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
+    const FileStatus status =
+        ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
+                              std::string_view(bytes.constData(), bytes.size()));
+    if (status) return true;
+    Dialogs().Message(
+        parentWidget_, QMessageBox::Critical, ApplicationTitle(),
+        QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
+            .arg(QDir::toNativeSeparators(path), Q(FileErrorText(status))),
+        QMessageBox::Ok);
+    return false;
+}
+
+}  // namespace zemlo

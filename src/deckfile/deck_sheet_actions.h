@@ -1,0 +1,82 @@
+// The file menu's deck sheet commands: print with a preview, save as PDF, save as images.
+// Each asks for the names the sheet carries first; the player's name is kept in the
+// settings file for next time.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "carddb/card_fields.h"
+#include "deckfile/deck_sheet.h"
+#include "platform/settings_store.h"
+
+class QAction;
+class QDialog;
+class QMenu;
+class QPrinter;
+class QWidget;
+
+namespace zemlo {
+
+class DeckFileActions;
+
+class DeckSheetActions : public QObject {
+    Q_OBJECT
+public:
+    DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir, const Deck& deck,
+                     QWidget* parent);
+
+    // Puts the three commands into menu after after, as a group of their own.
+    void AddMenuItems(QMenu* menu, QAction* after);
+
+    // The deck's name offered, and the folder the save dialogs start in, follow the deck
+    // file last saved or opened.
+    void FollowDeckFiles(DeckFileActions& files);
+
+    void mnuPrintSheet_Click();
+    void mnuSheetPdf_Click();
+    void mnuSheetImage_Click();
+
+    // The sheet of the current deck after the names dialog; nothing when it was cancelled.
+    std::optional<DeckSheet> AskSheet();
+
+    // Prints the sheet on printer. Printing to a PDF file writes that file like a save does,
+    // whole and at once, on the paper the print dialog chose.
+    bool PrintSheetOn(QPrinter& printer, const DeckSheet& sheet);
+
+    // Write the sheet to path (".pdf" or ".png" added where it does not end so). False, after
+    // telling the player, when a file could not be written; an existing file then stays.
+    bool SaveSheetPdf(const DeckSheet& sheet, const QString& path);
+    bool SaveSheetImages(const DeckSheet& sheet, const QString& path);
+
+    QAction* mnuPrintSheet = nullptr;
+    QAction* mnuSheetPdf = nullptr;
+    QAction* mnuSheetImage = nullptr;
+
+protected:
+    // Shows a dialog modally and returns its result; tests answer it without blocking.
+    virtual int RunModal(QDialog& dialog);
+
+private:
+    void DeckFileChanged(const QString& path);
+    // The save dialog's answer with the extension, or "" when cancelled.
+    QString AskSheetFile(const QString& title, const QString& filter, const QString& extension);
+    // Asks before files the save dialog did not ask about are replaced; true when none of
+    // paths exists or the player agreed.
+    bool MayReplace(const QString& chosen, const std::vector<QString>& paths);
+    bool Write(const QString& path, const QByteArray& bytes);
+
+    SettingsStore& settings_;
+    std::filesystem::path programDir_;
+    const Deck& deck_;
+    QWidget* parentWidget_;
+    QString deckFile_;
+    // The deck name last given, offered again until another deck file is saved or opened.
+    std::u16string deckName_;
+};
+
+}  // namespace zemlo

@@ -1,0 +1,279 @@
+// The deck sheet commands as a player meets them: the names dialog, the save dialogs and
+// the files, read back with poppler's tools as any viewer would read them.
+#include "deckfile/deck_sheet_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include "deck/deck_history.h"
+#include "deckfile/deck_file_actions.h"
+#include "deckfile/frm_sheet.h"
+#include "support/card_builder.h"
+#include "support/fake_dialogs.h"
+#include "support/file_faults.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+// Answers the names dialog with the given names, or cancels it; a print preview is drawn
+// and its pages counted instead of shown.
+class AnsweredSheetActions : public DeckSheetActions {
+public:
+    using DeckSheetActions::DeckSheetActions;
+
+    QString player = QStringLiteral("山田 ﾀﾛｳ");
+    QString deckName;  // empty keeps the offered name
+    bool cancel = false;
+    QStringList offered;  // player, deck name and date as the dialog offered them
+    int previewPages = -1;
+
+protected:
+    int RunModal(QDialog& dialog) override {
+        if (auto* names = qobject_cast<FrmSheet*>(&dialog)) {
+            offered = {names->txtPlayer->text(), names->txtDeckName->text(),
+                       names->lblDate->text()};
+            if (cancel) return QDialog::Rejected;
+            names->txtPlayer->setText(player);
+            if (!deckName.isEmpty()) names->txtDeckName->setText(deckName);
+            return QDialog::Accepted;
+        }
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
+            auto* pages = preview->findChild<QPrintPreviewWidget*>();
+            pages->updatePreview();
+            previewPages = pages->pageCount();
+        }
+        return QDialog::Rejected;
+    }
+};
+
+std::u16string MissionEntry(std::u16string_view no, std::u16string_view name, int points) {
+    return std::u16string(no) + u" " + std::u16string(name) + std::u16string(50, u' ') +
+           std::u16string(1, static_cast<char16_t>(u'0' + points));
+}
+
+// A poppler tool's standard output for file.
+QString Poppler(const char* tool, const std::filesystem::path& file, QStringList options = {}) {
+    options << QString::fromStdString(file.string());
+    if (qstrcmp(tool, "pdftotext") == 0) options << QStringLiteral("-");
+    QProcess process;
+    process.start(QString::fromLatin1(tool), options);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << tool << " failed (poppler-utils installed?): "
+                      << process.readAllStandardError().toStdString();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class DeckSheetActionsTest : public ::testing::Test {
+protected:
+    DeckSheetActionsTest()
+        : settings_(dir_.Path()), actions_(settings_, dir_.Path(), deck_, &window_) {}
+
+    QString PathOf(const char* name) const {
+        return QString::fromStdU16String((dir_ / name).u16string());
+    }
+
+    // Every kind of card, copies of some, and counters outside every rule.
+    void FillDeck() {
+        deck_.ClearAll();
+        deck_.Fill(CardKind::Unit,
+                   {u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵", u"ZM0002   ﾃｽﾄ偵察機"});
+        deck_.Fill(CardKind::Mission, {MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                                       MissionEntry(u"MI00001", u"辺境の防衛線", 3)});
+        deck_.Fill(CardKind::Character, {u"CH0001   ミナト・カイ"});
+    }
+
+    // count distinct units and nothing else.
+    void FillDistinctUnits(int count) {
+        deck_.ClearAll();
+        for (int i = 0; i < count; ++i) {
+            deck_.Add(
+                CardKind::Unit,
+                QStringLiteral("ZM%1   機体%1").arg(i, 4, 10, QLatin1Char('0')).toStdU16String());
+        }
+    }
+
+    TempDir dir_;
+    SettingsStore settings_;
+    Deck deck_;
+    QWidget window_;
+    FakeDialogs dialogs_;
+    AnsweredSheetActions actions_;
+};
+
+TEST_F(DeckSheetActionsTest, PdfCarriesEveryNameAndCountAsTextInAnEmbeddedFont) {
+    FillDeck();
+    actions_.deckName = QStringLiteral("大会用");
+    dialogs_.fileAnswers = {PathOf("sheet")};
+    actions_.mnuSheetPdf_Click();
+
+    ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs_.fileRequests[0].initialPath, PathOf("大会用.pdf"));
+    const auto pdf = dir_ / "sheet.pdf";
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    const QString text =
+        Poppler("pdftotext", pdf, {QStringLiteral("-enc"), QStringLiteral("UTF-8")});
+    for (const char* expected :
+         {"ZEMLOSAGA ﾃﾞｯｷｼｰﾄ", "山田 ﾀﾛｳ", "大会用", "ZM0001", "蒼の機兵", "×２", "ﾃｽﾄ偵察機",
+          "×１", "MI00001", "辺境の防衛線", "ミナト・カイ", "ユニット数：3（規定外）",
+          "ミッション数：2", "合計戦果：6（規定外）", "キャラクター数：1",
+          "ミッション＋キャラクター数：3（規定外）"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    // pdftotext may close up the blanks of "1 / 1".
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("1 ?/ ?1"))));
+    const QString fonts = Poppler("pdffonts", pdf).section(QLatin1Char('\n'), 2);
+    EXPECT_FALSE(fonts.trimmed().isEmpty());
+    for (const QString& line : fonts.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        // Columns: name, type, encoding, emb, sub, uni, object, generation.
+        const QStringList columns = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ASSERT_GE(columns.size(), 7);
+        EXPECT_EQ(columns[columns.size() - 5], QStringLiteral("yes")) << line.toStdString();
+    }
+    const QString info = Poppler("pdfinfo", pdf);
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+}
+
+TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) {
+    FillDistinctUnits(60);
+    dialogs_.fileAnswers = {PathOf("sixty.pdf")};
+    actions_.mnuSheetPdf_Click();
+    EXPECT_TRUE(
+        Poppler("pdfinfo", dir_ / "sixty.pdf").contains(QRegularExpression("Pages: +1\\n")));
+
+    FillDistinctUnits(61);
+    dialogs_.fileAnswers = {PathOf("more.pdf"), PathOf("more.png")};
+    actions_.mnuSheetPdf_Click();
+    EXPECT_TRUE(Poppler("pdfinfo", dir_ / "more.pdf").contains(QRegularExpression("Pages: +2\\n")));
+    const QString second = Poppler("pdftotext", dir_ / "more.pdf",
+                                   {QStringLiteral("-f"), QStringLiteral("2"),
+                                    QStringLiteral("-enc"), QStringLiteral("UTF-8")});
+    EXPECT_TRUE(second.contains(QStringLiteral("機体0060")));
+    EXPECT_TRUE(second.contains(QStringLiteral("ユニット数：61（規定外）")));
+    EXPECT_TRUE(second.contains(QRegularExpression(QStringLiteral("2 ?/ ?2"))));
+
+    // One image per page, each an A4 page at 150 dpi on white.
+    actions_.mnuSheetImage_Click();
+    for (const char* name : {"more.png", "more-2.png"}) {
+        const QImage image(QString::fromStdString((dir_ / name).string()));
+        ASSERT_FALSE(image.isNull()) << name;
+        EXPECT_EQ(image.size(), QSize(1240, 1754)) << name;
+        EXPECT_EQ(image.pixel(3, 3), qRgb(255, 255, 255)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "more-3.png"));
+    EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(DeckSheetActionsTest, PreviewShowsEveryPageAndPrintingToAFileSavesIt) {
+    FillDistinctUnits(61);
+    actions_.mnuPrintSheet_Click();
+    EXPECT_EQ(actions_.previewPages, 2);
+
+    // The print dialog's "print to file" writes through the file layer, never while the
+    // preview draws.
+    const auto sheet = actions_.AskSheet();
+    ASSERT_TRUE(sheet.has_value());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PathOf("printed.pdf"));
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                     [&](QPrinter* target) { actions_.PrintSheetOn(*target, *sheet); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "printed.pdf"));
+    {
+        InjectedFaults injected;
+        injected.faults.readOnlyFolder = dir_.Path();
+        EXPECT_FALSE(actions_.PrintSheetOn(printer, *sheet));
+        EXPECT_EQ(dialogs_.messages.size(), 1u);
+    }
+    ASSERT_TRUE(actions_.PrintSheetOn(printer, *sheet));
+    EXPECT_TRUE(
+        Poppler("pdfinfo", dir_ / "printed.pdf").contains(QRegularExpression("Pages: +2\\n")));
+}
+
+TEST_F(DeckSheetActionsTest, EmptyDeckImageShowsItsCountersInRed) {
+    dialogs_.fileAnswers = {PathOf("empty")};
+    actions_.mnuSheetImage_Click();
+    const QImage image(PathOf("empty.png"));
+    ASSERT_FALSE(image.isNull());
+    int red = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel) > 200 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+        }
+    }
+    EXPECT_GT(red, 50);
+}
+
+TEST_F(DeckSheetActionsTest, NamesDialogOffersTheDeckFileAndRemembersThePlayer) {
+    // The deck's name comes from the deck file last saved.
+    CardDatabase db;
+    OutputFlags output;
+    Deck fileDeck;
+    DeckHistory fileHistory(fileDeck, nullptr);
+    DeckFileActions files(DeckFileContext{db, output, settings_, dir_.Path()}, fileHistory,
+                          &window_);
+    actions_.FollowDeckFiles(files);
+
+    const QDate today = QDate::currentDate();
+    const QString date =
+        QString::fromStdU16String(SheetDateText(today.year(), today.month(), today.day()));
+    actions_.cancel = true;
+    EXPECT_FALSE(actions_.AskSheet().has_value());
+    EXPECT_EQ(actions_.offered, (QStringList{QString(), QString(), date}));
+
+    dialogs_.fileAnswers = {PathOf("予選.v2.htm")};
+    ASSERT_TRUE(files.SaveDeck());
+    actions_.cancel = false;
+    const auto sheet = actions_.AskSheet();
+    ASSERT_TRUE(sheet.has_value());
+    EXPECT_EQ(actions_.offered[1], QStringLiteral("予選.v2"));
+    EXPECT_EQ(sheet->heading.player, U("山田 ﾀﾛｳ"));
+    EXPECT_EQ(settings_.ReadSetting(u"SHEET", u"PLAYER"), U("山田 ﾀﾛｳ"));
+
+    // Next time the player is offered; a cancelled dialog keeps the stored name.
+    actions_.cancel = true;
+    actions_.player = QStringLiteral("別人");
+    EXPECT_FALSE(actions_.AskSheet().has_value());
+    EXPECT_EQ(actions_.offered[0], QStringLiteral("山田 ﾀﾛｳ"));
+    EXPECT_EQ(settings_.ReadSetting(u"SHEET", u"PLAYER"), U("山田 ﾀﾛｳ"));
+}
+
+TEST_F(DeckSheetActionsTest, FilesThatExistOrCannotBeWrittenAreNotReplacedSilently) {
+    FillDistinctUnits(61);
+    WriteBytes(dir_ / "old-2.png", "earlier page");
+    // The dialog asked about old.png only; old-2.png needs a word of its own.
+    dialogs_.fileAnswers = {PathOf("old.png")};
+    dialogs_.messageAnswer = QMessageBox::No;
+    actions_.mnuSheetImage_Click();
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("old-2.png")));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "old.png"));
+    EXPECT_EQ(ReadBytes(dir_ / "old-2.png"), "earlier page");
+
+    WriteBytes(dir_ / "kept.pdf", "a file of the player's");
+    InjectedFaults injected;
+    injected.faults.readOnlyFolder = dir_.Path();
+    dialogs_.fileAnswers = {PathOf("kept.pdf")};
+    actions_.mnuSheetPdf_Click();
+    ASSERT_EQ(dialogs_.messages.size(), 2u);
+    EXPECT_EQ(dialogs_.messages[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(ReadBytes(dir_ / "kept.pdf"), "a file of the player's");
+}
+
+}  // namespace
+}  // namespace zemlo::test
