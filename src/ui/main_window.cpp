@@ -136,7 +136,12 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
-    deckCommands_ = new DeckCommands(*this);
+    deckCommands_ = new DeckCommands({*this,
+                                      {mnuFile, mnuOpen, mnuSave, mnuCopy, mnuExit, mnuView},
+                                      *deckHistory_,
+                                      *deckFileActions_,
+                                      state_.db,
+                                      state_.settings});
     // The deck sheet's commands follow the deck text import, as a group of their own.
     auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
     deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
