@@ -1,5 +1,6 @@
 // Field numbers of the three card tables. They are also the positions the card data file
-// fills and the deck file's columns refer to, so they never change.
+// fills and the deck file's columns refer to, so they never change. The data's positions
+// start at 1: field 0 of every table stays empty.
 #pragma once
 
 namespace zemlo {
@@ -8,7 +9,7 @@ enum class CardKind { Unit = 0, Mission = 1, Character = 2 };
 
 namespace unit_field {
 enum : int {
-    FilterMark = 0,
+    Unused = 0,
     CardNo,
     ModelNo,
     UnitName,
@@ -41,7 +42,7 @@ constexpr int kCount = 27;
 
 namespace mission_field {
 enum : int {
-    FilterMark = 0,
+    Unused = 0,
     CardNo,
     MissionName,
     PointsGained,
@@ -56,7 +57,7 @@ constexpr int kCount = 9;
 
 namespace char_field {
 enum : int {
-    FilterMark = 0,
+    Unused = 0,
     CardNo,
     CharName,
     Team,

@@ -1,10 +1,11 @@
 // One card table: texts addressed by (field, record), records in the order the loader met
-// them. Field 0 is the filter's pass mark, field 1 the card number.
+// them. Field 1 is the card number. The loader fills a table; after loading nothing writes
+// to it (the catalogs' filters read it and return the passing records).
 //
 // The tables hold about 1.5 million cells at the largest card pool, so a cell is not a
 // string of its own: all of a table's text lives in one buffer and a cell is an offset and
 // a length into it. Cells are read as views; a view stays valid until the next write that
-// makes a cell longer than it was (the pass marks the filters write never do).
+// makes a cell longer than it was.
 #pragma once
 
 #include <cstdint>

@@ -125,14 +125,9 @@ bool NoneEquals(std::u16string_view text, std::initializer_list<std::u16string_v
     return true;
 }
 
-void Mark(CardTable& table, int record, bool pass, std::vector<int>& passing) {
-    table.MutableCell(0, record) = pass ? u"1" : u"0";
-    if (pass) passing.push_back(record);
-}
-
 }  // namespace
 
-std::vector<int> FilterUnits(CardTable& units, const UnitConditions& c) {
+std::vector<int> FilterUnits(const CardTable& units, const UnitConditions& c) {
     namespace f = unit_field;
     const AffiliationTest teams(c.teams);
     const TerrainTest terrain(c.terrain, TerrainMode::Not);
@@ -186,12 +181,12 @@ std::vector<int> FilterUnits(CardTable& units, const UnitConditions& c) {
         for (size_t i = 0; !fail && i < designConds.size(); ++i) {
             fail = NoneEquals(designConds[i]->text, {cell(f::DesignCond1), cell(f::DesignCond2)});
         }
-        Mark(units, r, !fail, passing);
+        if (!fail) passing.push_back(r);
     }
     return passing;
 }
 
-std::vector<int> FilterMissions(CardTable& missions, const MissionConditions& c) {
+std::vector<int> FilterMissions(const CardTable& missions, const MissionConditions& c) {
     namespace f = mission_field;
     const TerrainTest terrain(c.terrain, TerrainMode::And);
     const bool pointsActive = c.points.Active();
@@ -214,12 +209,12 @@ std::vector<int> FilterMissions(CardTable& missions, const MissionConditions& c)
                 field.empty() ? 0.0 : LeadingNumber(std::u16string_view(&first, 1));
             fail = c.atLeast ? units < need : units > need;
         }
-        Mark(missions, r, !fail, passing);
+        if (!fail) passing.push_back(r);
     }
     return passing;
 }
 
-std::vector<int> FilterCharacters(CardTable& characters, const CharacterConditions& c) {
+std::vector<int> FilterCharacters(const CardTable& characters, const CharacterConditions& c) {
     namespace f = char_field;
     const AffiliationTest teams(c.teams);
     const bool pointsActive = c.points.Active();
@@ -234,7 +229,7 @@ std::vector<int> FilterCharacters(CardTable& characters, const CharacterConditio
         if (!fail && c.timing.Active()) {
             fail = !StartsWith(characters.Cell(f::Timing, r), c.timing.text);
         }
-        Mark(characters, r, !fail, passing);
+        if (!fail) passing.push_back(r);
     }
     return passing;
 }

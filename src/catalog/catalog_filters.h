@@ -1,5 +1,5 @@
-// The three catalog filters. Each writes FilterMark ("1" passes, "0" filtered out) of every
-// record of its table and returns the passing records in table order.
+// The three catalog filters: pure functions over a loaded card table that return the
+// passing records in table order. They write nothing, so a table stays as it was loaded.
 #pragma once
 
 #include <vector>
@@ -9,8 +9,9 @@
 
 namespace zemlo {
 
-std::vector<int> FilterUnits(CardTable& units, const UnitConditions& conditions);
-std::vector<int> FilterMissions(CardTable& missions, const MissionConditions& conditions);
-std::vector<int> FilterCharacters(CardTable& characters, const CharacterConditions& conditions);
+std::vector<int> FilterUnits(const CardTable& units, const UnitConditions& conditions);
+std::vector<int> FilterMissions(const CardTable& missions, const MissionConditions& conditions);
+std::vector<int> FilterCharacters(const CardTable& characters,
+                                  const CharacterConditions& conditions);
 
 }  // namespace zemlo

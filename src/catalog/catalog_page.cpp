@@ -27,7 +27,7 @@ constexpr int kAffiliationColumns = 4;
 
 }  // namespace
 
-CatalogPage::CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended,
+CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSuspended,
                          const bool& highlightOn, QWidget* parent)
     : QWidget(parent),
       db_(db),

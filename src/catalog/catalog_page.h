@@ -31,8 +31,8 @@ class CatalogPage : public QWidget {
 public:
     // filtersSuspended is the main window's FiltersSuspended, highlightOn the process-wide
     // HighlightOn; both outlive the page.
-    CatalogPage(CardKind kind, CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
-                QWidget* parent = nullptr);
+    CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSuspended,
+                const bool& highlightOn, QWidget* parent = nullptr);
     ~CatalogPage() override;
 
     QListView* List() const { return list_; }
@@ -116,7 +116,7 @@ protected:
     void ColourPair(QComboBox* low, QComboBox* high);
     void ColourSingle(QComboBox* box);
 
-    CardDatabase& db_;
+    const CardDatabase& db_;
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;

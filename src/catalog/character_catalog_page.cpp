@@ -12,7 +12,7 @@
 
 namespace zemlo {
 
-CharacterCatalogPage::CharacterCatalogPage(CardDatabase& db, bool& filtersSuspended,
+CharacterCatalogPage::CharacterCatalogPage(const CardDatabase& db, bool& filtersSuspended,
                                            const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Character, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();

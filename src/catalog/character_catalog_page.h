@@ -10,7 +10,7 @@ namespace zemlo {
 class CharacterCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    CharacterCatalogPage(CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
+    CharacterCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
                          QWidget* parent = nullptr);
 
     void RefilterCharacters();

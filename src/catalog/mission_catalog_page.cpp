@@ -19,7 +19,7 @@ const char* const kModeCaptions[3] = {"AND", "OR", "NOT"};
 
 }  // namespace
 
-MissionCatalogPage::MissionCatalogPage(CardDatabase& db, bool& filtersSuspended,
+MissionCatalogPage::MissionCatalogPage(const CardDatabase& db, bool& filtersSuspended,
                                        const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Mission, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();

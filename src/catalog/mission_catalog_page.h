@@ -10,7 +10,7 @@ namespace zemlo {
 class MissionCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    MissionCatalogPage(CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
+    MissionCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
                        QWidget* parent = nullptr);
 
     void RefilterMissions();

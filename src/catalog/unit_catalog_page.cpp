@@ -19,7 +19,7 @@ const char* const kModeCaptions[3] = {"AND", "OR", "NOT"};
 
 }  // namespace
 
-UnitCatalogPage::UnitCatalogPage(CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
+UnitCatalogPage::UnitCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
                                  QWidget* parent)
     : CatalogPage(CardKind::Unit, db, filtersSuspended, highlightOn, parent) {
     BuildPanel();

@@ -10,7 +10,7 @@ namespace zemlo {
 class UnitCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    UnitCatalogPage(CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
+    UnitCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
                     QWidget* parent = nullptr);
 
     void RefilterUnits();

@@ -67,7 +67,7 @@ TEST_F(LoaderTest, ReadsEveryFieldOfEachKindInFileOrder) {
     EXPECT_EQ(U8(db.units.Cell(unit_field::SpAbility1, 0)), "跳躍：移動＋１");
     EXPECT_EQ(db.units.Cell(unit_field::DevLine2, 0), u"\uFF0D");  // the empty-field mark survives
     EXPECT_EQ(db.units.Cell(unit_field::CardCode, 0), u"AB-123");
-    EXPECT_EQ(db.units.Cell(unit_field::FilterMark, 0), u"");
+    EXPECT_EQ(db.units.Cell(unit_field::Unused, 0), u"");
     EXPECT_EQ(U8(db.missions.Cell(mission_field::UnitsNeeded, 0)), "２");
     EXPECT_EQ(U8(db.missions.Cell(mission_field::CardText, 0)), "－");
     EXPECT_EQ(U8(db.characters.Cell(char_field::Timing, 0)), "常時：自軍");

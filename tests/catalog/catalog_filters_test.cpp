@@ -38,17 +38,13 @@ ChoiceCondition Choice(std::string_view text) {
     return ChoiceCondition{1, U(text)};
 }
 
-TEST(UnitFilter, MarksEveryRecordAndReturnsPassingRecordsInTableOrder) {
+TEST(UnitFilter, ReturnsPassingRecordsInTableOrder) {
     CardTable units(uf::kCount);
     AddCard(units, "ZM0003", {{uf::Terrain, "宇"}});
     AddCard(units, "ZM0001", {{uf::Terrain, "砂"}});
     AddCard(units, "ZM0002", {{uf::Terrain, "海陸"}});
-    units.MutableCell(0, 0) = u"0";  // a mark left over from an earlier run
     const auto passing = FilterUnits(units, UnitConditions{});
     EXPECT_EQ(CardNos(units, passing), (Names{"ZM0003", "ZM0002"}));
-    EXPECT_EQ(units.Cell(0, 0), u"1");
-    EXPECT_EQ(units.Cell(0, 1), u"0");
-    EXPECT_EQ(units.Cell(0, 2), u"1");
 }
 
 TEST(UnitFilter, UncheckedAffiliationHidesOnlyItsExactTeam) {
@@ -289,7 +285,6 @@ TEST(MissionFilter, PointsRangeAtFullExtentKeepsNonNumbers) {
     EXPECT_EQ(CardNos(missions, FilterMissions(missions, c)), (Names{"MI0002"}));
     c.points = Range(0, 4);
     EXPECT_EQ(CardNos(missions, FilterMissions(missions, c)), (Names{"MI0001"}));
-    EXPECT_EQ(missions.Cell(0, 1), u"0");
 }
 
 TEST(CharacterFilter, AffiliationRangeAndTimingPrefix) {
@@ -312,7 +307,6 @@ TEST(CharacterFilter, AffiliationRangeAndTimingPrefix) {
 
     c.points = Range(1, 10);
     EXPECT_EQ(CardNos(chars, FilterCharacters(chars, c)), (Names{"CH0001", "CH0002"}));
-    EXPECT_EQ(chars.Cell(0, 2), u"0");
 }
 
 TEST(RangeConditionRule, ActiveUnlessLowerAtFirstAndUpperAtLast) {
