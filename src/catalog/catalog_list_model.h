@@ -26,7 +26,6 @@ public:
     QString EntryAt(int row) const;
     // The same text without a copy; it stays valid as long as the catalog's order object.
     std::u16string_view EntryText(int row) const;
-    int RecordAt(int row) const { return records_[row]; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

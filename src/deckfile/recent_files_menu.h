@@ -26,7 +26,6 @@ public:
     void Remember(const QString& path);
     void Forget(const QString& path);
 
-    const RecentFiles& Files() const { return files_; }
     // The items shown now, the most recent first.
     const QList<QAction*>& Items() const { return items_; }
 
