@@ -1,5 +1,6 @@
 #include "catalog/catalog_page.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -69,7 +70,25 @@ void CatalogPage::PrepareCatalog(const CatalogChoices& choices) {
     order_ = CatalogOrder(db_, kind_);
     model_->SetEntries(order_);
     UpdateScrollExtent();
-    FillChoices(choices);
+    // Every list first filled, then selected: the start-up selection of a range's upper box
+    // is its last entry.
+    for (PanelControl& control : controls_) {
+        if (!control.choices) continue;
+        const std::vector<std::u16string>& entries = choices.*control.choices;
+        QStringList items;
+        items.reserve(static_cast<int>(entries.size()));
+        for (const std::u16string& entry : entries) items << QString::fromStdU16String(entry);
+        for (QComboBox* box : {static_cast<QComboBox*>(control.widget), control.high}) {
+            if (!box) continue;
+            box->clear();
+            box->addItems(items);
+        }
+    }
+    for (PanelControl& control : controls_) {
+        if (!control.choices) continue;
+        static_cast<QComboBox*>(control.widget)->setCurrentIndex(0);
+        if (control.high) control.high->setCurrentIndex(control.high->count() - 1);
+    }
 }
 
 void CatalogPage::SetMinimumScrollExtent(int pixels) {
@@ -132,11 +151,15 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
             rowSelectedAtPress_ = selected.size() == 1 ? selected.first().row() : -1;
         }
     } else if (event->type() == QEvent::MouseButtonDblClick) {
-        for (size_t i = 0; i < frames_.size(); ++i) {
-            if (watched == frames_[i]) {
-                FrameDoubleClicked(static_cast<int>(i));
-                return true;
+        for (const PanelControl& control : controls_) {
+            if (control.kind != ControlKind::Frame || watched != control.widget) continue;
+            // A double click on the affiliations' frame checks or clears them all.
+            for (const PanelControl& inside : controls_) {
+                if (inside.kind == ControlKind::Affiliations && inside.frame == control.index) {
+                    CheckOrClearAll(inside);
+                }
             }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -149,122 +172,244 @@ QList<QComboBox*> CatalogPage::ComboBoxes() const {
     return findChildren<QComboBox*>();
 }
 
-QGroupBox* CatalogPage::NewFrame(const char* name, int index, const QString& caption) {
-    auto* frame = new QGroupBox(caption, this);
-    NameControl(frame, name, index);
-    frame->installEventFilter(this);
-    if (static_cast<int>(frames_.size()) <= index) frames_.resize(index + 1, nullptr);
-    frames_[index] = frame;
-    return frame;
+void CatalogPage::BuildPanel(std::vector<PanelControl> controls) {
+    controls_ = std::move(controls);
+    for (PanelControl& control : controls_) Build(control);
+    LayOut(false);
+    for (PanelControl& control : controls_) Connect(control);
 }
 
-QCheckBox* CatalogPage::NewCheckBox(QWidget* parent, const char* name, int index,
-                                    const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    NameControl(box, name, index);
-    SetCheckBoxBackground(box, ButtonFaceColor());
-    return box;
+void CatalogPage::Build(PanelControl& control) {
+    QWidget* parent = this;
+    if (control.frame >= 0) {
+        for (const PanelControl& frame : controls_) {
+            if (frame.kind == ControlKind::Frame && frame.index == control.frame) {
+                parent = frame.widget;
+            }
+        }
+    }
+    const QString caption = QString::fromUtf8(control.caption);
+    auto newComboBox = [&](int index) {
+        auto* box = new QComboBox(parent);
+        NameControl(box, control.name, index);
+        box->setEditable(false);
+        box->setMaxVisibleItems(16);
+        SetComboBoxBackground(box, HighlightWhite());
+        return box;
+    };
+    switch (control.kind) {
+        case ControlKind::Frame:
+            control.widget = new QGroupBox(caption, this);
+            control.widget->installEventFilter(this);
+            break;
+        case ControlKind::Affiliations:
+            for (int k = 1; k <= kAffiliationBoxCount; ++k) {
+                const AffiliationBoxText& text = AffiliationBoxTexts()[k - 1];
+                auto* box =
+                    new QCheckBox(QString::fromStdU16String(std::u16string(text.caption)), parent);
+                NameControl(box, control.name, k);
+                SetCheckBoxBackground(box, ButtonFaceColor());
+                // The box carries the Team text it stands for; its caption is only an
+                // abbreviation.
+                box->setProperty("compared",
+                                 QString::fromStdU16String(std::u16string(text.compared)));
+                box->setToolTip(QString::fromStdU16String(std::u16string(text.toolTip)));
+                box->setChecked(true);
+                control.boxes[k - 1] = box;
+            }
+            return;
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(caption, parent);
+            SetCheckBoxBackground(box, ButtonFaceColor());
+            box->setChecked(control.startsChecked);
+            control.widget = box;
+            break;
+        }
+        case ControlKind::Option: {
+            auto* option = new QRadioButton(caption, parent);
+            if (control.startsChecked) option->setChecked(true);
+            control.widget = option;
+            break;
+        }
+        case ControlKind::Range:
+            control.widget = newComboBox(0);
+            control.tilde = new QLabel(QStringLiteral("～"), parent);
+            control.tilde->setAlignment(Qt::AlignCenter);
+            control.high = newComboBox(1);
+            return;
+        case ControlKind::Choice:
+            control.widget = newComboBox(control.index);
+            return;
+        case ControlKind::List:
+            control.widget = list_;
+            break;
+    }
+    NameControl(control.widget, control.name, control.index);
+    if (*control.toolTip) control.widget->setToolTip(QString::fromUtf8(control.toolTip));
 }
 
-QRadioButton* CatalogPage::NewOption(QWidget* parent, const char* name, int index,
-                                     const QString& caption) {
-    auto* option = new QRadioButton(caption, parent);
-    NameControl(option, name, index);
-    return option;
-}
-
-QComboBox* CatalogPage::NewComboBox(QWidget* parent, const char* name, int index) {
-    auto* box = new QComboBox(parent);
-    NameControl(box, name, index);
-    box->setEditable(false);
-    box->setMaxVisibleItems(16);
-    SetComboBoxBackground(box, HighlightWhite());
-    return box;
-}
-
-QLabel* CatalogPage::NewRangeLabel(QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("～"), parent);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-void CatalogPage::NameList(const char* name) {
-    NameControl(list_, name);
-}
-
-void CatalogPage::PlaceRange(QComboBox* low, QLabel* tilde, QComboBox* high, bool compact) {
-    if (compact) {
-        PlaceTwips(low, 75, 225, 600, 300);
-        PlaceTwips(tilde, 675, 225, 180, 300);
-        PlaceTwips(high, 855, 225, 600, 300);
-    } else {
-        PlaceTwips(low, 120, 300, 900, 330);
-        PlaceTwips(tilde, 1035, 300, 300, 300);
-        PlaceTwips(high, 1350, 300, 900, 330);
+void CatalogPage::Connect(PanelControl& control) {
+    const size_t row = &control - controls_.data();
+    auto changed = [this, row](QWidget* widget) { ConditionChanged(controls_[row], widget); };
+    switch (control.kind) {
+        case ControlKind::Affiliations:
+            for (QCheckBox* box : control.boxes) {
+                connect(box, &QCheckBox::toggled, this, [changed, box] { changed(box); });
+            }
+            break;
+        case ControlKind::CheckBox:
+            connect(static_cast<QCheckBox*>(control.widget), &QCheckBox::toggled, this,
+                    [changed, box = control.widget] { changed(box); });
+            break;
+        case ControlKind::Option:
+            // Of a group, only the option turned on reports.
+            connect(static_cast<QRadioButton*>(control.widget), &QRadioButton::toggled, this,
+                    [changed, option = control.widget](bool on) {
+                        if (on) changed(option);
+                    });
+            break;
+        case ControlKind::Range:
+            for (QComboBox* box : {static_cast<QComboBox*>(control.widget), control.high}) {
+                connect(box, &QComboBox::currentIndexChanged, this,
+                        [changed, box] { changed(box); });
+            }
+            break;
+        case ControlKind::Choice:
+            connect(static_cast<QComboBox*>(control.widget), &QComboBox::currentIndexChanged, this,
+                    [changed, box = control.widget] { changed(box); });
+            break;
+        case ControlKind::Frame:
+        case ControlKind::List:
+            break;
     }
 }
 
-void CatalogPage::PlaceList(int left, int top, int width, int height) {
-    PlaceTwips(list_, left, top, width, height);
+void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed) {
+    if (highlightOn_) {
+        switch (control.kind) {
+            case ControlKind::Affiliations:
+            case ControlKind::CheckBox:
+                HighlightCheckBox(static_cast<QCheckBox*>(changed));
+                break;
+            case ControlKind::Range:
+                HighlightLowerCombo(static_cast<QComboBox*>(control.widget));
+                HighlightUpperCombo(control.high);
+                break;
+            case ControlKind::Choice:
+                HighlightLowerCombo(static_cast<QComboBox*>(control.widget));
+                break;
+            case ControlKind::Option:
+            case ControlKind::Frame:
+            case ControlKind::List:
+                break;
+        }
+    }
+    Refilter();
 }
 
-void CatalogPage::BuildAffiliationBoxes(QGroupBox* frame, const char* name,
-                                        std::array<QCheckBox*, 17>& boxes) {
-    boxes[0] = nullptr;
-    for (int k = 1; k <= kAffiliationBoxCount; ++k) {
-        const AffiliationBoxText& text = AffiliationBoxTexts()[k - 1];
-        QCheckBox* box = NewCheckBox(
-            frame, name, k,
-            QString::fromUtf16(text.caption.data(), static_cast<int>(text.caption.size())));
-        // The box carries the Team text it stands for; its caption is only an abbreviation.
-        box->setProperty("compared", QString::fromUtf16(text.compared.data(),
-                                                        static_cast<int>(text.compared.size())));
-        box->setToolTip(
-            QString::fromUtf16(text.toolTip.data(), static_cast<int>(text.toolTip.size())));
-        box->setChecked(true);
-        boxes[k] = box;
+void CatalogPage::LayOut(bool compact) {
+    for (PanelControl& control : controls_) Place(control, compact);
+}
+
+void CatalogPage::Place(PanelControl& control, bool compact) {
+    const TwipsBox& box = compact ? control.compact : control.normal;
+    switch (control.kind) {
+        case ControlKind::Affiliations: {
+            // Four rows of four boxes across the frame.
+            int frameWidth = 0;
+            for (const PanelControl& frame : controls_) {
+                if (frame.kind == ControlKind::Frame && frame.index == control.frame) {
+                    frameWidth = compact ? frame.compact.width : frame.normal.width;
+                }
+            }
+            const int margin = compact ? 75 : 120;
+            const int firstRow = compact ? 195 : 250;
+            const int rowStep = compact ? 225 : 250;
+            const int height = compact ? 225 : 240;
+            const int columnWidth = (frameWidth - 2 * margin) / kAffiliationColumns;
+            for (int k = 0; k < kAffiliationBoxCount; ++k) {
+                const int column = k % kAffiliationColumns;
+                const int row = k / kAffiliationColumns;
+                PlaceTwips(control.boxes[k], margin + column * columnWidth,
+                           firstRow + row * rowStep, columnWidth - 60, height);
+            }
+            break;
+        }
+        case ControlKind::Range:
+            // The compact view packs the two boxes closer, under a lower caption.
+            if (compact) {
+                PlaceTwips(control.widget, 75, 225, 600, 300);
+                PlaceTwips(control.tilde, 675, 225, 180, 300);
+                PlaceTwips(control.high, 855, 225, 600, 300);
+            } else {
+                PlaceTwips(control.widget, 120, 300, 900, 330);
+                PlaceTwips(control.tilde, 1035, 300, 300, 300);
+                PlaceTwips(control.high, 1350, 300, 900, 330);
+            }
+            break;
+        default:
+            PlaceTwips(control.widget, box.left, box.top, box.width, box.height);
+            break;
     }
 }
 
-void CatalogPage::PlaceAffiliationBoxes(const std::array<QCheckBox*, 17>& boxes, int frameWidth,
-                                        bool compact) {
-    const int margin = compact ? 75 : 120;
-    const int firstRow = compact ? 195 : 250;
-    const int rowStep = compact ? 225 : 250;
-    const int height = compact ? 225 : 240;
-    const int columnWidth = (frameWidth - 2 * margin) / kAffiliationColumns;
-    for (int k = 1; k <= kAffiliationBoxCount; ++k) {
-        const int column = (k - 1) % kAffiliationColumns;
-        const int row = (k - 1) / kAffiliationColumns;
-        PlaceTwips(boxes[k], margin + column * columnWidth, firstRow + row * rowStep,
-                   columnWidth - 60, height);
+void CatalogPage::ClearConditions() {
+    for (PanelControl& control : controls_) {
+        switch (control.kind) {
+            case ControlKind::Affiliations:
+                for (QCheckBox* box : control.boxes) box->setChecked(true);
+                break;
+            case ControlKind::CheckBox:
+                static_cast<QCheckBox*>(control.widget)->setChecked(control.startsChecked);
+                break;
+            case ControlKind::Option:
+                // Turning one option of a group on turns the others off.
+                if (control.startsChecked) {
+                    static_cast<QRadioButton*>(control.widget)->setChecked(true);
+                }
+                break;
+            case ControlKind::Range:
+                static_cast<QComboBox*>(control.widget)->setCurrentIndex(0);
+                control.high->setCurrentIndex(control.high->count() - 1);
+                break;
+            case ControlKind::Choice:
+                static_cast<QComboBox*>(control.widget)->setCurrentIndex(0);
+                break;
+            case ControlKind::Frame:
+            case ControlKind::List:
+                break;
+        }
     }
 }
 
-std::array<AffiliationBox, kAffiliationBoxCount> CatalogPage::ReadAffiliations(
-    const std::array<QCheckBox*, 17>& boxes) {
-    std::array<AffiliationBox, kAffiliationBoxCount> teams;
-    for (int k = 1; k <= kAffiliationBoxCount; ++k) {
-        // A greyed box imposes nothing, like a checked one.
-        teams[k - 1].checked = boxes[k]->checkState() != Qt::Unchecked;
-        teams[k - 1].compared = boxes[k]->property("compared").toString().toStdU16String();
+void CatalogPage::ColourComboBoxesByRule() {
+    for (const PanelControl& control : controls_) {
+        if (control.kind == ControlKind::Range || control.kind == ControlKind::Choice) {
+            HighlightLowerCombo(static_cast<QComboBox*>(control.widget));
+        }
+        if (control.high) HighlightUpperCombo(control.high);
     }
-    return teams;
 }
 
-void CatalogPage::CheckOrClearAll(const std::array<QCheckBox*, 17>& boxes) {
+void CatalogPage::CheckOrClearAll(const PanelControl& affiliations) {
     filtersSuspended_ = true;
     int checked = 0;
-    for (int k = 1; k <= kAffiliationBoxCount; ++k) {
-        if (boxes[k]->checkState() == Qt::Checked) ++checked;
+    for (const QCheckBox* box : affiliations.boxes) {
+        if (box->checkState() == Qt::Checked) ++checked;
     }
     const bool check = checked < 8;
-    for (int k = 1; k <= kAffiliationBoxCount; ++k) boxes[k]->setChecked(check);
+    for (QCheckBox* box : affiliations.boxes) box->setChecked(check);
     filtersSuspended_ = false;
     Refilter();
 }
 
-RangeCondition CatalogPage::ReadRange(const QComboBox* low, const QComboBox* high) {
+bool CatalogPage::IsChecked(const PanelControl& control) {
+    return static_cast<const QAbstractButton*>(control.widget)->isChecked();
+}
+
+RangeCondition CatalogPage::ReadRange(const PanelControl& control) {
+    const auto* low = static_cast<const QComboBox*>(control.widget);
+    const QComboBox* high = control.high;
     RangeCondition range;
     range.lowPosition = low->currentIndex();
     range.highPosition = high->currentIndex();
@@ -274,30 +419,20 @@ RangeCondition CatalogPage::ReadRange(const QComboBox* low, const QComboBox* hig
     return range;
 }
 
-ChoiceCondition CatalogPage::ReadChoice(const QComboBox* box) {
+ChoiceCondition CatalogPage::ReadChoice(const PanelControl& control) {
+    const auto* box = static_cast<const QComboBox*>(control.widget);
     return ChoiceCondition{box->currentIndex(), box->currentText().toStdU16String()};
 }
 
-void CatalogPage::FillCombo(QComboBox* box, const std::vector<std::u16string>& entries) {
-    QStringList items;
-    items.reserve(static_cast<int>(entries.size()));
-    for (const std::u16string& entry : entries) items << QString::fromStdU16String(entry);
-    box->clear();
-    box->addItems(items);
-}
-
-void CatalogPage::ColourCheckBox(QCheckBox* box) {
-    if (highlightOn_) HighlightCheckBox(box);
-}
-
-void CatalogPage::ColourPair(QComboBox* low, QComboBox* high) {
-    if (!highlightOn_) return;
-    HighlightLowerCombo(low);
-    HighlightUpperCombo(high);
-}
-
-void CatalogPage::ColourSingle(QComboBox* box) {
-    if (highlightOn_) HighlightLowerCombo(box);
+std::array<AffiliationBox, kAffiliationBoxCount> CatalogPage::ReadAffiliations(
+    const PanelControl& control) {
+    std::array<AffiliationBox, kAffiliationBoxCount> teams;
+    for (int k = 0; k < kAffiliationBoxCount; ++k) {
+        // A greyed box imposes nothing, like a checked one.
+        teams[k].checked = control.boxes[k]->checkState() != Qt::Unchecked;
+        teams[k].compared = control.boxes[k]->property("compared").toString().toStdU16String();
+    }
+    return teams;
 }
 
 }  // namespace zemlo

@@ -13,12 +13,10 @@
 #include "carddb/card_database.h"
 #include "catalog/catalog_order.h"
 #include "catalog/filter_conditions.h"
+#include "catalog/panel_control.h"
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
-class QLabel;
-class QRadioButton;
 
 namespace zemlo {
 
@@ -44,14 +42,14 @@ public:
     void PrepareCatalog(const CatalogChoices& choices);
     // Runs this tab's filter (RefilterUnits, RefilterMissions or RefilterCharacters).
     virtual void Refilter() = 0;
-    // Puts this tab's conditions back to their start-up state. Each change runs its
-    // control's handler; the caller suspends the filters around it.
-    virtual void ClearConditions() = 0;
+    // Puts this tab's conditions back to their start-up state. Each change runs the changed
+    // condition's handler; the caller suspends the filters around it.
+    void ClearConditions();
     // Colours every combo box of the panel by the highlight rule.
-    virtual void ColourComboBoxesByRule() = 0;
+    void ColourComboBoxesByRule();
     // Places every control for the normal view or the compact one; the caller sets the font
     // first, since the catalog's sideways scroll extent follows it.
-    virtual void LayOut(bool compact) = 0;
+    void LayOut(bool compact);
 
     // The least width, in pixels, the catalog scrolls sideways to; it scrolls further when
     // an entry is wider.
@@ -71,50 +69,24 @@ signals:
     void popupRequested(zemlo::CardKind kind, const QString& entry, const QPoint& globalPos);
 
 protected:
-    virtual void FillChoices(const CatalogChoices& choices) = 0;
-    // A double click on frame index of the panel.
-    virtual void FrameDoubleClicked(int index) {}
+    // Makes the controls of the table in its order (which is the keyboard's order), places
+    // them for the normal view and connects each to ConditionChanged.
+    void BuildPanel(std::vector<PanelControl> controls);
+    const std::vector<PanelControl>& Controls() const { return controls_; }
 
     void changeEvent(QEvent* event) override;
 
-    bool HighlightOn() const { return highlightOn_; }
     bool FiltersSuspended() const { return filtersSuspended_; }
 
     // Shows the passing records in the catalog's order: no selection, scrolled to the top.
     void ShowRecords(const std::vector<int>& passing);
 
-    // Control builders; LayOut places what they make.
-    QGroupBox* NewFrame(const char* name, int index, const QString& caption);
-    QCheckBox* NewCheckBox(QWidget* parent, const char* name, int index, const QString& caption);
-    QRadioButton* NewOption(QWidget* parent, const char* name, int index, const QString& caption);
-    QComboBox* NewComboBox(QWidget* parent, const char* name, int index);
-    QLabel* NewRangeLabel(QWidget* parent);
-    void NameList(const char* name);
-
-    // Placing, in twips inside the parent. A range frame holds two boxes joined by "～";
-    // the compact view packs them closer, under a lower caption.
-    static void PlaceRange(QComboBox* low, QLabel* tilde, QComboBox* high, bool compact);
-    void PlaceList(int left, int top, int width, int height);
-
-    // The sixteen affiliation boxes (elements 1..16) inside frame.
-    void BuildAffiliationBoxes(QGroupBox* frame, const char* name,
-                               std::array<QCheckBox*, 17>& boxes);
-    // Four rows of four boxes across a frame frameWidth twips wide.
-    static void PlaceAffiliationBoxes(const std::array<QCheckBox*, 17>& boxes, int frameWidth,
-                                      bool compact);
+    // The values a control stands for.
+    static bool IsChecked(const PanelControl& control);
+    static RangeCondition ReadRange(const PanelControl& control);
+    static ChoiceCondition ReadChoice(const PanelControl& control);
     static std::array<AffiliationBox, kAffiliationBoxCount> ReadAffiliations(
-        const std::array<QCheckBox*, 17>& boxes);
-    // Check all when fewer than 8 are checked, else clear all; one refilter at the end.
-    void CheckOrClearAll(const std::array<QCheckBox*, 17>& boxes);
-
-    static RangeCondition ReadRange(const QComboBox* low, const QComboBox* high);
-    static ChoiceCondition ReadChoice(const QComboBox* box);
-    static void FillCombo(QComboBox* box, const std::vector<std::u16string>& entries);
-
-    // Colour steps of the handlers: only while highlight display is on.
-    void ColourCheckBox(QCheckBox* box);
-    void ColourPair(QComboBox* low, QComboBox* high);
-    void ColourSingle(QComboBox* box);
+        const PanelControl& control);
 
     const CardDatabase& db_;
 
@@ -123,13 +95,21 @@ private:
     void EmitSelection();
     void UpdateScrollExtent();
 
+    void Build(PanelControl& control);
+    void Connect(PanelControl& control);
+    void Place(PanelControl& control, bool compact);
+    // The one handler of every condition: colours the control that changed, then refilters.
+    void ConditionChanged(const PanelControl& control, QWidget* changed);
+    // Check all when fewer than 8 are checked, else clear all; one refilter at the end.
+    void CheckOrClearAll(const PanelControl& affiliations);
+
     CardKind kind_;
     bool& filtersSuspended_;
     const bool& highlightOn_;
     CatalogOrder order_;
     CatalogListModel* model_;
     QListView* list_;
-    std::vector<QGroupBox*> frames_;
+    std::vector<PanelControl> controls_;
     EntryWidthDelegate* delegate_;
     int minimumExtent_ = 0;
     // The row selected when a left press began; a click on it changes no selection.

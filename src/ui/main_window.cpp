@@ -29,6 +29,7 @@
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_sheet_actions.h"
+#include "platform/control_name.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
@@ -196,7 +197,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
                 SetCheckBoxBackground(box, HighlightYellow());
             }
         }
-        SetCheckBoxBackground(unitCatalog->chkBeem, ButtonFaceColor());
+        SetCheckBoxBackground(FindControl<QCheckBox>(unitCatalog, "chkBeem"), ButtonFaceColor());
     }
     state_.seekWindowOpen = false;
     FiltersSuspended = true;

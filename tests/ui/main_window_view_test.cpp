@@ -16,6 +16,7 @@
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
+#include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
 #include "support/card_builder.h"
@@ -170,7 +171,8 @@ TEST_F(MainWindowViewTest, LetterKeysSwitchTabsFromAnyControlButNotWithCtrl) {
     EXPECT_EQ(w.focusWidget(), w.missionCatalog->List());
     QTest::keyClick(w.missionCatalog->List(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(w.ssTab->currentIndex(), 1);
-    QTest::keyClick(w.unitCatalog->cmbHP[0], Qt::Key_C, Qt::ShiftModifier);
+    QTest::keyClick(FindControl<QComboBox>(w.unitCatalog, "cmbHP", 0), Qt::Key_C,
+                    Qt::ShiftModifier);
     EXPECT_EQ(w.ssTab->currentIndex(), 2);
     QTest::keyClick(w.cmdShow, Qt::Key_U);
     EXPECT_EQ(w.ssTab->currentIndex(), 0);
