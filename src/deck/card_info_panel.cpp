@@ -121,7 +121,7 @@ void CardInfoPanel::LayOut(bool compact) {
     const FrameGeometry& g = compact ? kCompact : kNormal;
     const int boxRight = g.width - g.rightMargin;
     for (int k = 0; k < 3; ++k) {
-        PlaceTwips(frmCardInf[k], 0, 0, g.width, g.height);
+        PlaceTwips(kindFrames[k], 0, 0, g.width, g.height);
         int top = g.firstRowTop;
         for (const PlacedRow& placed : rows_[k]) {
             const int height = compact ? CompactHeight(placed.row.height) : placed.row.height;
@@ -148,7 +148,7 @@ void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* l
     NameControl(frame, "frmCardInf", k);
     // The frames overlap; the one in front must hide the others completely.
     frame->setAutoFillBackground(true);
-    frmCardInf[k] = frame;
+    kindFrames[k] = frame;
 
     int labelIndex = 0;
     for (const Row& row : rows) {
@@ -168,23 +168,23 @@ void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* l
     Q_ASSERT(static_cast<int>(boxes_[k].size()) == InfoBoxCount(kind));
 }
 
-void CardInfoPanel::ShowCardInf(CardKind pMode, const QString& pCode) {
-    const CardTable& table = db_.Table(pMode);
-    const int record = table.FindCardNo(pCode.toStdU16String());
+void CardInfoPanel::ShowCard(CardKind kind, const QString& cardNo) {
+    const CardTable& table = db_.Table(kind);
+    const int record = table.FindCardNo(cardNo.toStdU16String());
     if (record >= 0) {
-        const std::vector<std::u16string> texts = CardInfoTexts(table, pMode, record);
-        const std::vector<QWidget*>& boxes = boxes_[static_cast<int>(pMode)];
+        const std::vector<std::u16string> texts = CardInfoTexts(table, kind, record);
+        const std::vector<QWidget*>& boxes = boxes_[static_cast<int>(kind)];
         for (size_t i = 0; i < boxes.size() && i < texts.size(); ++i) {
             SetBoxText(boxes[i], QString::fromStdU16String(texts[i]));
         }
-        shown_[static_cast<int>(pMode)] = pCode.toStdU16String();
+        shown_[static_cast<int>(kind)] = cardNo.toStdU16String();
     }
-    BringToFront(pMode);
+    BringToFront(kind);
     window()->unsetCursor();
 }
 
 void CardInfoPanel::BringToFront(CardKind kind) {
-    frmCardInf[static_cast<int>(kind)]->raise();
+    kindFrames[static_cast<int>(kind)]->raise();
 }
 
 CardKind CardInfoPanel::FrontKind() const {
@@ -192,7 +192,7 @@ CardKind CardInfoPanel::FrontKind() const {
     const QObjectList& order = children();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         for (int k = 0; k < 3; ++k) {
-            if (*it == frmCardInf[k]) return static_cast<CardKind>(k);
+            if (*it == kindFrames[k]) return static_cast<CardKind>(k);
         }
     }
     return CardKind::Unit;

@@ -19,10 +19,10 @@ class CardInfoPanel : public QWidget {
 public:
     explicit CardInfoPanel(const CardDatabase& db, QWidget* parent = nullptr);
 
-    // Fills the boxes of kind pMode from the first card of that kind numbered pCode, then
+    // Fills the boxes of kind kind from the first card of that kind numbered cardNo, then
     // brings that kind's frame to the front. Without such a card the boxes keep what they
     // showed; the frame still comes to the front.
-    void ShowCardInf(CardKind pMode, const QString& pCode);
+    void ShowCard(CardKind kind, const QString& cardNo);
 
     // Places the frames and their rows for the normal view (4710 x 10275 twips) or the
     // compact one (3245 x 8355).
@@ -39,7 +39,7 @@ public:
     CardInfoView View() const;
     void RestoreView(const CardInfoView& view);
 
-    QGroupBox* frmCardInf[3];
+    QGroupBox* kindFrames[3];
 
 private:
     // One line of a frame: a caption label and one box, or for the weapons a small centred

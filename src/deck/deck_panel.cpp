@@ -68,19 +68,19 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
     panelFont.setPointSize(9);
     setFont(panelFont);
 
-    lstSelUnit = MakeList(CardKind::Unit, "lstSelUnit");
-    lstSelMission = MakeList(CardKind::Mission, "lstSelMission");
-    lstSelChar = MakeList(CardKind::Character, "lstSelChar");
+    unitList = MakeList(CardKind::Unit, "lstSelUnit");
+    missionList = MakeList(CardKind::Mission, "lstSelMission");
+    characterList = MakeList(CardKind::Character, "lstSelChar");
 
     const QString captions[3] = {QStringLiteral("ユニット数："),
                                  QStringLiteral("ミッション＋キャラクター数："),
                                  QStringLiteral("合計戦果：")};
     for (int i = 0; i < 3; ++i) {
-        lblCntCaption[i] = new QLabel(captions[i], this);
-        NameControl(lblCntCaption[i], "lblCntCaption", i);
-        lblCnt[i] = new QLabel(QStringLiteral("0"), this);
-        NameControl(lblCnt[i], "lblCnt", i);
-        lblCnt[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        countCaptions[i] = new QLabel(captions[i], this);
+        NameControl(countCaptions[i], "lblCntCaption", i);
+        counts[i] = new QLabel(QStringLiteral("0"), this);
+        NameControl(counts[i], "lblCnt", i);
+        counts[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     LayOut(false);
     ShowCounts();
@@ -96,10 +96,10 @@ void DeckPanel::LayOut(bool compact) {
     for (int i = 0; i < 3; ++i) {
         const int captionTop = g.counterTop + g.captionRow[i] * g.counterStep;
         const int countTop = g.counterTop + g.countRow[i] * g.counterStep;
-        PlaceTwips(lblCntCaption[i], 0, captionTop,
+        PlaceTwips(countCaptions[i], 0, captionTop,
                    g.captionRow[i] == g.countRow[i] ? g.width - g.countWidth : g.width,
                    g.counterHeight);
-        PlaceTwips(lblCnt[i], g.width - g.countWidth, countTop, g.countWidth, g.counterHeight);
+        PlaceTwips(counts[i], g.width - g.countWidth, countTop, g.countWidth, g.counterHeight);
     }
 }
 
@@ -256,8 +256,8 @@ void DeckPanel::DeckChanged() {
 }
 
 void DeckPanel::ShowCounts() {
-    lblCnt[0]->setText(QString::number(deck_.Size(CardKind::Unit)));
-    lblCnt[1]->setText(
+    counts[0]->setText(QString::number(deck_.Size(CardKind::Unit)));
+    counts[1]->setText(
         QString::number(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character)));
 }
 
@@ -293,17 +293,17 @@ void DeckPanel::CheckDeckCount() {
     const auto units = static_cast<int>(deck_.Size(CardKind::Unit));
     const auto others =
         static_cast<int>(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character));
-    Colour(lblCnt[0], UnitCountColour(units));
-    Colour(lblCnt[1], MissionCharCountColour(others));
-    RepaintNow(lblCnt[0]);
-    RepaintNow(lblCnt[1]);
+    Colour(counts[0], UnitCountColour(units));
+    Colour(counts[1], MissionCharCountColour(others));
+    RepaintNow(counts[0]);
+    RepaintNow(counts[1]);
 }
 
 void DeckPanel::ShowTotalPoint() {
     const int points = deck_.TotalPoints();
-    lblCnt[2]->setText(QString::number(points));
-    Colour(lblCnt[2], TotalPointsColour(points));
-    RepaintNow(lblCnt[2]);
+    counts[2]->setText(QString::number(points));
+    Colour(counts[2], TotalPointsColour(points));
+    RepaintNow(counts[2]);
 }
 
 }  // namespace zemlo

@@ -47,11 +47,11 @@ public:
     // The selected entry of a list, or an empty string when none is selected.
     static QString SelectedEntry(const QListView* list);
 
-    QListView* lstSelUnit;
-    QListView* lstSelMission;
-    QListView* lstSelChar;
-    QLabel* lblCnt[3];
-    QLabel* lblCntCaption[3];
+    QListView* unitList;
+    QListView* missionList;
+    QListView* characterList;
+    QLabel* counts[3];
+    QLabel* countCaptions[3];
 
 signals:
     // Every change of selection in a deck list that leaves an entry selected.

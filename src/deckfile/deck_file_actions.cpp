@@ -11,7 +11,7 @@
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/deck_text.h"
-#include "deckfile/frm_opt_file.h"
+#include "deckfile/output_items_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 
@@ -42,8 +42,8 @@ QString InitialPath(const std::filesystem::path& dir, const QString& name) {
 DeckFileActions::DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent)
     : QObject(parent), state_(std::move(state)), history_(history), parentWidget_(parent) {}
 
-QString DeckFileActions::AskDeckFileName(int flag) {
-    const bool save = flag == 1;
+QString DeckFileActions::AskDeckFileName(FileDialogPurpose purpose) {
+    const bool save = purpose == FileDialogPurpose::Save;
     FileDialogRequest request;
     request.save = save;
     request.title =
@@ -62,12 +62,13 @@ QString DeckFileActions::AskDeckFileName(int flag) {
     return QString::fromStdU16String(TrimBlanks(chosen.toStdU16String()));
 }
 
-void DeckFileActions::mnuSave_Click() {
+void DeckFileActions::SaveCommand() {
     SaveDeck();
 }
 
 bool DeckFileActions::SaveDeck() {
-    const DeckSaveTarget target = DeckSaveTargetOf(AskDeckFileName(1).toStdU16String());
+    const DeckSaveTarget target =
+        DeckSaveTargetOf(AskDeckFileName(FileDialogPurpose::Save).toStdU16String());
     const QString path = QString::fromStdU16String(target.path);
     if (target.refused) {
         // Saying nothing here would leave the player believing the deck was saved.
@@ -102,9 +103,9 @@ bool DeckFileActions::SaveDeck() {
     return false;
 }
 
-void DeckFileActions::mnuOpen_Click() {
+void DeckFileActions::OpenCommand() {
     if (replaceGuard_ && !replaceGuard_()) return;
-    OpenDeckFile(AskDeckFileName(0));
+    OpenDeckFile(AskDeckFileName(FileDialogPurpose::Open));
 }
 
 bool DeckFileActions::OpenDeckFile(const QString& path) {
@@ -196,12 +197,12 @@ void DeckFileActions::ReadDeckCsv(const QString& path) {
                       QStringLiteral("作成中"), QMessageBox::Ok);
 }
 
-void DeckFileActions::mnuOptFile_Click() {
-    FrmOptFile dialog(state_, parentWidget_);
+void DeckFileActions::ChooseOutputItems() {
+    OutputItemsDialog dialog(state_, parentWidget_);
     dialog.exec();
 }
 
-void DeckFileActions::mnuCopy_Click() {
+void DeckFileActions::CopyDeckText() {
     const QString text = QString::fromStdU16String(DeckText(history_.CurrentDeck()));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();

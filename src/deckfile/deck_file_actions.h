@@ -21,12 +21,13 @@ class DeckFileActions : public QObject {
 public:
     DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent);
 
-    // Asks for a deck file's path: flag 1 to save, 0 to open. The path with surrounding
-    // blanks removed, or "" when the player cancelled.
-    QString AskDeckFileName(int flag);
+    enum class FileDialogPurpose { Open, Save };
+    // Asks for a deck file's path to open or to save. The path with surrounding blanks
+    // removed, or "" when the player cancelled.
+    QString AskDeckFileName(FileDialogPurpose purpose);
 
-    void mnuSave_Click();
-    void mnuOpen_Click();
+    void SaveCommand();
+    void OpenCommand();
 
     // Asked before the open command replaces the deck; false keeps the deck and asks for
     // no file. Without one the deck is replaced at once.
@@ -39,8 +40,8 @@ public:
     // (missing, unreadable, too large, a folder) is told and leaves the deck as it was:
     // false then.
     bool OpenDeckFile(const QString& path);
-    void mnuOptFile_Click();
-    void mnuCopy_Click();
+    void ChooseOutputItems();
+    void CopyDeckText();
 
     // Writes the deck file for the current deck. Returns false (after telling the player)
     // when the file could not be written; an existing file then stays as it was.

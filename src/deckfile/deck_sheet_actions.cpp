@@ -16,7 +16,7 @@
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
-#include "deckfile/frm_sheet.h"
+#include "deckfile/sheet_heading_dialog.h"
 #include "deckfile/sheet_settings.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
@@ -52,20 +52,20 @@ DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::pat
       parentWidget_(parent) {}
 
 void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
-    mnuPrintSheet = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
-    mnuPrintSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuSheetPdf = NewItem(menu, "mnuSheetPdf", QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存..."));
-    mnuSheetImage = NewItem(menu, "mnuSheetImage", QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存..."));
+    printSheetItem = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
+    printSheetItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    sheetPdfItem = NewItem(menu, "mnuSheetPdf", QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存..."));
+    sheetImageItem = NewItem(menu, "mnuSheetImage", QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存..."));
 
     const QList<QAction*> actions = menu->actions();
     const qsizetype at = actions.indexOf(after);
     QAction* before = at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr;
     menu->insertSeparator(before);
-    menu->insertActions(before, {mnuPrintSheet, mnuSheetPdf, mnuSheetImage});
+    menu->insertActions(before, {printSheetItem, sheetPdfItem, sheetImageItem});
 
-    connect(mnuPrintSheet, &QAction::triggered, this, &DeckSheetActions::mnuPrintSheet_Click);
-    connect(mnuSheetPdf, &QAction::triggered, this, &DeckSheetActions::mnuSheetPdf_Click);
-    connect(mnuSheetImage, &QAction::triggered, this, &DeckSheetActions::mnuSheetImage_Click);
+    connect(printSheetItem, &QAction::triggered, this, &DeckSheetActions::Print);
+    connect(sheetPdfItem, &QAction::triggered, this, &DeckSheetActions::SaveAsPdf);
+    connect(sheetImageItem, &QAction::triggered, this, &DeckSheetActions::SaveAsImage);
 }
 
 void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
@@ -88,8 +88,9 @@ int DeckSheetActions::RunModal(QDialog& dialog) {
 std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     const SheetSettings stored = LoadSheetSettings(settings_);
     const QDate today = QDate::currentDate();
-    FrmSheet dialog(Q(stored.player), Q(deckName_),
-                    Q(SheetDateText(today.year(), today.month(), today.day())), parentWidget_);
+    SheetHeadingDialog dialog(Q(stored.player), Q(deckName_),
+                              Q(SheetDateText(today.year(), today.month(), today.day())),
+                              parentWidget_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
 
     SheetHeading heading = dialog.Heading();
@@ -101,7 +102,7 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     return BuildDeckSheet(deck_, std::move(heading));
 }
 
-void DeckSheetActions::mnuPrintSheet_Click() {
+void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
     QPrinter printer(QPrinter::HighResolution);
@@ -139,7 +140,7 @@ bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
                                              QMarginsF(0, 0, 0, 0))));
 }
 
-void DeckSheetActions::mnuSheetPdf_Click() {
+void DeckSheetActions::SaveAsPdf() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
     const QString path = AskSheetFile(QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存"),
@@ -147,7 +148,7 @@ void DeckSheetActions::mnuSheetPdf_Click() {
     if (!path.isEmpty()) SaveSheetPdf(*sheet, path);
 }
 
-void DeckSheetActions::mnuSheetImage_Click() {
+void DeckSheetActions::SaveAsImage() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
     const QString path = AskSheetFile(QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存"),

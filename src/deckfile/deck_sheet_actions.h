@@ -37,9 +37,9 @@ public:
     // file last saved or opened.
     void FollowDeckFiles(DeckFileActions& files);
 
-    void mnuPrintSheet_Click();
-    void mnuSheetPdf_Click();
-    void mnuSheetImage_Click();
+    void Print();
+    void SaveAsPdf();
+    void SaveAsImage();
 
     // The sheet of the current deck after the names dialog; nothing when it was cancelled.
     std::optional<DeckSheet> AskSheet();
@@ -53,9 +53,9 @@ public:
     bool SaveSheetPdf(const DeckSheet& sheet, const QString& path);
     bool SaveSheetImages(const DeckSheet& sheet, const QString& path);
 
-    QAction* mnuPrintSheet = nullptr;
-    QAction* mnuSheetPdf = nullptr;
-    QAction* mnuSheetImage = nullptr;
+    QAction* printSheetItem = nullptr;
+    QAction* sheetPdfItem = nullptr;
+    QAction* sheetImageItem = nullptr;
 
 protected:
     // Shows a dialog modally and returns its result; tests answer it without blocking.

@@ -28,7 +28,7 @@ void AppendList(QString& text, const QString& heading, const std::vector<std::u1
 DeckTextImporter::DeckTextImporter(const CardDatabase& db, DeckHistory& history, QWidget* parent)
     : QObject(parent), matcher_(db), history_(history), parentWidget_(parent) {}
 
-void DeckTextImporter::mnuImport_Click() {
+void DeckTextImporter::ImportFromClipboard() {
     ImportText(QGuiApplication::clipboard()->text());
 }
 

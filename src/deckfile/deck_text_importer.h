@@ -26,7 +26,7 @@ public:
     void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
 
     // The menu command: imports the clipboard's plain text.
-    void mnuImport_Click();
+    void ImportFromClipboard();
 
     // Imports text. When no line matched a card the deck is left as it was.
     void ImportText(const QString& text);

@@ -3,8 +3,8 @@
 #include <QRadioButton>
 
 #include "platform/topmost.h"
-#include "tools/frm_draw_odds.h"
-#include "tools/frm_graph.h"
+#include "tools/draw_odds_dialog.h"
+#include "tools/graph_dialog.h"
 
 namespace zemlo {
 
@@ -21,25 +21,26 @@ void ToolWindows::RunModal(QDialog& dialog) {
     dialog.exec();
 }
 
-void ToolWindows::mnuSeek_Click() {
+void ToolWindows::OpenNameSearch() {
     seekWindowOpen_ = true;
-    if (seek_ == nullptr) seek_ = new FrmSeek(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
+    if (seek_ == nullptr)
+        seek_ = new NameSearchWindow(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
     SetTopmost(seek_, true);
 }
 
-void ToolWindows::mnuGraph_Click(int index) {
-    FrmGraph dialog(db_, deck_, mainWindow_);
-    dialog.opt[index]->setChecked(true);
+void ToolWindows::OpenGraph(int index) {
+    GraphDialog dialog(db_, deck_, mainWindow_);
+    dialog.graphOptions[index]->setChecked(true);
     RunModal(dialog);
 }
 
-void ToolWindows::mnuDraw_Click() {
-    FrmDraw dialog(deck_, hooks_.showCardInf, hooks_.cardPopup, mainWindow_);
+void ToolWindows::OpenDrawTest() {
+    DrawTestDialog dialog(deck_, hooks_.showCard, hooks_.cardPopup, mainWindow_);
     RunModal(dialog);
 }
 
-void ToolWindows::mnuOdds_Click() {
-    FrmDrawOdds dialog(db_, deck_, *hooks_.settings, mainWindow_);
+void ToolWindows::OpenDrawOdds() {
+    DrawOddsDialog dialog(db_, deck_, *hooks_.settings, mainWindow_);
     RunModal(dialog);
 }
 
@@ -49,7 +50,8 @@ void ToolWindows::FollowMainWindow(bool minimised) {
         if (seek_ != nullptr) seek_->hide();
         return;
     }
-    if (seek_ == nullptr) seek_ = new FrmSeek(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
+    if (seek_ == nullptr)
+        seek_ = new NameSearchWindow(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
     seek_->show();
 }
 

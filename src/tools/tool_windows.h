@@ -11,8 +11,8 @@
 #include "carddb/card_database.h"
 #include "deck/deck.h"
 #include "platform/settings_store.h"
-#include "tools/frm_draw.h"
-#include "tools/frm_seek.h"
+#include "tools/draw_test_dialog.h"
+#include "tools/name_search_window.h"
 
 class QDialog;
 class QWidget;
@@ -23,9 +23,9 @@ class ToolWindows : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        FrmDraw::ShowCard showCardInf;
-        FrmDraw::CardPopup cardPopup;
-        FrmSeek::ShownCatalog shownCatalog;
+        DrawTestDialog::ShowCard showCard;
+        DrawTestDialog::CardPopup cardPopup;
+        NameSearchWindow::ShownCatalog shownCatalog;
         // The settings store of ZEMLO.ini, where the draw odds window keeps its draw counts.
         SettingsStore* settings = nullptr;
     };
@@ -34,17 +34,17 @@ public:
     ToolWindows(const CardDatabase& db, const Deck& deck, bool& seekWindowOpen, Hooks hooks,
                 QWidget* mainWindow);
 
-    void mnuSeek_Click();
+    void OpenNameSearch();
     // Graph 0..5 in a fresh dialog.
-    void mnuGraph_Click(int index);
-    void mnuDraw_Click();
-    void mnuOdds_Click();
+    void OpenGraph(int index);
+    void OpenDrawTest();
+    void OpenDrawOdds();
 
     // The main window was minimised or restored: the open search window follows it.
     void FollowMainWindow(bool minimised);
 
     // The search window while it is loaded, else nullptr.
-    FrmSeek* SeekWindow() const { return seek_; }
+    NameSearchWindow* SeekWindow() const { return seek_; }
 
 protected:
     // Shows a dialog modally; tests answer it without blocking.
@@ -56,7 +56,7 @@ private:
     bool& seekWindowOpen_;
     Hooks hooks_;
     QWidget* mainWindow_;
-    QPointer<FrmSeek> seek_;
+    QPointer<NameSearchWindow> seek_;
 };
 
 }  // namespace zemlo

@@ -66,7 +66,7 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
     mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), menus.fileMenu);
     mnuImport->setObjectName("mnuImport");
     menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), mnuImport);
-    connect(mnuImport, &QAction::triggered, importer_, &DeckTextImporter::mnuImport_Click);
+    connect(mnuImport, &QAction::triggered, importer_, &DeckTextImporter::ImportFromClipboard);
 
     recent_ = new RecentFilesMenu(menus.fileMenu, menus.exit, context.settings, this);
     connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);

@@ -133,10 +133,10 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     // Deck files: the file menu's deck commands read the deck and replace it through its
     // history.
     deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckHistory_, this);
-    connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
-    connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
-    connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
-    connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+    connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::OpenCommand);
+    connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::SaveCommand);
+    connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::ChooseOutputItems);
+    connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::CopyDeckText);
     deckCommands_ = new DeckCommands({*this,
                                       {mnuFile, mnuOpen, mnuSave, mnuCopy, mnuExit, mnuView},
                                       *deckHistory_,
@@ -151,7 +151,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
     ToolWindows::Hooks toolHooks;
-    toolHooks.showCardInf = [this](CardKind kind, const QString& cardNo) {
+    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) {
         ShowCardInf(kind, cardNo);
     };
     toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
@@ -164,13 +164,13 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     toolHooks.settings = &state_.settings;
     toolWindows_ =
         new ToolWindows(state_.db, state_.deck, state_.seekWindowOpen, std::move(toolHooks), this);
-    connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
+    connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::OpenNameSearch);
     for (int i = 0; i < 6; ++i) {
         connect(mnuGraph[i], &QAction::triggered, toolWindows_,
-                [this, i] { toolWindows_->mnuGraph_Click(i); });
+                [this, i] { toolWindows_->OpenGraph(i); });
     }
-    connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
-    connect(mnuOdds, &QAction::triggered, toolWindows_, &ToolWindows::mnuOdds_Click);
+    connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::OpenDrawTest);
+    connect(mnuOdds, &QAction::triggered, toolWindows_, &ToolWindows::OpenDrawOdds);
 
     // Window behaviour: the compact view's card-information button, the keys, the dialogs.
     cmdShow = new QPushButton(central);
@@ -465,7 +465,7 @@ void MainWindow::ssTab_Click(int previousTab) {
 // Deck and card information
 
 void MainWindow::ShowCardInf(CardKind pMode, const QString& pCode) {
-    cardInfoPanel_->ShowCardInf(pMode, pCode);
+    cardInfoPanel_->ShowCard(pMode, pCode);
 }
 
 void MainWindow::CheckDeckCount() {

@@ -118,7 +118,7 @@ TEST_F(CardInfoPanelTest, LongTextsHaveSeveralLinesShortValuesOne) {
 }
 
 TEST_F(CardInfoPanelTest, ShowsTheFirstUnitWithTheNumberWidenedWhereNumeric) {
-    panel->ShowCardInf(CardKind::Unit, "ZM0002");
+    panel->ShowCard(CardKind::Unit, "ZM0002");
     EXPECT_EQ(panel->FrontKind(), CardKind::Unit);
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 0), "ZM0002");
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 1), "GT-4");
@@ -133,24 +133,24 @@ TEST_F(CardInfoPanelTest, ShowsTheFirstUnitWithTheNumberWidenedWhereNumeric) {
 }
 
 TEST_F(CardInfoPanelTest, UnknownNumberLeavesBoxesButBringsTheFrameForward) {
-    panel->ShowCardInf(CardKind::Mission, "MI0001");
-    panel->ShowCardInf(CardKind::Unit, "ZM0002");
-    panel->ShowCardInf(CardKind::Mission, "MI0099");
+    panel->ShowCard(CardKind::Mission, "MI0001");
+    panel->ShowCard(CardKind::Unit, "ZM0002");
+    panel->ShowCard(CardKind::Mission, "MI0099");
     EXPECT_EQ(panel->FrontKind(), CardKind::Mission);
     EXPECT_EQ(panel->BoxText(CardKind::Mission, 1), Q("峡谷の封鎖"));
-    panel->ShowCardInf(CardKind::Unit, "");
+    panel->ShowCard(CardKind::Unit, "");
     EXPECT_EQ(panel->FrontKind(), CardKind::Unit);
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 0), "ZM0002");
     // Numbers compare exactly, case included.
-    panel->ShowCardInf(CardKind::Unit, "zm0001");
+    panel->ShowCard(CardKind::Unit, "zm0001");
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 0), "ZM0002");
 }
 
 TEST_F(CardInfoPanelTest, KindsWithTheSameNumberAreNotConfused) {
-    panel->ShowCardInf(CardKind::Mission, "ZM0002");
+    panel->ShowCard(CardKind::Mission, "ZM0002");
     EXPECT_EQ(panel->BoxText(CardKind::Mission, 1), Q("紛らわしい任務"));
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 0), "");
-    panel->ShowCardInf(CardKind::Unit, "ZM0002");
+    panel->ShowCard(CardKind::Unit, "ZM0002");
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 2), Q("ヴァルム"));
 }
 

@@ -91,7 +91,7 @@ TEST_F(DeckPanelTest, ControlsAreNamedAndCountersStartAtZero) {
 
 TEST_F(DeckPanelTest, CaptionsAreReadableAndNothingOverlaps) {
     panel.setGeometry(0, 0, TwipsToPixels(2700), TwipsToPixels(10275));
-    QList<QWidget*> parts = {panel.lstSelUnit, panel.lstSelMission, panel.lstSelChar};
+    QList<QWidget*> parts = {panel.unitList, panel.missionList, panel.characterList};
     for (int i = 0; i < 3; ++i) {
         QLabel* caption = FindControl<QLabel>(&panel, "lblCntCaption", i);
         const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text());

@@ -58,7 +58,8 @@ protected:
 TEST_F(DeckFileActionsTest, SaveDialogOffersZmAndTheDateAndAddsHtm) {
     const QDate before = QDate::currentDate();
     dialogs_.fileAnswers = {QStringLiteral("  /some where/deck.htm  ")};
-    EXPECT_EQ(actions_.AskDeckFileName(1), QStringLiteral("/some where/deck.htm"));
+    EXPECT_EQ(actions_.AskDeckFileName(DeckFileActions::FileDialogPurpose::Save),
+              QStringLiteral("/some where/deck.htm"));
     const QDate after = QDate::currentDate();
 
     ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
@@ -78,7 +79,7 @@ TEST_F(DeckFileActionsTest, SaveDialogOffersZmAndTheDateAndAddsHtm) {
 }
 
 TEST_F(DeckFileActionsTest, OpenDialogOffersHtmFilesAndCancelGivesEmpty) {
-    EXPECT_EQ(actions_.AskDeckFileName(0), QString());
+    EXPECT_EQ(actions_.AskDeckFileName(DeckFileActions::FileDialogPurpose::Open), QString());
     ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
     const FileDialogRequest& request = dialogs_.fileRequests[0];
     EXPECT_FALSE(request.save);
@@ -98,7 +99,7 @@ TEST_F(DeckFileActionsTest, OpenDialogOffersHtmFilesAndCancelGivesEmpty) {
 TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {
     FillDeck();
     dialogs_.fileAnswers = {PathOf("deck.HTM")};
-    actions_.mnuSave_Click();
+    actions_.SaveCommand();
     EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(state_.db, state_.output, deck_));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
@@ -135,7 +136,7 @@ TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAs
 TEST_F(DeckFileActionsTest, SaveAsCsvSaysNotYetAndKeepsAnExistingFile) {
     WriteBytes(dir_ / "deck.csv", "a,b\r\n");
     dialogs_.fileAnswers = {PathOf("deck.csv")};
-    actions_.mnuSave_Click();
+    actions_.SaveCommand();
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text, QStringLiteral("作成中"));
     EXPECT_EQ(dialogs_.messages[0].title, ApplicationTitle());
@@ -148,8 +149,8 @@ TEST_F(DeckFileActionsTest, FailedSaveIsReportedAndNeverCalledDone) {
     WriteBytes(dir_ / "old.htm", "old deck");
     WriteBytes(dir_ / "file", "x");
     dialogs_.fileAnswers = {PathOf("taken.htm"), PathOf("file/deck.htm")};
-    actions_.mnuSave_Click();
-    actions_.mnuSave_Click();
+    actions_.SaveCommand();
+    actions_.SaveCommand();
     ASSERT_EQ(dialogs_.messages.size(), 2u);
     for (const RecordedMessage& message : dialogs_.messages) {
         EXPECT_EQ(message.icon, QMessageBox::Critical);
@@ -195,7 +196,7 @@ TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAsOneStep) {
     DeckHistory otherHistory(other, nullptr);
     DeckFileActions openInto(state_.DeckFiles(), otherHistory, &window_);
     dialogs_.fileAnswers = {PathOf("deck.htm")};
-    openInto.mnuOpen_Click();
+    openInto.OpenCommand();
     EXPECT_EQ(other, saved);
     EXPECT_EQ(otherHistory.Stack()->count(), 1);
     EXPECT_TRUE(dialogs_.messages.empty());
@@ -204,7 +205,7 @@ TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAsOneStep) {
 TEST_F(DeckFileActionsTest, CancelledOpenKeepsTheDeck) {
     FillDeck();
     const Deck before = deck_;
-    actions_.mnuOpen_Click();
+    actions_.OpenCommand();
     EXPECT_EQ(deck_, before);
     EXPECT_EQ(Steps(), 0);
 }
@@ -213,7 +214,7 @@ TEST_F(DeckFileActionsTest, OpeningAnotherFileWarnsAndLeavesTheDeckEmpty) {
     FillDeck();
     WriteCp932(dir_ / "page.htm", "<HTML>\n<BODY>\n</BODY>\n</HTML>\n");
     dialogs_.fileAnswers = {PathOf("page.htm")};
-    actions_.mnuOpen_Click();
+    actions_.OpenCommand();
     EXPECT_TRUE(deck_.Empty());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].icon, QMessageBox::Warning);
@@ -269,11 +270,11 @@ TEST_F(DeckFileActionsTest, OpeningOtherEndingsEmptiesTheDeck) {
     FillDeck();
     WriteBytes(dir_ / "deck.csv", "x");
     dialogs_.fileAnswers = {PathOf("deck.txt"), PathOf("deck.csv")};
-    actions_.mnuOpen_Click();
+    actions_.OpenCommand();
     EXPECT_TRUE(deck_.Empty());
     EXPECT_TRUE(dialogs_.messages.empty());
     FillDeck();
-    actions_.mnuOpen_Click();
+    actions_.OpenCommand();
     EXPECT_TRUE(deck_.Empty());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text, QStringLiteral("作成中"));
@@ -291,7 +292,7 @@ TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
                "<P align=center><STRONG>UNIT情報</STRONG></P>\n<TR>\n<TD noWrap>No</TD>\n</TR>\n" +
                    rows);
     dialogs_.fileAnswers = {PathOf("other.htm")};
-    actions_.mnuOpen_Click();
+    actions_.OpenCommand();
     // Both known cards, at their sorted places.
     EXPECT_EQ(deck_.Entries(CardKind::Unit), EntriesOf(state_.db, CardKind::Unit, {1, 0}));
     ASSERT_EQ(dialogs_.messages.size(), 1u);
@@ -308,14 +309,14 @@ TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
 TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText("before");
-    actions_.mnuCopy_Click();
+    actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(), QString());
 
     deck_.Add(CardKind::Mission, EntriesOf(state_.db, CardKind::Mission, {1})[0]);
     for (int i = 0; i < 3; ++i) {
         deck_.Add(CardKind::Unit, EntriesOf(state_.db, CardKind::Unit, {2})[0]);
     }
-    actions_.mnuCopy_Click();
+    actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(),
               QStringLiteral("ユニットカード\r\n機体2\t ×３\r\n\r\n\r\nミッションカード\r\n作戦1") +
                   QString(50, ' ') + QStringLiteral("2\t ×１\r\n\r\n\r\n"));

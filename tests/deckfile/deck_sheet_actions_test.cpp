@@ -17,7 +17,7 @@
 
 #include "deck/deck_history.h"
 #include "deckfile/deck_file_actions.h"
-#include "deckfile/frm_sheet.h"
+#include "deckfile/sheet_heading_dialog.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -40,12 +40,12 @@ public:
 
 protected:
     int RunModal(QDialog& dialog) override {
-        if (auto* names = qobject_cast<FrmSheet*>(&dialog)) {
-            offered = {names->txtPlayer->text(), names->txtDeckName->text(),
-                       names->lblDate->text()};
+        if (auto* names = qobject_cast<SheetHeadingDialog*>(&dialog)) {
+            offered = {names->playerBox->text(), names->deckNameBox->text(),
+                       names->dateLabel->text()};
             if (cancel) return QDialog::Rejected;
-            names->txtPlayer->setText(player);
-            if (!deckName.isEmpty()) names->txtDeckName->setText(deckName);
+            names->playerBox->setText(player);
+            if (!deckName.isEmpty()) names->deckNameBox->setText(deckName);
             return QDialog::Accepted;
         }
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog)) {
@@ -116,7 +116,7 @@ TEST_F(DeckSheetActionsTest, PdfCarriesEveryNameAndCountAsTextInAnEmbeddedFont) 
     FillDeck();
     actions_.deckName = QStringLiteral("大会用");
     dialogs_.fileAnswers = {PathOf("sheet")};
-    actions_.mnuSheetPdf_Click();
+    actions_.SaveAsPdf();
 
     ASSERT_EQ(dialogs_.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs_.fileRequests[0].initialPath, PathOf("大会用.pdf"));
@@ -148,13 +148,13 @@ TEST_F(DeckSheetActionsTest, PdfCarriesEveryNameAndCountAsTextInAnEmbeddedFont) 
 TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) {
     FillDistinctUnits(60);
     dialogs_.fileAnswers = {PathOf("sixty.pdf")};
-    actions_.mnuSheetPdf_Click();
+    actions_.SaveAsPdf();
     EXPECT_TRUE(
         Poppler("pdfinfo", dir_ / "sixty.pdf").contains(QRegularExpression("Pages: +1\\n")));
 
     FillDistinctUnits(61);
     dialogs_.fileAnswers = {PathOf("more.pdf"), PathOf("more.png")};
-    actions_.mnuSheetPdf_Click();
+    actions_.SaveAsPdf();
     EXPECT_TRUE(Poppler("pdfinfo", dir_ / "more.pdf").contains(QRegularExpression("Pages: +2\\n")));
     const QString second = Poppler("pdftotext", dir_ / "more.pdf",
                                    {QStringLiteral("-f"), QStringLiteral("2"),
@@ -164,7 +164,7 @@ TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) 
     EXPECT_TRUE(second.contains(QRegularExpression(QStringLiteral("2 ?/ ?2"))));
 
     // One image per page, each an A4 page at 150 dpi on white.
-    actions_.mnuSheetImage_Click();
+    actions_.SaveAsImage();
     for (const char* name : {"more.png", "more-2.png"}) {
         const QImage image(QString::fromStdString((dir_ / name).string()));
         ASSERT_FALSE(image.isNull()) << name;
@@ -177,7 +177,7 @@ TEST_F(DeckSheetActionsTest, SixtyCardsFillOnePageAndTheSixtyFirstOpensAnother) 
 
 TEST_F(DeckSheetActionsTest, PreviewShowsEveryPageAndPrintingToAFileSavesIt) {
     FillDistinctUnits(61);
-    actions_.mnuPrintSheet_Click();
+    actions_.Print();
     EXPECT_EQ(actions_.previewPages, 2);
 
     // The print dialog's "print to file" writes through the file layer, never while the
@@ -206,7 +206,7 @@ TEST_F(DeckSheetActionsTest, PreviewShowsEveryPageAndPrintingToAFileSavesIt) {
 
 TEST_F(DeckSheetActionsTest, EmptyDeckImageShowsItsCountersInRed) {
     dialogs_.fileAnswers = {PathOf("empty")};
-    actions_.mnuSheetImage_Click();
+    actions_.SaveAsImage();
     const QImage image(PathOf("empty.png"));
     ASSERT_FALSE(image.isNull());
     int red = 0;
@@ -259,7 +259,7 @@ TEST_F(DeckSheetActionsTest, FilesThatExistOrCannotBeWrittenAreNotReplacedSilent
     // The dialog asked about old.png only; old-2.png needs a word of its own.
     dialogs_.fileAnswers = {PathOf("old.png")};
     dialogs_.messageAnswer = QMessageBox::No;
-    actions_.mnuSheetImage_Click();
+    actions_.SaveAsImage();
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("old-2.png")));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "old.png"));
@@ -269,7 +269,7 @@ TEST_F(DeckSheetActionsTest, FilesThatExistOrCannotBeWrittenAreNotReplacedSilent
     InjectedFaults injected;
     injected.faults.readOnlyFolder = dir_.Path();
     dialogs_.fileAnswers = {PathOf("kept.pdf")};
-    actions_.mnuSheetPdf_Click();
+    actions_.SaveAsPdf();
     ASSERT_EQ(dialogs_.messages.size(), 2u);
     EXPECT_EQ(dialogs_.messages[1].icon, QMessageBox::Critical);
     EXPECT_EQ(ReadBytes(dir_ / "kept.pdf"), "a file of the player's");

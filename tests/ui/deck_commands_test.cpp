@@ -75,8 +75,8 @@ protected:
         SeenDeck seen;
         for (int k = 0; k < 3; ++k) {
             seen.lists[k] = state.deck.Entries(static_cast<CardKind>(k));
-            seen.counters[k] = Panel().lblCnt[k]->text();
-            seen.colours[k] = Panel().lblCnt[k]->palette().color(QPalette::WindowText);
+            seen.counters[k] = Panel().counts[k]->text();
+            seen.colours[k] = Panel().counts[k]->palette().color(QPalette::WindowText);
         }
         seen.info = window->cardInfoPanel_->View();
         seen.unitName = window->cardInfoPanel_->BoxText(CardKind::Unit, 2);
@@ -110,7 +110,7 @@ TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
     Add(CardKind::Mission, 0);
     seen.push_back(Seen());  // [2]: points 14 in black
     ASSERT_EQ(seen.back().counters[2], "14");
-    QListView* units = Panel().lstSelUnit;
+    QListView* units = Panel().unitList;
     units->setCurrentIndex(units->model()->index(1, 0));
     seen.push_back(Seen());  // [3]: the selection shows ブラント
     QTest::keyClick(units, Qt::Key_Delete);
@@ -153,7 +153,7 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     Add(CardKind::Unit, 0);
-    QWidget* focus = Panel().lstSelUnit;
+    QWidget* focus = Panel().unitList;
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
@@ -250,7 +250,7 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit),
               std::vector<std::u16string>(2, Entry(CardKind::Unit, 1)));
-    EXPECT_EQ(Panel().lblCnt[0]->text(), "2");
+    EXPECT_EQ(Panel().counts[0]->text(), "2");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
     Commands().mnuUndo->trigger();
@@ -268,8 +268,8 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
         "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
     Commands().mnuImport->trigger();
     ASSERT_EQ(state.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
-    EXPECT_EQ(Panel().lblCnt[0]->text(), "32767");
-    EXPECT_EQ(Panel().lblCnt[2]->text(), "7");
+    EXPECT_EQ(Panel().counts[0]->text(), "32767");
+    EXPECT_EQ(Panel().counts[2]->text(), "7");
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_TRUE(
         dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
@@ -328,7 +328,7 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     };
     drop(PathOf("dropped.htm"));
     EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
-    EXPECT_EQ(Panel().lblCnt[2]->text(), "7");
+    EXPECT_EQ(Panel().counts[2]->text(), "7");
     EXPECT_TRUE(dialogs.messages.empty());
 
     drop(PathOf("nowhere.htm"));

@@ -136,8 +136,8 @@ TEST_F(MainWindowViewTest, StartsInTheStoredStateWithEveryControlInsideAndUncut)
         EXPECT_EQ(w.cmdShow->isVisible(), start.button);
         const int points = start.button ? 8 : 9;
         EXPECT_EQ(w.unitCatalog->List()->font().pointSize(), points);
-        EXPECT_EQ(w.deckPanel_->lstSelChar->font().pointSize(), points);
-        EXPECT_EQ(w.cardInfoPanel_->frmCardInf[2]->font().pointSize(), points);
+        EXPECT_EQ(w.deckPanel_->characterList->font().pointSize(), points);
+        EXPECT_EQ(w.cardInfoPanel_->kindFrames[2]->font().pointSize(), points);
         EXPECT_EQ(w.ssTab->font().pointSize(), points);
         EXPECT_EQ(w.ssTab->size(), start.button ? Pixels(5655, 8355) : Pixels(6135, 10275));
         EXPECT_GE(w.unitCatalog->ScrollExtent(), 300);
@@ -166,7 +166,7 @@ TEST_F(MainWindowViewTest, LetterKeysSwitchTabsFromAnyControlButNotWithCtrl) {
     w.FormInit();
     w.show();
     QApplication::setActiveWindow(&w);
-    QTest::keyClick(w.deckPanel_->lstSelUnit, Qt::Key_M);
+    QTest::keyClick(w.deckPanel_->unitList, Qt::Key_M);
     EXPECT_EQ(w.ssTab->currentIndex(), 1);
     EXPECT_EQ(w.focusWidget(), w.missionCatalog->List());
     QTest::keyClick(w.missionCatalog->List(), Qt::Key_C, Qt::ControlModifier);

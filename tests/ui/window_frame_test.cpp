@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "app/program_state.h"
-#include "deckfile/frm_opt_file.h"
+#include "deckfile/output_items_dialog.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
 #include "support/temp_dir.h"
-#include "tools/frm_draw.h"
-#include "tools/frm_draw_odds.h"
-#include "tools/frm_graph.h"
-#include "tools/frm_seek.h"
+#include "tools/draw_odds_dialog.h"
+#include "tools/draw_test_dialog.h"
+#include "tools/graph_dialog.h"
+#include "tools/name_search_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
 
@@ -39,11 +39,11 @@ TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
     windows.push_back(
         std::make_unique<FrmAbout>("zemlo-frame-test", SystemKeyValues(), SystemProcesses()));
     windows.push_back(std::make_unique<FrmBoss>(state, icons));
-    windows.push_back(std::make_unique<FrmOptFile>(state.DeckFiles()));
-    windows.push_back(std::make_unique<FrmGraph>(state.db, state.deck));
-    windows.push_back(std::make_unique<FrmDraw>(state.deck, nullptr, nullptr));
-    windows.push_back(std::make_unique<FrmDrawOdds>(state.db, state.deck, state.settings));
-    windows.push_back(std::make_unique<FrmSeek>(seekWindowOpen, nullptr));
+    windows.push_back(std::make_unique<OutputItemsDialog>(state.DeckFiles()));
+    windows.push_back(std::make_unique<GraphDialog>(state.db, state.deck));
+    windows.push_back(std::make_unique<DrawTestDialog>(state.deck, nullptr, nullptr));
+    windows.push_back(std::make_unique<DrawOddsDialog>(state.db, state.deck, state.settings));
+    windows.push_back(std::make_unique<NameSearchWindow>(seekWindowOpen, nullptr));
     for (const auto& window : windows) {
         const Qt::WindowFlags flags = window->windowFlags();
         SCOPED_TRACE(window->objectName().toStdString());

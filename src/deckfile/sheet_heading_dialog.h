@@ -12,24 +12,24 @@ class QPushButton;
 
 namespace zemlo {
 
-class FrmSheet : public QDialog {
+class SheetHeadingDialog : public QDialog {
     Q_OBJECT
 public:
     // date is shown as it will be printed ("2026年12月7日").
-    FrmSheet(const QString& player, const QString& deckName, const QString& date,
-             QWidget* parent = nullptr);
+    SheetHeadingDialog(const QString& player, const QString& deckName, const QString& date,
+                       QWidget* parent = nullptr);
 
     // The texts as the sheet will carry them, each one line.
     SheetHeading Heading() const;
 
-    QLabel* lblPlayer;
-    QLineEdit* txtPlayer;
-    QLabel* lblDeckName;
-    QLineEdit* txtDeckName;
-    QLabel* lblDateCaption;
-    QLabel* lblDate;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QLabel* playerLabel;
+    QLineEdit* playerBox;
+    QLabel* deckNameLabel;
+    QLineEdit* deckNameBox;
+    QLabel* dateCaption;
+    QLabel* dateLabel;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };
 
 }  // namespace zemlo

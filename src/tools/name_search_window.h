@@ -17,27 +17,27 @@ namespace zemlo {
 
 class CatalogPage;
 
-class FrmSeek : public QWidget {
+class NameSearchWindow : public QWidget {
     Q_OBJECT
 public:
     // The catalog of the tab now shown, or nullptr when no catalog tab is shown.
     using ShownCatalog = std::function<CatalogPage*()>;
 
     // seekWindowOpen is the process-wide SeekWindowOpen; it outlives the window.
-    FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent = nullptr);
+    NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent = nullptr);
 
-    void txtSeek_Change();
-    void optSeek_Click(int index);
-    void SeekButton_Click();
-    void CancelButton_Click();
+    void SearchTextChanged();
+    void DirectionClicked(int index);
+    void FindNext();
+    void Cancel();
 
-    QLabel* lblSeek;
-    QLineEdit* txtSeek;
-    QRadioButton* optSeek[2];
-    QPushButton* SeekButton;
-    QPushButton* CancelButton;
+    QLabel* searchLabel;
+    QLineEdit* searchBox;
+    QRadioButton* directionOptions[2];
+    QPushButton* findNextButton;
+    QPushButton* cancelButton;
     // Checked: kana, width and ASCII case are ignored when comparing.
-    QCheckBox* chkFold;
+    QCheckBox* foldBox;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

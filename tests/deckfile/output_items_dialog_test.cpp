@@ -1,4 +1,4 @@
-#include "deckfile/frm_opt_file.h"
+#include "deckfile/output_items_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +23,9 @@ void ClickBox(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
 }
 
-class FrmOptFileTest : public ::testing::Test {
+class OutputItemsDialogTest : public ::testing::Test {
 protected:
-    FrmOptFileTest() : state_(dir_.Path()) {}
+    OutputItemsDialogTest() : state_(dir_.Path()) {}
 
     void Store(std::u16string_view unit, std::u16string_view mission,
                std::u16string_view character) {
@@ -42,25 +42,25 @@ protected:
     ProgramState state_;
 };
 
-TEST_F(FrmOptFileTest, ControlsAsDesigned) {
-    FrmOptFile form(state_.DeckFiles());
+TEST_F(OutputItemsDialogTest, ControlsAsDesigned) {
+    OutputItemsDialog form(state_.DeckFiles());
     EXPECT_EQ(form.objectName(), "frmOptFile");
     EXPECT_EQ(form.windowTitle(), QStringLiteral("出力項目の指定"));
-    EXPECT_EQ(form.Label1->text(),
+    EXPECT_EQ(form.explanation->text(),
               QStringLiteral("デッキデータを保存する際、出力する項目を指定します。"));
-    EXPECT_EQ(form.fraUnit->title(), QStringLiteral("ユニット"));
-    EXPECT_EQ(form.fraMission->title(), QStringLiteral("ミッション"));
-    EXPECT_EQ(form.fraChar->title(), QStringLiteral("キャラクター"));
+    EXPECT_EQ(form.unitFrame->title(), QStringLiteral("ユニット"));
+    EXPECT_EQ(form.missionFrame->title(), QStringLiteral("ミッション"));
+    EXPECT_EQ(form.characterFrame->title(), QStringLiteral("キャラクター"));
 
     auto* weapons = FindControl<QCheckBox>(&form, "chkUnit", 8);
     ASSERT_NE(weapons, nullptr);
     EXPECT_EQ(weapons->text(), QStringLiteral("武器"));
-    EXPECT_EQ(weapons->parent(), form.fraUnit);
+    EXPECT_EQ(weapons->parent(), form.unitFrame);
     EXPECT_EQ(FindControl<QCheckBox>(&form, "chkUnit", 14)->text(), QStringLiteral("黒歴史コード"));
     EXPECT_EQ(FindControl<QCheckBox>(&form, "chkMission", 2)->text(), QStringLiteral("ﾕﾆｯﾄ数"));
     EXPECT_EQ(FindControl<QCheckBox>(&form, "chkMission", 6)->text(), QStringLiteral("ﾃｷｽﾄ"));
     EXPECT_EQ(FindControl<QCheckBox>(&form, "chkChar", 3)->text(), QStringLiteral("タイミング"));
-    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkChar", 7)->parent(), form.fraChar);
+    EXPECT_EQ(FindControl<QCheckBox>(&form, "chkChar", 7)->parent(), form.characterFrame);
     EXPECT_EQ(form.findChildren<QCheckBox*>("chkUnit").size(), 15);
     EXPECT_EQ(form.findChildren<QCheckBox*>("chkMission").size(), 7);
     EXPECT_EQ(form.findChildren<QCheckBox*>("chkChar").size(), 8);
@@ -70,18 +70,18 @@ TEST_F(FrmOptFileTest, ControlsAsDesigned) {
     EXPECT_EQ(ControlsOutsideTheirParents(&form).join("\n").toStdString(), "");
 }
 
-TEST_F(FrmOptFileTest, NoStoredValuesStartAllUnchecked) {
-    FrmOptFile form(state_.DeckFiles());
+TEST_F(OutputItemsDialogTest, NoStoredValuesStartAllUnchecked) {
+    OutputItemsDialog form(state_.DeckFiles());
     for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
         EXPECT_EQ(box->checkState(), Qt::Unchecked) << box->text().toStdString();
     }
 }
 
-TEST_F(FrmOptFileTest, OnlyWeaponsStoresANineOfFifteen) {
-    FrmOptFile form(state_.DeckFiles());
+TEST_F(OutputItemsDialogTest, OnlyWeaponsStoresANineOfFifteen) {
+    OutputItemsDialog form(state_.DeckFiles());
     form.show();
-    ClickBox(form.chkUnit[8]);
-    QTest::mouseClick(form.cmdExec[0], Qt::LeftButton);
+    ClickBox(form.unitBoxes[8]);
+    QTest::mouseClick(form.buttons[0], Qt::LeftButton);
     EXPECT_EQ(Stored(u"UNIT"), u"000000001000000");
     EXPECT_EQ(Stored(u"MISSION"), u"0000000");
     EXPECT_EQ(Stored(u"CHAR"), u"00000000");
@@ -93,20 +93,20 @@ TEST_F(FrmOptFileTest, OnlyWeaponsStoresANineOfFifteen) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-TEST_F(FrmOptFileTest, CancelChangesNothing) {
+TEST_F(OutputItemsDialogTest, CancelChangesNothing) {
     Store(u"100000000000001", u"0100000", u"");
     const OutputFlags before = state_.output;
     const std::string fileBefore = ReadBytes(state_.settings.File());
     for (int button : {1, -1}) {
-        FrmOptFile form(state_.DeckFiles());
+        OutputItemsDialog form(state_.DeckFiles());
         form.show();
-        ClickBox(form.chkUnit[0]);
-        ClickBox(form.chkMission[3]);
-        ClickBox(form.chkChar[5]);
-        ASSERT_FALSE(form.chkUnit[0]->isChecked());
-        ASSERT_TRUE(form.chkMission[3]->isChecked());
+        ClickBox(form.unitBoxes[0]);
+        ClickBox(form.missionBoxes[3]);
+        ClickBox(form.characterBoxes[5]);
+        ASSERT_FALSE(form.unitBoxes[0]->isChecked());
+        ASSERT_TRUE(form.missionBoxes[3]->isChecked());
         if (button == 1) {
-            QTest::mouseClick(form.cmdExec[1], Qt::LeftButton);
+            QTest::mouseClick(form.buttons[1], Qt::LeftButton);
         } else {
             QTest::keyClick(&form, Qt::Key_Escape);
         }
@@ -119,53 +119,53 @@ TEST_F(FrmOptFileTest, CancelChangesNothing) {
     EXPECT_EQ(ReadBytes(state_.settings.File()), fileBefore);
 }
 
-TEST_F(FrmOptFileTest, ShortStoredValueLeavesTheMissingItemsOff) {
+TEST_F(OutputItemsDialogTest, ShortStoredValueLeavesTheMissingItemsOff) {
     Store(u"11", u"1", u"0110000000111");  // extra characters are ignored
-    FrmOptFile form(state_.DeckFiles());
-    EXPECT_TRUE(form.chkUnit[0]->isChecked());
-    EXPECT_TRUE(form.chkUnit[1]->isChecked());
-    for (int i = 2; i < 15; ++i) EXPECT_FALSE(form.chkUnit[i]->isChecked()) << i;
-    EXPECT_TRUE(form.chkMission[0]->isChecked());
-    for (int i = 1; i < 7; ++i) EXPECT_FALSE(form.chkMission[i]->isChecked()) << i;
-    EXPECT_FALSE(form.chkChar[0]->isChecked());
-    EXPECT_TRUE(form.chkChar[1]->isChecked());
-    EXPECT_TRUE(form.chkChar[2]->isChecked());
-    EXPECT_FALSE(form.chkChar[7]->isChecked());
+    OutputItemsDialog form(state_.DeckFiles());
+    EXPECT_TRUE(form.unitBoxes[0]->isChecked());
+    EXPECT_TRUE(form.unitBoxes[1]->isChecked());
+    for (int i = 2; i < 15; ++i) EXPECT_FALSE(form.unitBoxes[i]->isChecked()) << i;
+    EXPECT_TRUE(form.missionBoxes[0]->isChecked());
+    for (int i = 1; i < 7; ++i) EXPECT_FALSE(form.missionBoxes[i]->isChecked()) << i;
+    EXPECT_FALSE(form.characterBoxes[0]->isChecked());
+    EXPECT_TRUE(form.characterBoxes[1]->isChecked());
+    EXPECT_TRUE(form.characterBoxes[2]->isChecked());
+    EXPECT_FALSE(form.characterBoxes[7]->isChecked());
 
-    form.cmdExec_Click(0);
+    form.ButtonClicked(0);
     // OK writes full-length values: the missing items are stored as "0".
     EXPECT_EQ(Stored(u"UNIT"), u"110000000000000");
     EXPECT_EQ(Stored(u"MISSION"), u"1000000");
     EXPECT_EQ(Stored(u"CHAR"), u"01100000");
 }
 
-TEST_F(FrmOptFileTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
+TEST_F(OutputItemsDialogTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
     Store(u"2193x", u"", u"");
-    FrmOptFile form(state_.DeckFiles());
+    OutputItemsDialog form(state_.DeckFiles());
     form.show();
-    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(form.chkUnit[1]->checkState(), Qt::Checked);
-    EXPECT_EQ(form.chkUnit[2]->checkState(), Qt::Unchecked);  // 9 is no box state
-    EXPECT_EQ(form.chkUnit[3]->checkState(), Qt::Unchecked);
-    EXPECT_EQ(form.chkUnit[4]->checkState(), Qt::Unchecked);
+    EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(form.unitBoxes[1]->checkState(), Qt::Checked);
+    EXPECT_EQ(form.unitBoxes[2]->checkState(), Qt::Unchecked);  // 9 is no box state
+    EXPECT_EQ(form.unitBoxes[3]->checkState(), Qt::Unchecked);
+    EXPECT_EQ(form.unitBoxes[4]->checkState(), Qt::Unchecked);
 
     // Left alone, a greyed box is stored as 2 again.
-    form.cmdExec_Click(0);
+    form.ButtonClicked(0);
     EXPECT_EQ(Stored(u"UNIT").substr(0, 5), u"21000");
     EXPECT_EQ(state_.output.unit[0], u"2");
 }
 
-TEST_F(FrmOptFileTest, ClickingAGreyedBoxChecksItAndThenToggles) {
+TEST_F(OutputItemsDialogTest, ClickingAGreyedBoxChecksItAndThenToggles) {
     Store(u"2", u"", u"");
-    FrmOptFile form(state_.DeckFiles());
+    OutputItemsDialog form(state_.DeckFiles());
     form.show();
-    ClickBox(form.chkUnit[0]);
-    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Checked);
-    ClickBox(form.chkUnit[0]);
-    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Unchecked);
-    ClickBox(form.chkUnit[0]);
-    EXPECT_EQ(form.chkUnit[0]->checkState(), Qt::Checked);
-    form.cmdExec_Click(0);
+    ClickBox(form.unitBoxes[0]);
+    EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::Checked);
+    ClickBox(form.unitBoxes[0]);
+    EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::Unchecked);
+    ClickBox(form.unitBoxes[0]);
+    EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::Checked);
+    form.ButtonClicked(0);
     EXPECT_EQ(Stored(u"UNIT")[0], u'1');
 }
 

@@ -1,4 +1,4 @@
-#include "tools/frm_seek.h"
+#include "tools/name_search_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -34,7 +34,7 @@ std::u16string_view ViewOf(const QString& text) {
 
 }  // namespace
 
-FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
+NameSearchWindow::NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
     : QWidget(parent, Qt::Window),
       seekWindowOpen_(seekWindowOpen),
       shownCatalog_(std::move(shownCatalog)) {
@@ -47,74 +47,75 @@ FrmSeek::FrmSeek(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* paren
     setFont(formFont);
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
 
-    lblSeek = new QLabel(QStringLiteral("検索する文字列"), this);
-    NameControl(lblSeek, "lblSeek");
-    PlaceTwips(lblSeek, 120, 120, 3255, 255);
-    txtSeek = new QLineEdit(this);
-    NameControl(txtSeek, "txtSeek");
-    PlaceTwips(txtSeek, 120, 390, 3255, 315);
+    searchLabel = new QLabel(QStringLiteral("検索する文字列"), this);
+    NameControl(searchLabel, "lblSeek");
+    PlaceTwips(searchLabel, 120, 120, 3255, 255);
+    searchBox = new QLineEdit(this);
+    NameControl(searchBox, "txtSeek");
+    PlaceTwips(searchBox, 120, 390, 3255, 315);
     const char* const directions[2] = {"下へ検索", "上へ検索"};
     for (int i = 0; i < 2; ++i) {
-        optSeek[i] = new QRadioButton(QString::fromUtf8(directions[i]), this);
-        NameControl(optSeek[i], "optSeek", i);
-        PlaceTwips(optSeek[i], 120 + i * 1560, 840, 1440, 255);
-        connect(optSeek[i], &QRadioButton::clicked, this, [this, i] { optSeek_Click(i); });
+        directionOptions[i] = new QRadioButton(QString::fromUtf8(directions[i]), this);
+        NameControl(directionOptions[i], "optSeek", i);
+        PlaceTwips(directionOptions[i], 120 + i * 1560, 840, 1440, 255);
+        connect(directionOptions[i], &QRadioButton::clicked, this,
+                [this, i] { DirectionClicked(i); });
     }
-    optSeek[0]->setChecked(true);
-    SeekButton = new QPushButton(QStringLiteral("次を検索"), this);
-    NameControl(SeekButton, "SeekButton");
-    PlaceTwips(SeekButton, 3495, 120, 1215, 375);
-    SeekButton->setEnabled(false);
-    SeekButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    NameControl(CancelButton, "CancelButton");
-    PlaceTwips(CancelButton, 3495, 600, 1215, 375);
-    chkFold = new QCheckBox(QStringLiteral("かな・全角半角を区別しない"), this);
-    NameControl(chkFold, "chkFold");
-    chkFold->setToolTip(QStringLiteral(
+    directionOptions[0]->setChecked(true);
+    findNextButton = new QPushButton(QStringLiteral("次を検索"), this);
+    NameControl(findNextButton, "SeekButton");
+    PlaceTwips(findNextButton, 3495, 120, 1215, 375);
+    findNextButton->setEnabled(false);
+    findNextButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    NameControl(cancelButton, "CancelButton");
+    PlaceTwips(cancelButton, 3495, 600, 1215, 375);
+    foldBox = new QCheckBox(QStringLiteral("かな・全角半角を区別しない"), this);
+    NameControl(foldBox, "chkFold");
+    foldBox->setToolTip(QStringLiteral(
         "ひらがなとカタカナ、全角と半角、英字の大文字と小文字を区別せずに検索します"));
-    PlaceTwips(chkFold, 120, 1170, 4590, 255);
+    PlaceTwips(foldBox, 120, 1170, 4590, 255);
 
-    connect(txtSeek, &QLineEdit::textChanged, this, &FrmSeek::txtSeek_Change);
-    connect(txtSeek, &QLineEdit::returnPressed, this, [this] {
-        if (SeekButton->isEnabled()) SeekButton_Click();
+    connect(searchBox, &QLineEdit::textChanged, this, &NameSearchWindow::SearchTextChanged);
+    connect(searchBox, &QLineEdit::returnPressed, this, [this] {
+        if (findNextButton->isEnabled()) FindNext();
     });
-    connect(SeekButton, &QPushButton::clicked, this, &FrmSeek::SeekButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &FrmSeek::CancelButton_Click);
+    connect(findNextButton, &QPushButton::clicked, this, &NameSearchWindow::FindNext);
+    connect(cancelButton, &QPushButton::clicked, this, &NameSearchWindow::Cancel);
 }
 
-void FrmSeek::txtSeek_Change() {
-    SeekButton->setEnabled(!txtSeek->text().isEmpty());
+void NameSearchWindow::SearchTextChanged() {
+    findNextButton->setEnabled(!searchBox->text().isEmpty());
     setWindowTitle(kCaption);
 }
 
-void FrmSeek::optSeek_Click(int) {
+void NameSearchWindow::DirectionClicked(int) {
     setWindowTitle(kCaption);
 }
 
-void FrmSeek::CancelButton_Click() {
+void NameSearchWindow::Cancel() {
     seekWindowOpen_ = false;
     close();
 }
 
-void FrmSeek::closeEvent(QCloseEvent* event) {
+void NameSearchWindow::closeEvent(QCloseEvent* event) {
     // However the player closes the window, it must not come back on the next restore of
     // the main window.
     seekWindowOpen_ = false;
     QWidget::closeEvent(event);
 }
 
-void FrmSeek::SeekButton_Click() {
+void NameSearchWindow::FindNext() {
     CatalogPage* catalog = shownCatalog_ ? shownCatalog_() : nullptr;
     if (catalog == nullptr) return;
     const CatalogListModel* model = catalog->Model();
     QListView* list = catalog->List();
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     const int selectedRow = selected.isEmpty() ? -1 : selected.front().row();
-    const QString text = txtSeek->text();
+    const QString text = searchBox->text();
     const EntryTextAt entryAt = [model](int row) { return model->EntryText(row); };
-    const bool down = optSeek[0]->isChecked();
-    const int found = chkFold->isChecked()
+    const bool down = directionOptions[0]->isChecked();
+    const int found = foldBox->isChecked()
                           ? FoldedSeekStep(model->rowCount(), selectedRow, down, ViewOf(text),
                                            entryAt, SearchFold(NfkcThroughQt))
                           : SeekStep(model->rowCount(), selectedRow, down, ViewOf(text), entryAt);

@@ -18,33 +18,33 @@ class QStringListModel;
 
 namespace zemlo {
 
-class FrmDraw : public QDialog {
+class DrawTestDialog : public QDialog {
     Q_OBJECT
 public:
-    // ShowCardInf of the main window: the card kind and the card number.
+    // Shows a card in the main window's card panel: the card kind and the card number.
     using ShowCard = std::function<void(CardKind kind, const QString& cardNo)>;
     // The card popup menu for a list entry at a screen position.
     using CardPopup = std::function<void(CardKind kind, const QString& entry, const QPoint& at)>;
 
     // Loading the dialog (Form_Load): both piles shuffled from the program's random numbers,
     // nothing drawn. random defaults to the process-wide sequence.
-    FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QWidget* parent = nullptr,
-            UniformSource random = NextProgramRandom);
+    DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup cardPopup,
+                   QWidget* parent = nullptr, UniformSource random = NextProgramRandom);
 
     // The button of index 0-2, 4-6 or 8; other indexes do nothing.
-    void cmdExec_Click(int index);
-    void lstDU_Click();
-    void lstDMC_Click();
+    void ButtonClicked(int index);
+    void UnitDrawnClicked();
+    void MissionCharDrawnClicked();
 
     const DrawPile& UnitPile() const { return piles_[0]; }
     const DrawPile& MissionCharPile() const { return piles_[1]; }
     // The entries of a drawn list, top first.
     QStringList DrawnEntries(int which) const;
 
-    QPushButton* cmdExec[9] = {};
-    QListView* lstDU;
-    QListView* lstDMC;
-    QLabel* lblCnt[2];
+    QPushButton* buttons[9] = {};
+    QListView* unitDrawnList;
+    QListView* missionCharDrawnList;
+    QLabel* pileCounts[2];
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,7 +58,7 @@ private:
     void ShowSelectedCard(int which);
 
     const Deck& deck_;
-    ShowCard showCardInf_;
+    ShowCard showCard_;
     CardPopup cardPopup_;
     UniformSource random_;
     DrawPile piles_[2];

@@ -29,7 +29,7 @@ namespace {
 
 using test::AddCard;
 
-class FrmSeekTest : public ::testing::Test {
+class NameSearchWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* no : {"ZM0001", "ZM0002", "ZM0003"}) {
@@ -57,55 +57,55 @@ protected:
     test::FakeDialogs dialogs;
     ProgramState state{dir.Path()};
     std::unique_ptr<MainWindow> window;
-    FrmSeek* seek = nullptr;
+    NameSearchWindow* seek = nullptr;
 };
 
-TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
+TEST_F(NameSearchWindowTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
     EXPECT_TRUE(state.seekWindowOpen);
     EXPECT_TRUE(seek->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(seek->SeekButton->isEnabled());
-    seek->txtSeek->setText(QStringLiteral("ガルド"));
+    EXPECT_FALSE(seek->findNextButton->isEnabled());
+    seek->searchBox->setText(QStringLiteral("ガルド"));
     QListView* units = window->unitCatalog->List();
     for (int row = 0; row < 3; ++row) {
-        seek->SeekButton->click();
+        seek->findNextButton->click();
         EXPECT_EQ(Selected(units), row);
         EXPECT_EQ(seek->windowTitle(), "名称検索");
     }
     EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Unit);
-    seek->SeekButton->click();
+    seek->findNextButton->click();
     EXPECT_EQ(Selected(units), 2);
     EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
-    seek->optSeek[1]->click();
+    seek->directionOptions[1]->click();
     EXPECT_EQ(seek->windowTitle(), "名称検索");
 
     // The mission tab is searched from its own selection (none), down as before.
-    seek->optSeek[0]->click();
+    seek->directionOptions[0]->click();
     window->ssTab->setCurrentIndex(1);
-    seek->SeekButton->click();
+    seek->findNextButton->click();
     EXPECT_EQ(Selected(window->missionCatalog->List()), 0);
     EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Mission);
     EXPECT_EQ(Selected(units), 2);
 }
 
-TEST_F(FrmSeekTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
-    EXPECT_FALSE(seek->chkFold->isChecked());
+TEST_F(NameSearchWindowTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
+    EXPECT_FALSE(seek->foldBox->isChecked());
     // The caption names kana and width; the tip adds the letter case it also ignores.
-    EXPECT_TRUE(seek->chkFold->toolTip().contains(QStringLiteral("大文字と小文字")));
-    seek->txtSeek->setText(QStringLiteral("ｶﾞﾙﾄﾞ"));
-    seek->SeekButton->click();
+    EXPECT_TRUE(seek->foldBox->toolTip().contains(QStringLiteral("大文字と小文字")));
+    seek->searchBox->setText(QStringLiteral("ｶﾞﾙﾄﾞ"));
+    seek->findNextButton->click();
     EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
-    seek->chkFold->setChecked(true);
-    seek->SeekButton->click();
+    seek->foldBox->setChecked(true);
+    seek->findNextButton->click();
     EXPECT_EQ(Selected(window->unitCatalog->List()), 0);
 }
 
-TEST_F(FrmSeekTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {
-    seek->txtSeek->setText(QStringLiteral("abc"));
+TEST_F(NameSearchWindowTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {
+    seek->searchBox->setText(QStringLiteral("abc"));
     window->showMinimized();
     EXPECT_FALSE(seek->isVisible());
     window->showNormal();
     EXPECT_TRUE(seek->isVisible());
-    EXPECT_EQ(seek->txtSeek->text(), "abc");
+    EXPECT_EQ(seek->searchBox->text(), "abc");
 
     seek->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

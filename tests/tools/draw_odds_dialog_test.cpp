@@ -1,5 +1,5 @@
 // The draw odds window on a small deck.
-#include "tools/frm_draw_odds.h"
+#include "tools/draw_odds_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +25,14 @@ namespace {
 
 using test::AddCard;
 
-class FrmDrawOddsTest : public ::testing::Test {
+class DrawOddsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         AddCard(db.units, "ZM0001", {{unit_field::UnitName, "アルバ"}});
         AddCard(db.units, "ZM0002", {{unit_field::UnitName, "ベルナ"}});
         deck.Fill(CardKind::Unit, {u"ZM0001   アルバ", u"ZM0001   アルバ", u"ZM0002   ベルナ"});
     }
-    static QString Cell(const FrmDrawOdds& window, int row, int column) {
+    static QString Cell(const DrawOddsDialog& window, int row, int column) {
         return window.Model(0)->index(row, column).data().toString();
     }
     std::filesystem::path Ini() const { return dir.Path() / "ZEMLO.ini"; }
@@ -43,38 +43,38 @@ protected:
     Deck deck;
 };
 
-TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
-    FrmDrawOdds window(db, deck, settings);
-    EXPECT_EQ(window.spnDraw[0]->value(), 3);
-    EXPECT_EQ(window.spnDraw[0]->maximum(), 3);
+TEST_F(DrawOddsDialogTest, RowsFollowTheDrawCountAndTheSelection) {
+    DrawOddsDialog window(db, deck, settings);
+    EXPECT_EQ(window.drawCountBoxes[0]->value(), 3);
+    EXPECT_EQ(window.drawCountBoxes[0]->maximum(), 3);
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::Name), "アルバ");
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::Copies), "2");
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastOne), "100.0%");
 
-    window.spnDraw[0]->setValue(1);
+    window.drawCountBoxes[0]->setValue(1);
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastOne), "66.7%");
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::AtLeastTwo), "0.0%");
     EXPECT_EQ(Cell(window, 1, DrawOddsModel::AtLeastOne), "33.3%");
     EXPECT_EQ(Cell(window, 1, DrawOddsModel::Expected), "0.33");
 
-    QItemSelectionModel* selection = window.grdOdds[0]->selectionModel();
+    QItemSelectionModel* selection = window.oddsTables[0]->selectionModel();
     selection->select(window.Model(0)->index(1, 0),
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    EXPECT_TRUE(window.lblChance[0]->text().endsWith("33.3%"));
+    EXPECT_TRUE(window.chanceLabels[0]->text().endsWith("33.3%"));
     selection->select(window.Model(0)->index(0, 0),
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    EXPECT_TRUE(window.lblChance[0]->text().endsWith("100.0%"));
+    EXPECT_TRUE(window.chanceLabels[0]->text().endsWith("100.0%"));
 
     // Nothing to draw from an empty pile.
     EXPECT_EQ(window.Model(1)->rowCount(), 0);
-    EXPECT_FALSE(window.spnDraw[1]->isEnabled());
-    EXPECT_FALSE(window.lblChance[1]->text().isEmpty());
+    EXPECT_FALSE(window.drawCountBoxes[1]->isEnabled());
+    EXPECT_FALSE(window.chanceLabels[1]->text().isEmpty());
 }
 
-TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
+TEST_F(DrawOddsDialogTest, CardsSharingANameAreToldApartByTheirNumbers) {
     AddCard(db.units, "ZM0003", {{unit_field::UnitName, "アルバ"}});
     deck.Add(CardKind::Unit, u"ZM0003   アルバ");
-    FrmDrawOdds window(db, deck, settings);
+    DrawOddsDialog window(db, deck, settings);
     const DrawOddsModel& model = *window.Model(0);
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.headerData(DrawOddsModel::CardNo, Qt::Horizontal).toString(), "No");
@@ -83,27 +83,27 @@ TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
     EXPECT_EQ(Cell(window, 2, DrawOddsModel::Name), Cell(window, 0, DrawOddsModel::Name));
 }
 
-TEST_F(FrmDrawOddsTest, AChangedDrawCountIsRememberedForTheNextOpening) {
+TEST_F(DrawOddsDialogTest, AChangedDrawCountIsRememberedForTheNextOpening) {
     {
-        FrmDrawOdds window(db, deck, settings);
-        window.spnDraw[0]->setValue(2);
-        window.cmdExec->click();
+        DrawOddsDialog window(db, deck, settings);
+        window.drawCountBoxes[0]->setValue(2);
+        window.closeButton->click();
     }
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"UNIT"), u"2");
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"MISSIONCHAR"), u"");
-    FrmDrawOdds again(db, deck, settings);
-    EXPECT_EQ(again.spnDraw[0]->value(), 2);
+    DrawOddsDialog again(db, deck, settings);
+    EXPECT_EQ(again.drawCountBoxes[0]->value(), 2);
 }
 
-TEST_F(FrmDrawOddsTest, ADrawCountThatCannotBeStoredIsToldByTheSettingsStore) {
+TEST_F(DrawOddsDialogTest, ADrawCountThatCannotBeStoredIsToldByTheSettingsStore) {
     std::vector<FileStatus> told;
     settings.OnWriteFailure(
         [&](const std::filesystem::path&, const FileStatus& status) { told.push_back(status); });
     test::InjectedFaults injected;
     injected.faults.readOnlyFolder = dir.Path();
-    FrmDrawOdds window(db, deck, settings);
-    window.spnDraw[0]->setValue(2);
-    window.cmdExec->click();
+    DrawOddsDialog window(db, deck, settings);
+    window.drawCountBoxes[0]->setValue(2);
+    window.closeButton->click();
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].error, EROFS);
     EXPECT_FALSE(std::filesystem::exists(Ini()));

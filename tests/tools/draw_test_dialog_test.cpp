@@ -1,5 +1,5 @@
 // The draw test dialog: counters, buttons, drawn lists and the card callbacks.
-#include "tools/frm_draw.h"
+#include "tools/draw_test_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +18,15 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace zemlo {
 namespace {
 
-class FrmDrawTest : public ::testing::Test {
+class DrawTestDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         deck.Fill(CardKind::Unit, {u"ZM0001   ア", u"ZM0002   イ", u"ZM0003   ウ"});
         deck.Fill(CardKind::Mission, {u"MI0001   エ" + std::u16string(50, u' ') + u"4"});
         deck.Fill(CardKind::Character, {u"CH0001   オ"});
     }
-    std::unique_ptr<FrmDraw> Open() {
-        return std::make_unique<FrmDraw>(
+    std::unique_ptr<DrawTestDialog> Open() {
+        return std::make_unique<DrawTestDialog>(
             deck,
             [this](CardKind kind, const QString& cardNo) { shown.emplace_back(kind, cardNo); },
             [this](CardKind kind, const QString& entry, const QPoint&) {
@@ -49,62 +49,62 @@ protected:
     std::vector<std::pair<CardKind, QString>> popups;
 };
 
-TEST_F(FrmDrawTest, SingleDrawsStackNewestOnTopUntilThePileIsExhausted) {
+TEST_F(DrawTestDialogTest, SingleDrawsStackNewestOnTopUntilThePileIsExhausted) {
     auto dialog = Open();
-    EXPECT_EQ(dialog->lblCnt[0]->text(), "0/3");
-    EXPECT_EQ(dialog->lblCnt[1]->text(), "0/2");
+    EXPECT_EQ(dialog->pileCounts[0]->text(), "0/3");
+    EXPECT_EQ(dialog->pileCounts[1]->text(), "0/2");
     const QStringList pile = PileTexts(dialog->UnitPile());
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(dialog->cmdExec[0]->isEnabled());
-        dialog->cmdExec[0]->click();
+        EXPECT_TRUE(dialog->buttons[0]->isEnabled());
+        dialog->buttons[0]->click();
     }
     EXPECT_EQ(dialog->DrawnEntries(0), QStringList({pile[2], pile[1], pile[0]}));
-    EXPECT_EQ(dialog->lblCnt[0]->text(), "3/3");
-    EXPECT_FALSE(dialog->cmdExec[0]->isEnabled());
-    EXPECT_FALSE(dialog->cmdExec[1]->isEnabled());
-    EXPECT_TRUE(dialog->cmdExec[2]->isEnabled());
+    EXPECT_EQ(dialog->pileCounts[0]->text(), "3/3");
+    EXPECT_FALSE(dialog->buttons[0]->isEnabled());
+    EXPECT_FALSE(dialog->buttons[1]->isEnabled());
+    EXPECT_TRUE(dialog->buttons[2]->isEnabled());
 }
 
-TEST_F(FrmDrawTest, ThreeDrawWithTwoLeftDrawsTheTwo) {
+TEST_F(DrawTestDialogTest, ThreeDrawWithTwoLeftDrawsTheTwo) {
     auto dialog = Open();
-    dialog->cmdExec[0]->click();
-    dialog->cmdExec[1]->click();
+    dialog->buttons[0]->click();
+    dialog->buttons[1]->click();
     EXPECT_EQ(dialog->DrawnEntries(0).size(), 3);
-    EXPECT_EQ(dialog->lblCnt[0]->text(), "3/3");
-    EXPECT_FALSE(dialog->cmdExec[1]->isEnabled());
+    EXPECT_EQ(dialog->pileCounts[0]->text(), "3/3");
+    EXPECT_FALSE(dialog->buttons[1]->isEnabled());
 }
 
-TEST_F(FrmDrawTest, ReshufflingOnePileLeavesTheOtherUntouched) {
+TEST_F(DrawTestDialogTest, ReshufflingOnePileLeavesTheOtherUntouched) {
     auto dialog = Open();
-    dialog->cmdExec[0]->click();
-    dialog->cmdExec[5]->click();
+    dialog->buttons[0]->click();
+    dialog->buttons[5]->click();
     const QStringList missionPile = PileTexts(dialog->MissionCharPile());
     const QStringList missionDrawn = dialog->DrawnEntries(1);
-    dialog->cmdExec[2]->click();
+    dialog->buttons[2]->click();
     EXPECT_TRUE(dialog->DrawnEntries(0).isEmpty());
-    EXPECT_EQ(dialog->lblCnt[0]->text(), "0/3");
-    EXPECT_TRUE(dialog->cmdExec[0]->isEnabled());
+    EXPECT_EQ(dialog->pileCounts[0]->text(), "0/3");
+    EXPECT_TRUE(dialog->buttons[0]->isEnabled());
     EXPECT_EQ(PileTexts(dialog->MissionCharPile()), missionPile);
     EXPECT_EQ(dialog->DrawnEntries(1), missionDrawn);
-    EXPECT_EQ(dialog->lblCnt[1]->text(), "2/2");
-    EXPECT_FALSE(dialog->cmdExec[4]->isEnabled());
+    EXPECT_EQ(dialog->pileCounts[1]->text(), "2/2");
+    EXPECT_FALSE(dialog->buttons[4]->isEnabled());
 }
 
-TEST_F(FrmDrawTest, AnEmptyDeckStartsExhausted) {
+TEST_F(DrawTestDialogTest, AnEmptyDeckStartsExhausted) {
     deck.Clear(CardKind::Mission);
     deck.Clear(CardKind::Character);
     auto dialog = Open();
-    EXPECT_EQ(dialog->lblCnt[1]->text(), "0/0");
-    EXPECT_FALSE(dialog->cmdExec[4]->isEnabled());
-    EXPECT_FALSE(dialog->cmdExec[5]->isEnabled());
-    EXPECT_TRUE(dialog->cmdExec[6]->isEnabled());
+    EXPECT_EQ(dialog->pileCounts[1]->text(), "0/0");
+    EXPECT_FALSE(dialog->buttons[4]->isEnabled());
+    EXPECT_FALSE(dialog->buttons[5]->isEnabled());
+    EXPECT_TRUE(dialog->buttons[6]->isEnabled());
 }
 
-TEST_F(FrmDrawTest, DrawnCardsAreShownByTheirKindAndOfferTheCardMenu) {
+TEST_F(DrawTestDialogTest, DrawnCardsAreShownByTheirKindAndOfferTheCardMenu) {
     auto dialog = Open();
     dialog->show();
-    dialog->cmdExec[5]->click();  // both mission and character
-    QListView* list = dialog->lstDMC;
+    dialog->buttons[5]->click();  // both mission and character
+    QListView* list = dialog->missionCharDrawnList;
     for (int row = 0; row < 2; ++row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, row));
     }
@@ -125,12 +125,12 @@ TEST_F(FrmDrawTest, DrawnCardsAreShownByTheirKindAndOfferTheCardMenu) {
     EXPECT_EQ(shown.size(), 1u);
 }
 
-TEST_F(FrmDrawTest, ArrowKeysThroughTheDrawnCardsShowEachCard) {
+TEST_F(DrawTestDialogTest, ArrowKeysThroughTheDrawnCardsShowEachCard) {
     auto dialog = Open();
     dialog->show();
-    dialog->cmdExec[1]->click();
+    dialog->buttons[1]->click();
     const QStringList drawn = dialog->DrawnEntries(0);
-    QListView* list = dialog->lstDU;
+    QListView* list = dialog->unitDrawnList;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);

@@ -1,5 +1,5 @@
 // The statistics dialog: bars, counts and the dialog's size for each graph.
-#include "tools/frm_graph.h"
+#include "tools/graph_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ namespace {
 using test::AddCard;
 namespace uf = unit_field;
 
-class FrmGraphTest : public ::testing::Test {
+class GraphDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         AddCard(db.units, "ZM01",
@@ -50,73 +50,73 @@ protected:
     Deck deck;
 };
 
-TEST_F(FrmGraphTest, EachGraphDrawsItsBarsCountsAndHeight) {
-    FrmGraph dialog(db, deck);
-    for (QRadioButton* option : dialog.opt) EXPECT_FALSE(option->isChecked());
+TEST_F(GraphDialogTest, EachGraphDrawsItsBarsCountsAndHeight) {
+    GraphDialog dialog(db, deck);
+    for (QRadioButton* option : dialog.graphOptions) EXPECT_FALSE(option->isChecked());
 
-    dialog.opt[0]->setChecked(true);
-    EXPECT_EQ(dialog.lblT[0]->text(), "2ターン");
-    EXPECT_EQ(dialog.lblT[1]->text(), "3ターン");
-    EXPECT_EQ(dialog.lblG[0]->width(), Px(400));
-    EXPECT_EQ(dialog.lblG[1]->width(), Px(200));
-    EXPECT_EQ(dialog.lblC[0]->text(), "2");
-    EXPECT_EQ(dialog.lblC[0]->x(), Px(2 * 200 + 900));
-    EXPECT_FALSE(dialog.lblT[2]->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.lblH->text(), "平均ロールアウト：２．３３３ターン");
-    EXPECT_EQ(dialog.lblH->y(), Px(2 * 360 + 180));
+    dialog.graphOptions[0]->setChecked(true);
+    EXPECT_EQ(dialog.rowCaptions[0]->text(), "2ターン");
+    EXPECT_EQ(dialog.rowCaptions[1]->text(), "3ターン");
+    EXPECT_EQ(dialog.bars[0]->width(), Px(400));
+    EXPECT_EQ(dialog.bars[1]->width(), Px(200));
+    EXPECT_EQ(dialog.rowCounts[0]->text(), "2");
+    EXPECT_EQ(dialog.rowCounts[0]->x(), Px(2 * 200 + 900));
+    EXPECT_FALSE(dialog.rowCaptions[2]->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.averageLine->text(), "平均ロールアウト：２．３３３ターン");
+    EXPECT_EQ(dialog.averageLine->y(), Px(2 * 360 + 180));
     EXPECT_EQ(dialog.height(), Px(2 * 360 + 1450));
-    EXPECT_EQ(dialog.fraOpt->y(), Px(2 * 360 + 400));
+    EXPECT_EQ(dialog.graphChoiceFrame->y(), Px(2 * 360 + 400));
     EXPECT_EQ(dialog.windowTitle(), "ﾏｳｽｶｰｿﾙをｸﾞﾗﾌに移動するとﾕﾆｯﾄ名を表示します");
 
     // Long range: one blue card, two red beam cards right after it, the marker centred.
-    dialog.opt[3]->setChecked(true);
-    EXPECT_EQ(dialog.lblT[0]->text(), "遠：4");
-    EXPECT_EQ(dialog.lblG[0]->width(), Px(200));
-    EXPECT_EQ(dialog.lblB[0]->width(), Px(400));
-    EXPECT_EQ(dialog.lblB[0]->x(), Px(840 + 200));
-    EXPECT_TRUE(dialog.lblBM[0]->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.lblBM[0]->x(), Px(200 + 840 + 200 - 60));
-    EXPECT_EQ(dialog.lblC[0]->text(), "3(1：2)");
-    EXPECT_EQ(dialog.lblT[0]->toolTip(), "ベルナ：[Ｂ]→アルバ");
-    EXPECT_EQ(dialog.lblB[0]->toolTip(), "アルバ");
+    dialog.graphOptions[3]->setChecked(true);
+    EXPECT_EQ(dialog.rowCaptions[0]->text(), "遠：4");
+    EXPECT_EQ(dialog.bars[0]->width(), Px(200));
+    EXPECT_EQ(dialog.beamBars[0]->width(), Px(400));
+    EXPECT_EQ(dialog.beamBars[0]->x(), Px(840 + 200));
+    EXPECT_TRUE(dialog.beamMarks[0]->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.beamMarks[0]->x(), Px(200 + 840 + 200 - 60));
+    EXPECT_EQ(dialog.rowCounts[0]->text(), "3(1：2)");
+    EXPECT_EQ(dialog.rowCaptions[0]->toolTip(), "ベルナ：[Ｂ]→アルバ");
+    EXPECT_EQ(dialog.beamBars[0]->toolTip(), "アルバ");
     EXPECT_EQ(dialog.height(), Px(360 + 1450));
 
     // Back to a value graph: the beam parts of the last drawing are gone.
-    dialog.opt[1]->setChecked(true);
-    EXPECT_FALSE(dialog.lblB[0]->isVisibleTo(&dialog));
-    EXPECT_FALSE(dialog.lblBM[0]->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.lblT[0]->text(), "ＨＰ：0");
+    dialog.graphOptions[1]->setChecked(true);
+    EXPECT_FALSE(dialog.beamBars[0]->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.beamMarks[0]->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.rowCaptions[0]->text(), "ＨＰ：0");
 
-    dialog.opt[4]->setChecked(true);
+    dialog.graphOptions[4]->setChecked(true);
     const QString letters[4] = {"宇", "陸", "空", "海"};
     const int counts[4] = {2, 2, 0, 1};
     for (int t = 0; t < 4; ++t) {
-        EXPECT_EQ(dialog.lblT[t]->text(), letters[t]);
-        EXPECT_TRUE(dialog.lblC[t]->isVisibleTo(&dialog));
-        EXPECT_EQ(dialog.lblC[t]->text(), QString::number(counts[t]));
-        EXPECT_EQ(dialog.lblG[t]->width(), Px(counts[t] * 200));
+        EXPECT_EQ(dialog.rowCaptions[t]->text(), letters[t]);
+        EXPECT_TRUE(dialog.rowCounts[t]->isVisibleTo(&dialog));
+        EXPECT_EQ(dialog.rowCounts[t]->text(), QString::number(counts[t]));
+        EXPECT_EQ(dialog.bars[t]->width(), Px(counts[t] * 200));
     }
-    EXPECT_EQ(dialog.lblG[2]->toolTip(), "");
-    EXPECT_EQ(dialog.lblG[0]->toolTip(), "アルバ");
-    EXPECT_EQ(dialog.lblH->text(), "");
+    EXPECT_EQ(dialog.bars[2]->toolTip(), "");
+    EXPECT_EQ(dialog.bars[0]->toolTip(), "アルバ");
+    EXPECT_EQ(dialog.averageLine->text(), "");
     EXPECT_EQ(dialog.height(), Px(2890));
-    EXPECT_EQ(dialog.cmdExec->y(), Px(2040));
+    EXPECT_EQ(dialog.closeButton->y(), Px(2040));
 
-    dialog.opt[5]->setChecked(true);
-    EXPECT_EQ(dialog.lblC[2]->text(), "1");
-    EXPECT_EQ(dialog.lblG[2]->toolTip(), "霧の峠");
+    dialog.graphOptions[5]->setChecked(true);
+    EXPECT_EQ(dialog.rowCounts[2]->text(), "1");
+    EXPECT_EQ(dialog.bars[2]->toolTip(), "霧の峠");
     EXPECT_EQ(dialog.windowTitle(), "ﾏｳｽｶｰｿﾙをｸﾞﾗﾌに移動するとﾐｯｼｮﾝ名を表示します");
 }
 
-TEST_F(FrmGraphTest, CardNamesInTheHoverListsShowAsWritten) {
+TEST_F(GraphDialogTest, CardNamesInTheHoverListsShowAsWritten) {
     const char* const name = "<font color=red size=7>BIG<u>x</u>";
     AddCard(db.units, "ZM03", {{uf::UnitName, name}, {uf::RollOut, "2"}});
     deck.Clear(CardKind::Unit);
     deck.Fill(CardKind::Unit, {u"ZM03     x"});
-    FrmGraph dialog(db, deck);
-    dialog.opt[0]->setChecked(true);
+    GraphDialog dialog(db, deck);
+    dialog.graphOptions[0]->setChecked(true);
     // What a tool tip shows: rich text when the text may be markup, else the text itself.
-    for (const QString& tip : {dialog.lblT[0]->toolTip(), dialog.lblG[0]->toolTip()}) {
+    for (const QString& tip : {dialog.rowCaptions[0]->toolTip(), dialog.bars[0]->toolTip()}) {
         QTextDocument shown;
         if (Qt::mightBeRichText(tip)) {
             shown.setHtml(tip);
@@ -127,13 +127,13 @@ TEST_F(FrmGraphTest, CardNamesInTheHoverListsShowAsWritten) {
     }
 }
 
-TEST_F(FrmGraphTest, EmptyUnitDeckLeavesOnlyTheMessage) {
+TEST_F(GraphDialogTest, EmptyUnitDeckLeavesOnlyTheMessage) {
     deck.Clear(CardKind::Unit);
-    FrmGraph dialog(db, deck);
-    dialog.opt[2]->setChecked(true);
-    EXPECT_FALSE(dialog.lblT[0]->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.lblH->text(), "ユニットが選択されてません。");
-    EXPECT_EQ(dialog.lblH->y(), Px(180));
+    GraphDialog dialog(db, deck);
+    dialog.graphOptions[2]->setChecked(true);
+    EXPECT_FALSE(dialog.rowCaptions[0]->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.averageLine->text(), "ユニットが選択されてません。");
+    EXPECT_EQ(dialog.averageLine->y(), Px(180));
     EXPECT_EQ(dialog.height(), Px(1450));
 }
 
@@ -145,18 +145,18 @@ public:
 
 protected:
     void RunModal(QDialog& dialog) override {
-        auto& graph = dynamic_cast<FrmGraph&>(dialog);
+        auto& graph = dynamic_cast<GraphDialog&>(dialog);
         std::vector<bool> checked;
-        for (QRadioButton* option : graph.opt) checked.push_back(option->isChecked());
+        for (QRadioButton* option : graph.graphOptions) checked.push_back(option->isChecked());
         openings.push_back(checked);
     }
 };
 
-TEST_F(FrmGraphTest, EveryMenuCommandOpensAFreshDialogOnItsGraph) {
+TEST_F(GraphDialogTest, EveryMenuCommandOpensAFreshDialogOnItsGraph) {
     bool seekWindowOpen = false;
     RecordingTools tools(db, deck, seekWindowOpen, {}, nullptr);
-    tools.mnuGraph_Click(5);
-    tools.mnuGraph_Click(2);
+    tools.OpenGraph(5);
+    tools.OpenGraph(2);
     ASSERT_EQ(tools.openings.size(), 2u);
     EXPECT_EQ(tools.openings[0], std::vector<bool>({false, false, false, false, false, true}));
     EXPECT_EQ(tools.openings[1], std::vector<bool>({false, false, true, false, false, false}));

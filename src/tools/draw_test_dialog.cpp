@@ -1,4 +1,4 @@
-#include "tools/frm_draw.h"
+#include "tools/draw_test_dialog.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -65,11 +65,11 @@ QString SelectedEntry(const QListView* list) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QWidget* parent,
-                 UniformSource random)
+DrawTestDialog::DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup cardPopup,
+                               QWidget* parent, UniformSource random)
     : QDialog(parent),
       deck_(deck),
-      showCardInf_(std::move(showCardInf)),
+      showCard_(std::move(showCard)),
       cardPopup_(std::move(cardPopup)),
       random_(std::move(random)) {
     setObjectName("frmDraw");
@@ -86,25 +86,25 @@ FrmDraw::FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QW
         button->setToolTip(QString::fromUtf8(design.tip));
         button->setAutoDefault(false);
         PlaceTwips(button, design.left, kButtonTop, design.width, kButtonHeight);
-        cmdExec[design.index] = button;
+        buttons[design.index] = button;
     }
-    cmdExec[8] = new QPushButton(QStringLiteral("閉じる"), this);
-    NameControl(cmdExec[8], "cmdExec", 8);
-    cmdExec[8]->setAutoDefault(false);
-    PlaceTwips(cmdExec[8], kFormWidth - 1215, kFormHeight - 495, 1095, kButtonHeight);
+    buttons[8] = new QPushButton(QStringLiteral("閉じる"), this);
+    NameControl(buttons[8], "cmdExec", 8);
+    buttons[8]->setAutoDefault(false);
+    PlaceTwips(buttons[8], kFormWidth - 1215, kFormHeight - 495, 1095, kButtonHeight);
     for (int index = 0; index < 9; ++index) {
-        if (cmdExec[index] == nullptr) continue;
-        connect(cmdExec[index], &QPushButton::clicked, this,
-                [this, index] { cmdExec_Click(index); });
+        if (buttons[index] == nullptr) continue;
+        connect(buttons[index], &QPushButton::clicked, this,
+                [this, index] { ButtonClicked(index); });
     }
 
     QFont fixedFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixedFont.setPointSize(9);
     const char* const listNames[2] = {"lstDU", "lstDMC"};
     for (int which = 0; which < 2; ++which) {
-        lblCnt[which] = new QLabel(this);
-        NameControl(lblCnt[which], "lblCnt", which);
-        PlaceTwips(lblCnt[which], kListLeft + which * kSideOffset, kButtonTop + 60, 1140, 255);
+        pileCounts[which] = new QLabel(this);
+        NameControl(pileCounts[which], "lblCnt", which);
+        PlaceTwips(pileCounts[which], kListLeft + which * kSideOffset, kButtonTop + 60, 1140, 255);
 
         drawn_[which] = new QStringListModel(this);
         auto* list = new QListView(this);
@@ -127,8 +127,8 @@ FrmDraw::FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QW
         });
         lists_[which] = list;
     }
-    lstDU = lists_[0];
-    lstDMC = lists_[1];
+    unitDrawnList = lists_[0];
+    missionCharDrawnList = lists_[1];
 
     // Form_Load
     for (int which = 0; which < 2; ++which) {
@@ -137,7 +137,7 @@ FrmDraw::FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QW
     }
 }
 
-std::vector<std::u16string> FrmDraw::PileEntries(int which) const {
+std::vector<std::u16string> DrawTestDialog::PileEntries(int which) const {
     if (which == 0) return deck_.Entries(CardKind::Unit);
     std::vector<std::u16string> entries = deck_.Entries(CardKind::Mission);
     const auto& characters = deck_.Entries(CardKind::Character);
@@ -145,12 +145,12 @@ std::vector<std::u16string> FrmDraw::PileEntries(int which) const {
     return entries;
 }
 
-void FrmDraw::ShufflePile(int which) {
+void DrawTestDialog::ShufflePile(int which) {
     piles_[which].ShufflePile(PileEntries(which), random_);
     drawn_[which]->setStringList({});
 }
 
-void FrmDraw::DrawCard(int which) {
+void DrawTestDialog::DrawCard(int which) {
     if (const std::optional<std::u16string> text = piles_[which].Draw()) {
         drawn_[which]->insertRows(0, 1);
         drawn_[which]->setData(drawn_[which]->index(0), QString::fromStdU16String(*text));
@@ -158,15 +158,16 @@ void FrmDraw::DrawCard(int which) {
     ShowPileState(which);
 }
 
-void FrmDraw::ShowPileState(int which) {
+void DrawTestDialog::ShowPileState(int which) {
     const DrawPile& pile = piles_[which];
-    lblCnt[which]->setText(QStringLiteral("%1/%2").arg(drawn_[which]->rowCount()).arg(pile.Size()));
+    pileCounts[which]->setText(
+        QStringLiteral("%1/%2").arg(drawn_[which]->rowCount()).arg(pile.Size()));
     const int first = FirstButton(which);
-    cmdExec[first]->setEnabled(!pile.Exhausted());
-    cmdExec[first + 1]->setEnabled(!pile.Exhausted());
+    buttons[first]->setEnabled(!pile.Exhausted());
+    buttons[first + 1]->setEnabled(!pile.Exhausted());
 }
 
-void FrmDraw::cmdExec_Click(int index) {
+void DrawTestDialog::ButtonClicked(int index) {
     if (index == 8) {
         accept();
         return;
@@ -189,27 +190,27 @@ void FrmDraw::cmdExec_Click(int index) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void FrmDraw::lstDU_Click() {
+void DrawTestDialog::UnitDrawnClicked() {
     ShowSelectedCard(0);
 }
 
-void FrmDraw::lstDMC_Click() {
+void DrawTestDialog::MissionCharDrawnClicked() {
     ShowSelectedCard(1);
 }
 
-void FrmDraw::ShowSelectedCard(int which) {
-    if (drawn_[which]->rowCount() == 0 || !showCardInf_) return;
+void DrawTestDialog::ShowSelectedCard(int which) {
+    if (drawn_[which]->rowCount() == 0 || !showCard_) return;
     const QString entry = SelectedEntry(lists_[which]);
     if (entry.isEmpty()) return;
-    showCardInf_(KindOfDrawnEntry(which, entry),
-                 QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+    showCard_(KindOfDrawnEntry(which, entry),
+              QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
 }
 
-QStringList FrmDraw::DrawnEntries(int which) const {
+QStringList DrawTestDialog::DrawnEntries(int which) const {
     return drawn_[which]->stringList();
 }
 
-bool FrmDraw::eventFilter(QObject* watched, QEvent* event) {
+bool DrawTestDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int which = 0; which < 2; ++which) {
             if (watched != lists_[which]->viewport()) continue;

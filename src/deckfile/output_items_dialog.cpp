@@ -1,4 +1,4 @@
-#include "deckfile/frm_opt_file.h"
+#include "deckfile/output_items_dialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -75,21 +75,21 @@ void StoreBoxes(std::span<QCheckBox* const> boxes, std::array<std::u16string, N>
 
 }  // namespace
 
-FrmOptFile::FrmOptFile(DeckFileContext state, QWidget* parent)
+OutputItemsDialog::OutputItemsDialog(DeckFileContext state, QWidget* parent)
     : QDialog(parent), state_(std::move(state)) {
     setObjectName("frmOptFile");
     setWindowTitle(QStringLiteral("出力項目の指定"));
     UseDialogFrame(this);
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
 
-    Label1 =
+    explanation =
         new QLabel(QStringLiteral("デッキデータを保存する際、出力する項目を指定します。"), this);
-    Label1->setObjectName("Label1");
-    PlaceTwips(Label1, 120, 120, 7215, 255);
+    explanation->setObjectName("Label1");
+    PlaceTwips(explanation, 120, 120, 7215, 255);
 
-    fraUnit = new QGroupBox(QStringLiteral("ユニット"), this);
-    fraUnit->setObjectName("fraUnit");
-    PlaceTwips(fraUnit, 120, 480, 7215, 1860);
+    unitFrame = new QGroupBox(QStringLiteral("ユニット"), this);
+    unitFrame->setObjectName("fraUnit");
+    PlaceTwips(unitFrame, 120, 480, 7215, 1860);
     const QString unitCaptions[15] = {
         QStringLiteral("形式"),     QStringLiteral("名称"),     QStringLiteral("所属"),
         QStringLiteral("ロール"),   QStringLiteral("地形"),     QStringLiteral("開発系統"),
@@ -97,52 +97,53 @@ FrmOptFile::FrmOptFile(DeckFileContext state, QWidget* parent)
         QStringLiteral("ＨＰ"),     QStringLiteral("特殊能力"), QStringLiteral("特殊機能"),
         QStringLiteral("補足"),     QStringLiteral("テキスト"), QStringLiteral("黒歴史コード")};
     for (int i = 0; i < 15; ++i) {
-        chkUnit[i] = MakeBox(fraUnit, "chkUnit", i, unitCaptions[i], 180 + (i / 5) * 2340,
-                             300 + (i % 5) * kBoxPitch);
+        unitBoxes[i] = MakeBox(unitFrame, "chkUnit", i, unitCaptions[i], 180 + (i / 5) * 2340,
+                               300 + (i % 5) * kBoxPitch);
     }
 
-    fraMission = new QGroupBox(QStringLiteral("ミッション"), this);
-    fraMission->setObjectName("fraMission");
-    PlaceTwips(fraMission, 120, 2460, 3540, 2760);
+    missionFrame = new QGroupBox(QStringLiteral("ミッション"), this);
+    missionFrame->setObjectName("fraMission");
+    PlaceTwips(missionFrame, 120, 2460, 3540, 2760);
     const QString missionCaptions[7] = {QStringLiteral("名称"),     QStringLiteral("戦果"),
                                         QStringLiteral("ﾕﾆｯﾄ数"),   QStringLiteral("地形"),
                                         QStringLiteral("勝利条件"), QStringLiteral("効果"),
                                         QStringLiteral("ﾃｷｽﾄ")};
     for (int i = 0; i < 7; ++i) {
-        chkMission[i] =
-            MakeBox(fraMission, "chkMission", i, missionCaptions[i], 180, 300 + i * kBoxPitch);
+        missionBoxes[i] =
+            MakeBox(missionFrame, "chkMission", i, missionCaptions[i], 180, 300 + i * kBoxPitch);
     }
 
-    fraChar = new QGroupBox(QStringLiteral("キャラクター"), this);
-    fraChar->setObjectName("fraChar");
-    PlaceTwips(fraChar, 3795, 2460, 3540, 2760);
+    characterFrame = new QGroupBox(QStringLiteral("キャラクター"), this);
+    characterFrame->setObjectName("fraChar");
+    PlaceTwips(characterFrame, 3795, 2460, 3540, 2760);
     const QString charCaptions[8] = {QStringLiteral("名称"),     QStringLiteral("所属"),
                                      QStringLiteral("損失戦果"), QStringLiteral("タイミング"),
                                      QStringLiteral("条件"),     QStringLiteral("効果"),
                                      QStringLiteral("テキスト"), QStringLiteral("黒歴史コード")};
     for (int i = 0; i < 8; ++i) {
-        chkChar[i] = MakeBox(fraChar, "chkChar", i, charCaptions[i], 180, 300 + i * kBoxPitch);
+        characterBoxes[i] =
+            MakeBox(characterFrame, "chkChar", i, charCaptions[i], 180, 300 + i * kBoxPitch);
     }
 
     const QString buttonCaptions[2] = {QStringLiteral("OK"), QStringLiteral("ｷｬﾝｾﾙ")};
     for (int i = 0; i < 2; ++i) {
-        cmdExec[i] = new QPushButton(buttonCaptions[i], this);
-        NameControl(cmdExec[i], "cmdExec", i);
-        PlaceTwips(cmdExec[i], 4395 + i * 1545, 5340, 1395, 375);
-        connect(cmdExec[i], &QPushButton::clicked, this, [this, i] { cmdExec_Click(i); });
+        buttons[i] = new QPushButton(buttonCaptions[i], this);
+        NameControl(buttons[i], "cmdExec", i);
+        PlaceTwips(buttons[i], 4395 + i * 1545, 5340, 1395, 375);
+        connect(buttons[i], &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
     }
-    cmdExec[0]->setDefault(true);
+    buttons[0]->setDefault(true);
 
-    Form_Load();
+    ShowStoredFlags();
 }
 
-void FrmOptFile::Form_Load() {
-    LoadBoxes(std::span<QCheckBox*>(chkUnit), state_.output.unit);
-    LoadBoxes(std::span<QCheckBox*>(chkMission), state_.output.mission);
-    LoadBoxes(std::span<QCheckBox*>(chkChar), state_.output.character);
+void OutputItemsDialog::ShowStoredFlags() {
+    LoadBoxes(std::span<QCheckBox*>(unitBoxes), state_.output.unit);
+    LoadBoxes(std::span<QCheckBox*>(missionBoxes), state_.output.mission);
+    LoadBoxes(std::span<QCheckBox*>(characterBoxes), state_.output.character);
 }
 
-void FrmOptFile::cmdExec_Click(int index) {
+void OutputItemsDialog::ButtonClicked(int index) {
     if (index == 0) {
         Accept();
         accept();
@@ -151,13 +152,13 @@ void FrmOptFile::cmdExec_Click(int index) {
     }
 }
 
-void FrmOptFile::Accept() {
-    StoreBoxes(std::span<QCheckBox* const>(chkUnit), state_.output.unit, state_.settings,
+void OutputItemsDialog::Accept() {
+    StoreBoxes(std::span<QCheckBox* const>(unitBoxes), state_.output.unit, state_.settings,
                CardKind::Unit);
-    StoreBoxes(std::span<QCheckBox* const>(chkMission), state_.output.mission, state_.settings,
+    StoreBoxes(std::span<QCheckBox* const>(missionBoxes), state_.output.mission, state_.settings,
                CardKind::Mission);
-    StoreBoxes(std::span<QCheckBox* const>(chkChar), state_.output.character, state_.settings,
-               CardKind::Character);
+    StoreBoxes(std::span<QCheckBox* const>(characterBoxes), state_.output.character,
+               state_.settings, CardKind::Character);
 }
 
 }  // namespace zemlo

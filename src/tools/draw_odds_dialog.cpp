@@ -1,4 +1,4 @@
-#include "tools/frm_draw_odds.h"
+#include "tools/draw_odds_dialog.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -28,8 +28,8 @@ constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
 
 }  // namespace
 
-FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
-                         QWidget* parent)
+DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
+                               QWidget* parent)
     : QDialog(parent), db_(db), settings_(settings) {
     setObjectName("frmDrawOdds");
     setWindowTitle(QStringLiteral("ﾄﾞﾛｰ確率"));
@@ -39,9 +39,9 @@ FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore
     setFont(formFont);
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
 
-    tabPile = new QTabWidget(this);
-    NameControl(tabPile, "tabPile");
-    PlaceTwips(tabPile, 120, 120, kFormWidth - 240, 5820);
+    pileTabs = new QTabWidget(this);
+    NameControl(pileTabs, "tabPile");
+    PlaceTwips(pileTabs, 120, 120, kFormWidth - 240, 5820);
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
     std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
@@ -50,16 +50,16 @@ FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore
     BuildPage(0, deck.Entries(CardKind::Unit));
     BuildPage(1, missionChar);
 
-    cmdExec = new QPushButton(QStringLiteral("閉じる"), this);
-    NameControl(cmdExec, "cmdExec");
-    cmdExec->setAutoDefault(false);
-    PlaceTwips(cmdExec, kFormWidth - 1215, 6060, 1095, 375);
-    connect(cmdExec, &QPushButton::clicked, this, &QDialog::accept);
+    closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    NameControl(closeButton, "cmdExec");
+    closeButton->setAutoDefault(false);
+    PlaceTwips(closeButton, kFormWidth - 1215, 6060, 1095, 375);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) {
+void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pile) {
     auto* page = new QWidget;
-    tabPile->addTab(
+    pileTabs->addTab(
         page, which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター"));
     auto* caption = new QLabel(QStringLiteral("ﾄﾞﾛｰ枚数"), page);
     PlaceTwips(caption, 120, 180, 1200, 255);
@@ -75,7 +75,7 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
     spin->setRange(1, std::max(pileSize, 1));
     spin->setValue(stored >= 1 ? stored : kDefaultDrawn);
     spin->setEnabled(pileSize > 0);
-    spnDraw[which] = spin;
+    drawCountBoxes[which] = spin;
     models_[which]->SetDrawn(pileSize > 0 ? spin->value() : 0);
 
     QTableView* table = new QTableView(page);
@@ -91,11 +91,11 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
         table->horizontalHeader()->resizeSection(column, TwipsToPixels(1080));
     }
     PlaceTwips(table, 120, 570, kFormWidth - 600, 4350);
-    grdOdds[which] = table;
+    oddsTables[which] = table;
 
-    lblChance[which] = new QLabel(page);
-    NameControl(lblChance[which], "lblChance", which);
-    PlaceTwips(lblChance[which], 120, 5010, kFormWidth - 600, 255);
+    chanceLabels[which] = new QLabel(page);
+    NameControl(chanceLabels[which], "lblChance", which);
+    PlaceTwips(chanceLabels[which], 120, 5010, kFormWidth - 600, 255);
 
     connect(spin, &QSpinBox::valueChanged, this, [this, which](int drawn) {
         changed_[which] = true;
@@ -107,31 +107,32 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
     ShowChanceOfSelected(which);
 }
 
-void FrmDrawOdds::ShowChanceOfSelected(int which) {
+void DrawOddsDialog::ShowChanceOfSelected(int which) {
     const DrawOddsModel* model = models_[which];
     if (model->PileSize() == 0) {
-        lblChance[which]->setText(QStringLiteral("ﾃﾞｯｷにｶｰﾄﾞがないため、ﾄﾞﾛｰできません。"));
+        chanceLabels[which]->setText(QStringLiteral("ﾃﾞｯｷにｶｰﾄﾞがないため、ﾄﾞﾛｰできません。"));
         return;
     }
     std::vector<int> rows;
-    for (const QModelIndex& index : grdOdds[which]->selectionModel()->selectedRows()) {
+    for (const QModelIndex& index : oddsTables[which]->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
     }
     if (rows.empty()) {
-        lblChance[which]->setText(
+        chanceLabels[which]->setText(
             QStringLiteral("行を選ぶと、選んだｶｰﾄﾞのどれかを引く確率を表示します。"));
         return;
     }
-    lblChance[which]->setText(
+    chanceLabels[which]->setText(
         QStringLiteral("選んだｶｰﾄﾞのどれかを%1枚以内に引く確率：%2")
             .arg(model->Drawn())
             .arg(QString::fromStdU16String(PercentText(model->ChanceOfAnyOf(rows)))));
 }
 
-void FrmDrawOdds::done(int result) {
+void DrawOddsDialog::done(int result) {
     for (int which = 0; which < 2; ++which) {
         if (!changed_[which]) continue;
-        const std::u16string value = QString::number(spnDraw[which]->value()).toStdU16String();
+        const std::u16string value =
+            QString::number(drawCountBoxes[which]->value()).toStdU16String();
         settings_.WriteSetting(kSection, kKeys[which], value);
     }
     QDialog::done(result);

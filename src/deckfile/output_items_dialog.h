@@ -14,26 +14,26 @@ class QPushButton;
 
 namespace zemlo {
 
-class FrmOptFile : public QDialog {
+class OutputItemsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Loading the dialog (Form_Load): the boxes take the state's current flags.
-    explicit FrmOptFile(DeckFileContext state, QWidget* parent = nullptr);
+    // Loading the dialog (ShowStoredFlags): the boxes take the state's current flags.
+    explicit OutputItemsDialog(DeckFileContext state, QWidget* parent = nullptr);
 
     // 0 accepts, 1 cancels; both close the dialog.
-    void cmdExec_Click(int index);
+    void ButtonClicked(int index);
 
-    QLabel* Label1;
-    QGroupBox* fraUnit;
-    QGroupBox* fraMission;
-    QGroupBox* fraChar;
-    QCheckBox* chkUnit[15];
-    QCheckBox* chkMission[7];
-    QCheckBox* chkChar[8];
-    QPushButton* cmdExec[2];
+    QLabel* explanation;
+    QGroupBox* unitFrame;
+    QGroupBox* missionFrame;
+    QGroupBox* characterFrame;
+    QCheckBox* unitBoxes[15];
+    QCheckBox* missionBoxes[7];
+    QCheckBox* characterBoxes[8];
+    QPushButton* buttons[2];
 
 private:
-    void Form_Load();
+    void ShowStoredFlags();
     void Accept();
 
     DeckFileContext state_;

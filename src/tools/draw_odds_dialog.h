@@ -20,21 +20,21 @@ namespace zemlo {
 
 class DrawOddsModel;
 
-class FrmDrawOdds : public QDialog {
+class DrawOddsDialog : public QDialog {
     Q_OBJECT
 public:
     // The settings store's section "DRAWODDS" keeps each pile's draw count; a failed write is
     // told through the store like every other setting's.
-    FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
-                QWidget* parent = nullptr);
+    DrawOddsDialog(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
+                   QWidget* parent = nullptr);
 
     DrawOddsModel* Model(int which) const { return models_[which]; }
 
-    QTabWidget* tabPile;
-    QSpinBox* spnDraw[2];
-    QTableView* grdOdds[2];
-    QLabel* lblChance[2];
-    QPushButton* cmdExec;
+    QTabWidget* pileTabs;
+    QSpinBox* drawCountBoxes[2];
+    QTableView* oddsTables[2];
+    QLabel* chanceLabels[2];
+    QPushButton* closeButton;
 
 public slots:
     // Remembers the draw counts the player changed, then closes.

@@ -15,26 +15,26 @@ class QRadioButton;
 
 namespace zemlo {
 
-class FrmGraph : public QDialog {
+class GraphDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRows = 21;
 
     // Loading the dialog (Form_Load): no option is selected and nothing is drawn yet.
-    FrmGraph(const CardDatabase& db, const Deck& deck, QWidget* parent = nullptr);
+    GraphDialog(const CardDatabase& db, const Deck& deck, QWidget* parent = nullptr);
 
     // Draws graph index (0..5) in place; any other index does nothing.
-    void opt_Click(int index);
+    void ShowGraph(int index);
 
-    QGroupBox* fraOpt;
-    QRadioButton* opt[6];
-    QPushButton* cmdExec;
-    QLabel* lblT[kRows];
-    QLabel* lblG[kRows];
-    QLabel* lblB[kRows];
-    QLabel* lblBM[kRows];
-    QLabel* lblC[kRows];
-    QLabel* lblH;
+    QGroupBox* graphChoiceFrame;
+    QRadioButton* graphOptions[6];
+    QPushButton* closeButton;
+    QLabel* rowCaptions[kRows];
+    QLabel* bars[kRows];
+    QLabel* beamBars[kRows];
+    QLabel* beamMarks[kRows];
+    QLabel* rowCounts[kRows];
+    QLabel* averageLine;
 
 private:
     void ResetRows();

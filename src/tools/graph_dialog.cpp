@@ -1,4 +1,4 @@
-#include "tools/frm_graph.h"
+#include "tools/graph_dialog.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -69,7 +69,7 @@ void SetLeft(QLabel* label, int leftTwips) {
 
 }  // namespace
 
-FrmGraph::FrmGraph(const CardDatabase& db, const Deck& deck, QWidget* parent)
+GraphDialog::GraphDialog(const CardDatabase& db, const Deck& deck, QWidget* parent)
     : QDialog(parent), db_(db), deck_(deck) {
     setObjectName("frmGraph");
     UseDialogFrame(this);
@@ -78,51 +78,53 @@ FrmGraph::FrmGraph(const CardDatabase& db, const Deck& deck, QWidget* parent)
     setFont(formFont);
 
     for (int k = 0; k < kRows; ++k) {
-        lblT[k] = NewLabel(this, "lblT", k);
-        lblT[k]->setText(QStringLiteral("0ターン"));
-        PlaceTwips(lblT[k], 60, kTextTop + kRowPitch * k, kCaptionWidth, kTextHeight);
-        lblG[k] = NewLabel(this, "lblG", k);
-        Paint(lblG[k], Qt::blue);
-        PlaceTwips(lblG[k], kBarLeft, kBarTop + kRowPitch * k, 0, kBarHeight);
-        lblB[k] = NewLabel(this, "lblB", k);
-        Paint(lblB[k], Qt::red);
-        PlaceTwips(lblB[k], kBarLeft, kBarTop + kRowPitch * k, 0, kBarHeight);
-        lblBM[k] = NewLabel(this, "lblBM", k);
-        Paint(lblBM[k], Qt::red);
-        lblBM[k]->setText(QStringLiteral("B"));
-        lblBM[k]->setAlignment(Qt::AlignCenter);
-        QFont markerFont = lblBM[k]->font();
+        rowCaptions[k] = NewLabel(this, "lblT", k);
+        rowCaptions[k]->setText(QStringLiteral("0ターン"));
+        PlaceTwips(rowCaptions[k], 60, kTextTop + kRowPitch * k, kCaptionWidth, kTextHeight);
+        bars[k] = NewLabel(this, "lblG", k);
+        Paint(bars[k], Qt::blue);
+        PlaceTwips(bars[k], kBarLeft, kBarTop + kRowPitch * k, 0, kBarHeight);
+        beamBars[k] = NewLabel(this, "lblB", k);
+        Paint(beamBars[k], Qt::red);
+        PlaceTwips(beamBars[k], kBarLeft, kBarTop + kRowPitch * k, 0, kBarHeight);
+        beamMarks[k] = NewLabel(this, "lblBM", k);
+        Paint(beamMarks[k], Qt::red);
+        beamMarks[k]->setText(QStringLiteral("B"));
+        beamMarks[k]->setAlignment(Qt::AlignCenter);
+        QFont markerFont = beamMarks[k]->font();
         markerFont.setPointSize(6);
-        lblBM[k]->setFont(markerFont);
-        PlaceTwips(lblBM[k], kBarLeft, kBarTop + kRowPitch * k + (kBarHeight - kMarkerHeight) / 2,
-                   kMarkerWidth, kMarkerHeight);
-        lblC[k] = NewLabel(this, "lblC", k);
-        PlaceTwips(lblC[k], kCountOffset, kTextTop + kRowPitch * k, kCountWidth, kTextHeight);
+        beamMarks[k]->setFont(markerFont);
+        PlaceTwips(beamMarks[k], kBarLeft,
+                   kBarTop + kRowPitch * k + (kBarHeight - kMarkerHeight) / 2, kMarkerWidth,
+                   kMarkerHeight);
+        rowCounts[k] = NewLabel(this, "lblC", k);
+        PlaceTwips(rowCounts[k], kCountOffset, kTextTop + kRowPitch * k, kCountWidth, kTextHeight);
     }
-    lblH = NewLabel(this, "lblH", -1);
-    PlaceTwips(lblH, 60, kTextTop, kFormWidth - 120, kTextHeight);
+    averageLine = NewLabel(this, "lblH", -1);
+    PlaceTwips(averageLine, 60, kTextTop, kFormWidth - 120, kTextHeight);
 
-    fraOpt = new QGroupBox(this);
-    NameControl(fraOpt, "fraOpt");
-    PlaceTwips(fraOpt, 60, 400, kFrameWidth, kFrameHeight);
+    graphChoiceFrame = new QGroupBox(this);
+    NameControl(graphChoiceFrame, "fraOpt");
+    PlaceTwips(graphChoiceFrame, 60, 400, kFrameWidth, kFrameHeight);
     for (int i = 0; i < 6; ++i) {
-        opt[i] = new QRadioButton(QString::fromUtf8(kOptions[i].caption), fraOpt);
-        NameControl(opt[i], "opt", i);
-        PlaceTwips(opt[i], kOptions[i].left, 210, kOptions[i].width, kTextHeight);
-        connect(opt[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) opt_Click(i);
+        graphOptions[i] =
+            new QRadioButton(QString::fromUtf8(kOptions[i].caption), graphChoiceFrame);
+        NameControl(graphOptions[i], "opt", i);
+        PlaceTwips(graphOptions[i], kOptions[i].left, 210, kOptions[i].width, kTextHeight);
+        connect(graphOptions[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) ShowGraph(i);
         });
     }
-    cmdExec = new QPushButton(QStringLiteral("閉じる"), this);
-    NameControl(cmdExec, "cmdExec");
-    PlaceTwips(cmdExec, kButtonLeft, 600, kButtonWidth, kButtonHeight);
-    connect(cmdExec, &QPushButton::clicked, this, &QDialog::accept);
+    closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    NameControl(closeButton, "cmdExec");
+    PlaceTwips(closeButton, kButtonLeft, 600, kButtonWidth, kButtonHeight);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     ResetRows();
     FitToRows(0);
 }
 
-void FrmGraph::opt_Click(int index) {
+void GraphDialog::ShowGraph(int index) {
     if (index < 0 || index > 5) return;
     BusyCursor busy;
     if (index <= 3) {
@@ -134,16 +136,18 @@ void FrmGraph::opt_Click(int index) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void FrmGraph::ResetRows() {
+void GraphDialog::ResetRows() {
     for (int k = 0; k < kRows; ++k) {
-        for (QLabel* label : {lblT[k], lblG[k], lblB[k], lblC[k], lblBM[k]}) label->hide();
-        for (QLabel* label : {lblT[k], lblG[k], lblB[k], lblC[k]}) label->setToolTip(QString());
-        SetWidth(lblG[k], 0);
-        SetWidth(lblB[k], 0);
+        for (QLabel* label : {rowCaptions[k], bars[k], beamBars[k], rowCounts[k], beamMarks[k]})
+            label->hide();
+        for (QLabel* label : {rowCaptions[k], bars[k], beamBars[k], rowCounts[k]})
+            label->setToolTip(QString());
+        SetWidth(bars[k], 0);
+        SetWidth(beamBars[k], 0);
     }
 }
 
-void FrmGraph::DrawValueGraph(int index) {
+void GraphDialog::DrawValueGraph(int index) {
     const auto kind = static_cast<GraphKind>(index);
     ResetRows();
     setWindowTitle(QString::fromStdU16String(GraphCaption(kind)));
@@ -153,39 +157,39 @@ void FrmGraph::DrawValueGraph(int index) {
         const ValueBucket& bucket = tally.buckets[value];
         const QString rowTip = PlainToolTip(QString::fromStdU16String(ValueRowTip(bucket)));
         const QString namesTip = PlainToolTip(QString::fromStdU16String(NameListTip(bucket.names)));
-        lblT[k]->setText(QString::fromStdU16String(ValueRowCaption(kind, value)));
-        lblT[k]->setToolTip(rowTip);
-        lblT[k]->show();
+        rowCaptions[k]->setText(QString::fromStdU16String(ValueRowCaption(kind, value)));
+        rowCaptions[k]->setToolTip(rowTip);
+        rowCaptions[k]->show();
         const int plain =
             kind == GraphKind::FarPower ? bucket.count - bucket.beamCount : bucket.count;
-        SetWidth(lblG[k], plain * kUnitWidth);
-        lblG[k]->setToolTip(namesTip);
-        lblG[k]->setVisible(plain != 0);
+        SetWidth(bars[k], plain * kUnitWidth);
+        bars[k]->setToolTip(namesTip);
+        bars[k]->setVisible(plain != 0);
         if (kind == GraphKind::FarPower) {
             const int beamLeft = kBarLeft + plain * kUnitWidth;
             const int beamWidth = bucket.beamCount * kUnitWidth;
-            SetWidth(lblB[k], beamWidth);
-            SetLeft(lblB[k], beamLeft);
+            SetWidth(beamBars[k], beamWidth);
+            SetLeft(beamBars[k], beamLeft);
             const QString beamTip =
                 PlainToolTip(QString::fromStdU16String(NameListTip(bucket.beamNames)));
-            lblB[k]->setToolTip(beamTip);
-            lblB[k]->setVisible(bucket.beamCount != 0);
-            SetLeft(lblBM[k], beamWidth / 2 + beamLeft - kMarkerWidth / 2);
-            lblBM[k]->setToolTip(beamTip);
-            lblBM[k]->setVisible(bucket.beamCount != 0);
-            lblBM[k]->raise();
+            beamBars[k]->setToolTip(beamTip);
+            beamBars[k]->setVisible(bucket.beamCount != 0);
+            SetLeft(beamMarks[k], beamWidth / 2 + beamLeft - kMarkerWidth / 2);
+            beamMarks[k]->setToolTip(beamTip);
+            beamMarks[k]->setVisible(bucket.beamCount != 0);
+            beamMarks[k]->raise();
         }
-        lblC[k]->setText(QString::fromStdU16String(ValueCountCaption(kind, bucket)));
-        SetLeft(lblC[k], bucket.count * kUnitWidth + kCountOffset);
-        lblC[k]->setToolTip(rowTip);
-        lblC[k]->show();
+        rowCounts[k]->setText(QString::fromStdU16String(ValueCountCaption(kind, bucket)));
+        SetLeft(rowCounts[k], bucket.count * kUnitWidth + kCountOffset);
+        rowCounts[k]->setToolTip(rowTip);
+        rowCounts[k]->show();
         ++k;
     }
-    lblH->setText(QString::fromStdU16String(AverageCaption(kind, tally)));
+    averageLine->setText(QString::fromStdU16String(AverageCaption(kind, tally)));
     FitToRows(k);
 }
 
-void FrmGraph::DrawTerrainGraph(int index) {
+void GraphDialog::DrawTerrainGraph(int index) {
     const auto kind = static_cast<GraphKind>(index);
     ResetRows();
     setWindowTitle(QString::fromStdU16String(GraphCaption(kind)));
@@ -193,25 +197,25 @@ void FrmGraph::DrawTerrainGraph(int index) {
     const TerrainTally tally = TallyTerrainGraph(db_, deck_.Entries(deckKind), kind);
     for (int t = 0; t < 4; ++t) {
         const TerrainRow& row = tally.rows[t];
-        lblT[t]->setText(QString(QChar(kTerrainLetters[t])));
-        SetWidth(lblG[t], row.count * kUnitWidth);
-        lblC[t]->setText(QString::number(row.count));
-        SetLeft(lblC[t], row.count * kUnitWidth + kCountOffset);
+        rowCaptions[t]->setText(QString(QChar(kTerrainLetters[t])));
+        SetWidth(bars[t], row.count * kUnitWidth);
+        rowCounts[t]->setText(QString::number(row.count));
+        SetLeft(rowCounts[t], row.count * kUnitWidth + kCountOffset);
         const QString tip = PlainToolTip(QString::fromStdU16String(NameListTip(row.names)));
-        for (QLabel* label : {lblT[t], lblG[t], lblC[t]}) {
+        for (QLabel* label : {rowCaptions[t], bars[t], rowCounts[t]}) {
             if (row.count != 0) label->setToolTip(tip);
             label->show();
         }
     }
-    lblH->setText(QString());
+    averageLine->setText(QString());
     FitToRows(4);
 }
 
-void FrmGraph::FitToRows(int rows) {
+void GraphDialog::FitToRows(int rows) {
     const int below = rows * kRowPitch;
-    lblH->move(lblH->x(), TwipsToPixels(below + kTextTop));
-    fraOpt->move(fraOpt->x(), TwipsToPixels(below + 400));
-    cmdExec->move(cmdExec->x(), TwipsToPixels(below + 600));
+    averageLine->move(averageLine->x(), TwipsToPixels(below + kTextTop));
+    graphChoiceFrame->move(graphChoiceFrame->x(), TwipsToPixels(below + 400));
+    closeButton->move(closeButton->x(), TwipsToPixels(below + 600));
     setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(below + 1450));
 }
 

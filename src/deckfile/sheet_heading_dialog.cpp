@@ -1,0 +1,79 @@
+#include "deckfile/sheet_heading_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/control_name.h"
+#include "platform/private_profile.h"
+#include "platform/twips.h"
+#include "platform/window_frame.h"
+
+namespace zemlo {
+namespace {
+
+// Design sizes in twips.
+constexpr int kFormWidth = 5400;
+constexpr int kFormHeight = 2460;
+
+QLabel* Caption(const QString& text, const char* name, int top, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    NameControl(label, name);
+    PlaceTwips(label, 180, top, 1080, 300);
+    return label;
+}
+
+QLineEdit* Box(const QString& text, const char* name, int top, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    NameControl(box, name);
+    PlaceTwips(box, 1320, top, 3855, 345);
+    // The player's name is kept in the settings file, whose values hold this much.
+    box->setMaxLength(static_cast<int>(PrivateProfile::kMaxValueLength));
+    box->setText(text);
+    return box;
+}
+
+}  // namespace
+
+SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& deckName,
+                                       const QString& date, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("frmSheet");
+    setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
+    setModal(true);
+    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    UseDialogFrame(this);
+
+    playerLabel = Caption(QStringLiteral("ﾌﾟﾚｲﾔｰ名"), "lblPlayer", 210, this);
+    playerBox = Box(player, "txtPlayer", 180, this);
+    deckNameLabel = Caption(QStringLiteral("ﾃﾞｯｷ名"), "lblDeckName", 690, this);
+    deckNameBox = Box(deckName, "txtDeckName", 660, this);
+    dateCaption = Caption(QStringLiteral("日付"), "lblDateCaption", 1170, this);
+    dateLabel = new QLabel(date, this);
+    NameControl(dateLabel, "lblDate");
+    dateLabel->setTextFormat(Qt::PlainText);
+    PlaceTwips(dateLabel, 1380, 1170, 3795, 300);
+    playerLabel->setBuddy(playerBox);
+    deckNameLabel->setBuddy(deckNameBox);
+
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    NameControl(okButton, "cmdOK");
+    PlaceTwips(okButton, 2535, 1740, 1260, 420);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    NameControl(cancelButton, "cmdCancel");
+    PlaceTwips(cancelButton, 3915, 1740, 1260, 420);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    // A name already given is kept; the first empty box waits for one.
+    (player.isEmpty() || !deckName.isEmpty() ? playerBox : deckNameBox)->setFocus();
+}
+
+SheetHeading SheetHeadingDialog::Heading() const {
+    return SheetHeading{SheetLine(playerBox->text().toStdU16String()),
+                        SheetLine(deckNameBox->text().toStdU16String()),
+                        dateLabel->text().toStdU16String()};
+}
+
+}  // namespace zemlo
