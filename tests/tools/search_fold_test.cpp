@@ -64,7 +64,7 @@ TEST_F(SearchFoldTest, FoldingIsAFixedPointBlindToNormalisationAndNoByteOrderMar
         u"\uFF76\uFF9E \u30AB\u309B",  // half-width ｶﾞ, and カ with a spacing voiced mark
         u"\u30AB  \u309B",             // blanks between the kana and its mark
         u"\u30AB\u309B\u309B",         // two marks
-        u"\u30AB \u302B  \u309C",      // normalising moves the mark up to a blank before it
+        u"\u30AB \u302B  \u309C",  // normalising moves the mark up to a blank before it
         std::u16string{char16_t(0xD800), u'x', char16_t(0xDC00)},  // lone surrogates
     };
     for (const std::u16string& text : texts) {
