@@ -96,8 +96,8 @@ void BM_ShowCardInf(benchmark::State& state) {
     const QString mission = QString::fromStdU16String(
         std::u16string(db.missions.Cell(1, std::max(0, db.missions.Count() - 1))));
     for (auto _ : state) {
-        panel.ShowCardInf(CardKind::Unit, unit);
-        panel.ShowCardInf(CardKind::Mission, mission);
+        panel.ShowCard(CardKind::Unit, unit);
+        panel.ShowCard(CardKind::Mission, mission);
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
