@@ -4,7 +4,9 @@
 #                                           working corpus build-fuzz/corpus/<target> from the
 #                                           seeds in fuzz/corpus/<target>
 #   scripts/fuzz.sh --runs N [TARGET...]    each target for N executions instead of a time
-#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only
+#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only,
+#                                           one per core at a time
+#   scripts/fuzz.sh --configure-only        only configures build-fuzz/
 # Targets are named without the fuzz_ prefix: card_loader, code_page, ... (fuzz/CMakeLists.txt).
 # A finding stops its target and leaves the input as build-fuzz/findings/<target>/crash-*.
 set -euo pipefail
@@ -13,7 +15,10 @@ cd "$(dirname "$0")/.."
 smoke=0
 seconds=60
 runs=-1
-if [ "${1:-}" = "--runs" ]; then
+configure_only=0
+if [ "${1:-}" = "--configure-only" ]; then
+    configure_only=1
+elif [ "${1:-}" = "--runs" ]; then
     runs=$2
     seconds=0
     shift 2
@@ -35,6 +40,7 @@ fi
 bash scripts/configure.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
     -DZEMLO_FUZZ=ON >/dev/null
+if [ "$configure_only" = 1 ]; then exit 0; fi
 cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >/dev/null
 
 targets=("$@")
