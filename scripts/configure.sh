@@ -14,6 +14,7 @@ shift
 if [ -f "$dir/build.ninja" ]; then exit 0; fi
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
-    launcher=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;CCACHE_DEPEND=1;CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime;ccache")
+    sloppiness=pch_defines,time_macros,include_file_mtime,include_file_ctime
+    launcher=("-DCMAKE_CXX_COMPILER_LAUNCHER=env;CCACHE_DEPEND=1;CCACHE_SLOPPINESS=$sloppiness;ccache")
 fi
 cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
