@@ -495,7 +495,9 @@ void MainWindow::CopyPopupCard() {
 }
 
 void MainWindow::SaveViewState() {
-    SaveViewSettings(state_.settings, state_.compactState, highlightItem_->isChecked());
+    // A failure is told by the store; closing goes on.
+    static_cast<void>(
+        SaveViewSettings(state_.settings, state_.compactState, highlightItem_->isChecked()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

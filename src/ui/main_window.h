@@ -8,8 +8,8 @@
 #include <QMainWindow>
 #include <array>
 
-#include "app/program_state.h"
 #include "carddb/card_fields.h"
+#include "ui/program_state.h"
 
 class QAction;
 class QMenu;

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/program_state.h"
+#include "ui/program_state.h"
 #include "carddb/card_fields.h"
 #include "catalog/catalog_page.h"
 #include "catalog/highlight_colors.h"
