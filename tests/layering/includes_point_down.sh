@@ -6,19 +6,14 @@ set -euo pipefail
 src=${1:?the src folder}
 layers=(platform carddb settings catalog deck deckfile tools ui app)
 
-rank() {
-    local i
-    for i in "${!layers[@]}"; do
-        if [ "${layers[$i]}" = "$1" ]; then echo "$i"; return; fi
-    done
-    echo -1
-}
+declare -A rank_of
+for i in "${!layers[@]}"; do rank_of[${layers[$i]}]=$i; done
 
 faults=0
 checked=0
 for dir in "$src"/*/; do
     own=$(basename "$dir")
-    own_rank=$(rank "$own")
+    own_rank=${rank_of[$own]:--1}
     if [ "$own_rank" -lt 0 ]; then
         echo "$own/ is in no layer; add it to the list in $0"
         faults=$((faults + 1))
@@ -28,8 +23,9 @@ for dir in "$src"/*/; do
         file=${hit%%:*}
         rest=${hit#*:}
         line=${rest%%:*}
-        target=$(sed -E 's/^[^"]*"([a-z_]+)\/.*$/\1/' <<<"${rest#*:}")
-        target_rank=$(rank "$target")
+        target=${rest#*\"}
+        target=${target%%/*}
+        target_rank=${rank_of[$target]:--1}
         checked=$((checked + 1))
         if [ "$target_rank" -gt "$own_rank" ]; then
             echo "${file#"$src"/}:$line: $own/ includes $target/, a layer above it"
