@@ -33,6 +33,7 @@
 #include "platform/program_dir.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
+#include "tools/deck_library_actions.h"
 #include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
@@ -138,6 +139,17 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         [this](CardKind kind) { return deckPanel_->Entries(kind); }, this);
     deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
     deckSheet->FollowDeckFiles(*deckFileActions_);
+    // The deck library follows the save command; it opens decks as the recent files do.
+    auto* library = new DeckLibraryActions(
+        state_.db, state_.settings, state_.programDir,
+        {[this](CardKind kind) { return deckPanel_->Entries(kind); },
+         [this](const QString& path) { deckCommands_->OpenDeckFile(path); },
+         [this] {
+             const CardInfoView shown = cardInfoPanel_->View();
+             return shown.shown[static_cast<size_t>(shown.front)];
+         }},
+        this);
+    library->AddMenuItem(mnuFile, mnuSave);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.

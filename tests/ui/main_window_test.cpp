@@ -56,7 +56,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
                                 "mnuTool=ﾂｰﾙ(&T)", "mnuHelp=ﾍﾙﾌﾟ(&H)"}));
     EXPECT_EQ(
         MenuItems(w.mnuFile),
-        QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
+        QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)",
+                     "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-",
                      "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
