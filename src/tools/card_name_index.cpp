@@ -6,9 +6,15 @@ namespace {
 constexpr CardKind kKinds[] = {CardKind::Unit, CardKind::Mission, CardKind::Character};
 
 int NameField(CardKind kind) {
-    return kind == CardKind::Unit      ? unit_field::UnitName
-           : kind == CardKind::Mission ? mission_field::MissionName
-                                       : char_field::CharName;
+    switch (kind) {
+        case CardKind::Unit:
+            return unit_field::UnitName;
+        case CardKind::Mission:
+            return mission_field::MissionName;
+        case CardKind::Character:
+            break;
+    }
+    return char_field::CharName;
 }
 
 std::u16string_view TrimBlanks(std::u16string_view text) {

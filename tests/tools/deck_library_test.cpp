@@ -41,7 +41,7 @@ TEST(DeckJudgement, EachRuleBreaksAtTheCountersEdgesAndIsNamedWithItsCount) {
 TEST(DeckJudgement, CountsAreTheCountersOfTheEntryLists) {
     const CardDatabase db = LibraryCards();
     // Characters count with the missions but bring no points.
-    const DeckCounts counts = CountDeck(LibraryDeck(db, {0, 0, 1}, {0, 1, 1}, {0, 2}));
+    const DeckCounts counts = CountDeck(MakeDeck(db, {0, 0, 1}, {0, 1, 1}, {0, 2}));
     EXPECT_EQ(counts, (DeckCounts{3, 5, 2 + 3 + 3}));
 }
 
@@ -56,7 +56,7 @@ protected:
 TEST_F(DeckLibraryTest, ListsEveryDeckFileUnderTheFolderAndCountsWhatItPassesOver) {
     fs::create_directories(dir / "tournament/2026");
     SaveLibraryDeck(dir / "main.htm", db, RuleKeepingDeck(db));
-    SaveLibraryDeck(dir / "tournament/2026/SHORT.HTML", db, LibraryDeck(db, {0, 0, 4}, {}, {1}));
+    SaveLibraryDeck(dir / "tournament/2026/SHORT.HTML", db, MakeDeck(db, {0, 0, 4}, {}, {1}));
     SaveLibraryDeck(dir / ".hidden.htm", db, RuleKeepingDeck(db));
     WriteBytes(dir / "page.htm", "<HTML><BODY>not a deck</BODY></HTML>\r\n");
     WriteBytes(dir / "binary.html", std::string("\x00\xff\x81\x7c\x00", 5));
@@ -96,7 +96,7 @@ TEST_F(DeckLibraryTest, RowsNamingUnknownCardsAreCountedAndLeftOutOfTheCounts) {
     CardDatabase older = LibraryCards();
     AddCard(older.units, "ZM9999", {{unit_field::UnitName, "旧型"}});
     AddCard(older.characters, "CH9999", {{char_field::CharName, "旧隊長"}});
-    SaveLibraryDeck(dir / "old.htm", older, LibraryDeck(older, {27, 27, 0}, {}, {6}));
+    SaveLibraryDeck(dir / "old.htm", older, MakeDeck(older, {27, 27, 0}, {}, {6}));
     const LibraryIndex index = IndexLibrary(dir.Path(), db);
     ASSERT_EQ(index.decks.size(), 1u);
     EXPECT_EQ(index.decks[0].unknownRows, 3);
@@ -105,16 +105,16 @@ TEST_F(DeckLibraryTest, RowsNamingUnknownCardsAreCountedAndLeftOutOfTheCounts) {
 
 TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOnes) {
     SaveLibraryDeck(dir / "a.htm", db, RuleKeepingDeck(db));
-    SaveLibraryDeck(dir / "b.htm", db, LibraryDeck(db, {0}, {}, {}));
-    SaveLibraryDeck(dir / "c.htm", db, LibraryDeck(db, {1}, {}, {}));
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {0}, {}, {}));
+    SaveLibraryDeck(dir / "c.htm", db, MakeDeck(db, {1}, {}, {}));
     WriteBytes(dir / "page.htm", "<HTML></HTML>");
     const LibraryIndex first = IndexLibrary(dir.Path(), db);
     ASSERT_EQ(first.decks.size(), 3u);
     EXPECT_EQ(first.filesRead, 4);
 
-    SaveLibraryDeck(dir / "b.htm", db, LibraryDeck(db, {0, 2}, {}, {}));
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {0, 2}, {}, {}));
     fs::remove(dir / "c.htm");
-    SaveLibraryDeck(dir / "d.htm", db, LibraryDeck(db, {3}, {}, {}));
+    SaveLibraryDeck(dir / "d.htm", db, MakeDeck(db, {3}, {}, {}));
     const LibraryIndex second = IndexLibrary(dir.Path(), db, &first);
     EXPECT_EQ(second.filesRead, 2);  // b.htm and d.htm
     ASSERT_EQ(second.decks.size(), 3u);
@@ -142,9 +142,9 @@ TEST_F(DeckLibraryTest, ACancelledLookKeepsWhatItHadAndSaysSo) {
 }
 
 TEST_F(DeckLibraryTest, DecksHoldingACardComeWithTheirCopiesWhateverTheCardsKind) {
-    SaveLibraryDeck(dir / "a.htm", db, LibraryDeck(db, {0, 0, 1}, {2}, {}));
-    SaveLibraryDeck(dir / "b.htm", db, LibraryDeck(db, {1}, {}, {3, 3, 3}));
-    SaveLibraryDeck(dir / "c.htm", db, LibraryDeck(db, {0}, {2, 2}, {}));
+    SaveLibraryDeck(dir / "a.htm", db, MakeDeck(db, {0, 0, 1}, {2}, {}));
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {1}, {}, {3, 3, 3}));
+    SaveLibraryDeck(dir / "c.htm", db, MakeDeck(db, {0}, {2, 2}, {}));
     const LibraryIndex index = IndexLibrary(dir.Path(), db);
     ASSERT_EQ(index.decks.size(), 3u);
     EXPECT_EQ(DecksHoldingCard(index, u"ZM0001"),

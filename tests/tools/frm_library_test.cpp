@@ -34,9 +34,9 @@ protected:
     FrmLibraryTest() : db(LibraryCards()), settings(dir.Path()) {
         fs::create_directories(dir / "decks/sub");
         SaveLibraryDeck(dir / "decks/full.htm", db, RuleKeepingDeck(db));
-        SaveLibraryDeck(dir / "decks/sub/short.htm", db, LibraryDeck(db, {0, 0, 3}, {2}, {1}));
+        SaveLibraryDeck(dir / "decks/sub/short.htm", db, MakeDeck(db, {0, 0, 3}, {2}, {1}));
         WriteBytes(dir / "decks/page.htm", "<HTML></HTML>");
-        current = LibraryDeck(db, {0, 0, 1}, {}, {});
+        current = MakeDeck(db, {0, 0, 1}, {}, {});
         ASSERT_EQ(SaveLibrarySettings(settings, {(dir / "decks").u16string()}),
                   LibrarySave::Saved);
     }
@@ -151,7 +151,7 @@ TEST_F(FrmLibraryTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDec
     EXPECT_TRUE(compare->lblCounters[0]->text().contains("color:#ff0000\">3<"));
 
     compare->cmdCopy->click();
-    const EntryLists shortDeck = LibraryDeck(db, {0, 0, 3}, {2}, {1});
+    const EntryLists shortDeck = MakeDeck(db, {0, 0, 3}, {2}, {1});
     EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
               DifferenceText(CompareDecks(shortDeck, RuleKeepingDeck(db), false)));
 

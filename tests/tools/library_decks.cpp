@@ -39,7 +39,7 @@ CardDatabase LibraryCards() {
     return db;
 }
 
-EntryLists LibraryDeck(const CardDatabase& db, std::initializer_list<int> units,
+EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
                        std::initializer_list<int> missions,
                        std::initializer_list<int> characters) {
     EntryLists deck;
@@ -53,7 +53,7 @@ EntryLists LibraryDeck(const CardDatabase& db, std::initializer_list<int> units,
 }
 
 EntryLists RuleKeepingDeck(const CardDatabase& db) {
-    return LibraryDeck(db, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
+    return MakeDeck(db, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
                        {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {});
 }
 

@@ -13,7 +13,7 @@ namespace zemlo::test {
 CardDatabase LibraryCards();
 
 // The catalog entries of the given records of each kind, in the order given.
-EntryLists LibraryDeck(const CardDatabase& db, std::initializer_list<int> units,
+EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
                        std::initializer_list<int> missions,
                        std::initializer_list<int> characters);
 
