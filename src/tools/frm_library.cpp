@@ -1,5 +1,6 @@
 #include "tools/frm_library.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -40,7 +42,6 @@ constexpr int kMaxWatchedFolders = 1000;
 constexpr int kChangeDelayMs = 500;
 
 constexpr int kCardNoRole = Qt::UserRole;
-constexpr int kKindRole = Qt::UserRole + 1;
 
 QString PathText(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.native()));
@@ -154,6 +155,7 @@ void FrmLibrary::BuildControls() {
 
     lblNarrowed = PlainLabel(QString(), this);
     NameControl(lblNarrowed, "lblNarrowed");
+    lblNarrowed->hide();
     layout->addWidget(lblNarrowed);
 
     grdLibrary = new QTableView(this);
@@ -167,7 +169,7 @@ void FrmLibrary::BuildControls() {
     grdLibrary->setWordWrap(false);
     grdLibrary->verticalHeader()->hide();
     grdLibrary->verticalHeader()->setDefaultSectionSize(grdLibrary->fontMetrics().height() + 6);
-    grdLibrary->horizontalHeader()->setStretchLastSection(false);
+    grdLibrary->horizontalHeader()->setStretchLastSection(true);
     grdLibrary->installEventFilter(this);
     layout->addWidget(grdLibrary, 1);
 
@@ -198,13 +200,17 @@ void FrmLibrary::BuildControls() {
     connect(cmdRefresh, &QPushButton::clicked, this, &FrmLibrary::cmdRefresh_Click);
     connect(cmdCancel, &QPushButton::clicked, indexer_, &LibraryIndexer::Cancel);
     connect(txtCard, &QLineEdit::textEdited, this, &FrmLibrary::UpdateSuggestions);
+    // Ctrl+F goes to the card box from anywhere in the window.
+    auto* findCard = new QShortcut(QKeySequence::Find, this);
+    connect(findCard, &QShortcut::activated, this, [this] {
+        txtCard->setFocus(Qt::ShortcutFocusReason);
+        txtCard->selectAll();
+    });
     connect(txtCard, &QLineEdit::returnPressed, this, &FrmLibrary::txtCard_Enter);
     connect(completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
-                const CardSuggestion card{
-                    static_cast<CardKind>(index.data(kKindRole).toInt()),
-                    index.data(kCardNoRole).toString().toStdU16String(), {}};
-                if (const auto found = names_.CardNumbered(card.cardNo)) NarrowTo(*found);
+                const std::u16string cardNo = index.data(kCardNoRole).toString().toStdU16String();
+                if (const auto found = names_.CardNumbered(cardNo)) NarrowTo(*found);
             });
     connect(cmdShownCard, &QPushButton::clicked, this, &FrmLibrary::cmdShownCard_Click);
     connect(cmdClearCard, &QPushButton::clicked, this, &FrmLibrary::cmdClearCard_Click);
@@ -222,7 +228,11 @@ void FrmLibrary::SetFolder(const std::filesystem::path& folder) {
     txtFolder->setText(PathText(folder_));
     selectionOrder_.clear();
     const std::u16string text = txtFolder->text().toStdU16String();
-    switch (SaveLibrarySettings(settings_, LibrarySettings{text})) {
+    // A name that is no UTF-8 reads back as another folder: not remembered either.
+    const LibrarySave saved = PathOf(txtFolder->text()) == folder_
+                                  ? SaveLibrarySettings(settings_, LibrarySettings{text})
+                                  : LibrarySave::CannotHold;
+    switch (saved) {
         case LibrarySave::CannotHold:
             lblFolderNote->setText(
                 QStringLiteral("このﾌｫﾙﾀﾞ名は ZEMLO.ini に書けない長さか文字を含むため、"
@@ -299,17 +309,30 @@ void FrmLibrary::LookFinished() {
     for (int column = 0; column < model_->columnCount(); ++column) {
         grdLibrary->resizeColumnToContents(column);
     }
+    if (grdLibrary->hasFocus()) FocusTable(false);
     UpdateButtons();
 }
 
 void FrmLibrary::UpdateSuggestions(const QString& text) {
+    // A note about the text typed before goes; the card narrowed to stays named.
+    if (model_->NarrowedCard().empty()) {
+        SetNote(QString());
+    } else {
+        ShowNarrowed();
+    }
     suggestions_->clear();
     for (const CardSuggestion& card : names_.Suggest(text.toStdU16String(), kMaxSuggestions)) {
         auto* item = new QStandardItem(SuggestionText(card));
         item->setData(QString::fromStdU16String(card.cardNo), kCardNoRole);
-        item->setData(static_cast<int>(card.kind), kKindRole);
         item->setEditable(false);
         suggestions_->appendRow(item);
+    }
+    // The model holds the matches already: the popup shows them all, or goes.
+    QCompleter* completer = txtCard->completer();
+    if (suggestions_->rowCount() > 0 && txtCard->hasFocus()) {
+        completer->complete();
+    } else {
+        completer->popup()->hide();
     }
 }
 
@@ -321,24 +344,26 @@ void FrmLibrary::txtCard_Enter() {
         const std::vector<CardSuggestion> found = names_.Suggest(text, 2);
         if (found.size() == 1) card = found.front();
         if (found.size() > 1) {
-            lblNarrowed->setText(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
+            SetNote(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
             return;
         }
     }
     if (!card) {
         if (!txtCard->text().trimmed().isEmpty()) {
-            lblNarrowed->setText(QStringLiteral("該当するｶｰﾄﾞがありません"));
+            SetNote(QStringLiteral("該当するｶｰﾄﾞがありません"));
         }
         return;
     }
     NarrowTo(*card);
+    // Enter again opens the first deck that holds the card.
+    FocusTable(true);
 }
 
 void FrmLibrary::cmdShownCard_Click() {
     const std::u16string cardNo = hooks_.shownCardNo ? hooks_.shownCardNo() : std::u16string();
     const auto card = names_.CardNumbered(cardNo);
     if (!card) {
-        lblNarrowed->setText(QStringLiteral("ｶｰﾄﾞ情報に表示しているｶｰﾄﾞがありません"));
+        SetNote(QStringLiteral("ｶｰﾄﾞ情報に表示しているｶｰﾄﾞがありません"));
         return;
     }
     NarrowTo(*card);
@@ -346,7 +371,7 @@ void FrmLibrary::cmdShownCard_Click() {
 
 void FrmLibrary::cmdClearCard_Click() {
     txtCard->clear();
-    lblNarrowed->clear();
+    SetNote(QString());
     model_->NarrowToCard(std::u16string());
     UpdateButtons();
 }
@@ -362,8 +387,22 @@ void FrmLibrary::NarrowTo(const CardSuggestion& card) {
 
 void FrmLibrary::ShowNarrowed() {
     if (model_->NarrowedCard().empty()) return;
-    lblNarrowed->setText(SuggestionText(narrowed_) + QStringLiteral(" を持つﾃﾞｯｷ: ") +
-                         QString::number(model_->rowCount()) + QStringLiteral(" 件"));
+    SetNote(SuggestionText(narrowed_) + QStringLiteral(" を持つﾃﾞｯｷ: ") +
+            QString::number(model_->rowCount()) + QStringLiteral(" 件"));
+}
+
+void FrmLibrary::SetNote(const QString& text) {
+    lblNarrowed->setText(text);
+    lblNarrowed->setVisible(!text.isEmpty());
+}
+
+void FrmLibrary::FocusTable(bool selectFirst) {
+    grdLibrary->setFocus(Qt::OtherFocusReason);
+    if (grdLibrary->currentIndex().isValid() || sorted_->rowCount() == 0) return;
+    grdLibrary->selectionModel()->setCurrentIndex(
+        sorted_->index(0, 0), selectFirst ? QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows
+                                          : QItemSelectionModel::NoUpdate);
 }
 
 std::vector<int> FrmLibrary::SelectedRows() const {
@@ -404,8 +443,9 @@ void FrmLibrary::UpdateButtons() {
 }
 
 void FrmLibrary::OpenCurrentDeck() {
+    // The row the keyboard or the double click is on, else the first one selected.
     QModelIndex at = grdLibrary->currentIndex();
-    if (!at.isValid() || !grdLibrary->selectionModel()->isRowSelected(at.row(), QModelIndex())) {
+    if (!at.isValid()) {
         const std::vector<int> rows = SelectedRows();
         if (rows.empty()) return;
         at = sorted_->mapFromSource(model_->index(rows.front(), 0));
@@ -455,6 +495,9 @@ void FrmLibrary::cmdCompareCurrent_Click() {
 
 void FrmLibrary::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The table first: arrow keys choose a deck and Enter opens it.
+    if (!shownBefore_) FocusTable(false);
+    shownBefore_ = true;
     if (stale_) Look();
 }
 

@@ -106,6 +106,10 @@ private:
     void NarrowTo(const CardSuggestion& card);
     // The card the table is narrowed to and how many decks hold it.
     void ShowNarrowed();
+    // The line under the card box: the card narrowed to, or why the text names no card.
+    void SetNote(const QString& text);
+    // Puts the focus into the table, on its first row when no row is current.
+    void FocusTable(bool selectFirst);
     void UpdateButtons();
     void TrackSelection();
     // The deck of a row as entry lists, read again from its file; false after telling the
@@ -128,6 +132,7 @@ private:
     CardSuggestion narrowed_;
     // Files changed while the window was hidden; the next showing looks again.
     bool stale_ = true;
+    bool shownBefore_ = false;
     // Paths of the selected decks, first selected first.
     std::vector<std::filesystem::path> selectionOrder_;
 };

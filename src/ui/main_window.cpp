@@ -143,7 +143,12 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     auto* library = new DeckLibraryActions(
         state_.db, state_.settings, state_.programDir,
         {[this](CardKind kind) { return deckPanel_->Entries(kind); },
-         [this](const QString& path) { deckCommands_->OpenDeckFile(path); },
+         [this](const QString& path) {
+             deckCommands_->OpenDeckFile(path);
+             // The deck is what the player asked to see.
+             raise();
+             activateWindow();
+         },
          [this] {
              const CardInfoView shown = cardInfoPanel_->View();
              return shown.shown[static_cast<size_t>(shown.front)];
