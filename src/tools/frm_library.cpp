@@ -169,7 +169,7 @@ void FrmLibrary::BuildControls() {
     grdLibrary->setWordWrap(false);
     grdLibrary->verticalHeader()->hide();
     grdLibrary->verticalHeader()->setDefaultSectionSize(grdLibrary->fontMetrics().height() + 6);
-    grdLibrary->horizontalHeader()->setStretchLastSection(true);
+    grdLibrary->horizontalHeader()->setStretchLastSection(false);
     grdLibrary->installEventFilter(this);
     layout->addWidget(grdLibrary, 1);
 
@@ -396,13 +396,16 @@ void FrmLibrary::SetNote(const QString& text) {
     lblNarrowed->setVisible(!text.isEmpty());
 }
 
-void FrmLibrary::FocusTable(bool selectFirst) {
+void FrmLibrary::FocusTable(bool select) {
     grdLibrary->setFocus(Qt::OtherFocusReason);
-    if (grdLibrary->currentIndex().isValid() || sorted_->rowCount() == 0) return;
-    grdLibrary->selectionModel()->setCurrentIndex(
-        sorted_->index(0, 0), selectFirst ? QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows
-                                          : QItemSelectionModel::NoUpdate);
+    if (sorted_->rowCount() == 0) return;
+    QItemSelectionModel* selection = grdLibrary->selectionModel();
+    QModelIndex at = grdLibrary->currentIndex();
+    if (!at.isValid()) at = sorted_->index(0, 0);
+    selection->setCurrentIndex(at, select && !selection->hasSelection()
+                                       ? QItemSelectionModel::ClearAndSelect |
+                                             QItemSelectionModel::Rows
+                                       : QItemSelectionModel::NoUpdate);
 }
 
 std::vector<int> FrmLibrary::SelectedRows() const {

@@ -108,8 +108,9 @@ private:
     void ShowNarrowed();
     // The line under the card box: the card narrowed to, or why the text names no card.
     void SetNote(const QString& text);
-    // Puts the focus into the table, on its first row when no row is current.
-    void FocusTable(bool selectFirst);
+    // Puts the focus into the table, on its first row when no row is current; select
+    // selects that row when none is selected.
+    void FocusTable(bool select);
     void UpdateButtons();
     void TrackSelection();
     // The deck of a row as entry lists, read again from its file; false after telling the
