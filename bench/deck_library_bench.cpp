@@ -102,8 +102,8 @@ ZEMLO_BOTH_POOLS(BM_IndexLibrary_5000Decks);
 void BM_FilterLibraryByCard_5000Decks(benchmark::State& state) {
     zemlo::bench::BenchApp();
     const zemlo::CardDatabase& db = zemlo::bench::Pool(state.range(0)).db;
-    auto index = std::make_shared<zemlo::LibraryIndex>(
-        zemlo::IndexLibrary(FolderFor(state.range(0)), db));
+    auto index =
+        std::make_shared<zemlo::LibraryIndex>(zemlo::IndexLibrary(FolderFor(state.range(0)), db));
     // Two cards the table narrows to in turn: the first card of two decks.
     const std::u16string cards[2] = {index->decks[0].cards[0].cardNo,
                                      index->decks[1].cards[0].cardNo};

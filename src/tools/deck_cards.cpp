@@ -32,7 +32,8 @@ std::vector<DeckCard> DistinctCards(const EntryLists& deck) {
         for (const std::u16string& entry : deck[static_cast<size_t>(kind)]) {
             const std::u16string_view number = EntryNumber(entry);
             auto [at, added] = byNumber.try_emplace(number);
-            if (added) at->second = DeckCard{kind, std::u16string(number), EntryName(kind, entry), 0};
+            if (added)
+                at->second = DeckCard{kind, std::u16string(number), EntryName(kind, entry), 0};
             ++at->second.copies;
         }
         for (auto& [number, card] : byNumber) cards.push_back(std::move(card));

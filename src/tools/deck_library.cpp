@@ -64,8 +64,7 @@ struct EarlierLook {
         const auto at = known.find(file.path.native());
         if (at == known.end()) return nullptr;
         const Known* earlier = at->second;
-        return earlier->size == file.size && earlier->modified == file.modified ? earlier
-                                                                                : nullptr;
+        return earlier->size == file.size && earlier->modified == file.modified ? earlier : nullptr;
     }
 };
 
@@ -84,8 +83,8 @@ bool IsDeckFileName(const std::filesystem::path& name) {
     return EndsWithFolded(text, ".htm") || EndsWithFolded(text, ".html");
 }
 
-bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db,
-                     EntryLists& lists, FileStatus& status) {
+bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
+                     FileStatus& status) {
     DeckFileReadResult read = ReadDeckFile(path, db);
     status = read.fileStatus;
     if (read.status != DeckFileStatus::Read) return false;
@@ -160,8 +159,7 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
     }
     const auto count = [](std::u16string_view what, std::size_t n) {
         const std::string digits = std::to_string(n);
-        return std::u16string(what) + u" " + std::u16string(digits.begin(), digits.end()) +
-               u" 件";
+        return std::u16string(what) + u" " + std::u16string(digits.begin(), digits.end()) + u" 件";
     };
     std::u16string text = count(u"ﾃﾞｯｷ", index.decks.size());
     const std::pair<std::u16string_view, std::size_t> passedOver[] = {

@@ -75,8 +75,8 @@ bool IsDeckFileName(const std::filesystem::path& name);
 
 // Reads one deck file into plain entry lists through the deck file reader. False when it is
 // no deck file (status then holds no error) or cannot be read (status says why).
-bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db,
-                     EntryLists& lists, FileStatus& status);
+bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
+                     FileStatus& status);
 
 // The card tables find card numbers through an index built on the first look-up. Call this
 // on the thread that owns the database before a look runs on another one, so the look only
@@ -87,8 +87,7 @@ void PrepareCardLookups(const CardDatabase& db);
 // same folder: files whose size and time are unchanged are taken from it without reading.
 // progress and cancel may be null.
 LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
-                          const LibraryIndex* previous = nullptr,
-                          IndexProgress* progress = nullptr,
+                          const LibraryIndex* previous = nullptr, IndexProgress* progress = nullptr,
                           const std::atomic<bool>* cancel = nullptr);
 
 // The line under the library's table: how many decks are listed and what was passed over

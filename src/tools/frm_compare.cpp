@@ -30,8 +30,7 @@ QString Coloured(int value, CounterColour colour) {
 
 // "ユニット数：20 → 19", each count in its rule's colour. Only numbers and fixed captions go
 // into the markup.
-QString CounterPair(const QString& caption, int first, int second,
-                    CounterColour (*colour)(int)) {
+QString CounterPair(const QString& caption, int first, int second, CounterColour (*colour)(int)) {
     return caption + Coloured(first, colour(first)) + QStringLiteral(" → ") +
            Coloured(second, colour(second));
 }
@@ -101,7 +100,7 @@ FrmCompare::FrmCompare(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(chkEqual, &QCheckBox::toggled, this, &FrmCompare::chkEqual_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &FrmCompare::cmdCopy_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-    resize(720, 760);
+    resize(720, 640);
 }
 
 void FrmCompare::Compare(ComparedDeck first, ComparedDeck second) {
@@ -119,8 +118,8 @@ void FrmCompare::Compare(ComparedDeck first, ComparedDeck second) {
 void FrmCompare::ShowCounters() {
     const DeckCounts a = CountDeck(first_.lists);
     const DeckCounts b = CountDeck(second_.lists);
-    const QString units = CounterPair(QStringLiteral("ユニット数："), a.units, b.units,
-                                      &UnitCountColour);
+    const QString units =
+        CounterPair(QStringLiteral("ユニット数："), a.units, b.units, &UnitCountColour);
     const QString missionChar =
         CounterPair(QStringLiteral("ミッション＋キャラクター数："), a.missionsAndCharacters,
                     b.missionsAndCharacters, &MissionCharCountColour);

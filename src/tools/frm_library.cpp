@@ -402,10 +402,10 @@ void FrmLibrary::FocusTable(bool select) {
     QItemSelectionModel* selection = grdLibrary->selectionModel();
     QModelIndex at = grdLibrary->currentIndex();
     if (!at.isValid()) at = sorted_->index(0, 0);
-    selection->setCurrentIndex(at, select && !selection->hasSelection()
-                                       ? QItemSelectionModel::ClearAndSelect |
-                                             QItemSelectionModel::Rows
-                                       : QItemSelectionModel::NoUpdate);
+    selection->setCurrentIndex(at,
+                               select && !selection->hasSelection()
+                                   ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                   : QItemSelectionModel::NoUpdate);
 }
 
 std::vector<int> FrmLibrary::SelectedRows() const {

@@ -86,12 +86,12 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
     }
     if (role == Qt::ForegroundRole) {
-        const bool red = (column == Units && Breaks(deck, DeckRule::Units)) ||
-                         (column == MissionsAndCharacters &&
-                          Breaks(deck, DeckRule::MissionsAndCharacters)) ||
-                         (column == Points && Breaks(deck, DeckRule::Points)) ||
-                         (column == Judgement && !deck.broken.empty()) ||
-                         (column == UnknownRows && deck.unknownRows > 0);
+        const bool red =
+            (column == Units && Breaks(deck, DeckRule::Units)) ||
+            (column == MissionsAndCharacters && Breaks(deck, DeckRule::MissionsAndCharacters)) ||
+            (column == Points && Breaks(deck, DeckRule::Points)) ||
+            (column == Judgement && !deck.broken.empty()) ||
+            (column == UnknownRows && deck.unknownRows > 0);
         return red ? QVariant(kRed) : QVariant();
     }
     if (role == Qt::ToolTipRole && column == FileName) {
@@ -132,9 +132,9 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
 
 QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kTitles[] = {"ﾌｧｲﾙ名",   "ﾌｫﾙﾀﾞ",    "ﾕﾆｯﾄ数",  "ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ数",
-                                          "合計戦果", "判定",     "不明ｶｰﾄﾞ", "更新日時",
-                                          "枚数"};
+    static const char* const kTitles[] = {"ﾌｧｲﾙ名",         "ﾌｫﾙﾀﾞ",    "ﾕﾆｯﾄ数",
+                                          "ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ数", "合計戦果", "判定",
+                                          "不明ｶｰﾄﾞ",       "更新日時", "枚数"};
     if (section < 0 || section >= columnCount()) return {};
     return QString::fromUtf8(kTitles[section]);
 }

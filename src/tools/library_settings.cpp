@@ -23,7 +23,7 @@ bool SettingsCanHold(std::u16string_view value) {
 LibrarySave SaveLibrarySettings(SettingsStore& store, const LibrarySettings& settings) {
     if (!SettingsCanHold(settings.folder)) return LibrarySave::CannotHold;
     return store.WriteSetting(kSection, kFolderKey, settings.folder) ? LibrarySave::Saved
-                                                                    : LibrarySave::Failed;
+                                                                     : LibrarySave::Failed;
 }
 
 }  // namespace zemlo

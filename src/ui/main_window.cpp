@@ -140,20 +140,20 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
-    auto* library = new DeckLibraryActions(
-        state_.db, state_.settings, state_.programDir,
-        {[this](CardKind kind) { return deckPanel_->Entries(kind); },
-         [this](const QString& path) {
-             deckCommands_->OpenDeckFile(path);
-             // The deck is what the player asked to see.
-             raise();
-             activateWindow();
-         },
-         [this] {
-             const CardInfoView shown = cardInfoPanel_->View();
-             return shown.shown[static_cast<size_t>(shown.front)];
-         }},
-        this);
+    LibraryHooks libraryHooks;
+    libraryHooks.currentDeck = [this](CardKind kind) { return deckPanel_->Entries(kind); };
+    libraryHooks.openDeck = [this](const QString& path) {
+        deckCommands_->OpenDeckFile(path);
+        // The deck is what the player asked to see.
+        raise();
+        activateWindow();
+    };
+    libraryHooks.shownCardNo = [this] {
+        const CardInfoView shown = cardInfoPanel_->View();
+        return shown.shown[static_cast<size_t>(shown.front)];
+    };
+    auto* library = new DeckLibraryActions(state_.db, state_.settings, state_.programDir,
+                                           std::move(libraryHooks), this);
     library->AddMenuItem(mnuFile, mnuSave);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for

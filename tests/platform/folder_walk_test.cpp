@@ -52,11 +52,11 @@ TEST(FolderWalk, LinksThatLoopOrNameAFolderTwiceListEachFileOnce) {
     fs::create_directories(dir / "decks/sub");
     WriteBytes(dir / "decks/one.htm", "1");
     WriteBytes(dir / "decks/sub/two.htm", "2");
-    fs::create_directory_symlink("..", dir / "decks/sub/up");         // back to an ancestor
-    fs::create_directory_symlink("decks/sub", dir / "again");         // a folder named twice
-    fs::create_symlink("self.htm", dir / "self.htm");                 // a link to itself
-    fs::create_symlink("decks/one.htm", dir / "link-to-one.htm");     // a file named twice
-    fs::create_symlink("gone.htm", dir / "dangling.htm");             // names nothing
+    fs::create_directory_symlink("..", dir / "decks/sub/up");      // back to an ancestor
+    fs::create_directory_symlink("decks/sub", dir / "again");      // a folder named twice
+    fs::create_symlink("self.htm", dir / "self.htm");              // a link to itself
+    fs::create_symlink("decks/one.htm", dir / "link-to-one.htm");  // a file named twice
+    fs::create_symlink("gone.htm", dir / "dangling.htm");          // names nothing
     ASSERT_EQ(::mkfifo((dir / "pipe.htm").c_str(), 0600), 0);
 
     const FolderWalk walk = WalkFolder(dir.Path(), Htm);

@@ -39,8 +39,7 @@ TEST(DeckDifference, TextWritesSignAndCountFullWidthThenNameAndNumberWithCrLf) {
         {CardKind::Unit, u"ZM0002", u"試作機2", 1, 1},
         {CardKind::Mission, u"MI0010", u"作戦10", 12, 1},
     };
-    EXPECT_EQ(DifferenceText(cards),
-              u"＋２\t試作機1\tZM0001\r\n－１１\t作戦10\tMI0010\r\n");
+    EXPECT_EQ(DifferenceText(cards), u"＋２\t試作機1\tZM0001\r\n－１１\t作戦10\tMI0010\r\n");
     EXPECT_EQ(DifferenceText({}), u"");
     EXPECT_EQ(ChangeText(2), u"＋2");
     EXPECT_EQ(ChangeText(-11), u"－11");
@@ -81,7 +80,7 @@ TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchange
     const std::u16string longest = u"/" + std::u16string(253, u'a');
     EXPECT_TRUE(SettingsCanHold(longest));
     for (const std::u16string& cannot : {
-             longest + u"a",                 // longer than a value may be
+             longest + u"a",                  // longer than a value may be
              std::u16string(u"/tmp/波〜線"),  // U+301C has no place in the code page
              std::u16string(u"/tmp/e\u0301"),
              std::u16string(u"/tmp/trailing "),

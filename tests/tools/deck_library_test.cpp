@@ -137,8 +137,7 @@ TEST_F(DeckLibraryTest, ACancelledLookKeepsWhatItHadAndSaysSo) {
     EXPECT_TRUE(index.cancelled);
     EXPECT_TRUE(index.decks.empty());
     EXPECT_EQ(LibrarySummaryText(index), u"ﾃﾞｯｷ 0 件（中止しました。ほかのﾌｧｲﾙは見ていません）");
-    EXPECT_EQ(LibrarySummaryText(IndexLibrary(dir / "missing", db)),
-              u"ﾌｫﾙﾀﾞがありません");
+    EXPECT_EQ(LibrarySummaryText(IndexLibrary(dir / "missing", db)), u"ﾌｫﾙﾀﾞがありません");
 }
 
 TEST_F(DeckLibraryTest, DecksHoldingACardComeWithTheirCopiesWhateverTheCardsKind) {
@@ -147,10 +146,8 @@ TEST_F(DeckLibraryTest, DecksHoldingACardComeWithTheirCopiesWhateverTheCardsKind
     SaveLibraryDeck(dir / "c.htm", db, MakeDeck(db, {0}, {2, 2}, {}));
     const LibraryIndex index = IndexLibrary(dir.Path(), db);
     ASSERT_EQ(index.decks.size(), 3u);
-    EXPECT_EQ(DecksHoldingCard(index, u"ZM0001"),
-              (std::vector<DeckHolding>{{0, 2}, {2, 1}}));
-    EXPECT_EQ(DecksHoldingCard(index, u"MI0003"),
-              (std::vector<DeckHolding>{{0, 1}, {2, 2}}));
+    EXPECT_EQ(DecksHoldingCard(index, u"ZM0001"), (std::vector<DeckHolding>{{0, 2}, {2, 1}}));
+    EXPECT_EQ(DecksHoldingCard(index, u"MI0003"), (std::vector<DeckHolding>{{0, 1}, {2, 2}}));
     EXPECT_EQ(DecksHoldingCard(index, u"CH0004"), (std::vector<DeckHolding>{{1, 3}}));
     EXPECT_TRUE(DecksHoldingCard(index, u"ZM0025").empty());
     EXPECT_TRUE(DecksHoldingCard(index, u"ZM000").empty());

@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QInputMethodEvent>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,8 +39,7 @@ protected:
         SaveLibraryDeck(dir / "decks/sub/short.htm", db, MakeDeck(db, {0, 0, 3}, {2}, {1}));
         WriteBytes(dir / "decks/page.htm", "<HTML></HTML>");
         current = MakeDeck(db, {0, 0, 1}, {}, {});
-        EXPECT_EQ(SaveLibrarySettings(settings, {(dir / "decks").u16string()}),
-                  LibrarySave::Saved);
+        EXPECT_EQ(SaveLibrarySettings(settings, {(dir / "decks").u16string()}), LibrarySave::Saved);
     }
 
     // The window after its first look.
@@ -136,8 +135,9 @@ TEST_F(FrmLibraryTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheCh
     const QPoint first = window->grdLibrary->visualRect(table->index(0, 0)).center();
     QTest::mouseClick(window->grdLibrary->viewport(), Qt::LeftButton, Qt::NoModifier, first);
     QTest::mouseDClick(window->grdLibrary->viewport(), Qt::LeftButton, Qt::NoModifier, first);
-    EXPECT_EQ(opened, QStringList({QString::fromStdU16String((dir / "decks/sub/short.htm").u16string()),
-                                   QString::fromStdU16String((dir / "decks/full.htm").u16string())}));
+    EXPECT_EQ(opened,
+              QStringList({QString::fromStdU16String((dir / "decks/sub/short.htm").u16string()),
+                           QString::fromStdU16String((dir / "decks/full.htm").u16string())}));
 }
 
 TEST_F(FrmLibraryTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
@@ -202,8 +202,8 @@ TEST_F(FrmLibraryTest, ADeckSavedIntoTheFolderAppearsWithoutAsking) {
     auto window = Open();
     ASSERT_EQ(window->grdLibrary->model()->rowCount(), 2);
     SaveLibraryDeck(dir / "decks/sub/new.htm", db, RuleKeepingDeck(db));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->grdLibrary->model()->rowCount() == 3; },
-                                10000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->grdLibrary->model()->rowCount() == 3; }, 10000));
     // Only the new file was read.
     EXPECT_EQ(window->Indexer().Index().filesRead, 1);
 }

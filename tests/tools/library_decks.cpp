@@ -40,8 +40,7 @@ CardDatabase LibraryCards() {
 }
 
 EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
-                       std::initializer_list<int> missions,
-                       std::initializer_list<int> characters) {
+                    std::initializer_list<int> missions, std::initializer_list<int> characters) {
     EntryLists deck;
     const std::initializer_list<int>* records[3] = {&units, &missions, &characters};
     for (int k = 0; k < 3; ++k) {
@@ -54,7 +53,7 @@ EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
 
 EntryLists RuleKeepingDeck(const CardDatabase& db) {
     return MakeDeck(db, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
-                       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {});
+                    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {});
 }
 
 void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db,

@@ -14,8 +14,7 @@ CardDatabase LibraryCards();
 
 // The catalog entries of the given records of each kind, in the order given.
 EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
-                       std::initializer_list<int> missions,
-                       std::initializer_list<int> characters);
+                    std::initializer_list<int> missions, std::initializer_list<int> characters);
 
 // A deck that keeps every rule: units 0-19, missions 0-9 (20 points), no characters.
 EntryLists RuleKeepingDeck(const CardDatabase& db);

@@ -37,8 +37,8 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     window.FormInit();
     window.show();
     FakeDialogs dialogs;
-    window.deckPanel_->AddCard(CardKind::Unit,
-                               QString::fromStdU16String(CatalogEntry(state.db, CardKind::Unit, 0)));
+    window.deckPanel_->AddCard(
+        CardKind::Unit, QString::fromStdU16String(CatalogEntry(state.db, CardKind::Unit, 0)));
 
     auto* library = window.findChild<DeckLibraryActions*>();
     ASSERT_NE(library, nullptr);
