@@ -277,16 +277,7 @@ void FrmLibrary::FolderChanged() {
 void FrmLibrary::LookFinished() {
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->SetIndex(indexer_->Shared());
-    // The decks selected before stay selected, in the order they were selected.
-    selectionOrder_.clear();
-    QItemSelectionModel* selection = grdLibrary->selectionModel();
-    for (const std::filesystem::path& path : selected) {
-        const int row = model_->RowOf(path);
-        if (row < 0) continue;
-        const QModelIndex at = sorted_->mapFromSource(model_->index(row, 0));
-        selection->select(at, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        selection->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
-    }
+    Reselect(selected);
 
     const LibraryIndex& index = indexer_->Index();
     lblSummary->setText(QString::fromStdU16String(LibrarySummaryText(index)));
@@ -372,14 +363,17 @@ void FrmLibrary::cmdShownCard_Click() {
 void FrmLibrary::cmdClearCard_Click() {
     txtCard->clear();
     SetNote(QString());
+    const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(std::u16string());
-    UpdateButtons();
+    Reselect(selected);
 }
 
 void FrmLibrary::NarrowTo(const CardSuggestion& card) {
     narrowed_ = card;
     txtCard->setText(SuggestionText(card));
+    const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(card.cardNo);
+    Reselect(selected);
     ShowNarrowed();
     grdLibrary->resizeColumnToContents(LibraryModel::Copies);
     UpdateButtons();
@@ -389,6 +383,22 @@ void FrmLibrary::ShowNarrowed() {
     if (model_->NarrowedCard().empty()) return;
     SetNote(SuggestionText(narrowed_) + QStringLiteral(" を持つﾃﾞｯｷ: ") +
             QString::number(model_->rowCount()) + QStringLiteral(" 件"));
+}
+
+void FrmLibrary::Reselect(const std::vector<std::filesystem::path>& paths) {
+    // A reset of the table drops its selection without telling; what "比較" compares must
+    // be what the player sees selected.
+    selectionOrder_.clear();
+    QItemSelectionModel* selection = grdLibrary->selectionModel();
+    selection->clearSelection();
+    for (const std::filesystem::path& path : paths) {
+        const int row = model_->RowOf(path);
+        if (row < 0) continue;
+        const QModelIndex at = sorted_->mapFromSource(model_->index(row, 0));
+        selection->select(at, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selection->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
+    UpdateButtons();
 }
 
 void FrmLibrary::SetNote(const QString& text) {

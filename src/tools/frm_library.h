@@ -112,6 +112,9 @@ private:
     // selects that row when none is selected.
     void FocusTable(bool select);
     void UpdateButtons();
+    // Selects again, in the order given, the decks at paths the table still lists; the
+    // others leave the selection.
+    void Reselect(const std::vector<std::filesystem::path>& paths);
     void TrackSelection();
     // The deck of a row as entry lists, read again from its file; false after telling the
     // player when the file cannot be read now.

@@ -103,6 +103,8 @@ TEST_F(FrmLibraryTest, ListsTheRememberedFolderAndSortsNumbersAsNumbers) {
 TEST_F(FrmLibraryTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheChosenDeck) {
     auto window = Open();
     QAbstractItemModel* table = window->grdLibrary->model();
+    SelectRow(*window, 0, false);
+    SelectRow(*window, 1, true);
     QTest::keyClicks(window->txtCard, "ZM0001");
     QTest::keyClick(window->txtCard, Qt::Key_Return);
     ASSERT_EQ(table->rowCount(), 2);
@@ -118,6 +120,9 @@ TEST_F(FrmLibraryTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheCh
     QTest::keyClick(window->txtCard, Qt::Key_Return);
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(RowFile(*window, 0), "short.htm");
+    // Only the deck still listed stays selected, and compared.
+    EXPECT_EQ(window->SelectedRows().size(), 1u);
+    EXPECT_FALSE(window->cmdCompare->isEnabled());
 
     shownCard = u"MI0010";
     window->cmdShownCard->click();
