@@ -58,14 +58,8 @@ for target in "${targets[@]}"; do
     # A smoke run keeps its own log, so it never overwrites a long run's.
     log="build-fuzz/findings/$target.log"
     if [ "$smoke" = 1 ]; then log="build-fuzz/findings/$target.smoke.log"; fi
-    # Inputs of a few kilobytes, more where the bad cases need more room: deck text asking
-    # for a list's worth of copies, a settings file with long lines around the written key.
-    max_len=4096
-    case "$target" in
-        deck_text | deck_file_reader | private_profile_write) max_len=16384 ;;
-    esac
     if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
-        -max_total_time="$seconds" -runs="$runs" -max_len="$max_len" -timeout=20 -rss_limit_mb=2048 \
+        -max_total_time="$seconds" -runs="$runs" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
         done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")

@@ -28,7 +28,7 @@ constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
 
 }  // namespace
 
-FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, SettingsStore& settings,
+FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
                          QWidget* parent)
     : QDialog(parent), db_(db), settings_(settings) {
     setObjectName("frmDrawOdds");
@@ -45,9 +45,8 @@ FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, Setting
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
     std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
-    for (std::u16string& entry : deck.Entries(CardKind::Character)) {
-        missionChar.push_back(std::move(entry));
-    }
+    const auto& characters = deck.Entries(CardKind::Character);
+    missionChar.insert(missionChar.end(), characters.begin(), characters.end());
     BuildPage(0, deck.Entries(CardKind::Unit));
     BuildPage(1, missionChar);
 

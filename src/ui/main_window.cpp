@@ -25,6 +25,7 @@
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_clip_text.h"
 #include "deck/card_info_panel.h"
+#include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_sheet_actions.h"
@@ -108,11 +109,14 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         tabLayout->addWidget(catalogs[tab]);
     }
 
-    // Deck and card information: the deck lists beside the tabs, the card panel at the right.
-    deckPanel_ = new DeckPanel(central);
-    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
+    // Deck and card information: the deck lists beside the tabs, the card panel at the right;
+    // every change of the deck goes through its history, which brings back what the card
+    // panel showed when a step is taken back or done again.
     cardInfoPanel_ = new CardInfoPanel(state_.db, central);
     PlaceTwips(cardInfoPanel_, 9060, 60, 4890, 10275);
+    deckHistory_ = new DeckHistory(state_.deck, cardInfoPanel_, this);
+    deckPanel_ = new DeckPanel(*deckHistory_, central);
+    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
     // Every selection change of the six lists and every addition shows the entry's card.
     auto showEntryCard = [this](CardKind kind, const QString& entry) {
         ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
@@ -126,17 +130,21 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     connect(deckPanel_, &DeckPanel::cardAdded, this, showEntryCard);
     connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::CardList_MouseDown);
 
-    // Deck files: the file menu's deck commands read and fill the deck panel's lists.
-    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckPanel_, this);
+    // Deck files: the file menu's deck commands read the deck and replace it through its
+    // history.
+    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckHistory_, this);
     connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
     connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
     connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
     connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
-    deckCommands_ = new DeckCommands(*this);
+    deckCommands_ = new DeckCommands({*this,
+                                      {mnuFile, mnuOpen, mnuSave, mnuCopy, mnuExit, mnuView},
+                                      *deckHistory_,
+                                      *deckFileActions_,
+                                      state_.db,
+                                      state_.settings});
     // The deck sheet's commands follow the deck text import, as a group of their own.
-    auto* deckSheet = new DeckSheetActions(
-        state_.settings, state_.programDir,
-        [this](CardKind kind) { return deckPanel_->Entries(kind); }, this);
+    auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
     deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
@@ -171,7 +179,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     };
     toolHooks.settings = &state_.settings;
     toolWindows_ =
-        new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
+        new ToolWindows(state_.db, state_.deck, state_.seekWindowOpen, std::move(toolHooks), this);
     connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
     for (int i = 0; i < 6; ++i) {
         connect(mnuGraph[i], &QAction::triggered, toolWindows_,

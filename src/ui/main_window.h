@@ -17,6 +17,7 @@ class QTabWidget;
 namespace zemlo {
 
 class CardInfoPanel;
+class DeckHistory;
 class DeckPanel;
 class DeckFileActions;
 class ToolWindows;
@@ -90,7 +91,9 @@ public:
     void mnuClearS_Click();
     void mnuKyotyou_Click();
 
-    // Deck and card information
+    // Deck and card information: the deck of the program state, changed only through its
+    // history, shown by the deck panel.
+    DeckHistory* deckHistory_ = nullptr;
     DeckPanel* deckPanel_ = nullptr;
     CardInfoPanel* cardInfoPanel_ = nullptr;
     void ShowCardInf(CardKind pMode, const QString& pCode);

@@ -28,15 +28,24 @@ disguise="表計算 - 月次報告"
 printf '[BOSS]\r\nISUSE=1\r\nICONPATH=\r\nTASKNAME=%s\r\n' "$disguise" |
     iconv -f UTF-8 -t CP932 >"$work/prog/ZEMLO.ini"
 
-# A display number nobody uses.
+# A display number nobody uses. Another run may take the same free number at the same moment,
+# and a busy machine starts Xvfb slowly: a server that gives up makes way for the next number.
+display=""
 for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+    if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 300); do
+        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { display=":$n"; break; }
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
 done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+[ -n "$display" ] || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
 export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 0.5

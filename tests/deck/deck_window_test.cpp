@@ -273,8 +273,8 @@ TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
     window->mnuClearA->trigger();
     EXPECT_EQ(Counter(0), "0");
     EXPECT_EQ(Counter(2), "0");
-    EXPECT_TRUE(deck->Entries(CardKind::Unit).empty());
-    EXPECT_TRUE(deck->Entries(CardKind::Mission).empty());
+    EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
+    EXPECT_TRUE(state.deck.Entries(CardKind::Mission).empty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

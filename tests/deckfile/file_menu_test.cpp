@@ -32,26 +32,24 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
     MainWindow window(state);
     FakeDialogs dialogs;
     for (int r : {2, 0, 2})
-        window.deckPanel_->AddEntry(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, r));
-    window.deckPanel_->AddEntry(CardKind::Mission, CatalogEntry(state.db, CardKind::Mission, 3));
-    const auto units = window.deckPanel_->Entries(CardKind::Unit);
-    const auto missions = window.deckPanel_->Entries(CardKind::Mission);
+        state.deck.Add(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, r));
+    state.deck.Add(CardKind::Mission, CatalogEntry(state.db, CardKind::Mission, 3));
+    const auto units = state.deck.Entries(CardKind::Unit);
+    const auto missions = state.deck.Entries(CardKind::Mission);
 
     const QString path = QString::fromStdU16String((dir / "deck.htm").u16string());
     dialogs.fileAnswers = {path, path};
     window.mnuSave->trigger();
-    DeckLists saved;
-    saved.unit = units;
-    saved.mission = missions;
-    EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, saved));
+    EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, state.deck));
+    const Deck saved = state.deck;
 
-    window.deckPanel_->ClearAll();
-    window.deckPanel_->AddEntry(CardKind::Character,
-                                CatalogEntry(state.db, CardKind::Character, 0));
+    state.deck.ClearAll();
+    state.deck.Add(CardKind::Character, CatalogEntry(state.db, CardKind::Character, 0));
     window.mnuOpen->trigger();
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Unit), units);
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Mission), missions);
-    EXPECT_TRUE(window.deckPanel_->Entries(CardKind::Character).empty());
+    EXPECT_EQ(state.deck, saved);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit), units);
+    EXPECT_EQ(state.deck.Entries(CardKind::Mission), missions);
+    EXPECT_TRUE(state.deck.Entries(CardKind::Character).empty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
