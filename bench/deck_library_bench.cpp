@@ -46,17 +46,19 @@ public:
             return static_cast<int>(random() % static_cast<unsigned>(table.Count()));
         };
         for (int d = 0; d < kDecks; ++d) {
-            // 20 units, 12 missions and 3 characters, some cards twice.
-            zemlo::DeckLists deck;
-            for (int i = 0; i < 20; ++i)
-                deck.unit.push_back(zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units)));
+            // 20 units, 12 missions and 3 characters, the first unit twice.
+            zemlo::Deck deck;
+            const std::u16string twice = zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units));
+            deck.Add(CardKind::Unit, twice);
+            deck.Add(CardKind::Unit, twice);
+            for (int i = 0; i < 18; ++i)
+                deck.Add(CardKind::Unit, zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units)));
             for (int i = 0; i < 12; ++i)
-                deck.mission.push_back(
-                    zemlo::CatalogEntry(db, CardKind::Mission, pick(db.missions)));
+                deck.Add(CardKind::Mission,
+                         zemlo::CatalogEntry(db, CardKind::Mission, pick(db.missions)));
             for (int i = 0; i < 3; ++i)
-                deck.character.push_back(
-                    zemlo::CatalogEntry(db, CardKind::Character, pick(db.characters)));
-            deck.unit[1] = deck.unit[0];
+                deck.Add(CardKind::Character,
+                         zemlo::CatalogEntry(db, CardKind::Character, pick(db.characters)));
             const fs::path folder = path_ / ("folder" + std::to_string(d % kFolders));
             fs::create_directories(folder);
             // Written without the save's flush to the disk, which would only slow the setup.

@@ -23,9 +23,9 @@ bool EndsWithFolded(const std::string& name, std::string_view ending) {
     return true;
 }
 
-EntryLists ListsOf(DeckFileReadResult& read) {
-    return {std::move(read.deck.unit), std::move(read.deck.mission),
-            std::move(read.deck.character)};
+EntryLists ListsOf(const Deck& deck) {
+    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
+            deck.Entries(CardKind::Character)};
 }
 
 // Every card number of the deck once, with its copies, by number.
@@ -88,7 +88,7 @@ bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, 
     DeckFileReadResult read = ReadDeckFile(path, db);
     status = read.fileStatus;
     if (read.status != DeckFileStatus::Read) return false;
-    lists = ListsOf(read);
+    lists = ListsOf(read.deck);
     return true;
 }
 
@@ -143,7 +143,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
         deck.size = file.size;
         deck.modified = file.modified;
         deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
-        const EntryLists lists = ListsOf(read);
+        const EntryLists lists = ListsOf(read.deck);
         deck.counts = CountDeck(lists);
         deck.broken = BrokenRules(deck.counts);
         deck.cards = CardsOf(lists);

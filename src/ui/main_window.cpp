@@ -149,7 +149,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
-    libraryHooks.currentDeck = [this](CardKind kind) { return deckPanel_->Entries(kind); };
+    libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
     libraryHooks.openDeck = [this](const QString& path) {
         deckCommands_->OpenDeckFile(path);
         // The deck is what the player asked to see.

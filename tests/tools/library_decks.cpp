@@ -58,10 +58,8 @@ EntryLists RuleKeepingDeck(const CardDatabase& db) {
 
 void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db,
                      const EntryLists& deck) {
-    DeckLists lists;
-    lists.unit = deck[0];
-    lists.mission = deck[1];
-    lists.character = deck[2];
+    Deck lists;
+    for (CardKind kind : kDeckKinds) lists.Fill(kind, deck[static_cast<size_t>(kind)]);
     ASSERT_TRUE(SaveDeckFile(path, db, OutputFlags{}, lists)) << path;
 }
 

@@ -30,8 +30,8 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     ProgramState state(dir.Path());
     AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "アーベル"}});
     AddCard(state.db.units, "ZM0002", {{unit_field::UnitName, "ブラント"}});
-    DeckLists saved;
-    saved.unit = {CatalogEntry(state.db, CardKind::Unit, 1)};
+    Deck saved;
+    saved.Add(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, 1));
     ASSERT_TRUE(SaveDeckFile(dir / "saved.htm", state.db, OutputFlags{}, saved));
     MainWindow window(state);
     window.FormInit();
@@ -59,11 +59,11 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     dialogs.questionAnswers = {QMessageBox::Cancel, QMessageBox::No};
     shown->grdLibrary->selectRow(0);
     shown->OpenCurrentDeck();  // cancelled: the deck stays
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Unit).size(), 1u);
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Unit)[0].substr(0, 6), u"ZM0001");
+    EXPECT_EQ(state.deck.Size(CardKind::Unit), 1u);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit)[0].substr(0, 6), u"ZM0001");
     shown->OpenCurrentDeck();
     EXPECT_EQ(dialogs.questions.size(), 2);
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Unit), saved.unit);
+    EXPECT_EQ(state.deck, saved);
     EXPECT_EQ(window.deckCommands_->RecentFiles().Files().Paths(),
               std::vector<std::u16string>{(dir / "saved.htm").u16string()});
 }
