@@ -34,6 +34,7 @@
 #include "platform/program_dir.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
+#include "tools/deck_library_actions.h"
 #include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
@@ -146,6 +147,22 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
     deckSheet->AddMenuItems(fileMenu_, deckCommands_->mnuImport);
     deckSheet->FollowDeckFiles(*deckFileActions_);
+    // The deck library follows the save command; it opens decks as the recent files do.
+    LibraryHooks libraryHooks;
+    libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
+    libraryHooks.openDeck = [this](const QString& path) {
+        deckCommands_->OpenDeckFile(path);
+        // The deck is what the player asked to see.
+        raise();
+        activateWindow();
+    };
+    libraryHooks.shownCardNo = [this] {
+        const CardInfoView shown = cardInfoPanel_->View();
+        return shown.shown[static_cast<size_t>(shown.front)];
+    };
+    auto* library = new DeckLibraryActions(state_.db, state_.settings, state_.programDir,
+                                           std::move(libraryHooks), this);
+    library->AddMenuItem(fileMenu_, saveItem_);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
