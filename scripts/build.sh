@@ -3,11 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/ensure-deps.sh
-if [ ! -f build/build.ninja ]; then
-    launcher=()
-    if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
-fi
+# Debug information at level 1 (functions and line tables) is what backtraces and profilers
+# read; full information would make every object and link several times larger. A tree of
+# your own with -DCMAKE_BUILD_TYPE=Debug has it all for a debugger.
+bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 # Targets given as arguments build only those (the installer needs only the program).
 targets=()
 if [ $# -gt 0 ]; then targets=(--target "$@"); fi

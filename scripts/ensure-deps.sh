@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config lld
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick

@@ -4,7 +4,9 @@
 #                                           working corpus build-fuzz/corpus/<target> from the
 #                                           seeds in fuzz/corpus/<target>
 #   scripts/fuzz.sh --runs N [TARGET...]    each target for N executions instead of a time
-#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only
+#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only,
+#                                           one per core at a time
+#   scripts/fuzz.sh --configure-only        only configures build-fuzz/
 # Targets are named without the fuzz_ prefix: card_loader, code_page, ... (fuzz/CMakeLists.txt).
 # A finding stops its target and leaves the input as build-fuzz/findings/<target>/crash-*.
 set -euo pipefail
@@ -13,7 +15,10 @@ cd "$(dirname "$0")/.."
 smoke=0
 seconds=60
 runs=-1
-if [ "${1:-}" = "--runs" ]; then
+configure_only=0
+if [ "${1:-}" = "--configure-only" ]; then
+    configure_only=1
+elif [ "${1:-}" = "--runs" ]; then
     runs=$2
     seconds=0
     shift 2
@@ -31,12 +36,11 @@ if ! command -v clang++ >/dev/null 2>&1; then
     exit 0
 fi
 
-if [ ! -f build-fuzz/build.ninja ]; then
-    launcher=()
-    if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_COMPILER=clang++ -DZEMLO_FUZZ=ON "${launcher[@]}" >/dev/null
-fi
+# Line tables (-g1) are all a finding's stack needs.
+bash scripts/configure.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
+    -DZEMLO_FUZZ=ON >/dev/null
+if [ "$configure_only" = 1 ]; then exit 0; fi
 cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >/dev/null
 
 targets=("$@")
@@ -44,9 +48,9 @@ if [ ${#targets[@]} -eq 0 ]; then
     for seeds in fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
 fi
 
-passed=0
-failed=0
-for target in "${targets[@]}"; do
+# One target's run; prints its line (and the end of its log on a finding) into $2.
+fuzz_one() {  # TARGET REPORT
+    local target=$1 report=$2 findings work log done took
     findings="build-fuzz/findings/$target"
     mkdir -p "$findings"
     if [ "$smoke" = 1 ]; then
@@ -58,19 +62,47 @@ for target in "${targets[@]}"; do
     # A smoke run keeps its own log, so it never overwrites a long run's.
     log="build-fuzz/findings/$target.log"
     if [ "$smoke" = 1 ]; then log="build-fuzz/findings/$target.smoke.log"; fi
+    local status=0
     if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
         -max_total_time="$seconds" -runs="$runs" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
         done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
-        echo "fuzz_$target: ${done:-?} runs in ${took:-?}s, no finding"
-        passed=$((passed + 1))
+        echo "fuzz_$target: ${done:-?} runs in ${took:-?}s, no finding" >"$report"
     else
-        echo "fuzz_$target: FINDING, see $log and $findings/"
-        tail -n 30 "$log"
-        failed=$((failed + 1))
+        { echo "fuzz_$target: FINDING, see $log and $findings/"; tail -n 30 "$log"; } >"$report"
+        status=1
     fi
     if [ "$smoke" = 1 ]; then rm -rf "$work"; fi
+    return "$status"
+}
+
+# The smoke runs go side by side, one per core; long runs one after another, each with the
+# whole machine. Reports come in the order of the targets either way.
+jobs=1
+if [ "$smoke" = 1 ]; then jobs=$(nproc); fi
+reports=$(mktemp -d)
+trap 'rm -rf "$reports"' EXIT
+running=0
+for i in "${!targets[@]}"; do
+    if [ "$running" -ge "$jobs" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+    fuzz_one "${targets[$i]}" "$reports/$i" &
+    running=$((running + 1))
+done
+wait || true
+
+passed=0
+failed=0
+for i in "${!targets[@]}"; do
+    if [ -f "$reports/$i" ]; then cat "$reports/$i"; fi
+    if head -n 1 "$reports/$i" 2>/dev/null | grep -q ', no finding$'; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
 done
 echo "fuzz: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

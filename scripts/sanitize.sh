@@ -2,15 +2,13 @@
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/
 # and runs it; any report fails the test that caused it. No benchmarks and no Xvfb program
 # test there: the widget tests already drive every window under the sanitizers.
+#   scripts/sanitize.sh [--configure-only]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ ! -f build-asan/build.ninja ]; then
-    launcher=()
-    if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-    # -O1 keeps the build quick and the reports' stacks readable.
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
-        -DZEMLO_SANITIZE=ON "${launcher[@]}" >/dev/null
-fi
+# -O1 keeps the build quick and the reports' stacks readable.
+bash scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+    -DZEMLO_SANITIZE=ON >/dev/null
+if [ "${1:-}" = "--configure-only" ]; then exit 0; fi
 cmake --build build-asan --parallel "$(nproc)"
 cd build-asan
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"

@@ -12,6 +12,7 @@
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "settings/draw_odds_settings.h"
 #include "tools/draw_odds.h"
 #include "tools/draw_odds_model.h"
 
@@ -22,9 +23,6 @@ namespace {
 constexpr int kFormWidth = 8400;
 constexpr int kFormHeight = 6600;
 constexpr int kDefaultDrawn = 3;
-
-constexpr char16_t kSection[] = u"DRAWODDS";
-constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
 
 }  // namespace
 
@@ -71,7 +69,7 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
     QSpinBox* spin = new QSpinBox(page);
     NameControl(spin, "spnDraw", which);
     PlaceTwips(spin, 1380, 120, 1035, 330);
-    const int stored = ToInt16Clamped(LeadingNumber(settings_.ReadSetting(kSection, kKeys[which])));
+    const int stored = LoadDrawnCount(settings_, static_cast<DrawOddsPile>(which));
     spin->setRange(1, std::max(pileSize, 1));
     spin->setValue(stored >= 1 ? stored : kDefaultDrawn);
     spin->setEnabled(pileSize > 0);
@@ -131,9 +129,9 @@ void DrawOddsDialog::ShowChanceOfSelected(int which) {
 void DrawOddsDialog::done(int result) {
     for (int which = 0; which < 2; ++which) {
         if (!changed_[which]) continue;
-        const std::u16string value =
-            QString::number(drawCountBoxes[which]->value()).toStdU16String();
-        settings_.WriteSetting(kSection, kKeys[which], value);
+        // A failure is told by the store; the window closes as asked.
+        static_cast<void>(SaveDrawnCount(settings_, static_cast<DrawOddsPile>(which),
+                                         drawCountBoxes[which]->value()));
     }
     QDialog::done(result);
 }

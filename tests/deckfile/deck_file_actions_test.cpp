@@ -12,7 +12,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include "app/program_state.h"
+#include "ui/program_state.h"
 #include "deck/deck_history.h"
 #include "deck/entry_merge.h"
 #include "deck_test_cards.h"

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_loaders.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 #include "carddb/card_database.h"
 #include "deck/deck.h"
 #include "deckfile/output_flags.h"

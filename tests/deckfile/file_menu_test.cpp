@@ -6,7 +6,9 @@
 #include "catalog/catalog_entry.h"
 #include "deck/deck_panel.h"
 #include "deck_test_cards.h"
+#include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_writer.h"
+#include "platform/control_name.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -18,10 +20,12 @@ TEST(FileMenu, DeckCommandsAreAvailable) {
     TempDir dir;
     ProgramState state(dir.Path());
     MainWindow window(state);
-    for (QAction* item : {window.mnuOpen, window.mnuSave, window.mnuOptFile, window.mnuCopy}) {
+    for (QAction* item :
+         {FindControl<QAction>(&window, "mnuOpen"), FindControl<QAction>(&window, "mnuSave"),
+          FindControl<QAction>(&window, "mnuOptFile"), FindControl<QAction>(&window, "mnuCopy")}) {
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     }
-    EXPECT_NE(window.deckFileActions_, nullptr);
+    EXPECT_NE(window.findChild<DeckFileActions*>(), nullptr);
 }
 
 TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
@@ -39,13 +43,13 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
 
     const QString path = QString::fromStdU16String((dir / "deck.htm").u16string());
     dialogs.fileAnswers = {path, path};
-    window.mnuSave->trigger();
+    FindControl<QAction>(&window, "mnuSave")->trigger();
     EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, state.deck));
     const Deck saved = state.deck;
 
     state.deck.ClearAll();
     state.deck.Add(CardKind::Character, CatalogEntry(state.db, CardKind::Character, 0));
-    window.mnuOpen->trigger();
+    FindControl<QAction>(&window, "mnuOpen")->trigger();
     EXPECT_EQ(state.deck, saved);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit), units);
     EXPECT_EQ(state.deck.Entries(CardKind::Mission), missions);

@@ -23,6 +23,7 @@
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/recent_files_menu.h"
 #include "platform/code_page.h"
+#include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
@@ -63,8 +64,8 @@ protected:
         window->show();
     }
 
-    DeckPanel& Panel() const { return *window->deckPanel_; }
-    DeckCommands& Commands() const { return *window->deckCommands_; }
+    DeckPanel& Panel() const { return *FindControl<DeckPanel>(window.get(), "DeckPanel"); }
+    DeckCommands& Commands() const { return *(window.get())->findChild<DeckCommands*>(); }
     std::u16string Entry(CardKind kind, int record) const {
         return CatalogEntry(state.db, kind, record);
     }
@@ -78,8 +79,9 @@ protected:
             seen.counters[k] = Panel().counts[k]->text();
             seen.colours[k] = Panel().counts[k]->palette().color(QPalette::WindowText);
         }
-        seen.info = window->cardInfoPanel_->View();
-        seen.unitName = window->cardInfoPanel_->BoxText(CardKind::Unit, 2);
+        seen.info = FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->View();
+        seen.unitName =
+            FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->BoxText(CardKind::Unit, 2);
         return seen;
     }
     QString PathOf(std::string_view name) const {
@@ -118,10 +120,10 @@ TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
     Deck opened;
     opened.Add(CardKind::Character, Entry(CardKind::Character, 0));
     WriteDeck("deck.htm", opened);
-    window->mnuClearA->trigger();  // every entry gone in one step
-    seen.push_back(Seen());        // [5]
+    FindControl<QAction>(window.get(), "mnuClearA")->trigger();  // every entry gone in one step
+    seen.push_back(Seen());                                      // [5]
     dialogs.fileAnswers = {PathOf("deck.htm")};
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     seen.push_back(Seen());  // [6]
     ASSERT_EQ(seen.back().lists[2], opened.Entries(CardKind::Character));
     EXPECT_TRUE(undo->isEnabled());
@@ -167,7 +169,10 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_FALSE(dialogs.fileRequests[0].save);
     EXPECT_TRUE(dialogs.fileRequests[1].save);
-    EXPECT_EQ(window->mnuOpen->shortcut().toString(QKeySequence::NativeText), "Ctrl+O");
+    EXPECT_EQ(FindControl<QAction>(window.get(), "mnuOpen")
+                  ->shortcut()
+                  .toString(QKeySequence::NativeText),
+              "Ctrl+O");
 }
 
 TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
@@ -230,14 +235,14 @@ TEST_F(DeckCommandsTest, YesSavesAndThenCloses) {
     EXPECT_TRUE(dialogs.messages.empty());
     // Saved, the deck no longer counts as changed.
     dialogs.questions.clear();
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
 TEST_F(DeckCommandsTest, OpeningAnotherDeckAsksFirst) {
     Add(CardKind::Unit, 0);
     dialogs.questionAnswers = {QMessageBox::Cancel};
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     EXPECT_TRUE(dialogs.fileRequests.empty());
     EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
 }
@@ -282,18 +287,19 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     deck.Add(CardKind::Unit, Entry(CardKind::Unit, 0));
     WriteDeck("a.htm", deck);
     dialogs.fileAnswers = {PathOf("a.htm"), PathOf("b.htm")};
-    window->mnuOpen->trigger();
-    window->mnuSave->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
+    FindControl<QAction>(window.get(), "mnuSave")->trigger();
     const QList<QAction*> items = Commands().RecentFiles().Items();
     ASSERT_EQ(items.size(), 2);
     EXPECT_TRUE(items[0]->text().startsWith("&1 ") && items[0]->text().endsWith("b.htm"));
     EXPECT_TRUE(items[1]->text().startsWith("&2 ") && items[1]->text().endsWith("a.htm"));
-    const QList<QAction*> menu = window->mnuFile->actions();
-    EXPECT_EQ(menu.indexOf(items[1]) + 2, menu.indexOf(window->mnuExit));
+    const QList<QAction*> menu = FindControl<QMenu>(window.get(), "mnuFile")->actions();
+    EXPECT_EQ(menu.indexOf(items[1]) + 2,
+              menu.indexOf(FindControl<QAction>(window.get(), "mnuExit")));
 
     // The list outlives the program run.
     MainWindow again(state);
-    ASSERT_EQ(again.deckCommands_->RecentFiles().Items().size(), 2);
+    ASSERT_EQ(again.findChild<DeckCommands*>()->RecentFiles().Items().size(), 2);
 
     // A deck file that went away is found out before the deck is touched: the changed deck
     // stays, and taking the change back gives the saved deck, unchanged again.

@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/program_state.h"
 #include "deckfile/output_items_dialog.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
@@ -20,6 +19,7 @@
 #include "tools/name_search_window.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
+#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {

@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <string>
 
-#include "app/settings_loaders.h"
 #include "carddb/card_database.h"
 #include "deck/deck.h"
 #include "deckfile/deck_file_context.h"
 #include "platform/settings_store.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 
 namespace zemlo {
 

@@ -1,0 +1,56 @@
+# Precompiled headers: the standard, Qt and GoogleTest headers that nearly every file includes
+# are parsed once per build tree instead of once per file.
+#
+# Each set is compiled once, in a small anchor target of its own, and every library or test of
+# that kind reuses it. GCC uses a precompiled header only where the flags it depends on match
+# (-fPIC, and the macros its headers test), so each anchor links what its users link; GCC says
+# "-Winvalid-pch" and falls back to the plain headers where they do not. Logic libraries get the
+# standard headers only, so no Qt declaration leaks into them. The fuzz build goes without:
+# clang rejects a precompiled header on any difference of macros, and that build compiling every
+# file on its own headers shows what a file forgot to include.
+#
+# CMAKE_DISABLE_PRECOMPILE_HEADERS=ON turns them off for a tree.
+
+set(ZEMLO_PCH_STANDARD <algorithm> <array> <cstddef> <cstdint> <filesystem> <functional>
+                       <memory> <optional> <string> <string_view> <unordered_map> <utility>
+                       <vector>)
+set(ZEMLO_PCH_QT <QAction> <QApplication> <QCheckBox> <QComboBox> <QDialog> <QDir>
+                 <QGroupBox> <QKeyEvent> <QLabel> <QLineEdit> <QListView> <QMenu> <QObject>
+                 <QPushButton> <QRadioButton> <QString> <QTabWidget> <QTimer> <QVBoxLayout>
+                 <QWidget>)
+set(ZEMLO_PCH_TEST <gtest/gtest.h>)
+
+set(ZEMLO_USE_PCH ON)
+if(ZEMLO_FUZZ OR CMAKE_DISABLE_PRECOMPILE_HEADERS)
+    set(ZEMLO_USE_PCH OFF)
+endif()
+
+# An anchor needs a source of its own besides the header; an empty one does.
+set(ZEMLO_PCH_ANCHOR_SOURCE ${CMAKE_BINARY_DIR}/pch/anchor.cpp)
+if(ZEMLO_USE_PCH AND NOT EXISTS ${ZEMLO_PCH_ANCHOR_SOURCE})
+    file(WRITE ${ZEMLO_PCH_ANCHOR_SOURCE} "// Only here to give a precompiled header a target.\n")
+endif()
+
+# zemlo_pch_anchor(NAME HEADERS... [LINK TARGETS...]): the anchor NAME precompiles HEADERS with
+# the flags that linking TARGETS gives.
+function(zemlo_pch_anchor name)
+    if(NOT ZEMLO_USE_PCH)
+        return()
+    endif()
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "HEADERS;LINK")
+    add_library(${name} STATIC ${ZEMLO_PCH_ANCHOR_SOURCE})
+    target_precompile_headers(${name} PRIVATE ${arg_HEADERS})
+    if(arg_LINK)
+        target_link_libraries(${name} PRIVATE ${arg_LINK})
+    endif()
+endfunction()
+
+# zemlo_use_pch(TARGET ANCHOR): TARGET compiles with ANCHOR's precompiled header.
+function(zemlo_use_pch target anchor)
+    if(ZEMLO_USE_PCH)
+        target_precompile_headers(${target} REUSE_FROM ${anchor})
+    endif()
+endfunction()
+
+zemlo_pch_anchor(zemlo_pch_logic HEADERS ${ZEMLO_PCH_STANDARD})
+zemlo_pch_anchor(zemlo_pch_qt HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT} LINK Qt6::Widgets)
