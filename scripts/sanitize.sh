@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/
-# and runs it; any report fails the test that caused it. No benchmarks and no Xvfb program
-# test there: the widget tests already drive every window under the sanitizers.
-#   scripts/sanitize.sh [--configure-only]
+# and runs it; any report fails the test that caused it. No benchmarks, no program and no Xvfb
+# program test there: the widget tests already drive every window under the sanitizers, so the
+# tree builds the test programs and what they link, nothing else.
+#   scripts/sanitize.sh [--configure-only | --build-only | --test-only]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+step=${1:-all}
 # -O1 keeps the build quick and the reports' stacks readable.
 bash scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
     -DZEMLO_SANITIZE=ON >/dev/null
-if [ "${1:-}" = "--configure-only" ]; then exit 0; fi
-cmake --build build-asan --parallel "$(nproc)"
+if [ "$step" = "--configure-only" ]; then exit 0; fi
+if [ "$step" != "--test-only" ]; then
+    cmake --build build-asan --target test_programs --parallel "$(nproc)"
+fi
+if [ "$step" = "--build-only" ]; then exit 0; fi
 cd build-asan
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0"
