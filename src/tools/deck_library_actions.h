@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "carddb/card_database.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 #include "tools/frm_library.h"
 
 class QAction;

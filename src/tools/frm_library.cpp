@@ -23,12 +23,12 @@
 
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "settings/library_settings.h"
 #include "tools/deck_cards.h"
 #include "tools/deck_library.h"
 #include "tools/frm_compare.h"
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
-#include "tools/library_settings.h"
 #include "tools/qt_normaliser.h"
 
 namespace zemlo {

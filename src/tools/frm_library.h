@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 #include "tools/card_name_index.h"
 #include "tools/deck_judgement.h"
 #include "tools/search_fold.h"

@@ -18,13 +18,13 @@
 #include <QTest>
 
 #include "library_decks.h"
+#include "settings/library_settings.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "tools/deck_difference.h"
 #include "tools/frm_compare.h"
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
-#include "tools/library_settings.h"
 
 namespace zemlo::test {
 namespace {
