@@ -99,9 +99,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         catalogTabs_->addTab(page, caption);
     }
     // Catalogs: each tab page holds its search panel and catalog.
-    unitCatalog_ = new UnitCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
-    missionCatalog_ = new MissionCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
-    characterCatalog_ = new CharacterCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
+    unitCatalog_ = new UnitCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
+    missionCatalog_ = new MissionCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
+    characterCatalog_ = new CharacterCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
     const std::array<CatalogPage*, 3> catalogs = Catalogs();
     for (int tab = 0; tab < 3; ++tab) {
         auto* tabLayout = new QVBoxLayout(catalogTabs_->widget(tab));
@@ -213,7 +213,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         SetCheckBoxBackground(FindControl<QCheckBox>(unitCatalog_, "chkBeem"), ButtonFaceColor());
     }
     state_.seekWindowOpen = false;
-    filtersSuspended_ = true;
+    filterSuspension_.Set(true);
     const int view = StartupView(state_.compactState);
     LayOutMainWindow(view);
     compactViewItem_->setChecked(view != 0);
@@ -308,7 +308,7 @@ void MainWindow::LayOutMainWindow(int view) {
     ArrangeControls(view);
     setUpdatesEnabled(true);
     // During start-up the window stays hidden until the start-up sequence shows it.
-    if (!filtersSuspended_) show();
+    if (!filterSuspension_.Active()) show();
     QApplication::processEvents();
 }
 
@@ -372,7 +372,7 @@ bool MainWindow::HandleKey(int keyCode, Qt::KeyboardModifiers modifiers) {
 }
 
 void MainWindow::FormInit() {
-    filtersSuspended_ = true;
+    filterSuspension_.Set(true);
     setWindowIcon(icons_[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
     setWindowTitle(QStringLiteral("EMLOデッキ作成支援"));
@@ -392,7 +392,7 @@ void MainWindow::FormInit() {
     deckPanel_->CheckDeckCount();
     deckPanel_->ShowTotalPoint();
 
-    filtersSuspended_ = false;
+    filterSuspension_.Set(false);
     RefilterUnits();
     RefilterMissions();
     RefilterCharacters();
@@ -411,21 +411,22 @@ void MainWindow::RefilterCharacters() {
 }
 
 void MainWindow::ClearShownConditions() {
-    filtersSuspended_ = true;
-    switch (catalogTabs_->currentIndex()) {
-        case 0:
-            unitCatalog_->ClearConditions();
-            break;
-        case 1:
-            missionCatalog_->ClearConditions();
-            break;
-        case 2:
-            characterCatalog_->ClearConditions();
-            break;
-        default:
-            break;
+    {
+        const FilterSuspension::Scope hold(filterSuspension_);
+        switch (catalogTabs_->currentIndex()) {
+            case 0:
+                unitCatalog_->ClearConditions();
+                break;
+            case 1:
+                missionCatalog_->ClearConditions();
+                break;
+            case 2:
+                characterCatalog_->ClearConditions();
+                break;
+            default:
+                break;
+        }
     }
-    filtersSuspended_ = false;
     // All three catalogs are rebuilt, whichever tab was reset.
     RefilterUnits();
     RefilterMissions();
