@@ -37,10 +37,10 @@
 #include "platform/window_caption.h"
 #include "tools/deck_library_actions.h"
 #include "tools/tool_windows.h"
+#include "ui/boss_key_dialog.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
-#include "ui/frm_about.h"
-#include "ui/frm_boss.h"
+#include "ui/version_dialog.h"
 #include "ui/view_rules.h"
 
 namespace zemlo {
@@ -118,7 +118,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckPanel_ = new DeckPanel(*deckHistory_, central);
     // Every selection change of the six lists and every addition shows the entry's card.
     auto showEntryCard = [this](CardKind kind, const QString& entry) {
-        ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+        ShowCard(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
     };
     for (CatalogPage* catalog : catalogs) {
         connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
@@ -146,7 +146,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
                           state_.settings});
     // The deck sheet's commands follow the deck text import, as a group of their own.
     auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
-    deckSheet->AddMenuItems(fileMenu_, deckCommands_->mnuImport);
+    deckSheet->AddMenuItems(fileMenu_, deckCommands_->importItem);
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
@@ -168,9 +168,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
     ToolWindows::Hooks toolHooks;
-    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) {
-        ShowCardInf(kind, cardNo);
-    };
+    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) { ShowCard(kind, cardNo); };
     toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
         ShowCardPopup(kind, entry, at);
     };
@@ -328,13 +326,13 @@ void MainWindow::ToggleCardInfoWidth() {
 }
 
 void MainWindow::OpenBossSettings() {
-    FrmBoss dialog(state_, icons_, this);
+    BossKeyDialog dialog(state_, icons_, this);
     dialog.exec();
 }
 
 void MainWindow::OpenVersionDialog() {
-    FrmAbout dialog(QString::fromStdString(ProgramName()), SystemKeyValues(), SystemProcesses(),
-                    this);
+    VersionDialog dialog(QString::fromStdString(ProgramName()), SystemKeyValues(),
+                         SystemProcesses(), this);
     dialog.exec();
 }
 
@@ -482,7 +480,7 @@ void MainWindow::OnTabChanged() {
 
 // Deck and card information
 
-void MainWindow::ShowCardInf(CardKind kind, const QString& cardNo) {
+void MainWindow::ShowCard(CardKind kind, const QString& cardNo) {
     cardInfoPanel_->ShowCard(kind, cardNo);
 }
 

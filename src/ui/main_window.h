@@ -65,7 +65,7 @@ public:
     void RefilterCharacters();
 
     // Shows the card in the card information panel, as a selection in any card list does.
-    void ShowCardInf(CardKind kind, const QString& cardNo);
+    void ShowCard(CardKind kind, const QString& cardNo);
 
 protected:
     // Deck and card information: shows the card popup menu at the mouse; tests look at the
