@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program_state.h"
+#include "ui/program_state.h"
 #include "bench_data.h"
 #include "bench_pools.h"
 #include "carddb/card_fields.h"

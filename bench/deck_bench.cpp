@@ -14,7 +14,7 @@
 #include "bench_pools.h"
 #include "catalog/catalog_entry.h"
 #include "deck/card_info_panel.h"
-#include "deck/deck_list_model.h"
+#include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
@@ -29,8 +29,8 @@ constexpr int kDeckSize = 1000;
 
 // 400 units, 300 missions and 300 characters spread over each whole table, the last card
 // of each table among them so that every lookup meets its longest scan.
-zemlo::DeckLists LargeDeck(const zemlo::CardDatabase& db) {
-    zemlo::DeckLists deck;
+zemlo::Deck LargeDeck(const zemlo::CardDatabase& db) {
+    zemlo::Deck deck;
     const int share[3] = {400, 300, 300};
     for (CardKind kind : zemlo::kDeckKinds) {
         const int count = db.Table(kind).Count();
@@ -38,7 +38,7 @@ zemlo::DeckLists LargeDeck(const zemlo::CardDatabase& db) {
         for (int i = 0; i < wanted && count > 0; ++i) {
             const int record =
                 count - 1 - static_cast<int>(static_cast<long long>(i) * count / wanted);
-            deck.Of(kind).push_back(zemlo::CatalogEntry(db, kind, record));
+            deck.Add(kind, zemlo::CatalogEntry(db, kind, record));
         }
     }
     return deck;
@@ -57,16 +57,14 @@ std::filesystem::path TempDeckFile() {
            ("zemlo-bench-deck-" + std::to_string(::getpid()) + ".html");
 }
 
-// Adding the last card of a kind from the catalog and removing it again, counters and their
-// colours included, with 1,000 entries in the deck.
+// Adding a card of a kind from the catalog and removing it again, each a step of the deck's
+// history, counters and their colours included, with 1,000 entries in the deck.
 void DeckAddRemove(benchmark::State& state, CardKind kind) {
     zemlo::bench::BenchApp();
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
-    zemlo::DeckPanel panel;
-    const zemlo::DeckLists deck = LargeDeck(db);
-    for (CardKind k : zemlo::kDeckKinds)
-        for (const auto& entry : deck.Of(k)) panel.AddEntry(k, entry);
-    panel.RefreshCounters();
+    zemlo::Deck deck = LargeDeck(db);
+    zemlo::DeckHistory history(deck, nullptr);
+    zemlo::DeckPanel panel(history);
     const int count = db.Table(kind).Count();
     const QString entry = QString::fromStdU16String(zemlo::CatalogEntry(db, kind, count / 3));
     QListView* list = panel.List(kind);
@@ -77,9 +75,8 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
         list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
         panel.RemoveSelected(kind);
     }
-    state.counters["entries"] = static_cast<double>(panel.Entries(CardKind::Unit).size() +
-                                                    panel.Entries(CardKind::Mission).size() +
-                                                    panel.Entries(CardKind::Character).size());
+    state.counters["entries"] = static_cast<double>(
+        deck.Size(CardKind::Unit) + deck.Size(CardKind::Mission) + deck.Size(CardKind::Character));
 }
 
 void BM_DeckAddRemoveUnit(benchmark::State& state) {
@@ -108,7 +105,7 @@ void BM_ShowCardInf(benchmark::State& state) {
 // The file's bytes alone, without the disk: what the write costs before the file system.
 void BM_DeckFileBytes(benchmark::State& state) {
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
-    const zemlo::DeckLists deck = LargeDeck(db);
+    const zemlo::Deck deck = LargeDeck(db);
     const zemlo::OutputFlags flags = EveryColumn();
     size_t size = 0;
     for (auto _ : state) size = zemlo::DeckFileBytes(db, flags, deck).size();
@@ -118,7 +115,7 @@ void BM_DeckFileBytes(benchmark::State& state) {
 // Written to a temporary file that replaces the target once it is safely on the disk.
 void BM_DeckFileWrite(benchmark::State& state) {
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
-    const zemlo::DeckLists deck = LargeDeck(db);
+    const zemlo::Deck deck = LargeDeck(db);
     const zemlo::OutputFlags flags = EveryColumn();
     const auto path = TempDeckFile();
     for (auto _ : state) {
@@ -134,8 +131,8 @@ void BM_DeckFileRead(benchmark::State& state) {
     size_t entries = 0;
     for (auto _ : state) {
         const zemlo::DeckFileReadResult result = zemlo::ReadDeckFile(path, db);
-        entries =
-            result.deck.unit.size() + result.deck.mission.size() + result.deck.character.size();
+        entries = result.deck.Size(CardKind::Unit) + result.deck.Size(CardKind::Mission) +
+                  result.deck.Size(CardKind::Character);
         benchmark::DoNotOptimize(entries);
     }
     state.counters["entries"] = static_cast<double>(entries);
@@ -143,7 +140,7 @@ void BM_DeckFileRead(benchmark::State& state) {
 }
 
 void BM_DeckText(benchmark::State& state) {
-    const zemlo::DeckLists deck = LargeDeck(Pool(state.range(0)).db);
+    const zemlo::Deck deck = LargeDeck(Pool(state.range(0)).db);
     for (auto _ : state) benchmark::DoNotOptimize(zemlo::DeckText(deck));
 }
 

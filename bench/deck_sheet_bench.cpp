@@ -17,43 +17,37 @@ namespace {
 using zemlo::CardKind;
 using zemlo::bench::Pool;
 
-struct Lists {
-    std::vector<std::u16string> unit, mission, character;
-    zemlo::SheetDeck Deck() const { return {unit, mission, character}; }
-};
-
 // per[kind] different cards of each kind, spread over each whole table, the last ones
 // included; copies[kind] copies of each.
-Lists DeckOf(const zemlo::CardDatabase& db, const int (&per)[3], const int (&copies)[3]) {
-    Lists lists;
-    std::vector<std::u16string>* out[3] = {&lists.unit, &lists.mission, &lists.character};
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+zemlo::Deck DeckOf(const zemlo::CardDatabase& db, const int (&per)[3], const int (&copies)[3]) {
+    zemlo::Deck deck;
+    for (CardKind kind : zemlo::kDeckKinds) {
         const int k = static_cast<int>(kind);
         const int count = db.Table(kind).Count();
+        std::vector<std::u16string> entries;
         for (int i = 0; i < per[k] && count > 0; ++i) {
             const int record =
                 count - 1 - static_cast<int>(static_cast<long long>(i) * count / per[k]);
-            for (int c = 0; c < copies[k]; ++c) {
-                out[k]->push_back(zemlo::CatalogEntry(db, kind, record));
-            }
+            entries.insert(entries.end(), copies[k], zemlo::CatalogEntry(db, kind, record));
         }
+        deck.Fill(kind, std::move(entries));
     }
-    return lists;
+    return deck;
 }
 
 zemlo::SheetHeading Heading() {
     return {u"山田 太郎", u"大会用デッキ", zemlo::SheetDateText(2026, 12, 7)};
 }
 
-Lists TournamentDeck(long long pool) {
+zemlo::Deck TournamentDeck(long long pool) {
     return DeckOf(Pool(pool).db, {10, 5, 5}, {2, 2, 1});
 }
 
 void BM_DeckSheetBuild(benchmark::State& state) {
-    const Lists lists = DeckOf(Pool(state.range(0)).db, {400, 300, 300}, {1, 1, 1});
+    const zemlo::Deck deck = DeckOf(Pool(state.range(0)).db, {400, 300, 300}, {1, 1, 1});
     std::size_t pages = 0;
     for (auto _ : state) {
-        const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(lists.Deck(), Heading());
+        const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(deck, Heading());
         pages = sheet.pages.size();
         benchmark::DoNotOptimize(pages);
     }
@@ -62,8 +56,7 @@ void BM_DeckSheetBuild(benchmark::State& state) {
 
 void BM_DeckSheetPdf(benchmark::State& state) {
     zemlo::bench::BenchApp();
-    const Lists lists = TournamentDeck(state.range(0));
-    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(lists.Deck(), Heading());
+    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(TournamentDeck(state.range(0)), Heading());
     qsizetype size = 0;
     for (auto _ : state) size = zemlo::SheetPdf(sheet).size();
     state.counters["fileKB"] = static_cast<double>(size) / 1e3;
@@ -71,8 +64,7 @@ void BM_DeckSheetPdf(benchmark::State& state) {
 
 void BM_DeckSheetPng(benchmark::State& state) {
     zemlo::bench::BenchApp();
-    const Lists lists = TournamentDeck(state.range(0));
-    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(lists.Deck(), Heading());
+    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(TournamentDeck(state.range(0)), Heading());
     qsizetype size = 0;
     for (auto _ : state) size = zemlo::SheetPngs(sheet).front().size();
     state.counters["fileKB"] = static_cast<double>(size) / 1e3;

@@ -36,11 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // beyond its limit: rows are left out only of a full list.
     for (zemlo::CardKind kind :
          {zemlo::CardKind::Unit, zemlo::CardKind::Mission, zemlo::CardKind::Character}) {
-        const size_t kept = result.deck.Of(kind).size();
+        const size_t kept = result.deck.Size(kind);
         ZEMLO_FUZZ_CHECK(kept <= zemlo::kMaxListEntries);
         ZEMLO_FUZZ_CHECK(result.leftOut[static_cast<size_t>(kind)] == 0 ||
                          kept == zemlo::kMaxListEntries);
-        for (const std::u16string& entry : result.deck.Of(kind)) {
+        for (const std::u16string& entry : result.deck.Entries(kind)) {
             const int record = Cards().Table(kind).FindCardNo(
                 std::u16string_view(entry).substr(0, entry.find(u' ')));
             ZEMLO_FUZZ_CHECK(record >= 0);

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const zemlo::DeckTextMatcher matcher(Cards());
     const zemlo::DeckTextImport result = matcher.Match(zemlo::fuzz::Units(data, size));
     for (CardKind kind : zemlo::kDeckKinds) {
-        const auto& list = result.deck.Of(kind);
+        const auto& list = result.deck.Entries(kind);
         ZEMLO_FUZZ_CHECK(list.size() <= zemlo::kMaxListEntries);
         const size_t leftOut = result.leftOut[static_cast<size_t>(kind)];
         ZEMLO_FUZZ_CHECK(leftOut == 0 || list.size() == zemlo::kMaxListEntries);

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/disclaimer_text.h"
+#include "ui/disclaimer_text.h"
 
 namespace zemlo {
 

@@ -5,7 +5,6 @@
 
 #include "app/startup.h"
 #include "platform/program_dir.h"
-#include "ui/deck_commands.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -24,8 +23,7 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1) {
         const QString path = arguments.at(1);
         zemlo::MainWindow* window = startup.Window();
-        QTimer::singleShot(0, window,
-                           [window, path] { window->deckCommands_->OpenDeckFile(path); });
+        QTimer::singleShot(0, window, [window, path] { window->OpenDeckFile(path); });
     }
     return app.exec();
 }

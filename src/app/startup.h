@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/program_state.h"
 #include "platform/file_io.h"
+#include "ui/program_state.h"
 
 namespace zemlo {
 

@@ -9,24 +9,50 @@ bool DeckEdit::ChangesLists() const {
     return false;
 }
 
-DeckEdit MakeDeckEdit(const DeckSnapshot& before, const DeckSnapshot& after) {
+DeckEdit AddEntryEdit(const Deck& deck, CardKind kind, std::u16string entry) {
     DeckEdit edit;
-    for (size_t k = 0; k < edit.lists.size(); ++k) {
-        edit.lists[k] = MakeListSplice(before.lists[k], after.lists[k]);
-    }
-    edit.infoBefore = before.info;
-    edit.infoAfter = after.info;
+    if (deck.Full(kind)) return edit;
+    ListSplice& splice = edit.lists[static_cast<std::size_t>(kind)];
+    splice.at = deck.InsertPosition(kind, entry);
+    splice.inserted.push_back(std::move(entry));
     return edit;
 }
 
-bool ApplyDeckEdit(DeckSnapshot& deck, const DeckEdit& edit, bool forward) {
-    DeckSnapshot result = deck;
-    for (size_t k = 0; k < edit.lists.size(); ++k) {
-        if (!ApplyListSplice(result.lists[k], edit.lists[k], forward)) return false;
+DeckEdit RemoveEntryEdit(const Deck& deck, CardKind kind, std::size_t row) {
+    DeckEdit edit;
+    const auto& entries = deck.Entries(kind);
+    if (row >= entries.size()) return edit;
+    ListSplice& splice = edit.lists[static_cast<std::size_t>(kind)];
+    splice.at = row;
+    splice.removed.push_back(entries[row]);
+    return edit;
+}
+
+DeckEdit ClearListEdit(const Deck& deck, CardKind kind) {
+    DeckEdit edit;
+    edit.lists[static_cast<std::size_t>(kind)].removed = deck.Entries(kind);
+    return edit;
+}
+
+DeckEdit ClearDeckEdit(const Deck& deck) {
+    DeckEdit edit;
+    for (CardKind kind : kDeckKinds) {
+        edit.lists[static_cast<std::size_t>(kind)].removed = deck.Entries(kind);
     }
-    result.info = forward ? edit.infoAfter : edit.infoBefore;
-    deck = std::move(result);
-    return true;
+    return edit;
+}
+
+DeckEdit ReplaceDeckEdit(const Deck& deck, const Deck& replacement) {
+    DeckEdit edit;
+    for (CardKind kind : kDeckKinds) {
+        edit.lists[static_cast<std::size_t>(kind)] =
+            MakeListSplice(deck.Entries(kind), replacement.Entries(kind));
+    }
+    return edit;
+}
+
+bool ApplyDeckEdit(Deck& deck, const DeckEdit& edit, bool forward) {
+    return deck.Apply(edit.lists, forward);
 }
 
 }  // namespace zemlo

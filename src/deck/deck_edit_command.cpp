@@ -8,13 +8,13 @@ DeckEditCommand::DeckEditCommand(DeckHistory& history, DeckEdit edit)
     : history_(history), edit_(std::move(edit)) {}
 
 void DeckEditCommand::undo() {
-    history_.Apply(edit_, false);
+    history_.Replay(edit_, false);
     done_ = false;
 }
 
 void DeckEditCommand::redo() {
     // The stack redoes a step as it is pushed; the player's action has already done it.
-    if (!done_) history_.Apply(edit_, true);
+    if (!done_) history_.Replay(edit_, true);
     done_ = false;
 }
 

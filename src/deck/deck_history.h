@@ -1,12 +1,15 @@
-// The deck's history: every change of the deck lists made by a player's action becomes one
-// step of a QUndoStack, and taking a step back or doing it again brings back the deck lists,
-// their counters and the card information exactly as they were. It also knows whether the
-// deck differs from the one last saved or opened.
+// The one road by which the deck changes, and its history. Every player action hands its
+// edit to ApplyDeckEdit, which applies it to the Deck and records it as one step of a
+// QUndoStack; taking a step back or doing it again applies the same edit backward or forward
+// and brings back what the card information panel showed. Lists, counters and anything else
+// that shows the deck follow the Deck's own notices. It also knows whether the deck differs
+// from the one last saved or opened.
 #pragma once
 
 #include <QObject>
 #include <functional>
 
+#include "deck/deck.h"
 #include "deck/deck_edit.h"
 #include "deck/deck_revisions.h"
 
@@ -15,7 +18,6 @@ class QUndoStack;
 namespace zemlo {
 
 class CardInfoPanel;
-class DeckPanel;
 
 class DeckHistory : public QObject {
     Q_OBJECT
@@ -23,12 +25,16 @@ public:
     // Steps kept; the oldest goes when a new one would exceed it.
     static constexpr int kStepLimit = 200;
 
-    // Attaches itself to the panel: from now on every change of the deck is recorded.
-    DeckHistory(DeckPanel& deck, CardInfoPanel& info, QObject* parent = nullptr);
+    // info, when given, is the panel whose view each step restores.
+    DeckHistory(Deck& deck, CardInfoPanel* info, QObject* parent = nullptr);
 
-    // Performs change as one step. Changes made while another is being recorded belong to
-    // that one; a change that leaves the lists as they were makes no step.
-    void Record(const std::function<void()>& change);
+    const Deck& CurrentDeck() const { return deck_; }
+
+    // Applies edit as one step. alongside, when given, runs once the deck has changed, as
+    // part of the step: the card it shows is what the step shows when done again. An edit
+    // that changes no list makes no step; alongside still runs. False when the deck is not
+    // the one the edit was made for (it is left as it was).
+    bool ApplyDeckEdit(DeckEdit edit, const std::function<void()>& alongside = {});
 
     QUndoStack* Stack() const { return stack_; }
 
@@ -36,17 +42,14 @@ public:
     // The deck shown now is the one in a file (just saved or opened).
     void MarkSaved() { revisions_.MarkSaved(); }
 
-    // Puts the deck of one side of a step on the panels (the step's own undo and redo).
-    void Apply(const DeckEdit& edit, bool forward);
+    // Applies a recorded step backward or forward (the step's own undo and redo).
+    void Replay(const DeckEdit& edit, bool forward);
 
 private:
-    DeckSnapshot Snapshot() const;
-
-    DeckPanel& deck_;
-    CardInfoPanel& info_;
+    Deck& deck_;
+    CardInfoPanel* info_;
     QUndoStack* stack_;
     DeckRevisions revisions_;
-    int recording_ = 0;
 };
 
 }  // namespace zemlo

@@ -1,14 +1,18 @@
 #include "deck/deck_list_model.h"
 
-#include "deck/deck_entries.h"
-#include "deck/entry_merge.h"
-
 namespace zemlo {
 
-DeckListModel::DeckListModel(QObject* parent) : QAbstractListModel(parent) {}
+DeckListModel::DeckListModel(const Deck& deck, CardKind kind, QObject* parent)
+    : QAbstractListModel(parent), deck_(deck), kind_(kind) {
+    deck_.AddObserver(this);
+}
+
+DeckListModel::~DeckListModel() {
+    deck_.RemoveObserver(this);
+}
 
 int DeckListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+    return parent.isValid() ? 0 : static_cast<int>(deck_.Size(kind_));
 }
 
 QVariant DeckListModel::data(const QModelIndex& index, int role) const {
@@ -17,45 +21,29 @@ QVariant DeckListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-int DeckListModel::AddEntry(const std::u16string& entry) {
-    const int row = static_cast<int>(SortedInsertPosition(entries_, entry));
-    beginInsertRows(QModelIndex(), row, row);
-    entries_.insert(entries_.begin() + row, entry);
-    endInsertRows();
-    return row;
-}
-
-std::size_t DeckListModel::AddEntries(std::vector<std::u16string> entries) {
-    if (entries.empty()) return 0;
-    // One reset instead of an insertion per entry: the view lays the list out once.
-    beginResetModel();
-    const std::size_t leftOut = MergeEntries(entries_, std::move(entries));
-    endResetModel();
-    return leftOut;
-}
-
-void DeckListModel::RemoveEntry(int row) {
-    if (row < 0 || row >= rowCount()) return;
-    beginRemoveRows(QModelIndex(), row, row);
-    entries_.erase(entries_.begin() + row);
-    endRemoveRows();
-}
-
-void DeckListModel::Clear() {
-    beginResetModel();
-    entries_.clear();
-    endResetModel();
-}
-
-void DeckListModel::SetEntries(std::vector<std::u16string> entries) {
-    beginResetModel();
-    entries_ = std::move(entries);
-    endResetModel();
-}
-
 QString DeckListModel::EntryAt(int row) const {
     if (row < 0 || row >= rowCount()) return {};
-    return QString::fromStdU16String(entries_[static_cast<size_t>(row)]);
+    return QString::fromStdU16String(deck_.Entries(kind_)[static_cast<size_t>(row)]);
+}
+
+void DeckListModel::DeckRowsAboutToChange(const DeckRows& rows) {
+    if (rows.kind != kind_) return;
+    const int first = static_cast<int>(rows.first);
+    const int last = first + static_cast<int>(rows.count) - 1;
+    if (rows.inserted) {
+        beginInsertRows(QModelIndex(), first, last);
+    } else {
+        beginRemoveRows(QModelIndex(), first, last);
+    }
+}
+
+void DeckListModel::DeckRowsChanged(const DeckRows& rows) {
+    if (rows.kind != kind_) return;
+    if (rows.inserted) {
+        endInsertRows();
+    } else {
+        endRemoveRows();
+    }
 }
 
 }  // namespace zemlo

@@ -1,35 +1,32 @@
-// One deck list: the entry texts in sorted order. Entries carry nothing but their text.
+// One deck list on screen: a read-only view of one list of the Deck. The model turns the
+// deck's row notices into its own row insertions and removals, never a reset, so a view of a
+// long list keeps its selection and scroll position while the deck changes.
 #pragma once
 
 #include <QAbstractListModel>
-#include <string>
-#include <vector>
+
+#include "deck/deck.h"
 
 namespace zemlo {
 
-class DeckListModel : public QAbstractListModel {
+class DeckListModel : public QAbstractListModel, private DeckObserver {
     Q_OBJECT
 public:
-    explicit DeckListModel(QObject* parent = nullptr);
+    DeckListModel(const Deck& deck, CardKind kind, QObject* parent = nullptr);
+    ~DeckListModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // Adds one entry at its sorted place, after any equal entries; returns its row.
-    int AddEntry(const std::u16string& entry);
-    // Adds many entries as one sorted merge within the list's limit (MergeEntries); returns
-    // how many were left out.
-    std::size_t AddEntries(std::vector<std::u16string> entries);
-    void RemoveEntry(int row);
-    void Clear();
-    // Puts entries in place of the whole list, in the order given.
-    void SetEntries(std::vector<std::u16string> entries);
-
-    const std::vector<std::u16string>& Entries() const { return entries_; }
+    CardKind Kind() const { return kind_; }
     QString EntryAt(int row) const;
 
 private:
-    std::vector<std::u16string> entries_;
+    void DeckRowsAboutToChange(const DeckRows& rows) override;
+    void DeckRowsChanged(const DeckRows& rows) override;
+
+    const Deck& deck_;
+    const CardKind kind_;
 };
 
 }  // namespace zemlo

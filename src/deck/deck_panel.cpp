@@ -1,7 +1,6 @@
 #include "deck/deck_panel.h"
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
@@ -11,9 +10,12 @@
 
 #include "catalog/entry_width_delegate.h"
 #include "deck/deck_counters.h"
-#include "deck/deck_entries.h"
+#include "deck/deck_edit.h"
+#include "deck/deck_history.h"
 #include "deck/deck_list_model.h"
+#include "deck/entry_merge.h"
 #include "platform/control_name.h"
+#include "platform/dialog_service.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -50,15 +52,18 @@ void Colour(QLabel* label, CounterColour colour) {
     label->setPalette(palette);
 }
 
-// Lets the labels repaint at once, without taking user input in the middle of a handler.
-void LetLabelsRepaint() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+// Paints the label at once: a long change of the deck shows its counts before it returns.
+// Painting only, not the event loop: no other action can start in the middle of this one.
+void RepaintNow(QLabel* label) {
+    if (label->isVisible()) label->repaint();
 }
 
 }  // namespace
 
-DeckPanel::DeckPanel(QWidget* parent) : QWidget(parent) {
+DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
+    : QWidget(parent), history_(history), deck_(history.CurrentDeck()) {
     setObjectName("DeckPanel");
+    deck_.AddObserver(this);
     QFont panelFont = font();
     panelFont.setPointSize(9);
     setFont(panelFont);
@@ -78,6 +83,11 @@ DeckPanel::DeckPanel(QWidget* parent) : QWidget(parent) {
         lblCnt[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     LayOut(false);
+    ShowCounts();
+}
+
+DeckPanel::~DeckPanel() {
+    deck_.RemoveObserver(this);
 }
 
 void DeckPanel::LayOut(bool compact) {
@@ -97,7 +107,7 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     const int k = static_cast<int>(kind);
     auto* list = new QListView(this);
     NameControl(list, name);
-    models_[k] = new DeckListModel(this);
+    models_[k] = new DeckListModel(deck_, kind, this);
     list->setModel(models_[k]);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -130,7 +140,7 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     list->viewport()->installEventFilter(this);
     connect(list, &QAbstractItemView::doubleClicked, this, [this, kind] { RemoveSelected(kind); });
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, kind] {
-        if (removing_) return;
+        if (rowsChanging_) return;
         const QString entry = SelectedEntry(List(kind));
         if (!entry.isEmpty()) emit entrySelected(kind, entry);
     });
@@ -145,19 +155,21 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
 void DeckPanel::UpdateScrollExtent(CardKind kind) {
     // The panel's font is set before its lists exist.
     if (delegates_[static_cast<int>(kind)] == nullptr) return;
-    const std::vector<std::u16string>& entries = Model(kind)->Entries();
+    const std::vector<std::u16string>& entries = deck_.Entries(kind);
     const int width = WidestEntry(List(kind)->fontMetrics(), static_cast<int>(entries.size()),
                                   [&entries](int i) { return std::u16string_view(entries[i]); });
     delegates_[static_cast<int>(kind)]->SetWidth(width, *Model(kind));
 }
 
 int DeckPanel::RowsWidth(int k, int first, int last) const {
-    const std::vector<std::u16string>& entries = models_[k]->Entries();
-    int widest = 0;
-    for (int row = first; row <= last && row < static_cast<int>(entries.size()); ++row) {
-        widest = std::max(widest, EntryWidth(lists_[k]->fontMetrics(), entries[row]));
-    }
-    return widest;
+    const std::vector<std::u16string>& entries = deck_.Entries(static_cast<CardKind>(k));
+    last = std::min(last, static_cast<int>(entries.size()) - 1);
+    if (first > last) return 0;
+    // A deck file or deck text brings tens of thousands of rows at once: only the likely
+    // widest are measured, as for a whole list.
+    return WidestEntry(lists_[k]->fontMetrics(), last - first + 1, [&entries, first](int i) {
+        return std::u16string_view(entries[first + i]);
+    });
 }
 
 void DeckPanel::changeEvent(QEvent* event) {
@@ -217,105 +229,81 @@ QString DeckPanel::SelectedEntry(const QListView* list) {
     return selected.front().data(Qt::DisplayRole).toString();
 }
 
-std::vector<std::u16string> DeckPanel::Entries(CardKind kind) const {
-    return Model(kind)->Entries();
+void DeckPanel::DeckRowsAboutToChange(const DeckRows& rows) {
+    rowsChanging_ = true;
+    if (rows.inserted) return;
+    const QModelIndexList selected = List(rows.kind)->selectionModel()->selectedRows();
+    if (selected.size() == 1) {
+        const auto row = static_cast<std::size_t>(selected.front().row());
+        if (row >= rows.first && row < rows.first + rows.count) {
+            selectionRemoved_ = static_cast<int>(rows.kind);
+        }
+    }
 }
 
-void DeckPanel::AddEntry(CardKind kind, const std::u16string& entry) {
-    Model(kind)->AddEntry(entry);
+void DeckPanel::DeckRowsChanged(const DeckRows& rows) {
+    // The view moves the selection of a removed entry to a neighbour; the list is left with
+    // no selection instead, and the card shown stays as it was.
+    if (selectionRemoved_ >= 0) lists_[selectionRemoved_]->clearSelection();
+    selectionRemoved_ = -1;
+    rowsChanging_ = false;
 }
 
-std::size_t DeckPanel::AddEntries(CardKind kind, std::vector<std::u16string> entries) {
-    return Model(kind)->AddEntries(std::move(entries));
-}
-
-void DeckPanel::ClearAll() {
-    for (DeckListModel* model : models_) model->Clear();
-}
-
-void DeckPanel::RefreshCounters() {
-    SetCountCaptions(true, true);
+void DeckPanel::DeckChanged() {
+    ShowCounts();
     CheckDeckCount();
     ShowTotalPoint();
 }
 
-void DeckPanel::SetCountCaptions(bool units, bool missionsAndCharacters) {
-    if (units) lblCnt[0]->setText(QString::number(Model(CardKind::Unit)->rowCount()));
-    if (missionsAndCharacters) {
-        const int count =
-            Model(CardKind::Mission)->rowCount() + Model(CardKind::Character)->rowCount();
-        lblCnt[1]->setText(QString::number(count));
-    }
-}
-
-void DeckPanel::RunAsOneChange(const std::function<void()>& change) {
-    if (recorder_) {
-        recorder_(change);
-    } else {
-        change();
-    }
+void DeckPanel::ShowCounts() {
+    lblCnt[0]->setText(QString::number(deck_.Size(CardKind::Unit)));
+    lblCnt[1]->setText(
+        QString::number(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character)));
 }
 
 void DeckPanel::AddCard(CardKind kind, const QString& entry) {
     if (entry.isEmpty()) return;
-    RunAsOneChange([&] {
-        Model(kind)->AddEntry(entry.toStdU16String());
-        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-        emit cardAdded(kind, entry);
-        CheckDeckCount();
-        if (kind == CardKind::Mission) ShowTotalPoint();
-    });
+    if (deck_.Full(kind)) {
+        LeftOutCounts leftOut{};
+        leftOut[static_cast<std::size_t>(kind)] = 1;
+        Dialogs().Message(this, QMessageBox::Information, ApplicationTitle(),
+                          QString::fromStdU16String(LeftOutText(leftOut)), QMessageBox::Ok);
+        return;
+    }
+    history_.ApplyDeckEdit(AddEntryEdit(deck_, kind, entry.toStdU16String()),
+                           [&] { emit cardAdded(kind, entry); });
 }
 
 void DeckPanel::RemoveSelected(CardKind kind) {
     const QModelIndexList selected = List(kind)->selectionModel()->selectedRows();
     if (selected.isEmpty()) return;
-    const int row = selected.front().row();
-    RunAsOneChange([&] {
-        // The view moves its selection to a neighbour of the removed entry; the list is
-        // left with no selection instead, and the card shown stays as it was.
-        removing_ = true;
-        Model(kind)->RemoveEntry(row);
-        List(kind)->clearSelection();
-        removing_ = false;
-        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-        CheckDeckCount();
-        if (kind == CardKind::Mission) ShowTotalPoint();
-    });
+    history_.ApplyDeckEdit(
+        RemoveEntryEdit(deck_, kind, static_cast<std::size_t>(selected.front().row())));
 }
 
 void DeckPanel::ClearList(CardKind kind) {
-    RunAsOneChange([&] {
-        Model(kind)->Clear();
-        SetCountCaptions(kind == CardKind::Unit, kind != CardKind::Unit);
-        CheckDeckCount();
-        if (kind == CardKind::Mission) ShowTotalPoint();
-    });
+    history_.ApplyDeckEdit(ClearListEdit(deck_, kind));
 }
 
 void DeckPanel::ClearAllLists() {
-    RunAsOneChange([&] {
-        ClearAll();
-        SetCountCaptions(true, true);
-        CheckDeckCount();
-        ShowTotalPoint();
-    });
+    history_.ApplyDeckEdit(ClearDeckEdit(deck_));
 }
 
 void DeckPanel::CheckDeckCount() {
-    const int units = Model(CardKind::Unit)->rowCount();
-    const int others =
-        Model(CardKind::Mission)->rowCount() + Model(CardKind::Character)->rowCount();
+    const auto units = static_cast<int>(deck_.Size(CardKind::Unit));
+    const auto others =
+        static_cast<int>(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character));
     Colour(lblCnt[0], UnitCountColour(units));
     Colour(lblCnt[1], MissionCharCountColour(others));
-    LetLabelsRepaint();
+    RepaintNow(lblCnt[0]);
+    RepaintNow(lblCnt[1]);
 }
 
 void DeckPanel::ShowTotalPoint() {
-    const int points = TotalPoints(Model(CardKind::Mission)->Entries());
+    const int points = deck_.TotalPoints();
     lblCnt[2]->setText(QString::number(points));
     Colour(lblCnt[2], TotalPointsColour(points));
-    LetLabelsRepaint();
+    RepaintNow(lblCnt[2]);
 }
 
 }  // namespace zemlo

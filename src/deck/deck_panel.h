@@ -1,45 +1,35 @@
-// The deck being built: the three deck lists with their counters. The deck lives only here;
-// the file reader and writer, the deck text and the tools reach it through DeckAccess.
+// The deck on screen: the three deck lists with their counters, and the player's actions on
+// them. The lists and counters show the Deck and follow its every change, whoever made it;
+// the actions go to the deck's history as edits.
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "carddb/card_fields.h"
-#include "deck/deck_access.h"
+#include "deck/deck.h"
 
 class QLabel;
 class QListView;
 
 namespace zemlo {
 
+class DeckHistory;
 class DeckListModel;
 class EntryWidthDelegate;
 
-class DeckPanel : public QWidget, public DeckAccess {
+class DeckPanel : public QWidget, private DeckObserver {
     Q_OBJECT
 public:
-    explicit DeckPanel(QWidget* parent = nullptr);
+    // Shows history's deck; every action goes to history as one step.
+    explicit DeckPanel(DeckHistory& history, QWidget* parent = nullptr);
+    ~DeckPanel() override;
 
-    // DeckAccess
-    std::vector<std::u16string> Entries(CardKind kind) const override;
-    void AddEntry(CardKind kind, const std::u16string& entry) override;
-    std::size_t AddEntries(CardKind kind, std::vector<std::u16string> entries) override;
-    void ClearAll() override;
-    void RefreshCounters() override;
-    void RunAsOneChange(const std::function<void()>& change) override;
-
-    // The deck's history, when there is one, receives every change of the deck as one call
-    // that performs it.
-    using ChangeRecorder = std::function<void(const std::function<void()>& change)>;
-    void SetChangeRecorder(ChangeRecorder recorder) { recorder_ = std::move(recorder); }
-
-    // The user's addition from a catalog: the entry joins its list, the count caption and
-    // the colours follow, and cardAdded asks for the card to be shown.
+    // The user's addition from a catalog: the entry joins its list, and cardAdded asks for
+    // the card to be shown, as one step. A full list takes nothing and says so.
     void AddCard(CardKind kind, const QString& entry);
     // Removes the selected entry of the kind's list, if any; the information panel stays.
     void RemoveSelected(CardKind kind);
-    // The clear commands: empty one list (or all), then counters.
+    // The clear commands: empty one list (or all).
     void ClearList(CardKind kind);
     void ClearAllLists();
 
@@ -68,7 +58,7 @@ signals:
     void entrySelected(zemlo::CardKind kind, const QString& entry);
     // Right button on a list while exactly one entry is selected.
     void popupRequested(zemlo::CardKind kind, const QString& entry, const QPoint& globalPos);
-    // After a user's addition, before the counters are recoloured.
+    // After a user's addition, as part of its step.
     void cardAdded(zemlo::CardKind kind, const QString& entry);
 
 protected:
@@ -76,23 +66,34 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The panel watches the deck before its lists' models do, so it hears of a change before
+    // they do and of its end after them.
+    void DeckRowsAboutToChange(const DeckRows& rows) override;
+    void DeckRowsChanged(const DeckRows& rows) override;
+    void DeckChanged() override;
+    // Sets the count captions from the deck.
+    void ShowCounts();
+
     QListView* MakeList(CardKind kind, const char* name);
-    void SetCountCaptions(bool units, bool missionsAndCharacters);
     int KindOfWidget(const QObject* watched) const;
     // Widens the kind's rows to its widest entry after every change of the list.
     void UpdateScrollExtent(CardKind kind);
-    // The widest of the rows first to last of list k.
+    // The widest of the rows first to last of list k (of the likely widest, for many rows).
     int RowsWidth(int k, int first, int last) const;
 
+    DeckHistory& history_;
+    const Deck& deck_;
     QListView* lists_[3] = {};
     DeckListModel* models_[3] = {};
     EntryWidthDelegate* delegates_[3] = {};
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;
-    bool removing_ = false;
+    // While the deck changes rows, a view's own moves of its selection show no card.
+    bool rowsChanging_ = false;
+    // The list whose selected entry the change removes, or -1.
+    int selectionRemoved_ = -1;
     // The rows being removed include the widest: the rest is measured afresh.
     bool widestRemoved_ = false;
-    ChangeRecorder recorder_;
 };
 
 }  // namespace zemlo

@@ -3,6 +3,7 @@
 // tens of thousands of entries is the difference between milliseconds and minutes.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -24,5 +25,11 @@ inline constexpr std::size_t kMaxListEntries = 32767;
 // first entries, in their given order, that keep the list within kMaxListEntries are added.
 // Returns how many were left out.
 std::size_t MergeEntries(std::vector<std::u16string>& list, std::vector<std::u16string> entries);
+
+// Entries a deck file or a deck text named beyond what a deck list holds, by CardKind.
+using LeftOutCounts = std::array<std::size_t, 3>;
+
+// What the player is told about them: "" when none was left out.
+std::u16string LeftOutText(const LeftOutCounts& leftOut);
 
 }  // namespace zemlo

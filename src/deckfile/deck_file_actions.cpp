@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "deck/deck_history.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
@@ -38,8 +39,8 @@ QString InitialPath(const std::filesystem::path& dir, const QString& name) {
 
 }  // namespace
 
-DeckFileActions::DeckFileActions(DeckFileContext state, DeckAccess& deck, QWidget* parent)
-    : QObject(parent), state_(std::move(state)), deck_(deck), parentWidget_(parent) {}
+DeckFileActions::DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent)
+    : QObject(parent), state_(std::move(state)), history_(history), parentWidget_(parent) {}
 
 QString DeckFileActions::AskDeckFileName(int flag) {
     const bool save = flag == 1;
@@ -120,20 +121,9 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
             return false;
         }
     }
-    deck_.RunAsOneChange([&] {
-        if (!path.isEmpty()) deck_.ClearAll();
-        switch (type) {
-            case DeckFileType::Html:
-                AddReadDeck(read);
-                break;
-            case DeckFileType::Csv:
-                ReadDeckCsv(path);
-                break;
-            case DeckFileType::None:
-                break;
-        }
-        deck_.RefreshCounters();
-    });
+    // Any path empties the deck; only a deck file fills it again.
+    if (!path.isEmpty()) history_.ApplyDeckEdit(ReplaceDeckEdit(history_.CurrentDeck(), read.deck));
+    if (type == DeckFileType::Csv) ReadDeckCsv(path);
     // Told with the new deck and its counters in view.
     if (type == DeckFileType::Html) TellWhatWasRead(read);
     if (!path.isEmpty()) {
@@ -145,7 +135,8 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
     const std::u16string text = path.toStdU16String();
     if (IsBlankPath(text)) return true;
-    const FileStatus status = SaveDeckFile(ToPath(path), state_.db, state_.output, CurrentDeck());
+    const FileStatus status =
+        SaveDeckFile(ToPath(path), state_.db, state_.output, history_.CurrentDeck());
     if (status) return true;
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
@@ -156,33 +147,12 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
     return false;
 }
 
-DeckFileStatus DeckFileActions::ReadDeckHtml(const QString& path) {
-    if (IsBlankPath(path.toStdU16String())) return DeckFileStatus::Read;
-    DeckFileReadResult result = ReadDeckFile(ToPath(path), state_.db);
-    if (result.status == DeckFileStatus::Unreadable) {
-        TellUnreadable(path, result.fileStatus);
-        return result.status;
-    }
-    AddReadDeck(result);
-    TellWhatWasRead(result);
-    return result.status;
-}
-
 void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& status) {
     Dialogs().Message(
         parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
         QStringLiteral("ファイルを読み込めませんでした: %1\n%2")
             .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
         QMessageBox::Ok);
-}
-
-void DeckFileActions::AddReadDeck(DeckFileReadResult& result) {
-    if (result.status != DeckFileStatus::Read) return;
-    BusyCursor busy;
-    for (CardKind kind : kDeckKinds) {
-        result.leftOut[static_cast<size_t>(kind)] +=
-            deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
-    }
 }
 
 void DeckFileActions::TellWhatWasRead(const DeckFileReadResult& result) {
@@ -232,16 +202,10 @@ void DeckFileActions::mnuOptFile_Click() {
 }
 
 void DeckFileActions::mnuCopy_Click() {
-    const QString text = QString::fromStdU16String(DeckText(CurrentDeck()));
+    const QString text = QString::fromStdU16String(DeckText(history_.CurrentDeck()));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
-}
-
-DeckLists DeckFileActions::CurrentDeck() const {
-    DeckLists deck;
-    for (CardKind kind : kDeckKinds) deck.Of(kind) = deck_.Entries(kind);
-    return deck;
 }
 
 }  // namespace zemlo

@@ -1,25 +1,25 @@
 // The file menu's deck commands: saving and opening the deck file, the output-items
-// dialog and the deck text for the clipboard. The deck itself lives in the main window's
-// deck lists, reached through DeckAccess.
+// dialog and the deck text for the clipboard. They read the deck and replace it through the
+// deck's history, as one step.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <functional>
 
-#include "deck/deck_access.h"
 #include "deckfile/deck_file_context.h"
 #include "deckfile/deck_file_reader.h"
-#include "deckfile/deck_lists.h"
 
 class QWidget;
 
 namespace zemlo {
 
+class DeckHistory;
+
 class DeckFileActions : public QObject {
     Q_OBJECT
 public:
-    DeckFileActions(DeckFileContext state, DeckAccess& deck, QWidget* parent);
+    DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent);
 
     // Asks for a deck file's path: flag 1 to save, 0 to open. The path with surrounding
     // blanks removed, or "" when the player cancelled.
@@ -34,8 +34,8 @@ public:
 
     // The save command: true only when the deck file was written.
     bool SaveDeck();
-    // The open command after its dialog, for a path from anywhere: empties the deck and
-    // reads the file, as one change of the deck. A deck file that cannot be read at all
+    // The open command after its dialog, for a path from anywhere: replaces the deck with
+    // the file's, as one step of the deck's history. A deck file that cannot be read at all
     // (missing, unreadable, too large, a folder) is told and leaves the deck as it was:
     // false then.
     bool OpenDeckFile(const QString& path);
@@ -45,20 +45,12 @@ public:
     // Writes the deck file for the current deck. Returns false (after telling the player)
     // when the file could not be written; an existing file then stays as it was.
     bool WriteDeckHtml(const QString& path);
-    // Adds the deck named by the file to the deck lists.
-    DeckFileStatus ReadDeckHtml(const QString& path);
-    // Adds a deck file's deck, read already, to the deck lists, counting the entries left
-    // out of full lists into result.
-    void AddReadDeck(DeckFileReadResult& result);
     // Tells what the reading found: a page from elsewhere, rows that name no card, rows
     // beyond a list's limit.
     void TellWhatWasRead(const DeckFileReadResult& result);
     // The CSV form is not offered: both only say so.
     void WriteDeckCsv(const QString& path);
     void ReadDeckCsv(const QString& path);
-
-    // The current deck as plain data.
-    DeckLists CurrentDeck() const;
 
 signals:
     // A deck file was written with the deck shown.
@@ -72,7 +64,7 @@ private:
     void TellUnreadable(const QString& path, const FileStatus& status);
 
     DeckFileContext state_;
-    DeckAccess& deck_;
+    DeckHistory& history_;
     QWidget* parentWidget_;
     std::function<bool()> replaceGuard_;
 };

@@ -31,10 +31,13 @@ std::u16string_view StopHeading(CardKind kind) {
 
 // One pass over the file for one kind. Row 1 of a section is the header row; from row 2 on
 // the first cell of each row names a card, and the row's other cells are not looked at.
-void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
-                 const CardDatabase& db, DeckFileReadResult& result) {
+// Returns the entries of the rows in file order.
+std::vector<std::u16string> ReadSection(const std::vector<std::u16string_view>& lines,
+                                        CardKind kind, const CardDatabase& db,
+                                        DeckFileReadResult& result) {
+    std::vector<std::u16string> list;
     auto line = std::find(lines.begin(), lines.end(), deck_file::Heading(kind));
-    if (line == lines.end()) return;
+    if (line == lines.end()) return list;
 
     const std::u16string_view stop = StopHeading(kind);
     const CardTable& table = db.Table(kind);
@@ -62,7 +65,6 @@ void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
         }
         const std::u16string cardNo = UnescapeHtml(cell.substr(0, end));
         const int record = table.FindCardNo(cardNo);
-        std::vector<std::u16string>& list = result.deck.Of(kind);
         if (record < 0) {
             result.skippedCardNos.push_back(cardNo);
         } else if (list.size() < kMaxListEntries) {
@@ -71,6 +73,7 @@ void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
             ++result.leftOut[static_cast<size_t>(kind)];
         }
     }
+    return list;
 }
 
 }  // namespace
@@ -83,7 +86,8 @@ DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& d
         return result;
     }
     result.status = DeckFileStatus::Read;
-    for (CardKind kind : kDeckKinds) ReadSection(lines, kind, db, result);
+    // Each list is sorted into the deck as one merge.
+    for (CardKind kind : kDeckKinds) result.deck.Fill(kind, ReadSection(lines, kind, db, result));
     return result;
 }
 

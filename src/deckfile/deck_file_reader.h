@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "carddb/card_database.h"
-#include "deckfile/deck_lists.h"
+#include "deck/deck.h"
+#include "deck/entry_merge.h"
 #include "platform/file_io.h"
 
 namespace zemlo {
@@ -28,8 +29,8 @@ struct DeckFileReadResult {
     DeckFileStatus status = DeckFileStatus::Unreadable;
     // Why the file could not be read (Unreadable).
     FileStatus fileStatus;
-    // At most the first kMaxListEntries rows of each kind that name a card.
-    DeckLists deck;
+    // The cards of the first kMaxListEntries rows of each kind that name one.
+    Deck deck;
     // Rows naming a card beyond those, by kind.
     LeftOutCounts leftOut{};
     // Card numbers of rows passed over because no record of their kind has them (or

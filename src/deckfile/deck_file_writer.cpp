@@ -150,8 +150,7 @@ void WriteSection(Lines& out, const CardDatabase& db, CardKind kind,
 
 }  // namespace
 
-std::u16string DeckFileText(const CardDatabase& db, const OutputFlags& flags,
-                            const DeckLists& deck) {
+std::u16string DeckFileText(const CardDatabase& db, const OutputFlags& flags, const Deck& deck) {
     Lines out;
     out.Add(u"<HTML>");
     out.Add(u"<HEAD>");
@@ -160,7 +159,7 @@ std::u16string DeckFileText(const CardDatabase& db, const OutputFlags& flags,
     out.Add(u"</HEAD>");
     out.Add(u"<BODY>");
     for (CardKind kind : kDeckKinds) {
-        WriteSection(out, db, kind, ColumnsOf(kind, flags), deck.Of(kind));
+        WriteSection(out, db, kind, ColumnsOf(kind, flags), deck.Entries(kind));
         out.Add(u"</TABLE>");
         if (kind != CardKind::Character) out.Add(u"<P></P>");
     }
@@ -169,12 +168,12 @@ std::u16string DeckFileText(const CardDatabase& db, const OutputFlags& flags,
     return out.Take();
 }
 
-std::string DeckFileBytes(const CardDatabase& db, const OutputFlags& flags, const DeckLists& deck) {
+std::string DeckFileBytes(const CardDatabase& db, const OutputFlags& flags, const Deck& deck) {
     return EncodeCp932(DeckFileText(db, flags, deck));
 }
 
 FileStatus SaveDeckFile(const std::filesystem::path& path, const CardDatabase& db,
-                        const OutputFlags& flags, const DeckLists& deck) {
+                        const OutputFlags& flags, const Deck& deck) {
     return ReplaceFileAtomically(path, DeckFileBytes(db, flags, deck));
 }
 

@@ -1,6 +1,7 @@
 #include "deckfile/deck_sheet.h"
 
 #include <algorithm>
+#include <span>
 #include <unordered_map>
 
 #include "catalog/catalog_entry.h"
@@ -114,19 +115,19 @@ std::u16string DeckSheet::SliceHeading(const SheetSlice& slice) const {
     return slice.continued ? heading + u"（続き）" : heading;
 }
 
-DeckSheet BuildDeckSheet(const SheetDeck& deck, SheetHeading heading) {
+DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading) {
     DeckSheet sheet;
     sheet.heading = std::move(heading);
-    sheet.sections = {Section(CardKind::Unit, u"ユニット", deck.unit),
-                      Section(CardKind::Mission, u"ミッション", deck.mission),
-                      Section(CardKind::Character, u"キャラクター", deck.character)};
+    sheet.sections = {
+        Section(CardKind::Unit, u"ユニット", deck.Entries(CardKind::Unit)),
+        Section(CardKind::Mission, u"ミッション", deck.Entries(CardKind::Mission)),
+        Section(CardKind::Character, u"キャラクター", deck.Entries(CardKind::Character))};
 
     // The counters of the main window, each under the section that completes it.
-    const long long units = static_cast<long long>(deck.unit.size());
-    const long long missions = static_cast<long long>(deck.mission.size());
-    const long long characters = static_cast<long long>(deck.character.size());
-    long long points = 0;
-    for (const std::u16string& entry : deck.mission) points += EntryPoints(entry);
+    const long long units = static_cast<long long>(deck.Size(CardKind::Unit));
+    const long long missions = static_cast<long long>(deck.Size(CardKind::Mission));
+    const long long characters = static_cast<long long>(deck.Size(CardKind::Character));
+    const long long points = deck.TotalPoints();
     // The rules' own judgement takes an int; counts beyond it are outside every rule anyway.
     auto clamp = [](long long n) { return static_cast<int>(std::min<long long>(n, 1 << 30)); };
     sheet.sections[0].tallies = {

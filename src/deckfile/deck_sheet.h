@@ -5,12 +5,12 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "carddb/card_fields.h"
+#include "deck/deck.h"
 
 namespace zemlo {
 
@@ -67,13 +67,6 @@ struct SheetHeading {
     std::u16string date;
 };
 
-// The deck lists in list order, one per card kind.
-struct SheetDeck {
-    std::span<const std::u16string> unit;
-    std::span<const std::u16string> mission;
-    std::span<const std::u16string> character;
-};
-
 struct DeckSheet {
     SheetHeading heading;
     std::array<SheetSection, 3> sections;  // units, missions, characters
@@ -88,7 +81,7 @@ struct DeckSheet {
 // One row per distinct entry text, in the order of first appearance, with its number of
 // copies; counters judged by the deck rules; pages of at most kSheetRowsPerPage rows, at
 // least one page even for an empty deck.
-DeckSheet BuildDeckSheet(const SheetDeck& deck, SheetHeading heading);
+DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading);
 
 // "2026年12月7日".
 std::u16string SheetDateText(int year, int month, int day);

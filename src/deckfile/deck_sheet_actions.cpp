@@ -44,11 +44,11 @@ bool Exists(const QString& path) {
 }  // namespace
 
 DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
-                                   DeckEntries deck, QWidget* parent)
+                                   const Deck& deck, QWidget* parent)
     : QObject(parent),
       settings_(settings),
       programDir_(std::move(programDir)),
-      deck_(std::move(deck)),
+      deck_(deck),
       parentWidget_(parent) {}
 
 void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
@@ -98,10 +98,7 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
         (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
     }
     deckName_ = heading.deckName;
-    const std::vector<std::u16string> units = deck_(CardKind::Unit);
-    const std::vector<std::u16string> missions = deck_(CardKind::Mission);
-    const std::vector<std::u16string> characters = deck_(CardKind::Character);
-    return BuildDeckSheet(SheetDeck{units, missions, characters}, std::move(heading));
+    return BuildDeckSheet(deck_, std::move(heading));
 }
 
 void DeckSheetActions::mnuPrintSheet_Click() {

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,10 +27,7 @@ class DeckFileActions;
 class DeckSheetActions : public QObject {
     Q_OBJECT
 public:
-    // The entries of one deck list, in list order.
-    using DeckEntries = std::function<std::vector<std::u16string>(CardKind)>;
-
-    DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir, DeckEntries deck,
+    DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir, const Deck& deck,
                      QWidget* parent);
 
     // Puts the three commands into menu after after, as a group of their own.
@@ -76,7 +72,7 @@ private:
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
-    DeckEntries deck_;
+    const Deck& deck_;
     QWidget* parentWidget_;
     QString deckFile_;
     // The deck name last given, offered again until another deck file is saved or opened.

@@ -42,10 +42,10 @@ std::u16string CopiesText(long long copies) {
     return u"×" + FullWidthNumber(copies);
 }
 
-std::u16string DeckText(const DeckLists& deck) {
+std::u16string DeckText(const Deck& deck) {
     std::u16string text;
     for (CardKind kind : kDeckKinds) {
-        const auto& entries = deck.Of(kind);
+        const auto& entries = deck.Entries(kind);
         if (entries.empty()) continue;
         text += BlockHeading(kind);
         size_t runStart = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "deckfile/deck_lists.h"
+#include "deck/deck.h"
 
 namespace zemlo {
 
@@ -19,6 +19,6 @@ std::u16string CopiesText(long long copies);
 
 // The unit, mission and character blocks of the non-empty deck lists. Neighbouring equal
 // entries make one line; "" for an empty deck.
-std::u16string DeckText(const DeckLists& deck);
+std::u16string DeckText(const Deck& deck);
 
 }  // namespace zemlo

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include "deck/deck_history.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 
@@ -24,8 +25,8 @@ void AppendList(QString& text, const QString& heading, const std::vector<std::u1
 
 }  // namespace
 
-DeckTextImporter::DeckTextImporter(const CardDatabase& db, DeckAccess& deck, QWidget* parent)
-    : QObject(parent), db_(db), deck_(deck), parentWidget_(parent) {}
+DeckTextImporter::DeckTextImporter(const CardDatabase& db, DeckHistory& history, QWidget* parent)
+    : QObject(parent), matcher_(db), history_(history), parentWidget_(parent) {}
 
 void DeckTextImporter::mnuImport_Click() {
     ImportText(QGuiApplication::clipboard()->text());
@@ -35,7 +36,7 @@ void DeckTextImporter::ImportText(const QString& text) {
     DeckTextImport result;
     {
         BusyCursor busy;
-        result = DeckTextMatcher(db_).Match(text.toStdU16String());
+        result = matcher_.Match(text.toStdU16String());
     }
     if (result.matchedLines == 0) {
         Report(result);
@@ -44,14 +45,7 @@ void DeckTextImporter::ImportText(const QString& text) {
     if (replaceGuard_ && !replaceGuard_()) return;
     {
         BusyCursor busy;
-        deck_.RunAsOneChange([&] {
-            deck_.ClearAll();
-            for (CardKind kind : kDeckKinds) {
-                result.leftOut[static_cast<size_t>(kind)] +=
-                    deck_.AddEntries(kind, std::move(result.deck.Of(kind)));
-            }
-            deck_.RefreshCounters();
-        });
+        history_.ApplyDeckEdit(ReplaceDeckEdit(history_.CurrentDeck(), result.deck));
     }
     Report(result);
 }

@@ -8,17 +8,19 @@
 #include <functional>
 
 #include "carddb/card_database.h"
-#include "deck/deck_access.h"
 #include "deckfile/deck_text_matcher.h"
 
 class QWidget;
 
 namespace zemlo {
 
+class DeckHistory;
+
 class DeckTextImporter : public QObject {
     Q_OBJECT
 public:
-    DeckTextImporter(const CardDatabase& db, DeckAccess& deck, QWidget* parent);
+    // The card names of db are indexed at the first import and kept for every later one.
+    DeckTextImporter(const CardDatabase& db, DeckHistory& history, QWidget* parent);
 
     // Asked before the deck is replaced; false keeps it.
     void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
@@ -35,8 +37,8 @@ public:
 private:
     void Report(const DeckTextImport& result);
 
-    const CardDatabase& db_;
-    DeckAccess& deck_;
+    DeckTextMatcher matcher_;
+    DeckHistory& history_;
     QWidget* parentWidget_;
     std::function<bool()> replaceGuard_;
 };

@@ -7,15 +7,20 @@
 
 namespace zemlo {
 
-DeckTextMatcher::DeckTextMatcher(const CardDatabase& db) : db_(db) {
+const DeckTextMatcher::NameIndex& DeckTextMatcher::Names() const {
+    if (names_) return *names_;
+    NameIndex index;
     for (CardKind kind : kDeckKinds) {
-        auto& names = names_[static_cast<size_t>(kind)];
-        const int count = db.Table(kind).Count();
+        auto& names = index[static_cast<size_t>(kind)];
+        const int count = db_.Table(kind).Count();
+        names.reserve(static_cast<size_t>(count));
         for (int record = 0; record < count; ++record) {
-            NameKey& key = names[FoldBlanks(DeckEntryName(CatalogEntry(db, kind, record)))];
+            NameKey& key = names[FoldBlanks(DeckEntryName(CatalogEntry(db_, kind, record)))];
             if (key.cards++ == 0) key.record = record;
         }
     }
+    names_ = std::move(index);
+    return *names_;
 }
 
 bool DeckTextMatcher::FindByNumber(const DeckTextLine& line, CardKind& kind, int& record) const {
@@ -37,13 +42,14 @@ bool DeckTextMatcher::FindByNumber(const DeckTextLine& line, CardKind& kind, int
 
 const DeckTextMatcher::NameKey* DeckTextMatcher::FindByName(CardKind kind,
                                                             const std::u16string& name) const {
-    const auto& names = names_[static_cast<size_t>(kind)];
+    const auto& names = Names()[static_cast<size_t>(kind)];
     const auto found = names.find(name);
     return found == names.end() ? nullptr : &found->second;
 }
 
 DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) const {
     DeckTextImport result;
+    std::array<std::vector<std::u16string>, 3> lists;
     for (const DeckTextLine& line : lines) {
         CardKind kind = line.kind;
         int record = -1;
@@ -71,10 +77,13 @@ DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) co
             }
         }
         const auto copies = static_cast<size_t>(wholeLineIsName ? 1 : line.copies);
-        auto& list = result.deck.Of(kind);
+        auto& list = lists[static_cast<size_t>(kind)];
         const size_t taken = std::min(copies, kMaxListEntries - list.size());
         list.insert(list.end(), taken, CatalogEntry(db_, kind, record));
         result.leftOut[static_cast<size_t>(kind)] += copies - taken;
+    }
+    for (CardKind kind : kDeckKinds) {
+        result.deck.Fill(kind, std::move(lists[static_cast<size_t>(kind)]));
     }
     return result;
 }

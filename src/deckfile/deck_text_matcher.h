@@ -4,21 +4,23 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "carddb/card_database.h"
-#include "deckfile/deck_lists.h"
+#include "deck/deck.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_text_parser.h"
 
 namespace zemlo {
 
 struct DeckTextImport {
-    // Entries in the order of the text, as the catalog writes them, each list at most
-    // kMaxListEntries long.
-    DeckLists deck;
+    // The cards the text names, as the catalog writes their entries, each list at most
+    // kMaxListEntries long; where a list is full, the lines first in the text are taken.
+    Deck deck;
     // Copies named beyond that, by kind.
     LeftOutCounts leftOut{};
     int matchedLines = 0;
@@ -30,7 +32,10 @@ struct DeckTextImport {
 
 class DeckTextMatcher {
 public:
-    explicit DeckTextMatcher(const CardDatabase& db);
+    // The index of every card's name is built at the first match, once for the matcher's
+    // whole life: a program keeps one matcher per card database, so the cost falls on the
+    // first import, not on start-up and not on every import.
+    explicit DeckTextMatcher(const CardDatabase& db) : db_(db) {}
 
     DeckTextImport Match(const std::vector<DeckTextLine>& lines) const;
     DeckTextImport Match(std::u16string_view text) const { return Match(ParseDeckText(text)); }
@@ -43,9 +48,11 @@ private:
     // The card a line begins with by number, searching the line's own kind first.
     bool FindByNumber(const DeckTextLine& line, CardKind& kind, int& record) const;
     const NameKey* FindByName(CardKind kind, const std::u16string& name) const;
+    using NameIndex = std::array<std::unordered_map<std::u16string, NameKey>, 3>;
+    const NameIndex& Names() const;
 
     const CardDatabase& db_;
-    std::array<std::unordered_map<std::u16string, NameKey>, 3> names_;
+    mutable std::optional<NameIndex> names_;
 };
 
 }  // namespace zemlo

@@ -70,7 +70,8 @@ void StoreBoxes(std::span<QCheckBox* const> boxes, std::array<std::u16string, N>
         states.push_back(StateOf(boxes[i]));
         flags[i] = std::u16string(1, static_cast<char16_t>(u'0' + states.back()));
     }
-    settings.WriteSetting(u"OUTPUT", OutputSettingKey(kind), JoinFlagStates(states));
+    // A failure is told by the store; the dialog's choice stays for this run.
+    static_cast<void>(SaveOutputSettings(settings, kind, JoinFlagStates(states)));
 }
 
 }  // namespace

@@ -4,18 +4,6 @@
 
 namespace zemlo {
 
-std::u16string_view OutputSettingKey(CardKind kind) {
-    switch (kind) {
-        case CardKind::Unit:
-            return u"UNIT";
-        case CardKind::Mission:
-            return u"MISSION";
-        case CardKind::Character:
-            break;
-    }
-    return u"CHAR";
-}
-
 int FlagBoxState(std::u16string_view flag) {
     const double value = LeadingNumber(flag);
     if (value == 0.0) return 0;

@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "carddb/card_fields.h"
+#include "settings/output_item_settings.h"
 
 namespace zemlo {
-
-// The settings key of a kind's flags.
-std::u16string_view OutputSettingKey(CardKind kind);
 
 // The check box state a stored flag asks for: its leading number when that is 0
 // (unchecked), 1 (checked) or 2 (greyed); -1 for anything else, which leaves the box as

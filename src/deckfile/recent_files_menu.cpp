@@ -34,8 +34,11 @@ void RecentFilesMenu::Forget(const QString& path) {
 }
 
 void RecentFilesMenu::Store() {
-    files_.Save([this](std::u16string_view section, std::u16string_view key,
-                       std::u16string_view value) { settings_.WriteSetting(section, key, value); });
+    files_.Save(
+        [this](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+            // A failure is told by the store; the menu keeps the list for this run.
+            static_cast<void>(settings_.WriteSetting(section, key, value));
+        });
 }
 
 void RecentFilesMenu::Rebuild() {

@@ -50,7 +50,10 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setOption(QFileDialog::HideNameFilterDetails, request.hidePatternLists);
     dialog.setNameFilter(request.filter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(request.folder ? QFileDialog::Directory
+                       : request.save ? QFileDialog::AnyFile
+                                      : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, request.folder);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);

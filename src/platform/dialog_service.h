@@ -21,6 +21,8 @@ struct FileDialogRequest {
     // The type list shows each filter without its last parenthesised pattern list, so a
     // filter can show one pattern and match by another: "All(*.*) (*)" shows "All(*.*)".
     bool hidePatternLists = false;
+    // Choose a folder instead of a file (an open dialog that shows folders only).
+    bool folder = false;
 };
 
 class DialogService {

@@ -1,5 +1,6 @@
 #include "platform/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -120,6 +121,20 @@ int ReadOnlyFileError(const std::filesystem::path& file, const struct stat& info
 
 bool FileContents::Missing() const {
     return status.error == ENOENT;
+}
+
+FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names) {
+    if (gFaults && SameFile(folder, gFaults->unreadableFile)) return FileStatus{EIO, true};
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return FileStatus{errno, true};
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..") names.emplace_back(name);
+    }
+    const int error = errno;
+    ::closedir(dir);
+    return FileStatus{error, true};
 }
 
 FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zemlo {
 
@@ -40,6 +41,10 @@ FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxB
 
 // The same for callers that only need to know whether it worked.
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes);
+
+// The names of a folder's entries, in no particular order ("." and ".." left out). A folder
+// named as the unreadableFile fault fails (EIO) like a file.
+FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::string>& names);
 
 // Writes bytes into a new temporary file in the target's folder, flushes it to the disk and
 // renames it over the target. On any failure the temporary file is removed and the target

@@ -27,8 +27,8 @@ public:
     // Returns false when the file could not be written; the old file is then unchanged. The
     // first failure of the store's life goes to the handler; later ones would only repeat it
     // (closing the window alone writes two keys).
-    bool WriteSetting(std::u16string_view section, std::u16string_view key,
-                      std::u16string_view value);
+    [[nodiscard]] bool WriteSetting(std::u16string_view section, std::u16string_view key,
+                                    std::u16string_view value);
 
     void OnWriteFailure(WriteFailureHandler handler) { onWriteFailure_ = std::move(handler); }
 

@@ -65,7 +65,7 @@ QString SelectedEntry(const QListView* list) {
 
 }  // namespace
 
-FrmDraw::FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPopup, QWidget* parent,
+FrmDraw::FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QWidget* parent,
                  UniformSource random)
     : QDialog(parent),
       deck_(deck),
@@ -140,9 +140,8 @@ FrmDraw::FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPop
 std::vector<std::u16string> FrmDraw::PileEntries(int which) const {
     if (which == 0) return deck_.Entries(CardKind::Unit);
     std::vector<std::u16string> entries = deck_.Entries(CardKind::Mission);
-    for (std::u16string& entry : deck_.Entries(CardKind::Character)) {
-        entries.push_back(std::move(entry));
-    }
+    const auto& characters = deck_.Entries(CardKind::Character);
+    entries.insert(entries.end(), characters.begin(), characters.end());
     return entries;
 }
 

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "carddb/card_fields.h"
-#include "deck/deck_access.h"
+#include "deck/deck.h"
 #include "tools/draw_pile.h"
 
 class QLabel;
@@ -28,8 +28,8 @@ public:
 
     // Loading the dialog (Form_Load): both piles shuffled from the program's random numbers,
     // nothing drawn. random defaults to the process-wide sequence.
-    FrmDraw(const DeckAccess& deck, ShowCard showCardInf, CardPopup cardPopup,
-            QWidget* parent = nullptr, UniformSource random = NextProgramRandom);
+    FrmDraw(const Deck& deck, ShowCard showCardInf, CardPopup cardPopup, QWidget* parent = nullptr,
+            UniformSource random = NextProgramRandom);
 
     // The button of index 0-2, 4-6 or 8; other indexes do nothing.
     void cmdExec_Click(int index);
@@ -57,7 +57,7 @@ private:
     void ShowPileState(int which);
     void ShowSelectedCard(int which);
 
-    const DeckAccess& deck_;
+    const Deck& deck_;
     ShowCard showCardInf_;
     CardPopup cardPopup_;
     UniformSource random_;

@@ -12,6 +12,7 @@
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "settings/draw_odds_settings.h"
 #include "tools/draw_odds.h"
 #include "tools/draw_odds_model.h"
 
@@ -23,12 +24,9 @@ constexpr int kFormWidth = 8400;
 constexpr int kFormHeight = 6600;
 constexpr int kDefaultDrawn = 3;
 
-constexpr char16_t kSection[] = u"DRAWODDS";
-constexpr const char16_t* kKeys[2] = {u"UNIT", u"MISSIONCHAR"};
-
 }  // namespace
 
-FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, SettingsStore& settings,
+FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
                          QWidget* parent)
     : QDialog(parent), db_(db), settings_(settings) {
     setObjectName("frmDrawOdds");
@@ -45,9 +43,8 @@ FrmDrawOdds::FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, Setting
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
     std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
-    for (std::u16string& entry : deck.Entries(CardKind::Character)) {
-        missionChar.push_back(std::move(entry));
-    }
+    const auto& characters = deck.Entries(CardKind::Character);
+    missionChar.insert(missionChar.end(), characters.begin(), characters.end());
     BuildPage(0, deck.Entries(CardKind::Unit));
     BuildPage(1, missionChar);
 
@@ -72,7 +69,7 @@ void FrmDrawOdds::BuildPage(int which, const std::vector<std::u16string>& pile) 
     QSpinBox* spin = new QSpinBox(page);
     NameControl(spin, "spnDraw", which);
     PlaceTwips(spin, 1380, 120, 1035, 330);
-    const int stored = ToInt16Clamped(LeadingNumber(settings_.ReadSetting(kSection, kKeys[which])));
+    const int stored = LoadDrawnCount(settings_, static_cast<DrawOddsPile>(which));
     spin->setRange(1, std::max(pileSize, 1));
     spin->setValue(stored >= 1 ? stored : kDefaultDrawn);
     spin->setEnabled(pileSize > 0);
@@ -132,8 +129,9 @@ void FrmDrawOdds::ShowChanceOfSelected(int which) {
 void FrmDrawOdds::done(int result) {
     for (int which = 0; which < 2; ++which) {
         if (!changed_[which]) continue;
-        const std::u16string value = QString::number(spnDraw[which]->value()).toStdU16String();
-        settings_.WriteSetting(kSection, kKeys[which], value);
+        // A failure is told by the store; the window closes as asked.
+        static_cast<void>(
+            SaveDrawnCount(settings_, static_cast<DrawOddsPile>(which), spnDraw[which]->value()));
     }
     QDialog::done(result);
 }

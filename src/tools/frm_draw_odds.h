@@ -7,7 +7,7 @@
 #include <QDialog>
 
 #include "carddb/card_database.h"
-#include "deck/deck_access.h"
+#include "deck/deck.h"
 #include "platform/settings_store.h"
 
 class QLabel;
@@ -25,7 +25,7 @@ class FrmDrawOdds : public QDialog {
 public:
     // The settings store's section "DRAWODDS" keeps each pile's draw count; a failed write is
     // told through the store like every other setting's.
-    FrmDrawOdds(const CardDatabase& db, const DeckAccess& deck, SettingsStore& settings,
+    FrmDrawOdds(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
                 QWidget* parent = nullptr);
 
     DrawOddsModel* Model(int which) const { return models_[which]; }

@@ -69,7 +69,7 @@ void SetLeft(QLabel* label, int leftTwips) {
 
 }  // namespace
 
-FrmGraph::FrmGraph(const CardDatabase& db, const DeckAccess& deck, QWidget* parent)
+FrmGraph::FrmGraph(const CardDatabase& db, const Deck& deck, QWidget* parent)
     : QDialog(parent), db_(db), deck_(deck) {
     setObjectName("frmGraph");
     UseDialogFrame(this);

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "carddb/card_database.h"
-#include "deck/deck_access.h"
+#include "deck/deck.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,7 +21,7 @@ public:
     static constexpr int kRows = 21;
 
     // Loading the dialog (Form_Load): no option is selected and nothing is drawn yet.
-    FrmGraph(const CardDatabase& db, const DeckAccess& deck, QWidget* parent = nullptr);
+    FrmGraph(const CardDatabase& db, const Deck& deck, QWidget* parent = nullptr);
 
     // Draws graph index (0..5) in place; any other index does nothing.
     void opt_Click(int index);
@@ -44,7 +44,7 @@ private:
     void FitToRows(int rows);
 
     const CardDatabase& db_;
-    const DeckAccess& deck_;
+    const Deck& deck_;
 };
 
 }  // namespace zemlo

@@ -8,7 +8,7 @@
 
 namespace zemlo {
 
-ToolWindows::ToolWindows(const CardDatabase& db, const DeckAccess& deck, bool& seekWindowOpen,
+ToolWindows::ToolWindows(const CardDatabase& db, const Deck& deck, bool& seekWindowOpen,
                          Hooks hooks, QWidget* mainWindow)
     : QObject(mainWindow),
       db_(db),

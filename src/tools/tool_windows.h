@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "carddb/card_database.h"
-#include "deck/deck_access.h"
+#include "deck/deck.h"
 #include "platform/settings_store.h"
 #include "tools/frm_draw.h"
 #include "tools/frm_seek.h"
@@ -31,7 +31,7 @@ public:
     };
 
     // seekWindowOpen is the process-wide SeekWindowOpen; mainWindow parents every window.
-    ToolWindows(const CardDatabase& db, const DeckAccess& deck, bool& seekWindowOpen, Hooks hooks,
+    ToolWindows(const CardDatabase& db, const Deck& deck, bool& seekWindowOpen, Hooks hooks,
                 QWidget* mainWindow);
 
     void mnuSeek_Click();
@@ -52,7 +52,7 @@ protected:
 
 private:
     const CardDatabase& db_;
-    const DeckAccess& deck_;
+    const Deck& deck_;
     bool& seekWindowOpen_;
     Hooks hooks_;
     QWidget* mainWindow_;

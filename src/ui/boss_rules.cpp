@@ -12,10 +12,4 @@ bool UsesIconFile(const BossSettings& boss) {
     return boss.use == u"1" && boss.iconPath.find_first_not_of(u' ') != std::u16string::npos;
 }
 
-void WriteBossSettings(SettingsStore& store, const BossSettings& boss) {
-    store.WriteSetting(u"BOSS", u"ISUSE", boss.use);
-    store.WriteSetting(u"BOSS", u"ICONPATH", boss.iconPath);
-    store.WriteSetting(u"BOSS", u"TASKNAME", boss.taskName);
-}
-
 }  // namespace zemlo

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "app/settings_loaders.h"
-#include "platform/settings_store.h"
+#include "settings/boss_settings.h"
 
 namespace zemlo {
 
@@ -16,8 +15,5 @@ BossSettings BossValuesFromDialog(bool checked, const std::u16string& iconPath,
 // Whether the minimised window shows a picture from the icon file rather than the
 // program's own icon: the disguise is on and the path is not blank.
 bool UsesIconFile(const BossSettings& boss);
-
-// "ISUSE", "ICONPATH" and "TASKNAME" of section "BOSS", in this order.
-void WriteBossSettings(SettingsStore& store, const BossSettings& boss);
 
 }  // namespace zemlo

@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -11,15 +12,12 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
-#include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_text_importer.h"
 #include "deckfile/recent_files_menu.h"
 #include "deckfile/unsaved_deck_guard.h"
-#include "ui/main_window.h"
 
 namespace zemlo {
 namespace {
@@ -45,52 +43,56 @@ QAction* ActionAfter(QMenu* menu, QAction* after) {
 
 }  // namespace
 
-DeckCommands::DeckCommands(MainWindow& window) : QObject(&window), window_(window) {
-    history_ = new DeckHistory(*window.deckPanel_, *window.cardInfoPanel_, this);
-    DeckFileActions* files = window.deckFileActions_;
-    guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_->IsChanged(); },
-                                                [files] { return files->SaveDeck(); }, &window);
+DeckCommands::DeckCommands(const DeckCommandContext& context)
+    : QObject(&context.window),
+      window_(context.window),
+      history_(context.history),
+      files_(context.files) {
+    const DeckCommandMenus& menus = context.menus;
+    DeckFileActions* files = &files_;
+    guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_.IsChanged(); },
+                                                [files] { return files->SaveDeck(); }, &window_);
     auto mayReplace = [this] { return MayDiscardDeck(); };
-    files->SetReplaceGuard(mayReplace);
+    files_.SetReplaceGuard(mayReplace);
 
     // The desktop's usual keys for opening and saving, shown beside the items.
-    window.mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    window.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    menus.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    menus.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    BuildEditMenu();
+    BuildEditMenu(menus.viewMenu);
 
-    importer_ = new DeckTextImporter(window.State().db, *window.deckPanel_, &window);
+    importer_ = new DeckTextImporter(context.db, history_, &window_);
     importer_->SetReplaceGuard(mayReplace);
-    mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), window.mnuFile);
+    mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), menus.fileMenu);
     mnuImport->setObjectName("mnuImport");
-    window.mnuFile->insertAction(ActionAfter(window.mnuFile, window.mnuCopy), mnuImport);
+    menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), mnuImport);
     connect(mnuImport, &QAction::triggered, importer_, &DeckTextImporter::mnuImport_Click);
 
-    recent_ = new RecentFilesMenu(window.mnuFile, window.mnuExit, window.State().settings, this);
+    recent_ = new RecentFilesMenu(menus.fileMenu, menus.exit, context.settings, this);
     connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);
 
     connect(files, &DeckFileActions::deckSaved, this, [this](const QString& path) {
-        history_->MarkSaved();
+        history_.MarkSaved();
         recent_->Remember(QFileInfo(path).absoluteFilePath());
     });
     connect(files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
-        history_->MarkSaved();
+        history_.MarkSaved();
         if (read) recent_->Remember(QFileInfo(path).absoluteFilePath());
     });
 
-    window.setAcceptDrops(true);
-    window.installEventFilter(this);
+    window_.setAcceptDrops(true);
+    window_.installEventFilter(this);
 }
 
 DeckCommands::~DeckCommands() = default;
 
-void DeckCommands::BuildEditMenu() {
+void DeckCommands::BuildEditMenu(QMenu* before) {
     mnuEdit = new QMenu(QStringLiteral("編集(&E)"), &window_);
     mnuEdit->setObjectName("mnuEdit");
     mnuEdit->menuAction()->setObjectName("mnuEdit");
-    window_.menuBar()->insertMenu(window_.mnuView->menuAction(), mnuEdit);
+    window_.menuBar()->insertMenu(before->menuAction(), mnuEdit);
 
-    QUndoStack* stack = history_->Stack();
+    QUndoStack* stack = history_.Stack();
     mnuUndo = mnuEdit->addAction(QStringLiteral("元に戻す(&U)"));
     mnuUndo->setObjectName("mnuUndo");
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -113,13 +115,13 @@ bool DeckCommands::MayDiscardDeck() const {
 
 void DeckCommands::OpenDeckFile(const QString& path) {
     if (path.isEmpty() || !MayDiscardDeck()) return;
-    window_.deckFileActions_->OpenDeckFile(path);
+    files_.OpenDeckFile(path);
 }
 
 void DeckCommands::OpenRecentFile(const QString& path) {
     if (!MayDiscardDeck()) return;
     // A file that has gone away is named by the reader's message and leaves the list.
-    if (!window_.deckFileActions_->OpenDeckFile(path)) recent_->Forget(path);
+    if (!files_.OpenDeckFile(path)) recent_->Forget(path);
 }
 
 bool DeckCommands::eventFilter(QObject* watched, QEvent* event) {

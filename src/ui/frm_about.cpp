@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <filesystem>
 
-#include "app/disclaimer_text.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/process_launcher.h"
@@ -15,6 +14,7 @@
 #include "platform/user_store.h"
 #include "platform/window_frame.h"
 #include "ui/about_rules.h"
+#include "ui/disclaimer_text.h"
 #include "ui/main_window.h"
 
 namespace zemlo {

@@ -11,13 +11,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "app/program_state.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "ui/boss_rules.h"
+#include "ui/program_state.h"
 
 namespace zemlo {
 namespace {
@@ -164,7 +164,8 @@ void FrmBoss::cmdOK_Click() {
         }
         icons_[1] = picture;
     }
-    WriteBossSettings(state_.settings, boss);
+    // A failure is told by the store; the disguise holds for this run.
+    static_cast<void>(SaveBossSettings(state_.settings, boss));
     accept();
 }
 

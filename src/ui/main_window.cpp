@@ -25,6 +25,7 @@
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_clip_text.h"
 #include "deck/card_info_panel.h"
+#include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_sheet_actions.h"
@@ -33,12 +34,12 @@
 #include "platform/program_dir.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
+#include "tools/deck_library_actions.h"
 #include "tools/tool_windows.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
-#include "ui/main_window_layout.h"
 #include "ui/view_rules.h"
 
 namespace zemlo {
@@ -78,9 +79,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    imgIcon[0] = ProgramIcon();
-    imgIcon[1] = imgIcon[0];
-    setWindowIcon(imgIcon[0]);
+    icons_[0] = ProgramIcon();
+    icons_[1] = icons_[0];
+    setWindowIcon(icons_[0]);
     setWindowTitle(NormalCaption());
 
     BuildMenus();
@@ -89,29 +90,31 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     central->setObjectName("frmMainClient");
     setCentralWidget(central);
 
-    ssTab = new QTabWidget(central);
-    ssTab->setObjectName("ssTab");
+    catalogTabs_ = new QTabWidget(central);
+    catalogTabs_->setObjectName("ssTab");
     for (const QString& caption : {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
                                    QStringLiteral("キャラクター")}) {
         auto* page = new QWidget;
-        ssTab->addTab(page, caption);
+        catalogTabs_->addTab(page, caption);
     }
     // Catalogs: each tab page holds its search panel and catalog.
-    unitCatalog = new UnitCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
-    missionCatalog = new MissionCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
-    charCatalog = new CharacterCatalogPage(state_.db, FiltersSuspended, state_.highlightOn);
-    const std::array<CatalogPage*, 3> catalogs = {unitCatalog, missionCatalog, charCatalog};
+    unitCatalog_ = new UnitCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
+    missionCatalog_ = new MissionCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
+    characterCatalog_ = new CharacterCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
+    const std::array<CatalogPage*, 3> catalogs = Catalogs();
     for (int tab = 0; tab < 3; ++tab) {
-        auto* tabLayout = new QVBoxLayout(ssTab->widget(tab));
+        auto* tabLayout = new QVBoxLayout(catalogTabs_->widget(tab));
         tabLayout->setContentsMargins(0, 0, 0, 0);
         tabLayout->addWidget(catalogs[tab]);
     }
 
-    // Deck and card information: the deck lists beside the tabs, the card panel at the right.
-    deckPanel_ = new DeckPanel(central);
-    PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
+    // Deck and card information: the deck lists beside the tabs, the card panel at the right;
+    // every change of the deck goes through its history, which brings back what the card
+    // panel showed when a step is taken back or done again.
+    // Their places and sizes are the layout's (ArrangeControls).
     cardInfoPanel_ = new CardInfoPanel(state_.db, central);
-    PlaceTwips(cardInfoPanel_, 9060, 60, 4890, 10275);
+    deckHistory_ = new DeckHistory(state_.deck, cardInfoPanel_, this);
+    deckPanel_ = new DeckPanel(*deckHistory_, central);
     // Every selection change of the six lists and every addition shows the entry's card.
     auto showEntryCard = [this](CardKind kind, const QString& entry) {
         ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
@@ -119,25 +122,47 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     for (CatalogPage* catalog : catalogs) {
         connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
         connect(catalog, &CatalogPage::entrySelected, this, showEntryCard);
-        connect(catalog, &CatalogPage::popupRequested, this, &MainWindow::CardList_MouseDown);
+        connect(catalog, &CatalogPage::popupRequested, this, &MainWindow::ShowCardPopup);
     }
     connect(deckPanel_, &DeckPanel::entrySelected, this, showEntryCard);
     connect(deckPanel_, &DeckPanel::cardAdded, this, showEntryCard);
-    connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::CardList_MouseDown);
+    connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::ShowCardPopup);
 
-    // Deck files: the file menu's deck commands read and fill the deck panel's lists.
-    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckPanel_, this);
-    connect(mnuOpen, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
-    connect(mnuSave, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
-    connect(mnuOptFile, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOptFile_Click);
-    connect(mnuCopy, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
-    deckCommands_ = new DeckCommands(*this);
+    // Deck files: the file menu's deck commands read the deck and replace it through its
+    // history.
+    deckFileActions_ = new DeckFileActions(state_.DeckFiles(), *deckHistory_, this);
+    connect(openItem_, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuOpen_Click);
+    connect(saveItem_, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuSave_Click);
+    connect(outputItemsItem_, &QAction::triggered, deckFileActions_,
+            &DeckFileActions::mnuOptFile_Click);
+    connect(copyDeckItem_, &QAction::triggered, deckFileActions_, &DeckFileActions::mnuCopy_Click);
+    deckCommands_ =
+        new DeckCommands({*this,
+                          {fileMenu_, openItem_, saveItem_, copyDeckItem_, exitItem_, viewMenu_},
+                          *deckHistory_,
+                          *deckFileActions_,
+                          state_.db,
+                          state_.settings});
     // The deck sheet's commands follow the deck text import, as a group of their own.
-    auto* deckSheet = new DeckSheetActions(
-        state_.settings, state_.programDir,
-        [this](CardKind kind) { return deckPanel_->Entries(kind); }, this);
-    deckSheet->AddMenuItems(mnuFile, deckCommands_->mnuImport);
+    auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
+    deckSheet->AddMenuItems(fileMenu_, deckCommands_->mnuImport);
     deckSheet->FollowDeckFiles(*deckFileActions_);
+    // The deck library follows the save command; it opens decks as the recent files do.
+    LibraryHooks libraryHooks;
+    libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
+    libraryHooks.openDeck = [this](const QString& path) {
+        deckCommands_->OpenDeckFile(path);
+        // The deck is what the player asked to see.
+        raise();
+        activateWindow();
+    };
+    libraryHooks.shownCardNo = [this] {
+        const CardInfoView shown = cardInfoPanel_->View();
+        return shown.shown[static_cast<size_t>(shown.front)];
+    };
+    auto* library = new DeckLibraryActions(state_.db, state_.settings, state_.programDir,
+                                           std::move(libraryHooks), this);
+    library->AddMenuItem(fileMenu_, saveItem_);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
@@ -146,59 +171,55 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         ShowCardInf(kind, cardNo);
     };
     toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
-        CardList_MouseDown(kind, entry, at);
+        ShowCardPopup(kind, entry, at);
     };
     toolHooks.shownCatalog = [this, catalogs]() -> CatalogPage* {
-        const int tab = ssTab->currentIndex();
+        const int tab = catalogTabs_->currentIndex();
         return tab >= 0 && tab < 3 ? catalogs[tab] : nullptr;
     };
     toolHooks.settings = &state_.settings;
     toolWindows_ =
-        new ToolWindows(state_.db, *deckPanel_, state_.seekWindowOpen, std::move(toolHooks), this);
-    connect(mnuSeek, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
+        new ToolWindows(state_.db, state_.deck, state_.seekWindowOpen, std::move(toolHooks), this);
+    connect(nameSearchItem_, &QAction::triggered, toolWindows_, &ToolWindows::mnuSeek_Click);
     for (int i = 0; i < 6; ++i) {
-        connect(mnuGraph[i], &QAction::triggered, toolWindows_,
+        connect(graphItems_[i], &QAction::triggered, toolWindows_,
                 [this, i] { toolWindows_->mnuGraph_Click(i); });
     }
-    connect(mnuDraw, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
-    connect(mnuOdds, &QAction::triggered, toolWindows_, &ToolWindows::mnuOdds_Click);
+    connect(drawTestItem_, &QAction::triggered, toolWindows_, &ToolWindows::mnuDraw_Click);
+    connect(drawOddsItem_, &QAction::triggered, toolWindows_, &ToolWindows::mnuOdds_Click);
 
     // Window behaviour: the compact view's card-information button, the keys, the dialogs.
-    cmdShow = new QPushButton(central);
-    cmdShow->setObjectName("cmdShow");
-    cmdShow->setFocusPolicy(Qt::NoFocus);
-    cmdShow->hide();
-    connect(cmdShow, &QPushButton::clicked, this, &MainWindow::cmdShow_Click);
-    connect(mnuMini, &QAction::triggered, this, &MainWindow::mnuMini_Click);
-    connect(mnuBoss, &QAction::triggered, this, &MainWindow::mnuBoss_Click);
-    connect(mnuVer, &QAction::triggered, this, &MainWindow::mnuVer_Click);
+    cardInfoButton_ = new QPushButton(central);
+    cardInfoButton_->setObjectName("cmdShow");
+    cardInfoButton_->setFocusPolicy(Qt::NoFocus);
+    cardInfoButton_->hide();
+    connect(cardInfoButton_, &QPushButton::clicked, this, &MainWindow::ToggleCardInfoWidth);
+    connect(compactViewItem_, &QAction::triggered, this, &MainWindow::ToggleCompactView);
+    connect(bossKeyItem_, &QAction::triggered, this, &MainWindow::OpenBossSettings);
+    connect(versionItem_, &QAction::triggered, this, &MainWindow::OpenVersionDialog);
     qApp->installEventFilter(this);
 
-    int previousTab = 0;
-    connect(ssTab, &QTabWidget::currentChanged, this, [this, previousTab](int) mutable {
-        ssTab_Click(previousTab);
-        previousTab = ssTab->currentIndex();
-    });
+    connect(catalogTabs_, &QTabWidget::currentChanged, this, &MainWindow::OnTabChanged);
 
     // Form_Load: highlight state, suspended filters, the layout for the stored view.
-    mnuKyotyou->setChecked(state_.highlightOn);
+    highlightItem_->setChecked(state_.highlightOn);
     if (state_.highlightOn) {
         for (CatalogPage* catalog : catalogs) {
             for (QCheckBox* box : catalog->CheckBoxes()) {
                 SetCheckBoxBackground(box, HighlightYellow());
             }
         }
-        SetCheckBoxBackground(unitCatalog->chkBeem, ButtonFaceColor());
+        SetCheckBoxBackground(unitCatalog_->chkBeem, ButtonFaceColor());
     }
     state_.seekWindowOpen = false;
-    FiltersSuspended = true;
+    filtersSuspended_ = true;
     const int view = StartupView(state_.compactState);
     LayOutMainWindow(view);
-    mnuMini->setChecked(view != 0);
+    compactViewItem_->setChecked(view != 0);
     // A long entry can be scrolled into view; the unit and mission catalogs always scroll at
     // least this far.
-    unitCatalog->SetMinimumScrollExtent(300);
-    missionCatalog->SetMinimumScrollExtent(260);
+    unitCatalog_->SetMinimumScrollExtent(300);
+    missionCatalog_->SetMinimumScrollExtent(260);
     QApplication::processEvents();
 }
 
@@ -209,64 +230,68 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
-    mnuFile = AddMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuOpen = AddItem(mnuFile, "mnuOpen", QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを開く(&O)"));
-    mnuSave = AddItem(mnuFile, "mnuSave", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存(&S)"));
-    mnuFile->addSeparator();
-    mnuOptFile = AddItem(mnuFile, "mnuOptFile", QStringLiteral("出力項目の指定"));
-    mnuFile->addSeparator();
-    mnuCopy = AddItem(mnuFile, "mnuCopy", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)"));
-    mnuFile->addSeparator();
-    mnuExit = AddItem(mnuFile, "mnuExit", QStringLiteral("終了(&X)"));
+    fileMenu_ = AddMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    openItem_ = AddItem(fileMenu_, "mnuOpen", QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを開く(&O)"));
+    saveItem_ = AddItem(fileMenu_, "mnuSave", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存(&S)"));
+    fileMenu_->addSeparator();
+    outputItemsItem_ = AddItem(fileMenu_, "mnuOptFile", QStringLiteral("出力項目の指定"));
+    fileMenu_->addSeparator();
+    copyDeckItem_ = AddItem(fileMenu_, "mnuCopy", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)"));
+    fileMenu_->addSeparator();
+    exitItem_ = AddItem(fileMenu_, "mnuExit", QStringLiteral("終了(&X)"));
 
-    mnuView = AddMenu(bar, "mnuView", QStringLiteral("表示(&V)"));
-    mnuClearS = AddItem(mnuView, "mnuClearS", QStringLiteral("検索条件のｸﾘｱ"));
-    mnuClaer = mnuView->addMenu(QStringLiteral("選択ﾃﾞｰﾀのｸﾘｱ"));
-    mnuClaer->setObjectName("mnuClaer");
-    mnuClaer->menuAction()->setObjectName("mnuClaer");
-    mnuClaerU = AddItem(mnuClaer, "mnuClaerU", QStringLiteral("選択ﾕﾆｯﾄのｸﾘｱ"));
-    mnuClearM = AddItem(mnuClaer, "mnuClearM", QStringLiteral("選択ﾐｯｼｮﾝのｸﾘｱ"));
-    mnuClearC = AddItem(mnuClaer, "mnuClearC", QStringLiteral("選択ｷｬﾗｸﾀｰのｸﾘｱ"));
-    mnuClaer->addSeparator();
-    mnuClearA = AddItem(mnuClaer, "mnuClearA", QStringLiteral("選択したﾃﾞｰﾀの全ｸﾘｱ"));
-    mnuView->addSeparator();
-    mnuKyotyou = AddItem(mnuView, "mnuKyotyou", QStringLiteral("強調表示"));
-    mnuKyotyou->setCheckable(true);
-    mnuMini = AddItem(mnuView, "mnuMini", QStringLiteral("ｺﾝﾊﾟｸﾄ表示"));
-    mnuMini->setCheckable(true);
+    viewMenu_ = AddMenu(bar, "mnuView", QStringLiteral("表示(&V)"));
+    clearConditionsItem_ = AddItem(viewMenu_, "mnuClearS", QStringLiteral("検索条件のｸﾘｱ"));
+    clearListsMenu_ = viewMenu_->addMenu(QStringLiteral("選択ﾃﾞｰﾀのｸﾘｱ"));
+    clearListsMenu_->setObjectName("mnuClaer");
+    clearListsMenu_->menuAction()->setObjectName("mnuClaer");
+    clearUnitsItem_ = AddItem(clearListsMenu_, "mnuClaerU", QStringLiteral("選択ﾕﾆｯﾄのｸﾘｱ"));
+    clearMissionsItem_ = AddItem(clearListsMenu_, "mnuClearM", QStringLiteral("選択ﾐｯｼｮﾝのｸﾘｱ"));
+    clearCharactersItem_ = AddItem(clearListsMenu_, "mnuClearC", QStringLiteral("選択ｷｬﾗｸﾀｰのｸﾘｱ"));
+    clearListsMenu_->addSeparator();
+    clearAllListsItem_ =
+        AddItem(clearListsMenu_, "mnuClearA", QStringLiteral("選択したﾃﾞｰﾀの全ｸﾘｱ"));
+    viewMenu_->addSeparator();
+    highlightItem_ = AddItem(viewMenu_, "mnuKyotyou", QStringLiteral("強調表示"));
+    highlightItem_->setCheckable(true);
+    compactViewItem_ = AddItem(viewMenu_, "mnuMini", QStringLiteral("ｺﾝﾊﾟｸﾄ表示"));
+    compactViewItem_->setCheckable(true);
 
-    mnuTool = AddMenu(bar, "mnuTool", QStringLiteral("ﾂｰﾙ(&T)"));
-    mnuSeek = AddItem(mnuTool, "mnuSeek", QStringLiteral("名称検索"));
-    mnuTool->addSeparator();
+    toolMenu_ = AddMenu(bar, "mnuTool", QStringLiteral("ﾂｰﾙ(&T)"));
+    nameSearchItem_ = AddItem(toolMenu_, "mnuSeek", QStringLiteral("名称検索"));
+    toolMenu_->addSeparator();
     const QString graphs[6] = {QStringLiteral("ﾛｰﾙｱｳﾄｸﾞﾗﾌ"),   QStringLiteral("HPｸﾞﾗﾌ"),
                                QStringLiteral("近距離ｸﾞﾗﾌ"),   QStringLiteral("遠距離ｸﾞﾗﾌ"),
                                QStringLiteral("ﾕﾆｯﾄ地形ｸﾞﾗﾌ"), QStringLiteral("ﾐｯｼｮﾝ地形ｸﾞﾗﾌ")};
     for (int i = 0; i < 6; ++i) {
         const QByteArray name = "mnuGraph" + QByteArray::number(i);
-        mnuGraph[i] = AddItem(mnuTool, name.constData(), graphs[i]);
+        graphItems_[i] = AddItem(toolMenu_, name.constData(), graphs[i]);
     }
-    mnuTool->addSeparator();
-    mnuDraw = AddItem(mnuTool, "mnuDraw", QStringLiteral("ﾄﾞﾛｰﾃｽﾄ"));
-    mnuOdds = AddItem(mnuTool, "mnuOdds", QStringLiteral("ﾄﾞﾛｰ確率"));
-    mnuTool->addSeparator();
-    mnuBoss = AddItem(mnuTool, "mnuBoss", QStringLiteral("ﾎﾞｽが来た機能の設定"));
+    toolMenu_->addSeparator();
+    drawTestItem_ = AddItem(toolMenu_, "mnuDraw", QStringLiteral("ﾄﾞﾛｰﾃｽﾄ"));
+    drawOddsItem_ = AddItem(toolMenu_, "mnuOdds", QStringLiteral("ﾄﾞﾛｰ確率"));
+    toolMenu_->addSeparator();
+    bossKeyItem_ = AddItem(toolMenu_, "mnuBoss", QStringLiteral("ﾎﾞｽが来た機能の設定"));
 
-    mnuHelp = AddMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    mnuVer = AddItem(mnuHelp, "mnuVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    helpMenu_ = AddMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    versionItem_ = AddItem(helpMenu_, "mnuVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
 
     // The card lists' right-button menu; never in the menu bar.
-    mnuPopup = new QMenu(QStringLiteral("POPUP"), this);
-    mnuPopup->setObjectName("mnuPopup");
-    mnuClip = AddItem(mnuPopup, "mnuClip", QStringLiteral("ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"));
+    cardPopup_ = new QMenu(QStringLiteral("POPUP"), this);
+    cardPopup_->setObjectName("mnuPopup");
+    copyCardItem_ = AddItem(cardPopup_, "mnuClip", QStringLiteral("ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"));
 
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuClearS, &QAction::triggered, this, &MainWindow::mnuClearS_Click);
-    connect(mnuKyotyou, &QAction::triggered, this, &MainWindow::mnuKyotyou_Click);
-    connect(mnuClaerU, &QAction::triggered, this, &MainWindow::mnuClaerU_Click);
-    connect(mnuClearM, &QAction::triggered, this, &MainWindow::mnuClearM_Click);
-    connect(mnuClearC, &QAction::triggered, this, &MainWindow::mnuClearC_Click);
-    connect(mnuClearA, &QAction::triggered, this, &MainWindow::mnuClearA_Click);
-    connect(mnuClip, &QAction::triggered, this, &MainWindow::mnuClip_Click);
+    connect(exitItem_, &QAction::triggered, this, &QWidget::close);
+    connect(clearConditionsItem_, &QAction::triggered, this, &MainWindow::ClearShownConditions);
+    connect(highlightItem_, &QAction::triggered, this, &MainWindow::ToggleHighlight);
+    connect(clearUnitsItem_, &QAction::triggered, this,
+            [this] { deckPanel_->ClearList(CardKind::Unit); });
+    connect(clearMissionsItem_, &QAction::triggered, this,
+            [this] { deckPanel_->ClearList(CardKind::Mission); });
+    connect(clearCharactersItem_, &QAction::triggered, this,
+            [this] { deckPanel_->ClearList(CardKind::Character); });
+    connect(clearAllListsItem_, &QAction::triggered, this, [this] { deckPanel_->ClearAllLists(); });
+    connect(copyCardItem_, &QAction::triggered, this, &MainWindow::CopyPopupCard);
 }
 
 QString MainWindow::NormalCaption() const {
@@ -279,34 +304,34 @@ void MainWindow::LayOutMainWindow(int view) {
     // Repainting waits until every control has its new place and font, instead of hiding
     // the window, which would make the window manager place it afresh.
     setUpdatesEnabled(false);
-    ArrangeMainWindow(*this, view);
+    ArrangeControls(view);
     setUpdatesEnabled(true);
     // During start-up the window stays hidden until the start-up sequence shows it.
-    if (!FiltersSuspended) show();
+    if (!filtersSuspended_) show();
     QApplication::processEvents();
 }
 
-void MainWindow::mnuMini_Click() {
+void MainWindow::ToggleCompactView() {
     const MiniStep step = MiniClicked(state_.compactState);
     state_.compactState = step.compactState;
     LayOutMainWindow(step.view);
-    mnuMini->setChecked(step.checked);
+    compactViewItem_->setChecked(step.checked);
 }
 
-void MainWindow::cmdShow_Click() {
+void MainWindow::ToggleCardInfoWidth() {
     const bool narrow = width() == TwipsToPixels(kCompactNarrowWidth);
     const ShowStep step = ShowClicked(narrow ? kCompactNarrowWidth : kCompactWideWidth);
-    cmdShow->setText(QString::fromStdU16String(step.caption));
+    cardInfoButton_->setText(QString::fromStdU16String(step.caption));
     setFixedWidth(TwipsToPixels(step.widthTwips));
     state_.compactState = step.compactState;
 }
 
-void MainWindow::mnuBoss_Click() {
-    FrmBoss dialog(state_, imgIcon, this);
+void MainWindow::OpenBossSettings() {
+    FrmBoss dialog(state_, icons_, this);
     dialog.exec();
 }
 
-void MainWindow::mnuVer_Click() {
+void MainWindow::OpenVersionDialog() {
     FrmAbout dialog(QString::fromStdString(ProgramName()), SystemKeyValues(), SystemProcesses(),
                     this);
     dialog.exec();
@@ -316,28 +341,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const int code = key->key() == Qt::Key_Escape ? 27 : key->key();
-        if (Form_KeyDown(code, key->modifiers())) return true;
+        const int code = key->key() == Qt::Key_Escape ? kEscapeKeyCode : key->key();
+        if (HandleKey(code, key->modifiers())) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
-    switch (KeyAction(keyCode, shift.testFlag(Qt::ControlModifier), isMinimized())) {
+bool MainWindow::HandleKey(int keyCode, Qt::KeyboardModifiers modifiers) {
+    switch (KeyAction(keyCode, modifiers.testFlag(Qt::ControlModifier), isMinimized())) {
         case MainWindowKey::Minimise:
             showMinimized();
             return true;
         case MainWindowKey::UnitTab:
-            ssTab->setCurrentIndex(0);
-            unitCatalog->List()->setFocus();
+            catalogTabs_->setCurrentIndex(0);
+            unitCatalog_->List()->setFocus();
             return true;
         case MainWindowKey::MissionTab:
-            ssTab->setCurrentIndex(1);
-            missionCatalog->List()->setFocus();
+            catalogTabs_->setCurrentIndex(1);
+            missionCatalog_->List()->setFocus();
             return true;
         case MainWindowKey::CharacterTab:
-            ssTab->setCurrentIndex(2);
-            charCatalog->List()->setFocus();
+            catalogTabs_->setCurrentIndex(2);
+            characterCatalog_->List()->setFocus();
             return true;
         case MainWindowKey::None:
             return false;
@@ -346,27 +371,27 @@ bool MainWindow::Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) {
 }
 
 void MainWindow::FormInit() {
-    FiltersSuspended = true;
-    setWindowIcon(imgIcon[0]);
+    filtersSuspended_ = true;
+    setWindowIcon(icons_[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
     setWindowTitle(QStringLiteral("EMLOデッキ作成支援"));
 
     // Every data-dependent combo box gets its entries and start-up selection; the handlers
     // they fire colour the boxes, their refilters wait for the end.
     const CatalogChoices choices = BuildCatalogChoices(state_.db);
-    unitCatalog->PrepareCatalog(choices);
-    missionCatalog->PrepareCatalog(choices);
-    charCatalog->PrepareCatalog(choices);
+    unitCatalog_->PrepareCatalog(choices);
+    missionCatalog_->PrepareCatalog(choices);
+    characterCatalog_->PrepareCatalog(choices);
 
-    ssTab->setCurrentIndex(0);
-    ssTab_Click(0);
+    catalogTabs_->setCurrentIndex(0);
+    OnTabChanged();
 
-    // Deck counters: CheckDeckCount and ShowTotalPoint
+    // Deck counters
     cardInfoPanel_->BringToFront(CardKind::Unit);  // every run starts with the unit frame
-    CheckDeckCount();
-    ShowTotalPoint();
+    deckPanel_->CheckDeckCount();
+    deckPanel_->ShowTotalPoint();
 
-    FiltersSuspended = false;
+    filtersSuspended_ = false;
     RefilterUnits();
     RefilterMissions();
     RefilterCharacters();
@@ -375,41 +400,41 @@ void MainWindow::FormInit() {
 }
 
 void MainWindow::RefilterUnits() {
-    unitCatalog->RefilterUnits();
+    unitCatalog_->RefilterUnits();
 }
 void MainWindow::RefilterMissions() {
-    missionCatalog->RefilterMissions();
+    missionCatalog_->RefilterMissions();
 }
 void MainWindow::RefilterCharacters() {
-    charCatalog->RefilterCharacters();
+    characterCatalog_->RefilterCharacters();
 }
 
-void MainWindow::mnuClearS_Click() {
-    FiltersSuspended = true;
-    switch (ssTab->currentIndex()) {
+void MainWindow::ClearShownConditions() {
+    filtersSuspended_ = true;
+    switch (catalogTabs_->currentIndex()) {
         case 0:
-            unitCatalog->ClearConditions();
+            unitCatalog_->ClearConditions();
             break;
         case 1:
-            missionCatalog->ClearConditions();
+            missionCatalog_->ClearConditions();
             break;
         case 2:
-            charCatalog->ClearConditions();
+            characterCatalog_->ClearConditions();
             break;
         default:
             break;
     }
-    FiltersSuspended = false;
+    filtersSuspended_ = false;
     // All three catalogs are rebuilt, whichever tab was reset.
     RefilterUnits();
     RefilterMissions();
     RefilterCharacters();
 }
 
-void MainWindow::mnuKyotyou_Click() {
+void MainWindow::ToggleHighlight() {
     // The menu item has already inverted its check mark.
-    state_.highlightOn = mnuKyotyou->isChecked();
-    const std::array<CatalogPage*, 3> catalogs = {unitCatalog, missionCatalog, charCatalog};
+    state_.highlightOn = highlightItem_->isChecked();
+    const std::array<CatalogPage*, 3> catalogs = Catalogs();
     for (CatalogPage* catalog : catalogs) {
         for (QCheckBox* box : catalog->CheckBoxes()) {
             if (state_.highlightOn) {
@@ -431,7 +456,7 @@ void MainWindow::mnuKyotyou_Click() {
 }
 
 void MainWindow::ApplyBossSettings() {
-    imgIcon[1] = imgIcon[0];
+    icons_[1] = icons_[0];
     // A disguise with a blank icon path keeps the program's icon, as the settings dialog does.
     if (!UsesIconFile(state_.boss)) return;
     QIcon icon;
@@ -441,58 +466,42 @@ void MainWindow::ApplyBossSettings() {
         state_.boss = BossSettings{u"0", u"", u""};
         return;
     }
-    imgIcon[1] = icon;
+    icons_[1] = icon;
 }
 
-void MainWindow::ssTab_Click(int previousTab) {
+void MainWindow::OnTabChanged() {
     // The tab widget shows the new tab's search panel and catalog itself; the clear command
     // names the tab it will act on.
     static const char* const kClearCaptions[3] = {"検索条件のｸﾘｱ [ﾕﾆｯﾄ]", "検索条件のｸﾘｱ [ﾐｯｼｮﾝ]",
                                                   "検索条件のｸﾘｱ [ｷｬﾗｸﾀｰ]"};
-    const int tab = ssTab->currentIndex();
-    if (tab >= 0 && tab < 3) mnuClearS->setText(QString::fromUtf8(kClearCaptions[tab]));
+    const int tab = catalogTabs_->currentIndex();
+    if (tab >= 0 && tab < 3) clearConditionsItem_->setText(QString::fromUtf8(kClearCaptions[tab]));
 }
 
 // Deck and card information
 
-void MainWindow::ShowCardInf(CardKind pMode, const QString& pCode) {
-    cardInfoPanel_->ShowCardInf(pMode, pCode);
+void MainWindow::ShowCardInf(CardKind kind, const QString& cardNo) {
+    cardInfoPanel_->ShowCardInf(kind, cardNo);
 }
 
-void MainWindow::CheckDeckCount() {
-    deckPanel_->CheckDeckCount();
+void MainWindow::OpenDeckFile(const QString& path) {
+    deckCommands_->OpenDeckFile(path);
 }
 
-void MainWindow::ShowTotalPoint() {
-    deckPanel_->ShowTotalPoint();
+std::array<CatalogPage*, 3> MainWindow::Catalogs() const {
+    return {unitCatalog_, missionCatalog_, characterCatalog_};
 }
 
-void MainWindow::mnuClaerU_Click() {
-    deckPanel_->ClearList(CardKind::Unit);
-}
-
-void MainWindow::mnuClearM_Click() {
-    deckPanel_->ClearList(CardKind::Mission);
-}
-
-void MainWindow::mnuClearC_Click() {
-    deckPanel_->ClearList(CardKind::Character);
-}
-
-void MainWindow::mnuClearA_Click() {
-    deckPanel_->ClearAllLists();
-}
-
-void MainWindow::CardList_MouseDown(CardKind kind, const QString& entry, const QPoint& globalPos) {
+void MainWindow::ShowCardPopup(CardKind kind, const QString& entry, const QPoint& globalPos) {
     state_.popupCardNo = EntryCardNo(entry.toStdU16String());
     OpenCardPopup(globalPos);
 }
 
 void MainWindow::OpenCardPopup(const QPoint& globalPos) {
-    mnuPopup->popup(globalPos);
+    cardPopup_->popup(globalPos);
 }
 
-void MainWindow::mnuClip_Click() {
+void MainWindow::CopyPopupCard() {
     if (state_.popupCardNo.empty()) return;
     const std::u16string text = CardClipText(state_.db, state_.popupCardNo);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -502,8 +511,10 @@ void MainWindow::mnuClip_Click() {
     state_.popupCardNo.clear();
 }
 
-void MainWindow::Form_QueryUnload() {
-    SaveViewSettings(state_.settings, state_.compactState, mnuKyotyou->isChecked());
+void MainWindow::SaveViewState() {
+    // A failure is told by the store; closing goes on.
+    static_cast<void>(
+        SaveViewSettings(state_.settings, state_.compactState, highlightItem_->isChecked()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -512,7 +523,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Form_QueryUnload();
+    SaveViewState();
     event->accept();
     // Closing the main window ends the program, every other window with it.
     QApplication::closeAllWindows();
@@ -525,16 +536,16 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    if (event->type() == QEvent::WindowStateChange) FollowWindowState();
     QMainWindow::changeEvent(event);
 }
 
 // Runs on every change of window state: the caption and icon follow the minimised state (the
 // boss key's disguise), and so does the name search window while it is open.
-void MainWindow::Form_Resize() {
+void MainWindow::FollowWindowState() {
     FollowSeekWindow();
     if (isMinimized()) {
-        setWindowIcon(imgIcon[1]);
+        setWindowIcon(icons_[1]);
         const QString caption = state_.boss.use == u"1"
                                     ? QString::fromStdU16String(state_.boss.taskName)
                                     : NormalCaption();
@@ -543,7 +554,7 @@ void MainWindow::Form_Resize() {
         // away; the title stays empty for Qt, so the restore below is sent as a change.
         if (caption.isEmpty()) Captions().WriteEmptyCaption(*this);
     } else {
-        setWindowIcon(imgIcon[0]);
+        setWindowIcon(icons_[0]);
         setWindowTitle(NormalCaption());
     }
 }

@@ -1,13 +1,15 @@
 // frmMain: the thin shell that composes the catalogs, the deck lists, the card information
 // panel and the menus. Each subsystem's panel owns its own controls and handlers; this
-// window wires them together and keeps the process-wide view state.
+// window builds them, wires them together and lays them out. Nothing outside reaches into
+// its members: tests find the controls by their objectName.
 #pragma once
 
 #include <QIcon>
 #include <QMainWindow>
+#include <array>
 
-#include "app/program_state.h"
 #include "carddb/card_fields.h"
+#include "ui/program_state.h"
 
 class QAction;
 class QMenu;
@@ -17,6 +19,8 @@ class QTabWidget;
 namespace zemlo {
 
 class CardInfoPanel;
+class CatalogPage;
+class DeckHistory;
 class DeckPanel;
 class DeckFileActions;
 class ToolWindows;
@@ -38,93 +42,33 @@ public:
     // Sets the icon used while minimised from the boss-key settings in the program state.
     void ApplyBossSettings();
 
+    // Opens a deck file named from outside the menus (the command line), after the question
+    // before a changed deck is replaced.
+    void OpenDeckFile(const QString& path);
+
     // The caption while the window is not minimised.
     QString NormalCaption() const;
+    // The icon shown while the window is minimised or not: the disguise's picture, if any,
+    // or the program's own icon.
+    const QIcon& WindowIconWhen(bool minimised) const { return icons_[minimised ? 1 : 0]; }
 
     // For the start-up checks: whether the window became visible before FormInit ended.
     bool WasShownBeforeFormInitEnded() const { return shownBeforeFormInitEnded_; }
 
-    ProgramState& State() { return state_; }
-
-    // While true the three catalog filters return at once.
-    bool FiltersSuspended = true;
-
-    QTabWidget* ssTab;
-    QIcon imgIcon[2];
-
-    QMenu* mnuFile;
-    QAction* mnuOpen;
-    QAction* mnuSave;
-    QAction* mnuOptFile;
-    QAction* mnuCopy;
-    QAction* mnuExit;
-    QMenu* mnuView;
-    QAction* mnuClearS;
-    QMenu* mnuClaer;
-    QAction* mnuClaerU;
-    QAction* mnuClearM;
-    QAction* mnuClearC;
-    QAction* mnuClearA;
-    QAction* mnuKyotyou;
-    QAction* mnuMini;
-    QMenu* mnuTool;
-    QAction* mnuSeek;
-    QAction* mnuGraph[6];
-    QAction* mnuDraw;
-    QAction* mnuOdds;
-    QAction* mnuBoss;
-    QMenu* mnuHelp;
-    QAction* mnuVer;
-    QMenu* mnuPopup;
-    QAction* mnuClip;
-
-    void ssTab_Click(int previousTab);
-
-    // Catalogs
-    UnitCatalogPage* unitCatalog = nullptr;
-    MissionCatalogPage* missionCatalog = nullptr;
-    CharacterCatalogPage* charCatalog = nullptr;
+    // While suspended the three catalog filters return at once; lifting the suspension
+    // does not refilter by itself.
+    void SuspendFilters(bool suspended) { filtersSuspended_ = suspended; }
+    bool FiltersSuspended() const { return filtersSuspended_; }
     void RefilterUnits();
     void RefilterMissions();
     void RefilterCharacters();
-    void mnuClearS_Click();
-    void mnuKyotyou_Click();
 
-    // Deck and card information
-    DeckPanel* deckPanel_ = nullptr;
-    CardInfoPanel* cardInfoPanel_ = nullptr;
-    void ShowCardInf(CardKind pMode, const QString& pCode);
-    void CheckDeckCount();
-    void ShowTotalPoint();
-    void mnuClaerU_Click();
-    void mnuClearM_Click();
-    void mnuClearC_Click();
-    void mnuClearA_Click();
-    void mnuClip_Click();
-    // Right button on any card list with exactly one entry selected.
-    void CardList_MouseDown(CardKind kind, const QString& entry, const QPoint& globalPos);
-
-    // Deck files
-    // Save, open, output items and deck text of the file menu, on the deck panel's lists.
-    DeckFileActions* deckFileActions_ = nullptr;
-    // Undo and redo, the unsaved-deck question, recent files, drops and deck text import.
-    DeckCommands* deckCommands_ = nullptr;
-
-    // Tools: the graphs, the draw test and the name search window.
-    ToolWindows* toolWindows_ = nullptr;
-
-    // Window behaviour: compact view, boss key, version dialog
-    QPushButton* cmdShow = nullptr;
-    void mnuMini_Click();
-    void cmdShow_Click();
-    void mnuBoss_Click();
-    void mnuVer_Click();
-    // Key preview: every key pressed anywhere in the window, before the focused control.
-    // Returns true when the key was used here.
-    bool Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    // Shows the card in the card information panel, as a selection in any card list does.
+    void ShowCardInf(CardKind kind, const QString& cardNo);
 
 protected:
-    // Deck and card information: shows mnuPopup at the mouse; tests look at the request.
+    // Deck and card information: shows the card popup menu at the mouse; tests look at the
+    // request.
     virtual void OpenCardPopup(const QPoint& globalPos);
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -133,15 +77,87 @@ protected:
 
 private:
     void BuildMenus();
+    std::array<CatalogPage*, 3> Catalogs() const;
+    // Sizes the window and places and sizes every control for view (see view_rules.h);
+    // defined beside the layout's measures in main_window_layout.cpp.
+    void ArrangeControls(int view);
     void LayOutMainWindow(int view);
-    void Form_QueryUnload();
-    void Form_Resize();
+
+    // Menu and button handlers
+    void OnTabChanged();
+    void ClearShownConditions();
+    void ToggleHighlight();
+    void ToggleCompactView();
+    void ToggleCardInfoWidth();
+    void OpenBossSettings();
+    void OpenVersionDialog();
+    void CopyPopupCard();
+    // Right button on any card list with exactly one entry selected.
+    void ShowCardPopup(CardKind kind, const QString& entry, const QPoint& globalPos);
+    // Key preview: every key pressed anywhere in the window, before the focused control.
+    // Returns true when the key was used here.
+    bool HandleKey(int keyCode, Qt::KeyboardModifiers modifiers);
+    // The closing step: the view settings are stored.
+    void SaveViewState();
+    // Runs on every change of window state: caption and icon follow the minimised state.
+    void FollowWindowState();
     // The name search window hides while this window is minimised and returns on restore.
     void FollowSeekWindow();
 
     ProgramState& state_;
     bool formInitDone_ = false;
     bool shownBeforeFormInitEnded_ = false;
+    // The one switch the three catalogs read before they refilter; they hold it by
+    // reference.
+    bool filtersSuspended_ = true;
+
+    // The program's icon and the one shown while minimised; the boss-key dialog keeps the
+    // second up to date.
+    QIcon icons_[2];
+
+    QMenu* fileMenu_ = nullptr;
+    QAction* openItem_ = nullptr;
+    QAction* saveItem_ = nullptr;
+    QAction* outputItemsItem_ = nullptr;
+    QAction* copyDeckItem_ = nullptr;
+    QAction* exitItem_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QAction* clearConditionsItem_ = nullptr;
+    QMenu* clearListsMenu_ = nullptr;
+    QAction* clearUnitsItem_ = nullptr;
+    QAction* clearMissionsItem_ = nullptr;
+    QAction* clearCharactersItem_ = nullptr;
+    QAction* clearAllListsItem_ = nullptr;
+    QAction* highlightItem_ = nullptr;
+    QAction* compactViewItem_ = nullptr;
+    QMenu* toolMenu_ = nullptr;
+    QAction* nameSearchItem_ = nullptr;
+    std::array<QAction*, 6> graphItems_{};
+    QAction* drawTestItem_ = nullptr;
+    QAction* drawOddsItem_ = nullptr;
+    QAction* bossKeyItem_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* versionItem_ = nullptr;
+    QMenu* cardPopup_ = nullptr;
+    QAction* copyCardItem_ = nullptr;
+
+    QTabWidget* catalogTabs_ = nullptr;
+    UnitCatalogPage* unitCatalog_ = nullptr;
+    MissionCatalogPage* missionCatalog_ = nullptr;
+    CharacterCatalogPage* characterCatalog_ = nullptr;
+    // The deck of the program state, changed only through its history, shown by the deck
+    // panel.
+    DeckHistory* deckHistory_ = nullptr;
+    DeckPanel* deckPanel_ = nullptr;
+    CardInfoPanel* cardInfoPanel_ = nullptr;
+    // Save, open, output items and deck text of the file menu.
+    DeckFileActions* deckFileActions_ = nullptr;
+    // Undo and redo, the unsaved-deck question, recent files, drops and deck text import.
+    DeckCommands* deckCommands_ = nullptr;
+    // The graphs, the draw test, the draw odds and the name search window.
+    ToolWindows* toolWindows_ = nullptr;
+    // The compact view's card-information button.
+    QPushButton* cardInfoButton_ = nullptr;
 };
 
 // The program's own icon, drawn once.

@@ -1,5 +1,4 @@
-#include "ui/main_window_layout.h"
-
+// The main window's two layouts: the normal view and the compact one in its two widths.
 #include <QPushButton>
 #include <QTabWidget>
 #include <array>
@@ -24,38 +23,36 @@ void SetPointSize(QWidget* widget, int points) {
 
 }  // namespace
 
-void ArrangeMainWindow(MainWindow& window, int view) {
+void MainWindow::ArrangeControls(int view) {
     const bool compact = IsCompactView(view);
     const TwipsSize size = WindowSizeForView(view);
-    window.setFixedSize(TwipsToPixels(size.width), TwipsToPixels(size.height));
+    setFixedSize(TwipsToPixels(size.width), TwipsToPixels(size.height));
 
     const int points = compact ? 8 : 9;
-    const std::array<CatalogPage*, 3> catalogs = {window.unitCatalog, window.missionCatalog,
-                                                  window.charCatalog};
-    SetPointSize(window.ssTab, points);
-    for (CatalogPage* catalog : catalogs) {
+    SetPointSize(catalogTabs_, points);
+    for (CatalogPage* catalog : Catalogs()) {
         SetPointSize(catalog, points);
         catalog->LayOut(compact);
     }
-    SetPointSize(window.deckPanel_, points);
-    window.deckPanel_->LayOut(compact);
-    SetPointSize(window.cardInfoPanel_, points);
-    window.cardInfoPanel_->LayOut(compact);
+    SetPointSize(deckPanel_, points);
+    deckPanel_->LayOut(compact);
+    SetPointSize(cardInfoPanel_, points);
+    cardInfoPanel_->LayOut(compact);
 
     if (compact) {
-        PlaceTwips(window.ssTab, 60, 60, 5655, 8355);
-        PlaceTwips(window.deckPanel_, 5790, 60, 3300, 7875);
+        PlaceTwips(catalogTabs_, 60, 60, 5655, 8355);
+        PlaceTwips(deckPanel_, 5790, 60, 3300, 7875);
         // In the narrow width the card information lies beyond the window's right edge.
-        PlaceTwips(window.cardInfoPanel_, 9195, 60, 3245, 8355);
-        SetPointSize(window.cmdShow, points);
-        PlaceTwips(window.cmdShow, 5790, 8010, 3300, 405);
-        window.cmdShow->setText(QString::fromStdU16String(ShowButtonCaption(view)));
-        window.cmdShow->show();
+        PlaceTwips(cardInfoPanel_, 9195, 60, 3245, 8355);
+        SetPointSize(cardInfoButton_, points);
+        PlaceTwips(cardInfoButton_, 5790, 8010, 3300, 405);
+        cardInfoButton_->setText(QString::fromStdU16String(ShowButtonCaption(view)));
+        cardInfoButton_->show();
     } else {
-        PlaceTwips(window.ssTab, 60, 60, 6135, 10275);
-        PlaceTwips(window.deckPanel_, 6280, 60, 2700, 10275);
-        PlaceTwips(window.cardInfoPanel_, 9240, 60, 4710, 10275);
-        window.cmdShow->hide();
+        PlaceTwips(catalogTabs_, 60, 60, 6135, 10275);
+        PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
+        PlaceTwips(cardInfoPanel_, 9240, 60, 4710, 10275);
+        cardInfoButton_->hide();
     }
 }
 

@@ -45,13 +45,13 @@ ShowStep ShowClicked(int widthTwips) {
 MainWindowKey KeyAction(int keyCode, bool ctrlHeld, bool minimised) {
     // Only C gives way to Ctrl, so that Ctrl+C still copies in the focused control.
     switch (keyCode) {
-        case 27:
+        case kEscapeKeyCode:
             return minimised ? MainWindowKey::None : MainWindowKey::Minimise;
-        case 85:
+        case kUnitTabKeyCode:
             return MainWindowKey::UnitTab;
-        case 77:
+        case kMissionTabKeyCode:
             return MainWindowKey::MissionTab;
-        case 67:
+        case kCharacterTabKeyCode:
             return ctrlHeld ? MainWindowKey::None : MainWindowKey::CharacterTab;
         default:
             return MainWindowKey::None;

@@ -48,10 +48,15 @@ struct ShowStep {
 };
 ShowStep ShowClicked(int widthTwips);
 
+// The key codes the main window answers: letters by their key code, whatever the case.
+inline constexpr int kEscapeKeyCode = 27;
+inline constexpr int kUnitTabKeyCode = 'U';
+inline constexpr int kMissionTabKeyCode = 'M';
+inline constexpr int kCharacterTabKeyCode = 'C';
+
 // What a key pressed anywhere in the main window does before the focused control sees it.
 enum class MainWindowKey { None, Minimise, UnitTab, MissionTab, CharacterTab };
-// keyCode: 27 Esc, 85 U, 77 M, 67 C (letters by key code, whatever the case). Ctrl+C is left
-// to the focused control, so copying still works there.
+// Ctrl+C is left to the focused control, so copying still works there.
 MainWindowKey KeyAction(int keyCode, bool ctrlHeld, bool minimised);
 
 }  // namespace zemlo

@@ -4,7 +4,8 @@
 # dialogs ask the window manager for, hides the main window with Esc under the disguise of
 # the boss-key settings and restores it, closes it through the window manager and checks the
 # view settings it wrote; then starts it again with an empty disguise and a deck file to open,
-# checks that the minimised window has no caption, and saves that deck back with Ctrl+S.
+# checks that the minimised window has no caption, saves that deck back with Ctrl+S, and opens
+# another deck from the deck library on a folder with nested, broken and foreign files.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -27,15 +28,24 @@ disguise="表計算 - 月次報告"
 printf '[BOSS]\r\nISUSE=1\r\nICONPATH=\r\nTASKNAME=%s\r\n' "$disguise" |
     iconv -f UTF-8 -t CP932 >"$work/prog/ZEMLO.ini"
 
-# A display number nobody uses.
+# A display number nobody uses. Another run may take the same free number at the same moment,
+# and a busy machine starts Xvfb slowly: a server that gives up makes way for the next number.
+display=""
 for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+    if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 300); do
+        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { display=":$n"; break; }
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
 done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+[ -n "$display" ] || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
 export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 0.5
@@ -165,19 +175,24 @@ tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat 
 deck_rows() {  # the card numbers of a deck file's data rows, in file order
     tr -d '\r' <"$1" | grep -a '^<TD noWrap>[A-Z]' | sed 's/<[^>]*>//g'
 }
-{
-    printf '<HTML>\r\n<HEAD>\r\n'
-    printf '<META NAME="GENERATOR" Content="ZEMLO\x83\x66\x83\x62\x83\x4c\x8d\xec\x90\xac\x8e\x78\x89\x87";charset=Shift_JIS>\r\n'
-    printf '<BODY>\r\n'
-    for section in UNIT:ZM0002:ZM0001:ZM0002 MISSION:MI0001 CHARACTER:CH0001; do
-        IFS=: read -r heading numbers <<<"$section"
-        printf '<P align=center><STRONG>%s\x8f\xee\x95\xf1</STRONG></P>\r\n<TABLE>\r\n' "$heading"
-        printf '<TR>\r\n<TD noWrap><STRONG><EM>No</EM></STRONG></TD>\r\n</TR>\r\n'
-        for n in ${numbers//:/ }; do printf '<TR>\r\n<TD noWrap>%s</TD>\r\n</TR>\r\n' "$n"; done
-        printf '</TABLE>\r\n'
-    done
-    printf '</BODY>\r\n</HTML>\r\n'
-} >"$work/given.htm"
+write_deck() {  # file, then one KIND:NUMBER:NUMBER... per section (UNIT, MISSION, CHARACTER)
+    local file="$1" section heading numbers n
+    shift
+    {
+        printf '<HTML>\r\n<HEAD>\r\n'
+        printf '<META NAME="GENERATOR" Content="ZEMLO\x83\x66\x83\x62\x83\x4c\x8d\xec\x90\xac\x8e\x78\x89\x87";charset=Shift_JIS>\r\n'
+        printf '<BODY>\r\n'
+        for section in "$@"; do
+            IFS=: read -r heading numbers <<<"$section"
+            printf '<P align=center><STRONG>%s\x8f\xee\x95\xf1</STRONG></P>\r\n<TABLE>\r\n' "$heading"
+            printf '<TR>\r\n<TD noWrap><STRONG><EM>No</EM></STRONG></TD>\r\n</TR>\r\n'
+            for n in ${numbers//:/ }; do printf '<TR>\r\n<TD noWrap>%s</TD>\r\n</TR>\r\n' "$n"; done
+            printf '</TABLE>\r\n'
+        done
+        printf '</BODY>\r\n</HTML>\r\n'
+    } >"$file"
+}
+write_deck "$work/given.htm" UNIT:ZM0002:ZM0001:ZM0002 MISSION:MI0001 CHARACTER:CH0001
 # The disguise without a task name.
 LC_ALL=C sed -i 's/^TASKNAME=.*/TASKNAME=\r/' "$ini"
 "$work/prog/zemlo-deck" "$work/given.htm" >>"$work/program.log" 2>&1 &
@@ -223,6 +238,49 @@ for _ in $(seq 100); do [ -s "$work/saved.htm" ] && break; sleep 0.1; done
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
 [ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
     fail "the deck opened from the command line holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
+
+# The deck library on the program's folder, where it starts: a deck two folders down, and
+# beside it a page that is no deck, a broken file, a link that names nothing and a link
+# that loops back up. Ctrl+F, a card number and Enter narrow it to the decks holding that
+# card; Enter again opens the first in the main window, which Ctrl+S saves to show it.
+mkdir -p "$work/prog/decks/club/2026"
+write_deck "$work/prog/decks/club/2026/league.htm" UNIT:ZM0004:ZM0003:ZM0003 MISSION:MI0002
+printf '<HTML><BODY>a page</BODY></HTML>\r\n' >"$work/prog/decks/page.htm"
+printf '\x00\xff<META NAME' >"$work/prog/decks/broken.htm"
+ln -s gone.htm "$work/prog/decks/dangling.htm"
+ln -s .. "$work/prog/decks/club/up"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key ctrl+l
+library=$(wait_for_window "^ﾃﾞｯｷﾗｲﾌﾞﾗﾘ$" 20) || fail "Ctrl+L did not open the deck library"
+sleep 2
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-library.png"
+xdotool windowactivate --sync "$library" 2>/dev/null || xdotool windowfocus "$library"
+sleep 0.3
+xdotool key ctrl+f
+xdotool type --delay 20 "ZM0003"
+xdotool key Return
+sleep 0.5
+xdotool key Return
+sleep 1
+kill -0 "$prog" 2>/dev/null || fail "the program ended while the library looked at the folder"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key ctrl+s
+save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog again"
+xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/from-library.htm"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/from-library.htm" ] && break; sleep 0.1; done
+[ -s "$work/from-library.htm" ] || fail "the deck opened from the library was not saved"
+expected=$(printf 'ZM0003\nZM0003\nZM0004\nMI0002')
+[ "$(deck_rows "$work/from-library.htm")" = "$expected" ] ||
+    fail "the deck opened from the library holds: $(deck_rows "$work/from-library.htm" | tr '\n' ' ')"
+# The library's folder was never chosen, so the settings file does not name one.
+tr -d '\r' <"$ini" | grep -q "^\[LIBRARY\]" && fail "the library wrote its folder unasked"
+
 # Opened and saved unchanged: the window closes without a question.
 wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"
 for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done

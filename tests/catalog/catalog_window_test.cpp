@@ -15,7 +15,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/program_state.h"
+#include "ui/program_state.h"
 #include "carddb/card_fields.h"
 #include "catalog/catalog_page.h"
 #include "catalog/highlight_colors.h"
@@ -245,7 +245,7 @@ TEST_F(CatalogWindowTest, AffiliationFrameDoubleClickChecksOrClearsAllWithOneReb
     EXPECT_EQ(resets.count(), 1);
     for (int k = 1; k <= 16; ++k) EXPECT_FALSE(Control<QCheckBox>("chkTeamU", k)->isChecked()) << k;
     EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM00005"}));
-    EXPECT_FALSE(window_->FiltersSuspended);
+    EXPECT_FALSE(window_->FiltersSuspended());
 
     // Other frames do not react.
     resets.clear();
@@ -374,19 +374,19 @@ TEST_F(CatalogWindowTest, StartUpWithHighlightOffLeavesDesignColours) {
 
 TEST_F(CatalogWindowTest, SuspendedFiltersLeaveCatalogsAlone) {
     Open(false);
-    window_->FiltersSuspended = true;
+    window_->SuspendFilters(true);
     Control<QCheckBox>("chkTeamU", 1)->click();
     Control<QComboBox>("cmbTiming")->setCurrentIndex(1);
     EXPECT_EQ(CardNos("lstUnitName").size(), 5);
     EXPECT_EQ(CardNos("lstCharName").size(), 3);
-    window_->FiltersSuspended = false;
+    window_->SuspendFilters(false);
     window_->RefilterUnits();
     EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM00005", "ZM0002", "ZM0003", "ZM0004"}));
 }
 
 TEST_F(CatalogWindowTest, CatalogListReportsSelectionActivationAndPopup) {
     Open(false);
-    CatalogPage* page = window_->unitCatalog;
+    CatalogPage* page = (window_.get())->findChild<UnitCatalogPage*>();
     ASSERT_NE(page, nullptr);
     QListView* list = page->List();
     EXPECT_EQ(page->Kind(), CardKind::Unit);

@@ -1,9 +1,10 @@
-// The data of the deck's history: list changes kept as one replaced run, whole steps taken
-// back and done again, and the change flag.
+// The data of the deck's history: list changes kept as one replaced run, the edits of every
+// player's action taken back and done again, and the change flag.
 #include <gtest/gtest.h>
 
 #include "deck/deck_edit.h"
 #include "deck/deck_revisions.h"
+#include "deck/entry_merge.h"
 #include "deck/list_splice.h"
 
 namespace zemlo {
@@ -43,28 +44,56 @@ TEST(ListSplice, ListThatIsNotTheExpectedOneStaysUntouched) {
     EXPECT_FALSE(ApplyListSplice(shorter, splice, true));
 }
 
-TEST(DeckEdit, StepRestoresListsAndCardInformationOfEitherSide) {
-    DeckSnapshot before;
-    before.lists[0] = {u"ZM0001   A"};
-    before.info.front = CardKind::Mission;
-    before.info.shown[1] = u"MI0001";
-    DeckSnapshot after = before;
-    after.lists[1] = {u"MI0001   M"};
-    after.info.front = CardKind::Unit;
-    after.info.shown[0] = u"ZM0001";
-    const DeckEdit edit = MakeDeckEdit(before, after);
-    EXPECT_TRUE(edit.ChangesLists());
-    EXPECT_TRUE(edit.lists[0].Empty());
+Deck SmallDeck() {
+    Deck deck;
+    deck.Fill(CardKind::Unit, {u"ZM0001   A", u"ZM0002   B", u"ZM0002   B"});
+    deck.Fill(CardKind::Mission, {u"MI0001   M" + std::u16string(50, u' ') + u"7"});
+    return deck;
+}
 
-    DeckSnapshot deck = after;
-    ASSERT_TRUE(ApplyDeckEdit(deck, edit, false));
-    EXPECT_EQ(deck.lists, before.lists);
-    EXPECT_EQ(deck.info, before.info);
-    ASSERT_TRUE(ApplyDeckEdit(deck, edit, true));
-    EXPECT_EQ(deck.lists, after.lists);
-    EXPECT_EQ(deck.info, after.info);
+TEST(DeckEdit, EveryActionGoesBackAndForthExactly) {
+    const Deck start = SmallDeck();
+    Deck other;
+    other.Fill(CardKind::Unit, {u"ZM0009   Z", u"ZM0001   A", u"ZM0002   B"});
+    other.Fill(CardKind::Character, {u"CH0001   C"});
+    const DeckEdit edits[] = {
+        AddEntryEdit(start, CardKind::Unit, u"ZM0002   B"),
+        AddEntryEdit(start, CardKind::Character, u"CH0001   C"),
+        RemoveEntryEdit(start, CardKind::Unit, 1),
+        ClearListEdit(start, CardKind::Mission),
+        ClearDeckEdit(start),
+        ReplaceDeckEdit(start, other),
+    };
+    for (const DeckEdit& edit : edits) {
+        ASSERT_TRUE(edit.ChangesLists());
+        Deck deck = start;
+        ASSERT_TRUE(ApplyDeckEdit(deck, edit, true));
+        EXPECT_NE(deck, start);
+        ASSERT_TRUE(ApplyDeckEdit(deck, edit, false));
+        EXPECT_EQ(deck, start);
+    }
+    Deck deck = start;
+    ApplyDeckEdit(deck, edits[5], true);
+    EXPECT_EQ(deck, other);
+    // A replacement keeps only the run that differs.
+    EXPECT_EQ(edits[5].lists[0].at, 2u);
+    EXPECT_EQ(edits[5].lists[0].removed, List({u"ZM0002   B"}));
+    EXPECT_EQ(edits[5].lists[0].inserted, List({u"ZM0009   Z"}));
+    ApplyDeckEdit(deck, edits[0], true);  // made for another deck
+    EXPECT_EQ(deck, other);
+}
 
-    EXPECT_FALSE(MakeDeckEdit(before, before).ChangesLists());
+TEST(DeckEdit, ActionsThatWouldChangeNothingChangeNoList) {
+    Deck full;
+    full.Fill(CardKind::Mission, List(kMaxListEntries, u"MI0001   M"));
+    const Deck start = SmallDeck();
+    for (const DeckEdit& edit :
+         {RemoveEntryEdit(start, CardKind::Unit, 3), RemoveEntryEdit(start, CardKind::Character, 0),
+          ClearListEdit(start, CardKind::Character), ClearDeckEdit(Deck()),
+          ReplaceDeckEdit(start, SmallDeck()),
+          AddEntryEdit(full, CardKind::Mission, u"MI0001   M")}) {
+        EXPECT_FALSE(edit.ChangesLists());
+    }
 }
 
 TEST(DeckRevisions, ChangedUntilTheSavedStateComesBack) {

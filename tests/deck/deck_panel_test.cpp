@@ -10,12 +10,15 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
+#include "deck/deck_history.h"
 #include "deck/deck_list_model.h"
 #include "deck/entry_merge.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
+#include "support/fake_dialogs.h"
 
 namespace zemlo {
 namespace {
@@ -64,7 +67,9 @@ protected:
         return list->visualRect(list->model()->index(row, 0)).center();
     }
 
-    DeckPanel panel;
+    Deck deck;
+    DeckHistory history{deck, nullptr};
+    DeckPanel panel{history};
 };
 
 TEST_F(DeckPanelTest, ControlsAreNamedAndCountersStartAtZero) {
@@ -244,38 +249,75 @@ TEST_F(DeckPanelTest, RightButtonAsksForThePopupOnlyWithASelection) {
               list->viewport()->mapToGlobal(RowCentre(CardKind::Unit, 0)));
 }
 
-TEST_F(DeckPanelTest, DeckAccessLeavesCountersToRefreshCounters) {
-    DeckAccess& deck = panel;
-    deck.AddEntry(CardKind::Mission, Mission(2, 6).toStdU16String());
-    deck.AddEntry(CardKind::Mission, Mission(1, 5).toStdU16String());
-    deck.AddEntry(CardKind::Unit, Unit(1).toStdU16String());
-    EXPECT_EQ(Counter(1)->text(), "0");
-    EXPECT_EQ(Counter(2)->text(), "0");
-    const std::vector<std::u16string> missions = deck.Entries(CardKind::Mission);
-    ASSERT_EQ(missions.size(), 2u);
-    EXPECT_EQ(missions[0], Mission(1, 5).toStdU16String());
-
-    deck.RefreshCounters();
+TEST_F(DeckPanelTest, CountersFollowTheDeckWhateverChangesIt) {
+    // Straight on the deck, as a deck file opened changes it.
+    deck.Fill(CardKind::Mission, {Mission(1, 5).toStdU16String()});
+    deck.Add(CardKind::Unit, Unit(1).toStdU16String());
     EXPECT_EQ(Counter(0)->text(), "1");
+    EXPECT_EQ(Counter(1)->text(), "1");
+    EXPECT_EQ(Counter(2)->text(), "5");
+    EXPECT_EQ(CounterColour(2), kRed);
+    panel.AddCard(CardKind::Mission, Mission(2, 6));
     EXPECT_EQ(Counter(1)->text(), "2");
     EXPECT_EQ(Counter(2)->text(), "11");
     EXPECT_EQ(CounterColour(2), kBlack);
-
-    deck.ClearAll();
-    EXPECT_TRUE(deck.Entries(CardKind::Unit).empty());
-    EXPECT_TRUE(deck.Entries(CardKind::Mission).empty());
-    EXPECT_EQ(Counter(2)->text(), "11");  // still until the counters are refreshed
-    deck.RefreshCounters();
-    EXPECT_EQ(Counter(2)->text(), "0");
+    history.Stack()->undo();
+    EXPECT_EQ(Counter(1)->text(), "1");
+    EXPECT_EQ(Counter(2)->text(), "5");
     EXPECT_EQ(CounterColour(2), kRed);
+    deck.ClearAll();
+    EXPECT_EQ(Counter(0)->text(), "0");
+    EXPECT_EQ(Counter(2)->text(), "0");
+}
+
+TEST_F(DeckPanelTest, AddingACardToALongListKeepsTheSelectedEntryAndTheScrollPosition) {
+    std::vector<std::u16string> units;
+    for (int n = 0; n < 2000; n += 2) units.push_back(Unit(n).toStdU16String());
+    deck.Fill(CardKind::Unit, units);
+    QListView* list = panel.List(CardKind::Unit);
+    Select(CardKind::Unit, 700);
+    list->scrollTo(list->model()->index(700, 0), QAbstractItemView::PositionAtCenter);
+    QApplication::processEvents();
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QSignalSpy selected(&panel, &DeckPanel::entrySelected);
+
+    // One card sorts above the selected entry, one below it.
+    panel.AddCard(CardKind::Unit, Unit(3));
+    panel.AddCard(CardKind::Unit, Unit(1999));
+    QApplication::processEvents();
+    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1400));
+    EXPECT_EQ(list->currentIndex().row(), 701);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(selected.size(), 0);
+
+    // Taking a step back removes the row again without losing either.
+    history.Stack()->undo();
+    history.Stack()->undo();
+    QApplication::processEvents();
+    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1400));
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+}
+
+TEST_F(DeckPanelTest, AFullListTakesNoMoreAndSaysSo) {
+    test::FakeDialogs dialogs;
+    deck.Fill(CardKind::Character,
+              std::vector<std::u16string>(kMaxListEntries, Character(2).toStdU16String()));
+    QSignalSpy added(&panel, &DeckPanel::cardAdded);
+    panel.AddCard(CardKind::Character, Character(1));
+    EXPECT_EQ(deck.Size(CardKind::Character), kMaxListEntries);
+    EXPECT_EQ(deck.Entries(CardKind::Character).front(), Character(2).toStdU16String());
+    EXPECT_EQ(added.size(), 0);
+    EXPECT_EQ(history.Stack()->count(), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QString::fromStdU16String(LeftOutText({0, 0, 1})));
 }
 
 TEST_F(DeckPanelTest, CountsOfTheFullestDeckFitTheirLabelsInBothViews) {
-    panel.AddEntries(CardKind::Unit,
-                     std::vector<std::u16string>(kMaxListEntries, Unit(1).toStdU16String()));
-    panel.AddEntries(CardKind::Mission,
-                     std::vector<std::u16string>(kMaxListEntries, Mission(1, 99).toStdU16String()));
-    panel.RefreshCounters();
+    deck.Fill(CardKind::Unit,
+              std::vector<std::u16string>(kMaxListEntries, Unit(1).toStdU16String()));
+    deck.Fill(CardKind::Mission,
+              std::vector<std::u16string>(kMaxListEntries, Mission(1, 99).toStdU16String()));
     EXPECT_EQ(Counter(2)->text(), QString::number(99 * 32767));
     for (const bool compact : {false, true}) {
         QFont font = panel.font();
@@ -301,8 +343,8 @@ TEST_F(DeckPanelTest, TheWidestEntryCanAlwaysBeScrolledIntoView) {
     };
     const QString wide = QStringLiteral("MI0002   ") + QString(30, QChar(u'長')) +
                          QString(50, ' ') + QStringLiteral("9");
-    panel.AddEntries(CardKind::Mission, {Mission(1, 1).toStdU16String(), wide.toStdU16String(),
-                                         Mission(3, 1).toStdU16String()});
+    deck.Fill(CardKind::Mission, {Mission(1, 1).toStdU16String(), wide.toStdU16String(),
+                                  Mission(3, 1).toStdU16String()});
     ASSERT_GT(width(wide), list->viewport()->width());
     EXPECT_GE(reach(), width(wide));
 

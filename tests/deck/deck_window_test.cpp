@@ -93,8 +93,10 @@ protected:
     QString Counter(int index) const {
         return FindControl<QLabel>(window.get(), "lblCnt", index)->text();
     }
-    CardInfoPanel* Info() const { return window->cardInfoPanel_; }
-    void ShowTab(int tab) { window->ssTab->setCurrentIndex(tab); }
+    CardInfoPanel* Info() const {
+        return FindControl<CardInfoPanel>(window.get(), "CardInfoPanel");
+    }
+    void ShowTab(int tab) { FindControl<QTabWidget>(window.get(), "ssTab")->setCurrentIndex(tab); }
 
     test::TempDir dir;
     test::FakeDialogs dialogs;
@@ -112,8 +114,8 @@ TEST_F(DeckWindowTest, StartsWithEmptyDeckAndRedCounters) {
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
     EXPECT_EQ(Info()->FrontKind(), CardKind::Unit);
-    EXPECT_TRUE(window->mnuClaer->menuAction()->isEnabled());
-    EXPECT_TRUE(window->mnuClip->isEnabled());
+    EXPECT_TRUE(FindControl<QMenu>(window.get(), "mnuClaer")->menuAction()->isEnabled());
+    EXPECT_TRUE(FindControl<QAction>(window.get(), "mnuClip")->isEnabled());
 }
 
 TEST_F(DeckWindowTest, DoubleClickInACatalogAddsTheSameCardTwice) {
@@ -185,7 +187,8 @@ TEST_F(DeckWindowTest, PopupOpensOnlyWithASelectedEntry) {
     EXPECT_EQ(state.popupCardNo, u"ZM0002");
 
     // The deck lists share the popup.
-    window->deckPanel_->AddCard(CardKind::Character, Rows(List("lstCharName")).at(0));
+    FindControl<DeckPanel>(window.get(), "DeckPanel")
+        ->AddCard(CardKind::Character, Rows(List("lstCharName")).at(0));
     QListView* deck = List("lstSelChar");
     QTest::mouseClick(deck->viewport(), Qt::RightButton, {}, RowCentre(deck, 0));
     EXPECT_EQ(window->popups.size(), 1u);
@@ -203,7 +206,7 @@ TEST_F(DeckWindowTest, CopyingACardReplacesTheClipboardOnce) {
     Select(catalog, 0);
     QTest::mouseClick(catalog->viewport(), Qt::RightButton, {}, RowCentre(catalog, 0));
     ASSERT_EQ(window->popups.size(), 1u);
-    window->mnuClip->trigger();
+    FindControl<QAction>(window.get(), "mnuClip")->trigger();
     const QString expected =
         Q("MI0001\r\n"
           "「砂塵の橋」\r\n"
@@ -216,12 +219,12 @@ TEST_F(DeckWindowTest, CopyingACardReplacesTheClipboardOnce) {
 
     // Without a new popup the command does nothing.
     clipboard->setText("kept");
-    window->mnuClip->trigger();
+    FindControl<QAction>(window.get(), "mnuClip")->trigger();
     EXPECT_EQ(clipboard->text(), "kept");
 
     // A number no card has empties the clipboard.
     state.popupCardNo = u"ZM0099";
-    window->mnuClip->trigger();
+    FindControl<QAction>(window.get(), "mnuClip")->trigger();
     EXPECT_EQ(clipboard->text(), "");
 }
 
@@ -231,7 +234,7 @@ TEST_F(DeckWindowTest, InformationPanelFollowsTheSelectedListsKind) {
     EXPECT_EQ(Info()->FrontKind(), CardKind::Unit);
     EXPECT_EQ(Info()->BoxText(CardKind::Unit, 2), Q("テルミナ"));
     EXPECT_EQ(Info()->BoxText(CardKind::Unit, 5), Q("７"));
-    window->deckPanel_->AddCard(CardKind::Unit, Rows(units).at(1));
+    FindControl<DeckPanel>(window.get(), "DeckPanel")->AddCard(CardKind::Unit, Rows(units).at(1));
 
     // A tab change alone does not touch the panel.
     ShowTab(2);
@@ -251,30 +254,30 @@ TEST_F(DeckWindowTest, InformationPanelFollowsTheSelectedListsKind) {
 }
 
 TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
-    DeckPanel* deck = window->deckPanel_;
+    DeckPanel* deck = FindControl<DeckPanel>(window.get(), "DeckPanel");
     deck->AddCard(CardKind::Unit, Rows(List("lstUnitName")).at(0));
     deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(0));
     deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(1));
     deck->AddCard(CardKind::Character, Rows(List("lstCharName")).at(0));
     EXPECT_EQ(Counter(1), "3");
 
-    window->mnuClearC->trigger();
+    FindControl<QAction>(window.get(), "mnuClearC")->trigger();
     EXPECT_EQ(List("lstSelChar")->model()->rowCount(), 0);
     EXPECT_EQ(Counter(1), "2");
-    window->mnuClearM->trigger();
+    FindControl<QAction>(window.get(), "mnuClearM")->trigger();
     EXPECT_EQ(Counter(1), "0");
     EXPECT_EQ(Counter(2), "0");
     EXPECT_EQ(List("lstSelUnit")->model()->rowCount(), 1);
-    window->mnuClaerU->trigger();
+    FindControl<QAction>(window.get(), "mnuClaerU")->trigger();
     EXPECT_EQ(Counter(0), "0");
 
     deck->AddCard(CardKind::Unit, Rows(List("lstUnitName")).at(0));
     deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(1));
-    window->mnuClearA->trigger();
+    FindControl<QAction>(window.get(), "mnuClearA")->trigger();
     EXPECT_EQ(Counter(0), "0");
     EXPECT_EQ(Counter(2), "0");
-    EXPECT_TRUE(deck->Entries(CardKind::Unit).empty());
-    EXPECT_TRUE(deck->Entries(CardKind::Mission).empty());
+    EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
+    EXPECT_TRUE(state.deck.Entries(CardKind::Mission).empty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -9,14 +9,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QUndoStack>
 #include <QWidget>
 
-#include "app/program_state.h"
+#include "ui/program_state.h"
+#include "deck/deck_history.h"
 #include "deck/entry_merge.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
-#include "fake_deck.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -27,7 +28,7 @@ namespace {
 
 class DeckFileActionsTest : public ::testing::Test {
 protected:
-    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_.DeckFiles(), deck_, &window_) {
+    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_.DeckFiles(), history_, &window_) {
         state_.db = NumberLengthCards();
         state_.output = FlagsFrom(u"11", u"01", u"001");
     }
@@ -38,14 +39,17 @@ protected:
     void FillDeck() {
         for (CardKind kind : kDeckKinds) {
             for (const auto& entry : EntriesOf(state_.db, kind, {3, 0, 2, 0})) {
-                deck_.AddEntry(kind, entry);
+                deck_.Add(kind, entry);
             }
         }
     }
+    // The steps the deck's history holds.
+    int Steps() const { return history_.Stack()->count(); }
 
     TempDir dir_;
     ProgramState state_;
-    FakeDeck deck_;
+    Deck& deck_ = state_.deck;
+    DeckHistory history_{deck_, nullptr};
     QWidget window_;
     FakeDialogs dialogs_;
     DeckFileActions actions_;
@@ -95,7 +99,7 @@ TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {
     FillDeck();
     dialogs_.fileAnswers = {PathOf("deck.HTM")};
     actions_.mnuSave_Click();
-    EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(state_.db, state_.output, deck_.lists));
+    EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(state_.db, state_.output, deck_));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
@@ -114,7 +118,7 @@ TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAs
     dialogs_.messages.clear();
     dialogs_.fileAnswers = {PathOf("ZM1206")};
     EXPECT_TRUE(actions_.SaveDeck());
-    EXPECT_EQ(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_.lists));
+    EXPECT_EQ(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "ZM1206"));
     EXPECT_TRUE(dialogs_.messages.empty());
 
@@ -125,7 +129,7 @@ TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAs
     EXPECT_FALSE(actions_.SaveDeck());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("ZM1206.htm")));
-    EXPECT_NE(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_.lists));
+    EXPECT_NE(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_));
 }
 
 TEST_F(DeckFileActionsTest, SaveAsCsvSaysNotYetAndKeepsAnExistingFile) {
@@ -182,32 +186,27 @@ TEST_F(DeckFileActionsTest, EveryFailedSaveKeepsTheOldFileAndTellsWhy) {
     }
 }
 
-TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAndRefreshesTheCounters) {
+TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAsOneStep) {
     FillDeck();
-    const DeckLists saved = deck_.lists;
+    const Deck saved = deck_;
     ASSERT_TRUE(actions_.WriteDeckHtml(PathOf("deck.htm")));
 
-    FakeDeck other;
-    for (const auto& entry : EntriesOf(state_.db, CardKind::Unit, {1, 1})) {
-        other.AddEntry(CardKind::Unit, entry);
-    }
-    DeckFileActions openInto(state_.DeckFiles(), other, &window_);
+    Deck other = DeckOf(EntriesOf(state_.db, CardKind::Unit, {1, 1}));
+    DeckHistory otherHistory(other, nullptr);
+    DeckFileActions openInto(state_.DeckFiles(), otherHistory, &window_);
     dialogs_.fileAnswers = {PathOf("deck.htm")};
     openInto.mnuOpen_Click();
-    EXPECT_EQ(other.lists, saved);
-    EXPECT_EQ(other.clears, 1);
-    EXPECT_EQ(other.refreshes, 1);
-    EXPECT_EQ(other.countsAtRefresh, (std::pair<size_t, size_t>{4, 8}));
+    EXPECT_EQ(other, saved);
+    EXPECT_EQ(otherHistory.Stack()->count(), 1);
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
 TEST_F(DeckFileActionsTest, CancelledOpenKeepsTheDeck) {
     FillDeck();
-    const DeckLists before = deck_.lists;
+    const Deck before = deck_;
     actions_.mnuOpen_Click();
-    EXPECT_EQ(deck_.lists, before);
-    EXPECT_EQ(deck_.clears, 0);
-    EXPECT_EQ(deck_.refreshes, 1);
+    EXPECT_EQ(deck_, before);
+    EXPECT_EQ(Steps(), 0);
 }
 
 TEST_F(DeckFileActionsTest, OpeningAnotherFileWarnsAndLeavesTheDeckEmpty) {
@@ -215,18 +214,18 @@ TEST_F(DeckFileActionsTest, OpeningAnotherFileWarnsAndLeavesTheDeckEmpty) {
     WriteCp932(dir_ / "page.htm", "<HTML>\n<BODY>\n</BODY>\n</HTML>\n");
     dialogs_.fileAnswers = {PathOf("page.htm")};
     actions_.mnuOpen_Click();
-    EXPECT_TRUE(deck_.lists.Empty());
+    EXPECT_TRUE(deck_.Empty());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].icon, QMessageBox::Warning);
     EXPECT_EQ(dialogs_.messages[0].title, QStringLiteral("警告"));
     EXPECT_EQ(dialogs_.messages[0].text,
               QStringLiteral("指定したファイルはサポート外のフォーマットです。"));
-    EXPECT_EQ(deck_.refreshes, 1);
+    EXPECT_EQ(Steps(), 1);
 }
 
 TEST_F(DeckFileActionsTest, FileThatCannotBeReadIsToldAndLeavesTheDeckAsItWas) {
     FillDeck();
-    const DeckLists before = deck_.lists;
+    const Deck before = deck_;
     std::filesystem::create_directory(dir_ / "folder.htm");
     WriteBytes(dir_ / "huge.htm", "");
     ASSERT_EQ(::truncate((dir_ / "huge.htm").c_str(), std::int64_t{64} << 30), 0);
@@ -243,8 +242,8 @@ TEST_F(DeckFileActionsTest, FileThatCannotBeReadIsToldAndLeavesTheDeckAsItWas) {
         EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf(name)));
         EXPECT_TRUE(dialogs_.messages[0].text.contains(cause)) << name;
     }
-    EXPECT_EQ(deck_.lists, before);
-    EXPECT_EQ(deck_.clears, 0);
+    EXPECT_EQ(deck_, before);
+    EXPECT_EQ(Steps(), 0);
     EXPECT_EQ(opened, 0);
 }
 
@@ -258,8 +257,8 @@ TEST_F(DeckFileActionsTest, RowsBeyondAListsLimitAreToldInTheOneMessage) {
                "<P align=center><STRONG>UNIT情報</STRONG></P>\n<TR>\n<TD noWrap>No</TD>\n</TR>\n" +
                    rows);
     EXPECT_TRUE(actions_.OpenDeckFile(PathOf("big.htm")));
-    EXPECT_EQ(deck_.lists.unit.size(), kMaxListEntries);
-    EXPECT_EQ(deck_.bulkAdds, 3);
+    EXPECT_EQ(deck_.Size(CardKind::Unit), kMaxListEntries);
+    EXPECT_EQ(Steps(), 1);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     const QString text = dialogs_.messages[0].text;
     EXPECT_TRUE(text.contains("ZM7777"));
@@ -271,11 +270,11 @@ TEST_F(DeckFileActionsTest, OpeningOtherEndingsEmptiesTheDeck) {
     WriteBytes(dir_ / "deck.csv", "x");
     dialogs_.fileAnswers = {PathOf("deck.txt"), PathOf("deck.csv")};
     actions_.mnuOpen_Click();
-    EXPECT_TRUE(deck_.lists.Empty());
+    EXPECT_TRUE(deck_.Empty());
     EXPECT_TRUE(dialogs_.messages.empty());
     FillDeck();
     actions_.mnuOpen_Click();
-    EXPECT_TRUE(deck_.lists.Empty());
+    EXPECT_TRUE(deck_.Empty());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text, QStringLiteral("作成中"));
 }
@@ -294,7 +293,7 @@ TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
     dialogs_.fileAnswers = {PathOf("other.htm")};
     actions_.mnuOpen_Click();
     // Both known cards, at their sorted places.
-    EXPECT_EQ(deck_.lists.unit, EntriesOf(state_.db, CardKind::Unit, {1, 0}));
+    EXPECT_EQ(deck_.Entries(CardKind::Unit), EntriesOf(state_.db, CardKind::Unit, {1, 0}));
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     const QString text = dialogs_.messages[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("3行")));
@@ -312,9 +311,9 @@ TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {
     actions_.mnuCopy_Click();
     EXPECT_EQ(clipboard->text(), QString());
 
-    deck_.AddEntry(CardKind::Mission, EntriesOf(state_.db, CardKind::Mission, {1})[0]);
+    deck_.Add(CardKind::Mission, EntriesOf(state_.db, CardKind::Mission, {1})[0]);
     for (int i = 0; i < 3; ++i) {
-        deck_.AddEntry(CardKind::Unit, EntriesOf(state_.db, CardKind::Unit, {2})[0]);
+        deck_.Add(CardKind::Unit, EntriesOf(state_.db, CardKind::Unit, {2})[0]);
     }
     actions_.mnuCopy_Click();
     EXPECT_EQ(clipboard->text(),

@@ -19,33 +19,30 @@ namespace {
 
 // A deck with every card of every number length, one card twice, in an order that is not
 // the card number order.
-DeckLists MixedDeck(const CardDatabase& db) {
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {2, 0, 0, 3, 1});
-    deck.mission = EntriesOf(db, CardKind::Mission, {3, 1, 1, 0, 2});
-    deck.character = EntriesOf(db, CardKind::Character, {0, 1, 2, 3, 3});
+Deck MixedDeck(const CardDatabase& db) {
+    const Deck deck = DeckOf(EntriesOf(db, CardKind::Unit, {2, 0, 0, 3, 1}),
+                             EntriesOf(db, CardKind::Mission, {3, 1, 1, 0, 2}),
+                             EntriesOf(db, CardKind::Character, {0, 1, 2, 3, 3}));
     return deck;
 }
 
-DeckFileReadResult RoundTrip(const CardDatabase& db, const OutputFlags& flags,
-                             const DeckLists& deck) {
+DeckFileReadResult RoundTrip(const CardDatabase& db, const OutputFlags& flags, const Deck& deck) {
     TempDir dir;
     EXPECT_TRUE(SaveDeckFile(dir / "deck.htm", db, flags, deck));
     return ReadDeckFile(dir / "deck.htm", db);
 }
 
-void ExpectSameDeck(const DeckFileReadResult& read, const DeckLists& deck,
-                    const std::string& what) {
+void ExpectSameDeck(const DeckFileReadResult& read, const Deck& deck, const std::string& what) {
     EXPECT_EQ(read.status, DeckFileStatus::Read) << what;
-    EXPECT_EQ(read.deck.unit, deck.unit) << what;
-    EXPECT_EQ(read.deck.mission, deck.mission) << what;
-    EXPECT_EQ(read.deck.character, deck.character) << what;
+    for (CardKind kind : kDeckKinds) {
+        EXPECT_EQ(read.deck.Entries(kind), deck.Entries(kind)) << what;
+    }
     EXPECT_TRUE(read.skippedCardNos.empty()) << what;
 }
 
 TEST(DeckFileRoundTrip, EveryRowShapeReadsBackTheSameDeck) {
     const CardDatabase db = NumberLengthCards();
-    const DeckLists deck = MixedDeck(db);
+    const Deck deck = MixedDeck(db);
     ExpectSameDeck(RoundTrip(db, OutputFlags{}, deck), deck, "no flags");
     ExpectSameDeck(RoundTrip(db, FlagsFrom(u"111111111111111", u"1111111", u"11111111"), deck),
                    deck, "all flags");
@@ -71,37 +68,34 @@ TEST(DeckFileRoundTrip, EveryRowShapeReadsBackTheSameDeck) {
 
 TEST(DeckFileRoundTrip, EmptyDeckIsStillADeckFile) {
     const CardDatabase db = NumberLengthCards();
-    ExpectSameDeck(RoundTrip(db, FlagsFrom(u"1", u"1", u"1"), DeckLists{}), DeckLists{}, "empty");
+    ExpectSameDeck(RoundTrip(db, FlagsFrom(u"1", u"1", u"1"), Deck{}), Deck{}, "empty");
 }
 
 TEST(DeckFileRoundTrip, EntriesEqualTheCatalogForEveryNumberLength) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {0, 1, 2, 3});
-    const DeckFileReadResult read = RoundTrip(db, OutputFlags{}, deck);
-    ASSERT_EQ(read.deck.unit.size(), 4u);
-    // Three blanks after numbers of up to six characters, one after longer ones.
-    EXPECT_EQ(read.deck.unit[0], u"ZM001   " + U("機体0"));
-    EXPECT_EQ(read.deck.unit[1], u"ZM0002   " + U("機体1"));
-    EXPECT_EQ(read.deck.unit[2], u"ZM00003 " + U("機体2"));
-    EXPECT_EQ(read.deck.unit[3], u"ZM000004 " + U("機体3"));
+    const DeckFileReadResult read =
+        RoundTrip(db, OutputFlags{}, DeckOf(EntriesOf(db, CardKind::Unit, {0, 1, 2, 3})));
+    // Three blanks after numbers of up to six characters, one after longer ones; in the
+    // list's order of the texts.
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit),
+              (std::vector<std::u16string>{u"ZM000004 " + U("機体3"), u"ZM00003 " + U("機体2"),
+                                           u"ZM0002   " + U("機体1"), u"ZM001   " + U("機体0")}));
 }
 
 TEST(DeckFileRoundTrip, MissionEntriesKeepTheirPoints) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.mission = EntriesOf(db, CardKind::Mission, {1});
-    const DeckFileReadResult read = RoundTrip(db, OutputFlags{}, deck);
-    ASSERT_EQ(read.deck.mission.size(), 1u);
-    EXPECT_EQ(read.deck.mission[0], u"MI0002   " + U("作戦1") + std::u16string(50, u' ') + u"2");
+    const DeckFileReadResult read =
+        RoundTrip(db, OutputFlags{}, DeckOf({}, EntriesOf(db, CardKind::Mission, {1})));
+    ASSERT_EQ(read.deck.Entries(CardKind::Mission).size(), 1u);
+    EXPECT_EQ(read.deck.Entries(CardKind::Mission)[0],
+              u"MI0002   " + U("作戦1") + std::u16string(50, u' ') + u"2");
 }
 
 TEST(DeckFileRoundTrip, CardNumbersWithMarkupCharactersReadBack) {
     CardDatabase db;
     AddCard(db.units, "ZM&001", {{unit_field::UnitName, "甲"}});
     AddCard(db.units, "Z<M>\"2", {{unit_field::UnitName, "乙"}});
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {0, 1});
+    const Deck deck = DeckOf(EntriesOf(db, CardKind::Unit, {0, 1}));
     ExpectSameDeck(RoundTrip(db, FlagsFrom(u"111", u"", u""), deck), deck, "escaped numbers");
 }
 
@@ -149,7 +143,7 @@ TEST(DeckFileReader, SignatureOnAnyLineIsAccepted) {
     }
     const DeckFileReadResult read = ParseDeckFile(crOnly, db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
-    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {1}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {1}));
 }
 
 TEST(DeckFileReader, UnitSectionOnlyFillsOnlyUnits) {
@@ -161,9 +155,9 @@ TEST(DeckFileReader, UnitSectionOnlyFillsOnlyUnits) {
                       db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
     // Only the first cell of a row names a card; a copy in a later row adds another entry.
-    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {3, 3}));
-    EXPECT_TRUE(read.deck.mission.empty());
-    EXPECT_TRUE(read.deck.character.empty());
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {3, 3}));
+    EXPECT_TRUE(read.deck.Entries(CardKind::Mission).empty());
+    EXPECT_TRUE(read.deck.Entries(CardKind::Character).empty());
 }
 
 TEST(DeckFileReader, HeaderRowNeverYieldsACard) {
@@ -173,7 +167,7 @@ TEST(DeckFileReader, HeaderRowNeverYieldsACard) {
         ParseDeckFile(FileWith({kSignature, kMissionHeading, "<TR>", "<TD noWrap>MI001</TD>",
                                 "</TR>", "<TR>", "<TD noWrap>MI0002</TD>", "</TR>"}),
                       db);
-    EXPECT_EQ(read.deck.mission, EntriesOf(db, CardKind::Mission, {1}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Mission), EntriesOf(db, CardKind::Mission, {1}));
 }
 
 TEST(DeckFileReader, EachSectionEndsAtTheNextHeading) {
@@ -201,9 +195,9 @@ TEST(DeckFileReader, EachSectionEndsAtTheNextHeading) {
                                                             "<TD noWrap>CH0002</TD>",
                                                             "</TR>"}),
                                                   db);
-    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {0}));
-    EXPECT_EQ(read.deck.mission, EntriesOf(db, CardKind::Mission, {2}));
-    EXPECT_EQ(read.deck.character, EntriesOf(db, CardKind::Character, {1}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {0}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Mission), EntriesOf(db, CardKind::Mission, {2}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Character), EntriesOf(db, CardKind::Character, {1}));
     EXPECT_TRUE(read.skippedCardNos.empty());
 }
 
@@ -235,8 +229,8 @@ TEST(DeckFileReader, UnknownCardNumbersAreSkippedAndListed) {
                                                             "</TR>"}),
                                                   db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
-    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {1}));
-    EXPECT_TRUE(read.deck.mission.empty());
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {1}));
+    EXPECT_TRUE(read.deck.Entries(CardKind::Mission).empty());
     // A mission's number in the unit section is no unit; numbers match case-sensitively.
     EXPECT_EQ(read.skippedCardNos,
               (std::vector<std::u16string>{u"ZM9999", u"MI001", u"MI&7", u"mi001"}));
@@ -250,19 +244,20 @@ TEST(DeckFileReader, TruncatedLastRowKeepsTheRowsBeforeIt) {
                                     "<TD noWrap>CH00003</TD>", "</TR>", "<TR>"});
     text += u"<TD noWrap>CH00";
     const DeckFileReadResult read = ParseDeckFile(text, db);
-    EXPECT_EQ(read.deck.character, EntriesOf(db, CardKind::Character, {0, 2}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Character), DeckOrderOf(db, CardKind::Character, {0, 2}));
     EXPECT_EQ(read.skippedCardNos, std::vector<std::u16string>{u"CH00"});
 
     // Cut right after the number's last character: the cell never ends, so the row is
     // not trusted either.
     text.resize(text.size() - 4);
     text += u"CH0002";
-    EXPECT_EQ(ParseDeckFile(text, db).deck.character, EntriesOf(db, CardKind::Character, {0, 2}));
+    EXPECT_EQ(ParseDeckFile(text, db).deck.Entries(CardKind::Character),
+              DeckOrderOf(db, CardKind::Character, {0, 2}));
 
     // Cut after a complete number cell: the row names its card.
     text += u"</TD>";
-    EXPECT_EQ(ParseDeckFile(text, db).deck.character,
-              EntriesOf(db, CardKind::Character, {0, 2, 1}));
+    EXPECT_EQ(ParseDeckFile(text, db).deck.Entries(CardKind::Character),
+              DeckOrderOf(db, CardKind::Character, {0, 2, 1}));
 }
 
 TEST(DeckFileReader, MissingOrUnreadableFile) {
@@ -276,7 +271,7 @@ TEST(DeckFileReader, MissingOrUnreadableFile) {
                    "\n<TR>\n<TD noWrap>No</TD>\n</TR>\n<TR>\n<TD noWrap>ZM00003</TD>\n</TR>\n");
     const DeckFileReadResult read = ReadDeckFile(dir / "deck.htm", db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
-    EXPECT_EQ(read.deck.unit, EntriesOf(db, CardKind::Unit, {2}));
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {2}));
 }
 
 TEST(DeckFileReader, RowsBeyondAListsLimitAreCountedNotKept) {
@@ -291,10 +286,10 @@ TEST(DeckFileReader, RowsBeyondAListsLimitAreCountedNotKept) {
     text += U(kMissionHeading) +
             u"\n<TR>\n<TD noWrap>No</TD>\n</TR>\n<TR>\n<TD noWrap>MI0002</TD>\n</TR>\n";
     const DeckFileReadResult read = ParseDeckFile(text, db);
-    ASSERT_EQ(read.deck.unit.size(), kMaxListEntries);
-    EXPECT_EQ(read.deck.unit.back(), EntriesOf(db, CardKind::Unit, {2})[0]);
+    ASSERT_EQ(read.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
+    EXPECT_EQ(read.deck.Entries(CardKind::Unit).back(), EntriesOf(db, CardKind::Unit, {2})[0]);
     EXPECT_EQ(read.leftOut, (LeftOutCounts{10, 0, 0}));
-    EXPECT_EQ(read.deck.mission.size(), 1u);
+    EXPECT_EQ(read.deck.Entries(CardKind::Mission).size(), 1u);
 }
 
 TEST(DeckFileReader, RunningOutOfMemoryMakesTheFileUnreadableNotTheEnd) {

@@ -51,10 +51,9 @@ CardDatabase SmallDeckCards() {
 
 TEST(DeckFileWriter, SmallDeckMatchesTheCommittedFileByteForByte) {
     const CardDatabase db = SmallDeckCards();
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {0, 0, 1});
-    deck.mission = EntriesOf(db, CardKind::Mission, {0});
-    deck.character = EntriesOf(db, CardKind::Character, {0});
+    const Deck deck =
+        DeckOf(EntriesOf(db, CardKind::Unit, {0, 0, 1}), EntriesOf(db, CardKind::Mission, {0}),
+               EntriesOf(db, CardKind::Character, {0}));
     // Name, form, weapons, HP and text for units; a stored 2 (unit item 3) is not a "1".
     const OutputFlags flags = FlagsFrom(u"110200001100010", u"1100000", u"10");
 
@@ -70,10 +69,9 @@ TEST(DeckFileWriter, SmallDeckMatchesTheCommittedFileByteForByte) {
 
 TEST(DeckFileWriter, ColumnsFollowTheSelectedItemsInFileOrder) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {1});
-    deck.mission = EntriesOf(db, CardKind::Mission, {1});
-    deck.character = EntriesOf(db, CardKind::Character, {1});
+    const Deck deck =
+        DeckOf(EntriesOf(db, CardKind::Unit, {1}), EntriesOf(db, CardKind::Mission, {1}),
+               EntriesOf(db, CardKind::Character, {1}));
 
     // Only the weapons item: number, near weapon, near power, far weapon, far power.
     std::u16string text = DeckFileText(db, FlagsFrom(u"000000001", u"", u""), deck);
@@ -121,8 +119,7 @@ TEST(DeckFileWriter, ColumnsFollowTheSelectedItemsInFileOrder) {
 
 TEST(DeckFileWriter, OnlyAnExactOneSelectsAnItem) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.mission = EntriesOf(db, CardKind::Mission, {0});
+    const Deck deck = DeckOf({}, EntriesOf(db, CardKind::Mission, {0}));
     for (std::u16string_view value : {u"", u"0", u"2", u" ", u"x"}) {
         const std::u16string text = DeckFileText(db, FlagsFrom(value, value, value), deck);
         for (CardKind kind : kDeckKinds) {
@@ -134,7 +131,7 @@ TEST(DeckFileWriter, OnlyAnExactOneSelectsAnItem) {
 }
 
 TEST(DeckFileWriter, EmptyDeckGivesThreeTablesOfHeaderRowsOnly) {
-    const std::u16string text = DeckFileText(NumberLengthCards(), OutputFlags{}, DeckLists{});
+    const std::u16string text = DeckFileText(NumberLengthCards(), OutputFlags{}, Deck{});
     for (CardKind kind : kDeckKinds) {
         EXPECT_EQ(SectionTitles(text, kind), std::vector<std::u16string>{u"No"});
         EXPECT_TRUE(SectionRows(text, kind).empty());
@@ -155,8 +152,7 @@ TEST(DeckFileWriter, EveryCellIsEscaped) {
     CardDatabase db;
     AddCard(db.units, "ZM&<1>",
             {{u::UnitName, "<script>alert(\"x\")</script>"}, {u::CardText, "A&B > C"}});
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {0});
+    const Deck deck = DeckOf(EntriesOf(db, CardKind::Unit, {0}));
     const std::u16string text = DeckFileText(db, FlagsFrom(u"01000000000001", u"", u""), deck);
     EXPECT_EQ(text.find(u"<script>"), std::u16string::npos);
     EXPECT_EQ(SectionRows(text, CardKind::Unit),
@@ -167,20 +163,19 @@ TEST(DeckFileWriter, EveryCellIsEscaped) {
 
 TEST(DeckFileWriter, RowsFollowTheDeckListOrderAndRepeatCopies) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.unit = EntriesOf(db, CardKind::Unit, {3, 0, 0, 2});
+    // The list's order is the entries' text order: the longer numbers first here.
+    const Deck deck = DeckOf(EntriesOf(db, CardKind::Unit, {3, 0, 0, 2}));
     const auto rows =
         SectionRows(DeckFileText(db, FlagsFrom(u"01", u"", u""), deck), CardKind::Unit);
     EXPECT_EQ(rows, (std::vector<std::vector<std::u16string>>{{u"ZM000004", U("機体3")},
+                                                              {u"ZM00003", U("機体2")},
                                                               {u"ZM001", U("機体0")},
-                                                              {u"ZM001", U("機体0")},
-                                                              {u"ZM00003", U("機体2")}}));
+                                                              {u"ZM001", U("機体0")}}));
 }
 
 TEST(DeckFileWriter, AnEntryWhoseCardIsGoneKeepsItsRowWithEmptyCells) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.character = {u"CH9999   " + U("消えた隊員")};
+    const Deck deck = DeckOf({}, {}, {u"CH9999   " + U("消えた隊員")});
     const auto rows =
         SectionRows(DeckFileText(db, FlagsFrom(u"", u"", u"11"), deck), CardKind::Character);
     EXPECT_EQ(rows, (std::vector<std::vector<std::u16string>>{{u"CH9999", u"", u""}}));
@@ -191,14 +186,14 @@ class FailedSave : public ::testing::Test {
 protected:
     void SetUp() override {
         db_ = NumberLengthCards();
-        deck_.unit = EntriesOf(db_, CardKind::Unit, {0});
+        deck_ = DeckOf(EntriesOf(db_, CardKind::Unit, {0}));
     }
     bool Save(const std::filesystem::path& path) {
         return static_cast<bool>(SaveDeckFile(path, db_, FlagsFrom(u"1", u"", u""), deck_));
     }
     TempDir dir_;
     CardDatabase db_;
-    DeckLists deck_;
+    Deck deck_;
 };
 
 TEST_F(FailedSave, ParentThatIsAFileFails) {

@@ -15,9 +15,9 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include "deck/deck_history.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/frm_sheet.h"
-#include "fake_deck.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -78,10 +78,7 @@ QString Poppler(const char* tool, const std::filesystem::path& file, QStringList
 class DeckSheetActionsTest : public ::testing::Test {
 protected:
     DeckSheetActionsTest()
-        : settings_(dir_.Path()),
-          actions_(
-              settings_, dir_.Path(), [this](CardKind kind) { return deck_.lists.Of(kind); },
-              &window_) {}
+        : settings_(dir_.Path()), actions_(settings_, dir_.Path(), deck_, &window_) {}
 
     QString PathOf(const char* name) const {
         return QString::fromStdU16String((dir_ / name).u16string());
@@ -89,24 +86,27 @@ protected:
 
     // Every kind of card, copies of some, and counters outside every rule.
     void FillDeck() {
-        deck_.lists.unit = {u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵", u"ZM0002   ﾃｽﾄ偵察機"};
-        deck_.lists.mission = {MissionEntry(u"MI00001", u"辺境の防衛線", 3),
-                               MissionEntry(u"MI00001", u"辺境の防衛線", 3)};
-        deck_.lists.character = {u"CH0001   ミナト・カイ"};
+        deck_.ClearAll();
+        deck_.Fill(CardKind::Unit,
+                   {u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵", u"ZM0002   ﾃｽﾄ偵察機"});
+        deck_.Fill(CardKind::Mission, {MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                                       MissionEntry(u"MI00001", u"辺境の防衛線", 3)});
+        deck_.Fill(CardKind::Character, {u"CH0001   ミナト・カイ"});
     }
 
     // count distinct units and nothing else.
     void FillDistinctUnits(int count) {
-        deck_.lists = DeckLists{};
+        deck_.ClearAll();
         for (int i = 0; i < count; ++i) {
-            deck_.lists.unit.push_back(
+            deck_.Add(
+                CardKind::Unit,
                 QStringLiteral("ZM%1   機体%1").arg(i, 4, 10, QLatin1Char('0')).toStdU16String());
         }
     }
 
     TempDir dir_;
     SettingsStore settings_;
-    FakeDeck deck_;
+    Deck deck_;
     QWidget window_;
     FakeDialogs dialogs_;
     AnsweredSheetActions actions_;
@@ -223,8 +223,10 @@ TEST_F(DeckSheetActionsTest, NamesDialogOffersTheDeckFileAndRemembersThePlayer) 
     // The deck's name comes from the deck file last saved.
     CardDatabase db;
     OutputFlags output;
-    FakeDeck fileDeck;
-    DeckFileActions files(DeckFileContext{db, output, settings_, dir_.Path()}, fileDeck, &window_);
+    Deck fileDeck;
+    DeckHistory fileHistory(fileDeck, nullptr);
+    DeckFileActions files(DeckFileContext{db, output, settings_, dir_.Path()}, fileHistory,
+                          &window_);
     actions_.FollowDeckFiles(files);
 
     const QDate today = QDate::currentDate();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "deck_test_cards.h"
 #include "deckfile/sheet_settings.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
@@ -37,7 +38,7 @@ TEST(DeckSheet, OneRowPerDistinctCardWithItsCopiesAndPoints) {
                                                u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵"};
     const std::vector<std::u16string> missions = {MissionEntry(u"MI00001", u"辺境防衛", 3),
                                                   MissionEntry(u"MI00001", u"辺境防衛", 3)};
-    const DeckSheet sheet = BuildDeckSheet({units, missions, {}}, {});
+    const DeckSheet sheet = BuildDeckSheet(DeckOf(units, missions, {}), {});
 
     const auto& unitRows = sheet.sections[0].rows;
     ASSERT_EQ(unitRows.size(), 2u);
@@ -58,7 +59,7 @@ TEST(DeckSheet, OneRowPerDistinctCardWithItsCopiesAndPoints) {
 }
 
 TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
-    const DeckSheet empty = BuildDeckSheet({}, {});
+    const DeckSheet empty = BuildDeckSheet(Deck{}, {});
     EXPECT_EQ(Texts(empty.sections[0].tallies),
               std::vector<std::u16string>{U("ユニット数：0（規定外）")});
     EXPECT_EQ(Texts(empty.sections[1].tallies),
@@ -73,7 +74,7 @@ TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
     const std::vector<std::u16string> units(20, u"ZM0001   A");
     const std::vector<std::u16string> missions(5, MissionEntry(u"MI00001", u"B", 2));
     const std::vector<std::u16string> characters(5, u"CH0001   C");
-    const DeckSheet legal = BuildDeckSheet({units, missions, characters}, {});
+    const DeckSheet legal = BuildDeckSheet(DeckOf(units, missions, characters), {});
     EXPECT_EQ(legal.sections[0].tallies[0].Text(), U("ユニット数：20"));
     EXPECT_EQ(legal.sections[1].tallies[1].Text(), U("合計戦果：10"));
     EXPECT_EQ(legal.sections[2].tallies[1].Text(), U("ミッション＋キャラクター数：10"));
@@ -81,7 +82,7 @@ TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
 
 TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
     const std::vector<std::u16string> sixty = DistinctUnits(60);
-    EXPECT_EQ(BuildDeckSheet({sixty, {}, {}}, {}).pages.size(), 1u);
+    EXPECT_EQ(BuildDeckSheet(DeckOf(sixty, {}, {}), {}).pages.size(), 1u);
 
     // 40 units, 15 missions and 6 characters: the sixth character opens page two.
     const std::vector<std::u16string> units = DistinctUnits(40);
@@ -90,7 +91,7 @@ TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
         missions.push_back(MissionEntry(u"MI0000" + U(std::to_string(i)), u"M", 1));
     std::vector<std::u16string> characters;
     for (int i = 0; i < 6; ++i) characters.push_back(u"CH000" + U(std::to_string(i)) + u"   C");
-    const DeckSheet sheet = BuildDeckSheet({units, missions, characters}, {});
+    const DeckSheet sheet = BuildDeckSheet(DeckOf(units, missions, characters), {});
     ASSERT_EQ(sheet.pages.size(), 2u);
     ASSERT_EQ(sheet.pages[0].size(), 3u);
     EXPECT_EQ(sheet.pages[0][2].rowCount, 5u);
@@ -102,7 +103,7 @@ TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
     EXPECT_EQ(sheet.PageNumberText(0), u"1 / 2");
 
     // Sections without rows follow the last rows, on the last page.
-    const DeckSheet long_ = BuildDeckSheet({DistinctUnits(130), {}, {}}, {});
+    const DeckSheet long_ = BuildDeckSheet(DeckOf(DistinctUnits(130), {}, {}), {});
     ASSERT_EQ(long_.pages.size(), 3u);
     ASSERT_EQ(long_.pages[2].size(), 3u);
     EXPECT_EQ(long_.pages[2][0].rowCount, 10u);

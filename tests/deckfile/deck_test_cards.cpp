@@ -70,6 +70,22 @@ std::vector<std::u16string> EntriesOf(const CardDatabase& db, CardKind kind,
     return entries;
 }
 
+std::vector<std::u16string> DeckOrderOf(const CardDatabase& db, CardKind kind,
+                                        const std::vector<int>& records) {
+    Deck deck;
+    deck.Fill(kind, EntriesOf(db, kind, records));
+    return deck.Entries(kind);
+}
+
+Deck DeckOf(std::vector<std::u16string> units, std::vector<std::u16string> missions,
+            std::vector<std::u16string> characters) {
+    Deck deck;
+    deck.Fill(CardKind::Unit, std::move(units));
+    deck.Fill(CardKind::Mission, std::move(missions));
+    deck.Fill(CardKind::Character, std::move(characters));
+    return deck;
+}
+
 OutputFlags FlagsFrom(std::u16string_view unit, std::u16string_view mission,
                       std::u16string_view character) {
     OutputFlags flags;

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_loaders.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 #include "carddb/card_database.h"
-#include "deckfile/deck_lists.h"
+#include "deck/deck.h"
+#include "deckfile/output_flags.h"
 
 namespace zemlo::test {
 
@@ -18,6 +21,14 @@ CardDatabase NumberLengthCards();
 // The catalog entries of the given records, in the given order.
 std::vector<std::u16string> EntriesOf(const CardDatabase& db, CardKind kind,
                                       const std::vector<int>& records);
+
+// The catalog entries of the given records in the order a deck list holds them.
+std::vector<std::u16string> DeckOrderOf(const CardDatabase& db, CardKind kind,
+                                        const std::vector<int>& records);
+
+// A deck of these entries of each kind, in the deck lists' order whatever the order given.
+Deck DeckOf(std::vector<std::u16string> units, std::vector<std::u16string> missions = {},
+            std::vector<std::u16string> characters = {});
 
 // Flags from stored values, as the settings loader fills them.
 OutputFlags FlagsFrom(std::u16string_view unit, std::u16string_view mission,

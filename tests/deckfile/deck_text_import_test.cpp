@@ -2,6 +2,8 @@
 // after players' editors, and names that match several cards or none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalog/catalog_entry.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_text.h"
@@ -35,12 +37,11 @@ protected:
 };
 
 TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
-    DeckLists deck;
-    deck.unit = {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
-                 Entry(CardKind::Unit, 4)};
-    deck.mission = {Entry(CardKind::Mission, 0), Entry(CardKind::Mission, 1),
-                    Entry(CardKind::Mission, 1)};
-    deck.character = {Entry(CardKind::Character, 0)};
+    const Deck deck = DeckOf(
+        {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
+         Entry(CardKind::Unit, 4)},
+        {Entry(CardKind::Mission, 0), Entry(CardKind::Mission, 1), Entry(CardKind::Mission, 1)},
+        {Entry(CardKind::Character, 0)});
     const DeckTextImport result = DeckTextMatcher(db).Match(DeckText(deck));
     EXPECT_EQ(result.deck, deck);
     EXPECT_EQ(result.matchedLines, 6);
@@ -49,9 +50,9 @@ TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
 }
 
 TEST_F(DeckTextImportTest, EveryCountTheTextWritesReadsBackAndAListStopsAtItsLimit) {
-    DeckLists deck;
-    deck.unit.assign(1000, Entry(CardKind::Unit, 0));
-    deck.mission.assign(kMaxListEntries, Entry(CardKind::Mission, 1));
+    const Deck deck =
+        DeckOf(std::vector<std::u16string>(1000, Entry(CardKind::Unit, 0)),
+               std::vector<std::u16string>(kMaxListEntries, Entry(CardKind::Mission, 1)));
     const std::u16string text = DeckText(deck);
     ASSERT_NE(text.find(u"×１０００"), std::u16string::npos);
     const DeckTextImport back = DeckTextMatcher(db).Match(text);
@@ -63,11 +64,13 @@ TEST_F(DeckTextImportTest, EveryCountTheTextWritesReadsBackAndAListStopsAtItsLim
     const DeckTextImport full = Import(
         "ユニットカード\nヴェルク ×32000\n長番号機 ×999\n"
         "ヴェルク ×１\nキャラクターカード\nロゼ ×3\n");
-    ASSERT_EQ(full.deck.unit.size(), kMaxListEntries);
-    EXPECT_EQ(full.deck.unit.front(), Entry(CardKind::Unit, 0));
-    EXPECT_EQ(full.deck.unit.back(), Entry(CardKind::Unit, 4));
+    const auto& units = full.deck.Entries(CardKind::Unit);
+    ASSERT_EQ(units.size(), kMaxListEntries);
+    EXPECT_EQ(std::count(units.begin(), units.end(), Entry(CardKind::Unit, 0)), 32000);
+    EXPECT_EQ(std::count(units.begin(), units.end(), Entry(CardKind::Unit, 4)),
+              static_cast<long>(kMaxListEntries) - 32000);
     EXPECT_EQ(full.leftOut, (LeftOutCounts{32000 + 999 + 1 - kMaxListEntries, 0, 0}));
-    EXPECT_EQ(full.deck.character.size(), 3u);
+    EXPECT_EQ(full.deck.Entries(CardKind::Character).size(), 3u);
     EXPECT_EQ(full.matchedLines, 4);
 }
 
@@ -87,11 +90,10 @@ TEST_F(DeckTextImportTest, EditedTextStillReads) {
         "感想お待ちしています\n"
         "キャラクターカード\r\n"
         "ロゼ\t ×１\r\n");
-    DeckLists expected;
-    expected.unit = {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
-                     Entry(CardKind::Unit, 4)};
-    expected.mission.assign(3, Entry(CardKind::Mission, 1));
-    expected.character = {Entry(CardKind::Character, 0)};
+    const Deck expected = DeckOf({Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0),
+                                  Entry(CardKind::Unit, 1), Entry(CardKind::Unit, 4)},
+                                 std::vector<std::u16string>(3, Entry(CardKind::Mission, 1)),
+                                 {Entry(CardKind::Character, 0)});
     EXPECT_EQ(result.deck, expected);
     EXPECT_TRUE(result.unmatchedLines.empty());
 }
@@ -106,9 +108,7 @@ TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
         "双子機\t ×１\n"
         "双子機 ×1\n"
         "ヴェルク ×32768\n");  // more than a deck list holds
-    DeckLists expected;
-    expected.unit = {Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2), Entry(CardKind::Unit, 2),
-                     Entry(CardKind::Unit, 2)};
+    const Deck expected = DeckOf(std::vector<std::u16string>(4, Entry(CardKind::Unit, 2)));
     EXPECT_EQ(result.deck, expected);
     EXPECT_EQ(result.matchedLines, 3);
     EXPECT_EQ(result.unmatchedLines,
@@ -123,6 +123,15 @@ TEST_F(DeckTextImportTest, TextWithNothingRecognisableMatchesNothing) {
         EXPECT_TRUE(result.deck.Empty()) << text;
         EXPECT_TRUE(result.unmatchedLines.empty()) << text;
     }
+}
+
+TEST_F(DeckTextImportTest, CardNamesAreIndexedAtTheFirstMatchOnly) {
+    const DeckTextMatcher matcher(db);
+    AddCard(db.characters, "CH0002", {{char_field::CharName, "リタ"}});
+    EXPECT_EQ(matcher.Match(U("キャラクターカード\nリタ\n")).matchedLines, 1);
+    // Later matches use the index of the first: card data is loaded once per run.
+    AddCard(db.characters, "CH0003", {{char_field::CharName, "ユナ"}});
+    EXPECT_EQ(matcher.Match(U("キャラクターカード\nユナ\n")).matchedLines, 0);
 }
 
 TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {

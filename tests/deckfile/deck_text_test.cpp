@@ -9,29 +9,26 @@ namespace zemlo::test {
 namespace {
 
 TEST(DeckText, EmptyDeckGivesEmptyText) {
-    EXPECT_EQ(DeckText(DeckLists{}), u"");
+    EXPECT_EQ(DeckText(Deck{}), u"");
 }
 
 TEST(DeckText, UnitsOnlyGiveOneBlockEndingInThreeLineBreaks) {
-    DeckLists deck;
-    deck.unit = {u"ZM0001   NAME-A", u"ZM0001   NAME-A", u"ZM0002   NAME-B"};
+    const Deck deck = DeckOf({u"ZM0001   NAME-A", u"ZM0001   NAME-A", u"ZM0002   NAME-B"});
     EXPECT_EQ(DeckText(deck),
               U("ユニットカード") + u"\r\nNAME-A\t ×２\r\nNAME-B\t ×１\r\n\r\n\r\n");
 }
 
 TEST(DeckText, BlocksComeInKindOrderAndSkipEmptyLists) {
     const CardDatabase db = NumberLengthCards();
-    DeckLists deck;
-    deck.character = EntriesOf(db, CardKind::Character, {1});
-    deck.unit = EntriesOf(db, CardKind::Unit, {3});
+    const Deck deck =
+        DeckOf(EntriesOf(db, CardKind::Unit, {3}), {}, EntriesOf(db, CardKind::Character, {1}));
     EXPECT_EQ(DeckText(deck), U("ユニットカード\r\n機体3\t ×１\r\n\r\n\r\n"
                                 "キャラクターカード\r\n隊員1\t ×１\r\n\r\n\r\n"));
 }
 
 TEST(DeckText, CopiesAreCountedInFullWidthDigits) {
-    DeckLists deck;
-    deck.unit.assign(3, u"ZM0001   A");
-    deck.mission.assign(12, u"MI00001 B");
+    const Deck deck = DeckOf(std::vector<std::u16string>(3, u"ZM0001   A"),
+                             std::vector<std::u16string>(12, u"MI00001 B"));
     const std::u16string text = DeckText(deck);
     EXPECT_NE(text.find(u"A\t ×３\r\n"), std::u16string::npos);
     EXPECT_NE(text.find(u"B\t ×１２\r\n"), std::u16string::npos);
@@ -39,15 +36,14 @@ TEST(DeckText, CopiesAreCountedInFullWidthDigits) {
 }
 
 TEST(DeckText, OnlyNeighboursMerge) {
-    DeckLists deck;
-    deck.character = {u"CH0001   X", u"CH0002   Y", u"CH0001   X", u"CH0001   X"};
+    // Entries that sort alike but differ in letter case stand side by side, not merged.
+    const Deck deck = DeckOf({}, {}, {u"CH0001   X", u"ch0001   X", u"CH0001   X", u"CH0001   X"});
     EXPECT_EQ(DeckText(deck),
-              U("キャラクターカード") + u"\r\nX\t ×１\r\nY\t ×１\r\nX\t ×２\r\n\r\n\r\n");
+              U("キャラクターカード") + u"\r\nX\t ×１\r\nX\t ×１\r\nX\t ×２\r\n\r\n\r\n");
 }
 
 TEST(DeckText, EntriesThatDifferOnlyInBlanksAreDifferentRuns) {
-    DeckLists deck;
-    deck.unit = {u"ZM0001   A", u"ZM0001   A "};
+    const Deck deck = DeckOf({u"ZM0001   A", u"ZM0001   A "});
     EXPECT_EQ(DeckText(deck), U("ユニットカード") + u"\r\nA\t ×１\r\nA\t ×１\r\n\r\n\r\n");
 }
 
@@ -76,8 +72,7 @@ TEST(DeckEntryName, ShortEntries) {
     EXPECT_EQ(DeckEntryName(u""), u"");
     // A five-character number leaves room for a short name within the first ten.
     EXPECT_EQ(DeckEntryName(u"ZM001   Q"), u"Q");
-    DeckLists deck;
-    deck.unit = {u"ZM0001   "};
+    const Deck deck = DeckOf({u"ZM0001   "});
     EXPECT_EQ(DeckText(deck), U("ユニットカード") + u"\r\n\t ×１\r\n\r\n\r\n");
 }
 

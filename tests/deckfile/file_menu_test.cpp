@@ -6,7 +6,9 @@
 #include "catalog/catalog_entry.h"
 #include "deck/deck_panel.h"
 #include "deck_test_cards.h"
+#include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_writer.h"
+#include "platform/control_name.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -18,10 +20,12 @@ TEST(FileMenu, DeckCommandsAreAvailable) {
     TempDir dir;
     ProgramState state(dir.Path());
     MainWindow window(state);
-    for (QAction* item : {window.mnuOpen, window.mnuSave, window.mnuOptFile, window.mnuCopy}) {
+    for (QAction* item :
+         {FindControl<QAction>(&window, "mnuOpen"), FindControl<QAction>(&window, "mnuSave"),
+          FindControl<QAction>(&window, "mnuOptFile"), FindControl<QAction>(&window, "mnuCopy")}) {
         EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
     }
-    EXPECT_NE(window.deckFileActions_, nullptr);
+    EXPECT_NE(window.findChild<DeckFileActions*>(), nullptr);
 }
 
 TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
@@ -32,26 +36,24 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
     MainWindow window(state);
     FakeDialogs dialogs;
     for (int r : {2, 0, 2})
-        window.deckPanel_->AddEntry(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, r));
-    window.deckPanel_->AddEntry(CardKind::Mission, CatalogEntry(state.db, CardKind::Mission, 3));
-    const auto units = window.deckPanel_->Entries(CardKind::Unit);
-    const auto missions = window.deckPanel_->Entries(CardKind::Mission);
+        state.deck.Add(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, r));
+    state.deck.Add(CardKind::Mission, CatalogEntry(state.db, CardKind::Mission, 3));
+    const auto units = state.deck.Entries(CardKind::Unit);
+    const auto missions = state.deck.Entries(CardKind::Mission);
 
     const QString path = QString::fromStdU16String((dir / "deck.htm").u16string());
     dialogs.fileAnswers = {path, path};
-    window.mnuSave->trigger();
-    DeckLists saved;
-    saved.unit = units;
-    saved.mission = missions;
-    EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, saved));
+    FindControl<QAction>(&window, "mnuSave")->trigger();
+    EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, state.deck));
+    const Deck saved = state.deck;
 
-    window.deckPanel_->ClearAll();
-    window.deckPanel_->AddEntry(CardKind::Character,
-                                CatalogEntry(state.db, CardKind::Character, 0));
-    window.mnuOpen->trigger();
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Unit), units);
-    EXPECT_EQ(window.deckPanel_->Entries(CardKind::Mission), missions);
-    EXPECT_TRUE(window.deckPanel_->Entries(CardKind::Character).empty());
+    state.deck.ClearAll();
+    state.deck.Add(CardKind::Character, CatalogEntry(state.db, CardKind::Character, 0));
+    FindControl<QAction>(&window, "mnuOpen")->trigger();
+    EXPECT_EQ(state.deck, saved);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit), units);
+    EXPECT_EQ(state.deck.Entries(CardKind::Mission), missions);
+    EXPECT_TRUE(state.deck.Entries(CardKind::Character).empty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/program_state.h"
-#include "app/settings_loaders.h"
 #include "platform/control_name.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 #include "support/card_builder.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
+#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
@@ -29,9 +31,9 @@ protected:
 
     void Store(std::u16string_view unit, std::u16string_view mission,
                std::u16string_view character) {
-        state_.settings.WriteSetting(u"OUTPUT", u"UNIT", unit);
-        state_.settings.WriteSetting(u"OUTPUT", u"MISSION", mission);
-        state_.settings.WriteSetting(u"OUTPUT", u"CHAR", character);
+        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"UNIT", unit));
+        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"MISSION", mission));
+        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"CHAR", character));
         state_.output = LoadOutputSettings(state_.settings);
     }
     std::u16string Stored(std::u16string_view key) {

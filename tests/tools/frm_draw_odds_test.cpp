@@ -9,12 +9,12 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include "deck/deck.h"
 #include "platform/private_profile.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
 #include "tools/draw_odds_model.h"
-#include "tools/list_deck.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         AddCard(db.units, "ZM0001", {{unit_field::UnitName, "アルバ"}});
         AddCard(db.units, "ZM0002", {{unit_field::UnitName, "ベルナ"}});
-        deck.lists[0] = {u"ZM0001   アルバ", u"ZM0001   アルバ", u"ZM0002   ベルナ"};
+        deck.Fill(CardKind::Unit, {u"ZM0001   アルバ", u"ZM0001   アルバ", u"ZM0002   ベルナ"});
     }
     static QString Cell(const FrmDrawOdds& window, int row, int column) {
         return window.Model(0)->index(row, column).data().toString();
@@ -40,7 +40,7 @@ protected:
     test::TempDir dir;
     SettingsStore settings{dir.Path()};
     CardDatabase db;
-    test::ListDeck deck;
+    Deck deck;
 };
 
 TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
@@ -73,7 +73,7 @@ TEST_F(FrmDrawOddsTest, RowsFollowTheDrawCountAndTheSelection) {
 
 TEST_F(FrmDrawOddsTest, CardsSharingANameAreToldApartByTheirNumbers) {
     AddCard(db.units, "ZM0003", {{unit_field::UnitName, "アルバ"}});
-    deck.lists[0].push_back(u"ZM0003   アルバ");
+    deck.Add(CardKind::Unit, u"ZM0003   アルバ");
     FrmDrawOdds window(db, deck, settings);
     const DrawOddsModel& model = *window.Model(0);
     ASSERT_EQ(model.rowCount(), 3);

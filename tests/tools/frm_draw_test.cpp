@@ -9,7 +9,7 @@
 #include <QTest>
 #include <map>
 
-#include "tools/list_deck.h"
+#include "deck/deck.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << text.toStdString();
@@ -21,9 +21,9 @@ namespace {
 class FrmDrawTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        deck.lists[0] = {u"ZM0001   ア", u"ZM0002   イ", u"ZM0003   ウ"};
-        deck.lists[1] = {u"MI0001   エ" + std::u16string(50, u' ') + u"4"};
-        deck.lists[2] = {u"CH0001   オ"};
+        deck.Fill(CardKind::Unit, {u"ZM0001   ア", u"ZM0002   イ", u"ZM0003   ウ"});
+        deck.Fill(CardKind::Mission, {u"MI0001   エ" + std::u16string(50, u' ') + u"4"});
+        deck.Fill(CardKind::Character, {u"CH0001   オ"});
     }
     std::unique_ptr<FrmDraw> Open() {
         return std::make_unique<FrmDraw>(
@@ -43,7 +43,7 @@ protected:
         return list->visualRect(list->model()->index(row, 0)).center();
     }
 
-    test::ListDeck deck;
+    Deck deck;
     RandomSequence sequence;
     std::vector<std::pair<CardKind, QString>> shown;
     std::vector<std::pair<CardKind, QString>> popups;
@@ -91,8 +91,8 @@ TEST_F(FrmDrawTest, ReshufflingOnePileLeavesTheOtherUntouched) {
 }
 
 TEST_F(FrmDrawTest, AnEmptyDeckStartsExhausted) {
-    deck.lists[1].clear();
-    deck.lists[2].clear();
+    deck.Clear(CardKind::Mission);
+    deck.Clear(CardKind::Character);
     auto dialog = Open();
     EXPECT_EQ(dialog->lblCnt[1]->text(), "0/0");
     EXPECT_FALSE(dialog->cmdExec[4]->isEnabled());

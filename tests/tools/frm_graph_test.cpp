@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QTextDocument>
 
+#include "deck/deck.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
-#include "tools/list_deck.h"
 #include "tools/tool_windows.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -41,13 +41,13 @@ protected:
                  {uf::Terrain, "海"}});
         AddCard(db.missions, "MI01",
                 {{mission_field::MissionName, "霧の峠"}, {mission_field::Terrain, "空"}});
-        deck.lists[0] = {u"ZM01     x", u"ZM01     x", u"ZM02     x"};
-        deck.lists[1] = {u"MI01     y"};
+        deck.Fill(CardKind::Unit, {u"ZM01     x", u"ZM01     x", u"ZM02     x"});
+        deck.Fill(CardKind::Mission, {u"MI01     y"});
     }
     static int Px(int twips) { return TwipsToPixels(twips); }
 
     CardDatabase db;
-    test::ListDeck deck;
+    Deck deck;
 };
 
 TEST_F(FrmGraphTest, EachGraphDrawsItsBarsCountsAndHeight) {
@@ -111,7 +111,8 @@ TEST_F(FrmGraphTest, EachGraphDrawsItsBarsCountsAndHeight) {
 TEST_F(FrmGraphTest, CardNamesInTheHoverListsShowAsWritten) {
     const char* const name = "<font color=red size=7>BIG<u>x</u>";
     AddCard(db.units, "ZM03", {{uf::UnitName, name}, {uf::RollOut, "2"}});
-    deck.lists[0] = {u"ZM03     x"};
+    deck.Clear(CardKind::Unit);
+    deck.Fill(CardKind::Unit, {u"ZM03     x"});
     FrmGraph dialog(db, deck);
     dialog.opt[0]->setChecked(true);
     // What a tool tip shows: rich text when the text may be markup, else the text itself.
@@ -127,7 +128,7 @@ TEST_F(FrmGraphTest, CardNamesInTheHoverListsShowAsWritten) {
 }
 
 TEST_F(FrmGraphTest, EmptyUnitDeckLeavesOnlyTheMessage) {
-    deck.lists[0].clear();
+    deck.Clear(CardKind::Unit);
     FrmGraph dialog(db, deck);
     dialog.opt[2]->setChecked(true);
     EXPECT_FALSE(dialog.lblT[0]->isVisibleTo(&dialog));

@@ -2,6 +2,7 @@
 // window's minimise and restore.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,6 +15,7 @@
 #include "catalog/mission_catalog_page.h"
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_info_panel.h"
+#include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
@@ -44,8 +46,8 @@ protected:
         window = std::make_unique<MainWindow>(state);
         window->FormInit();
         window->show();
-        window->mnuSeek->trigger();
-        seek = window->toolWindows_->SeekWindow();
+        FindControl<QAction>(window.get(), "mnuSeek")->trigger();
+        seek = (window.get())->findChild<ToolWindows*>()->SeekWindow();
         ASSERT_NE(seek, nullptr);
     }
     static int Selected(const QListView* list) {
@@ -65,13 +67,14 @@ TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
     EXPECT_TRUE(seek->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(seek->SeekButton->isEnabled());
     seek->txtSeek->setText(QStringLiteral("ガルド"));
-    QListView* units = window->unitCatalog->List();
+    QListView* units = (window.get())->findChild<UnitCatalogPage*>()->List();
     for (int row = 0; row < 3; ++row) {
         seek->SeekButton->click();
         EXPECT_EQ(Selected(units), row);
         EXPECT_EQ(seek->windowTitle(), "名称検索");
     }
-    EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Unit);
+    EXPECT_EQ(FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->FrontKind(),
+              CardKind::Unit);
     seek->SeekButton->click();
     EXPECT_EQ(Selected(units), 2);
     EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
@@ -80,10 +83,11 @@ TEST_F(FrmSeekTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
 
     // The mission tab is searched from its own selection (none), down as before.
     seek->optSeek[0]->click();
-    window->ssTab->setCurrentIndex(1);
+    FindControl<QTabWidget>(window.get(), "ssTab")->setCurrentIndex(1);
     seek->SeekButton->click();
-    EXPECT_EQ(Selected(window->missionCatalog->List()), 0);
-    EXPECT_EQ(window->cardInfoPanel_->FrontKind(), CardKind::Mission);
+    EXPECT_EQ(Selected((window.get())->findChild<MissionCatalogPage*>()->List()), 0);
+    EXPECT_EQ(FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->FrontKind(),
+              CardKind::Mission);
     EXPECT_EQ(Selected(units), 2);
 }
 
@@ -96,7 +100,7 @@ TEST_F(FrmSeekTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
     EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
     seek->chkFold->setChecked(true);
     seek->SeekButton->click();
-    EXPECT_EQ(Selected(window->unitCatalog->List()), 0);
+    EXPECT_EQ(Selected((window.get())->findChild<UnitCatalogPage*>()->List()), 0);
 }
 
 TEST_F(FrmSeekTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {
@@ -112,7 +116,7 @@ TEST_F(FrmSeekTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame) {
     EXPECT_FALSE(state.seekWindowOpen);
     window->showMinimized();
     window->showNormal();
-    EXPECT_EQ(window->toolWindows_->SeekWindow(), nullptr);
+    EXPECT_EQ((window.get())->findChild<ToolWindows*>()->SeekWindow(), nullptr);
 }
 
 }  // namespace

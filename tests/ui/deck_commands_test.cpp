@@ -21,9 +21,9 @@
 #include "deck/deck_panel.h"
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_writer.h"
-#include "deckfile/deck_lists.h"
 #include "deckfile/recent_files_menu.h"
 #include "platform/code_page.h"
+#include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
@@ -64,29 +64,30 @@ protected:
         window->show();
     }
 
-    DeckPanel& Deck() const { return *window->deckPanel_; }
-    DeckCommands& Commands() const { return *window->deckCommands_; }
+    DeckPanel& Panel() const { return *FindControl<DeckPanel>(window.get(), "DeckPanel"); }
+    DeckCommands& Commands() const { return *(window.get())->findChild<DeckCommands*>(); }
     std::u16string Entry(CardKind kind, int record) const {
         return CatalogEntry(state.db, kind, record);
     }
     void Add(CardKind kind, int record) {
-        Deck().AddCard(kind, QString::fromStdU16String(Entry(kind, record)));
+        Panel().AddCard(kind, QString::fromStdU16String(Entry(kind, record)));
     }
     SeenDeck Seen() const {
         SeenDeck seen;
         for (int k = 0; k < 3; ++k) {
-            seen.lists[k] = Deck().Entries(static_cast<CardKind>(k));
-            seen.counters[k] = Deck().lblCnt[k]->text();
-            seen.colours[k] = Deck().lblCnt[k]->palette().color(QPalette::WindowText);
+            seen.lists[k] = state.deck.Entries(static_cast<CardKind>(k));
+            seen.counters[k] = Panel().lblCnt[k]->text();
+            seen.colours[k] = Panel().lblCnt[k]->palette().color(QPalette::WindowText);
         }
-        seen.info = window->cardInfoPanel_->View();
-        seen.unitName = window->cardInfoPanel_->BoxText(CardKind::Unit, 2);
+        seen.info = FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->View();
+        seen.unitName =
+            FindControl<CardInfoPanel>(window.get(), "CardInfoPanel")->BoxText(CardKind::Unit, 2);
         return seen;
     }
     QString PathOf(std::string_view name) const {
         return QString::fromStdU16String((dir / name).u16string());
     }
-    void WriteDeck(std::string_view name, const DeckLists& deck) {
+    void WriteDeck(std::string_view name, const Deck& deck) {
         ASSERT_TRUE(SaveDeckFile(dir / name, state.db, state.output, deck));
     }
     bool IniWritten() const { return std::filesystem::exists(dir / "ZEMLO.ini"); }
@@ -111,20 +112,20 @@ TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
     Add(CardKind::Mission, 0);
     seen.push_back(Seen());  // [2]: points 14 in black
     ASSERT_EQ(seen.back().counters[2], "14");
-    QListView* units = Deck().lstSelUnit;
+    QListView* units = Panel().lstSelUnit;
     units->setCurrentIndex(units->model()->index(1, 0));
     seen.push_back(Seen());  // [3]: the selection shows ブラント
     QTest::keyClick(units, Qt::Key_Delete);
     seen.push_back(Seen());  // [4]
-    DeckLists opened;
-    opened.character = {Entry(CardKind::Character, 0)};
+    Deck opened;
+    opened.Add(CardKind::Character, Entry(CardKind::Character, 0));
     WriteDeck("deck.htm", opened);
-    window->mnuClearA->trigger();  // every entry gone in one step
-    seen.push_back(Seen());        // [5]
+    FindControl<QAction>(window.get(), "mnuClearA")->trigger();  // every entry gone in one step
+    seen.push_back(Seen());                                      // [5]
     dialogs.fileAnswers = {PathOf("deck.htm")};
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     seen.push_back(Seen());  // [6]
-    ASSERT_EQ(seen.back().lists[2], opened.character);
+    ASSERT_EQ(seen.back().lists[2], opened.Entries(CardKind::Character));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -154,21 +155,24 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     Add(CardKind::Unit, 0);
-    QWidget* focus = Deck().lstSelUnit;
+    QWidget* focus = Panel().lstSelUnit;
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(Deck().Entries(CardKind::Unit).empty());
+    EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
     QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
     QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);  // いいえ, then a cancelled dialog
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_FALSE(dialogs.fileRequests[0].save);
     EXPECT_TRUE(dialogs.fileRequests[1].save);
-    EXPECT_EQ(window->mnuOpen->shortcut().toString(QKeySequence::NativeText), "Ctrl+O");
+    EXPECT_EQ(FindControl<QAction>(window.get(), "mnuOpen")
+                  ->shortcut()
+                  .toString(QKeySequence::NativeText),
+              "Ctrl+O");
 }
 
 TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
@@ -187,7 +191,7 @@ TEST_F(DeckCommandsTest, UnchangedDeckClosesWithoutAQuestion) {
 
 TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
     Add(CardKind::Unit, 0);
-    const auto before = Deck().Entries(CardKind::Unit);
+    const auto before = state.deck.Entries(CardKind::Unit);
     struct Case {
         const char* name;
         QMessageBox::StandardButton answer;
@@ -215,7 +219,7 @@ TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
         EXPECT_EQ(!window->isVisible(), c.closes) << c.name;
         EXPECT_EQ(IniWritten(), c.closes) << c.name;
         EXPECT_EQ(dialogs.messages.size(), c.messages) << c.name;
-        EXPECT_EQ(Deck().Entries(CardKind::Unit), before) << c.name;
+        EXPECT_EQ(state.deck.Entries(CardKind::Unit), before) << c.name;
     }
     EXPECT_EQ(dialogs.fileRequests.size(), 4u);  // only はい saves
 }
@@ -231,16 +235,16 @@ TEST_F(DeckCommandsTest, YesSavesAndThenCloses) {
     EXPECT_TRUE(dialogs.messages.empty());
     // Saved, the deck no longer counts as changed.
     dialogs.questions.clear();
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
 TEST_F(DeckCommandsTest, OpeningAnotherDeckAsksFirst) {
     Add(CardKind::Unit, 0);
     dialogs.questionAnswers = {QMessageBox::Cancel};
-    window->mnuOpen->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_EQ(Deck().Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
 }
 
 TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMatch) {
@@ -249,9 +253,9 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     QGuiApplication::clipboard()->setText(QStringLiteral("ユニットカード\nブラント x2\nだれか\n"));
     Commands().mnuImport->trigger();  // いいえ to the question
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_EQ(Deck().Entries(CardKind::Unit),
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit),
               std::vector<std::u16string>(2, Entry(CardKind::Unit, 1)));
-    EXPECT_EQ(Deck().lblCnt[0]->text(), "2");
+    EXPECT_EQ(Panel().lblCnt[0]->text(), "2");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
     Commands().mnuUndo->trigger();
@@ -268,9 +272,9 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     QGuiApplication::clipboard()->setText(QStringLiteral(
         "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
     Commands().mnuImport->trigger();
-    ASSERT_EQ(Deck().Entries(CardKind::Unit).size(), kMaxListEntries);
-    EXPECT_EQ(Deck().lblCnt[0]->text(), "32767");
-    EXPECT_EQ(Deck().lblCnt[2]->text(), "7");
+    ASSERT_EQ(state.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
+    EXPECT_EQ(Panel().lblCnt[0]->text(), "32767");
+    EXPECT_EQ(Panel().lblCnt[2]->text(), "7");
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_TRUE(
         dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
@@ -279,22 +283,23 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
 }
 
 TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
-    DeckLists deck;
-    deck.unit = {Entry(CardKind::Unit, 0)};
+    Deck deck;
+    deck.Add(CardKind::Unit, Entry(CardKind::Unit, 0));
     WriteDeck("a.htm", deck);
     dialogs.fileAnswers = {PathOf("a.htm"), PathOf("b.htm")};
-    window->mnuOpen->trigger();
-    window->mnuSave->trigger();
+    FindControl<QAction>(window.get(), "mnuOpen")->trigger();
+    FindControl<QAction>(window.get(), "mnuSave")->trigger();
     const QList<QAction*> items = Commands().RecentFiles().Items();
     ASSERT_EQ(items.size(), 2);
     EXPECT_TRUE(items[0]->text().startsWith("&1 ") && items[0]->text().endsWith("b.htm"));
     EXPECT_TRUE(items[1]->text().startsWith("&2 ") && items[1]->text().endsWith("a.htm"));
-    const QList<QAction*> menu = window->mnuFile->actions();
-    EXPECT_EQ(menu.indexOf(items[1]) + 2, menu.indexOf(window->mnuExit));
+    const QList<QAction*> menu = FindControl<QMenu>(window.get(), "mnuFile")->actions();
+    EXPECT_EQ(menu.indexOf(items[1]) + 2,
+              menu.indexOf(FindControl<QAction>(window.get(), "mnuExit")));
 
     // The list outlives the program run.
     MainWindow again(state);
-    ASSERT_EQ(again.deckCommands_->RecentFiles().Items().size(), 2);
+    ASSERT_EQ(again.findChild<DeckCommands*>()->RecentFiles().Items().size(), 2);
 
     // A deck file that went away is found out before the deck is touched: the changed deck
     // stays, and taking the change back gives the saved deck, unchanged again.
@@ -309,13 +314,13 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     EXPECT_EQ(Seen(), changed);
     EXPECT_TRUE(Commands().History().IsChanged());
     Commands().mnuUndo->trigger();
-    EXPECT_EQ(Deck().Entries(CardKind::Unit), deck.unit);
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit), deck.Entries(CardKind::Unit));
     EXPECT_FALSE(Commands().History().IsChanged());
 }
 
 TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
-    DeckLists deck;
-    deck.mission = {Entry(CardKind::Mission, 0)};
+    Deck deck;
+    deck.Add(CardKind::Mission, Entry(CardKind::Mission, 0));
     WriteDeck("dropped.htm", deck);
     auto drop = [this](const QString& path) {
         QMimeData data;
@@ -328,12 +333,12 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
         QApplication::processEvents();
     };
     drop(PathOf("dropped.htm"));
-    EXPECT_EQ(Deck().Entries(CardKind::Mission), deck.mission);
-    EXPECT_EQ(Deck().lblCnt[2]->text(), "7");
+    EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
+    EXPECT_EQ(Panel().lblCnt[2]->text(), "7");
     EXPECT_TRUE(dialogs.messages.empty());
 
     drop(PathOf("nowhere.htm"));
-    EXPECT_EQ(Deck().Entries(CardKind::Mission), deck.mission);
+    EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("ファイルがありません")));

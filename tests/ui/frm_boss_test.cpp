@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/program_state.h"
 #include "support/fake_dialogs.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
+#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
@@ -128,7 +128,7 @@ TEST_F(FrmBossTest, IconPickerShowsItsCaptionsAndAllFilesListsNamesWithoutADot) 
 
 TEST_F(FrmBossTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {
     WriteBytes(dir / "notes.ico", "not a picture at all");
-    state.settings.WriteSetting(u"BOSS", u"ISUSE", u"0");
+    EXPECT_TRUE(state.settings.WriteSetting(u"BOSS", u"ISUSE", u"0"));
     const std::string before = ReadBytes(state.settings.File());
     FrmBoss form(state, icons);
     form.show();

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "platform/control_name.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
@@ -55,36 +56,45 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(bar, QStringList({"mnuFile=ﾌｧｲﾙ(&F)", "mnuEdit=編集(&E)", "mnuView=表示(&V)",
                                 "mnuTool=ﾂｰﾙ(&T)", "mnuHelp=ﾍﾙﾌﾟ(&H)"}));
     EXPECT_EQ(
-        MenuItems(w.mnuFile),
-        QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)", "-",
-                     "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
+        MenuItems(FindControl<QMenu>(&w, "mnuFile")),
+        QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)",
+                     "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-", "mnuOptFile=出力項目の指定", "-",
+                     "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
                      "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuExit=終了(&X)"}));
-    EXPECT_EQ(MenuItems(w.deckCommands_->mnuEdit),
+    EXPECT_EQ(MenuItems(w.findChild<DeckCommands*>()->mnuEdit),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
-    EXPECT_EQ(MenuItems(w.mnuClaer),
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
                            "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
-    EXPECT_EQ(MenuItems(w.mnuView),
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuView")),
               QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
                            "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示"}));
-    EXPECT_EQ(MenuItems(w.mnuTool),
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuTool")),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
                            "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "mnuOdds=ﾄﾞﾛｰ確率",
                            "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
-    EXPECT_EQ(MenuItems(w.mnuHelp), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
-    EXPECT_EQ(w.mnuPopup->title(), "POPUP");
-    EXPECT_EQ(MenuItems(w.mnuPopup), QStringList({"mnuClip=ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"}));
-    EXPECT_FALSE(w.menuBar()->actions().contains(w.mnuPopup->menuAction()));
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuHelp")), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
+    EXPECT_EQ(FindControl<QMenu>(&w, "mnuPopup")->title(), "POPUP");
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuPopup")),
+              QStringList({"mnuClip=ｶｰﾄﾞ情報をｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力"}));
+    EXPECT_FALSE(w.menuBar()->actions().contains(FindControl<QMenu>(&w, "mnuPopup")->menuAction()));
 }
 
 TEST_F(MainWindowTest, EveryMenuCommandCanBeChosen) {
     MainWindow w(state);
-    for (QAction* ready : {w.mnuOpen, w.mnuSave, w.mnuOptFile, w.mnuCopy, w.mnuExit, w.mnuClearS,
-                           w.mnuClaerU, w.mnuKyotyou, w.mnuClip, w.mnuMini, w.mnuBoss, w.mnuVer,
-                           w.mnuSeek, w.mnuGraph[0], w.mnuGraph[5], w.mnuDraw, w.mnuOdds}) {
+    for (QAction* ready :
+         {FindControl<QAction>(&w, "mnuOpen"), FindControl<QAction>(&w, "mnuSave"),
+          FindControl<QAction>(&w, "mnuOptFile"), FindControl<QAction>(&w, "mnuCopy"),
+          FindControl<QAction>(&w, "mnuExit"), FindControl<QAction>(&w, "mnuClearS"),
+          FindControl<QAction>(&w, "mnuClaerU"), FindControl<QAction>(&w, "mnuKyotyou"),
+          FindControl<QAction>(&w, "mnuClip"), FindControl<QAction>(&w, "mnuMini"),
+          FindControl<QAction>(&w, "mnuBoss"), FindControl<QAction>(&w, "mnuVer"),
+          FindControl<QAction>(&w, "mnuSeek"), FindControl<QAction>(&w, "mnuGraph0"),
+          FindControl<QAction>(&w, "mnuGraph5"), FindControl<QAction>(&w, "mnuDraw"),
+          FindControl<QAction>(&w, "mnuOdds")}) {
         EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
     }
 }
@@ -97,8 +107,8 @@ TEST_F(MainWindowTest, NormalViewHasItsFixedSizeAndEveryControlFitsOnEveryTab) {
     EXPECT_EQ(w.minimumSize(), w.maximumSize());  // the player cannot resize it
     const QStringList tabs = {"ユニット", "ミッション", "キャラクター"};
     for (int tab = 0; tab < 3; ++tab) {
-        EXPECT_EQ(w.ssTab->tabText(tab), tabs[tab]);
-        w.ssTab->setCurrentIndex(tab);
+        EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->tabText(tab), tabs[tab]);
+        FindControl<QTabWidget>(&w, "ssTab")->setCurrentIndex(tab);
         EXPECT_EQ(ControlsOutsideTheirParents(&w).join("\n").toStdString(), "") << "tab " << tab;
     }
 }
@@ -107,8 +117,8 @@ TEST_F(MainWindowTest, ExitWritesTheViewSettings) {
     MainWindow w(state);
     w.FormInit();
     w.show();
-    w.mnuKyotyou->trigger();  // highlight off
-    w.mnuExit->trigger();
+    FindControl<QAction>(&w, "mnuKyotyou")->trigger();  // highlight off
+    FindControl<QAction>(&w, "mnuExit")->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
@@ -122,7 +132,7 @@ TEST_F(MainWindowTest, IconThatIsNoPictureTurnsTheDisguiseOffForThisRunOnly) {
         MainWindow w(state);
         w.ApplyBossSettings();
         EXPECT_EQ(state.boss.use, u"0") << icon;
-        EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey()) << icon;
+        EXPECT_EQ(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey()) << icon;
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "ZEMLO.ini"));
 
@@ -133,7 +143,7 @@ TEST_F(MainWindowTest, IconThatIsNoPictureTurnsTheDisguiseOffForThisRunOnly) {
     MainWindow w(state);
     w.ApplyBossSettings();
     EXPECT_EQ(state.boss.use, u"1");
-    EXPECT_NE(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+    EXPECT_NE(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey());
 }
 
 }  // namespace

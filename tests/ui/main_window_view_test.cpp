@@ -16,6 +16,7 @@
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
+#include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
 #include "support/card_builder.h"
@@ -74,7 +75,7 @@ QStringList CutOffCaptions(const QWidget* root) {
 TEST_F(MainWindowViewTest, MenuAndButtonWalkEveryStateAndTheClosingStoresIt) {
     MainWindow w(state);
     w.FormInit();
-    w.FiltersSuspended = false;
+    w.SuspendFilters(false);
     w.show();
     struct Step {
         const char* action;
@@ -93,19 +94,20 @@ TEST_F(MainWindowViewTest, MenuAndButtonWalkEveryStateAndTheClosingStoresIt) {
     };
     for (const Step& step : steps) {
         if (QString(step.action) == "mini") {
-            w.mnuMini->trigger();
+            FindControl<QAction>(&w, "mnuMini")->trigger();
         } else {
-            w.cmdShow->click();
+            FindControl<QPushButton>(&w, "cmdShow")->click();
         }
         SCOPED_TRACE(step.state);
         EXPECT_EQ(state.compactState, step.state);
         EXPECT_EQ(w.size(), step.size);
         EXPECT_EQ(w.minimumSize(), w.maximumSize());
         EXPECT_TRUE(w.isVisible());  // a layout change never leaves the window hidden
-        EXPECT_EQ(w.mnuMini->isChecked(), step.checked);
-        EXPECT_EQ(w.cmdShow->isVisible(), step.button != nullptr);
+        EXPECT_EQ(FindControl<QAction>(&w, "mnuMini")->isChecked(), step.checked);
+        EXPECT_EQ(FindControl<QPushButton>(&w, "cmdShow")->isVisible(), step.button != nullptr);
         if (step.button) {
-            EXPECT_EQ(w.cmdShow->text(), QString::fromUtf8(step.button));
+            EXPECT_EQ(FindControl<QPushButton>(&w, "cmdShow")->text(),
+                      QString::fromUtf8(step.button));
         }
         w.close();
         EXPECT_EQ(StoredCompact(), QString::number(step.state).toStdU16String());
@@ -131,25 +133,30 @@ TEST_F(MainWindowViewTest, StartsInTheStoredStateWithEveryControlInsideAndUncut)
         EXPECT_FALSE(w.isVisible());  // start-up shows it later
         w.show();
         EXPECT_EQ(w.size(), start.size);
-        EXPECT_EQ(w.mnuMini->isChecked(), start.checked);
-        EXPECT_EQ(w.cmdShow->isVisible(), start.button);
+        EXPECT_EQ(FindControl<QAction>(&w, "mnuMini")->isChecked(), start.checked);
+        EXPECT_EQ(FindControl<QPushButton>(&w, "cmdShow")->isVisible(), start.button);
         const int points = start.button ? 8 : 9;
-        EXPECT_EQ(w.unitCatalog->List()->font().pointSize(), points);
-        EXPECT_EQ(w.deckPanel_->lstSelChar->font().pointSize(), points);
-        EXPECT_EQ(w.cardInfoPanel_->frmCardInf[2]->font().pointSize(), points);
-        EXPECT_EQ(w.ssTab->font().pointSize(), points);
-        EXPECT_EQ(w.ssTab->size(), start.button ? Pixels(5655, 8355) : Pixels(6135, 10275));
-        EXPECT_GE(w.unitCatalog->ScrollExtent(), 300);
-        EXPECT_GE(w.missionCatalog->ScrollExtent(), 260);
+        EXPECT_EQ(w.findChild<UnitCatalogPage*>()->List()->font().pointSize(), points);
+        EXPECT_EQ(FindControl<DeckPanel>(&w, "DeckPanel")->lstSelChar->font().pointSize(), points);
+        EXPECT_EQ(
+            FindControl<CardInfoPanel>(&w, "CardInfoPanel")->frmCardInf[2]->font().pointSize(),
+            points);
+        EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->font().pointSize(), points);
+        EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->size(),
+                  start.button ? Pixels(5655, 8355) : Pixels(6135, 10275));
+        EXPECT_GE(w.findChild<UnitCatalogPage*>()->ScrollExtent(), 300);
+        EXPECT_GE(w.findChild<MissionCatalogPage*>()->ScrollExtent(), 260);
 
         for (int tab = 0; tab < 3; ++tab) {
-            w.ssTab->setCurrentIndex(tab);
+            FindControl<QTabWidget>(&w, "ssTab")->setCurrentIndex(tab);
             for (int kind = 0; kind < 3; ++kind) {
-                w.cardInfoPanel_->BringToFront(static_cast<CardKind>(kind));
+                FindControl<CardInfoPanel>(&w, "CardInfoPanel")
+                    ->BringToFront(static_cast<CardKind>(kind));
                 QStringList outside = ControlsOutsideTheirParents(&w);
                 if (start.stored == 2) {
                     // The narrow width leaves the card information beyond the right edge.
-                    EXPECT_GE(w.cardInfoPanel_->x(), w.centralWidget()->width());
+                    EXPECT_GE(FindControl<CardInfoPanel>(&w, "CardInfoPanel")->x(),
+                              w.centralWidget()->width());
                     outside.removeIf(
                         [](const QString& line) { return line.startsWith("CardInfoPanel"); });
                 }
@@ -165,36 +172,39 @@ TEST_F(MainWindowViewTest, LetterKeysSwitchTabsFromAnyControlButNotWithCtrl) {
     w.FormInit();
     w.show();
     QApplication::setActiveWindow(&w);
-    QTest::keyClick(w.deckPanel_->lstSelUnit, Qt::Key_M);
-    EXPECT_EQ(w.ssTab->currentIndex(), 1);
-    EXPECT_EQ(w.focusWidget(), w.missionCatalog->List());
-    QTest::keyClick(w.missionCatalog->List(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(w.ssTab->currentIndex(), 1);
-    QTest::keyClick(w.unitCatalog->cmbHP[0], Qt::Key_C, Qt::ShiftModifier);
-    EXPECT_EQ(w.ssTab->currentIndex(), 2);
-    QTest::keyClick(w.cmdShow, Qt::Key_U);
-    EXPECT_EQ(w.ssTab->currentIndex(), 0);
-    EXPECT_EQ(w.focusWidget(), w.unitCatalog->List());
+    QTest::keyClick(FindControl<DeckPanel>(&w, "DeckPanel")->lstSelUnit, Qt::Key_M);
+    EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->currentIndex(), 1);
+    EXPECT_EQ(w.focusWidget(), w.findChild<MissionCatalogPage*>()->List());
+    QTest::keyClick(w.findChild<MissionCatalogPage*>()->List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->currentIndex(), 1);
+    QTest::keyClick(w.findChild<UnitCatalogPage*>()->cmbHP[0], Qt::Key_C, Qt::ShiftModifier);
+    EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->currentIndex(), 2);
+    QTest::keyClick(FindControl<QPushButton>(&w, "cmdShow"), Qt::Key_U);
+    EXPECT_EQ(FindControl<QTabWidget>(&w, "ssTab")->currentIndex(), 0);
+    EXPECT_EQ(w.focusWidget(), w.findChild<UnitCatalogPage*>()->List());
 }
 
 TEST_F(MainWindowViewTest, EscMinimisesUnderTheDisguiseAndRestoreBringsBackTheNormalOnes) {
-    state.boss = BossSettings{u"1", u"", u"表計算 - 月次報告"};
-    MainWindow w(state);
-    w.FormInit();
-    w.show();
     QPixmap other(16, 16);
     other.fill(Qt::green);
-    w.imgIcon[1] = QIcon(other);
+    const QString iconFile = QString::fromStdU16String((dir / "sheet.png").u16string());
+    ASSERT_TRUE(other.save(iconFile));
+    state.boss = BossSettings{u"1", iconFile.toStdU16String(), u"表計算 - 月次報告"};
+    MainWindow w(state);
+    w.ApplyBossSettings();
+    w.FormInit();
+    w.show();
+    ASSERT_NE(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey());
     QApplication::setActiveWindow(&w);
 
-    QTest::keyClick(w.unitCatalog->List(), Qt::Key_Escape);
+    QTest::keyClick(w.findChild<UnitCatalogPage*>()->List(), Qt::Key_Escape);
     ASSERT_TRUE(w.isMinimized());
     EXPECT_EQ(w.windowTitle(), "表計算 - 月次報告");
-    EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[1].cacheKey());
+    EXPECT_EQ(w.windowIcon().cacheKey(), w.WindowIconWhen(true).cacheKey());
 
     w.showNormal();
     EXPECT_EQ(w.windowTitle(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
-    EXPECT_EQ(w.windowIcon().cacheKey(), w.imgIcon[0].cacheKey());
+    EXPECT_EQ(w.windowIcon().cacheKey(), w.WindowIconWhen(false).cacheKey());
     EXPECT_TRUE(captions.emptied.isEmpty());
 }
 
@@ -219,13 +229,13 @@ TEST_F(MainWindowViewTest, StartUpDisguiseKeepsABlankIconPathAndDropsAnUnreadabl
     state.boss = BossSettings{u"1", u"  ", u"電卓"};
     w.ApplyBossSettings();
     EXPECT_EQ(state.boss.use, u"1");
-    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+    EXPECT_EQ(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey());
 
     state.boss = BossSettings{u"1", (dir / "missing.ico").u16string(), u"電卓"};
     w.ApplyBossSettings();
     EXPECT_EQ(state.boss.use, u"0");
     EXPECT_EQ(state.boss.taskName, u"");
-    EXPECT_EQ(w.imgIcon[1].cacheKey(), w.imgIcon[0].cacheKey());
+    EXPECT_EQ(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey());
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/program_state.h"
 #include "deckfile/frm_opt_file.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
@@ -18,9 +17,9 @@
 #include "tools/frm_draw_odds.h"
 #include "tools/frm_graph.h"
 #include "tools/frm_seek.h"
-#include "tools/list_deck.h"
 #include "ui/frm_about.h"
 #include "ui/frm_boss.h"
+#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
@@ -31,7 +30,6 @@ protected:
 
     TempDir dir;
     ProgramState state;
-    ListDeck deck;
     QIcon icons[2];
     bool seekWindowOpen = false;
 };
@@ -42,9 +40,9 @@ TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
         std::make_unique<FrmAbout>("zemlo-frame-test", SystemKeyValues(), SystemProcesses()));
     windows.push_back(std::make_unique<FrmBoss>(state, icons));
     windows.push_back(std::make_unique<FrmOptFile>(state.DeckFiles()));
-    windows.push_back(std::make_unique<FrmGraph>(state.db, deck));
-    windows.push_back(std::make_unique<FrmDraw>(deck, nullptr, nullptr));
-    windows.push_back(std::make_unique<FrmDrawOdds>(state.db, deck, state.settings));
+    windows.push_back(std::make_unique<FrmGraph>(state.db, state.deck));
+    windows.push_back(std::make_unique<FrmDraw>(state.deck, nullptr, nullptr));
+    windows.push_back(std::make_unique<FrmDrawOdds>(state.db, state.deck, state.settings));
     windows.push_back(std::make_unique<FrmSeek>(seekWindowOpen, nullptr));
     for (const auto& window : windows) {
         const Qt::WindowFlags flags = window->windowFlags();

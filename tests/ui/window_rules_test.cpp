@@ -60,13 +60,6 @@ TEST(BossRulesTest, DialogValuesAndTheIconRule) {
     EXPECT_TRUE(UsesIconFile(on));
     EXPECT_FALSE(UsesIconFile(BossValuesFromDialog(true, u"   ", u"電卓")));
     EXPECT_FALSE(UsesIconFile(BossSettings{u"0", u"a.ico", u""}));
-
-    test::TempDir dir;
-    SettingsStore store(dir.Path());
-    WriteBossSettings(store, BossSettings{u"1", u"/x/a.ico", u""});
-    EXPECT_EQ(LoadBossSettings(store).use, u"1");
-    EXPECT_EQ(LoadBossSettings(store).iconPath, u"/x/a.ico");
-    EXPECT_EQ(LoadBossSettings(store).taskName, u"");
 }
 
 class FakeKeys : public KeyValueSource {

@@ -5,7 +5,9 @@
 #include <csignal>
 #include <vector>
 
-#include "app/settings_loaders.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
 
@@ -42,7 +44,7 @@ TEST_F(SettingsStoreFaults, EveryFailedWriteKeepsTheOldFileAndIsToldOncePerRun) 
         InjectedFaults injected;
         Arrange(injected, fault, store.File());
         // Closing the main window writes two keys; the player hears of it once.
-        SaveViewSettings(store, 1, true);
+        EXPECT_FALSE(SaveViewSettings(store, 1, true));
         EXPECT_FALSE(store.WriteSetting(u"OUTPUT", u"UNIT", u"0"));
         EXPECT_EQ(told, 1);
         if (fault == WriteFault::PathIsFolder) {
@@ -68,7 +70,8 @@ TEST_F(SettingsStoreFaults, UnreadableFileIsToldAsSuchAndNeverReplaced) {
 
 TEST_F(SettingsStoreFaults, KilledBeforeTheRenameLeavesTheOldFile) {
     WriteBytes(store_.File(), old_);
-    EXPECT_EXIT(KillBeforeRename([&] { store_.WriteSetting(u"FORM", u"COMPACT", u"0"); }),
+    EXPECT_EXIT(KillBeforeRename(
+                    [&] { static_cast<void>(store_.WriteSetting(u"FORM", u"COMPACT", u"0")); }),
                 ::testing::KilledBySignal(SIGKILL), "");
     EXPECT_EQ(ReadBytes(store_.File()), old_);
     EXPECT_TRUE(store_.WriteSetting(u"FORM", u"COMPACT", u"0"));

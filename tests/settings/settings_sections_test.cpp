@@ -1,8 +1,10 @@
-#include "app/settings_loaders.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/private_profile.h"
+#include "settings/boss_settings.h"
+#include "settings/draw_odds_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
 
@@ -78,12 +80,30 @@ TEST_F(SettingsTest, OutputFlagsAreCharactersOfTheStoredValues) {
     EXPECT_EQ(flags.character[7], u"1");
 }
 
+TEST_F(SettingsTest, EverySectionReadsBackWhatItSaved) {
+    ASSERT_TRUE(SaveBossSettings(store, BossSettings{u"1", u"/x/a.ico", u""}));
+    EXPECT_EQ(LoadBossSettings(store).use, u"1");
+    EXPECT_EQ(LoadBossSettings(store).iconPath, u"/x/a.ico");
+    EXPECT_EQ(LoadBossSettings(store).taskName, u"");
+
+    ASSERT_TRUE(SaveOutputSettings(store, CardKind::Mission, u"10 2"));
+    const OutputFlags flags = LoadOutputSettings(store);
+    EXPECT_EQ(flags.mission[0], u"1");
+    EXPECT_EQ(flags.mission[3], u"2");
+    EXPECT_EQ(flags.unit[0], u"");
+
+    // The two piles keep their own counts.
+    ASSERT_TRUE(SaveDrawnCount(store, DrawOddsPile::MissionsAndCharacters, 7));
+    EXPECT_EQ(LoadDrawnCount(store, DrawOddsPile::MissionsAndCharacters), 7);
+    EXPECT_EQ(LoadDrawnCount(store, DrawOddsPile::Units), 0);
+}
+
 TEST_F(SettingsTest, SavingViewSettingsCreatesTheFileAndKeepsOtherSections) {
-    SaveViewSettings(store, -1, false);
+    EXPECT_TRUE(SaveViewSettings(store, -1, false));
     EXPECT_EQ(store.ReadSetting(u"FORM", u"COMPACT"), u"-1");
     EXPECT_EQ(store.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
     Ini("; user notes\n[BOSS]\nISUSE=1\n[FORM]\nCOMPACT=2\n");
-    SaveViewSettings(store, 1, true);
+    EXPECT_TRUE(SaveViewSettings(store, 1, true));
     EXPECT_EQ(test::ReadBytes(store.File()),
               "; user notes\r\n[BOSS]\r\nISUSE=1\r\n[FORM]\r\nCOMPACT=1\r\nKYOUTYOU=1\r\n");
 }
@@ -107,7 +127,7 @@ TEST_F(SettingsTest, GarbageHugeAndOutOfRangeValuesFallBackAndTheGarbageIsKept) 
 
     // Saving adds the section after the foreign bytes and changes none of them.
     test::WriteBytes(store.File(), garbage);
-    SaveViewSettings(store, 1, true);
+    EXPECT_TRUE(SaveViewSettings(store, 1, true));
     const std::string saved = test::ReadBytes(store.File());
     EXPECT_EQ(saved.substr(0, garbage.size()), garbage);
     EXPECT_EQ(store.ReadSetting(u"FORM", u"COMPACT"), u"1");

@@ -1,14 +1,17 @@
-// The process-wide state of one program run: the card database, the settings read at
-// start-up and the few values several windows share.
+// The process-wide state of one program run: the card database and the deck built from it,
+// the settings read at start-up and the few values several windows share.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
-#include "app/settings_loaders.h"
 #include "carddb/card_database.h"
+#include "deck/deck.h"
 #include "deckfile/deck_file_context.h"
 #include "platform/settings_store.h"
+#include "settings/boss_settings.h"
+#include "settings/output_item_settings.h"
+#include "settings/view_settings.h"
 
 namespace zemlo {
 
@@ -17,6 +20,9 @@ struct ProgramState {
 
     std::filesystem::path programDir;
     CardDatabase db;
+    // The one deck of the main window; windows read it and change it only through the deck's
+    // history.
+    Deck deck;
     SettingsStore settings;
     OutputFlags output;
     int compactState = 0;      // CompactState

@@ -1,0 +1,199 @@
+#include "deck/deck.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "catalog/catalog_entry.h"
+#include "deck/deck_entries.h"
+#include "deck/entry_merge.h"
+
+namespace zemlo {
+
+Deck::Deck(const Deck& other)
+    : lists_(other.lists_), points_(other.points_), revision_(other.revision_) {}
+
+Deck::Deck(Deck&& other) noexcept
+    : lists_(std::move(other.lists_)), points_(other.points_), revision_(other.revision_) {
+    // The moved-from deck is empty, as its lists are.
+    for (auto& list : other.lists_) list.clear();
+    other.points_ = 0;
+}
+
+Deck& Deck::operator=(const Deck& other) {
+    if (this != &other) ReplaceAll(other);
+    return *this;
+}
+
+Deck& Deck::operator=(Deck&& other) {
+    if (this != &other) ReplaceAll(std::move(other));
+    return *this;
+}
+
+bool Deck::Empty() const {
+    return std::all_of(lists_.begin(), lists_.end(), [](const auto& list) { return list.empty(); });
+}
+
+bool Deck::Full(CardKind kind) const {
+    return Size(kind) >= kMaxListEntries;
+}
+
+std::size_t Deck::InsertPosition(CardKind kind, std::u16string_view entry) const {
+    return SortedInsertPosition(Entries(kind), entry);
+}
+
+Deck::ChangeScope::ChangeScope(Deck& deck) : deck_(deck) {
+    ++deck_.changeDepth_;
+}
+
+Deck::ChangeScope::~ChangeScope() {
+    if (--deck_.changeDepth_ > 0 || !deck_.changed_) return;
+    deck_.changed_ = false;
+    ++deck_.revision_;
+    const std::vector<DeckObserver*> observers = deck_.observers_;
+    for (auto it = observers.rbegin(); it != observers.rend(); ++it) (*it)->DeckChanged();
+}
+
+void Deck::AddObserver(DeckObserver* observer) const {
+    observers_.push_back(observer);
+}
+
+void Deck::RemoveObserver(DeckObserver* observer) const {
+    std::erase(observers_, observer);
+}
+
+void Deck::PointsOf(CardKind kind, std::size_t first, std::size_t last, int sign) {
+    if (kind != CardKind::Mission) return;
+    const auto& list = Entries(kind);
+    for (std::size_t row = first; row < last; ++row) points_ += sign * EntryPoints(list[row]);
+}
+
+template <typename It>
+void Deck::ReplaceRun(CardKind kind, std::size_t at, std::size_t removeCount, It first, It last) {
+    auto& list = lists_[static_cast<std::size_t>(kind)];
+    // Observers may come and go while they are told; each notice goes to those watching when
+    // it began.
+    const std::vector<DeckObserver*> observers = observers_;
+    auto tell = [&observers](const DeckRows& rows, bool done) {
+        if (!done) {
+            for (DeckObserver* observer : observers) observer->DeckRowsAboutToChange(rows);
+        } else {
+            for (auto it = observers.rbegin(); it != observers.rend(); ++it) {
+                (*it)->DeckRowsChanged(rows);
+            }
+        }
+    };
+    const auto start = [&list, at] { return list.begin() + static_cast<std::ptrdiff_t>(at); };
+    if (removeCount > 0) {
+        const DeckRows rows{kind, at, removeCount, false};
+        tell(rows, false);
+        PointsOf(kind, at, at + removeCount, -1);
+        list.erase(start(), start() + static_cast<std::ptrdiff_t>(removeCount));
+        changed_ = true;
+        tell(rows, true);
+    }
+    const auto count = static_cast<std::size_t>(std::distance(first, last));
+    if (count > 0) {
+        const DeckRows rows{kind, at, count, true};
+        tell(rows, false);
+        list.insert(start(), first, last);
+        PointsOf(kind, at, at + count, 1);
+        changed_ = true;
+        tell(rows, true);
+    }
+}
+
+void Deck::Replace(CardKind kind, std::vector<std::u16string> after) {
+    const auto& before = Entries(kind);
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    ReplaceRun(kind, head, before.size() - head - tail,
+               std::make_move_iterator(after.begin() + static_cast<std::ptrdiff_t>(head)),
+               std::make_move_iterator(after.end() - static_cast<std::ptrdiff_t>(tail)));
+}
+
+std::optional<std::size_t> Deck::Add(CardKind kind, std::u16string entry) {
+    if (Full(kind)) return std::nullopt;
+    ChangeScope scope(*this);
+    const std::size_t row = InsertPosition(kind, entry);
+    ReplaceRun(kind, row, 0, std::make_move_iterator(&entry), std::make_move_iterator(&entry + 1));
+    return row;
+}
+
+bool Deck::RemoveAt(CardKind kind, std::size_t row) {
+    if (row >= Size(kind)) return false;
+    ChangeScope scope(*this);
+    const std::u16string* none = nullptr;
+    ReplaceRun(kind, row, 1, none, none);
+    return true;
+}
+
+void Deck::Clear(CardKind kind) {
+    ChangeScope scope(*this);
+    const std::u16string* none = nullptr;
+    ReplaceRun(kind, 0, Size(kind), none, none);
+}
+
+void Deck::ClearAll() {
+    ChangeScope scope(*this);
+    for (CardKind kind : kDeckKinds) Clear(kind);
+}
+
+void Deck::ReplaceAll(Deck other) {
+    ChangeScope scope(*this);
+    for (CardKind kind : kDeckKinds) {
+        Replace(kind, std::move(other.lists_[static_cast<std::size_t>(kind)]));
+    }
+}
+
+std::size_t Deck::Fill(CardKind kind, std::vector<std::u16string> entries) {
+    if (entries.empty()) return 0;
+    ChangeScope scope(*this);
+    std::vector<std::u16string> merged = Entries(kind);
+    const std::size_t leftOut = MergeEntries(merged, std::move(entries));
+    Replace(kind, std::move(merged));
+    return leftOut;
+}
+
+bool Deck::Fits(CardKind kind, const ListSplice& splice, bool forward) const {
+    const auto& list = Entries(kind);
+    const auto& out = forward ? splice.removed : splice.inserted;
+    const auto& in = forward ? splice.inserted : splice.removed;
+    if (splice.at > list.size() || list.size() - splice.at < out.size()) return false;
+    const auto start = list.begin() + static_cast<std::ptrdiff_t>(splice.at);
+    if (!std::equal(out.begin(), out.end(), start)) return false;
+    if (list.size() - out.size() + in.size() > kMaxListEntries) return false;
+    // The list stays in order: the run itself, and where it meets its neighbours.
+    const auto notAfter = [](std::u16string_view a, std::u16string_view b) {
+        return !EntryLess(b, a);
+    };
+    for (std::size_t i = 1; i < in.size(); ++i) {
+        if (!notAfter(in[i - 1], in[i])) return false;
+    }
+    const std::size_t next = splice.at + out.size();
+    if (in.empty()) {
+        return splice.at == 0 || next == list.size() || notAfter(list[splice.at - 1], list[next]);
+    }
+    return (splice.at == 0 || notAfter(list[splice.at - 1], in.front())) &&
+           (next == list.size() || notAfter(in.back(), list[next]));
+}
+
+bool Deck::Apply(const std::array<ListSplice, 3>& splices, bool forward) {
+    for (CardKind kind : kDeckKinds) {
+        if (!Fits(kind, splices[static_cast<std::size_t>(kind)], forward)) return false;
+    }
+    ChangeScope scope(*this);
+    for (CardKind kind : kDeckKinds) {
+        const ListSplice& splice = splices[static_cast<std::size_t>(kind)];
+        const auto& out = forward ? splice.removed : splice.inserted;
+        const auto& in = forward ? splice.inserted : splice.removed;
+        ReplaceRun(kind, splice.at, out.size(), in.begin(), in.end());
+    }
+    return true;
+}
+
+}  // namespace zemlo

@@ -1,0 +1,146 @@
+#include "platform/folder_walk.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace zemlo {
+namespace {
+
+// A file or folder itself, whatever path reached it.
+using Identity = std::pair<dev_t, ino_t>;
+
+Identity IdentityOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino};
+}
+
+class Walker {
+public:
+    Walker(const std::function<bool(const std::filesystem::path&)>& wanted,
+           const std::atomic<bool>* cancel, FolderWalk& result)
+        : wanted_(wanted), cancel_(cancel), result_(result) {}
+
+    void Enter(const std::filesystem::path& folder, const struct stat& st, int depth) {
+        const Identity self = IdentityOf(st);
+        if (std::find(ancestors_.begin(), ancestors_.end(), self) != ancestors_.end()) {
+            ++result_.loopingLinks;
+            return;
+        }
+        // A folder named by two links is walked the first time only.
+        if (!enteredFolders_.insert(self).second) return;
+
+        std::vector<std::string> names;
+        const FileStatus listed = ReadNames(folder, names);
+        if (!listed) {
+            if (depth == 0) {
+                result_.status = listed;
+            } else {
+                ++result_.foldersNotEntered;
+            }
+            return;
+        }
+        result_.folders.push_back(folder);
+        ancestors_.push_back(self);
+
+        std::vector<std::pair<std::filesystem::path, struct stat>> subfolders;
+        for (const std::string& name : names) {
+            if (Cancelled()) break;
+            const std::filesystem::path path = folder / name;
+            struct stat entry {};
+            if (::stat(path.c_str(), &entry) != 0) {
+                TellUnreachable(path, name);
+                continue;
+            }
+            if (S_ISDIR(entry.st_mode)) {
+                subfolders.emplace_back(path, entry);
+            } else if (wanted_(std::filesystem::path(name))) {
+                List(path, entry);
+            }
+        }
+        for (const auto& [path, entry] : subfolders) {
+            if (Cancelled()) break;
+            if (depth + 1 > kMaxFolderDepth) {
+                ++result_.foldersNotEntered;
+                continue;
+            }
+            Enter(path, entry, depth + 1);
+        }
+        ancestors_.pop_back();
+    }
+
+    bool Cancelled() {
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
+            result_.cancelled = true;
+        }
+        return result_.cancelled;
+    }
+
+private:
+    // The folder's entries by name (bytes), hidden ones left out.
+    static FileStatus ReadNames(const std::filesystem::path& folder,
+                                std::vector<std::string>& names) {
+        const FileStatus status = ListFolder(folder, names);
+        std::erase_if(names, [](const std::string& name) { return name[0] == '.'; });
+        std::sort(names.begin(), names.end());
+        return status;
+    }
+
+    // An entry stat could not follow: a link that loops or names nothing, an entry of a
+    // folder whose entries may be listed but not looked at, or one that went away while the
+    // walk was on its way (passed over).
+    void TellUnreachable(const std::filesystem::path& path, const std::string& name) {
+        const int error = errno;
+        struct stat link {};
+        const bool isLink = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+        if (isLink && error == ELOOP) {
+            ++result_.loopingLinks;
+        } else if ((isLink || error != ENOENT) && wanted_(std::filesystem::path(name))) {
+            ++result_.unreadableFiles;
+        }
+    }
+
+    void List(const std::filesystem::path& path, const struct stat& st) {
+        if (!S_ISREG(st.st_mode)) {
+            ++result_.unreadableFiles;
+            return;
+        }
+        // A file named by several links is listed where the walk met it first.
+        if (!listedFiles_.insert(IdentityOf(st)).second) return;
+        const std::int64_t modified =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+        result_.files.push_back(FoundFile{path, static_cast<std::uint64_t>(st.st_size), modified});
+    }
+
+    const std::function<bool(const std::filesystem::path&)>& wanted_;
+    const std::atomic<bool>* cancel_;
+    FolderWalk& result_;
+    std::vector<Identity> ancestors_;
+    std::set<Identity> enteredFolders_;
+    std::set<Identity> listedFiles_;
+};
+
+}  // namespace
+
+FolderWalk WalkFolder(const std::filesystem::path& folder,
+                      const std::function<bool(const std::filesystem::path& name)>& wanted,
+                      const std::atomic<bool>* cancel) {
+    FolderWalk result;
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) {
+        result.status = FileStatus{errno, true};
+        return result;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        result.status = FileStatus{ENOTDIR, true};
+        return result;
+    }
+    Walker walker(wanted, cancel, result);
+    if (!walker.Cancelled()) walker.Enter(folder, st, 0);
+    return result;
+}
+
+}  // namespace zemlo

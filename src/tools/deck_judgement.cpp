@@ -1,0 +1,64 @@
+#include "tools/deck_judgement.h"
+
+#include "deck/deck_counters.h"
+#include "deck/deck_entries.h"
+
+namespace zemlo {
+namespace {
+
+std::u16string Decimal(int value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string_view RuleName(DeckRule rule) {
+    switch (rule) {
+        case DeckRule::Units:
+            return u"ﾕﾆｯﾄ";
+        case DeckRule::MissionsAndCharacters:
+            return u"ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ";
+        case DeckRule::Points:
+            break;
+    }
+    return u"戦果";
+}
+
+}  // namespace
+
+DeckCounts CountDeck(const EntryLists& deck) {
+    DeckCounts counts;
+    counts.units = static_cast<int>(deck[static_cast<size_t>(CardKind::Unit)].size());
+    counts.missionsAndCharacters =
+        static_cast<int>(deck[static_cast<size_t>(CardKind::Mission)].size() +
+                         deck[static_cast<size_t>(CardKind::Character)].size());
+    counts.points = TotalPoints(deck[static_cast<size_t>(CardKind::Mission)]);
+    return counts;
+}
+
+std::vector<BrokenRule> BrokenRules(const DeckCounts& counts) {
+    std::vector<BrokenRule> broken;
+    if (UnitCountColour(counts.units) == CounterColour::Red) {
+        broken.push_back({DeckRule::Units, counts.units});
+    }
+    if (MissionCharCountColour(counts.missionsAndCharacters) == CounterColour::Red) {
+        broken.push_back({DeckRule::MissionsAndCharacters, counts.missionsAndCharacters});
+    }
+    if (TotalPointsColour(counts.points) == CounterColour::Red) {
+        broken.push_back({DeckRule::Points, counts.points});
+    }
+    return broken;
+}
+
+std::u16string JudgementText(const std::vector<BrokenRule>& broken) {
+    if (broken.empty()) return u"OK";
+    std::u16string text;
+    for (const BrokenRule& rule : broken) {
+        if (!text.empty()) text += u"、";
+        text += RuleName(rule.rule);
+        text += u' ';
+        text += Decimal(rule.count);
+    }
+    return text;
+}
+
+}  // namespace zemlo

@@ -1,0 +1,188 @@
+#include "tools/deck_library.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unordered_map>
+
+#include "deckfile/deck_file_reader.h"
+#include "tools/deck_cards.h"
+
+namespace zemlo {
+namespace {
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EndsWithFolded(const std::string& name, std::string_view ending) {
+    if (name.size() < ending.size()) return false;
+    const size_t from = name.size() - ending.size();
+    for (size_t i = 0; i < ending.size(); ++i) {
+        if (AsciiLower(name[from + i]) != ending[i]) return false;
+    }
+    return true;
+}
+
+EntryLists ListsOf(const Deck& deck) {
+    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
+            deck.Entries(CardKind::Character)};
+}
+
+// Every card number of the deck once, with its copies, by number.
+std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
+    std::vector<std::u16string_view> numbers;
+    for (const auto& list : lists) {
+        for (const std::u16string& entry : list) numbers.push_back(EntryNumber(entry));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<IndexedCard> cards;
+    for (size_t i = 0; i < numbers.size();) {
+        size_t end = i + 1;
+        while (end < numbers.size() && numbers[end] == numbers[i]) ++end;
+        cards.push_back(IndexedCard{std::u16string(numbers[i]), static_cast<int>(end - i)});
+        i = end;
+    }
+    return cards;
+}
+
+// What the look before knew of each file, by path.
+struct EarlierLook {
+    std::unordered_map<std::string, const LibraryDeck*> decks;
+    std::unordered_map<std::string, const FoundFile*> notDecks;
+
+    EarlierLook(const LibraryIndex* previous, const std::filesystem::path& folder) {
+        if (previous == nullptr || previous->folder != folder) return;
+        for (const LibraryDeck& deck : previous->decks) decks.emplace(deck.path.native(), &deck);
+        for (const FoundFile& file : previous->notDeckFiles) {
+            notDecks.emplace(file.path.native(), &file);
+        }
+    }
+
+    template <typename Known>
+    static const Known* Unchanged(const std::unordered_map<std::string, const Known*>& known,
+                                  const FoundFile& file) {
+        const auto at = known.find(file.path.native());
+        if (at == known.end()) return nullptr;
+        const Known* earlier = at->second;
+        return earlier->size == file.size && earlier->modified == file.modified ? earlier : nullptr;
+    }
+};
+
+}  // namespace
+
+int LibraryDeck::CopiesOf(std::u16string_view cardNo) const {
+    const auto at = std::lower_bound(
+        cards.begin(), cards.end(), cardNo,
+        [](const IndexedCard& card, std::u16string_view number) { return card.cardNo < number; });
+    return at != cards.end() && at->cardNo == cardNo ? at->copies : 0;
+}
+
+bool IsDeckFileName(const std::filesystem::path& name) {
+    const std::string& text = name.native();
+    if (text.empty() || text[0] == '.') return false;
+    return EndsWithFolded(text, ".htm") || EndsWithFolded(text, ".html");
+}
+
+bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
+                     FileStatus& status) {
+    DeckFileReadResult read = ReadDeckFile(path, db);
+    status = read.fileStatus;
+    if (read.status != DeckFileStatus::Read) return false;
+    lists = ListsOf(read.deck);
+    return true;
+}
+
+void PrepareCardLookups(const CardDatabase& db) {
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        db.Table(kind).FindCardNo(u"");
+    }
+}
+
+LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
+                          const LibraryIndex* previous, IndexProgress* progress,
+                          const std::atomic<bool>* cancel) {
+    LibraryIndex index;
+    index.folder = folder;
+    FolderWalk walk = WalkFolder(folder, IsDeckFileName, cancel);
+    index.folderStatus = walk.status;
+    index.folders = std::move(walk.folders);
+    index.foldersNotEntered = walk.foldersNotEntered;
+    index.loopingLinks = walk.loopingLinks;
+    index.unreadableFiles = walk.unreadableFiles;
+    index.cancelled = walk.cancelled;
+    if (progress != nullptr) progress->filesFound = static_cast<int>(walk.files.size());
+
+    const EarlierLook earlier(previous, folder);
+    for (FoundFile& file : walk.files) {
+        if (index.cancelled || (cancel != nullptr && cancel->load(std::memory_order_relaxed))) {
+            index.cancelled = true;
+            break;
+        }
+        if (progress != nullptr) ++progress->filesLookedAt;
+        if (const LibraryDeck* deck = EarlierLook::Unchanged(earlier.decks, file)) {
+            index.decks.push_back(*deck);
+            continue;
+        }
+        if (EarlierLook::Unchanged(earlier.notDecks, file) != nullptr) {
+            index.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+
+        ++index.filesRead;
+        DeckFileReadResult read = ReadDeckFile(file.path, db);
+        if (read.status == DeckFileStatus::NotDeckFile) {
+            index.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+        if (read.status != DeckFileStatus::Read) {
+            ++(read.fileStatus.error == EFBIG ? index.hugeFiles : index.unreadableFiles);
+            continue;
+        }
+        LibraryDeck deck;
+        deck.path = std::move(file.path);
+        deck.size = file.size;
+        deck.modified = file.modified;
+        deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
+        const EntryLists lists = ListsOf(read.deck);
+        deck.counts = CountDeck(lists);
+        deck.broken = BrokenRules(deck.counts);
+        deck.cards = CardsOf(lists);
+        index.decks.push_back(std::move(deck));
+    }
+    return index;
+}
+
+std::u16string LibrarySummaryText(const LibraryIndex& index) {
+    if (index.folderStatus.error == ENOENT) return u"ﾌｫﾙﾀﾞがありません";
+    if (!index.folderStatus) {
+        return u"ﾌｫﾙﾀﾞを読めません（" + FileErrorText(index.folderStatus) + u"）";
+    }
+    const auto count = [](std::u16string_view what, std::size_t n) {
+        const std::string digits = std::to_string(n);
+        return std::u16string(what) + u" " + std::u16string(digits.begin(), digits.end()) + u" 件";
+    };
+    std::u16string text = count(u"ﾃﾞｯｷ", index.decks.size());
+    const std::pair<std::u16string_view, std::size_t> passedOver[] = {
+        {u"ﾃﾞｯｷでないﾌｧｲﾙ", index.notDeckFiles.size()},
+        {u"読めないﾌｧｲﾙ", static_cast<std::size_t>(index.unreadableFiles)},
+        {u"大きすぎるﾌｧｲﾙ", static_cast<std::size_t>(index.hugeFiles)},
+        {u"入れないﾌｫﾙﾀﾞ", static_cast<std::size_t>(index.foldersNotEntered)},
+        {u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks)},
+    };
+    for (const auto& [what, n] : passedOver) {
+        if (n > 0) text += u"、" + count(what, n);
+    }
+    if (index.cancelled) text += u"（中止しました。ほかのﾌｧｲﾙは見ていません）";
+    return text;
+}
+
+std::vector<DeckHolding> DecksHoldingCard(const LibraryIndex& index, std::u16string_view cardNo) {
+    std::vector<DeckHolding> holding;
+    for (size_t d = 0; d < index.decks.size(); ++d) {
+        const int copies = index.decks[d].CopiesOf(cardNo);
+        if (copies > 0) holding.push_back(DeckHolding{d, copies});
+    }
+    return holding;
+}
+
+}  // namespace zemlo

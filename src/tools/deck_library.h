@@ -1,0 +1,109 @@
+// The deck library: every deck file under a folder, read once, with what the library window
+// shows of it (counters, the rules it breaks, rows naming unknown cards) and its cards, so
+// "which of my decks hold this card?" is answered without reading a file again. Files are
+// read by the deck file reader; a second look reads again only the files whose size or time
+// changed. Runs on any one thread; the card database must not change meanwhile.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "carddb/card_database.h"
+#include "platform/file_io.h"
+#include "platform/folder_walk.h"
+#include "tools/deck_judgement.h"
+
+namespace zemlo {
+
+struct IndexedCard {
+    std::u16string cardNo;
+    int copies = 0;
+};
+
+struct LibraryDeck {
+    std::filesystem::path path;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds since 1970
+    DeckCounts counts;
+    std::vector<BrokenRule> broken;
+    // Rows whose card the card database does not hold.
+    int unknownRows = 0;
+    // Every card of the deck once, all kinds together, by card number.
+    std::vector<IndexedCard> cards;
+
+    // Copies of the card numbered cardNo in the deck (of every kind holding that number).
+    int CopiesOf(std::u16string_view cardNo) const;
+};
+
+struct LibraryIndex {
+    std::filesystem::path folder;
+    // Why the folder itself could not be read.
+    FileStatus folderStatus;
+    // In the order the walk met them.
+    std::vector<LibraryDeck> decks;
+    // Files named like deck files that are not, kept so that a look does not read an
+    // unchanged one again.
+    std::vector<FoundFile> notDeckFiles;
+    // Files that could not be read (and links that name nothing, pipes, devices).
+    int unreadableFiles = 0;
+    // Files beyond the deck file reader's ceiling, never read.
+    int hugeFiles = 0;
+    int foldersNotEntered = 0;
+    int loopingLinks = 0;
+    // Every folder the look entered.
+    std::vector<std::filesystem::path> folders;
+    // The look was cancelled: the files looked at before are in, the others are not.
+    bool cancelled = false;
+    // Files this look read; the others came unchanged from the look before.
+    int filesRead = 0;
+};
+
+// How far a look has come, for a progress bar on another thread.
+struct IndexProgress {
+    std::atomic<int> filesFound{0};     // set once the folders are walked
+    std::atomic<int> filesLookedAt{0};  // grows as files are read or taken over
+};
+
+// Whether a file's name makes it a candidate: ".htm" or ".html" in any letter case, and not
+// hidden (a name beginning with ".").
+bool IsDeckFileName(const std::filesystem::path& name);
+
+// Reads one deck file into plain entry lists through the deck file reader. False when it is
+// no deck file (status then holds no error) or cannot be read (status says why).
+bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
+                     FileStatus& status);
+
+// The card tables find card numbers through an index built on the first look-up. Call this
+// on the thread that owns the database before a look runs on another one, so the look only
+// reads the tables.
+void PrepareCardLookups(const CardDatabase& db);
+
+// Looks at every deck file under folder. previous, when given, is an earlier look at the
+// same folder: files whose size and time are unchanged are taken from it without reading.
+// progress and cancel may be null.
+LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
+                          const LibraryIndex* previous = nullptr, IndexProgress* progress = nullptr,
+                          const std::atomic<bool>* cancel = nullptr);
+
+// The line under the library's table: how many decks are listed and what was passed over
+// ("ﾃﾞｯｷ 12 件、ﾃﾞｯｷでないﾌｧｲﾙ 2 件"), only the kinds that occurred; or why the folder could
+// not be read. A cancelled look says so.
+std::u16string LibrarySummaryText(const LibraryIndex& index);
+
+// One deck of the index that holds a card, with its copies.
+struct DeckHolding {
+    std::size_t deck = 0;  // index into LibraryIndex::decks
+    int copies = 0;
+
+    friend bool operator==(const DeckHolding&, const DeckHolding&) = default;
+};
+
+// The decks that hold at least one copy of the card numbered cardNo, in index order.
+std::vector<DeckHolding> DecksHoldingCard(const LibraryIndex& index, std::u16string_view cardNo);
+
+}  // namespace zemlo

@@ -1,0 +1,144 @@
+// The deck library window: every deck file under a folder in one table, with its counters,
+// the deck rules it breaks and the cards the card database does not know; narrowed to the
+// decks that hold one card; a deck opened in the main window by double click or Enter; two
+// decks, or one and the current deck, compared. The folder is looked at on a thread of its
+// own, and again whenever a file in it changes.
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "carddb/card_database.h"
+#include "platform/settings_store.h"
+#include "tools/card_name_index.h"
+#include "tools/deck_judgement.h"
+#include "tools/search_fold.h"
+
+class QFileSystemWatcher;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+
+namespace zemlo {
+
+class FrmCompare;
+class LibraryIndexer;
+class LibraryModel;
+
+// What the library asks of the main window.
+struct LibraryHooks {
+    // The entries of one list of the deck shown, in list order.
+    std::function<std::vector<std::u16string>(CardKind)> currentDeck;
+    // Opens a deck file in the main window, after the question about an unsaved deck.
+    std::function<void(const QString& path)> openDeck;
+    // The number of the card the card information panel shows; "" when none.
+    std::function<std::u16string()> shownCardNo;
+};
+
+class FrmLibrary : public QWidget {
+    Q_OBJECT
+public:
+    // The folder is the one remembered in the settings, else programDir.
+    FrmLibrary(const CardDatabase& db, SettingsStore& settings, std::filesystem::path programDir,
+               LibraryHooks hooks, QWidget* parent = nullptr);
+    ~FrmLibrary() override;
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    // Looks at another folder and remembers it when the settings file can hold it.
+    void SetFolder(const std::filesystem::path& folder);
+
+    LibraryIndexer& Indexer() const { return *indexer_; }
+    LibraryModel& Model() const { return *model_; }
+    // The comparison window once one was asked for.
+    FrmCompare* CompareWindow() const { return compare_; }
+
+    void cmdBrowse_Click();
+    void cmdRefresh_Click();
+    // Narrows the table by what the card box holds: a card number, a suggestion's text or a
+    // part of a name that only one card has.
+    void txtCard_Enter();
+    void cmdShownCard_Click();
+    void cmdClearCard_Click();
+    // Opens the deck of the current row.
+    void OpenCurrentDeck();
+    void cmdCompare_Click();
+    void cmdCompareCurrent_Click();
+
+    // The rows selected, in the order the player selected them.
+    std::vector<int> SelectedRows() const;
+
+    QLineEdit* txtFolder;
+    QPushButton* cmdBrowse;
+    QPushButton* cmdRefresh;
+    QLabel* lblFolderNote;
+    QLineEdit* txtCard;
+    QPushButton* cmdShownCard;
+    QPushButton* cmdClearCard;
+    QLabel* lblNarrowed;
+    QTableView* grdLibrary;
+    QLabel* lblSummary;
+    QProgressBar* prgLook;
+    QPushButton* cmdCancel;
+    QPushButton* cmdOpen;
+    QPushButton* cmdCompare;
+    QPushButton* cmdCompareCurrent;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void Look();
+    void LookFinished();
+    void FolderChanged();
+    void UpdateSuggestions(const QString& text);
+    void NarrowTo(const CardSuggestion& card);
+    // The card the table is narrowed to and how many decks hold it.
+    void ShowNarrowed();
+    // The line under the card box: the card narrowed to, or why the text names no card.
+    void SetNote(const QString& text);
+    // Puts the focus into the table, on its first row when no row is current; select
+    // selects that row when none is selected.
+    void FocusTable(bool select);
+    void UpdateButtons();
+    // Selects again, in the order given, the decks at paths the table still lists; the
+    // others leave the selection.
+    void Reselect(const std::vector<std::filesystem::path>& paths);
+    void TrackSelection();
+    // The deck of a row as entry lists, read again from its file; false after telling the
+    // player when the file cannot be read now.
+    bool ReadRow(int row, EntryLists& lists, QString& name);
+
+    const CardDatabase& db_;
+    SettingsStore& settings_;
+    LibraryHooks hooks_;
+    std::filesystem::path folder_;
+    SearchFold fold_;
+    CardNameIndex names_;
+    LibraryIndexer* indexer_;
+    LibraryModel* model_;
+    QSortFilterProxyModel* sorted_;
+    QStandardItemModel* suggestions_;
+    QFileSystemWatcher* watcher_;
+    QTimer* changeDelay_;
+    FrmCompare* compare_ = nullptr;
+    CardSuggestion narrowed_;
+    // Files changed while the window was hidden; the next showing looks again.
+    bool stale_ = true;
+    bool shownBefore_ = false;
+    // Paths of the selected decks, first selected first.
+    std::vector<std::filesystem::path> selectionOrder_;
+};
+
+}  // namespace zemlo

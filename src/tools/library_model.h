@@ -1,0 +1,66 @@
+// The deck library's table: one row per deck of the index, or per deck holding the card the
+// library is narrowed to, with that card's copies in a column of its own. The sort role
+// gives numbers and times as numbers, so a header click sorts them as such.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "tools/deck_library.h"
+
+namespace zemlo {
+
+class LibraryModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        FileName = 0,
+        Folder,
+        Units,
+        MissionsAndCharacters,
+        Points,
+        Judgement,
+        UnknownRows,
+        Modified,
+        Copies,  // only while narrowed to a card
+    };
+    static constexpr int kSortRole = Qt::UserRole;
+
+    explicit LibraryModel(QObject* parent = nullptr);
+
+    // A new index: every deck is listed again, or the decks holding the card narrowed to.
+    void SetIndex(std::shared_ptr<const LibraryIndex> index);
+    // Lists only the decks holding the card numbered cardNo; "" lists every deck.
+    void NarrowToCard(const std::u16string& cardNo);
+    const std::u16string& NarrowedCard() const { return cardNo_; }
+
+    const LibraryIndex& Index() const { return *index_; }
+    // The deck a row shows.
+    const LibraryDeck& DeckAt(int row) const;
+    // The row showing the deck at path, or -1.
+    int RowOf(const std::filesystem::path& path) const;
+
+    // How a deck's file and folder are shown: names as the file system spells them, the
+    // folder relative to the library's, "" for the library's own.
+    QString FileNameOf(const LibraryDeck& deck) const;
+    QString FolderOf(const LibraryDeck& deck) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    void Refilter();
+
+    std::shared_ptr<const LibraryIndex> index_;
+    std::u16string cardNo_;
+    // The rows while narrowed to a card.
+    std::vector<DeckHolding> holding_;
+};
+
+}  // namespace zemlo

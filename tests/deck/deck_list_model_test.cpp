@@ -1,0 +1,86 @@
+// The deck lists' models as Qt's model tester sees them while the deck goes through every
+// kind of change, and as views see them: rows inserted and removed, never a reset.
+#include "deck/deck_list_model.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+
+#include "deck/deck_edit.h"
+
+namespace zemlo {
+namespace {
+
+QStringList testerWarnings;
+
+void RecordTesterWarnings(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (QByteArrayView(context.category) == "qt.modeltest") testerWarnings << text;
+}
+
+QStringList Rows(const DeckListModel& model) {
+    QStringList rows;
+    for (int r = 0; r < model.rowCount(); ++r) rows << model.index(r).data().toString();
+    return rows;
+}
+
+QStringList Texts(const std::vector<std::u16string>& entries) {
+    QStringList texts;
+    for (const auto& entry : entries) texts << QString::fromStdU16String(entry);
+    return texts;
+}
+
+std::u16string Unit(int n) {
+    const std::string number = std::to_string(1000 + n);
+    return u"ZM" + std::u16string(number.begin(), number.end()) + u"   U";
+}
+
+TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
+    testerWarnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(RecordTesterWarnings);
+    Deck deck;
+    deck.Fill(CardKind::Unit, {Unit(5), Unit(1)});
+    std::vector<std::unique_ptr<DeckListModel>> models;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    std::vector<std::unique_ptr<QSignalSpy>> resets;
+    for (CardKind kind : kDeckKinds) {
+        models.push_back(std::make_unique<DeckListModel>(deck, kind));
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            models.back().get(), QAbstractItemModelTester::FailureReportingMode::Warning));
+        resets.push_back(
+            std::make_unique<QSignalSpy>(models.back().get(), &QAbstractItemModel::modelReset));
+    }
+    auto expectMirrors = [&](const char* step) {
+        for (CardKind kind : kDeckKinds) {
+            EXPECT_EQ(Rows(*models[static_cast<size_t>(kind)]), Texts(deck.Entries(kind))) << step;
+        }
+    };
+    expectMirrors("start");
+
+    deck.Add(CardKind::Unit, Unit(3));
+    deck.Add(CardKind::Character, u"CH0001   C");
+    expectMirrors("added");
+    deck.RemoveAt(CardKind::Unit, 0);
+    expectMirrors("removed");
+    std::vector<std::u16string> many;
+    for (int n = 0; n < 300; ++n) many.push_back(Unit(n % 7 * 3));
+    deck.Fill(CardKind::Unit, many);
+    expectMirrors("filled");
+    Deck other;
+    other.Fill(CardKind::Mission, {u"MI0001   M", u"MI0002   N"});
+    const DeckEdit replace = ReplaceDeckEdit(deck, other);
+    ASSERT_TRUE(ApplyDeckEdit(deck, replace, true));
+    expectMirrors("replaced");
+    ASSERT_TRUE(ApplyDeckEdit(deck, replace, false));
+    expectMirrors("replacement taken back");
+    deck.Clear(CardKind::Unit);
+    deck.ClearAll();
+    expectMirrors("cleared");
+
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(testerWarnings.isEmpty()) << testerWarnings.join('\n').toStdString();
+    for (const auto& spy : resets) EXPECT_EQ(spy->count(), 0);
+}
+
+}  // namespace
+}  // namespace zemlo

@@ -1,0 +1,2 @@
+// Included from below; never compiled.
+#pragma once

@@ -1,0 +1,157 @@
+// The deck library's index: what it lists of each deck file, what it passes over and
+// counts, what a second look reads again, and the decks that hold a card.
+#include "tools/deck_library.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "deckfile/deck_file_writer.h"
+#include "library_decks.h"
+#include "support/card_builder.h"
+#include "support/file_faults.h"
+#include "support/temp_dir.h"
+
+namespace zemlo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const LibraryDeck* DeckNamed(const LibraryIndex& index, const std::string& name) {
+    for (const LibraryDeck& deck : index.decks) {
+        if (deck.path.filename() == name) return &deck;
+    }
+    return nullptr;
+}
+
+TEST(DeckJudgement, EachRuleBreaksAtTheCountersEdgesAndIsNamedWithItsCount) {
+    EXPECT_EQ(JudgementText(BrokenRules({20, 10, 10})), u"OK");
+    EXPECT_EQ(JudgementText(BrokenRules({20, 15, 99})), u"OK");
+    EXPECT_EQ(BrokenRules({19, 10, 10}), (std::vector<BrokenRule>{{DeckRule::Units, 19}}));
+    EXPECT_EQ(BrokenRules({21, 10, 10}), (std::vector<BrokenRule>{{DeckRule::Units, 21}}));
+    EXPECT_EQ(BrokenRules({20, 9, 10}),
+              (std::vector<BrokenRule>{{DeckRule::MissionsAndCharacters, 9}}));
+    EXPECT_EQ(BrokenRules({20, 16, 10}),
+              (std::vector<BrokenRule>{{DeckRule::MissionsAndCharacters, 16}}));
+    EXPECT_EQ(JudgementText(BrokenRules({19, 16, 9})), u"ﾕﾆｯﾄ 19、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 16、戦果 9");
+    EXPECT_EQ(JudgementText(BrokenRules({0, 0, 0})), u"ﾕﾆｯﾄ 0、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 0、戦果 0");
+}
+
+TEST(DeckJudgement, CountsAreTheCountersOfTheEntryLists) {
+    const CardDatabase db = LibraryCards();
+    // Characters count with the missions but bring no points.
+    const DeckCounts counts = CountDeck(MakeDeck(db, {0, 0, 1}, {0, 1, 1}, {0, 2}));
+    EXPECT_EQ(counts, (DeckCounts{3, 5, 2 + 3 + 3}));
+}
+
+class DeckLibraryTest : public ::testing::Test {
+protected:
+    DeckLibraryTest() : db(LibraryCards()) {}
+
+    CardDatabase db;
+    TempDir dir;
+};
+
+TEST_F(DeckLibraryTest, ListsEveryDeckFileUnderTheFolderAndCountsWhatItPassesOver) {
+    fs::create_directories(dir / "tournament/2026");
+    SaveLibraryDeck(dir / "main.htm", db, RuleKeepingDeck(db));
+    SaveLibraryDeck(dir / "tournament/2026/SHORT.HTML", db, MakeDeck(db, {0, 0, 4}, {}, {1}));
+    SaveLibraryDeck(dir / ".hidden.htm", db, RuleKeepingDeck(db));
+    WriteBytes(dir / "page.htm", "<HTML><BODY>not a deck</BODY></HTML>\r\n");
+    WriteBytes(dir / "binary.html", std::string("\x00\xff\x81\x7c\x00", 5));
+    WriteBytes(dir / "notes.txt", "ZM0001\r\n");
+    WriteBytes(dir / "unreadable.htm", "x");
+    fs::create_symlink("gone.htm", dir / "dangling.htm");
+    fs::create_directory_symlink("..", dir / "tournament/up");
+    {
+        // A sparse file far beyond the reader's ceiling is never read.
+        WriteBytes(dir / "huge.htm", "");
+        ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), std::int64_t{1} << 34), 0);
+    }
+    InjectedFaults injected;
+    injected.faults.unreadableFile = dir / "unreadable.htm";
+
+    const LibraryIndex index = IndexLibrary(dir.Path(), db);
+    ASSERT_TRUE(index.folderStatus);
+    ASSERT_EQ(index.decks.size(), 2u);
+    const LibraryDeck* main = DeckNamed(index, "main.htm");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->counts, (DeckCounts{20, 10, 20}));
+    EXPECT_TRUE(main->broken.empty());
+    const LibraryDeck* shortDeck = DeckNamed(index, "SHORT.HTML");
+    ASSERT_NE(shortDeck, nullptr);
+    EXPECT_EQ(shortDeck->path, dir / "tournament/2026/SHORT.HTML");
+    EXPECT_EQ(JudgementText(shortDeck->broken), u"ﾕﾆｯﾄ 3、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 1、戦果 0");
+    EXPECT_EQ(index.notDeckFiles.size(), 2u);  // page.htm, binary.html
+    EXPECT_EQ(index.unreadableFiles, 2);       // unreadable.htm, dangling.htm
+    EXPECT_EQ(index.hugeFiles, 1);
+    EXPECT_EQ(index.loopingLinks, 1);
+    EXPECT_EQ(LibrarySummaryText(index),
+              u"ﾃﾞｯｷ 2 件、ﾃﾞｯｷでないﾌｧｲﾙ 2 件、読めないﾌｧｲﾙ 2 件、大きすぎるﾌｧｲﾙ 1 件、"
+              u"ﾙｰﾌﾟするﾘﾝｸ 1 件");
+}
+
+TEST_F(DeckLibraryTest, RowsNamingUnknownCardsAreCountedAndLeftOutOfTheCounts) {
+    CardDatabase older = LibraryCards();
+    AddCard(older.units, "ZM9999", {{unit_field::UnitName, "旧型"}});
+    AddCard(older.characters, "CH9999", {{char_field::CharName, "旧隊長"}});
+    SaveLibraryDeck(dir / "old.htm", older, MakeDeck(older, {27, 27, 0}, {}, {6}));
+    const LibraryIndex index = IndexLibrary(dir.Path(), db);
+    ASSERT_EQ(index.decks.size(), 1u);
+    EXPECT_EQ(index.decks[0].unknownRows, 3);
+    EXPECT_EQ(index.decks[0].counts, (DeckCounts{1, 0, 0}));
+}
+
+TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOnes) {
+    SaveLibraryDeck(dir / "a.htm", db, RuleKeepingDeck(db));
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {0}, {}, {}));
+    SaveLibraryDeck(dir / "c.htm", db, MakeDeck(db, {1}, {}, {}));
+    WriteBytes(dir / "page.htm", "<HTML></HTML>");
+    const LibraryIndex first = IndexLibrary(dir.Path(), db);
+    ASSERT_EQ(first.decks.size(), 3u);
+    EXPECT_EQ(first.filesRead, 4);
+
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {0, 2}, {}, {}));
+    fs::remove(dir / "c.htm");
+    SaveLibraryDeck(dir / "d.htm", db, MakeDeck(db, {3}, {}, {}));
+    const LibraryIndex second = IndexLibrary(dir.Path(), db, &first);
+    EXPECT_EQ(second.filesRead, 2);  // b.htm and d.htm
+    ASSERT_EQ(second.decks.size(), 3u);
+    EXPECT_EQ(DeckNamed(second, "b.htm")->counts.units, 2);
+    EXPECT_EQ(DeckNamed(second, "c.htm"), nullptr);
+    EXPECT_EQ(second.notDeckFiles.size(), 1u);
+
+    // An earlier look at another folder is no help.
+    EXPECT_EQ(IndexLibrary(dir.Path(), db, &first).filesRead, 2);
+    LibraryIndex elsewhere = first;
+    elsewhere.folder = dir / "other";
+    EXPECT_EQ(IndexLibrary(dir.Path(), db, &elsewhere).filesRead, 4);
+}
+
+TEST_F(DeckLibraryTest, ACancelledLookKeepsWhatItHadAndSaysSo) {
+    SaveLibraryDeck(dir / "a.htm", db, RuleKeepingDeck(db));
+    const std::atomic<bool> cancel{true};
+    IndexProgress progress;
+    const LibraryIndex index = IndexLibrary(dir.Path(), db, nullptr, &progress, &cancel);
+    EXPECT_TRUE(index.cancelled);
+    EXPECT_TRUE(index.decks.empty());
+    EXPECT_EQ(LibrarySummaryText(index), u"ﾃﾞｯｷ 0 件（中止しました。ほかのﾌｧｲﾙは見ていません）");
+    EXPECT_EQ(LibrarySummaryText(IndexLibrary(dir / "missing", db)), u"ﾌｫﾙﾀﾞがありません");
+}
+
+TEST_F(DeckLibraryTest, DecksHoldingACardComeWithTheirCopiesWhateverTheCardsKind) {
+    SaveLibraryDeck(dir / "a.htm", db, MakeDeck(db, {0, 0, 1}, {2}, {}));
+    SaveLibraryDeck(dir / "b.htm", db, MakeDeck(db, {1}, {}, {3, 3, 3}));
+    SaveLibraryDeck(dir / "c.htm", db, MakeDeck(db, {0}, {2, 2}, {}));
+    const LibraryIndex index = IndexLibrary(dir.Path(), db);
+    ASSERT_EQ(index.decks.size(), 3u);
+    EXPECT_EQ(DecksHoldingCard(index, u"ZM0001"), (std::vector<DeckHolding>{{0, 2}, {2, 1}}));
+    EXPECT_EQ(DecksHoldingCard(index, u"MI0003"), (std::vector<DeckHolding>{{0, 1}, {2, 2}}));
+    EXPECT_EQ(DecksHoldingCard(index, u"CH0004"), (std::vector<DeckHolding>{{1, 3}}));
+    EXPECT_TRUE(DecksHoldingCard(index, u"ZM0025").empty());
+    EXPECT_TRUE(DecksHoldingCard(index, u"ZM000").empty());
+}
+
+}  // namespace
+}  // namespace zemlo::test
