@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "carddb/qt_normaliser.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "tools/deck_cards.h"
@@ -29,7 +30,6 @@
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
 #include "tools/library_settings.h"
-#include "tools/qt_normaliser.h"
 
 namespace zemlo {
 namespace {

@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "carddb/qt_normaliser.h"
+#include "carddb/search_fold.h"
 #include "catalog/catalog_list_model.h"
 #include "catalog/catalog_page.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "tools/name_search.h"
-#include "tools/qt_normaliser.h"
-#include "tools/search_fold.h"
 
 namespace zemlo {
 namespace {
