@@ -112,9 +112,35 @@ void CatalogPage::changeEvent(QEvent* event) {
 }
 
 void CatalogPage::ShowRecords(const std::vector<int>& passing) {
-    model_->SetRecords(order_.InCatalogOrder(passing));
+    passing_ = order_.InCatalogOrder(passing);
+    ShowNarrowed();
+}
+
+void CatalogPage::SetNarrowing(Narrowing narrowing) {
+    narrowing_ = std::move(narrowing);
+    ShowNarrowed();
+}
+
+void CatalogPage::ShowNarrowed() {
+    model_->SetRecords(narrowing_ ? narrowing_(passing_) : passing_);
     list_->clearSelection();
     list_->scrollToTop();
+    emit shownChanged();
+}
+
+int CatalogPage::ShownCount() const {
+    return model_->rowCount();
+}
+
+void CatalogPage::SetListBottomReserve(int pixels) {
+    listBottomReserve_ = pixels;
+    for (PanelControl& control : controls_) {
+        if (control.kind == ControlKind::List) Place(control, compact_);
+    }
+}
+
+QRect CatalogPage::ListGeometry() const {
+    return list_->geometry();
 }
 
 void CatalogPage::EmitSelection() {
@@ -165,11 +191,28 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The panel's own boxes, from its table: the quick filter bar, which may stand on the page,
+// is no search condition.
 QList<QCheckBox*> CatalogPage::CheckBoxes() const {
-    return findChildren<QCheckBox*>();
+    QList<QCheckBox*> boxes;
+    for (const PanelControl& control : controls_) {
+        if (control.kind == ControlKind::Affiliations) {
+            for (QCheckBox* box : control.boxes) boxes << box;
+        } else if (control.kind == ControlKind::CheckBox) {
+            boxes << static_cast<QCheckBox*>(control.widget);
+        }
+    }
+    return boxes;
 }
 QList<QComboBox*> CatalogPage::ComboBoxes() const {
-    return findChildren<QComboBox*>();
+    QList<QComboBox*> boxes;
+    for (const PanelControl& control : controls_) {
+        if (control.kind == ControlKind::Range || control.kind == ControlKind::Choice) {
+            boxes << static_cast<QComboBox*>(control.widget);
+        }
+        if (control.high) boxes << control.high;
+    }
+    return boxes;
 }
 
 void CatalogPage::BuildPanel(std::vector<PanelControl> controls) {
@@ -308,6 +351,7 @@ void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed
 }
 
 void CatalogPage::LayOut(bool compact) {
+    compact_ = compact;
     for (PanelControl& control : controls_) Place(control, compact);
 }
 
@@ -345,6 +389,15 @@ void CatalogPage::Place(PanelControl& control, bool compact) {
                 PlaceTwips(control.widget, 120, 300, 900, 330);
                 PlaceTwips(control.tilde, 1035, 300, 300, 300);
                 PlaceTwips(control.high, 1350, 300, 900, 330);
+            }
+            break;
+        case ControlKind::List:
+            // The quick filter bar, while shown, takes the bottom of the catalog's place.
+            PlaceTwips(control.widget, box.left, box.top, box.width, box.height);
+            if (listBottomReserve_ > 0) {
+                QRect place = control.widget->geometry();
+                place.setHeight(std::max(0, place.height() - listBottomReserve_));
+                control.widget->setGeometry(place);
             }
             break;
         default:

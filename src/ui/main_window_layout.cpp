@@ -5,6 +5,7 @@
 
 #include "catalog/character_catalog_page.h"
 #include "catalog/mission_catalog_page.h"
+#include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
@@ -54,6 +55,7 @@ void MainWindow::ArrangeControls(int view) {
         PlaceTwips(cardInfoPanel_, 9240, 60, 4710, 10275);
         cardInfoButton_->hide();
     }
+    quickFilterBar_->FollowLayout();
 }
 
 }  // namespace zemlo
