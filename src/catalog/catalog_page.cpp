@@ -26,6 +26,19 @@ namespace {
 
 constexpr int kAffiliationColumns = 4;
 
+// What a screen reader calls a catalog: its tab's caption and "一覧".
+QString CatalogName(CardKind kind) {
+    switch (kind) {
+        case CardKind::Unit:
+            return QStringLiteral("ユニット一覧");
+        case CardKind::Mission:
+            return QStringLiteral("ミッション一覧");
+        case CardKind::Character:
+            return QStringLiteral("キャラクター一覧");
+    }
+    return {};
+}
+
 }  // namespace
 
 CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSuspended,
@@ -49,6 +62,7 @@ CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSus
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setToolTip(QStringLiteral("ダブルクリックまたは[Enter]キーでアイテム追加"));
+    list_->setAccessibleName(CatalogName(kind));
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
 
@@ -232,6 +246,13 @@ void CatalogPage::Build(PanelControl& control) {
         }
     }
     const QString caption = QString::fromUtf8(control.caption);
+    // A combo box shows only its value; a screen reader speaks its frame's caption.
+    QString frameCaption;
+    for (const PanelControl& frame : controls_) {
+        if (frame.kind == ControlKind::Frame && frame.index == control.frame) {
+            frameCaption = QString::fromUtf8(frame.caption);
+        }
+    }
     auto newComboBox = [&](int index) {
         auto* box = new QComboBox(parent);
         NameControl(box, control.name, index);
@@ -276,12 +297,19 @@ void CatalogPage::Build(PanelControl& control) {
         }
         case ControlKind::Range:
             control.widget = newComboBox(0);
+            control.widget->setAccessibleName(frameCaption + QStringLiteral(" 下限"));
             control.tilde = new QLabel(QStringLiteral("～"), parent);
             control.tilde->setAlignment(Qt::AlignCenter);
             control.high = newComboBox(1);
+            control.high->setAccessibleName(frameCaption + QStringLiteral(" 上限"));
             return;
         case ControlKind::Choice:
             control.widget = newComboBox(control.index);
+            // Alternatives on one list are told apart by their number, as the card panel's
+            // captions do ("開発系統1").
+            control.widget->setAccessibleName(
+                control.index >= 0 ? frameCaption + QString::number(control.index + 1)
+                                   : frameCaption);
             return;
         case ControlKind::List:
             control.widget = list_;

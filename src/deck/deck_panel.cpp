@@ -71,6 +71,10 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
     unitList = MakeList(CardKind::Unit, "lstSelUnit");
     missionList = MakeList(CardKind::Mission, "lstSelMission");
     characterList = MakeList(CardKind::Character, "lstSelChar");
+    // What a screen reader calls the deck lists and the counters.
+    unitList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ﾕﾆｯﾄ"));
+    missionList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ﾐｯｼｮﾝ"));
+    characterList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ｷｬﾗｸﾀｰ"));
 
     const QString captions[3] = {QStringLiteral("ユニット数："),
                                  QStringLiteral("ミッション＋キャラクター数："),
@@ -81,6 +85,7 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
         counts[i] = new QLabel(QStringLiteral("0"), this);
         NameControl(counts[i], "lblCnt", i);
         counts[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        counts[i]->setAccessibleName(captions[i].chopped(1));  // the caption without "："
     }
     LayOut(false);
     ShowCounts();

@@ -75,6 +75,8 @@ FrmCompare::FrmCompare(QWidget* parent) : QWidget(parent, Qt::Window) {
                                                QStringLiteral("差")});
         grdDifference[k] = new QTableView(group);
         NameControl(grdDifference[k], "grdDifference", k);
+        grdDifference[k]->setAccessibleName(QString::fromUtf8(kHeadings[k]) +
+                                            QStringLiteral("の違い"));
         grdDifference[k]->setModel(models_[k]);
         grdDifference[k]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grdDifference[k]->setSelectionBehavior(QAbstractItemView::SelectRows);

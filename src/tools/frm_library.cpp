@@ -119,8 +119,10 @@ void FrmLibrary::BuildControls() {
     auto* layout = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this));
+    QLabel* folderLabel = PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this);
+    folderRow->addWidget(folderLabel);
     txtFolder = new QLineEdit(PathText(folder_), this);
+    folderLabel->setBuddy(txtFolder);  // captions name their boxes for a screen reader
     NameControl(txtFolder, "txtFolder");
     txtFolder->setReadOnly(true);
     folderRow->addWidget(txtFolder, 1);
@@ -137,8 +139,10 @@ void FrmLibrary::BuildControls() {
     layout->addWidget(lblFolderNote);
 
     auto* cardRow = new QHBoxLayout;
-    cardRow->addWidget(PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this));
+    QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
+    cardRow->addWidget(cardLabel);
     txtCard = new QLineEdit(this);
+    cardLabel->setBuddy(txtCard);
     NameControl(txtCard, "txtCard");
     txtCard->setPlaceholderText(QStringLiteral("ｶｰﾄﾞ名の一部またはｶｰﾄﾞ番号"));
     auto* completer = new QCompleter(suggestions_, this);
@@ -160,6 +164,7 @@ void FrmLibrary::BuildControls() {
 
     grdLibrary = new QTableView(this);
     NameControl(grdLibrary, "grdLibrary");
+    grdLibrary->setAccessibleName(QStringLiteral("ﾃﾞｯｷ一覧"));
     grdLibrary->setModel(sorted_);
     grdLibrary->setSortingEnabled(true);
     grdLibrary->sortByColumn(-1, Qt::AscendingOrder);  // the order the folders were walked

@@ -53,6 +53,7 @@ NameSearchWindow::NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatal
     searchBox = new QLineEdit(this);
     NameControl(searchBox, "txtSeek");
     PlaceTwips(searchBox, 120, 390, 3255, 315);
+    searchLabel->setBuddy(searchBox);  // the caption names the box for a screen reader
     const char* const directions[2] = {"下へ検索", "上へ検索"};
     for (int i = 0; i < 2; ++i) {
         directionOptions[i] = new QRadioButton(QString::fromUtf8(directions[i]), this);

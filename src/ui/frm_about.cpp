@@ -74,6 +74,7 @@ FrmAbout::FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLaunche
     txtURL = new QLineEdit(QStringLiteral("https://zemlosaga-deck.example.org/"), this);
     NameControl(txtURL, "txtURL");
     txtURL->setReadOnly(true);
+    txtURL->setAccessibleName(QStringLiteral("ホームページのアドレス"));
     PlaceTwips(txtURL, 240, 4020, 6420, 330);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

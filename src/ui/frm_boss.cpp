@@ -87,12 +87,14 @@ FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
     txtTaskName = new QLineEdit(this);
     NameControl(txtTaskName, "txtTaskName");
     PlaceTwips(txtTaskName, 1320, 600, 3855, 345);
+    lblTaskName->setBuddy(txtTaskName);  // the caption names the box for a screen reader
     lblIconPath = new QLabel(QStringLiteral("ｱｲｺﾝの場所"), this);
     NameControl(lblIconPath, "lblIconPath");
     PlaceTwips(lblIconPath, 180, 1110, 1080, 300);
     txtIconPath = new QLineEdit(this);
     NameControl(txtIconPath, "txtIconPath");
     PlaceTwips(txtIconPath, 1320, 1080, 3015, 345);
+    lblIconPath->setBuddy(txtIconPath);
     cmdWhere = new QPushButton(QStringLiteral("参照"), this);
     NameControl(cmdWhere, "cmdWhere");
     PlaceTwips(cmdWhere, 4395, 1065, 780, 375);

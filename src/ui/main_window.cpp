@@ -94,6 +94,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
 
     catalogTabs_ = new QTabWidget(central);
     catalogTabs_->setObjectName("ssTab");
+    catalogTabs_->setAccessibleName(QStringLiteral("カードの種類"));
     for (const QString& caption : {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
                                    QStringLiteral("キャラクター")}) {
         auto* page = new QWidget;
