@@ -381,6 +381,85 @@ void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed
 void CatalogPage::LayOut(bool compact) {
     compact_ = compact;
     for (PanelControl& control : controls_) Place(control, compact);
+    OrderTabs();
+}
+
+namespace {
+
+// Rectangles in reading order: rows from top to bottom, each from left to right. Two
+// rectangles share a row when their tops lie closer than half the lower one's height.
+template <typename T>
+void SortIntoRows(std::vector<T>& items, QRect (*place)(const T&)) {
+    std::stable_sort(items.begin(), items.end(),
+                     [place](const T& a, const T& b) { return place(a).top() < place(b).top(); });
+    size_t rowStart = 0;
+    for (size_t i = 1; i <= items.size(); ++i) {
+        const bool newRow =
+            i == items.size() ||
+            place(items[i]).top() - place(items[rowStart]).top() >
+                std::min(place(items[i]).height(), place(items[rowStart]).height()) / 2;
+        if (!newRow) continue;
+        std::stable_sort(
+            items.begin() + static_cast<std::ptrdiff_t>(rowStart),
+            items.begin() + static_cast<std::ptrdiff_t>(i),
+            [place](const T& a, const T& b) { return place(a).left() < place(b).left(); });
+        rowStart = i;
+    }
+}
+
+}  // namespace
+
+void CatalogPage::OrderTabs() {
+    // The frames (and the catalog, which stands alone) in reading order, and the controls
+    // of each frame in reading order within it.
+    struct Group {
+        QRect place;
+        std::vector<QWidget*> widgets;
+    };
+    std::vector<Group> groups;
+    auto groupOf = [&](const PanelControl& control) -> Group& {
+        for (const PanelControl& frame : controls_) {
+            if (frame.kind == ControlKind::Frame && frame.index == control.frame &&
+                control.frame >= 0) {
+                for (Group& group : groups) {
+                    if (group.place == frame.widget->geometry()) return group;
+                }
+                groups.push_back({frame.widget->geometry(), {}});
+                return groups.back();
+            }
+        }
+        groups.push_back({control.widget->geometry(), {}});
+        return groups.back();
+    };
+    for (const PanelControl& control : controls_) {
+        switch (control.kind) {
+            case ControlKind::Affiliations: {
+                Group& group = groupOf(control);
+                for (QCheckBox* box : control.boxes) group.widgets.push_back(box);
+                break;
+            }
+            case ControlKind::Range: {
+                Group& group = groupOf(control);
+                group.widgets.push_back(control.widget);
+                group.widgets.push_back(control.high);
+                break;
+            }
+            case ControlKind::Frame:
+                break;
+            default:
+                groupOf(control).widgets.push_back(control.widget);
+                break;
+        }
+    }
+    SortIntoRows<Group>(groups, [](const Group& g) { return g.place; });
+    QWidget* previous = nullptr;
+    for (Group& group : groups) {
+        SortIntoRows<QWidget*>(group.widgets, [](QWidget* const& w) { return w->geometry(); });
+        for (QWidget* widget : group.widgets) {
+            if (previous) QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
 }
 
 void CatalogPage::Place(PanelControl& control, bool compact) {

@@ -111,6 +111,9 @@ private:
     void EmitSelection();
     void UpdateScrollExtent();
     void ShowNarrowed();
+    // The keyboard's order follows the places: frames top to bottom and left to right, and
+    // within a frame its controls the same way.
+    void OrderTabs();
 
     void Build(PanelControl& control);
     void Connect(PanelControl& control);

@@ -171,6 +171,10 @@ void QuickFilterBar::PlaceUnderFront() {
     const QRect list = page->ListGeometry();
     setGeometry(list.left(), list.bottom() + 1, list.width(), height);
     raise();
+    // The keyboard reaches the bar right after the catalog above it.
+    QWidget::setTabOrder(page->List(), closeButton_);
+    QWidget::setTabOrder(closeButton_, textBox_);
+    QWidget::setTabOrder(textBox_, textsBox_);
 }
 
 bool QuickFilterBar::eventFilter(QObject* watched, QEvent* event) {

@@ -55,6 +55,15 @@ void MainWindow::ArrangeControls(int view) {
         PlaceTwips(cardInfoPanel_, 9240, 60, 4710, 10275);
         cardInfoButton_->hide();
     }
+    // The keyboard goes through the window as it reads, left to right: the catalogs (each
+    // page orders its own controls as it lays them out), the deck lists, then the card
+    // information, which was built before the deck lists.
+    QWidget* previous = characterCatalog_->List();
+    for (QWidget* list :
+         {deckPanel_->unitList, deckPanel_->missionList, deckPanel_->characterList}) {
+        QWidget::setTabOrder(previous, list);
+        previous = list;
+    }
     quickFilterBar_->FollowLayout();
 }
 

@@ -1,6 +1,7 @@
 // Every control that can take the focus, in the main window and in every dialog, has a name
 // a screen reader can speak: not empty, not its objectName, not only its current value.
 // Dialogs are opened as the player opens them, through the menus, and walked while open.
+// The keyboard goes through the main window in reading order, in both views.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,6 +13,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <map>
@@ -143,6 +145,52 @@ TEST_F(AccessibleNamesTest, EveryFocusableControlOfEveryWindowHasANameToSpeak) {
         EXPECT_TRUE(unnamed.isEmpty())
             << window.toStdString() << ":\n  " << unnamed.join("\n  ").toStdString();
     }
+}
+
+// The objectNames the Tab key visits on the shown tab, from the tab bar until the first card
+// information box; runs of one name (a control array) count once.
+QStringList TabOrder(QWidget* window) {
+    QStringList names;
+    QWidget* tabBar = window->findChild<QTabWidget*>("ssTab")->tabBar();
+    for (QWidget* at = tabBar->nextInFocusChain(); at != tabBar; at = at->nextInFocusChain()) {
+        if (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(window)) continue;
+        if (at->objectName().startsWith("txtCardInf")) break;
+        if (names.isEmpty() || names.last() != at->objectName()) names << at->objectName();
+    }
+    return names;
+}
+
+TEST_F(AccessibleNamesTest, TheKeyboardGoesThroughTheMainWindowInReadingOrderInBothViews) {
+    const QStringList deck = {"lstSelUnit", "lstSelMission", "lstSelChar"};
+    // Frames row by row, each left to right; the catalog under them, then the deck lists.
+    EXPECT_EQ(TabOrder(window.get()),
+              QStringList({"chkTeamU", "chkChikeiU", "optChikeiU", "cmbRollOut", "cmbSPN", "cmbHP",
+                           "cmbWeponK", "cmbSPK", "cmbWeponE", "chkBeem", "cmbDevK", "cmbUnitK",
+                           "cmbDevJ", "lstUnitName"}) +
+                  deck);
+    auto* tabs = window->findChild<QTabWidget*>("ssTab");
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(TabOrder(window.get()), QStringList({"chkChikeiM", "optChikeiM", "cmbPointM",
+                                                   "cmbUnitCnt", "optUCnt", "lstMissionName"}) +
+                                          deck);
+    // The quick filter bar comes right after the catalog above it.
+    window->findChild<QAction*>("mnuQuickFilter")->trigger();
+    EXPECT_EQ(TabOrder(window.get()).mid(5, 4),
+              QStringList({"lstMissionName", "cmdQuickFilterClose", "txtQuickFilter",
+                           "chkQuickFilterText"}));
+    window->findChild<QAction*>("mnuQuickFilter")->trigger();
+
+    // The compact view puts the unit lines and design conditions beside the other frames.
+    window->findChild<QAction*>("mnuMini")->trigger();
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(TabOrder(window.get()),
+              QStringList({"chkTeamU", "chkChikeiU", "optChikeiU", "cmbRollOut", "cmbUnitK",
+                           "cmbHP", "cmbSPN", "cmbWeponK", "cmbDevJ", "cmbSPK", "cmbWeponE",
+                           "chkBeem", "cmbDevK", "lstUnitName"}) +
+                  deck);
+    tabs->setCurrentIndex(2);
+    EXPECT_EQ(TabOrder(window.get()),
+              QStringList({"chkTeamC", "cmbPointC", "cmbTiming", "lstCharName"}) + deck);
 }
 
 }  // namespace
