@@ -87,7 +87,7 @@ void BM_DeckAddRemoveMission(benchmark::State& state) {
 }
 
 // Showing the last unit and the last mission in turn: the longest lookups, every box filled.
-void BM_ShowCardInf(benchmark::State& state) {
+void BM_ShowCard(benchmark::State& state) {
     zemlo::bench::BenchApp();
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
     zemlo::CardInfoPanel panel(db);
@@ -148,7 +148,7 @@ void BM_DeckText(benchmark::State& state) {
 
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit);
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveMission);
-ZEMLO_BOTH_POOLS(BM_ShowCardInf);
+ZEMLO_BOTH_POOLS(BM_ShowCard);
 ZEMLO_BOTH_POOLS(BM_DeckFileBytes);
 ZEMLO_BOTH_POOLS(BM_DeckFileWrite);
 ZEMLO_BOTH_POOLS(BM_DeckFileRead);

@@ -25,7 +25,7 @@
 #include "platform/code_page.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "app/frm_atention.h"
-#include "app/frm_splash.h"
+#include "app/disclaimer_dialog.h"
+#include "app/splash_window.h"
 #include "carddb/card_loader.h"
 #include "carddb/leading_number.h"
 #include "platform/dialog_service.h"
@@ -21,7 +21,7 @@ Startup::~Startup() = default;
 bool Startup::AskDisclaimer() {
     UserStore store(storeName_);
     if (LeadingNumber(store.Get("BOOT", "CNT").toStdU16String()) != 0) return true;
-    FrmAtention dialog;
+    DisclaimerDialog dialog;
     dialog.exec();
     if (!dialog.IsYes()) return false;
     const FileStatus saved = store.Save("BOOT", "CNT", "1");
@@ -83,7 +83,7 @@ bool Startup::Run() {
     if (!AskDisclaimer()) return false;
     state_->settings.OnWriteFailure(&Startup::TellSettingsNotSaved);
 
-    FrmSplash splash;
+    SplashWindow splash;
     splash.show();
     QApplication::processEvents();
 

@@ -12,7 +12,7 @@
 namespace zemlo {
 
 class MainWindow;
-class FrmSplash;
+class SplashWindow;
 struct LoadReport;
 
 class Startup {

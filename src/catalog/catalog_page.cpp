@@ -41,12 +41,12 @@ QString CatalogName(CardKind kind) {
 
 }  // namespace
 
-CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSuspended,
+CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension& suspension,
                          const bool& highlightOn, QWidget* parent)
     : QWidget(parent),
       db_(db),
       kind_(kind),
-      filtersSuspended_(filtersSuspended),
+      suspension_(suspension),
       highlightOn_(highlightOn),
       model_(new CatalogListModel(this)),
       list_(new QListView(this)),
@@ -552,14 +552,15 @@ void CatalogPage::ColourComboBoxesByRule() {
 }
 
 void CatalogPage::CheckOrClearAll(const PanelControl& affiliations) {
-    filtersSuspended_ = true;
     int checked = 0;
     for (const QCheckBox* box : affiliations.boxes) {
         if (box->checkState() == Qt::Checked) ++checked;
     }
     const bool check = checked < 8;
-    for (QCheckBox* box : affiliations.boxes) box->setChecked(check);
-    filtersSuspended_ = false;
+    {
+        const FilterSuspension::Scope hold(suspension_);
+        for (QCheckBox* box : affiliations.boxes) box->setChecked(check);
+    }
     Refilter();
 }
 

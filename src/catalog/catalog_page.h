@@ -15,6 +15,7 @@
 #include "carddb/card_database.h"
 #include "catalog/catalog_order.h"
 #include "catalog/filter_conditions.h"
+#include "catalog/filter_suspension.h"
 #include "catalog/panel_control.h"
 
 class QCheckBox;
@@ -29,9 +30,9 @@ struct CatalogChoices;
 class CatalogPage : public QWidget {
     Q_OBJECT
 public:
-    // filtersSuspended is the main window's FiltersSuspended, highlightOn the process-wide
-    // HighlightOn; both outlive the page.
-    CatalogPage(CardKind kind, const CardDatabase& db, bool& filtersSuspended,
+    // suspension holds the three catalogs' filters (its owner is the window that holds the
+    // pages), highlightOn is the process-wide HighlightOn; both outlive the page.
+    CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension& suspension,
                 const bool& highlightOn, QWidget* parent = nullptr);
     ~CatalogPage() override;
 
@@ -45,7 +46,7 @@ public:
     // Runs this tab's filter (RefilterUnits, RefilterMissions or RefilterCharacters).
     virtual void Refilter() = 0;
     // Puts this tab's conditions back to their start-up state. Each change runs the changed
-    // condition's handler; the caller suspends the filters around it.
+    // condition's handler; the caller holds the filters around it.
     void ClearConditions();
     // Colours every combo box of the panel by the highlight rule.
     void ColourComboBoxesByRule();
@@ -92,7 +93,7 @@ protected:
 
     void changeEvent(QEvent* event) override;
 
-    bool FiltersSuspended() const { return filtersSuspended_; }
+    bool FiltersSuspended() const { return suspension_.Active(); }
 
     // Shows the passing records in the catalog's order: no selection, scrolled to the top.
     void ShowRecords(const std::vector<int>& passing);
@@ -124,7 +125,7 @@ private:
     void CheckOrClearAll(const PanelControl& affiliations);
 
     CardKind kind_;
-    bool& filtersSuspended_;
+    FilterSuspension& suspension_;
     const bool& highlightOn_;
     CatalogOrder order_;
     CatalogListModel* model_;

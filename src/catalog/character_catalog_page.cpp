@@ -78,9 +78,9 @@ std::vector<PanelControl> CharacterPanel() {
 
 }  // namespace
 
-CharacterCatalogPage::CharacterCatalogPage(const CardDatabase& db, bool& filtersSuspended,
+CharacterCatalogPage::CharacterCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                            const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Character, db, filtersSuspended, highlightOn, parent) {
+    : CatalogPage(CardKind::Character, db, suspension, highlightOn, parent) {
     BuildPanel(CharacterPanel());
 }
 

@@ -8,8 +8,8 @@ namespace zemlo {
 class CharacterCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    CharacterCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
-                         QWidget* parent = nullptr);
+    CharacterCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
+                         const bool& highlightOn, QWidget* parent = nullptr);
 
     void RefilterCharacters();
     void Refilter() override { RefilterCharacters(); }

@@ -138,9 +138,9 @@ std::vector<PanelControl> MissionPanel() {
 
 }  // namespace
 
-MissionCatalogPage::MissionCatalogPage(const CardDatabase& db, bool& filtersSuspended,
+MissionCatalogPage::MissionCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                        const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Mission, db, filtersSuspended, highlightOn, parent) {
+    : CatalogPage(CardKind::Mission, db, suspension, highlightOn, parent) {
     BuildPanel(MissionPanel());
 }
 

@@ -8,8 +8,8 @@ namespace zemlo {
 class MissionCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    MissionCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
-                       QWidget* parent = nullptr);
+    MissionCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
+                       const bool& highlightOn, QWidget* parent = nullptr);
 
     void RefilterMissions();
     void Refilter() override { RefilterMissions(); }

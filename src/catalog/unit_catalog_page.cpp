@@ -306,9 +306,9 @@ std::vector<PanelControl> UnitPanel() {
 
 }  // namespace
 
-UnitCatalogPage::UnitCatalogPage(const CardDatabase& db, bool& filtersSuspended,
+UnitCatalogPage::UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                  const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Unit, db, filtersSuspended, highlightOn, parent) {
+    : CatalogPage(CardKind::Unit, db, suspension, highlightOn, parent) {
     BuildPanel(UnitPanel());
 }
 

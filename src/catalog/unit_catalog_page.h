@@ -8,7 +8,7 @@ namespace zemlo {
 class UnitCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    UnitCatalogPage(const CardDatabase& db, bool& filtersSuspended, const bool& highlightOn,
+    UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension, const bool& highlightOn,
                     QWidget* parent = nullptr);
 
     void RefilterUnits();

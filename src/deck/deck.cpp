@@ -104,16 +104,10 @@ void Deck::ReplaceRun(CardKind kind, std::size_t at, std::size_t removeCount, It
 
 void Deck::Replace(CardKind kind, std::vector<std::u16string> after) {
     const auto& before = Entries(kind);
-    std::size_t head = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < before.size() - head && tail < after.size() - head &&
-           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-        ++tail;
-    }
-    ReplaceRun(kind, head, before.size() - head - tail,
-               std::make_move_iterator(after.begin() + static_cast<std::ptrdiff_t>(head)),
-               std::make_move_iterator(after.end() - static_cast<std::ptrdiff_t>(tail)));
+    const ChangedRun run = FindChangedRun(before, after);
+    ReplaceRun(kind, run.head, before.size() - run.head - run.tail,
+               std::make_move_iterator(after.begin() + static_cast<std::ptrdiff_t>(run.head)),
+               std::make_move_iterator(after.end() - static_cast<std::ptrdiff_t>(run.tail)));
 }
 
 std::optional<std::size_t> Deck::Add(CardKind kind, std::u16string entry) {

@@ -4,19 +4,27 @@
 
 namespace zemlo {
 
+ChangedRun FindChangedRun(const std::vector<std::u16string>& before,
+                          const std::vector<std::u16string>& after) {
+    ChangedRun run;
+    while (run.head < before.size() && run.head < after.size() &&
+           before[run.head] == after[run.head]) {
+        ++run.head;
+    }
+    while (run.tail < before.size() - run.head && run.tail < after.size() - run.head &&
+           before[before.size() - 1 - run.tail] == after[after.size() - 1 - run.tail]) {
+        ++run.tail;
+    }
+    return run;
+}
+
 ListSplice MakeListSplice(const std::vector<std::u16string>& before,
                           const std::vector<std::u16string>& after) {
-    std::size_t head = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head]) ++head;
-    std::size_t tail = 0;
-    while (tail < before.size() - head && tail < after.size() - head &&
-           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
-        ++tail;
-    }
+    const ChangedRun run = FindChangedRun(before, after);
     ListSplice splice;
-    splice.at = head;
-    splice.removed.assign(before.begin() + head, before.end() - tail);
-    splice.inserted.assign(after.begin() + head, after.end() - tail);
+    splice.at = run.head;
+    splice.removed.assign(before.begin() + run.head, before.end() - run.tail);
+    splice.inserted.assign(after.begin() + run.head, after.end() - run.tail);
     return splice;
 }
 

@@ -17,6 +17,15 @@ struct ListSplice {
     bool Empty() const { return removed.empty() && inserted.empty(); }
 };
 
+// Where two lists differ: the lengths of their common head and of their common tail, which
+// never overlap. The entries between them in each list are the one run that changed.
+struct ChangedRun {
+    std::size_t head = 0;
+    std::size_t tail = 0;
+};
+ChangedRun FindChangedRun(const std::vector<std::u16string>& before,
+                          const std::vector<std::u16string>& after);
+
 // The smallest single run that turns before into after (common head and tail left out).
 ListSplice MakeListSplice(const std::vector<std::u16string>& before,
                           const std::vector<std::u16string>& after);

@@ -7,7 +7,7 @@
 
 #include "carddb/card_database.h"
 #include "deckfile/output_flags.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

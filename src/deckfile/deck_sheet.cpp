@@ -9,6 +9,7 @@
 #include "deck/deck_entries.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_text.h"
+#include "platform/text_lines.h"
 
 namespace zemlo {
 namespace {
@@ -28,7 +29,7 @@ std::u16string NameOf(CardKind kind, std::u16string_view entry) {
     std::u16string name = DeckEntryName(entry);
     if (kind != CardKind::Mission) return name;
     const std::size_t gap = name.rfind(std::u16string(50, u' '));
-    return gap == std::u16string::npos ? name : SheetLine(name.substr(0, gap));
+    return gap == std::u16string::npos ? name : OneLineText(name.substr(0, gap));
 }
 
 // One row per distinct entry text, first appearance first. A sorted list keeps copies side
@@ -45,8 +46,8 @@ std::vector<SheetRow> RowsOf(CardKind kind, std::span<const std::u16string> entr
             continue;
         }
         SheetRow row;
-        row.cardNo = SheetLine(EntryCardNo(entry));
-        row.name = SheetLine(NameOf(kind, entry));
+        row.cardNo = OneLineText(EntryCardNo(entry));
+        row.name = OneLineText(NameOf(kind, entry));
         if (kind == CardKind::Mission) row.points = Decimal(EntryPoints(entry));
         rows.push_back(std::move(row));
         copies.push_back(1);
@@ -149,18 +150,6 @@ std::u16string SheetDateText(int year, int month, int day) {
     return Decimal(year) + u"年" + Decimal(month) + u"月" + Decimal(day) + u"日";
 }
 
-std::u16string SheetLine(std::u16string_view text) {
-    std::u16string line(text);
-    for (char16_t& c : line) {
-        if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029) c = u' ';
-    }
-    std::size_t begin = 0;
-    std::size_t end = line.size();
-    while (begin < end && line[begin] == u' ') ++begin;
-    while (end > begin && line[end - 1] == u' ') --end;
-    return line.substr(begin, end - begin);
-}
-
 std::u16string DeckNameOfFile(std::u16string_view path) {
     const std::size_t slash = path.rfind(u'/');
     std::u16string_view name = slash == std::u16string_view::npos ? path : path.substr(slash + 1);
@@ -170,7 +159,7 @@ std::u16string DeckNameOfFile(std::u16string_view path) {
 }
 
 std::u16string SheetFileName(std::u16string_view deckName, int month, int day) {
-    const std::u16string name = SheetLine(deckName);
+    const std::u16string name = OneLineText(deckName);
     const bool usable =
         !name.empty() && name != u"." && name != u".." && name.find(u'/') == std::u16string::npos;
     return usable ? name : OfferedDeckFileName(month, day);

@@ -86,10 +86,6 @@ DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading);
 // "2026年12月7日".
 std::u16string SheetDateText(int year, int month, int day);
 
-// Outside text as one line: every control character becomes a blank, and blanks at either
-// end are removed (half-width ones: an ideographic space is text like any other).
-std::u16string SheetLine(std::u16string_view text);
-
 // The deck name offered for a deck file: its file name without the last extension; "" for
 // no file.
 std::u16string DeckNameOfFile(std::u16string_view path);

@@ -17,10 +17,10 @@
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
 #include "deckfile/sheet_heading_dialog.h"
-#include "deckfile/sheet_settings.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "settings/sheet_settings.h"
 
 namespace zemlo {
 namespace {

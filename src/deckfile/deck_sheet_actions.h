@@ -12,7 +12,7 @@
 
 #include "carddb/card_fields.h"
 #include "deckfile/deck_sheet.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 class QAction;
 class QDialog;

@@ -4,16 +4,15 @@
 #include <QDir>
 #include <QMenu>
 
-#include "platform/settings_store.h"
-
 namespace zemlo {
 
 RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& settings,
                                  QObject* parent)
-    : QObject(parent), menu_(menu), before_(before), settings_(settings) {
-    files_.Load([this](std::u16string_view section, std::u16string_view key) {
-        return settings_.ReadSetting(section, key);
-    });
+    : QObject(parent),
+      menu_(menu),
+      before_(before),
+      settings_(settings),
+      files_(LoadRecentFiles(settings)) {
     Rebuild();
 }
 
@@ -34,11 +33,8 @@ void RecentFilesMenu::Forget(const QString& path) {
 }
 
 void RecentFilesMenu::Store() {
-    files_.Save(
-        [this](std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-            // A failure is told by the store; the menu keeps the list for this run.
-            static_cast<void>(settings_.WriteSetting(section, key, value));
-        });
+    // A failure is told by the store; the menu keeps the list for this run.
+    static_cast<void>(SaveRecentFiles(settings_, files_));
 }
 
 void RecentFilesMenu::Rebuild() {

@@ -7,14 +7,12 @@
 #include <QObject>
 #include <QString>
 
-#include "deckfile/recent_files.h"
+#include "settings/recent_files.h"
 
 class QAction;
 class QMenu;
 
 namespace zemlo {
-
-class SettingsStore;
 
 class RecentFilesMenu : public QObject {
     Q_OBJECT

@@ -6,6 +6,7 @@
 
 #include "platform/control_name.h"
 #include "platform/private_profile.h"
+#include "platform/text_lines.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 
@@ -71,8 +72,8 @@ SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& dec
 }
 
 SheetHeading SheetHeadingDialog::Heading() const {
-    return SheetHeading{SheetLine(playerBox->text().toStdU16String()),
-                        SheetLine(deckNameBox->text().toStdU16String()),
+    return SheetHeading{OneLineText(playerBox->text().toStdU16String()),
+                        OneLineText(deckNameBox->text().toStdU16String()),
                         dateLabel->text().toStdU16String()};
 }
 

@@ -23,4 +23,16 @@ std::vector<std::u16string_view> SplitLineViews(std::u16string_view text) {
     return lines;
 }
 
+std::u16string OneLineText(std::u16string_view text) {
+    std::u16string line(text);
+    for (char16_t& c : line) {
+        if (c < 0x20 || c == 0x7F || c == 0x2028 || c == 0x2029) c = u' ';
+    }
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && line[begin] == u' ') ++begin;
+    while (end > begin && line[end - 1] == u' ') --end;
+    return line.substr(begin, end - begin);
+}
+
 }  // namespace zemlo

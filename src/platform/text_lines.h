@@ -1,4 +1,5 @@
-// Splitting decoded file text into lines, whichever line end the file was written with.
+// Decoded text and its lines: splitting a file's text whichever line end it was written with,
+// and outside text made into the one line a caption or a settings value holds.
 #pragma once
 
 #include <string>
@@ -12,5 +13,9 @@ std::vector<std::u16string> SplitLines(std::u16string_view text);
 
 // The same lines as views into text, for a text of hundreds of thousands of lines.
 std::vector<std::u16string_view> SplitLineViews(std::u16string_view text);
+
+// Outside text as one line: every control character becomes a blank, and blanks at either
+// end are removed (half-width ones: an ideographic space is text like any other).
+std::u16string OneLineText(std::u16string_view text);
 
 }  // namespace zemlo

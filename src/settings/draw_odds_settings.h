@@ -2,7 +2,7 @@
 // number of cards drawn each pile was last asked about.
 #pragma once
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "carddb/card_fields.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

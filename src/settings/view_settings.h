@@ -1,7 +1,7 @@
 // The main window's view section of ZEMLO.ini: "FORM" / "COMPACT" and "KYOUTYOU".
 #pragma once
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

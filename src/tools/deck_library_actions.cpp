@@ -28,7 +28,7 @@ void DeckLibraryActions::AddMenuItem(QMenu* menu, QAction* after) {
 
 void DeckLibraryActions::OpenLibrary() {
     if (window_ == nullptr) {
-        window_ = new FrmLibrary(db_, settings_, programDir_, hooks_, mainWindow_);
+        window_ = new DeckLibraryWindow(db_, settings_, programDir_, hooks_, mainWindow_);
     }
     window_->show();
     window_->raise();

@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "carddb/card_database.h"
-#include "platform/settings_store.h"
-#include "tools/frm_library.h"
+#include "settings/settings_store.h"
+#include "tools/deck_library_window.h"
 
 class QAction;
 class QMenu;
@@ -28,7 +28,7 @@ public:
     void OpenLibrary();
 
     // The library window once it was opened.
-    FrmLibrary* Window() const { return window_; }
+    DeckLibraryWindow* Window() const { return window_; }
 
     QAction* libraryItem = nullptr;
 
@@ -38,7 +38,7 @@ private:
     std::filesystem::path programDir_;
     LibraryHooks hooks_;
     QWidget* mainWindow_;
-    QPointer<FrmLibrary> window_;
+    QPointer<DeckLibraryWindow> window_;
 };
 
 }  // namespace zemlo

@@ -8,7 +8,7 @@
 
 #include "carddb/card_database.h"
 #include "deck/deck.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 class QLabel;
 class QPushButton;

@@ -10,7 +10,7 @@
 
 #include "carddb/card_database.h"
 #include "deck/deck.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 #include "tools/draw_test_dialog.h"
 #include "tools/name_search_window.h"
 

@@ -63,10 +63,11 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
 
     importer_ = new DeckTextImporter(context.db, history_, &window_);
     importer_->SetReplaceGuard(mayReplace);
-    mnuImport = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), menus.fileMenu);
-    mnuImport->setObjectName("mnuImport");
-    menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), mnuImport);
-    connect(mnuImport, &QAction::triggered, importer_, &DeckTextImporter::ImportFromClipboard);
+    importItem =
+        new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), menus.fileMenu);
+    importItem->setObjectName("mnuImport");
+    menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), importItem);
+    connect(importItem, &QAction::triggered, importer_, &DeckTextImporter::ImportFromClipboard);
 
     recent_ = new RecentFilesMenu(menus.fileMenu, menus.exit, context.settings, this);
     connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);
@@ -87,26 +88,26 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
 DeckCommands::~DeckCommands() = default;
 
 void DeckCommands::BuildEditMenu(QMenu* before) {
-    mnuEdit = new QMenu(QStringLiteral("編集(&E)"), &window_);
-    mnuEdit->setObjectName("mnuEdit");
-    mnuEdit->menuAction()->setObjectName("mnuEdit");
-    window_.menuBar()->insertMenu(before->menuAction(), mnuEdit);
+    editMenu = new QMenu(QStringLiteral("編集(&E)"), &window_);
+    editMenu->setObjectName("mnuEdit");
+    editMenu->menuAction()->setObjectName("mnuEdit");
+    window_.menuBar()->insertMenu(before->menuAction(), editMenu);
 
     QUndoStack* stack = history_.Stack();
-    mnuUndo = mnuEdit->addAction(QStringLiteral("元に戻す(&U)"));
-    mnuUndo->setObjectName("mnuUndo");
-    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuUndo->setEnabled(stack->canUndo());
-    connect(mnuUndo, &QAction::triggered, stack, &QUndoStack::undo);
-    connect(stack, &QUndoStack::canUndoChanged, mnuUndo, &QAction::setEnabled);
+    undoItem = editMenu->addAction(QStringLiteral("元に戻す(&U)"));
+    undoItem->setObjectName("mnuUndo");
+    undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoItem->setEnabled(stack->canUndo());
+    connect(undoItem, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(stack, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
 
-    mnuRedo = mnuEdit->addAction(QStringLiteral("やり直し(&R)"));
-    mnuRedo->setObjectName("mnuRedo");
-    mnuRedo->setShortcuts(
+    redoItem = editMenu->addAction(QStringLiteral("やり直し(&R)"));
+    redoItem->setObjectName("mnuRedo");
+    redoItem->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuRedo->setEnabled(stack->canRedo());
-    connect(mnuRedo, &QAction::triggered, stack, &QUndoStack::redo);
-    connect(stack, &QUndoStack::canRedoChanged, mnuRedo, &QAction::setEnabled);
+    redoItem->setEnabled(stack->canRedo());
+    connect(redoItem, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
 }
 
 bool DeckCommands::MayDiscardDeck() const {

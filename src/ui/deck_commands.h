@@ -63,10 +63,10 @@ public:
     DeckHistory& History() const { return history_; }
     RecentFilesMenu& RecentFiles() const { return *recent_; }
 
-    QMenu* mnuEdit;
-    QAction* mnuUndo;
-    QAction* mnuRedo;
-    QAction* mnuImport;
+    QMenu* editMenu;
+    QAction* undoItem;
+    QAction* redoItem;
+    QAction* importItem;
 
 protected:
     // Deck files dropped on the main window.

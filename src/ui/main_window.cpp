@@ -38,10 +38,10 @@
 #include "platform/window_caption.h"
 #include "tools/deck_library_actions.h"
 #include "tools/tool_windows.h"
+#include "ui/boss_key_dialog.h"
 #include "ui/boss_rules.h"
 #include "ui/deck_commands.h"
-#include "ui/frm_about.h"
-#include "ui/frm_boss.h"
+#include "ui/version_dialog.h"
 #include "ui/view_rules.h"
 
 namespace zemlo {
@@ -101,9 +101,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         catalogTabs_->addTab(page, caption);
     }
     // Catalogs: each tab page holds its search panel and catalog.
-    unitCatalog_ = new UnitCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
-    missionCatalog_ = new MissionCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
-    characterCatalog_ = new CharacterCatalogPage(state_.db, filtersSuspended_, state_.highlightOn);
+    unitCatalog_ = new UnitCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
+    missionCatalog_ = new MissionCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
+    characterCatalog_ = new CharacterCatalogPage(state_.db, filterSuspension_, state_.highlightOn);
     const std::array<CatalogPage*, 3> catalogs = Catalogs();
     for (int tab = 0; tab < 3; ++tab) {
         auto* tabLayout = new QVBoxLayout(catalogTabs_->widget(tab));
@@ -122,7 +122,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckPanel_ = new DeckPanel(*deckHistory_, central);
     // Every selection change of the six lists and every addition shows the entry's card.
     auto showEntryCard = [this](CardKind kind, const QString& entry) {
-        ShowCardInf(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+        ShowCard(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
     };
     for (CatalogPage* catalog : catalogs) {
         connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
@@ -150,7 +150,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
                           state_.settings});
     // The deck sheet's commands follow the deck text import, as a group of their own.
     auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
-    deckSheet->AddMenuItems(fileMenu_, deckCommands_->mnuImport);
+    deckSheet->AddMenuItems(fileMenu_, deckCommands_->importItem);
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
@@ -172,9 +172,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
     ToolWindows::Hooks toolHooks;
-    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) {
-        ShowCardInf(kind, cardNo);
-    };
+    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) { ShowCard(kind, cardNo); };
     toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
         ShowCardPopup(kind, entry, at);
     };
@@ -217,7 +215,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         SetCheckBoxBackground(FindControl<QCheckBox>(unitCatalog_, "chkBeem"), ButtonFaceColor());
     }
     state_.seekWindowOpen = false;
-    filtersSuspended_ = true;
+    filterSuspension_.Set(true);
     const int view = StartupView(state_.compactState);
     LayOutMainWindow(view);
     compactViewItem_->setChecked(view != 0);
@@ -314,7 +312,7 @@ void MainWindow::LayOutMainWindow(int view) {
     ArrangeControls(view);
     setUpdatesEnabled(true);
     // During start-up the window stays hidden until the start-up sequence shows it.
-    if (!filtersSuspended_) show();
+    if (!filterSuspension_.Active()) show();
     QApplication::processEvents();
 }
 
@@ -334,13 +332,13 @@ void MainWindow::ToggleCardInfoWidth() {
 }
 
 void MainWindow::OpenBossSettings() {
-    FrmBoss dialog(state_, icons_, this);
+    BossKeyDialog dialog(state_, icons_, this);
     dialog.exec();
 }
 
 void MainWindow::OpenVersionDialog() {
-    FrmAbout dialog(QString::fromStdString(ProgramName()), SystemKeyValues(), SystemProcesses(),
-                    this);
+    VersionDialog dialog(QString::fromStdString(ProgramName()), SystemKeyValues(),
+                         SystemProcesses(), this);
     dialog.exec();
 }
 
@@ -380,7 +378,7 @@ bool MainWindow::HandleKey(int keyCode, Qt::KeyboardModifiers modifiers) {
 }
 
 void MainWindow::FormInit() {
-    filtersSuspended_ = true;
+    filterSuspension_.Set(true);
     setWindowIcon(icons_[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
     setWindowTitle(QStringLiteral("EMLOデッキ作成支援"));
@@ -400,7 +398,7 @@ void MainWindow::FormInit() {
     deckPanel_->CheckDeckCount();
     deckPanel_->ShowTotalPoint();
 
-    filtersSuspended_ = false;
+    filterSuspension_.Set(false);
     RefilterUnits();
     RefilterMissions();
     RefilterCharacters();
@@ -419,21 +417,22 @@ void MainWindow::RefilterCharacters() {
 }
 
 void MainWindow::ClearShownConditions() {
-    filtersSuspended_ = true;
-    switch (catalogTabs_->currentIndex()) {
-        case 0:
-            unitCatalog_->ClearConditions();
-            break;
-        case 1:
-            missionCatalog_->ClearConditions();
-            break;
-        case 2:
-            characterCatalog_->ClearConditions();
-            break;
-        default:
-            break;
+    {
+        const FilterSuspension::Scope hold(filterSuspension_);
+        switch (catalogTabs_->currentIndex()) {
+            case 0:
+                unitCatalog_->ClearConditions();
+                break;
+            case 1:
+                missionCatalog_->ClearConditions();
+                break;
+            case 2:
+                characterCatalog_->ClearConditions();
+                break;
+            default:
+                break;
+        }
     }
-    filtersSuspended_ = false;
     // All three catalogs are rebuilt, whichever tab was reset.
     RefilterUnits();
     RefilterMissions();
@@ -491,7 +490,7 @@ void MainWindow::OnTabChanged() {
 
 // Deck and card information
 
-void MainWindow::ShowCardInf(CardKind kind, const QString& cardNo) {
+void MainWindow::ShowCard(CardKind kind, const QString& cardNo) {
     cardInfoPanel_->ShowCard(kind, cardNo);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "carddb/card_fields.h"
+#include "catalog/filter_suspension.h"
 #include "ui/program_state.h"
 
 class QAction;
@@ -58,14 +59,14 @@ public:
 
     // While suspended the three catalog filters return at once; lifting the suspension
     // does not refilter by itself.
-    void SuspendFilters(bool suspended) { filtersSuspended_ = suspended; }
-    bool FiltersSuspended() const { return filtersSuspended_; }
+    void SuspendFilters(bool suspended) { filterSuspension_.Set(suspended); }
+    bool FiltersSuspended() const { return filterSuspension_.Active(); }
     void RefilterUnits();
     void RefilterMissions();
     void RefilterCharacters();
 
     // Shows the card in the card information panel, as a selection in any card list does.
-    void ShowCardInf(CardKind kind, const QString& cardNo);
+    void ShowCard(CardKind kind, const QString& cardNo);
 
 protected:
     // Deck and card information: shows the card popup menu at the mouse; tests look at the
@@ -108,9 +109,10 @@ private:
     ProgramState& state_;
     bool formInitDone_ = false;
     bool shownBeforeFormInitEnded_ = false;
-    // The one switch the three catalogs read before they refilter; they hold it by
-    // reference.
-    bool filtersSuspended_ = true;
+    // FiltersSuspended, owned here: the three catalogs read it before they refilter and
+    // hold it only for the span of a scope. Held from construction until FormInit has
+    // prepared the catalogs.
+    FilterSuspension filterSuspension_;
 
     // The program's icon and the one shown while minimised; the boss-key dialog keeps the
     // second up to date.

@@ -8,9 +8,9 @@
 #include "carddb/card_database.h"
 #include "deck/deck.h"
 #include "deckfile/deck_file_context.h"
-#include "platform/settings_store.h"
 #include "settings/boss_settings.h"
 #include "settings/output_item_settings.h"
+#include "settings/settings_store.h"
 #include "settings/view_settings.h"
 
 namespace zemlo {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/frm_atention.h"
+#include "app/disclaimer_dialog.h"
 #include "platform/user_store.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -36,9 +36,9 @@ class DisclaimerAnswer {
 public:
     explicit DisclaimerAnswer(int button) {
         QObject::connect(&timer_, &QTimer::timeout, [this, button] {
-            if (auto* dialog = qobject_cast<FrmAtention*>(QApplication::activeModalWidget())) {
+            if (auto* dialog = qobject_cast<DisclaimerDialog*>(QApplication::activeModalWidget())) {
                 ++shown;
-                dialog->cmdExec[button]->click();
+                dialog->answerButtons[button]->click();
             }
         });
         timer_.start(10);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "carddb/card_fields.h"
+#include "catalog/filter_suspension.h"
 #include "support/card_builder.h"
 
 namespace zemlo {
@@ -315,6 +316,21 @@ TEST(RangeConditionRule, ActiveUnlessLowerAtFirstAndUpperAtLast) {
     EXPECT_TRUE(Range(0, 9).Active());
     RangeCondition single = Range(0, 0, 0);  // a one-entry list
     EXPECT_FALSE(single.Active());
+}
+
+TEST(FilterSuspension, AScopeHoldsTheFiltersAndPutsBackTheHoldItFound) {
+    FilterSuspension suspension;
+    EXPECT_TRUE(suspension.Active());  // held until start-up has prepared the catalogs
+    { const FilterSuspension::Scope hold(suspension); }
+    EXPECT_TRUE(suspension.Active());  // a scope during start-up does not lift its hold
+
+    suspension.Set(false);
+    {
+        const FilterSuspension::Scope outer(suspension);
+        { const FilterSuspension::Scope inner(suspension); }
+        EXPECT_TRUE(suspension.Active());
+    }
+    EXPECT_FALSE(suspension.Active());
 }
 
 }  // namespace

@@ -24,10 +24,10 @@ protected:
                        {unit_field::Hp, "3"}});
     }
     void Open() {
-        page = std::make_unique<UnitCatalogPage>(db, suspended, highlight);
+        page = std::make_unique<UnitCatalogPage>(db, suspension, highlight);
         page->resize(420, 660);
         page->PrepareCatalog(BuildCatalogChoices(db));
-        suspended = false;
+        suspension.Set(false);
         page->RefilterUnits();
         page->show();
         QApplication::processEvents();
@@ -38,7 +38,7 @@ protected:
     }
 
     CardDatabase db;
-    bool suspended = true;
+    FilterSuspension suspension;
     bool highlight = false;
     std::unique_ptr<UnitCatalogPage> page;
 };

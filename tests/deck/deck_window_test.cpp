@@ -248,7 +248,7 @@ TEST_F(DeckWindowTest, InformationPanelFollowsTheSelectedListsKind) {
     Select(List("lstSelUnit"), 0);
     EXPECT_EQ(Info()->FrontKind(), CardKind::Unit);
     EXPECT_EQ(Info()->BoxText(CardKind::Unit, 25), Q("ｔ５"));
-    window->ShowCardInf(CardKind::Mission, "MI0002");
+    window->ShowCard(CardKind::Mission, "MI0002");
     EXPECT_EQ(Info()->FrontKind(), CardKind::Mission);
     EXPECT_EQ(Info()->BoxText(CardKind::Mission, 2), Q("６"));
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "deck_test_cards.h"
-#include "deckfile/sheet_settings.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
 
@@ -112,7 +111,6 @@ TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
 
 TEST(DeckSheet, NamesAndFileNames) {
     EXPECT_EQ(SheetDateText(2026, 12, 7), U("2026年12月7日"));
-    EXPECT_EQ(SheetLine(u" a\r\nb\t\x7f "), u"a  b");
     EXPECT_EQ(DeckNameOfFile(u"/decks/大会.v2.htm"), U("大会.v2"));
     EXPECT_EQ(DeckNameOfFile(u""), u"");
     EXPECT_EQ(SheetFileName(U(" 大会 "), 12, 7), U("大会"));
@@ -123,15 +121,6 @@ TEST(DeckSheet, NamesAndFileNames) {
     EXPECT_EQ(
         SheetImagePaths(u"/d.x/sheet.png", 3),
         (std::vector<std::u16string>{u"/d.x/sheet.png", u"/d.x/sheet-2.png", u"/d.x/sheet-3.png"}));
-}
-
-TEST(SheetSettings, PlayerIsKeptAsOneLine) {
-    TempDir dir;
-    SettingsStore store(dir.Path());
-    EXPECT_EQ(LoadSheetSettings(store).player, u"");
-    ASSERT_TRUE(SaveSheetSettings(store, {U("山田\r\n[RECENT]")}));
-    EXPECT_EQ(LoadSheetSettings(store).player, U("山田  [RECENT]"));
-    EXPECT_EQ(store.ReadSetting(u"SHEET", u"PLAYER"), U("山田  [RECENT]"));
 }
 
 }  // namespace

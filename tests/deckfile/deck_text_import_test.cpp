@@ -8,7 +8,6 @@
 #include "deck_test_cards.h"
 #include "deckfile/deck_text.h"
 #include "deckfile/deck_text_matcher.h"
-#include "deckfile/recent_files.h"
 #include "support/card_builder.h"
 
 namespace zemlo::test {
@@ -132,36 +131,6 @@ TEST_F(DeckTextImportTest, CardNamesAreIndexedAtTheFirstMatchOnly) {
     // Later matches use the index of the first: card data is loaded once per run.
     AddCard(db.characters, "CH0003", {{char_field::CharName, "ユナ"}});
     EXPECT_EQ(matcher.Match(U("キャラクターカード\nユナ\n")).matchedLines, 0);
-}
-
-TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
-    RecentFiles files;
-    for (const char16_t* path :
-         {u"/d/a.htm", u"/d/b.htm", u"/d/c.htm", u"/d/a.htm", u"/d/d.htm", u"/d/e.htm"}) {
-        files.Add(path);
-    }
-    using Paths = std::vector<std::u16string>;
-    EXPECT_EQ(files.Paths(), Paths({u"/d/e.htm", u"/d/d.htm", u"/d/a.htm", u"/d/c.htm"}));
-    // Paths the settings file would not give back unchanged are not kept.
-    for (const char16_t* path : {u"", u" /d/x.htm", u"/d/\u00e9.htm", u"/d/a\nb.htm"}) {
-        files.Add(path);
-    }
-    files.Add(std::u16string(255, u'p'));
-    files.Remove(u"/d/c.htm");
-    EXPECT_EQ(files.Paths(), Paths({u"/d/e.htm", u"/d/d.htm", u"/d/a.htm"}));
-
-    std::map<std::u16string, std::u16string> ini;
-    files.Save([&](std::u16string_view section, std::u16string_view key, std::u16string_view v) {
-        ini[std::u16string(section) + u"/" + std::u16string(key)] = v;
-    });
-    EXPECT_EQ(ini.size(), 4u);
-    EXPECT_EQ(ini[u"RECENT/FILE1"], u"/d/e.htm");
-    EXPECT_EQ(ini[u"RECENT/FILE4"], u"");
-    RecentFiles loaded;
-    loaded.Load([&](std::u16string_view section, std::u16string_view key) {
-        return ini[std::u16string(section) + u"/" + std::u16string(key)];
-    });
-    EXPECT_EQ(loaded.Paths(), files.Paths());
 }
 
 }  // namespace

@@ -60,5 +60,9 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
     EXPECT_TRUE(SplitLines(u"").empty());
 }
 
+TEST(OneLineText, ControlCharactersBecomeBlanksAndTheEndsAreTrimmed) {
+    EXPECT_EQ(OneLineText(u" a\r\nb\t\x7f "), u"a  b");
+}
+
 }  // namespace
 }  // namespace zemlo

@@ -1,4 +1,4 @@
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// Comparing two decks, finding a card by a part of its name, and the library's folder in the
-// settings file.
+// Comparing two decks and finding a card by a part of its name.
 #include "tools/deck_difference.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,6 @@
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
 #include "tools/card_name_index.h"
-#include "tools/library_settings.h"
 
 namespace zemlo::test {
 namespace {
@@ -67,30 +65,6 @@ TEST(CardNameIndex, SuggestsEveryCardWhoseFoldedNameHoldsTheTextWithItsNumber) {
               (CardSuggestion{CardKind::Mission, u"MI0004", u"作戦4"}));
     EXPECT_FALSE(names.CardNumbered(u"MI004").has_value());
     EXPECT_FALSE(names.CardNumbered(u"").has_value());
-}
-
-TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchanged) {
-    TempDir dir;
-    SettingsStore store(dir.Path());
-    EXPECT_EQ(LoadLibrarySettings(store).folder, u"");
-    const std::u16string folder = u"/home/player/デッキ置き場/大会用";
-    ASSERT_EQ(SaveLibrarySettings(store, {folder}), LibrarySave::Saved);
-    EXPECT_EQ(LoadLibrarySettings(store).folder, folder);
-
-    const std::u16string longest = u"/" + std::u16string(253, u'a');
-    EXPECT_TRUE(SettingsCanHold(longest));
-    for (const std::u16string& cannot : {
-             longest + u"a",                  // longer than a value may be
-             std::u16string(u"/tmp/波〜線"),  // U+301C has no place in the code page
-             std::u16string(u"/tmp/e\u0301"),
-             std::u16string(u"/tmp/trailing "),
-             std::u16string(u"\"/tmp/quoted\""),
-             std::u16string(u"/tmp/line\nbreak"),
-         }) {
-        EXPECT_FALSE(SettingsCanHold(cannot)) << U8(cannot);
-        EXPECT_EQ(SaveLibrarySettings(store, {cannot}), LibrarySave::CannotHold);
-    }
-    EXPECT_EQ(LoadLibrarySettings(store).folder, folder);
 }
 
 }  // namespace

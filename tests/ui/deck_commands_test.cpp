@@ -99,8 +99,8 @@ protected:
 };
 
 TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
-    QAction* undo = Commands().mnuUndo;
-    QAction* redo = Commands().mnuRedo;
+    QAction* undo = Commands().undoItem;
+    QAction* redo = Commands().redoItem;
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -182,7 +182,7 @@ TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
 
 TEST_F(DeckCommandsTest, UnchangedDeckClosesWithoutAQuestion) {
     Add(CardKind::Unit, 0);
-    Commands().mnuUndo->trigger();  // back to the deck of start-up
+    Commands().undoItem->trigger();  // back to the deck of start-up
     window->close();
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_FALSE(window->isVisible());
@@ -251,19 +251,19 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     Add(CardKind::Unit, 0);
     const SeenDeck before = Seen();
     QGuiApplication::clipboard()->setText(QStringLiteral("ユニットカード\nブラント x2\nだれか\n"));
-    Commands().mnuImport->trigger();  // いいえ to the question
+    Commands().importItem->trigger();  // いいえ to the question
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit),
               std::vector<std::u16string>(2, Entry(CardKind::Unit, 1)));
     EXPECT_EQ(Panel().counts[0]->text(), "2");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
-    Commands().mnuUndo->trigger();
+    Commands().undoItem->trigger();
     EXPECT_EQ(Seen(), before);
 
     // Nothing recognisable: the deck stays and nothing is asked.
     QGuiApplication::clipboard()->setText(QStringLiteral("hello"));
-    Commands().mnuImport->trigger();
+    Commands().importItem->trigger();
     EXPECT_EQ(Seen(), before);
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(dialogs.messages.size(), 2u);
@@ -271,14 +271,14 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     // More copies than a list holds: the list fills up and the rest is told, still one step.
     QGuiApplication::clipboard()->setText(QStringLiteral(
         "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
-    Commands().mnuImport->trigger();
+    Commands().importItem->trigger();
     ASSERT_EQ(state.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
     EXPECT_EQ(Panel().counts[0]->text(), "32767");
     EXPECT_EQ(Panel().counts[2]->text(), "7");
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_TRUE(
         dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
-    Commands().mnuUndo->trigger();
+    Commands().undoItem->trigger();
     EXPECT_EQ(Seen(), before);
 }
 
@@ -313,7 +313,7 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     EXPECT_EQ(Commands().RecentFiles().Items().size(), 1);
     EXPECT_EQ(Seen(), changed);
     EXPECT_TRUE(Commands().History().IsChanged());
-    Commands().mnuUndo->trigger();
+    Commands().undoItem->trigger();
     EXPECT_EQ(state.deck.Entries(CardKind::Unit), deck.Entries(CardKind::Unit));
     EXPECT_FALSE(Commands().History().IsChanged());
 }

@@ -43,7 +43,7 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     auto* library = window.findChild<DeckLibraryActions*>();
     ASSERT_NE(library, nullptr);
     library->libraryItem->trigger();
-    FrmLibrary* shown = library->Window();
+    DeckLibraryWindow* shown = library->Window();
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible());
     // The library starts in the program's folder.
@@ -51,13 +51,13 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
         [&] { return !shown->Indexer().Looking() && shown->Model().rowCount() == 1; }, 10000));
 
     // The card shown in the card information panel narrows the library.
-    window.ShowCardInf(CardKind::Unit, "ZM0002");
-    shown->cmdShownCard->click();
+    window.ShowCard(CardKind::Unit, "ZM0002");
+    shown->shownCardButton->click();
     EXPECT_EQ(shown->Model().NarrowedCard(), u"ZM0002");
     EXPECT_EQ(shown->Model().rowCount(), 1);
 
     dialogs.questionAnswers = {QMessageBox::Cancel, QMessageBox::No};
-    shown->grdLibrary->selectRow(0);
+    shown->deckTable->selectRow(0);
     shown->OpenCurrentDeck();  // cancelled: the deck stays
     EXPECT_EQ(state.deck.Size(CardKind::Unit), 1u);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit)[0].substr(0, 6), u"ZM0001");

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
                      "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuExit=終了(&X)"}));
-    EXPECT_EQ(MenuItems(w.findChild<DeckCommands*>()->mnuEdit),
+    EXPECT_EQ(MenuItems(w.findChild<DeckCommands*>()->editMenu),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",

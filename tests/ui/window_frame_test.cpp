@@ -17,9 +17,9 @@
 #include "tools/draw_test_dialog.h"
 #include "tools/graph_dialog.h"
 #include "tools/name_search_window.h"
-#include "ui/frm_about.h"
-#include "ui/frm_boss.h"
+#include "ui/boss_key_dialog.h"
 #include "ui/program_state.h"
+#include "ui/version_dialog.h"
 
 namespace zemlo::test {
 namespace {
@@ -37,8 +37,8 @@ protected:
 TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
     std::vector<std::unique_ptr<QWidget>> windows;
     windows.push_back(
-        std::make_unique<FrmAbout>("zemlo-frame-test", SystemKeyValues(), SystemProcesses()));
-    windows.push_back(std::make_unique<FrmBoss>(state, icons));
+        std::make_unique<VersionDialog>("zemlo-frame-test", SystemKeyValues(), SystemProcesses()));
+    windows.push_back(std::make_unique<BossKeyDialog>(state, icons));
     windows.push_back(std::make_unique<OutputItemsDialog>(state.DeckFiles()));
     windows.push_back(std::make_unique<GraphDialog>(state.db, state.deck));
     windows.push_back(std::make_unique<DrawTestDialog>(state.deck, nullptr, nullptr));

@@ -10,6 +10,12 @@
 
 namespace zemlo {
 
+// One key of one section, for a section module that keeps a single value.
+struct SettingKey {
+    std::u16string_view section;
+    std::u16string_view key;
+};
+
 class SettingsStore {
 public:
     // Told which file could not be updated and why.
@@ -23,12 +29,16 @@ public:
 
     // The value, or "" when the file, section or key is missing.
     std::u16string ReadSetting(std::u16string_view section, std::u16string_view key) const;
+    std::u16string ReadSetting(SettingKey key) const { return ReadSetting(key.section, key.key); }
 
     // Returns false when the file could not be written; the old file is then unchanged. The
     // first failure of the store's life goes to the handler; later ones would only repeat it
     // (closing the window alone writes two keys).
     [[nodiscard]] bool WriteSetting(std::u16string_view section, std::u16string_view key,
                                     std::u16string_view value);
+    [[nodiscard]] bool WriteSetting(SettingKey key, std::u16string_view value) {
+        return WriteSetting(key.section, key.key, value);
+    }
 
     void OnWriteFailure(WriteFailureHandler handler) { onWriteFailure_ = std::move(handler); }
 

@@ -1,4 +1,4 @@
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 #include "platform/private_profile.h"
 

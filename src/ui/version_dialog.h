@@ -16,14 +16,14 @@ namespace zemlo {
 
 class ProcessLauncher;
 
-class FrmAbout : public QDialog {
+class VersionDialog : public QDialog {
     Q_OBJECT
 public:
     // storeName names the per-user store of the first-start flag; keys and launcher find and
     // start the system information tool.
-    FrmAbout(QString storeName, const KeyValueSource& keys, ProcessLauncher& launcher,
-             QWidget* parent = nullptr);
-    ~FrmAbout() override;
+    VersionDialog(QString storeName, const KeyValueSource& keys, ProcessLauncher& launcher,
+                  QWidget* parent = nullptr);
+    ~VersionDialog() override;
 
     // Starts the system information tool, or says that there is none.
     void StartSysInfo();
@@ -31,23 +31,23 @@ public:
     bool GetKeyValue(KeyRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
                      std::string& keyVal) const;
 
-    QLabel* picIcon;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblWarning;
-    QLabel* lblDisclaimer;
-    QLabel* lblCredit[2];
-    QLabel* lblNotice[2];
-    QLineEdit* txtURL;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QLabel* iconPicture;
+    QLabel* titleLabel;
+    QLabel* versionLabel;
+    QLabel* warningLabel;
+    QLabel* disclaimerLabel;
+    QLabel* creditLabels[2];
+    QLabel* noticeLabels[2];
+    QLineEdit* urlBox;
+    QPushButton* okButton;
+    QPushButton* systemInfoButton;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Sees every key pressed in the dialog before the focused control does.
-    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void OnKeyDown(int keyCode, Qt::KeyboardModifiers shift);
 
     QString storeName_;
     const KeyValueSource& keys_;

@@ -1,4 +1,4 @@
-#include "ui/frm_about.h"
+#include "ui/version_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,9 @@ public:
     bool starts = true;
 };
 
-class FrmAboutTest : public ::testing::Test {
+class VersionDialogTest : public ::testing::Test {
 protected:
-    FrmAboutTest() {
+    VersionDialogTest() {
         // The per-user store lives under the test's folder.
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
     }
@@ -50,13 +50,13 @@ protected:
     const QString store = QStringLiteral("zemlo-about-test");
 };
 
-TEST_F(FrmAboutTest, ShowsItsTextsAndFitsItsWindow) {
-    FrmAbout form(store, keys, launcher);
+TEST_F(VersionDialogTest, ShowsItsTextsAndFitsItsWindow) {
+    VersionDialog form(store, keys, launcher);
     form.show();
-    EXPECT_EQ(form.lblTitle->text(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
-    EXPECT_EQ(form.lblVersion->text(), "ﾊﾞｰｼﾞｮﾝ 0.39.0");
-    EXPECT_TRUE(form.lblDisclaimer->text().startsWith("このｱﾌﾟﾘｹｰｼｮﾝは個人で楽しむためのもの"));
-    EXPECT_FALSE(form.txtURL->text().isEmpty());
+    EXPECT_EQ(form.titleLabel->text(), "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ");
+    EXPECT_EQ(form.versionLabel->text(), "ﾊﾞｰｼﾞｮﾝ 0.39.0");
+    EXPECT_TRUE(form.disclaimerLabel->text().startsWith("このｱﾌﾟﾘｹｰｼｮﾝは個人で楽しむためのもの"));
+    EXPECT_FALSE(form.urlBox->text().isEmpty());
     EXPECT_EQ(ControlsOutsideTheirParents(&form).join("\n").toStdString(), "");
     for (QLabel* label : form.findChildren<QLabel*>()) {
         if (!label->wordWrap()) continue;
@@ -65,44 +65,44 @@ TEST_F(FrmAboutTest, ShowsItsTextsAndFitsItsWindow) {
     }
 }
 
-TEST_F(FrmAboutTest, SystemInformationStartsTheToolFoundOrSaysThereIsNone) {
-    FrmAbout form(store, keys, launcher);
-    form.cmdSysInfo->click();
+TEST_F(VersionDialogTest, SystemInformationStartsTheToolFoundOrSaysThereIsNone) {
+    VersionDialog form(store, keys, launcher);
+    form.systemInfoButton->click();
     EXPECT_TRUE(launcher.started.isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "現時点ではｼｽﾃﾑ情報を使用できません");
 
     keys.path = "/usr/bin/hardinfo";
-    form.cmdSysInfo->click();
+    form.systemInfoButton->click();
     EXPECT_EQ(launcher.started, QStringList{"/usr/bin/hardinfo|"});
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
     launcher.starts = false;
-    form.cmdSysInfo->click();
+    form.systemInfoButton->click();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text, "現時点ではｼｽﾃﾑ情報を使用できません");
 }
 
-TEST_F(FrmAboutTest, ShiftDeleteResetsTheFirstStartFlagDeleteAloneDoesNothing) {
+TEST_F(VersionDialogTest, ShiftDeleteResetsTheFirstStartFlagDeleteAloneDoesNothing) {
     UserStore(store).Save("BOOT", "CNT", "1");
-    FrmAbout form(store, keys, launcher);
+    VersionDialog form(store, keys, launcher);
     form.show();
-    QTest::keyClick(form.txtURL, Qt::Key_Delete);
+    QTest::keyClick(form.urlBox, Qt::Key_Delete);
     EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "1");
     EXPECT_TRUE(dialogs.messages.empty());
-    QTest::keyClick(form.txtURL, Qt::Key_Delete, Qt::ShiftModifier);
+    QTest::keyClick(form.urlBox, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "0");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "");
 }
 
-TEST_F(FrmAboutTest, ShiftDeleteThatCannotStoreTheFlagSaysWhereAndWhyInsteadOfConfirming) {
+TEST_F(VersionDialogTest, ShiftDeleteThatCannotStoreTheFlagSaysWhereAndWhyInsteadOfConfirming) {
     UserStore(store).Save("BOOT", "CNT", "1");
-    FrmAbout form(store, keys, launcher);
+    VersionDialog form(store, keys, launcher);
     form.show();
     InjectedFaults injected;
     injected.faults.diskFullAfterBytes = 0;
-    QTest::keyClick(form.txtURL, Qt::Key_Delete, Qt::ShiftModifier);
+    QTest::keyClick(form.urlBox, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(UserStore(store).Get("BOOT", "CNT"), "1");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, ApplicationTitle());

@@ -1,4 +1,4 @@
-#include "ui/frm_boss.h"
+#include "ui/boss_key_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +19,9 @@
 namespace zemlo::test {
 namespace {
 
-class FrmBossTest : public ::testing::Test {
+class BossKeyDialogTest : public ::testing::Test {
 protected:
-    FrmBossTest() : state(dir.Path()) {
+    BossKeyDialogTest() : state(dir.Path()) {
         QPixmap own(16, 16);
         own.fill(Qt::blue);
         icons[0] = QIcon(own);
@@ -36,32 +36,32 @@ protected:
     QIcon icons[2];
 };
 
-TEST_F(FrmBossTest, LoadShowsTheValuesAndTheBoxGovernsTheEditors) {
+TEST_F(BossKeyDialogTest, LoadShowsTheValuesAndTheBoxGovernsTheEditors) {
     state.boss = BossSettings{u"1", u"/x/a.ico", u"電卓"};
-    FrmBoss form(state, icons);
-    EXPECT_TRUE(form.chkBoss->isChecked());
-    EXPECT_EQ(form.txtIconPath->text(), "/x/a.ico");
-    EXPECT_EQ(form.txtTaskName->text(), "電卓");
-    EXPECT_TRUE(form.cmdWhere->isEnabled());
-    EXPECT_EQ(form.txtTaskName->palette().color(QPalette::Base), QColor(255, 255, 255));
-    form.chkBoss->setChecked(false);
-    EXPECT_FALSE(form.txtTaskName->isEnabled());
-    EXPECT_FALSE(form.txtIconPath->isEnabled());
-    EXPECT_FALSE(form.cmdWhere->isEnabled());
-    EXPECT_NE(form.txtIconPath->palette().color(QPalette::Base), QColor(255, 255, 255));
+    BossKeyDialog form(state, icons);
+    EXPECT_TRUE(form.useBox->isChecked());
+    EXPECT_EQ(form.iconPathBox->text(), "/x/a.ico");
+    EXPECT_EQ(form.taskNameBox->text(), "電卓");
+    EXPECT_TRUE(form.browseIconButton->isEnabled());
+    EXPECT_EQ(form.taskNameBox->palette().color(QPalette::Base), QColor(255, 255, 255));
+    form.useBox->setChecked(false);
+    EXPECT_FALSE(form.taskNameBox->isEnabled());
+    EXPECT_FALSE(form.iconPathBox->isEnabled());
+    EXPECT_FALSE(form.browseIconButton->isEnabled());
+    EXPECT_NE(form.iconPathBox->palette().color(QPalette::Base), QColor(255, 255, 255));
     form.show();
     EXPECT_EQ(ControlsOutsideTheirParents(&form).join("\n").toStdString(), "");
 }
 
-TEST_F(FrmBossTest, OkWithAnIconFileStoresAllThreeAndTakesItsPicture) {
+TEST_F(BossKeyDialogTest, OkWithAnIconFileStoresAllThreeAndTakesItsPicture) {
     QImage picture(32, 32, QImage::Format_ARGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(PathOf("memo.ico"), "ICO"));
-    FrmBoss form(state, icons);
-    form.chkBoss->setChecked(true);
-    form.txtIconPath->setText(PathOf("memo.ico"));
-    form.txtTaskName->setText("メモ - 議事録");
-    form.cmdOK->click();
+    BossKeyDialog form(state, icons);
+    form.useBox->setChecked(true);
+    form.iconPathBox->setText(PathOf("memo.ico"));
+    form.taskNameBox->setText("メモ - 議事録");
+    form.okButton->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(Stored().use, u"1");
     EXPECT_EQ(Stored().iconPath, PathOf("memo.ico").toStdU16String());
@@ -70,17 +70,17 @@ TEST_F(FrmBossTest, OkWithAnIconFileStoresAllThreeAndTakesItsPicture) {
     EXPECT_EQ(icons[1].pixmap(32, 32).toImage().pixelColor(5, 5), QColor(Qt::red));
 }
 
-TEST_F(FrmBossTest, CancelledBrowseThenOkStoresAnEmptyPathAndKeepsTheOwnIcon) {
+TEST_F(BossKeyDialogTest, CancelledBrowseThenOkStoresAnEmptyPathAndKeepsTheOwnIcon) {
     dialogs.fileAnswers = {QString()};
-    FrmBoss form(state, icons);
-    form.chkBoss->setChecked(true);
-    form.txtIconPath->setText("old.ico");
-    form.cmdWhere->click();
+    BossKeyDialog form(state, icons);
+    form.useBox->setChecked(true);
+    form.iconPathBox->setText("old.ico");
+    form.browseIconButton->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, "ｱｲｺﾝを指定");
     EXPECT_FALSE(dialogs.fileRequests[0].save);
-    EXPECT_EQ(form.txtIconPath->text(), "");
-    form.cmdOK->click();
+    EXPECT_EQ(form.iconPathBox->text(), "");
+    form.okButton->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(Stored().use, u"1");
     EXPECT_EQ(Stored().iconPath, u"");
@@ -100,11 +100,11 @@ QStringList ListedFiles(QFileDialog& dialog, const QString& folder) {
     return names;
 }
 
-TEST_F(FrmBossTest, IconPickerShowsItsCaptionsAndAllFilesListsNamesWithoutADot) {
+TEST_F(BossKeyDialogTest, IconPickerShowsItsCaptionsAndAllFilesListsNamesWithoutADot) {
     for (const char* name : {"memo.ico", "notes.txt", "readme"}) WriteBytes(dir / name, "x");
-    FrmBoss form(state, icons);
-    form.chkBoss->setChecked(true);
-    form.cmdWhere->click();
+    BossKeyDialog form(state, icons);
+    form.useBox->setChecked(true);
+    form.browseIconButton->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
 
     QFileDialog dialog;
@@ -126,16 +126,16 @@ TEST_F(FrmBossTest, IconPickerShowsItsCaptionsAndAllFilesListsNamesWithoutADot) 
         << ListedFiles(dialog, folder).join(" ").toStdString();
 }
 
-TEST_F(FrmBossTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {
+TEST_F(BossKeyDialogTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {
     WriteBytes(dir / "notes.ico", "not a picture at all");
     EXPECT_TRUE(state.settings.WriteSetting(u"BOSS", u"ISUSE", u"0"));
     const std::string before = ReadBytes(state.settings.File());
-    FrmBoss form(state, icons);
+    BossKeyDialog form(state, icons);
     form.show();
-    form.chkBoss->setChecked(true);
-    form.txtIconPath->setText(PathOf("notes.ico"));
-    form.txtTaskName->setText("電卓");
-    form.cmdOK->click();
+    form.useBox->setChecked(true);
+    form.iconPathBox->setText(PathOf("notes.ico"));
+    form.taskNameBox->setText("電卓");
+    form.okButton->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_FALSE(dialogs.messages[0].text.isEmpty());
     EXPECT_TRUE(form.isVisible());
@@ -144,12 +144,12 @@ TEST_F(FrmBossTest, FileThatIsNoPictureKeepsTheDialogOpenAndWritesNothing) {
     EXPECT_EQ(state.boss.use, u"1");  // in effect until the program ends
 }
 
-TEST_F(FrmBossTest, UncheckedOkClearsAllThreeSettings) {
+TEST_F(BossKeyDialogTest, UncheckedOkClearsAllThreeSettings) {
     state.boss = BossSettings{u"1", u"/x/a.ico", u"電卓"};
     icons[1] = QIcon();
-    FrmBoss form(state, icons);
-    form.chkBoss->setChecked(false);
-    form.cmdOK->click();
+    BossKeyDialog form(state, icons);
+    form.useBox->setChecked(false);
+    form.okButton->click();
     EXPECT_EQ(Stored().use, u"0");
     EXPECT_EQ(Stored().iconPath, u"");
     EXPECT_EQ(Stored().taskName, u"");

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

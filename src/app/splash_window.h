@@ -7,13 +7,13 @@ class QLabel;
 
 namespace zemlo {
 
-class FrmSplash : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmSplash(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* lblTask;
+    QLabel* titleLabel;
+    QLabel* taskLabel;
 };
 
 }  // namespace zemlo

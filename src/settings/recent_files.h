@@ -1,11 +1,12 @@
-// The deck files opened or saved last, the most recent first, as the file menu lists them.
-// They are kept in the settings file under their own section, one key per place.
+// The recent deck files' section of ZEMLO.ini: "RECENT" / "FILE1" to "FILE4", the deck files
+// opened or saved last, the most recent first, as the file menu lists them.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "settings/settings_store.h"
 
 namespace zemlo {
 
@@ -29,16 +30,16 @@ public:
     void Add(std::u16string_view path);
     void Remove(std::u16string_view path);
 
-    // read(section, key) and write(section, key, value) reach the settings file.
-    using Reader = std::function<std::u16string(std::u16string_view, std::u16string_view)>;
-    using Writer =
-        std::function<void(std::u16string_view, std::u16string_view, std::u16string_view)>;
-    void Load(const Reader& read);
-    // Writes every place; places beyond the list are written empty.
-    void Save(const Writer& write) const;
-
 private:
     std::vector<std::u16string> paths_;
 };
+
+// The stored places in order; a place that cannot be remembered or repeats an earlier one is
+// passed over.
+RecentFiles LoadRecentFiles(const SettingsStore& store);
+
+// Writes every place; places beyond the list are written empty. False when the settings file
+// could not be written (the store tells the player).
+[[nodiscard]] bool SaveRecentFiles(SettingsStore& store, const RecentFiles& files);
 
 }  // namespace zemlo

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace zemlo {
 

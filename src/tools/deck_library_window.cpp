@@ -1,4 +1,4 @@
-#include "tools/frm_library.h"
+#include "tools/deck_library_window.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -24,12 +24,12 @@
 #include "carddb/qt_normaliser.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "settings/library_settings.h"
 #include "tools/deck_cards.h"
+#include "tools/deck_comparison_window.h"
 #include "tools/deck_library.h"
-#include "tools/frm_compare.h"
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
-#include "tools/library_settings.h"
 
 namespace zemlo {
 namespace {
@@ -71,8 +71,9 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-FrmLibrary::FrmLibrary(const CardDatabase& db, SettingsStore& settings,
-                       std::filesystem::path programDir, LibraryHooks hooks, QWidget* parent)
+DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& settings,
+                                     std::filesystem::path programDir, LibraryHooks hooks,
+                                     QWidget* parent)
     : QWidget(parent, Qt::Window),
       db_(db),
       settings_(settings),
@@ -98,161 +99,162 @@ FrmLibrary::FrmLibrary(const CardDatabase& db, SettingsStore& settings,
     BuildControls();
 
     connect(indexer_, &LibraryIndexer::lookStarted, this, [this] {
-        prgLook->setRange(0, 0);
-        cmdCancel->setEnabled(true);
+        lookProgress->setRange(0, 0);
+        cancelButton->setEnabled(true);
     });
     connect(indexer_, &LibraryIndexer::progressed, this, [this](int lookedAt, int found) {
         if (found <= 0) return;
-        prgLook->setRange(0, found);
-        prgLook->setValue(lookedAt);
+        lookProgress->setRange(0, found);
+        lookProgress->setValue(lookedAt);
     });
-    connect(indexer_, &LibraryIndexer::lookFinished, this, &FrmLibrary::LookFinished);
+    connect(indexer_, &LibraryIndexer::lookFinished, this, &DeckLibraryWindow::LookFinished);
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
             [this] { changeDelay_->start(); });
-    connect(changeDelay_, &QTimer::timeout, this, &FrmLibrary::FolderChanged);
+    connect(changeDelay_, &QTimer::timeout, this, &DeckLibraryWindow::FolderChanged);
     resize(980, 600);
 }
 
-FrmLibrary::~FrmLibrary() = default;
+DeckLibraryWindow::~DeckLibraryWindow() = default;
 
-void FrmLibrary::BuildControls() {
+void DeckLibraryWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
     QLabel* folderLabel = PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this);
     folderRow->addWidget(folderLabel);
-    txtFolder = new QLineEdit(PathText(folder_), this);
-    folderLabel->setBuddy(txtFolder);  // captions name their boxes for a screen reader
-    NameControl(txtFolder, "txtFolder");
-    txtFolder->setReadOnly(true);
-    folderRow->addWidget(txtFolder, 1);
-    cmdBrowse = Button("cmdBrowse", QStringLiteral("参照"), this);
-    cmdRefresh = Button("cmdRefresh", QStringLiteral("更新"), this);
-    folderRow->addWidget(cmdBrowse);
-    folderRow->addWidget(cmdRefresh);
+    folderBox = new QLineEdit(PathText(folder_), this);
+    folderLabel->setBuddy(folderBox);  // captions name their boxes for a screen reader
+    NameControl(folderBox, "txtFolder");
+    folderBox->setReadOnly(true);
+    folderRow->addWidget(folderBox, 1);
+    browseButton = Button("cmdBrowse", QStringLiteral("参照"), this);
+    refreshButton = Button("cmdRefresh", QStringLiteral("更新"), this);
+    folderRow->addWidget(browseButton);
+    folderRow->addWidget(refreshButton);
     layout->addLayout(folderRow);
 
-    lblFolderNote = PlainLabel(QString(), this);
-    NameControl(lblFolderNote, "lblFolderNote");
-    lblFolderNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
-    lblFolderNote->hide();
-    layout->addWidget(lblFolderNote);
+    folderNote = PlainLabel(QString(), this);
+    NameControl(folderNote, "lblFolderNote");
+    folderNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    folderNote->hide();
+    layout->addWidget(folderNote);
 
     auto* cardRow = new QHBoxLayout;
     QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
     cardRow->addWidget(cardLabel);
-    txtCard = new QLineEdit(this);
-    cardLabel->setBuddy(txtCard);
-    NameControl(txtCard, "txtCard");
-    txtCard->setPlaceholderText(QStringLiteral("ｶｰﾄﾞ名の一部またはｶｰﾄﾞ番号"));
+    cardBox = new QLineEdit(this);
+    cardLabel->setBuddy(cardBox);
+    NameControl(cardBox, "txtCard");
+    cardBox->setPlaceholderText(QStringLiteral("ｶｰﾄﾞ名の一部またはｶｰﾄﾞ番号"));
     auto* completer = new QCompleter(suggestions_, this);
     completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer->setMaxVisibleItems(12);
-    txtCard->setCompleter(completer);
-    cardRow->addWidget(txtCard, 1);
-    cmdShownCard = Button("cmdShownCard", QStringLiteral("表示中のｶｰﾄﾞ"), this);
-    cmdShownCard->setToolTip(QStringLiteral("ｶｰﾄﾞ情報に表示しているｶｰﾄﾞで絞り込みます"));
-    cmdClearCard = Button("cmdClearCard", QStringLiteral("解除"), this);
-    cardRow->addWidget(cmdShownCard);
-    cardRow->addWidget(cmdClearCard);
+    cardBox->setCompleter(completer);
+    cardRow->addWidget(cardBox, 1);
+    shownCardButton = Button("cmdShownCard", QStringLiteral("表示中のｶｰﾄﾞ"), this);
+    shownCardButton->setToolTip(QStringLiteral("ｶｰﾄﾞ情報に表示しているｶｰﾄﾞで絞り込みます"));
+    clearCardButton = Button("cmdClearCard", QStringLiteral("解除"), this);
+    cardRow->addWidget(shownCardButton);
+    cardRow->addWidget(clearCardButton);
     layout->addLayout(cardRow);
 
-    lblNarrowed = PlainLabel(QString(), this);
-    NameControl(lblNarrowed, "lblNarrowed");
-    lblNarrowed->hide();
-    layout->addWidget(lblNarrowed);
+    narrowedLabel = PlainLabel(QString(), this);
+    NameControl(narrowedLabel, "lblNarrowed");
+    narrowedLabel->hide();
+    layout->addWidget(narrowedLabel);
 
-    grdLibrary = new QTableView(this);
-    NameControl(grdLibrary, "grdLibrary");
-    grdLibrary->setAccessibleName(QStringLiteral("ﾃﾞｯｷ一覧"));
-    grdLibrary->setModel(sorted_);
-    grdLibrary->setSortingEnabled(true);
-    grdLibrary->sortByColumn(-1, Qt::AscendingOrder);  // the order the folders were walked
-    grdLibrary->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdLibrary->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    grdLibrary->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdLibrary->setWordWrap(false);
-    grdLibrary->verticalHeader()->hide();
-    grdLibrary->verticalHeader()->setDefaultSectionSize(grdLibrary->fontMetrics().height() + 6);
-    grdLibrary->horizontalHeader()->setStretchLastSection(false);
-    grdLibrary->installEventFilter(this);
-    layout->addWidget(grdLibrary, 1);
+    deckTable = new QTableView(this);
+    deckTable->setAccessibleName(QStringLiteral("ﾃﾞｯｷ一覧"));
+    NameControl(deckTable, "grdLibrary");
+    deckTable->setModel(sorted_);
+    deckTable->setSortingEnabled(true);
+    deckTable->sortByColumn(-1, Qt::AscendingOrder);  // the order the folders were walked
+    deckTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    deckTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    deckTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    deckTable->setWordWrap(false);
+    deckTable->verticalHeader()->hide();
+    deckTable->verticalHeader()->setDefaultSectionSize(deckTable->fontMetrics().height() + 6);
+    deckTable->horizontalHeader()->setStretchLastSection(false);
+    deckTable->installEventFilter(this);
+    layout->addWidget(deckTable, 1);
 
-    lblSummary = PlainLabel(QString(), this);
-    NameControl(lblSummary, "lblSummary");
-    layout->addWidget(lblSummary);
+    summaryLabel = PlainLabel(QString(), this);
+    NameControl(summaryLabel, "lblSummary");
+    layout->addWidget(summaryLabel);
 
     auto* bottomRow = new QHBoxLayout;
-    prgLook = new QProgressBar(this);
-    NameControl(prgLook, "prgLook");
-    prgLook->setRange(0, 1);
-    prgLook->setValue(0);
-    prgLook->setFormat(QStringLiteral("%v / %m"));
-    cmdCancel = Button("cmdCancel", QStringLiteral("中止"), this);
-    cmdCancel->setEnabled(false);
-    cmdOpen = Button("cmdOpen", QStringLiteral("開く"), this);
-    cmdCompare = Button("cmdCompare", QStringLiteral("比較"), this);
-    cmdCompareCurrent = Button("cmdCompareCurrent", QStringLiteral("現在のﾃﾞｯｷと比較"), this);
-    bottomRow->addWidget(prgLook, 1);
-    bottomRow->addWidget(cmdCancel);
+    lookProgress = new QProgressBar(this);
+    NameControl(lookProgress, "prgLook");
+    lookProgress->setRange(0, 1);
+    lookProgress->setValue(0);
+    lookProgress->setFormat(QStringLiteral("%v / %m"));
+    cancelButton = Button("cmdCancel", QStringLiteral("中止"), this);
+    cancelButton->setEnabled(false);
+    openButton = Button("cmdOpen", QStringLiteral("開く"), this);
+    compareButton = Button("cmdCompare", QStringLiteral("比較"), this);
+    compareCurrentButton = Button("cmdCompareCurrent", QStringLiteral("現在のﾃﾞｯｷと比較"), this);
+    bottomRow->addWidget(lookProgress, 1);
+    bottomRow->addWidget(cancelButton);
     bottomRow->addSpacing(24);
-    bottomRow->addWidget(cmdOpen);
-    bottomRow->addWidget(cmdCompare);
-    bottomRow->addWidget(cmdCompareCurrent);
+    bottomRow->addWidget(openButton);
+    bottomRow->addWidget(compareButton);
+    bottomRow->addWidget(compareCurrentButton);
     layout->addLayout(bottomRow);
 
-    connect(cmdBrowse, &QPushButton::clicked, this, &FrmLibrary::cmdBrowse_Click);
-    connect(cmdRefresh, &QPushButton::clicked, this, &FrmLibrary::cmdRefresh_Click);
-    connect(cmdCancel, &QPushButton::clicked, indexer_, &LibraryIndexer::Cancel);
-    connect(txtCard, &QLineEdit::textEdited, this, &FrmLibrary::UpdateSuggestions);
+    connect(browseButton, &QPushButton::clicked, this, &DeckLibraryWindow::BrowseFolder);
+    connect(refreshButton, &QPushButton::clicked, this, &DeckLibraryWindow::Refresh);
+    connect(cancelButton, &QPushButton::clicked, indexer_, &LibraryIndexer::Cancel);
+    connect(cardBox, &QLineEdit::textEdited, this, &DeckLibraryWindow::UpdateSuggestions);
     // Ctrl+F goes to the card box from anywhere in the window.
     auto* findCard = new QShortcut(QKeySequence::Find, this);
     connect(findCard, &QShortcut::activated, this, [this] {
-        txtCard->setFocus(Qt::ShortcutFocusReason);
-        txtCard->selectAll();
+        cardBox->setFocus(Qt::ShortcutFocusReason);
+        cardBox->selectAll();
     });
-    connect(txtCard, &QLineEdit::returnPressed, this, &FrmLibrary::txtCard_Enter);
+    connect(cardBox, &QLineEdit::returnPressed, this, &DeckLibraryWindow::NarrowToCardText);
     connect(completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) {
                 const std::u16string cardNo = index.data(kCardNoRole).toString().toStdU16String();
                 if (const auto found = names_.CardNumbered(cardNo)) NarrowTo(*found);
             });
-    connect(cmdShownCard, &QPushButton::clicked, this, &FrmLibrary::cmdShownCard_Click);
-    connect(cmdClearCard, &QPushButton::clicked, this, &FrmLibrary::cmdClearCard_Click);
-    connect(grdLibrary, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
-    connect(grdLibrary->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &FrmLibrary::TrackSelection);
-    connect(cmdOpen, &QPushButton::clicked, this, &FrmLibrary::OpenCurrentDeck);
-    connect(cmdCompare, &QPushButton::clicked, this, &FrmLibrary::cmdCompare_Click);
-    connect(cmdCompareCurrent, &QPushButton::clicked, this, &FrmLibrary::cmdCompareCurrent_Click);
+    connect(shownCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::NarrowToShownCard);
+    connect(clearCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::ClearCard);
+    connect(deckTable, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
+    connect(deckTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DeckLibraryWindow::TrackSelection);
+    connect(openButton, &QPushButton::clicked, this, &DeckLibraryWindow::OpenCurrentDeck);
+    connect(compareButton, &QPushButton::clicked, this, &DeckLibraryWindow::CompareSelected);
+    connect(compareCurrentButton, &QPushButton::clicked, this,
+            &DeckLibraryWindow::CompareWithCurrentDeck);
     UpdateButtons();
 }
 
-void FrmLibrary::SetFolder(const std::filesystem::path& folder) {
+void DeckLibraryWindow::SetFolder(const std::filesystem::path& folder) {
     folder_ = folder;
-    txtFolder->setText(PathText(folder_));
+    folderBox->setText(PathText(folder_));
     selectionOrder_.clear();
-    const std::u16string text = txtFolder->text().toStdU16String();
+    const std::u16string text = folderBox->text().toStdU16String();
     // A name that is no UTF-8 reads back as another folder: not remembered either.
-    const LibrarySave saved = PathOf(txtFolder->text()) == folder_
+    const LibrarySave saved = PathOf(folderBox->text()) == folder_
                                   ? SaveLibrarySettings(settings_, LibrarySettings{text})
                                   : LibrarySave::CannotHold;
     switch (saved) {
         case LibrarySave::CannotHold:
-            lblFolderNote->setText(
+            folderNote->setText(
                 QStringLiteral("このﾌｫﾙﾀﾞ名は ZEMLO.ini に書けない長さか文字を含むため、"
                                "次回は覚えていません。"));
-            lblFolderNote->show();
+            folderNote->show();
             break;
         case LibrarySave::Saved:
         case LibrarySave::Failed:  // the settings store tells the player
-            lblFolderNote->hide();
+            folderNote->hide();
             break;
     }
     Look();
 }
 
-void FrmLibrary::cmdBrowse_Click() {
+void DeckLibraryWindow::BrowseFolder() {
     FileDialogRequest request;
     request.folder = true;
     request.title = QStringLiteral("ﾃﾞｯｷﾗｲﾌﾞﾗﾘのﾌｫﾙﾀﾞ");
@@ -262,16 +264,16 @@ void FrmLibrary::cmdBrowse_Click() {
     SetFolder(PathOf(chosen));
 }
 
-void FrmLibrary::cmdRefresh_Click() {
+void DeckLibraryWindow::Refresh() {
     Look();
 }
 
-void FrmLibrary::Look() {
+void DeckLibraryWindow::Look() {
     stale_ = false;
     indexer_->Look(folder_);
 }
 
-void FrmLibrary::FolderChanged() {
+void DeckLibraryWindow::FolderChanged() {
     if (isVisible()) {
         Look();
     } else {
@@ -279,19 +281,19 @@ void FrmLibrary::FolderChanged() {
     }
 }
 
-void FrmLibrary::LookFinished() {
+void DeckLibraryWindow::LookFinished() {
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->SetIndex(indexer_->Shared());
     Reselect(selected);
 
     const LibraryIndex& index = indexer_->Index();
-    lblSummary->setText(QString::fromStdU16String(LibrarySummaryText(index)));
-    lblSummary->setStyleSheet(index.folderStatus ? QString()
-                                                 : QStringLiteral("color: rgb(255, 0, 0);"));
+    summaryLabel->setText(QString::fromStdU16String(LibrarySummaryText(index)));
+    summaryLabel->setStyleSheet(index.folderStatus ? QString()
+                                                   : QStringLiteral("color: rgb(255, 0, 0);"));
     ShowNarrowed();
-    prgLook->setRange(0, 1);
-    prgLook->setValue(index.cancelled ? 0 : 1);
-    cmdCancel->setEnabled(false);
+    lookProgress->setRange(0, 1);
+    lookProgress->setValue(index.cancelled ? 0 : 1);
+    cancelButton->setEnabled(false);
     if (index.cancelled) stale_ = true;
 
     const QStringList watched = watcher_->directories();
@@ -303,13 +305,13 @@ void FrmLibrary::LookFinished() {
     }
     if (!folders.isEmpty()) watcher_->addPaths(folders);
     for (int column = 0; column < model_->columnCount(); ++column) {
-        grdLibrary->resizeColumnToContents(column);
+        deckTable->resizeColumnToContents(column);
     }
-    if (grdLibrary->hasFocus()) FocusTable(false);
+    if (deckTable->hasFocus()) FocusTable(false);
     UpdateButtons();
 }
 
-void FrmLibrary::UpdateSuggestions(const QString& text) {
+void DeckLibraryWindow::UpdateSuggestions(const QString& text) {
     // A note about the text typed before goes; the card narrowed to stays named.
     if (model_->NarrowedCard().empty()) {
         SetNote(QString());
@@ -324,16 +326,16 @@ void FrmLibrary::UpdateSuggestions(const QString& text) {
         suggestions_->appendRow(item);
     }
     // The model holds the matches already: the popup shows them all, or goes.
-    QCompleter* completer = txtCard->completer();
-    if (suggestions_->rowCount() > 0 && txtCard->hasFocus()) {
+    QCompleter* completer = cardBox->completer();
+    if (suggestions_->rowCount() > 0 && cardBox->hasFocus()) {
         completer->complete();
     } else {
         completer->popup()->hide();
     }
 }
 
-void FrmLibrary::txtCard_Enter() {
-    const std::u16string text = txtCard->text().toStdU16String();
+void DeckLibraryWindow::NarrowToCardText() {
+    const std::u16string text = cardBox->text().toStdU16String();
     std::optional<CardSuggestion> card = names_.CardNumbered(text);
     if (!card) card = names_.CardNumbered(EntryNumber(text));
     if (!card) {
@@ -345,7 +347,7 @@ void FrmLibrary::txtCard_Enter() {
         }
     }
     if (!card) {
-        if (!txtCard->text().trimmed().isEmpty()) {
+        if (!cardBox->text().trimmed().isEmpty()) {
             SetNote(QStringLiteral("該当するｶｰﾄﾞがありません"));
         }
         return;
@@ -355,7 +357,7 @@ void FrmLibrary::txtCard_Enter() {
     FocusTable(true);
 }
 
-void FrmLibrary::cmdShownCard_Click() {
+void DeckLibraryWindow::NarrowToShownCard() {
     const std::u16string cardNo = hooks_.shownCardNo ? hooks_.shownCardNo() : std::u16string();
     const auto card = names_.CardNumbered(cardNo);
     if (!card) {
@@ -365,36 +367,36 @@ void FrmLibrary::cmdShownCard_Click() {
     NarrowTo(*card);
 }
 
-void FrmLibrary::cmdClearCard_Click() {
-    txtCard->clear();
+void DeckLibraryWindow::ClearCard() {
+    cardBox->clear();
     SetNote(QString());
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(std::u16string());
     Reselect(selected);
 }
 
-void FrmLibrary::NarrowTo(const CardSuggestion& card) {
+void DeckLibraryWindow::NarrowTo(const CardSuggestion& card) {
     narrowed_ = card;
-    txtCard->setText(SuggestionText(card));
+    cardBox->setText(SuggestionText(card));
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(card.cardNo);
     Reselect(selected);
     ShowNarrowed();
-    grdLibrary->resizeColumnToContents(LibraryModel::Copies);
+    deckTable->resizeColumnToContents(LibraryModel::Copies);
     UpdateButtons();
 }
 
-void FrmLibrary::ShowNarrowed() {
+void DeckLibraryWindow::ShowNarrowed() {
     if (model_->NarrowedCard().empty()) return;
     SetNote(SuggestionText(narrowed_) + QStringLiteral(" を持つﾃﾞｯｷ: ") +
             QString::number(model_->rowCount()) + QStringLiteral(" 件"));
 }
 
-void FrmLibrary::Reselect(const std::vector<std::filesystem::path>& paths) {
+void DeckLibraryWindow::Reselect(const std::vector<std::filesystem::path>& paths) {
     // A reset of the table drops its selection without telling; what "比較" compares must
     // be what the player sees selected.
     selectionOrder_.clear();
-    QItemSelectionModel* selection = grdLibrary->selectionModel();
+    QItemSelectionModel* selection = deckTable->selectionModel();
     selection->clearSelection();
     for (const std::filesystem::path& path : paths) {
         const int row = model_->RowOf(path);
@@ -406,16 +408,16 @@ void FrmLibrary::Reselect(const std::vector<std::filesystem::path>& paths) {
     UpdateButtons();
 }
 
-void FrmLibrary::SetNote(const QString& text) {
-    lblNarrowed->setText(text);
-    lblNarrowed->setVisible(!text.isEmpty());
+void DeckLibraryWindow::SetNote(const QString& text) {
+    narrowedLabel->setText(text);
+    narrowedLabel->setVisible(!text.isEmpty());
 }
 
-void FrmLibrary::FocusTable(bool select) {
-    grdLibrary->setFocus(Qt::OtherFocusReason);
+void DeckLibraryWindow::FocusTable(bool select) {
+    deckTable->setFocus(Qt::OtherFocusReason);
     if (sorted_->rowCount() == 0) return;
-    QItemSelectionModel* selection = grdLibrary->selectionModel();
-    QModelIndex at = grdLibrary->currentIndex();
+    QItemSelectionModel* selection = deckTable->selectionModel();
+    QModelIndex at = deckTable->currentIndex();
     if (!at.isValid()) at = sorted_->index(0, 0);
     selection->setCurrentIndex(at,
                                select && !selection->hasSelection()
@@ -423,7 +425,7 @@ void FrmLibrary::FocusTable(bool select) {
                                    : QItemSelectionModel::NoUpdate);
 }
 
-std::vector<int> FrmLibrary::SelectedRows() const {
+std::vector<int> DeckLibraryWindow::SelectedRows() const {
     std::vector<int> rows;
     for (const std::filesystem::path& path : selectionOrder_) {
         const int row = model_->RowOf(path);
@@ -432,11 +434,11 @@ std::vector<int> FrmLibrary::SelectedRows() const {
     return rows;
 }
 
-void FrmLibrary::TrackSelection() {
+void DeckLibraryWindow::TrackSelection() {
     // Rows come and go with the selection; the order they came in is kept by path, which
     // survives sorting and a new look.
     std::vector<std::filesystem::path> now;
-    for (const QModelIndex& at : grdLibrary->selectionModel()->selectedRows()) {
+    for (const QModelIndex& at : deckTable->selectionModel()->selectedRows()) {
         now.push_back(model_->DeckAt(sorted_->mapToSource(at).row()).path);
     }
     std::erase_if(selectionOrder_, [&](const std::filesystem::path& path) {
@@ -451,18 +453,18 @@ void FrmLibrary::TrackSelection() {
     UpdateButtons();
 }
 
-void FrmLibrary::UpdateButtons() {
+void DeckLibraryWindow::UpdateButtons() {
     const std::size_t selected = selectionOrder_.size();
-    cmdOpen->setEnabled(selected >= 1);
-    cmdCompare->setEnabled(selected == 2);
-    cmdCompareCurrent->setEnabled(selected == 1);
-    cmdShownCard->setEnabled(static_cast<bool>(hooks_.shownCardNo));
-    cmdClearCard->setEnabled(!model_->NarrowedCard().empty() || !txtCard->text().isEmpty());
+    openButton->setEnabled(selected >= 1);
+    compareButton->setEnabled(selected == 2);
+    compareCurrentButton->setEnabled(selected == 1);
+    shownCardButton->setEnabled(static_cast<bool>(hooks_.shownCardNo));
+    clearCardButton->setEnabled(!model_->NarrowedCard().empty() || !cardBox->text().isEmpty());
 }
 
-void FrmLibrary::OpenCurrentDeck() {
+void DeckLibraryWindow::OpenCurrentDeck() {
     // The row the keyboard or the double click is on, else the first one selected.
-    QModelIndex at = grdLibrary->currentIndex();
+    QModelIndex at = deckTable->currentIndex();
     if (!at.isValid()) {
         const std::vector<int> rows = SelectedRows();
         if (rows.empty()) return;
@@ -472,7 +474,7 @@ void FrmLibrary::OpenCurrentDeck() {
     if (hooks_.openDeck) hooks_.openDeck(PathText(deck.path));
 }
 
-bool FrmLibrary::ReadRow(int row, EntryLists& lists, QString& name) {
+bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name) {
     const LibraryDeck& deck = model_->DeckAt(row);
     name = model_->FileNameOf(deck);
     FileStatus status;
@@ -486,18 +488,18 @@ bool FrmLibrary::ReadRow(int row, EntryLists& lists, QString& name) {
     return false;
 }
 
-void FrmLibrary::cmdCompare_Click() {
+void DeckLibraryWindow::CompareSelected() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 2) return;
     ComparedDeck first;
     ComparedDeck second;
     if (!ReadRow(rows[0], first.lists, first.name) || !ReadRow(rows[1], second.lists, second.name))
         return;
-    if (compare_ == nullptr) compare_ = new FrmCompare(this);
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
     compare_->Compare(std::move(first), std::move(second));
 }
 
-void FrmLibrary::cmdCompareCurrent_Click() {
+void DeckLibraryWindow::CompareWithCurrentDeck() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 1 || !hooks_.currentDeck) return;
     ComparedDeck current;
@@ -507,11 +509,11 @@ void FrmLibrary::cmdCompareCurrent_Click() {
     }
     ComparedDeck chosen;
     if (!ReadRow(rows[0], chosen.lists, chosen.name)) return;
-    if (compare_ == nullptr) compare_ = new FrmCompare(this);
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
     compare_->Compare(std::move(current), std::move(chosen));
 }
 
-void FrmLibrary::showEvent(QShowEvent* event) {
+void DeckLibraryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The table first: arrow keys choose a deck and Enter opens it.
     if (!shownBefore_) FocusTable(false);
@@ -519,7 +521,7 @@ void FrmLibrary::showEvent(QShowEvent* event) {
     if (stale_) Look();
 }
 
-void FrmLibrary::closeEvent(QCloseEvent* event) {
+void DeckLibraryWindow::closeEvent(QCloseEvent* event) {
     // A look nobody waits for would only keep the processor busy; the next showing looks
     // again.
     if (indexer_->Looking()) {
@@ -529,8 +531,8 @@ void FrmLibrary::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-bool FrmLibrary::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdLibrary && event->type() == QEvent::KeyPress) {
+bool DeckLibraryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == deckTable && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             OpenCurrentDeck();

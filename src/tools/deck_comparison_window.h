@@ -23,27 +23,27 @@ struct ComparedDeck {
     EntryLists lists;
 };
 
-class FrmCompare : public QWidget {
+class DeckComparisonWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmCompare(QWidget* parent = nullptr);
+    explicit DeckComparisonWindow(QWidget* parent = nullptr);
 
     // Shows first against second and brings the window up.
     void Compare(ComparedDeck first, ComparedDeck second);
 
-    void chkEqual_Click();
-    void cmdCopy_Click();
+    void ShowEqualToggled();
+    void CopyDifference();
 
     // The table of one kind; its rows are the cards shown.
     QStandardItemModel* Table(CardKind kind) const { return models_[static_cast<int>(kind)]; }
 
-    QLabel* lblFirst;
-    QLabel* lblSecond;
-    QCheckBox* chkEqual;
-    QLabel* lblCounters[3];
-    QTableView* grdDifference[3];
-    QPushButton* cmdCopy;
-    QPushButton* cmdClose;
+    QLabel* firstDeckLabel;
+    QLabel* secondDeckLabel;
+    QCheckBox* showEqualBox;
+    QLabel* counterLabels[3];
+    QTableView* differenceTables[3];
+    QPushButton* copyButton;
+    QPushButton* closeButton;
 
 private:
     void Refill();

@@ -1,4 +1,4 @@
-#include "tools/frm_compare.h"
+#include "tools/deck_comparison_window.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -44,72 +44,72 @@ QStandardItem* Cell(const QString& text, Qt::Alignment align) {
 
 }  // namespace
 
-FrmCompare::FrmCompare(QWidget* parent) : QWidget(parent, Qt::Window) {
+DeckComparisonWindow::DeckComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmCompare");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷ比較"));
     auto* layout = new QVBoxLayout(this);
 
-    lblFirst = new QLabel(this);
-    NameControl(lblFirst, "lblFirst");
-    lblFirst->setTextFormat(Qt::PlainText);
-    lblSecond = new QLabel(this);
-    NameControl(lblSecond, "lblSecond");
-    lblSecond->setTextFormat(Qt::PlainText);
-    layout->addWidget(lblFirst);
-    layout->addWidget(lblSecond);
-    chkEqual = new QCheckBox(QStringLiteral("同じ枚数のｶｰﾄﾞも表示"), this);
-    NameControl(chkEqual, "chkEqual");
-    layout->addWidget(chkEqual);
+    firstDeckLabel = new QLabel(this);
+    NameControl(firstDeckLabel, "lblFirst");
+    firstDeckLabel->setTextFormat(Qt::PlainText);
+    secondDeckLabel = new QLabel(this);
+    NameControl(secondDeckLabel, "lblSecond");
+    secondDeckLabel->setTextFormat(Qt::PlainText);
+    layout->addWidget(firstDeckLabel);
+    layout->addWidget(secondDeckLabel);
+    showEqualBox = new QCheckBox(QStringLiteral("同じ枚数のｶｰﾄﾞも表示"), this);
+    NameControl(showEqualBox, "chkEqual");
+    layout->addWidget(showEqualBox);
 
     const char* const kHeadings[3] = {"ユニット", "ミッション", "キャラクター"};
     for (int k = 0; k < 3; ++k) {
         auto* group = new QGroupBox(QString::fromUtf8(kHeadings[k]), this);
         auto* groupLayout = new QVBoxLayout(group);
-        lblCounters[k] = new QLabel(group);
-        NameControl(lblCounters[k], "lblCounters", k);
-        lblCounters[k]->setTextFormat(Qt::RichText);
-        groupLayout->addWidget(lblCounters[k]);
+        counterLabels[k] = new QLabel(group);
+        NameControl(counterLabels[k], "lblCounters", k);
+        counterLabels[k]->setTextFormat(Qt::RichText);
+        groupLayout->addWidget(counterLabels[k]);
         models_[k] = new QStandardItemModel(0, 5, this);
         models_[k]->setHorizontalHeaderLabels({QStringLiteral("No"), QStringLiteral("名称"),
                                                QStringLiteral("ﾃﾞｯｷ1"), QStringLiteral("ﾃﾞｯｷ2"),
                                                QStringLiteral("差")});
-        grdDifference[k] = new QTableView(group);
-        NameControl(grdDifference[k], "grdDifference", k);
-        grdDifference[k]->setAccessibleName(QString::fromUtf8(kHeadings[k]) +
-                                            QStringLiteral("の違い"));
-        grdDifference[k]->setModel(models_[k]);
-        grdDifference[k]->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grdDifference[k]->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grdDifference[k]->setWordWrap(false);
-        grdDifference[k]->verticalHeader()->hide();
-        grdDifference[k]->verticalHeader()->setDefaultSectionSize(
-            grdDifference[k]->fontMetrics().height() + 6);
-        grdDifference[k]->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-        groupLayout->addWidget(grdDifference[k]);
+        differenceTables[k] = new QTableView(group);
+        NameControl(differenceTables[k], "grdDifference", k);
+        differenceTables[k]->setAccessibleName(QString::fromUtf8(kHeadings[k]) +
+                                               QStringLiteral("の違い"));
+        differenceTables[k]->setModel(models_[k]);
+        differenceTables[k]->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        differenceTables[k]->setSelectionBehavior(QAbstractItemView::SelectRows);
+        differenceTables[k]->setWordWrap(false);
+        differenceTables[k]->verticalHeader()->hide();
+        differenceTables[k]->verticalHeader()->setDefaultSectionSize(
+            differenceTables[k]->fontMetrics().height() + 6);
+        differenceTables[k]->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+        groupLayout->addWidget(differenceTables[k]);
         layout->addWidget(group, 1);
     }
 
     auto* buttons = new QHBoxLayout;
-    cmdCopy = new QPushButton(QStringLiteral("差分をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"), this);
-    NameControl(cmdCopy, "cmdCopy");
-    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
-    NameControl(cmdClose, "cmdClose");
+    copyButton = new QPushButton(QStringLiteral("差分をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"), this);
+    NameControl(copyButton, "cmdCopy");
+    closeButton = new QPushButton(QStringLiteral("閉じる"), this);
+    NameControl(closeButton, "cmdClose");
     buttons->addStretch(1);
-    buttons->addWidget(cmdCopy);
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
-    connect(chkEqual, &QCheckBox::toggled, this, &FrmCompare::chkEqual_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &FrmCompare::cmdCopy_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(showEqualBox, &QCheckBox::toggled, this, &DeckComparisonWindow::ShowEqualToggled);
+    connect(copyButton, &QPushButton::clicked, this, &DeckComparisonWindow::CopyDifference);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     resize(720, 640);
 }
 
-void FrmCompare::Compare(ComparedDeck first, ComparedDeck second) {
+void DeckComparisonWindow::Compare(ComparedDeck first, ComparedDeck second) {
     first_ = std::move(first);
     second_ = std::move(second);
-    lblFirst->setText(QStringLiteral("1: ") + first_.name);
-    lblSecond->setText(QStringLiteral("2: ") + second_.name);
+    firstDeckLabel->setText(QStringLiteral("1: ") + first_.name);
+    secondDeckLabel->setText(QStringLiteral("2: ") + second_.name);
     ShowCounters();
     Refill();
     show();
@@ -117,7 +117,7 @@ void FrmCompare::Compare(ComparedDeck first, ComparedDeck second) {
     activateWindow();
 }
 
-void FrmCompare::ShowCounters() {
+void DeckComparisonWindow::ShowCounters() {
     const DeckCounts a = CountDeck(first_.lists);
     const DeckCounts b = CountDeck(second_.lists);
     const QString units =
@@ -127,15 +127,15 @@ void FrmCompare::ShowCounters() {
                     b.missionsAndCharacters, &MissionCharCountColour);
     const QString points =
         CounterPair(QStringLiteral("合計戦果："), a.points, b.points, &TotalPointsColour);
-    lblCounters[0]->setText(units);
-    lblCounters[1]->setText(missionChar + QStringLiteral("　　") + points);
-    lblCounters[2]->setText(missionChar);
+    counterLabels[0]->setText(units);
+    counterLabels[1]->setText(missionChar + QStringLiteral("　　") + points);
+    counterLabels[2]->setText(missionChar);
 }
 
-void FrmCompare::Refill() {
+void DeckComparisonWindow::Refill() {
     for (QStandardItemModel* model : models_) model->removeRows(0, model->rowCount());
     for (const CardDifference& card :
-         CompareDecks(first_.lists, second_.lists, chkEqual->isChecked())) {
+         CompareDecks(first_.lists, second_.lists, showEqualBox->isChecked())) {
         const int change = card.Change();
         QStandardItem* changeCell =
             Cell(QString::fromStdU16String(ChangeText(change)), Qt::AlignRight);
@@ -146,16 +146,16 @@ void FrmCompare::Refill() {
              Cell(QString::number(card.first), Qt::AlignRight),
              Cell(QString::number(card.second), Qt::AlignRight), changeCell});
     }
-    for (QTableView* table : grdDifference) {
+    for (QTableView* table : differenceTables) {
         for (int column : {0, 2, 3, 4}) table->resizeColumnToContents(column);
     }
 }
 
-void FrmCompare::chkEqual_Click() {
+void DeckComparisonWindow::ShowEqualToggled() {
     Refill();
 }
 
-void FrmCompare::cmdCopy_Click() {
+void DeckComparisonWindow::CopyDifference() {
     const std::u16string text = DifferenceText(CompareDecks(first_.lists, second_.lists, false));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();

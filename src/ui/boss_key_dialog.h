@@ -18,28 +18,28 @@ struct ProgramState;
 // failure returns false with the reader's description of the error.
 bool LoadIconPicture(const QString& path, QIcon& icon, QString& error);
 
-class FrmBoss : public QDialog {
+class BossKeyDialog : public QDialog {
     Q_OBJECT
 public:
     // icons is the main window's imgIcon pair: element 0 the program's icon, element 1 the
     // icon shown while minimised, which OK keeps up to date.
-    FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent = nullptr);
+    BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* parent = nullptr);
 
-    QCheckBox* chkBoss;
-    QLabel* lblTaskName;
-    QLineEdit* txtTaskName;
-    QLabel* lblIconPath;
-    QLineEdit* txtIconPath;
-    QPushButton* cmdWhere;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
+    QCheckBox* useBox;
+    QLabel* taskNameLabel;
+    QLineEdit* taskNameBox;
+    QLabel* iconPathLabel;
+    QLineEdit* iconPathBox;
+    QPushButton* browseIconButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     // The open-file dialog for an icon: the chosen path trimmed, or "" when cancelled.
     QString PickIconFile();
 
-    void chkBoss_Click();
-    void cmdWhere_Click();
-    void cmdOK_Click();
+    void UseToggled();
+    void BrowseIcon();
+    void SaveAndClose();
 
 private:
     ProgramState& state_;

@@ -1,4 +1,4 @@
-#include "ui/frm_boss.h"
+#include "ui/boss_key_dialog.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -70,7 +70,7 @@ bool LoadIconPicture(const QString& path, QIcon& icon, QString& error) {
     return true;
 }
 
-FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
+BossKeyDialog::BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
     : QDialog(parent), state_(state), icons_(icons) {
     setObjectName("frmBoss");
     setWindowTitle(QStringLiteral("『ボスが来た！』 設定画面"));
@@ -78,58 +78,58 @@ FrmBoss::FrmBoss(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
     UseDialogFrame(this);
     setFixedSize(TwipsToPixels(5400), TwipsToPixels(2520));
 
-    chkBoss = new QCheckBox(QStringLiteral("『ボスが来た！』 機能を使う"), this);
-    NameControl(chkBoss, "chkBoss");
-    PlaceTwips(chkBoss, 180, 150, 4995, 300);
-    lblTaskName = new QLabel(QStringLiteral("ﾀｽｸの名称"), this);
-    NameControl(lblTaskName, "lblTaskName");
-    PlaceTwips(lblTaskName, 180, 630, 1080, 300);
-    txtTaskName = new QLineEdit(this);
-    NameControl(txtTaskName, "txtTaskName");
-    PlaceTwips(txtTaskName, 1320, 600, 3855, 345);
-    lblTaskName->setBuddy(txtTaskName);  // the caption names the box for a screen reader
-    lblIconPath = new QLabel(QStringLiteral("ｱｲｺﾝの場所"), this);
-    NameControl(lblIconPath, "lblIconPath");
-    PlaceTwips(lblIconPath, 180, 1110, 1080, 300);
-    txtIconPath = new QLineEdit(this);
-    NameControl(txtIconPath, "txtIconPath");
-    PlaceTwips(txtIconPath, 1320, 1080, 3015, 345);
-    lblIconPath->setBuddy(txtIconPath);
-    cmdWhere = new QPushButton(QStringLiteral("参照"), this);
-    NameControl(cmdWhere, "cmdWhere");
-    PlaceTwips(cmdWhere, 4395, 1065, 780, 375);
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    NameControl(cmdOK, "cmdOK");
-    PlaceTwips(cmdOK, 2535, 1800, 1260, 420);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    NameControl(cmdCancel, "cmdCancel");
-    PlaceTwips(cmdCancel, 3915, 1800, 1260, 420);
+    useBox = new QCheckBox(QStringLiteral("『ボスが来た！』 機能を使う"), this);
+    NameControl(useBox, "chkBoss");
+    PlaceTwips(useBox, 180, 150, 4995, 300);
+    taskNameLabel = new QLabel(QStringLiteral("ﾀｽｸの名称"), this);
+    NameControl(taskNameLabel, "lblTaskName");
+    PlaceTwips(taskNameLabel, 180, 630, 1080, 300);
+    taskNameBox = new QLineEdit(this);
+    NameControl(taskNameBox, "txtTaskName");
+    PlaceTwips(taskNameBox, 1320, 600, 3855, 345);
+    taskNameLabel->setBuddy(taskNameBox);  // the caption names the box for a screen reader
+    iconPathLabel = new QLabel(QStringLiteral("ｱｲｺﾝの場所"), this);
+    NameControl(iconPathLabel, "lblIconPath");
+    PlaceTwips(iconPathLabel, 180, 1110, 1080, 300);
+    iconPathBox = new QLineEdit(this);
+    NameControl(iconPathBox, "txtIconPath");
+    PlaceTwips(iconPathBox, 1320, 1080, 3015, 345);
+    iconPathLabel->setBuddy(iconPathBox);
+    browseIconButton = new QPushButton(QStringLiteral("参照"), this);
+    NameControl(browseIconButton, "cmdWhere");
+    PlaceTwips(browseIconButton, 4395, 1065, 780, 375);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    NameControl(okButton, "cmdOK");
+    PlaceTwips(okButton, 2535, 1800, 1260, 420);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    NameControl(cancelButton, "cmdCancel");
+    PlaceTwips(cancelButton, 3915, 1800, 1260, 420);
 
-    connect(chkBoss, &QCheckBox::toggled, this, [this] { chkBoss_Click(); });
-    connect(cmdWhere, &QPushButton::clicked, this, [this] { cmdWhere_Click(); });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(useBox, &QCheckBox::toggled, this, [this] { UseToggled(); });
+    connect(browseIconButton, &QPushButton::clicked, this, [this] { BrowseIcon(); });
+    connect(okButton, &QPushButton::clicked, this, [this] { SaveAndClose(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Form_Load
-    chkBoss->setChecked(state_.boss.use == u"1");
-    txtIconPath->setText(QString::fromStdU16String(state_.boss.iconPath));
-    txtTaskName->setText(QString::fromStdU16String(state_.boss.taskName));
-    chkBoss_Click();
+    useBox->setChecked(state_.boss.use == u"1");
+    iconPathBox->setText(QString::fromStdU16String(state_.boss.iconPath));
+    taskNameBox->setText(QString::fromStdU16String(state_.boss.taskName));
+    UseToggled();
 }
 
-void FrmBoss::chkBoss_Click() {
-    const bool on = chkBoss->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(txtTaskName), static_cast<QWidget*>(txtIconPath),
-                             static_cast<QWidget*>(cmdWhere)}) {
+void BossKeyDialog::UseToggled() {
+    const bool on = useBox->isChecked();
+    for (QWidget* control : {static_cast<QWidget*>(taskNameBox), static_cast<QWidget*>(iconPathBox),
+                             static_cast<QWidget*>(browseIconButton)}) {
         control->setEnabled(on);
     }
     const QColor colour = on ? QColor(255, 255, 255) : MenuColour();
-    SetBoxColour(txtTaskName, colour);
-    SetBoxColour(txtIconPath, colour);
+    SetBoxColour(taskNameBox, colour);
+    SetBoxColour(iconPathBox, colour);
 }
 
-QString FrmBoss::PickIconFile() {
+QString BossKeyDialog::PickIconFile() {
     FileDialogRequest request;
     request.save = false;
     request.title = QStringLiteral("ｱｲｺﾝを指定");
@@ -144,14 +144,14 @@ QString FrmBoss::PickIconFile() {
     return TrimBlanks(Dialogs().AskFileName(this, request));
 }
 
-void FrmBoss::cmdWhere_Click() {
-    txtIconPath->setText(PickIconFile());
+void BossKeyDialog::BrowseIcon() {
+    iconPathBox->setText(PickIconFile());
 }
 
-void FrmBoss::cmdOK_Click() {
+void BossKeyDialog::SaveAndClose() {
     const BossSettings boss =
-        BossValuesFromDialog(chkBoss->isChecked(), txtIconPath->text().toStdU16String(),
-                             txtTaskName->text().toStdU16String());
+        BossValuesFromDialog(useBox->isChecked(), iconPathBox->text().toStdU16String(),
+                             taskNameBox->text().toStdU16String());
     // The values take effect at once, even when the icon below turns out not to be a picture.
     state_.boss = boss;
     icons_[1] = icons_[0];

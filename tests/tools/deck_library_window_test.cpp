@@ -1,7 +1,7 @@
 // The deck library window on a folder of real deck files: the look on its own thread, the
 // table and its sorting, narrowing to a card, opening and comparing decks, the folder choice
 // and a deck saved into the folder while the window is open.
-#include "tools/frm_library.h"
+#include "tools/deck_library_window.h"
 
 #include <gtest/gtest.h>
 
@@ -18,22 +18,22 @@
 #include <QTest>
 
 #include "library_decks.h"
+#include "settings/library_settings.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
+#include "tools/deck_comparison_window.h"
 #include "tools/deck_difference.h"
-#include "tools/frm_compare.h"
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
-#include "tools/library_settings.h"
 
 namespace zemlo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class FrmLibraryTest : public ::testing::Test {
+class DeckLibraryWindowTest : public ::testing::Test {
 protected:
-    FrmLibraryTest() : db(LibraryCards()), settings(dir.Path()) {
+    DeckLibraryWindowTest() : db(LibraryCards()), settings(dir.Path()) {
         fs::create_directories(dir / "decks/sub");
         SaveLibraryDeck(dir / "decks/full.htm", db, RuleKeepingDeck(db));
         SaveLibraryDeck(dir / "decks/sub/short.htm", db, MakeDeck(db, {0, 0, 3}, {2}, {1}));
@@ -43,20 +43,21 @@ protected:
     }
 
     // The window after its first look.
-    std::unique_ptr<FrmLibrary> Open() {
+    std::unique_ptr<DeckLibraryWindow> Open() {
         LibraryHooks hooks;
         hooks.currentDeck = [this](CardKind kind) { return current[static_cast<size_t>(kind)]; };
         hooks.openDeck = [this](const QString& path) { opened << path; };
         hooks.shownCardNo = [this] { return shownCard; };
-        auto window = std::make_unique<FrmLibrary>(db, settings, dir.Path(), std::move(hooks));
+        auto window =
+            std::make_unique<DeckLibraryWindow>(db, settings, dir.Path(), std::move(hooks));
         window->show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
         return window;
     }
 
     // The path of the deck shown in a row of the table as the player sees it.
-    static QString RowFile(FrmLibrary& window, int row) {
-        return window.grdLibrary->model()->index(row, LibraryModel::FileName).data().toString();
+    static QString RowFile(DeckLibraryWindow& window, int row) {
+        return window.deckTable->model()->index(row, LibraryModel::FileName).data().toString();
     }
     // Text as an input method commits it, the way Japanese reaches a text box.
     static void Type(QLineEdit* box, const QString& text) {
@@ -64,8 +65,8 @@ protected:
         event.setCommitString(text);
         QApplication::sendEvent(box, &event);
     }
-    static void SelectRow(FrmLibrary& window, int row, bool add) {
-        QTableView* table = window.grdLibrary;
+    static void SelectRow(DeckLibraryWindow& window, int row, bool add) {
+        QTableView* table = window.deckTable;
         const QRect cell = table->visualRect(table->model()->index(row, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton,
                           add ? Qt::ControlModifier : Qt::NoModifier, cell.center());
@@ -79,12 +80,12 @@ protected:
     std::u16string shownCard;
 };
 
-TEST_F(FrmLibraryTest, ListsTheRememberedFolderAndSortsNumbersAsNumbers) {
+TEST_F(DeckLibraryWindowTest, ListsTheRememberedFolderAndSortsNumbersAsNumbers) {
     auto window = Open();
-    QAbstractItemModel* table = window->grdLibrary->model();
+    QAbstractItemModel* table = window->deckTable->model();
     ASSERT_EQ(table->rowCount(), 2);
-    EXPECT_EQ(window->lblSummary->text(), "ﾃﾞｯｷ 2 件、ﾃﾞｯｷでないﾌｧｲﾙ 1 件");
-    EXPECT_EQ(window->txtFolder->text(), QString::fromStdU16String((dir / "decks").u16string()));
+    EXPECT_EQ(window->summaryLabel->text(), "ﾃﾞｯｷ 2 件、ﾃﾞｯｷでないﾌｧｲﾙ 1 件");
+    EXPECT_EQ(window->folderBox->text(), QString::fromStdU16String((dir / "decks").u16string()));
     EXPECT_EQ(RowFile(*window, 0), "full.htm");
     EXPECT_EQ(table->index(1, LibraryModel::Folder).data().toString(), "sub");
     EXPECT_EQ(table->index(1, LibraryModel::Judgement).data().toString(),
@@ -94,121 +95,121 @@ TEST_F(FrmLibraryTest, ListsTheRememberedFolderAndSortsNumbersAsNumbers) {
     EXPECT_FALSE(table->index(0, LibraryModel::Judgement).data(Qt::ForegroundRole).isValid());
 
     // 1 point before 20, which a sort of texts would not give.
-    window->grdLibrary->sortByColumn(LibraryModel::Points, Qt::AscendingOrder);
+    window->deckTable->sortByColumn(LibraryModel::Points, Qt::AscendingOrder);
     EXPECT_EQ(RowFile(*window, 0), "short.htm");
-    window->grdLibrary->sortByColumn(LibraryModel::Points, Qt::DescendingOrder);
+    window->deckTable->sortByColumn(LibraryModel::Points, Qt::DescendingOrder);
     EXPECT_EQ(RowFile(*window, 0), "full.htm");
 }
 
-TEST_F(FrmLibraryTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheChosenDeck) {
+TEST_F(DeckLibraryWindowTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheChosenDeck) {
     auto window = Open();
-    QAbstractItemModel* table = window->grdLibrary->model();
+    QAbstractItemModel* table = window->deckTable->model();
     SelectRow(*window, 0, false);
     SelectRow(*window, 1, true);
-    QTest::keyClicks(window->txtCard, "ZM0001");
-    QTest::keyClick(window->txtCard, Qt::Key_Return);
+    QTest::keyClicks(window->cardBox, "ZM0001");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
     ASSERT_EQ(table->rowCount(), 2);
     ASSERT_EQ(table->columnCount(), LibraryModel::Copies + 1);
-    window->grdLibrary->sortByColumn(LibraryModel::Copies, Qt::DescendingOrder);
+    window->deckTable->sortByColumn(LibraryModel::Copies, Qt::DescendingOrder);
     EXPECT_EQ(RowFile(*window, 0), "short.htm");
     EXPECT_EQ(table->index(0, LibraryModel::Copies).data().toInt(), 2);
-    EXPECT_EQ(window->lblNarrowed->text(), "ZM0001  試作機1 を持つﾃﾞｯｷ: 2 件");
+    EXPECT_EQ(window->narrowedLabel->text(), "ZM0001  試作機1 を持つﾃﾞｯｷ: 2 件");
 
     // A part of a name only one card has; a character only the short deck holds.
-    window->txtCard->clear();
-    Type(window->txtCard, "隊長2");
-    QTest::keyClick(window->txtCard, Qt::Key_Return);
+    window->cardBox->clear();
+    Type(window->cardBox, "隊長2");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(RowFile(*window, 0), "short.htm");
     // Only the deck still listed stays selected, and compared.
     EXPECT_EQ(window->SelectedRows().size(), 1u);
-    EXPECT_FALSE(window->cmdCompare->isEnabled());
+    EXPECT_FALSE(window->compareButton->isEnabled());
 
     shownCard = u"MI0010";
-    window->cmdShownCard->click();
+    window->shownCardButton->click();
     ASSERT_EQ(table->rowCount(), 1);
     EXPECT_EQ(RowFile(*window, 0), "full.htm");
 
-    window->cmdClearCard->click();
+    window->clearCardButton->click();
     EXPECT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->columnCount(), LibraryModel::Copies);
 
-    window->grdLibrary->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
+    window->deckTable->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
     SelectRow(*window, 1, false);
-    QTest::keyClick(window->grdLibrary, Qt::Key_Return);
+    QTest::keyClick(window->deckTable, Qt::Key_Return);
     // A double click is a click and then the second press.
-    const QPoint first = window->grdLibrary->visualRect(table->index(0, 0)).center();
-    QTest::mouseClick(window->grdLibrary->viewport(), Qt::LeftButton, Qt::NoModifier, first);
-    QTest::mouseDClick(window->grdLibrary->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    const QPoint first = window->deckTable->visualRect(table->index(0, 0)).center();
+    QTest::mouseClick(window->deckTable->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    QTest::mouseDClick(window->deckTable->viewport(), Qt::LeftButton, Qt::NoModifier, first);
     EXPECT_EQ(opened,
               QStringList({QString::fromStdU16String((dir / "decks/sub/short.htm").u16string()),
                            QString::fromStdU16String((dir / "decks/full.htm").u16string())}));
 }
 
-TEST_F(FrmLibraryTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
+TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
     auto window = Open();
-    window->grdLibrary->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
-    EXPECT_FALSE(window->cmdCompare->isEnabled());
+    window->deckTable->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
+    EXPECT_FALSE(window->compareButton->isEnabled());
     SelectRow(*window, 1, false);  // short.htm first
     SelectRow(*window, 0, true);
-    ASSERT_TRUE(window->cmdCompare->isEnabled());
-    EXPECT_FALSE(window->cmdCompareCurrent->isEnabled());
-    window->cmdCompare->click();
-    FrmCompare* compare = window->CompareWindow();
+    ASSERT_TRUE(window->compareButton->isEnabled());
+    EXPECT_FALSE(window->compareCurrentButton->isEnabled());
+    window->compareButton->click();
+    DeckComparisonWindow* compare = window->CompareWindow();
     ASSERT_NE(compare, nullptr);
-    EXPECT_EQ(compare->lblFirst->text(), "1: short.htm");
-    EXPECT_EQ(compare->lblSecond->text(), "2: full.htm");
+    EXPECT_EQ(compare->firstDeckLabel->text(), "1: short.htm");
+    EXPECT_EQ(compare->secondDeckLabel->text(), "2: full.htm");
     QStandardItemModel* units = compare->Table(CardKind::Unit);
     ASSERT_EQ(units->rowCount(), 19);  // ZM0001 to ZM0020 but ZM0004, once in each
     EXPECT_EQ(units->index(0, 0).data().toString(), "ZM0001");
     EXPECT_EQ(units->index(0, 4).data().toString(), "－1");
     EXPECT_EQ(units->index(1, 4).data().toString(), "＋1");
-    EXPECT_TRUE(compare->lblCounters[0]->text().contains("color:#ff0000\">3<"));
+    EXPECT_TRUE(compare->counterLabels[0]->text().contains("color:#ff0000\">3<"));
 
-    compare->cmdCopy->click();
+    compare->copyButton->click();
     const EntryLists shortDeck = MakeDeck(db, {0, 0, 3}, {2}, {1});
     EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
               DifferenceText(CompareDecks(shortDeck, RuleKeepingDeck(db), false)));
 
     SelectRow(*window, 1, false);
-    ASSERT_TRUE(window->cmdCompareCurrent->isEnabled());
-    window->cmdCompareCurrent->click();
-    EXPECT_EQ(compare->lblFirst->text(), "1: 現在のﾃﾞｯｷ");
-    EXPECT_EQ(compare->lblSecond->text(), "2: short.htm");
+    ASSERT_TRUE(window->compareCurrentButton->isEnabled());
+    window->compareCurrentButton->click();
+    EXPECT_EQ(compare->firstDeckLabel->text(), "1: 現在のﾃﾞｯｷ");
+    EXPECT_EQ(compare->secondDeckLabel->text(), "2: short.htm");
     EXPECT_EQ(units->rowCount(), 2);  // ZM0002 and ZM0004
-    compare->chkEqual->click();       // ZM0001, twice in each, joins them
+    compare->showEqualBox->click();   // ZM0001, twice in each, joins them
     ASSERT_EQ(units->rowCount(), 3);
     EXPECT_EQ(units->index(0, 4).data().toString(), "0");
 }
 
-TEST_F(FrmLibraryTest, AChosenFolderIsRememberedOrTheWindowSaysItCannotBe) {
+TEST_F(DeckLibraryWindowTest, AChosenFolderIsRememberedOrTheWindowSaysItCannotBe) {
     FakeDialogs dialogs;
     auto window = Open();
     const fs::path odd = dir / "波〜線";  // U+301C: no place for it in the settings file
     fs::create_directories(odd);
     SaveLibraryDeck(odd / "x.htm", db, RuleKeepingDeck(db));
     dialogs.fileAnswers = {QString::fromStdU16String(odd.u16string())};
-    window->cmdBrowse->click();
+    window->browseButton->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_TRUE(dialogs.fileRequests[0].folder);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
-    EXPECT_EQ(window->grdLibrary->model()->rowCount(), 1);
-    EXPECT_TRUE(window->lblFolderNote->isVisible());
+    EXPECT_EQ(window->deckTable->model()->rowCount(), 1);
+    EXPECT_TRUE(window->folderNote->isVisible());
     EXPECT_EQ(LoadLibrarySettings(settings).folder, (dir / "decks").u16string());
 
     dialogs.fileAnswers = {QString::fromStdU16String((dir / "decks/sub").u16string())};
-    window->cmdBrowse->click();
-    EXPECT_FALSE(window->lblFolderNote->isVisible());
+    window->browseButton->click();
+    EXPECT_FALSE(window->folderNote->isVisible());
     EXPECT_EQ(LoadLibrarySettings(settings).folder, (dir / "decks/sub").u16string());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(FrmLibraryTest, ADeckSavedIntoTheFolderAppearsWithoutAsking) {
+TEST_F(DeckLibraryWindowTest, ADeckSavedIntoTheFolderAppearsWithoutAsking) {
     auto window = Open();
-    ASSERT_EQ(window->grdLibrary->model()->rowCount(), 2);
+    ASSERT_EQ(window->deckTable->model()->rowCount(), 2);
     SaveLibraryDeck(dir / "decks/sub/new.htm", db, RuleKeepingDeck(db));
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return window->grdLibrary->model()->rowCount() == 3; }, 10000));
+        QTest::qWaitFor([&] { return window->deckTable->model()->rowCount() == 3; }, 10000));
     // Only the new file was read.
     EXPECT_EQ(window->Indexer().Index().filesRead, 1);
 }

@@ -8,18 +8,18 @@ class QPushButton;
 
 namespace zemlo {
 
-class FrmAtention : public QDialog {
+class DisclaimerDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmAtention(QWidget* parent = nullptr);
+    explicit DisclaimerDialog(QWidget* parent = nullptr);
 
     bool IsYes() const { return isYes_; }
 
-    QLabel* lblDisclaimer;
-    QPushButton* cmdExec[2];
+    QLabel* disclaimerLabel;
+    QPushButton* answerButtons[2];
 
 private:
-    void cmdExec_Click(int index);
+    void Answer(int index);
 
     bool isYes_ = false;
 };

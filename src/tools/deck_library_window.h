@@ -14,7 +14,7 @@
 
 #include "carddb/card_database.h"
 #include "carddb/search_fold.h"
-#include "platform/settings_store.h"
+#include "settings/settings_store.h"
 #include "tools/card_name_index.h"
 #include "tools/deck_judgement.h"
 
@@ -30,7 +30,7 @@ class QTimer;
 
 namespace zemlo {
 
-class FrmCompare;
+class DeckComparisonWindow;
 class LibraryIndexer;
 class LibraryModel;
 
@@ -44,13 +44,14 @@ struct LibraryHooks {
     std::function<std::u16string()> shownCardNo;
 };
 
-class FrmLibrary : public QWidget {
+class DeckLibraryWindow : public QWidget {
     Q_OBJECT
 public:
     // The folder is the one remembered in the settings, else programDir.
-    FrmLibrary(const CardDatabase& db, SettingsStore& settings, std::filesystem::path programDir,
-               LibraryHooks hooks, QWidget* parent = nullptr);
-    ~FrmLibrary() override;
+    DeckLibraryWindow(const CardDatabase& db, SettingsStore& settings,
+                      std::filesystem::path programDir, LibraryHooks hooks,
+                      QWidget* parent = nullptr);
+    ~DeckLibraryWindow() override;
 
     const std::filesystem::path& Folder() const { return folder_; }
     // Looks at another folder and remembers it when the settings file can hold it.
@@ -59,38 +60,38 @@ public:
     LibraryIndexer& Indexer() const { return *indexer_; }
     LibraryModel& Model() const { return *model_; }
     // The comparison window once one was asked for.
-    FrmCompare* CompareWindow() const { return compare_; }
+    DeckComparisonWindow* CompareWindow() const { return compare_; }
 
-    void cmdBrowse_Click();
-    void cmdRefresh_Click();
+    void BrowseFolder();
+    void Refresh();
     // Narrows the table by what the card box holds: a card number, a suggestion's text or a
     // part of a name that only one card has.
-    void txtCard_Enter();
-    void cmdShownCard_Click();
-    void cmdClearCard_Click();
+    void NarrowToCardText();
+    void NarrowToShownCard();
+    void ClearCard();
     // Opens the deck of the current row.
     void OpenCurrentDeck();
-    void cmdCompare_Click();
-    void cmdCompareCurrent_Click();
+    void CompareSelected();
+    void CompareWithCurrentDeck();
 
     // The rows selected, in the order the player selected them.
     std::vector<int> SelectedRows() const;
 
-    QLineEdit* txtFolder;
-    QPushButton* cmdBrowse;
-    QPushButton* cmdRefresh;
-    QLabel* lblFolderNote;
-    QLineEdit* txtCard;
-    QPushButton* cmdShownCard;
-    QPushButton* cmdClearCard;
-    QLabel* lblNarrowed;
-    QTableView* grdLibrary;
-    QLabel* lblSummary;
-    QProgressBar* prgLook;
-    QPushButton* cmdCancel;
-    QPushButton* cmdOpen;
-    QPushButton* cmdCompare;
-    QPushButton* cmdCompareCurrent;
+    QLineEdit* folderBox;
+    QPushButton* browseButton;
+    QPushButton* refreshButton;
+    QLabel* folderNote;
+    QLineEdit* cardBox;
+    QPushButton* shownCardButton;
+    QPushButton* clearCardButton;
+    QLabel* narrowedLabel;
+    QTableView* deckTable;
+    QLabel* summaryLabel;
+    QProgressBar* lookProgress;
+    QPushButton* cancelButton;
+    QPushButton* openButton;
+    QPushButton* compareButton;
+    QPushButton* compareCurrentButton;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,7 +133,7 @@ private:
     QStandardItemModel* suggestions_;
     QFileSystemWatcher* watcher_;
     QTimer* changeDelay_;
-    FrmCompare* compare_ = nullptr;
+    DeckComparisonWindow* compare_ = nullptr;
     CardSuggestion narrowed_;
     // Files changed while the window was hidden; the next showing looks again.
     bool stale_ = true;
