@@ -20,14 +20,14 @@
 #include <memory>
 #include <set>
 
-#include "app/frm_atention.h"
+#include "app/disclaimer_dialog.h"
 #include "carddb/card_fields.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
-#include "tools/frm_compare.h"
+#include "tools/deck_comparison_window.h"
 #include "ui/main_window.h"
 #include "ui/program_state.h"
 
@@ -134,11 +134,11 @@ TEST_F(AccessibleNamesTest, EveryFocusableControlOfEveryWindowHasANameToSpeak) {
                              "mnuOdds", "mnuLibrary"}) {
         EXPECT_FALSE(WalkWindowsOf(item).isEmpty()) << item << " opened no window";
     }
-    FrmAtention disclaimer;
+    DisclaimerDialog disclaimer;
     faults["frmAtention"] = Unnamed(&disclaimer);
     SheetHeadingDialog heading("プレイヤー", "デッキ", "2026-12-07");
     faults["frmSheetHeading"] = Unnamed(&heading);
-    FrmCompare compare;
+    DeckComparisonWindow compare;
     faults["frmCompare"] = Unnamed(&compare);
 
     for (const auto& [window, unnamed] : faults) {
