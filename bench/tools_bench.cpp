@@ -12,14 +12,14 @@
 
 #include "bench_data.h"
 #include "carddb/card_loader.h"
+#include "carddb/qt_normaliser.h"
+#include "carddb/search_fold.h"
 #include "catalog/catalog_entry.h"
 #include "catalog/catalog_order.h"
 #include "tools/draw_odds.h"
 #include "tools/draw_pile.h"
 #include "tools/graph_texts.h"
 #include "tools/name_search.h"
-#include "tools/qt_normaliser.h"
-#include "tools/search_fold.h"
 
 namespace {
 

@@ -26,6 +26,19 @@ namespace {
 
 constexpr int kAffiliationColumns = 4;
 
+// What a screen reader calls a catalog: its tab's caption and "一覧".
+QString CatalogName(CardKind kind) {
+    switch (kind) {
+        case CardKind::Unit:
+            return QStringLiteral("ユニット一覧");
+        case CardKind::Mission:
+            return QStringLiteral("ミッション一覧");
+        case CardKind::Character:
+            return QStringLiteral("キャラクター一覧");
+    }
+    return {};
+}
+
 }  // namespace
 
 CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension& suspension,
@@ -49,6 +62,7 @@ CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list_->setToolTip(QStringLiteral("ダブルクリックまたは[Enter]キーでアイテム追加"));
+    list_->setAccessibleName(CatalogName(kind));
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
 
@@ -112,9 +126,35 @@ void CatalogPage::changeEvent(QEvent* event) {
 }
 
 void CatalogPage::ShowRecords(const std::vector<int>& passing) {
-    model_->SetRecords(order_.InCatalogOrder(passing));
+    passing_ = order_.InCatalogOrder(passing);
+    ShowNarrowed();
+}
+
+void CatalogPage::SetNarrowing(Narrowing narrowing) {
+    narrowing_ = std::move(narrowing);
+    ShowNarrowed();
+}
+
+void CatalogPage::ShowNarrowed() {
+    model_->SetRecords(narrowing_ ? narrowing_(passing_) : passing_);
     list_->clearSelection();
     list_->scrollToTop();
+    emit shownChanged();
+}
+
+int CatalogPage::ShownCount() const {
+    return model_->rowCount();
+}
+
+void CatalogPage::SetListBottomReserve(int pixels) {
+    listBottomReserve_ = pixels;
+    for (PanelControl& control : controls_) {
+        if (control.kind == ControlKind::List) Place(control, compact_);
+    }
+}
+
+QRect CatalogPage::ListGeometry() const {
+    return list_->geometry();
 }
 
 void CatalogPage::EmitSelection() {
@@ -165,11 +205,28 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The panel's own boxes, from its table: the quick filter bar, which may stand on the page,
+// is no search condition.
 QList<QCheckBox*> CatalogPage::CheckBoxes() const {
-    return findChildren<QCheckBox*>();
+    QList<QCheckBox*> boxes;
+    for (const PanelControl& control : controls_) {
+        if (control.kind == ControlKind::Affiliations) {
+            for (QCheckBox* box : control.boxes) boxes << box;
+        } else if (control.kind == ControlKind::CheckBox) {
+            boxes << static_cast<QCheckBox*>(control.widget);
+        }
+    }
+    return boxes;
 }
 QList<QComboBox*> CatalogPage::ComboBoxes() const {
-    return findChildren<QComboBox*>();
+    QList<QComboBox*> boxes;
+    for (const PanelControl& control : controls_) {
+        if (control.kind == ControlKind::Range || control.kind == ControlKind::Choice) {
+            boxes << static_cast<QComboBox*>(control.widget);
+        }
+        if (control.high) boxes << control.high;
+    }
+    return boxes;
 }
 
 void CatalogPage::BuildPanel(std::vector<PanelControl> controls) {
@@ -189,6 +246,13 @@ void CatalogPage::Build(PanelControl& control) {
         }
     }
     const QString caption = QString::fromUtf8(control.caption);
+    // A combo box shows only its value; a screen reader speaks its frame's caption.
+    QString frameCaption;
+    for (const PanelControl& frame : controls_) {
+        if (frame.kind == ControlKind::Frame && frame.index == control.frame) {
+            frameCaption = QString::fromUtf8(frame.caption);
+        }
+    }
     auto newComboBox = [&](int index) {
         auto* box = new QComboBox(parent);
         NameControl(box, control.name, index);
@@ -233,12 +297,19 @@ void CatalogPage::Build(PanelControl& control) {
         }
         case ControlKind::Range:
             control.widget = newComboBox(0);
+            control.widget->setAccessibleName(frameCaption + QStringLiteral(" 下限"));
             control.tilde = new QLabel(QStringLiteral("～"), parent);
             control.tilde->setAlignment(Qt::AlignCenter);
             control.high = newComboBox(1);
+            control.high->setAccessibleName(frameCaption + QStringLiteral(" 上限"));
             return;
         case ControlKind::Choice:
             control.widget = newComboBox(control.index);
+            // Alternatives on one list are told apart by their number, as the card panel's
+            // captions do ("開発系統1").
+            control.widget->setAccessibleName(
+                control.index >= 0 ? frameCaption + QString::number(control.index + 1)
+                                   : frameCaption);
             return;
         case ControlKind::List:
             control.widget = list_;
@@ -308,7 +379,87 @@ void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed
 }
 
 void CatalogPage::LayOut(bool compact) {
+    compact_ = compact;
     for (PanelControl& control : controls_) Place(control, compact);
+    OrderTabs();
+}
+
+namespace {
+
+// Rectangles in reading order: rows from top to bottom, each from left to right. Two
+// rectangles share a row when their tops lie closer than half the lower one's height.
+template <typename T>
+void SortIntoRows(std::vector<T>& items, QRect (*place)(const T&)) {
+    std::stable_sort(items.begin(), items.end(),
+                     [place](const T& a, const T& b) { return place(a).top() < place(b).top(); });
+    size_t rowStart = 0;
+    for (size_t i = 1; i <= items.size(); ++i) {
+        const bool newRow =
+            i == items.size() ||
+            place(items[i]).top() - place(items[rowStart]).top() >
+                std::min(place(items[i]).height(), place(items[rowStart]).height()) / 2;
+        if (!newRow) continue;
+        std::stable_sort(
+            items.begin() + static_cast<std::ptrdiff_t>(rowStart),
+            items.begin() + static_cast<std::ptrdiff_t>(i),
+            [place](const T& a, const T& b) { return place(a).left() < place(b).left(); });
+        rowStart = i;
+    }
+}
+
+}  // namespace
+
+void CatalogPage::OrderTabs() {
+    // The frames (and the catalog, which stands alone) in reading order, and the controls
+    // of each frame in reading order within it.
+    struct Group {
+        QRect place;
+        std::vector<QWidget*> widgets;
+    };
+    std::vector<Group> groups;
+    auto groupOf = [&](const PanelControl& control) -> Group& {
+        for (const PanelControl& frame : controls_) {
+            if (frame.kind == ControlKind::Frame && frame.index == control.frame &&
+                control.frame >= 0) {
+                for (Group& group : groups) {
+                    if (group.place == frame.widget->geometry()) return group;
+                }
+                groups.push_back({frame.widget->geometry(), {}});
+                return groups.back();
+            }
+        }
+        groups.push_back({control.widget->geometry(), {}});
+        return groups.back();
+    };
+    for (const PanelControl& control : controls_) {
+        switch (control.kind) {
+            case ControlKind::Affiliations: {
+                Group& group = groupOf(control);
+                for (QCheckBox* box : control.boxes) group.widgets.push_back(box);
+                break;
+            }
+            case ControlKind::Range: {
+                Group& group = groupOf(control);
+                group.widgets.push_back(control.widget);
+                group.widgets.push_back(control.high);
+                break;
+            }
+            case ControlKind::Frame:
+                break;
+            default:
+                groupOf(control).widgets.push_back(control.widget);
+                break;
+        }
+    }
+    SortIntoRows<Group>(groups, [](const Group& g) { return g.place; });
+    QWidget* previous = nullptr;
+    for (Group& group : groups) {
+        SortIntoRows<QWidget*>(group.widgets, [](QWidget* const& w) { return w->geometry(); });
+        for (QWidget* widget : group.widgets) {
+            if (previous) QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
 }
 
 void CatalogPage::Place(PanelControl& control, bool compact) {
@@ -345,6 +496,15 @@ void CatalogPage::Place(PanelControl& control, bool compact) {
                 PlaceTwips(control.widget, 120, 300, 900, 330);
                 PlaceTwips(control.tilde, 1035, 300, 300, 300);
                 PlaceTwips(control.high, 1350, 300, 900, 330);
+            }
+            break;
+        case ControlKind::List:
+            // The quick filter bar, while shown, takes the bottom of the catalog's place.
+            PlaceTwips(control.widget, box.left, box.top, box.width, box.height);
+            if (listBottomReserve_ > 0) {
+                QRect place = control.widget->geometry();
+                place.setHeight(std::max(0, place.height() - listBottomReserve_));
+                control.widget->setGeometry(place);
             }
             break;
         default:

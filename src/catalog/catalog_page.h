@@ -5,9 +5,11 @@
 #include <QListView>
 #include <QMetaType>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "carddb/card_database.h"
@@ -58,6 +60,18 @@ public:
     // The width the catalog's entries scroll to, in pixels.
     int ScrollExtent() const;
 
+    // What the catalog shows beyond its conditions (the quick filter): from the records that
+    // pass the conditions, in the catalog's order, those to show. Applied at once and after
+    // every refilter; an empty one shows every passing record.
+    using Narrowing = std::function<std::vector<int>(const std::vector<int>& passing)>;
+    void SetNarrowing(Narrowing narrowing);
+    // Entries the conditions let through, and entries shown.
+    int PassingCount() const { return static_cast<int>(passing_.size()); }
+    int ShownCount() const;
+    // Room kept free under the catalog list, in pixels, and the list's place in the page.
+    void SetListBottomReserve(int pixels);
+    QRect ListGeometry() const;
+
     QList<QCheckBox*> CheckBoxes() const;
     QList<QComboBox*> ComboBoxes() const;
 
@@ -68,6 +82,8 @@ signals:
     void entrySelected(zemlo::CardKind kind, const QString& entry);
     // Right button while exactly one entry is selected.
     void popupRequested(zemlo::CardKind kind, const QString& entry, const QPoint& globalPos);
+    // The catalog shows other entries: after a refilter or a new narrowing.
+    void shownChanged();
 
 protected:
     // Makes the controls of the table in its order (which is the keyboard's order), places
@@ -95,6 +111,10 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void EmitSelection();
     void UpdateScrollExtent();
+    void ShowNarrowed();
+    // The keyboard's order follows the places: frames top to bottom and left to right, and
+    // within a frame its controls the same way.
+    void OrderTabs();
 
     void Build(PanelControl& control);
     void Connect(PanelControl& control);
@@ -113,6 +133,11 @@ private:
     std::vector<PanelControl> controls_;
     EntryWidthDelegate* delegate_;
     int minimumExtent_ = 0;
+    // The passing records in the catalog's order, and what narrows them further.
+    std::vector<int> passing_;
+    Narrowing narrowing_;
+    int listBottomReserve_ = 0;
+    bool compact_ = false;
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;
 };

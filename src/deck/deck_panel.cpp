@@ -71,6 +71,10 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
     unitList = MakeList(CardKind::Unit, "lstSelUnit");
     missionList = MakeList(CardKind::Mission, "lstSelMission");
     characterList = MakeList(CardKind::Character, "lstSelChar");
+    // What a screen reader calls the deck lists and the counters.
+    unitList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ﾕﾆｯﾄ"));
+    missionList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ﾐｯｼｮﾝ"));
+    characterList->setAccessibleName(QStringLiteral("ﾃﾞｯｷ ｷｬﾗｸﾀｰ"));
 
     const QString captions[3] = {QStringLiteral("ユニット数："),
                                  QStringLiteral("ミッション＋キャラクター数："),
@@ -81,6 +85,7 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
         counts[i] = new QLabel(QStringLiteral("0"), this);
         NameControl(counts[i], "lblCnt", i);
         counts[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        counts[i]->setAccessibleName(captions[i].chopped(1));  // the caption without "："
     }
     LayOut(false);
     ShowCounts();
@@ -202,6 +207,15 @@ bool DeckPanel::eventFilter(QObject* watched, QEvent* event) {
         }
         // Enter removes nothing and adds nothing in a deck list.
         if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        // "+" and "-" add or take away one copy of the selected card.
+        if (key == Qt::Key_Plus) {
+            AddCopyOfSelected(kind);
+            return true;
+        }
+        if (key == Qt::Key_Minus) {
+            RemoveCopyOfSelected(kind);
+            return true;
+        }
     }
     if (watched == list->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -279,6 +293,28 @@ void DeckPanel::RemoveSelected(CardKind kind) {
     if (selected.isEmpty()) return;
     history_.ApplyDeckEdit(
         RemoveEntryEdit(deck_, kind, static_cast<std::size_t>(selected.front().row())));
+}
+
+void DeckPanel::AddCopyOfSelected(CardKind kind) {
+    const QString entry = SelectedEntry(List(kind));
+    // The view keeps the selection on its entry while the copy goes in beside it.
+    if (!entry.isEmpty()) AddCard(kind, entry);
+}
+
+void DeckPanel::RemoveCopyOfSelected(CardKind kind) {
+    QListView* list = List(kind);
+    const QString entry = SelectedEntry(list);
+    if (entry.isEmpty()) return;
+    const int row = list->selectionModel()->selectedRows().front().row();
+    RemoveSelected(kind);
+    // Copies stand next to each other: the selection goes on to the one left, if any.
+    const DeckListModel* model = models_[static_cast<int>(kind)];
+    for (int near : {row, row - 1}) {
+        if (near >= 0 && near < model->rowCount() && model->EntryAt(near) == entry) {
+            list->setCurrentIndex(model->index(near, 0));
+            return;
+        }
+    }
 }
 
 void DeckPanel::ClearList(CardKind kind) {

@@ -29,6 +29,10 @@ public:
     void AddCard(CardKind kind, const QString& entry);
     // Removes the selected entry of the kind's list, if any; the information panel stays.
     void RemoveSelected(CardKind kind);
+    // "+" and "-" in a deck list: one more copy of the selected card, or one fewer; each is
+    // one step to undo, and the selection stays on the card while a copy is left.
+    void AddCopyOfSelected(CardKind kind);
+    void RemoveCopyOfSelected(CardKind kind);
     // The clear commands: empty one list (or all).
     void ClearList(CardKind kind);
     void ClearAllLists();

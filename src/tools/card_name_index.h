@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
-#include "tools/search_fold.h"
+#include "carddb/search_fold.h"
 
 namespace zemlo {
 

@@ -75,6 +75,8 @@ DeckComparisonWindow::DeckComparisonWindow(QWidget* parent) : QWidget(parent, Qt
                                                QStringLiteral("差")});
         differenceTables[k] = new QTableView(group);
         NameControl(differenceTables[k], "grdDifference", k);
+        differenceTables[k]->setAccessibleName(QString::fromUtf8(kHeadings[k]) +
+                                               QStringLiteral("の違い"));
         differenceTables[k]->setModel(models_[k]);
         differenceTables[k]->setEditTriggers(QAbstractItemView::NoEditTriggers);
         differenceTables[k]->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "carddb/qt_normaliser.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "settings/library_settings.h"
@@ -29,7 +30,6 @@
 #include "tools/deck_library.h"
 #include "tools/library_indexer.h"
 #include "tools/library_model.h"
-#include "tools/qt_normaliser.h"
 
 namespace zemlo {
 namespace {
@@ -120,8 +120,10 @@ void DeckLibraryWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this));
+    QLabel* folderLabel = PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this);
+    folderRow->addWidget(folderLabel);
     folderBox = new QLineEdit(PathText(folder_), this);
+    folderLabel->setBuddy(folderBox);  // captions name their boxes for a screen reader
     NameControl(folderBox, "txtFolder");
     folderBox->setReadOnly(true);
     folderRow->addWidget(folderBox, 1);
@@ -138,8 +140,10 @@ void DeckLibraryWindow::BuildControls() {
     layout->addWidget(folderNote);
 
     auto* cardRow = new QHBoxLayout;
-    cardRow->addWidget(PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this));
+    QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
+    cardRow->addWidget(cardLabel);
     cardBox = new QLineEdit(this);
+    cardLabel->setBuddy(cardBox);
     NameControl(cardBox, "txtCard");
     cardBox->setPlaceholderText(QStringLiteral("ｶｰﾄﾞ名の一部またはｶｰﾄﾞ番号"));
     auto* completer = new QCompleter(suggestions_, this);
@@ -160,6 +164,7 @@ void DeckLibraryWindow::BuildControls() {
     layout->addWidget(narrowedLabel);
 
     deckTable = new QTableView(this);
+    deckTable->setAccessibleName(QStringLiteral("ﾃﾞｯｷ一覧"));
     NameControl(deckTable, "grdLibrary");
     deckTable->setModel(sorted_);
     deckTable->setSortingEnabled(true);

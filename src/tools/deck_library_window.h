@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "carddb/search_fold.h"
 #include "settings/settings_store.h"
 #include "tools/card_name_index.h"
 #include "tools/deck_judgement.h"
-#include "tools/search_fold.h"
 
 class QFileSystemWatcher;
 class QLabel;

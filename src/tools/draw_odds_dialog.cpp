@@ -39,6 +39,7 @@ DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, Setting
 
     pileTabs = new QTabWidget(this);
     NameControl(pileTabs, "tabPile");
+    pileTabs->setAccessibleName(QStringLiteral("山札"));
     PlaceTwips(pileTabs, 120, 120, kFormWidth - 240, 5820);
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
@@ -60,6 +61,8 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
     pileTabs->addTab(
         page, which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター"));
     auto* caption = new QLabel(QStringLiteral("ﾄﾞﾛｰ枚数"), page);
+    const QString pileName =
+        which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター");
     PlaceTwips(caption, 120, 180, 1200, 255);
 
     const int pileSize = static_cast<int>(pile.size());
@@ -68,6 +71,7 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
 
     QSpinBox* spin = new QSpinBox(page);
     NameControl(spin, "spnDraw", which);
+    spin->setAccessibleName(pileName + QStringLiteral(" ﾄﾞﾛｰ枚数"));
     PlaceTwips(spin, 1380, 120, 1035, 330);
     const int stored = LoadDrawnCount(settings_, static_cast<DrawOddsPile>(which));
     spin->setRange(1, std::max(pileSize, 1));
@@ -78,6 +82,7 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
 
     QTableView* table = new QTableView(page);
     NameControl(table, "grdOdds", which);
+    table->setAccessibleName(pileName + QStringLiteral(" 確率"));
     table->setModel(models_[which]);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -109,6 +109,8 @@ DrawTestDialog::DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup ca
         drawn_[which] = new QStringListModel(this);
         auto* list = new QListView(this);
         NameControl(list, listNames[which]);
+        list->setAccessibleName(which == 0 ? QStringLiteral("引いたﾕﾆｯﾄ")
+                                           : QStringLiteral("引いたﾐｯｼｮﾝとｷｬﾗｸﾀｰ"));
         list->setModel(drawn_[which]);
         list->setFont(fixedFont);
         list->setSelectionMode(QAbstractItemView::SingleSelection);

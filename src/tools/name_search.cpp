@@ -34,4 +34,17 @@ int SeekStep(int count, int selected, bool down, std::u16string_view text,
         entryAt);
 }
 
+int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
+                   const EntryTextAt& entryAt, const SearchFold& fold) {
+    const std::u16string needle = fold.Fold(text);
+    std::u16string folded;  // one buffer for every entry of the walk
+    return SeekStepWith(
+        count, selected, down,
+        [&](std::u16string_view searched) {
+            fold.FoldInto(searched, folded);
+            return folded.find(needle) != std::u16string::npos;
+        },
+        entryAt);
+}
+
 }  // namespace zemlo

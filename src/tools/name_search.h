@@ -5,6 +5,8 @@
 #include <functional>
 #include <string_view>
 
+#include "carddb/search_fold.h"
+
 namespace zemlo {
 
 // The text of the catalog entry at a position. The view must stay valid until the next call.
@@ -26,5 +28,9 @@ int SeekStep(int count, int selected, bool down, std::u16string_view text,
 int SeekStepWith(int count, int selected, bool down,
                  const std::function<bool(std::u16string_view searched)>& matches,
                  const EntryTextAt& entryAt);
+
+// One search step comparing folded texts; otherwise as SeekStep.
+int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
+                   const EntryTextAt& entryAt, const SearchFold& fold);
 
 }  // namespace zemlo

@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "carddb/qt_normaliser.h"
+#include "carddb/search_fold.h"
 #include "catalog/catalog_list_model.h"
 #include "catalog/catalog_page.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "tools/name_search.h"
-#include "tools/qt_normaliser.h"
-#include "tools/search_fold.h"
 
 namespace zemlo {
 namespace {
@@ -53,6 +53,7 @@ NameSearchWindow::NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatal
     searchBox = new QLineEdit(this);
     NameControl(searchBox, "txtSeek");
     PlaceTwips(searchBox, 120, 390, 3255, 315);
+    searchLabel->setBuddy(searchBox);  // the caption names the box for a screen reader
     const char* const directions[2] = {"下へ検索", "上へ検索"};
     for (int i = 0; i < 2; ++i) {
         directionOptions[i] = new QRadioButton(QString::fromUtf8(directions[i]), this);

@@ -87,12 +87,14 @@ BossKeyDialog::BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* pa
     taskNameBox = new QLineEdit(this);
     NameControl(taskNameBox, "txtTaskName");
     PlaceTwips(taskNameBox, 1320, 600, 3855, 345);
+    taskNameLabel->setBuddy(taskNameBox);  // the caption names the box for a screen reader
     iconPathLabel = new QLabel(QStringLiteral("ｱｲｺﾝの場所"), this);
     NameControl(iconPathLabel, "lblIconPath");
     PlaceTwips(iconPathLabel, 180, 1110, 1080, 300);
     iconPathBox = new QLineEdit(this);
     NameControl(iconPathBox, "txtIconPath");
     PlaceTwips(iconPathBox, 1320, 1080, 3015, 345);
+    iconPathLabel->setBuddy(iconPathBox);
     browseIconButton = new QPushButton(QStringLiteral("参照"), this);
     NameControl(browseIconButton, "cmdWhere");
     PlaceTwips(browseIconButton, 4395, 1065, 780, 375);

@@ -22,6 +22,7 @@
 #include "catalog/character_catalog_page.h"
 #include "catalog/highlight_colors.h"
 #include "catalog/mission_catalog_page.h"
+#include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_clip_text.h"
 #include "deck/card_info_panel.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
 
     catalogTabs_ = new QTabWidget(central);
     catalogTabs_->setObjectName("ssTab");
+    catalogTabs_->setAccessibleName(QStringLiteral("カードの種類"));
     for (const QString& caption : {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
                                    QStringLiteral("キャラクター")}) {
         auto* page = new QWidget;
@@ -108,6 +110,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
         tabLayout->setContentsMargins(0, 0, 0, 0);
         tabLayout->addWidget(catalogs[tab]);
     }
+    quickFilterBar_ = new QuickFilterBar(state_.db, catalogs, state_.highlightOn, unitCatalog_);
+    connect(quickFilterItem_, &QAction::triggered, quickFilterBar_, &QuickFilterBar::Toggle);
 
     // Deck and card information: the deck lists beside the tabs, the card panel at the right;
     // every change of the deck goes through its history, which brings back what the card
@@ -255,6 +259,8 @@ void MainWindow::BuildMenus() {
     highlightItem_->setCheckable(true);
     compactViewItem_ = AddItem(viewMenu_, "mnuMini", QStringLiteral("ｺﾝﾊﾟｸﾄ表示"));
     compactViewItem_->setCheckable(true);
+    quickFilterItem_ = AddItem(viewMenu_, "mnuQuickFilter", QStringLiteral("絞り込み(&F)"));
+    quickFilterItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
 
     toolMenu_ = AddMenu(bar, "mnuTool", QStringLiteral("ﾂｰﾙ(&T)"));
     nameSearchItem_ = AddItem(toolMenu_, "mnuSeek", QStringLiteral("名称検索"));
@@ -341,7 +347,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int code = key->key() == Qt::Key_Escape ? kEscapeKeyCode : key->key();
-        if (HandleKey(code, key->modifiers())) return true;
+        // In the quick filter's text every letter is text; Esc stays the boss key.
+        const bool inText = quickFilterBar_ != nullptr && quickFilterBar_->IsTextField(watched);
+        if ((!inText || code == kEscapeKeyCode) && HandleKey(code, key->modifiers())) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -453,6 +461,7 @@ void MainWindow::ToggleHighlight() {
             }
         }
     }
+    quickFilterBar_->FollowHighlight();
 }
 
 void MainWindow::ApplyBossSettings() {
@@ -476,6 +485,7 @@ void MainWindow::OnTabChanged() {
                                                   "検索条件のｸﾘｱ [ｷｬﾗｸﾀｰ]"};
     const int tab = catalogTabs_->currentIndex();
     if (tab >= 0 && tab < 3) clearConditionsItem_->setText(QString::fromUtf8(kClearCaptions[tab]));
+    quickFilterBar_->FollowTab(tab);
 }
 
 // Deck and card information

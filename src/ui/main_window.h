@@ -29,6 +29,7 @@ class DeckCommands;
 class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
+class QuickFilterBar;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -132,6 +133,7 @@ private:
     QAction* clearAllListsItem_ = nullptr;
     QAction* highlightItem_ = nullptr;
     QAction* compactViewItem_ = nullptr;
+    QAction* quickFilterItem_ = nullptr;
     QMenu* toolMenu_ = nullptr;
     QAction* nameSearchItem_ = nullptr;
     std::array<QAction*, 6> graphItems_{};
@@ -147,6 +149,8 @@ private:
     UnitCatalogPage* unitCatalog_ = nullptr;
     MissionCatalogPage* missionCatalog_ = nullptr;
     CharacterCatalogPage* characterCatalog_ = nullptr;
+    // The quick filter bar under the catalog in front; hidden until Ctrl+F.
+    QuickFilterBar* quickFilterBar_ = nullptr;
     // The deck of the program state, changed only through its history, shown by the deck
     // panel.
     DeckHistory* deckHistory_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "catalog/character_catalog_page.h"
 #include "catalog/mission_catalog_page.h"
+#include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
@@ -54,6 +55,16 @@ void MainWindow::ArrangeControls(int view) {
         PlaceTwips(cardInfoPanel_, 9240, 60, 4710, 10275);
         cardInfoButton_->hide();
     }
+    // The keyboard goes through the window as it reads, left to right: the catalogs (each
+    // page orders its own controls as it lays them out), the deck lists, then the card
+    // information, which was built before the deck lists.
+    QWidget* previous = characterCatalog_->List();
+    for (QWidget* list :
+         {deckPanel_->unitList, deckPanel_->missionList, deckPanel_->characterList}) {
+        QWidget::setTabOrder(previous, list);
+        previous = list;
+    }
+    quickFilterBar_->FollowLayout();
 }
 
 }  // namespace zemlo

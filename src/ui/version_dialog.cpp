@@ -74,6 +74,7 @@ VersionDialog::VersionDialog(QString storeName, const KeyValueSource& keys,
     urlBox = new QLineEdit(QStringLiteral("https://zemlosaga-deck.example.org/"), this);
     NameControl(urlBox, "txtURL");
     urlBox->setReadOnly(true);
+    urlBox->setAccessibleName(QStringLiteral("ホームページのアドレス"));
     PlaceTwips(urlBox, 240, 4020, 6420, 330);
 
     okButton = new QPushButton(QStringLiteral("OK"), this);

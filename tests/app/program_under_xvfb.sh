@@ -4,8 +4,10 @@
 # dialogs ask the window manager for, hides the main window with Esc under the disguise of
 # the boss-key settings and restores it, closes it through the window manager and checks the
 # view settings it wrote; then starts it again with an empty disguise and a deck file to open,
-# checks that the minimised window has no caption, saves that deck back with Ctrl+S, and opens
-# another deck from the deck library on a folder with nested, broken and foreign files.
+# checks that the minimised window has no caption, saves that deck back with Ctrl+S, types a
+# card number into the quick filter bar so the catalog shrinks to that card and adds it from
+# there, and opens another deck from the deck library on a folder with nested, broken and
+# foreign files.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -238,6 +240,35 @@ for _ in $(seq 100); do [ -s "$work/saved.htm" ] && break; sleep 0.1; done
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
 [ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
     fail "the deck opened from the command line holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
+
+# The quick filter: Ctrl+F, a card number far down the unit catalog (its "m" is text, not the
+# mission tab's key), Down to the catalog's first entry, which is now that card, and Enter adds
+# it. Unnarrowed, the first entry would be ZM0001. Ctrl+F again hides the bar; Ctrl+S shows
+# the deck.
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key ctrl+f
+sleep 0.3
+xdotool type --delay 50 "zm1079"
+sleep 0.5
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-quick-filter.png"
+xdotool key Down
+sleep 0.3
+xdotool key Return
+sleep 0.3
+xdotool key ctrl+f
+xdotool key ctrl+s
+save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
+xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
+sleep 0.5
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/narrowed.htm"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/narrowed.htm" ] && break; sleep 0.1; done
+[ -s "$work/narrowed.htm" ] || fail "the deck with the narrowed catalog's card was not saved"
+expected=$(printf 'ZM0001\nZM0002\nZM0002\nZM1079\nMI0001\nCH0001')
+[ "$(deck_rows "$work/narrowed.htm")" = "$expected" ] ||
+    fail "the quick filter did not narrow the catalog to its card; the deck holds: $(deck_rows "$work/narrowed.htm" | tr '\n' ' ')"
 
 # The deck library on the program's folder, where it starts: a deck two folders down, and
 # beside it a page that is no deck, a broken file, a link that names nothing and a link

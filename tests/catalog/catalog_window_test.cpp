@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -15,16 +17,17 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/program_state.h"
 #include "carddb/card_fields.h"
 #include "catalog/catalog_page.h"
 #include "catalog/highlight_colors.h"
+#include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
+#include "ui/program_state.h"
 
 namespace zemlo {
 namespace {
@@ -424,6 +427,99 @@ TEST_F(CatalogWindowTest, CatalogListReportsSelectionActivationAndPopup) {
     Control<QCheckBox>("chkBeem")->click();
     EXPECT_TRUE(list->selectionModel()->selectedIndexes().isEmpty());
     EXPECT_EQ(list->model()->rowCount(), 4);
+}
+
+// The quick filter bar: hidden, it takes no room; shown, it narrows the catalog in front
+// beside the condition panel, follows the tabs, and gives everything back when it closes.
+TEST_F(CatalogWindowTest, QuickFilterNarrowsTheCatalogInFrontBesideTheConditions) {
+    Open(true);
+    QApplication::setActiveWindow(window_.get());
+    QListView* units = Control<QListView>("lstUnitName");
+    QWidget* bar = Control<QuickFilterBar>("fraQuickFilter");
+    auto* text = Control<QLineEdit>("txtQuickFilter");
+    auto* texts = Control<QCheckBox>("chkQuickFilterText");
+    auto* count = Control<QLabel>("lblQuickFilterCount");
+    const QRect fullList = units->geometry();
+    ASSERT_FALSE(bar->isVisible());
+
+    QTest::keyClick(units, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(text->hasFocus());
+    EXPECT_EQ(units->geometry().height(), fullList.height() - bar->height());
+    EXPECT_EQ(bar->geometry().top(), units->geometry().bottom() + 1);
+    EXPECT_EQ(count->text(), QString("5 / 5"));
+
+    text->insert(QString("がる"));
+    EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001"}));
+    EXPECT_EQ(count->text(), QString("1 / 5"));
+    EXPECT_EQ(text->palette().color(QPalette::Base), HighlightYellow());
+    texts->click();  // ZM0004's development line is ガル系
+    EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001", "ZM0004"}));
+
+    // Both apply; clearing the conditions leaves the bar as it is.
+    QComboBox* hpLow = Control<QComboBox>("cmbHP", 0);
+    hpLow->setCurrentIndex(hpLow->findText(" 3"));
+    EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001"}));
+    EXPECT_EQ(count->text(), QString("1 / 3"));
+    Action("mnuClearS")->trigger();
+    EXPECT_EQ(text->text(), QString("がる"));
+    EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001", "ZM0004"}));
+
+    // The bar follows to another tab and narrows the catalog there.
+    Control<QTabWidget>("ssTab")->setCurrentIndex(2);
+    EXPECT_TRUE(CardNos("lstCharName").isEmpty());
+    text->setText(QString("べつ"));
+    EXPECT_EQ(CardNos("lstCharName"), (QStringList{"CH0001"}));
+    EXPECT_EQ(count->text(), QString("1 / 3"));
+    EXPECT_EQ(bar->geometry().top(), Control<QListView>("lstCharName")->geometry().bottom() + 1);
+
+    // Closing gives every catalog all its entries and its room back.
+    Action("mnuQuickFilter")->trigger();
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(text->text().isEmpty());
+    EXPECT_EQ(CardNos("lstCharName").size(), 3);
+    EXPECT_EQ(CardNos("lstUnitName").size(), 5);
+    EXPECT_EQ(units->geometry(), fullList);
+    EXPECT_EQ(text->palette().color(QPalette::Base), HighlightWhite());
+}
+
+TEST_F(CatalogWindowTest, KeysInTheQuickFilterEditItsTextAndLeadToTheList) {
+    Open(false);
+    QApplication::setActiveWindow(window_.get());
+    QListView* units = Control<QListView>("lstUnitName");
+    QListView* deckUnits = Control<QListView>("lstSelUnit");
+    units->setCurrentIndex(units->model()->index(1, 0));
+    QTest::keyClick(units, Qt::Key_Return);
+    QTest::keyClick(units, Qt::Key_Return);
+    Action("mnuUndo")->trigger();  // the deck has a step to undo and one to redo
+    ASSERT_EQ(deckUnits->model()->rowCount(), 1);
+
+    Action("mnuQuickFilter")->trigger();
+    auto* text = Control<QLineEdit>("txtQuickFilter");
+    QTest::keyClicks(text, QString("umc"));
+    EXPECT_EQ(text->text(), QString("umc"));
+    EXPECT_EQ(Control<QTabWidget>("ssTab")->currentIndex(), 0);
+    EXPECT_EQ(text->palette().color(QPalette::Base), HighlightWhite());  // highlight is off
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(text->text().isEmpty());
+    EXPECT_EQ(deckUnits->model()->rowCount(), 1);
+    QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(text->text(), QString("umc"));
+    EXPECT_EQ(deckUnits->model()->rowCount(), 1);
+
+    text->setText(QString("ｾﾘｵ"));
+    QTest::keyClick(text, Qt::Key_Down);
+    EXPECT_TRUE(units->hasFocus());
+    EXPECT_EQ(units->currentIndex().row(), 0);
+    EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0002"}));
+    QTest::keyClick(units, Qt::Key_Return);  // Enter in the list still adds the card
+    EXPECT_EQ(deckUnits->model()->rowCount(), 2);
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_TRUE(units->hasFocus());
+
+    QTest::keyClick(text, Qt::Key_Escape);  // the boss key everywhere
+    EXPECT_TRUE(window_->isMinimized());
 }
 
 }  // namespace

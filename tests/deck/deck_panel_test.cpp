@@ -188,6 +188,35 @@ TEST_F(DeckPanelTest, DeleteAndBackspaceRemoveTheSelectedEntryEnterDoesNot) {
     EXPECT_EQ(Counter(2)->text(), "5");
 }
 
+TEST_F(DeckPanelTest, PlusAndMinusAddAndTakeAwayOneCopyOfTheSelectedCardEachOneStep) {
+    panel.AddCard(CardKind::Unit, Unit(1));
+    panel.AddCard(CardKind::Unit, Unit(2));
+    QListView* list = panel.List(CardKind::Unit);
+    QTest::keyClick(list, Qt::Key_Plus);  // nothing selected
+    ASSERT_EQ(Shown(CardKind::Unit).size(), 2);
+    const int stepsBefore = history.Stack()->count();
+
+    Select(CardKind::Unit, 0);
+    QTest::keyClick(list, Qt::Key_Plus);
+    QTest::keyClick(list, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(1), Unit(1), Unit(2)}));
+    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1));
+    EXPECT_EQ(Counter(0)->text(), "4");
+
+    Select(CardKind::Unit, 2);
+    QTest::keyClick(list, Qt::Key_Minus);
+    QTest::keyClick(list, Qt::Key_Minus);
+    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(2)}));
+    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1));
+    QTest::keyClick(list, Qt::Key_Minus);  // the last copy goes, and the selection with it
+    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(2)}));
+    EXPECT_TRUE(DeckPanel::SelectedEntry(list).isEmpty());
+
+    EXPECT_EQ(history.Stack()->count(), stepsBefore + 5);
+    history.Stack()->undo();
+    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(2)}));
+}
+
 TEST_F(DeckPanelTest, DoubleClickRemovesTheEntryUnderTheMouse) {
     panel.AddCard(CardKind::Character, Character(1));
     panel.AddCard(CardKind::Character, Character(2));

@@ -47,5 +47,18 @@ TEST_F(NameSearchTest, MatchingIsExact) {
     EXPECT_EQ(Step(-1, true, u"がるど"), -1);
 }
 
+// The forgiving step folds both sides (the fold's own rules are tested with it) and still
+// walks only the searched part. Without a normaliser the fold still narrows, and turns
+// hiragana and capitals.
+TEST_F(NameSearchTest, TheFoldedStepFoldsBothSidesButNeverReachesTheCardNumber) {
+    const SearchFold fold(nullptr);
+    const EntryTextAt entryAt = [this](int p) { return std::u16string_view(entries[p]); };
+    const int count = static_cast<int>(entries.size());
+    EXPECT_EQ(FoldedSeekStep(count, -1, true, u"がるど", entryAt, fold), 0);
+    EXPECT_EQ(FoldedSeekStep(count, 0, true, u"がるど", entryAt, fold), 2);
+    EXPECT_EQ(FoldedSeekStep(count, -1, true, u"zm0002", entryAt, fold), -1);
+    EXPECT_EQ(FoldedSeekStep(count, -1, true, u"ＺＭ０００２", entryAt, fold), -1);
+}
+
 }  // namespace
 }  // namespace zemlo

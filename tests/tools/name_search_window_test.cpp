@@ -91,6 +91,19 @@ TEST_F(NameSearchWindowTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCata
     EXPECT_EQ(Selected(units), 2);
 }
 
+TEST_F(NameSearchWindowTest, TheSearchStepsThroughTheCatalogAsTheQuickFilterShowsIt) {
+    FindControl<QAction>(window.get(), "mnuQuickFilter")->trigger();
+    FindControl<QLineEdit>(window.get(), "txtQuickFilter")->setText(QStringLiteral("zm0002"));
+    QListView* units = (window.get())->findChild<UnitCatalogPage*>()->List();
+    ASSERT_EQ(units->model()->rowCount(), 1);
+    seek->searchBox->setText(QStringLiteral("ガルド"));
+    seek->findNextButton->click();
+    EXPECT_EQ(Selected(units), 0);
+    EXPECT_EQ(units->model()->index(0, 0).data().toString().left(6), QString("ZM0002"));
+    seek->findNextButton->click();
+    EXPECT_EQ(seek->windowTitle(), "名称検索 [検索が終了しました]");
+}
+
 TEST_F(NameSearchWindowTest, TheForgivingBoxStartsUncheckedAndFoldsOnlyWhenChecked) {
     EXPECT_FALSE(seek->foldBox->isChecked());
     // The caption names kana and width; the tip adds the letter case it also ignores.

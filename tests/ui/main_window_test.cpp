@@ -68,9 +68,10 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
                            "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
-    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuView")),
-              QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
-                           "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示"}));
+    EXPECT_EQ(
+        MenuItems(FindControl<QMenu>(&w, "mnuView")),
+        QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
+                     "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示", "mnuQuickFilter=絞り込み(&F)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuTool")),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",

@@ -1,4 +1,4 @@
-#include "tools/qt_normaliser.h"
+#include "carddb/qt_normaliser.h"
 
 #include <QString>
 

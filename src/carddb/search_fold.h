@@ -1,5 +1,6 @@
-// The forgiving comparison of the name search: both the search text and each entry's
-// searched part are folded so that kana and width do not matter. Folding, in this order:
+// The forgiving comparison of texts the player types with card texts (the name search, the
+// deck library, the catalogs' quick filter): both sides are folded so that kana and width do not
+// matter. Folding, in this order:
 // 1. compatibility normalisation (NFKC: half-width katakana with their voiced marks become
 //    full-width, full-width Latin letters and digits become ASCII);
 // 2. a voiced or semi-voiced mark written as its own character (゛ ゜, which normalisation
@@ -15,8 +16,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "tools/name_search.h"
 
 namespace zemlo {
 
@@ -34,9 +33,5 @@ public:
 private:
     Normaliser nfkc_;
 };
-
-// One search step comparing folded texts; otherwise as SeekStep.
-int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
-                   const EntryTextAt& entryAt, const SearchFold& fold);
 
 }  // namespace zemlo

@@ -1,4 +1,4 @@
-#include "tools/search_fold.h"
+#include "carddb/search_fold.h"
 
 namespace zemlo {
 namespace {
@@ -86,19 +86,6 @@ void SearchFold::FoldInto(std::u16string_view text, std::u16string& folded) cons
         folded[i] = c;
     }
     if (composable) folded = nfkc_(folded);
-}
-
-int FoldedSeekStep(int count, int selected, bool down, std::u16string_view text,
-                   const EntryTextAt& entryAt, const SearchFold& fold) {
-    const std::u16string needle = fold.Fold(text);
-    std::u16string folded;  // one buffer for every entry of the walk
-    return SeekStepWith(
-        count, selected, down,
-        [&](std::u16string_view searched) {
-            fold.FoldInto(searched, folded);
-            return folded.find(needle) != std::u16string::npos;
-        },
-        entryAt);
 }
 
 }  // namespace zemlo
