@@ -71,6 +71,19 @@ enum : int {
 constexpr int kCount = 10;
 }  // namespace char_field
 
+// The field that holds a card's name in its kind's table.
+inline constexpr int NameField(CardKind kind) {
+    switch (kind) {
+        case CardKind::Unit:
+            return unit_field::UnitName;
+        case CardKind::Mission:
+            return mission_field::MissionName;
+        case CardKind::Character:
+            break;
+    }
+    return char_field::CharName;
+}
+
 // The data's mark for an empty optional field: U+FF0D FULLWIDTH HYPHEN-MINUS.
 inline constexpr char16_t kEmptyMark[] = u"\uFF0D";
 

@@ -15,18 +15,6 @@ bool SeparatesWords(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u3000';
 }
 
-int NameField(CardKind kind) {
-    switch (kind) {
-        case CardKind::Unit:
-            return unit_field::UnitName;
-        case CardKind::Mission:
-            return mission_field::MissionName;
-        case CardKind::Character:
-            return char_field::CharName;
-    }
-    return 1;
-}
-
 }  // namespace
 
 size_t FindWord(std::u16string_view text, std::u16string_view word, size_t from) {

@@ -5,18 +5,6 @@ namespace {
 
 constexpr CardKind kKinds[] = {CardKind::Unit, CardKind::Mission, CardKind::Character};
 
-int NameField(CardKind kind) {
-    switch (kind) {
-        case CardKind::Unit:
-            return unit_field::UnitName;
-        case CardKind::Mission:
-            return mission_field::MissionName;
-        case CardKind::Character:
-            break;
-    }
-    return char_field::CharName;
-}
-
 std::u16string_view TrimBlanks(std::u16string_view text) {
     const auto blank = [](char16_t c) { return c == u' ' || c == u'\u3000' || c == u'\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
