@@ -174,6 +174,18 @@ tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat 
 
 # Second start with a deck file on the command line: the deck opens after start-up. Saving it
 # back through the menu's key shows which entries the deck lists hold.
+save_deck_as() {  # path, what a failure says: Ctrl+S, the path typed into the save dialog
+    xdotool key ctrl+s
+    save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
+    xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.1; done
+    [ -s "$1" ] || fail "$2"
+}
+
 deck_rows() {  # the card numbers of a deck file's data rows, in file order
     tr -d '\r' <"$1" | grep -a '^<TD noWrap>[A-Z]' | sed 's/<[^>]*>//g'
 }
@@ -228,15 +240,7 @@ done
 [ "$(xdotool getwindowname "$main")" = "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" ] ||
     fail "restored WM_NAME: $(xprop -id "$main" WM_NAME)"
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
-xdotool key ctrl+s
-save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
-xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
-sleep 0.5
-xdotool key ctrl+a
-xdotool type --delay 20 "$work/saved.htm"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/saved.htm" ] && break; sleep 0.1; done
-[ -s "$work/saved.htm" ] || fail "the deck was not saved"
+save_deck_as "$work/saved.htm" "the deck was not saved"
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
 [ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
     fail "the deck opened from the command line holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
@@ -257,15 +261,7 @@ sleep 0.3
 xdotool key Return
 sleep 0.3
 xdotool key ctrl+f
-xdotool key ctrl+s
-save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
-xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
-sleep 0.5
-xdotool key ctrl+a
-xdotool type --delay 20 "$work/narrowed.htm"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/narrowed.htm" ] && break; sleep 0.1; done
-[ -s "$work/narrowed.htm" ] || fail "the deck with the narrowed catalog's card was not saved"
+save_deck_as "$work/narrowed.htm" "the deck with the narrowed catalog's card was not saved"
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nZM1079\nMI0001\nCH0001')
 [ "$(deck_rows "$work/narrowed.htm")" = "$expected" ] ||
     fail "the quick filter did not narrow the catalog to its card; the deck holds: $(deck_rows "$work/narrowed.htm" | tr '\n' ' ')"
@@ -297,15 +293,7 @@ sleep 1
 kill -0 "$prog" 2>/dev/null || fail "the program ended while the library looked at the folder"
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
 sleep 0.3
-xdotool key ctrl+s
-save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog again"
-xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
-sleep 0.5
-xdotool key ctrl+a
-xdotool type --delay 20 "$work/from-library.htm"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/from-library.htm" ] && break; sleep 0.1; done
-[ -s "$work/from-library.htm" ] || fail "the deck opened from the library was not saved"
+save_deck_as "$work/from-library.htm" "the deck opened from the library was not saved"
 expected=$(printf 'ZM0003\nZM0003\nZM0004\nMI0002')
 [ "$(deck_rows "$work/from-library.htm")" = "$expected" ] ||
     fail "the deck opened from the library holds: $(deck_rows "$work/from-library.htm" | tr '\n' ' ')"
