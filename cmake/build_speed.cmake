@@ -6,3 +6,14 @@ check_linker_flag(CXX -fuse-ld=lld ZEMLO_HAVE_LLD)
 if(ZEMLO_HAVE_LLD)
     add_link_options(-fuse-ld=lld)
 endif()
+
+# Unity builds: each target compiles its sources in batches of up to eight files, one compiler
+# run a batch, so the headers, the precompiled header's load and GoogleTest's expansions are
+# paid once a batch instead of once a file. Names private to a file (an anonymous namespace)
+# must therefore differ between the files of one library or test program. The fuzz tree
+# compiles file by file: with no precompiled header there, it is the tree that shows what a
+# file forgot to include. -DCMAKE_UNITY_BUILD=OFF turns batches off for a tree of your own, where
+# a change to one file then recompiles that file alone.
+if(NOT DEFINED CMAKE_UNITY_BUILD AND NOT ZEMLO_FUZZ)
+    set(CMAKE_UNITY_BUILD ON)
+endif()

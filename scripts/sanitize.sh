@@ -7,8 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 step=${1:-all}
-# -O1 keeps the build quick and the reports' stacks readable.
-bash scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+# Without the optimiser the instrumented sources compile in about half the time, and the
+# reports' stacks show every call as written.
+bash scripts/configure.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0 -g1" \
     -DZEMLO_SANITIZE=ON >/dev/null
 if [ "$step" = "--configure-only" ]; then exit 0; fi
 if [ "$step" != "--test-only" ]; then

@@ -87,4 +87,7 @@ inline constexpr int NameField(CardKind kind) {
 // The data's mark for an empty optional field: U+FF0D FULLWIDTH HYPHEN-MINUS.
 inline constexpr char16_t kEmptyMark[] = u"\uFF0D";
 
+// The colon between an ability and its value in the data ("潜行：2"): U+FF1A FULLWIDTH COLON.
+inline constexpr char16_t kFullWidthColon = u'\uFF1A';
+
 }  // namespace zemlo

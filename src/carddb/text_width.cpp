@@ -72,4 +72,16 @@ std::u16string FullWidthNumber(long long value) {
     return out;
 }
 
+std::u16string DecimalText(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string TrimBlanks(std::u16string_view text) {
+    const size_t first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    const size_t last = text.find_last_not_of(u' ');
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
 }  // namespace zemlo

@@ -18,4 +18,10 @@ char16_t NarrowChar(char16_t c);
 // Full-width decimal digits of a non-negative number ("１２").
 std::u16string FullWidthNumber(long long value);
 
+// Half-width decimal digits of a number, a negative one with "-" ("12", "-3").
+std::u16string DecimalText(long long value);
+
+// The text with leading and trailing half-width blanks removed.
+std::u16string TrimBlanks(std::u16string_view text);
+
 }  // namespace zemlo

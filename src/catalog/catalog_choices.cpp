@@ -12,8 +12,6 @@
 namespace zemlo {
 namespace {
 
-constexpr char16_t kFullWidthColon = u'\uFF1A';
-
 // Distinct texts of one choice list. "(指定なし)" stays in front whatever the data holds:
 // an empty value or one starting with a blank would otherwise sort ahead of it. The texts
 // added are views into the card tables, which stay unchanged while the lists are built.

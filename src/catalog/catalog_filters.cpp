@@ -10,7 +10,6 @@ namespace zemlo {
 namespace {
 
 constexpr char16_t kTerrainChars[4] = {u'宇', u'陸', u'空', u'海'};
-constexpr char16_t kFullWidthColon = u'\uFF1A';
 constexpr std::u16string_view kBeamMark = u"[\uFF22]";
 
 bool StartsWith(std::u16string_view text, std::u16string_view prefix) {

@@ -5,7 +5,8 @@
 #include "platform/busy_cursor.h"
 
 namespace zemlo {
-namespace {
+// The page's own names, apart from the other pages' alike ones.
+namespace character_panel {
 
 // What each control of the panel decides.
 enum Condition { None, Teams, Points, Timing };
@@ -14,7 +15,7 @@ using K = ControlKind;
 using C = CatalogChoices;
 
 // In the order the controls are made, which is the keyboard's order.
-std::vector<PanelControl> CharacterPanel() {
+std::vector<PanelControl> Rows() {
     return {
         {K::Frame,
          "fraChar",
@@ -76,15 +77,16 @@ std::vector<PanelControl> CharacterPanel() {
     };
 }
 
-}  // namespace
+}  // namespace character_panel
 
 CharacterCatalogPage::CharacterCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                            const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Character, db, suspension, highlightOn, parent) {
-    BuildPanel(CharacterPanel());
+    BuildPanel(character_panel::Rows());
 }
 
 CharacterConditions CharacterCatalogPage::ReadConditions() const {
+    using namespace character_panel;
     CharacterConditions c;
     for (const PanelControl& control : Controls()) {
         switch (control.condition) {

@@ -5,7 +5,8 @@
 #include "platform/busy_cursor.h"
 
 namespace zemlo {
-namespace {
+// The page's own names, apart from the other pages' alike ones.
+namespace mission_panel {
 
 // What each control of the panel decides.
 enum Condition {
@@ -21,7 +22,7 @@ using K = ControlKind;
 using C = CatalogChoices;
 
 // In the order the controls are made, which is the keyboard's order.
-std::vector<PanelControl> MissionPanel() {
+std::vector<PanelControl> Rows() {
     std::vector<PanelControl> rows = {
         {K::Frame,
          "fraMission",
@@ -136,15 +137,16 @@ std::vector<PanelControl> MissionPanel() {
     return rows;
 }
 
-}  // namespace
+}  // namespace mission_panel
 
 MissionCatalogPage::MissionCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                        const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Mission, db, suspension, highlightOn, parent) {
-    BuildPanel(MissionPanel());
+    BuildPanel(mission_panel::Rows());
 }
 
 MissionConditions MissionCatalogPage::ReadConditions() const {
+    using namespace mission_panel;
     MissionConditions c;
     c.terrain.mode = TerrainMode::Not;  // unless AND or OR is on
     for (const PanelControl& control : Controls()) {

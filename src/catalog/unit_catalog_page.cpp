@@ -5,7 +5,9 @@
 #include "platform/busy_cursor.h"
 
 namespace zemlo {
-namespace {
+// The page's own names, apart from the other pages' alike ones (None, Points) in case the
+// pages compile together.
+namespace unit_panel {
 
 // What each control of the panel decides.
 enum Condition {
@@ -29,7 +31,7 @@ using K = ControlKind;
 using C = CatalogChoices;
 
 // In the order the controls are made, which is the keyboard's order.
-std::vector<PanelControl> UnitPanel() {
+std::vector<PanelControl> Rows() {
     const char* const affiliationTip = "枠をﾀﾞﾌﾞﾙｸﾘｯｸすると全ﾁｪｯｸ/ｸﾘｱできます";
     std::vector<PanelControl> rows = {
         {K::Frame,
@@ -304,15 +306,16 @@ std::vector<PanelControl> UnitPanel() {
     return rows;
 }
 
-}  // namespace
+}  // namespace unit_panel
 
 UnitCatalogPage::UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
                                  const bool& highlightOn, QWidget* parent)
     : CatalogPage(CardKind::Unit, db, suspension, highlightOn, parent) {
-    BuildPanel(UnitPanel());
+    BuildPanel(unit_panel::Rows());
 }
 
 UnitConditions UnitCatalogPage::ReadConditions() const {
+    using namespace unit_panel;
     UnitConditions c;
     c.terrain.mode = TerrainMode::Not;  // unless AND or OR is on
     for (const PanelControl& control : Controls()) {

@@ -26,8 +26,8 @@ struct FrameGeometry {
     int valueBoxWidth;
     int valueBoxGap;
 };
-constexpr FrameGeometry kNormal = {4710, 10275, 300, 15, 90, 1050, 105, 480, 60};
-constexpr FrameGeometry kCompact = {3245, 8355, 240, 0, 60, 960, 60, 420, 45};
+constexpr FrameGeometry kNormalFrame = {4710, 10275, 300, 15, 90, 1050, 105, 480, 60};
+constexpr FrameGeometry kCompactFrame = {3245, 8355, 240, 0, 60, 960, 60, 420, 45};
 
 constexpr int kLine = 285;
 constexpr int kTwoLines = 540;
@@ -118,7 +118,7 @@ CardInfoPanel::CardInfoPanel(const CardDatabase& db, QWidget* parent) : QWidget(
 }
 
 void CardInfoPanel::LayOut(bool compact) {
-    const FrameGeometry& g = compact ? kCompact : kNormal;
+    const FrameGeometry& g = compact ? kCompactFrame : kNormalFrame;
     const int boxRight = g.width - g.rightMargin;
     for (int k = 0; k < 3; ++k) {
         PlaceTwips(kindFrames[k], 0, 0, g.width, g.height);

@@ -38,10 +38,10 @@ struct PanelGeometry {
     // Room for the largest counts: 32,767 entries, and 32,767 missions of 99 points each.
     int countWidth;
 };
-constexpr PanelGeometry kNormal = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
-                                   255,  {0, 1, 3},       {0, 2, 3},          900};
-constexpr PanelGeometry kCompact = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
-                                    240,  {0, 1, 2},       {0, 1, 2},          780};
+constexpr PanelGeometry kNormalPanel = {2700, {0, 4800, 7500}, {4740, 2640, 1620}, 9180, 270,
+                                        255,  {0, 1, 3},       {0, 2, 3},          900};
+constexpr PanelGeometry kCompactPanel = {3300, {0, 3540, 5640}, {3480, 2040, 1380}, 7080, 255,
+                                         240,  {0, 1, 2},       {0, 1, 2},          780};
 
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -96,7 +96,7 @@ DeckPanel::~DeckPanel() {
 }
 
 void DeckPanel::LayOut(bool compact) {
-    const PanelGeometry& g = compact ? kCompact : kNormal;
+    const PanelGeometry& g = compact ? kCompactPanel : kNormalPanel;
     for (int k = 0; k < 3; ++k) PlaceTwips(lists_[k], 0, g.listTop[k], g.width, g.listHeight[k]);
     for (int i = 0; i < 3; ++i) {
         const int captionTop = g.counterTop + g.captionRow[i] * g.counterStep;

@@ -4,17 +4,10 @@
 #include <iterator>
 #include <string>
 
+#include "carddb/text_width.h"
 #include "catalog/catalog_entry.h"
 
 namespace zemlo {
-namespace {
-
-std::u16string Number(std::size_t n) {
-    const std::string digits = std::to_string(n);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-}  // namespace
 
 std::size_t MergeEntries(std::vector<std::u16string>& list, std::vector<std::u16string> entries) {
     const std::size_t room = list.size() < kMaxListEntries ? kMaxListEntries - list.size() : 0;
@@ -39,9 +32,10 @@ std::size_t MergeEntries(std::vector<std::u16string>& list, std::vector<std::u16
 std::u16string LeftOutText(const LeftOutCounts& leftOut) {
     const std::size_t total = leftOut[0] + leftOut[1] + leftOut[2];
     if (total == 0) return {};
-    return u"1つのﾃﾞｯｷﾘｽﾄに入るのは" + Number(kMaxListEntries) + u"枚までです。入らなかった" +
-           Number(total) + u"枚（ユニット " + Number(leftOut[0]) + u"、ミッション " +
-           Number(leftOut[1]) + u"、キャラクター " + Number(leftOut[2]) + u"）は入れていません。";
+    return u"1つのﾃﾞｯｷﾘｽﾄに入るのは" + DecimalText(kMaxListEntries) + u"枚までです。入らなかった" +
+           DecimalText(total) + u"枚（ユニット " + DecimalText(leftOut[0]) + u"、ミッション " +
+           DecimalText(leftOut[1]) + u"、キャラクター " + DecimalText(leftOut[2]) +
+           u"）は入れていません。";
 }
 
 }  // namespace zemlo

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "carddb/text_width.h"
 #include "deck/deck_history.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_reader.h"

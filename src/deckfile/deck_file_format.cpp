@@ -56,11 +56,4 @@ bool IsBlankPath(std::u16string_view text) {
     return text.find_first_not_of(u' ') == std::u16string_view::npos;
 }
 
-std::u16string TrimBlanks(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) return {};
-    const size_t last = text.find_last_not_of(u' ');
-    return std::u16string(text.substr(first, last - first + 1));
-}
-
 }  // namespace zemlo

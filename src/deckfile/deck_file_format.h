@@ -60,7 +60,4 @@ std::u16string OfferedDeckFileName(int month, int day);
 // True when text is empty or blanks only; such a path writes and reads nothing.
 bool IsBlankPath(std::u16string_view text);
 
-// The path with leading and trailing blanks removed.
-std::u16string TrimBlanks(std::u16string_view text);
-
 }  // namespace zemlo

@@ -4,6 +4,7 @@
 #include <span>
 #include <unordered_map>
 
+#include "carddb/text_width.h"
 #include "catalog/catalog_entry.h"
 #include "deck/deck_counters.h"
 #include "deck/deck_entries.h"
@@ -13,11 +14,6 @@
 
 namespace zemlo {
 namespace {
-
-std::u16string Decimal(long long value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 char16_t AsciiLower(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
@@ -48,7 +44,7 @@ std::vector<SheetRow> RowsOf(CardKind kind, std::span<const std::u16string> entr
         SheetRow row;
         row.cardNo = OneLineText(EntryCardNo(entry));
         row.name = OneLineText(NameOf(kind, entry));
-        if (kind == CardKind::Mission) row.points = Decimal(EntryPoints(entry));
+        if (kind == CardKind::Mission) row.points = DecimalText(EntryPoints(entry));
         rows.push_back(std::move(row));
         copies.push_back(1);
     }
@@ -101,14 +97,14 @@ std::vector<std::vector<SheetSlice>> Paginate(const std::array<SheetSection, 3>&
 }  // namespace
 
 std::u16string SheetTally::Text() const {
-    std::u16string text = caption + Decimal(value);
+    std::u16string text = caption + DecimalText(value);
     if (outsideRule) text += kOutsideRuleMark;
     return text;
 }
 
 std::u16string DeckSheet::PageNumberText(std::size_t page) const {
-    return Decimal(static_cast<long long>(page) + 1) + u" / " +
-           Decimal(static_cast<long long>(pages.size()));
+    return DecimalText(static_cast<long long>(page) + 1) + u" / " +
+           DecimalText(static_cast<long long>(pages.size()));
 }
 
 std::u16string DeckSheet::SliceHeading(const SheetSlice& slice) const {
@@ -147,7 +143,7 @@ DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading) {
 }
 
 std::u16string SheetDateText(int year, int month, int day) {
-    return Decimal(year) + u"年" + Decimal(month) + u"月" + Decimal(day) + u"日";
+    return DecimalText(year) + u"年" + DecimalText(month) + u"月" + DecimalText(day) + u"日";
 }
 
 std::u16string DeckNameOfFile(std::u16string_view path) {
@@ -184,7 +180,7 @@ std::vector<std::u16string> SheetImagePaths(std::u16string_view path, std::size_
     const std::u16string_view stem = hasExtension ? path.substr(0, dot) : path;
     const std::u16string_view extension = hasExtension ? path.substr(dot) : std::u16string_view{};
     for (std::size_t page = 2; page <= pages; ++page) {
-        paths.push_back(std::u16string(stem) + u"-" + Decimal(static_cast<long long>(page)) +
+        paths.push_back(std::u16string(stem) + u"-" + DecimalText(static_cast<long long>(page)) +
                         std::u16string(extension));
     }
     return paths;

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "carddb/text_width.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
@@ -25,7 +26,7 @@
 namespace zemlo {
 namespace {
 
-QString Q(std::u16string_view text) {
+QString ToQString(std::u16string_view text) {
     return QString::fromStdU16String(std::u16string(text));
 }
 
@@ -88,8 +89,8 @@ int DeckSheetActions::RunModal(QDialog& dialog) {
 std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     const SheetSettings stored = LoadSheetSettings(settings_);
     const QDate today = QDate::currentDate();
-    SheetHeadingDialog dialog(Q(stored.player), Q(deckName_),
-                              Q(SheetDateText(today.year(), today.month(), today.day())),
+    SheetHeadingDialog dialog(ToQString(stored.player), ToQString(deckName_),
+                              ToQString(SheetDateText(today.year(), today.month(), today.day())),
                               parentWidget_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
 
@@ -109,7 +110,7 @@ void DeckSheetActions::Print() {
     // The sheet keeps its own margins, wider than any printer's unprintable edge.
     printer.setFullPage(true);
     printer.setPageLayout(SheetPageLayout());
-    printer.setDocName(Q(kSheetTitle));
+    printer.setDocName(ToQString(kSheetTitle));
     QPrintPreviewDialog preview(&printer, parentWidget_);
     preview.setObjectName("frmSheetPreview");
     preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
@@ -164,18 +165,18 @@ QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filt
     FileDialogRequest request;
     request.save = true;
     request.title = title;
-    request.initialPath =
-        QDir(folder).filePath(Q(SheetFileName(deckName_, today.month(), today.day())) + extension);
+    request.initialPath = QDir(folder).filePath(
+        ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension);
     request.filter = filter;
     request.defaultSuffix = extension.mid(1);
     request.confirmOverwrite = true;
     const std::u16string chosen =
         TrimBlanks(Dialogs().AskFileName(parentWidget_, request).toStdU16String());
-    return chosen.empty() ? QString() : Q(chosen);
+    return chosen.empty() ? QString() : ToQString(chosen);
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
-    const QString path = Q(WithExtension(chosen.toStdU16String(), u".pdf"));
+    const QString path = ToQString(WithExtension(chosen.toStdU16String(), u".pdf"));
     if (!MayReplace(chosen, {path})) return false;
     BusyCursor busy;
     return Write(path, SheetPdf(sheet));
@@ -185,7 +186,7 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     const std::u16string first = WithExtension(chosen.toStdU16String(), u".png");
     std::vector<QString> paths;
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
-        paths.push_back(Q(path));
+        paths.push_back(ToQString(path));
     }
     if (!MayReplace(chosen, paths)) return false;
     BusyCursor busy;
@@ -217,7 +218,7 @@ bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), Q(FileErrorText(status))),
+            .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))),
         QMessageBox::Ok);
     return false;
 }

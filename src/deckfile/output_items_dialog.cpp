@@ -16,8 +16,8 @@ namespace zemlo {
 namespace {
 
 // Dialog and control sizes in twips.
-constexpr int kFormWidth = 7545;
-constexpr int kFormHeight = 5880;
+constexpr int kOutputItemsFormWidth = 7545;
+constexpr int kOutputItemsFormHeight = 5880;
 constexpr int kBoxWidth = 2250;
 constexpr int kBoxHeight = 255;
 constexpr int kBoxPitch = 300;
@@ -81,7 +81,7 @@ OutputItemsDialog::OutputItemsDialog(DeckFileContext state, QWidget* parent)
     setObjectName("frmOptFile");
     setWindowTitle(QStringLiteral("出力項目の指定"));
     UseDialogFrame(this);
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setFixedSize(TwipsToPixels(kOutputItemsFormWidth), TwipsToPixels(kOutputItemsFormHeight));
 
     explanation =
         new QLabel(QStringLiteral("デッキデータを保存する際、出力する項目を指定します。"), this);

@@ -14,8 +14,8 @@ namespace zemlo {
 namespace {
 
 // Design sizes in twips.
-constexpr int kFormWidth = 5400;
-constexpr int kFormHeight = 2460;
+constexpr int kHeadingFormWidth = 5400;
+constexpr int kHeadingFormHeight = 2460;
 
 QLabel* Caption(const QString& text, const char* name, int top, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -42,7 +42,7 @@ SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& dec
     setObjectName("frmSheet");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
     setModal(true);
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setFixedSize(TwipsToPixels(kHeadingFormWidth), TwipsToPixels(kHeadingFormHeight));
     UseDialogFrame(this);
 
     playerLabel = Caption(QStringLiteral("ﾌﾟﾚｲﾔｰ名"), "lblPlayer", 210, this);

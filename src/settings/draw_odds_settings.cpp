@@ -7,7 +7,7 @@
 namespace zemlo {
 namespace {
 
-constexpr char16_t kSection[] = u"DRAWODDS";
+constexpr char16_t kDrawOddsSection[] = u"DRAWODDS";
 
 std::u16string_view KeyOf(DrawOddsPile pile) {
     return pile == DrawOddsPile::Units ? u"UNIT" : u"MISSIONCHAR";
@@ -16,12 +16,13 @@ std::u16string_view KeyOf(DrawOddsPile pile) {
 }  // namespace
 
 int LoadDrawnCount(const SettingsStore& store, DrawOddsPile pile) {
-    return ToInt16Clamped(LeadingNumber(store.ReadSetting(kSection, KeyOf(pile))));
+    return ToInt16Clamped(LeadingNumber(store.ReadSetting(kDrawOddsSection, KeyOf(pile))));
 }
 
 bool SaveDrawnCount(SettingsStore& store, DrawOddsPile pile, int drawn) {
     const std::string value = std::to_string(drawn);
-    return store.WriteSetting(kSection, KeyOf(pile), std::u16string(value.begin(), value.end()));
+    return store.WriteSetting(kDrawOddsSection, KeyOf(pile),
+                              std::u16string(value.begin(), value.end()));
 }
 
 }  // namespace zemlo

@@ -3,7 +3,7 @@
 namespace zemlo {
 namespace {
 
-constexpr char16_t kSection[] = u"OUTPUT";
+constexpr char16_t kOutputSection[] = u"OUTPUT";
 
 template <size_t N>
 void FillFlags(std::array<std::u16string, N>& flags, const std::u16string& value) {
@@ -26,14 +26,16 @@ std::u16string_view OutputSettingKey(CardKind kind) {
 
 OutputFlags LoadOutputSettings(const SettingsStore& store) {
     OutputFlags flags;
-    FillFlags(flags.unit, store.ReadSetting(kSection, OutputSettingKey(CardKind::Unit)));
-    FillFlags(flags.mission, store.ReadSetting(kSection, OutputSettingKey(CardKind::Mission)));
-    FillFlags(flags.character, store.ReadSetting(kSection, OutputSettingKey(CardKind::Character)));
+    FillFlags(flags.unit, store.ReadSetting(kOutputSection, OutputSettingKey(CardKind::Unit)));
+    FillFlags(flags.mission,
+              store.ReadSetting(kOutputSection, OutputSettingKey(CardKind::Mission)));
+    FillFlags(flags.character,
+              store.ReadSetting(kOutputSection, OutputSettingKey(CardKind::Character)));
     return flags;
 }
 
 bool SaveOutputSettings(SettingsStore& store, CardKind kind, std::u16string_view joinedFlags) {
-    return store.WriteSetting(kSection, OutputSettingKey(kind), joinedFlags);
+    return store.WriteSetting(kOutputSection, OutputSettingKey(kind), joinedFlags);
 }
 
 }  // namespace zemlo

@@ -8,7 +8,7 @@
 namespace zemlo {
 namespace {
 
-constexpr char16_t kSection[] = u"FORM";
+constexpr char16_t kViewSection[] = u"FORM";
 
 // Blanks are half-width spaces only; an ideographic space is a value like any other.
 bool IsBlankOnly(const std::u16string& s) {
@@ -25,7 +25,7 @@ int KnownCompactState(int stored) {
 
 ViewSettings LoadViewSettings(const SettingsStore& store) {
     ViewSettings view;
-    double compact = std::nearbyint(LeadingNumber(store.ReadSetting(kSection, u"COMPACT")));
+    double compact = std::nearbyint(LeadingNumber(store.ReadSetting(kViewSection, u"COMPACT")));
     if (compact < -32768.0 || compact > 32767.0) {
         // A value beyond the 16-bit state falls back to the normal view; highlight stays off
         // as it always has for such a file.
@@ -34,7 +34,7 @@ ViewSettings LoadViewSettings(const SettingsStore& store) {
         return view;
     }
     view.compactState = KnownCompactState(static_cast<int>(compact));
-    const std::u16string highlight = store.ReadSetting(kSection, u"KYOUTYOU");
+    const std::u16string highlight = store.ReadSetting(kViewSection, u"KYOUTYOU");
     view.highlightOn = IsBlankOnly(highlight) || highlight == u"1";
     return view;
 }
@@ -42,10 +42,10 @@ ViewSettings LoadViewSettings(const SettingsStore& store) {
 bool SaveViewSettings(SettingsStore& store, int compactState, bool highlightChecked) {
     const std::string compact = std::to_string(compactState);
     // Both keys are tried: a failure is told once by the store, not once per key.
-    const bool compactSaved =
-        store.WriteSetting(kSection, u"COMPACT", std::u16string(compact.begin(), compact.end()));
+    const bool compactSaved = store.WriteSetting(kViewSection, u"COMPACT",
+                                                 std::u16string(compact.begin(), compact.end()));
     const bool highlightSaved =
-        store.WriteSetting(kSection, u"KYOUTYOU", highlightChecked ? u"1" : u"0");
+        store.WriteSetting(kViewSection, u"KYOUTYOU", highlightChecked ? u"1" : u"0");
     return compactSaved && highlightSaved;
 }
 

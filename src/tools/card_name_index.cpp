@@ -5,7 +5,7 @@ namespace {
 
 constexpr CardKind kKinds[] = {CardKind::Unit, CardKind::Mission, CardKind::Character};
 
-std::u16string_view TrimBlanks(std::u16string_view text) {
+std::u16string_view TrimAnyBlanks(std::u16string_view text) {
     const auto blank = [](char16_t c) { return c == u' ' || c == u'\u3000' || c == u'\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
@@ -23,7 +23,7 @@ CardSuggestion CardNameIndex::SuggestionOf(CardKind kind, int record) const {
 std::vector<CardSuggestion> CardNameIndex::Suggest(std::u16string_view text,
                                                    std::size_t limit) const {
     std::vector<CardSuggestion> found;
-    const std::u16string needle = fold_.Fold(TrimBlanks(text));
+    const std::u16string needle = fold_.Fold(TrimAnyBlanks(text));
     if (needle.empty() || limit == 0) return found;
     if (folded_.empty()) {
         for (CardKind kind : kKinds) {
@@ -47,7 +47,7 @@ std::vector<CardSuggestion> CardNameIndex::Suggest(std::u16string_view text,
 }
 
 std::optional<CardSuggestion> CardNameIndex::CardNumbered(std::u16string_view cardNo) const {
-    const std::u16string_view number = TrimBlanks(cardNo);
+    const std::u16string_view number = TrimAnyBlanks(cardNo);
     if (number.empty()) return std::nullopt;
     for (CardKind kind : kKinds) {
         const int record = db_.Table(kind).FindCardNo(number);

@@ -19,7 +19,7 @@
 namespace zemlo {
 namespace {
 
-const QColor kRed(255, 0, 0);
+const QColor kFewerRed(255, 0, 0);
 
 QString Coloured(int value, CounterColour colour) {
     const QString number = QString::number(value);
@@ -139,7 +139,7 @@ void DeckComparisonWindow::Refill() {
         const int change = card.Change();
         QStandardItem* changeCell =
             Cell(QString::fromStdU16String(ChangeText(change)), Qt::AlignRight);
-        if (change < 0) changeCell->setForeground(kRed);
+        if (change < 0) changeCell->setForeground(kFewerRed);
         models_[static_cast<int>(card.kind)]->appendRow(
             {Cell(QString::fromStdU16String(card.cardNo), Qt::AlignLeft),
              Cell(QString::fromStdU16String(card.name), Qt::AlignLeft),

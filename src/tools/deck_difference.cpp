@@ -8,11 +8,6 @@
 namespace zemlo {
 namespace {
 
-std::u16string Decimal(int value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 // Both decks' cards of one kind lined up by number: each list is ordered by number already.
 void Merge(std::vector<DeckCard>::const_iterator a, std::vector<DeckCard>::const_iterator aEnd,
            std::vector<DeckCard>::const_iterator b, std::vector<DeckCard>::const_iterator bEnd,
@@ -57,7 +52,7 @@ std::vector<CardDifference> CompareDecks(const EntryLists& first, const EntryLis
 
 std::u16string ChangeText(int change) {
     if (change == 0) return u"0";
-    return (change > 0 ? u"＋" : u"－") + Decimal(std::abs(change));
+    return (change > 0 ? u"＋" : u"－") + DecimalText(std::abs(change));
 }
 
 std::u16string DifferenceText(const std::vector<CardDifference>& differences) {

@@ -1,15 +1,11 @@
 #include "tools/deck_judgement.h"
 
+#include "carddb/text_width.h"
 #include "deck/deck_counters.h"
 #include "deck/deck_entries.h"
 
 namespace zemlo {
 namespace {
-
-std::u16string Decimal(int value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 std::u16string_view RuleName(DeckRule rule) {
     switch (rule) {
@@ -56,7 +52,7 @@ std::u16string JudgementText(const std::vector<BrokenRule>& broken) {
         if (!text.empty()) text += u"、";
         text += RuleName(rule.rule);
         text += u' ';
-        text += Decimal(rule.count);
+        text += DecimalText(rule.count);
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "carddb/text_width.h"
 #include "catalog/catalog_entry.h"
 #include "tools/deck_records.h"
 #include "tools/name_search.h"
@@ -20,13 +21,6 @@ void Clamp(int pileSize, int& copies, int& drawn) {
 
 std::u16string Ascii(const char* text) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
-std::u16string Trimmed(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) return {};
-    const size_t last = text.find_last_not_of(u' ');
-    return std::u16string(text.substr(first, last - first + 1));
 }
 
 // log of C(N-K, k) / C(N, k), the chance that none of the K copies is drawn: the sum over
@@ -82,7 +76,7 @@ std::vector<OddsRow> PileOddsRows(const CardDatabase& db, const std::vector<std:
         std::u16string cardNo = EntryCardNo(entry);
         auto [it, added] = rowOf.emplace(cardNo, rows.size());
         if (added) {
-            rows.push_back(OddsRow{std::move(cardNo), Trimmed(SearchedPart(entry)), 0});
+            rows.push_back(OddsRow{std::move(cardNo), TrimBlanks(SearchedPart(entry)), 0});
             firstEntries.push_back(entry);
         }
         ++rows[it->second].copies;

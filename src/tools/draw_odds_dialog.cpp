@@ -20,8 +20,8 @@ namespace zemlo {
 namespace {
 
 // Design sizes in twips.
-constexpr int kFormWidth = 8400;
-constexpr int kFormHeight = 6600;
+constexpr int kOddsFormWidth = 8400;
+constexpr int kOddsFormHeight = 6600;
 constexpr int kDefaultDrawn = 3;
 
 }  // namespace
@@ -35,12 +35,12 @@ DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, Setting
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setFixedSize(TwipsToPixels(kOddsFormWidth), TwipsToPixels(kOddsFormHeight));
 
     pileTabs = new QTabWidget(this);
     NameControl(pileTabs, "tabPile");
     pileTabs->setAccessibleName(QStringLiteral("山札"));
-    PlaceTwips(pileTabs, 120, 120, kFormWidth - 240, 5820);
+    PlaceTwips(pileTabs, 120, 120, kOddsFormWidth - 240, 5820);
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
     std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
@@ -52,7 +52,7 @@ DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, Setting
     closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     NameControl(closeButton, "cmdExec");
     closeButton->setAutoDefault(false);
-    PlaceTwips(closeButton, kFormWidth - 1215, 6060, 1095, 375);
+    PlaceTwips(closeButton, kOddsFormWidth - 1215, 6060, 1095, 375);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -93,12 +93,12 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
     for (int column = DrawOddsModel::Copies; column < DrawOddsModel::ColumnCount; ++column) {
         table->horizontalHeader()->resizeSection(column, TwipsToPixels(1080));
     }
-    PlaceTwips(table, 120, 570, kFormWidth - 600, 4350);
+    PlaceTwips(table, 120, 570, kOddsFormWidth - 600, 4350);
     oddsTables[which] = table;
 
     chanceLabels[which] = new QLabel(page);
     NameControl(chanceLabels[which], "lblChance", which);
-    PlaceTwips(chanceLabels[which], 120, 5010, kFormWidth - 600, 255);
+    PlaceTwips(chanceLabels[which], 120, 5010, kOddsFormWidth - 600, 255);
 
     connect(spin, &QSpinBox::valueChanged, this, [this, which](int drawn) {
         changed_[which] = true;

@@ -20,15 +20,15 @@ namespace {
 
 // Design sizes in twips; the mission+character side repeats the unit side kSideOffset
 // further right.
-constexpr int kFormWidth = 9300;
-constexpr int kFormHeight = 6060;
+constexpr int kDrawTestFormWidth = 9300;
+constexpr int kDrawTestFormHeight = 6060;
 constexpr int kSideOffset = 4620;
 constexpr int kListLeft = 120;
 constexpr int kListTop = 540;
 constexpr int kListWidth = 4440;
 constexpr int kListHeight = 4860;
 constexpr int kButtonTop = 60;
-constexpr int kButtonHeight = 375;
+constexpr int kDrawTestButtonHeight = 375;
 
 struct ButtonDesign {
     int index;
@@ -78,20 +78,21 @@ DrawTestDialog::DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup ca
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setFixedSize(TwipsToPixels(kDrawTestFormWidth), TwipsToPixels(kDrawTestFormHeight));
 
     for (const ButtonDesign& design : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(design.caption), this);
         NameControl(button, "cmdExec", design.index);
         button->setToolTip(QString::fromUtf8(design.tip));
         button->setAutoDefault(false);
-        PlaceTwips(button, design.left, kButtonTop, design.width, kButtonHeight);
+        PlaceTwips(button, design.left, kButtonTop, design.width, kDrawTestButtonHeight);
         buttons[design.index] = button;
     }
     buttons[8] = new QPushButton(QStringLiteral("閉じる"), this);
     NameControl(buttons[8], "cmdExec", 8);
     buttons[8]->setAutoDefault(false);
-    PlaceTwips(buttons[8], kFormWidth - 1215, kFormHeight - 495, 1095, kButtonHeight);
+    PlaceTwips(buttons[8], kDrawTestFormWidth - 1215, kDrawTestFormHeight - 495, 1095,
+               kDrawTestButtonHeight);
     for (int index = 0; index < 9; ++index) {
         if (buttons[index] == nullptr) continue;
         connect(buttons[index], &QPushButton::clicked, this,

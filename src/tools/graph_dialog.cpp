@@ -17,7 +17,7 @@ namespace zemlo {
 namespace {
 
 // Design sizes in twips.
-constexpr int kFormWidth = 8115;
+constexpr int kGraphFormWidth = 8115;
 constexpr int kRowPitch = 360;
 constexpr int kBarTop = 120;
 constexpr int kTextTop = 180;
@@ -34,7 +34,7 @@ constexpr int kFrameWidth = 6720;
 constexpr int kFrameHeight = 615;
 constexpr int kButtonLeft = 6900;
 constexpr int kButtonWidth = 1095;
-constexpr int kButtonHeight = 375;
+constexpr int kGraphButtonHeight = 375;
 
 struct OptionDesign {
     const char* caption;
@@ -101,7 +101,7 @@ GraphDialog::GraphDialog(const CardDatabase& db, const Deck& deck, QWidget* pare
         PlaceTwips(rowCounts[k], kCountOffset, kTextTop + kRowPitch * k, kCountWidth, kTextHeight);
     }
     averageLine = NewLabel(this, "lblH", -1);
-    PlaceTwips(averageLine, 60, kTextTop, kFormWidth - 120, kTextHeight);
+    PlaceTwips(averageLine, 60, kTextTop, kGraphFormWidth - 120, kTextHeight);
 
     graphChoiceFrame = new QGroupBox(this);
     NameControl(graphChoiceFrame, "fraOpt");
@@ -117,7 +117,7 @@ GraphDialog::GraphDialog(const CardDatabase& db, const Deck& deck, QWidget* pare
     }
     closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     NameControl(closeButton, "cmdExec");
-    PlaceTwips(closeButton, kButtonLeft, 600, kButtonWidth, kButtonHeight);
+    PlaceTwips(closeButton, kButtonLeft, 600, kButtonWidth, kGraphButtonHeight);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
     ResetRows();
@@ -216,7 +216,7 @@ void GraphDialog::FitToRows(int rows) {
     averageLine->move(averageLine->x(), TwipsToPixels(below + kTextTop));
     graphChoiceFrame->move(graphChoiceFrame->x(), TwipsToPixels(below + 400));
     closeButton->move(closeButton->x(), TwipsToPixels(below + 600));
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(below + 1450));
+    setFixedSize(TwipsToPixels(kGraphFormWidth), TwipsToPixels(below + 1450));
 }
 
 }  // namespace zemlo

@@ -11,17 +11,6 @@ std::u16string Ascii(std::string_view text) {
     return std::u16string(text.begin(), text.end());
 }
 
-std::u16string Number(long long value) {
-    return Ascii(std::to_string(value));
-}
-
-std::u16string Trimmed(std::u16string_view text) {
-    const size_t first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) return {};
-    const size_t last = text.find_last_not_of(u' ');
-    return std::u16string(text.substr(first, last - first + 1));
-}
-
 }  // namespace
 
 std::u16string NameListTip(std::u16string_view names) {
@@ -40,13 +29,13 @@ std::vector<int> ShownValues(const ValueTally& tally) {
 std::u16string ValueRowCaption(GraphKind kind, int value) {
     switch (kind) {
         case GraphKind::RollOut:
-            return Number(value) + u"ターン";
+            return DecimalText(value) + u"ターン";
         case GraphKind::Hp:
-            return u"ＨＰ：" + Number(value);
+            return u"ＨＰ：" + DecimalText(value);
         case GraphKind::NearPower:
-            return u"近：" + Number(value);
+            return u"近：" + DecimalText(value);
         default:
-            return u"遠：" + Number(value);
+            return u"遠：" + DecimalText(value);
     }
 }
 
@@ -59,9 +48,10 @@ std::u16string ValueRowTip(const ValueBucket& bucket) {
 std::u16string ValueCountCaption(GraphKind kind, const ValueBucket& bucket) {
     const int plain = bucket.count - bucket.beamCount;
     if (kind != GraphKind::FarPower || bucket.beamCount == 0 || plain == 0) {
-        return Number(bucket.count);
+        return DecimalText(bucket.count);
     }
-    return Number(bucket.count) + u"(" + Number(plain) + u"：" + Number(bucket.beamCount) + u")";
+    return DecimalText(bucket.count) + u"(" + DecimalText(plain) + u"：" +
+           DecimalText(bucket.beamCount) + u")";
 }
 
 std::u16string AverageText(const ValueTally& tally) {
@@ -75,7 +65,7 @@ std::u16string AverageText(const ValueTally& tally) {
     char text[64];
     std::snprintf(text, sizeof text, "%.15g", static_cast<double>(weightedSum) / total);
     const std::u16string cut = Ascii(text).substr(0, 5);
-    return Widen(Trimmed(cut));
+    return Widen(TrimBlanks(cut));
 }
 
 std::u16string AverageCaption(GraphKind kind, const ValueTally& tally) {

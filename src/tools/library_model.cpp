@@ -9,7 +9,7 @@
 namespace zemlo {
 namespace {
 
-const QColor kRed(255, 0, 0);
+const QColor kBrokenRuleRed(255, 0, 0);
 
 bool Breaks(const LibraryDeck& deck, DeckRule rule) {
     for (const BrokenRule& broken : deck.broken) {
@@ -92,7 +92,7 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             (column == Points && Breaks(deck, DeckRule::Points)) ||
             (column == Judgement && !deck.broken.empty()) ||
             (column == UnknownRows && deck.unknownRows > 0);
-        return red ? QVariant(kRed) : QVariant();
+        return red ? QVariant(kBrokenRuleRed) : QVariant();
     }
     if (role == Qt::ToolTipRole && column == FileName) {
         return PlainToolTip(DecodedName(deck.path));

@@ -21,8 +21,8 @@ namespace zemlo {
 namespace {
 
 // Design sizes in twips.
-constexpr int kFormWidth = 4830;
-constexpr int kFormHeight = 1560;
+constexpr int kSearchFormWidth = 4830;
+constexpr int kSearchFormHeight = 1560;
 
 const QString kCaption = QStringLiteral("名称検索");
 const QString kEndCaption = QStringLiteral("名称検索 [検索が終了しました]");
@@ -45,7 +45,7 @@ NameSearchWindow::NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatal
     QFont formFont = font();
     formFont.setPointSize(9);
     setFont(formFont);
-    setFixedSize(TwipsToPixels(kFormWidth), TwipsToPixels(kFormHeight));
+    setFixedSize(TwipsToPixels(kSearchFormWidth), TwipsToPixels(kSearchFormHeight));
 
     searchLabel = new QLabel(QStringLiteral("検索する文字列"), this);
     NameControl(searchLabel, "lblSeek");

@@ -30,7 +30,7 @@ QStringList Texts(const std::vector<std::u16string>& entries) {
     return texts;
 }
 
-std::u16string Unit(int n) {
+std::u16string UnitEntry(int n) {
     const std::string number = std::to_string(1000 + n);
     return u"ZM" + std::u16string(number.begin(), number.end()) + u"   U";
 }
@@ -39,7 +39,7 @@ TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
     testerWarnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(RecordTesterWarnings);
     Deck deck;
-    deck.Fill(CardKind::Unit, {Unit(5), Unit(1)});
+    deck.Fill(CardKind::Unit, {UnitEntry(5), UnitEntry(1)});
     std::vector<std::unique_ptr<DeckListModel>> models;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
     std::vector<std::unique_ptr<QSignalSpy>> resets;
@@ -57,13 +57,13 @@ TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
     };
     expectMirrors("start");
 
-    deck.Add(CardKind::Unit, Unit(3));
+    deck.Add(CardKind::Unit, UnitEntry(3));
     deck.Add(CardKind::Character, u"CH0001   C");
     expectMirrors("added");
     deck.RemoveAt(CardKind::Unit, 0);
     expectMirrors("removed");
     std::vector<std::u16string> many;
-    for (int n = 0; n < 300; ++n) many.push_back(Unit(n % 7 * 3));
+    for (int n = 0; n < 300; ++n) many.push_back(UnitEntry(n % 7 * 3));
     deck.Fill(CardKind::Unit, many);
     expectMirrors("filled");
     Deck other;

@@ -16,13 +16,9 @@
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
+#include "support/qstring_printer.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << text.toStdString();
-}
 
 namespace zemlo {
 namespace {

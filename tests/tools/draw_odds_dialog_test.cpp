@@ -13,12 +13,9 @@
 #include "platform/private_profile.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
+#include "support/qstring_printer.h"
 #include "support/temp_dir.h"
 #include "tools/draw_odds_model.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << text.toStdString();
-}
 
 namespace zemlo {
 namespace {

@@ -10,10 +10,7 @@
 #include <map>
 
 #include "deck/deck.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << text.toStdString();
-}
+#include "support/qstring_printer.h"
 
 namespace zemlo {
 namespace {

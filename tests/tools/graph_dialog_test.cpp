@@ -12,11 +12,8 @@
 #include "deck/deck.h"
 #include "platform/twips.h"
 #include "support/card_builder.h"
+#include "support/qstring_printer.h"
 #include "tools/tool_windows.h"
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << text.toStdString();
-}
 
 namespace zemlo {
 namespace {
