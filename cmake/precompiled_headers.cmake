@@ -31,26 +31,56 @@ if(ZEMLO_USE_PCH AND NOT EXISTS ${ZEMLO_PCH_ANCHOR_SOURCE})
     file(WRITE ${ZEMLO_PCH_ANCHOR_SOURCE} "// Only here to give a precompiled header a target.\n")
 endif()
 
-# zemlo_pch_anchor(NAME HEADERS... [LINK TARGETS...]): the anchor NAME precompiles HEADERS with
-# the flags that linking TARGETS gives.
+# zemlo_pch_anchor(NAME HEADERS... [LINK TARGETS...] [OPTIONS FLAGS...]): the anchor NAME
+# precompiles HEADERS with the flags that linking TARGETS gives, and FLAGS.
 function(zemlo_pch_anchor name)
     if(NOT ZEMLO_USE_PCH)
         return()
     endif()
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "HEADERS;LINK")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "HEADERS;LINK;OPTIONS")
     add_library(${name} STATIC ${ZEMLO_PCH_ANCHOR_SOURCE})
     target_precompile_headers(${name} PRIVATE ${arg_HEADERS})
     if(arg_LINK)
         target_link_libraries(${name} PRIVATE ${arg_LINK})
     endif()
+    if(arg_OPTIONS)
+        target_compile_options(${name} PRIVATE ${arg_OPTIONS})
+    endif()
 endfunction()
+
+# The sanitizer tree (scripts/sanitize.sh) compiles its libraries without optimisation, as the
+# tests are compiled everywhere, so there the libraries take the tests' precompiled headers
+# (tests/CMakeLists.txt), GoogleTest's declarations included, and each kind's header is compiled
+# once instead of twice.
+if(ZEMLO_SANITIZE)
+    set(ZEMLO_PCH_IN_PLACE_OF_zemlo_pch_logic zemlo_pch_logic_test)
+    set(ZEMLO_PCH_IN_PLACE_OF_zemlo_pch_qt zemlo_pch_widget_test)
+endif()
 
 # zemlo_use_pch(TARGET ANCHOR): TARGET compiles with ANCHOR's precompiled header.
 function(zemlo_use_pch target anchor)
+    if(DEFINED ZEMLO_PCH_IN_PLACE_OF_${anchor})
+        set(anchor ${ZEMLO_PCH_IN_PLACE_OF_${anchor}})
+        # The flags GoogleTest's users get (-DGTEST_HAS_PTHREAD=1), which the header depends on.
+        target_compile_options(
+            ${target} PRIVATE $<TARGET_PROPERTY:GTest::gtest,INTERFACE_COMPILE_OPTIONS>)
+    endif()
     if(ZEMLO_USE_PCH)
         target_precompile_headers(${target} REUSE_FROM ${anchor})
     endif()
 endfunction()
 
-zemlo_pch_anchor(zemlo_pch_logic HEADERS ${ZEMLO_PCH_STANDARD})
-zemlo_pch_anchor(zemlo_pch_qt HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT} LINK Qt6::Widgets)
+if(NOT ZEMLO_SANITIZE)
+    zemlo_pch_anchor(zemlo_pch_logic HEADERS ${ZEMLO_PCH_STANDARD})
+    zemlo_pch_anchor(zemlo_pch_qt HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT} LINK Qt6::Widgets)
+endif()
+# The tests' own: logic tests link only plain C++ libraries, widget tests Qt; a logic test that
+# links a Qt library has Qt's flags and takes the widget tests' header. -O0 as the test programs
+# compile (tests/CMakeLists.txt): GCC uses a precompiled header only where the optimisation
+# macros match.
+if(NOT ZEMLO_FUZZ)
+    zemlo_pch_anchor(zemlo_pch_logic_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_TEST}
+                     LINK GTest::gtest OPTIONS -O0)
+    zemlo_pch_anchor(zemlo_pch_widget_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT}
+                     ${ZEMLO_PCH_TEST} LINK GTest::gtest Qt6::Widgets OPTIONS -O0)
+endif()
