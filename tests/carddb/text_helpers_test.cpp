@@ -44,6 +44,13 @@ TEST(TextWidth, NarrowAndFullWidthNumbers) {
     EXPECT_EQ(NarrowChar(U("あ")[0]), U("あ")[0]);
     EXPECT_EQ(FullWidthNumber(12), U("１２"));
     EXPECT_EQ(FullWidthNumber(0), U("０"));
+    EXPECT_EQ(DecimalText(-3), u"-3");
+}
+
+TEST(TextWidth, TrimBlanksKeepsInnerAndIdeographicSpaces) {
+    EXPECT_EQ(TrimBlanks(u"  a b  "), u"a b");
+    EXPECT_EQ(TrimBlanks(u"   "), u"");
+    EXPECT_EQ(TrimBlanks(U("\u3000あ ")), U("\u3000あ"));
 }
 
 TEST(CardDatabase, KindFromCardNumberAndLinearLookup) {
