@@ -50,8 +50,8 @@ endfunction()
 
 # The sanitizer tree (scripts/sanitize.sh) compiles its libraries without optimisation, as the
 # tests are compiled everywhere, so there the libraries take the tests' precompiled headers
-# (tests/CMakeLists.txt), GoogleTest's declarations included, and each kind's header is compiled
-# once instead of twice.
+# (below), GoogleTest's declarations included, and each kind's header is compiled once instead
+# of twice.
 if(ZEMLO_SANITIZE)
     set(ZEMLO_PCH_IN_PLACE_OF_zemlo_pch_logic zemlo_pch_logic_test)
     set(ZEMLO_PCH_IN_PLACE_OF_zemlo_pch_qt zemlo_pch_widget_test)
@@ -78,9 +78,7 @@ endif()
 # links a Qt library has Qt's flags and takes the widget tests' header. -O0 as the test programs
 # compile (tests/CMakeLists.txt): GCC uses a precompiled header only where the optimisation
 # macros match.
-if(NOT ZEMLO_FUZZ)
-    zemlo_pch_anchor(zemlo_pch_logic_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_TEST}
-                     LINK GTest::gtest OPTIONS -O0)
-    zemlo_pch_anchor(zemlo_pch_widget_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT}
-                     ${ZEMLO_PCH_TEST} LINK GTest::gtest Qt6::Widgets OPTIONS -O0)
-endif()
+zemlo_pch_anchor(zemlo_pch_logic_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_TEST}
+                 LINK GTest::gtest OPTIONS -O0)
+zemlo_pch_anchor(zemlo_pch_widget_test HEADERS ${ZEMLO_PCH_STANDARD} ${ZEMLO_PCH_QT}
+                 ${ZEMLO_PCH_TEST} LINK GTest::gtest Qt6::Widgets OPTIONS -O0)
