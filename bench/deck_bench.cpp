@@ -12,10 +12,11 @@
 
 #include "bench_data.h"
 #include "bench_pools.h"
-#include "catalog/catalog_entry.h"
+#include "carddb/deck_entry.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/deck_text.h"
@@ -38,7 +39,7 @@ zemlo::Deck LargeDeck(const zemlo::CardDatabase& db) {
         for (int i = 0; i < wanted && count > 0; ++i) {
             const int record =
                 count - 1 - static_cast<int>(static_cast<long long>(i) * count / wanted);
-            deck.Add(kind, zemlo::CatalogEntry(db, kind, record));
+            deck.Add(zemlo::DeckEntry::OfRecord(db, kind, record));
         }
     }
     return deck;
@@ -66,10 +67,11 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
     zemlo::DeckHistory history(deck, nullptr);
     zemlo::DeckPanel panel(history);
     const int count = db.Table(kind).Count();
-    const QString entry = QString::fromStdU16String(zemlo::CatalogEntry(db, kind, count / 3));
+    const zemlo::DeckEntry added = zemlo::DeckEntry::OfRecord(db, kind, count / 3);
+    const QString entry = QString::fromStdU16String(added.Text());
     QListView* list = panel.List(kind);
     for (auto _ : state) {
-        panel.AddCard(kind, entry);
+        panel.AddCard(added);
         const QModelIndexList rows = list->model()->match(
             list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
         list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
@@ -141,7 +143,7 @@ void BM_DeckFileRead(benchmark::State& state) {
 
 void BM_DeckText(benchmark::State& state) {
     const zemlo::Deck deck = LargeDeck(Pool(state.range(0)).db);
-    for (auto _ : state) benchmark::DoNotOptimize(zemlo::DeckText(deck));
+    for (auto _ : state) benchmark::DoNotOptimize(zemlo::DeckText(zemlo::SummarizeDeck(deck)));
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 
 #include "bench_data.h"
 #include "bench_pools.h"
+#include "carddb/deck_entry.h"
 #include "carddb/text_width.h"
-#include "catalog/catalog_entry.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
@@ -124,7 +124,7 @@ void BM_ImportDeckText_999Copies(benchmark::State& state) {
     const int count = db.units.Count();
     for (int i = 0; i < 300 && count > 0; ++i) {
         const int record = count - 1 - static_cast<int>(static_cast<long long>(i) * count / 300);
-        text += u"\r\n" + zemlo::DeckEntryName(zemlo::CatalogEntry(db, CardKind::Unit, record)) +
+        text += u"\r\n" + zemlo::DeckEntry::OfRecord(db, CardKind::Unit, record).NamePart() +
                 u"\t ×" + zemlo::FullWidthNumber(999);
     }
     text += u"\r\n\r\n\r\n";

@@ -15,7 +15,7 @@
 
 #include "bench_data.h"
 #include "bench_pools.h"
-#include "catalog/catalog_entry.h"
+#include "carddb/deck_entry.h"
 #include "deckfile/deck_file_writer.h"
 #include "tools/deck_library.h"
 #include "tools/library_model.h"
@@ -48,17 +48,16 @@ public:
         for (int d = 0; d < kDecks; ++d) {
             // 20 units, 12 missions and 3 characters, the first unit twice.
             zemlo::Deck deck;
-            const std::u16string twice = zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units));
-            deck.Add(CardKind::Unit, twice);
-            deck.Add(CardKind::Unit, twice);
+            const zemlo::DeckEntry twice =
+                zemlo::DeckEntry::OfRecord(db, CardKind::Unit, pick(db.units));
+            deck.Add(twice);
+            deck.Add(twice);
             for (int i = 0; i < 18; ++i)
-                deck.Add(CardKind::Unit, zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units)));
+                deck.Add(zemlo::DeckEntry::OfRecord(db, CardKind::Unit, pick(db.units)));
             for (int i = 0; i < 12; ++i)
-                deck.Add(CardKind::Mission,
-                         zemlo::CatalogEntry(db, CardKind::Mission, pick(db.missions)));
+                deck.Add(zemlo::DeckEntry::OfRecord(db, CardKind::Mission, pick(db.missions)));
             for (int i = 0; i < 3; ++i)
-                deck.Add(CardKind::Character,
-                         zemlo::CatalogEntry(db, CardKind::Character, pick(db.characters)));
+                deck.Add(zemlo::DeckEntry::OfRecord(db, CardKind::Character, pick(db.characters)));
             const fs::path folder = path_ / ("folder" + std::to_string(d % kFolders));
             fs::create_directories(folder);
             // Written without the save's flush to the disk, which would only slow the setup.

@@ -8,7 +8,8 @@
 
 #include "bench_data.h"
 #include "bench_pools.h"
-#include "catalog/catalog_entry.h"
+#include "carddb/deck_entry.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_sheet.h"
 #include "deckfile/deck_sheet_painter.h"
 
@@ -24,13 +25,13 @@ zemlo::Deck DeckOf(const zemlo::CardDatabase& db, const int (&per)[3], const int
     for (CardKind kind : zemlo::kDeckKinds) {
         const int k = static_cast<int>(kind);
         const int count = db.Table(kind).Count();
-        std::vector<std::u16string> entries;
+        std::vector<zemlo::DeckEntry> entries;
         for (int i = 0; i < per[k] && count > 0; ++i) {
             const int record =
                 count - 1 - static_cast<int>(static_cast<long long>(i) * count / per[k]);
-            entries.insert(entries.end(), copies[k], zemlo::CatalogEntry(db, kind, record));
+            entries.insert(entries.end(), copies[k], zemlo::DeckEntry::OfRecord(db, kind, record));
         }
-        deck.Fill(kind, std::move(entries));
+        deck.Fill(std::move(entries));
     }
     return deck;
 }
@@ -47,7 +48,7 @@ void BM_DeckSheetBuild(benchmark::State& state) {
     const zemlo::Deck deck = DeckOf(Pool(state.range(0)).db, {400, 300, 300}, {1, 1, 1});
     std::size_t pages = 0;
     for (auto _ : state) {
-        const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(deck, Heading());
+        const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(zemlo::SummarizeDeck(deck), Heading());
         pages = sheet.pages.size();
         benchmark::DoNotOptimize(pages);
     }
@@ -56,7 +57,8 @@ void BM_DeckSheetBuild(benchmark::State& state) {
 
 void BM_DeckSheetPdf(benchmark::State& state) {
     zemlo::bench::BenchApp();
-    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(TournamentDeck(state.range(0)), Heading());
+    const zemlo::DeckSheet sheet =
+        zemlo::BuildDeckSheet(zemlo::SummarizeDeck(TournamentDeck(state.range(0))), Heading());
     qsizetype size = 0;
     for (auto _ : state) size = zemlo::SheetPdf(sheet).size();
     state.counters["fileKB"] = static_cast<double>(size) / 1e3;
@@ -64,7 +66,8 @@ void BM_DeckSheetPdf(benchmark::State& state) {
 
 void BM_DeckSheetPng(benchmark::State& state) {
     zemlo::bench::BenchApp();
-    const zemlo::DeckSheet sheet = zemlo::BuildDeckSheet(TournamentDeck(state.range(0)), Heading());
+    const zemlo::DeckSheet sheet =
+        zemlo::BuildDeckSheet(zemlo::SummarizeDeck(TournamentDeck(state.range(0))), Heading());
     qsizetype size = 0;
     for (auto _ : state) size = zemlo::SheetPngs(sheet).front().size();
     state.counters["fileKB"] = static_cast<double>(size) / 1e3;

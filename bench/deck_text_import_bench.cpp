@@ -4,7 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_pools.h"
-#include "catalog/catalog_entry.h"
+#include "carddb/deck_entry.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_text.h"
 #include "deckfile/deck_text_matcher.h"
 
@@ -20,10 +21,10 @@ std::u16string FullDeckText(const zemlo::CardDatabase& db) {
         const int count = db.Table(kind).Count();
         const int wanted = share[static_cast<int>(kind)];
         for (int i = 0; i < wanted; ++i) {
-            deck.Add(kind, zemlo::CatalogEntry(db, kind, i * (count / wanted)));
+            deck.Add(zemlo::DeckEntry::OfRecord(db, kind, i * (count / wanted)));
         }
     }
-    return zemlo::DeckText(deck);
+    return zemlo::DeckText(zemlo::SummarizeDeck(deck));
 }
 
 void BM_ImportDeckText(benchmark::State& state) {

@@ -12,10 +12,11 @@
 
 #include "bench_data.h"
 #include "carddb/card_loader.h"
+#include "carddb/deck_entry.h"
 #include "carddb/qt_normaliser.h"
 #include "carddb/search_fold.h"
-#include "catalog/catalog_entry.h"
 #include "catalog/catalog_order.h"
+#include "deck/deck_summary.h"
 #include "tools/draw_odds.h"
 #include "tools/draw_pile.h"
 #include "tools/graph_texts.h"
@@ -42,34 +43,39 @@ const CardDatabase& Database(bool largest) {
 }
 
 // A deck list of 1,000 entries spread over the whole table, sorted as the deck lists are.
-std::vector<std::u16string> Deck(const CardDatabase& db, CardKind kind) {
+zemlo::Deck Deck(const CardDatabase& db, CardKind kind) {
     const int count = db.Table(kind).Count();
-    std::vector<std::u16string> entries;
+    std::vector<zemlo::DeckEntry> entries;
     for (int i = 0; i < kDeckEntries && count > 0; ++i) {
-        entries.push_back(zemlo::CatalogEntry(db, kind, static_cast<int>((i * 7919LL) % count)));
+        entries.push_back(
+            zemlo::DeckEntry::OfRecord(db, kind, static_cast<int>((i * 7919LL) % count)));
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const auto& a, const auto& b) { return zemlo::EntryLess(a, b); });
-    return entries;
+    zemlo::Deck deck;
+    deck.Fill(std::move(entries));
+    return deck;
 }
 
 void GraphTally(benchmark::State& state, GraphKind kind, bool largest) {
     const CardDatabase& db = Database(largest);
     const bool missions = kind == GraphKind::MissionTerrain;
-    const std::vector<std::u16string> deck =
-        Deck(db, missions ? CardKind::Mission : CardKind::Unit);
+    const CardKind deckKind = missions ? CardKind::Mission : CardKind::Unit;
+    const zemlo::Deck deck = Deck(db, deckKind);
+    // Each drawing summarises the deck and tallies its cards.
     for (auto _ : state) {
+        const zemlo::DeckSummary summary = zemlo::SummarizeDeck(deck);
         if (kind == GraphKind::UnitTerrain || missions) {
-            benchmark::DoNotOptimize(zemlo::TallyTerrainGraph(db, deck, kind));
+            benchmark::DoNotOptimize(zemlo::TallyTerrainGraph(db, summary.Cards(deckKind), kind));
         } else {
-            const zemlo::ValueTally tally = zemlo::TallyValueGraph(db.units, deck, kind);
+            const zemlo::ValueTally tally =
+                zemlo::TallyValueGraph(db.units, summary.Cards(deckKind), kind);
             benchmark::DoNotOptimize(zemlo::AverageCaption(kind, tally));
         }
     }
 }
 
 void ShufflePile(benchmark::State& state, bool largest) {
-    const std::vector<std::u16string> deck = Deck(Database(largest), CardKind::Unit);
+    const std::vector<zemlo::DeckEntry> deck =
+        Deck(Database(largest), CardKind::Unit).Entries(CardKind::Unit);
     zemlo::RandomSequence sequence;
     const zemlo::UniformSource next = [&sequence] { return sequence.Next(); };
     zemlo::DrawPile pile;
@@ -83,12 +89,13 @@ void ShufflePile(benchmark::State& state, bool largest) {
 // names and every cell's numbers.
 void DrawOddsTable(benchmark::State& state, bool largest) {
     const CardDatabase& db = Database(largest);
-    const std::vector<std::u16string> pile = Deck(db, CardKind::Unit);
-    const int size = static_cast<int>(pile.size());
+    const zemlo::Deck deck = Deck(db, CardKind::Unit);
+    const int size = static_cast<int>(deck.Size(CardKind::Unit));
     constexpr int kDrawn = 40;
     for (auto _ : state) {
         double sum = 0;
-        for (const zemlo::OddsRow& row : zemlo::PileOddsRows(db, pile)) {
+        const zemlo::DeckSummary summary = zemlo::SummarizeDeck(deck);
+        for (const zemlo::OddsRow& row : zemlo::PileOddsRows(summary.Cards(CardKind::Unit))) {
             sum += zemlo::ChanceOfAtLeastOne(size, row.copies, kDrawn) +
                    zemlo::ChanceOfAtLeastTwo(size, row.copies, kDrawn) +
                    zemlo::ExpectedCopies(size, row.copies, kDrawn);
@@ -101,9 +108,7 @@ void SeekStep(benchmark::State& state, CardKind kind, bool largest, bool folded)
     const CardDatabase& db = Database(largest);
     const zemlo::CatalogOrder order(db, kind);
     const std::vector<int>& sorted = order.Sorted();
-    const zemlo::EntryTextAt entryAt = [&](int p) {
-        return std::u16string_view(order.Entry(sorted[p]));
-    };
+    const zemlo::EntryTextAt entryAt = [&](int p) { return order.Entry(sorted[p]).SearchedPart(); };
     const zemlo::SearchFold fold(zemlo::NfkcThroughQt);
     for (auto _ : state) {
         benchmark::DoNotOptimize(

@@ -1,5 +1,5 @@
 // The deck file reader on any file contents, against a small card database.
-#include "catalog/catalog_entry.h"
+#include "carddb/deck_entry.h"
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_reader.h"
 #include "fuzz_input.h"
@@ -40,11 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ZEMLO_FUZZ_CHECK(kept <= zemlo::kMaxListEntries);
         ZEMLO_FUZZ_CHECK(result.leftOut[static_cast<size_t>(kind)] == 0 ||
                          kept == zemlo::kMaxListEntries);
-        for (const std::u16string& entry : result.deck.Entries(kind)) {
-            const int record = Cards().Table(kind).FindCardNo(
-                std::u16string_view(entry).substr(0, entry.find(u' ')));
+        for (const zemlo::DeckEntry& entry : result.deck.Entries(kind)) {
+            const int record = Cards().Table(kind).FindCardNo(entry.CardNo());
             ZEMLO_FUZZ_CHECK(record >= 0);
-            ZEMLO_FUZZ_CHECK(entry == zemlo::CatalogEntry(Cards(), kind, record));
+            ZEMLO_FUZZ_CHECK(entry == zemlo::DeckEntry::OfRecord(Cards(), kind, record));
         }
     }
     return 0;

@@ -5,9 +5,9 @@
 #include <unordered_set>
 
 #include "carddb/card_fields.h"
+#include "carddb/deck_entry.h"
 #include "carddb/leading_number.h"
 #include "carddb/text_width.h"
-#include "catalog/catalog_entry.h"
 
 namespace zemlo {
 namespace {
@@ -23,8 +23,8 @@ public:
     std::vector<std::u16string> Take() {
         std::sort(texts_.begin(), texts_.end(),
                   [](const std::u16string& a, const std::u16string& b) {
-                      if (EntryLess(a, b)) return true;
-                      if (EntryLess(b, a)) return false;
+                      if (EntryTextLess(a, b)) return true;
+                      if (EntryTextLess(b, a)) return false;
                       return a < b;  // texts differing only in letter case
                   });
         std::vector<std::u16string> out;

@@ -19,14 +19,7 @@ void CatalogListModel::SetRecords(std::vector<int> records) {
     endResetModel();
 }
 
-QString CatalogListModel::EntryAt(int row) const {
-    const std::u16string_view text = EntryText(row);
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-
-std::u16string_view CatalogListModel::EntryText(int row) const {
-    if (!order_) return {};
+const DeckEntry& CatalogListModel::EntryAt(int row) const {
     return order_->Entry(records_[row]);
 }
 
@@ -38,7 +31,7 @@ QVariant CatalogListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    if (role == Qt::DisplayRole) return EntryAt(index.row());
+    if (role == Qt::DisplayRole) return QString::fromStdU16String(EntryAt(index.row()).Text());
     return {};
 }
 

@@ -1,12 +1,12 @@
 // One catalog's entries behind its list view: the records that passed the last filter run,
-// in the catalog's sorted order. The entry texts stay in the catalog's order object; the
-// view asks only for the rows it shows, so only those become QStrings.
+// in the catalog's sorted order. The entries stay in the catalog's order object; the view
+// asks only for the rows it shows, so only their texts become QStrings.
 #pragma once
 
 #include <QAbstractListModel>
-#include <QString>
-#include <string_view>
 #include <vector>
+
+#include "carddb/deck_entry.h"
 
 namespace zemlo {
 
@@ -23,9 +23,8 @@ public:
     // Shows these records, in this order, in one reset.
     void SetRecords(std::vector<int> records);
 
-    QString EntryAt(int row) const;
-    // The same text without a copy; it stays valid as long as the catalog's order object.
-    std::u16string_view EntryText(int row) const;
+    // The entry of a row; it stays valid as long as the catalog's order object.
+    const DeckEntry& EntryAt(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#include "catalog/catalog_entry.h"
-
 namespace zemlo {
 
 CatalogOrder::CatalogOrder(const CardDatabase& db, CardKind kind) {
     const int count = db.Table(kind).Count();
     entries_.reserve(count);
-    for (int r = 0; r < count; ++r) entries_.push_back(CatalogEntry(db, kind, r));
+    for (int r = 0; r < count; ++r) entries_.push_back(DeckEntry::OfRecord(db, kind, r));
     sorted_.resize(count);
     for (int r = 0; r < count; ++r) sorted_[r] = r;
     // Equal texts keep the table order between them. Card data usually comes in card number

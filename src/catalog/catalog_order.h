@@ -1,12 +1,13 @@
-// The entry texts of one catalog and their sorted order. Entry texts never change after
-// the cards are loaded, so they are made and sorted once; a refilter then only picks the
-// passing records out of this order.
+// The entries of one catalog and their sorted order. Entries never change after the cards
+// are loaded, so they are made and sorted once; a refilter then only picks the passing
+// records out of this order.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "carddb/deck_entry.h"
 
 namespace zemlo {
 
@@ -16,7 +17,7 @@ public:
     CatalogOrder(const CardDatabase& db, CardKind kind);
 
     int Count() const { return static_cast<int>(entries_.size()); }
-    const std::u16string& Entry(int record) const { return entries_[record]; }
+    const DeckEntry& Entry(int record) const { return entries_[record]; }
     // Every record, in the order the sorted catalog shows them.
     const std::vector<int>& Sorted() const { return sorted_; }
 
@@ -24,7 +25,7 @@ public:
     std::vector<int> InCatalogOrder(const std::vector<int>& records) const;
 
 private:
-    std::vector<std::u16string> entries_;
+    std::vector<DeckEntry> entries_;
     std::vector<int> sorted_;
 };
 

@@ -16,9 +16,9 @@
 #include "carddb/leading_number.h"
 #include "catalog/affiliation_boxes.h"
 #include "catalog/catalog_list_model.h"
-#include "catalog/entry_width_delegate.h"
 #include "catalog/highlight_colors.h"
 #include "platform/control_name.h"
+#include "platform/entry_width_delegate.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -67,7 +67,7 @@ CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension
     list_->viewport()->installEventFilter(this);
 
     connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid()) emit entryActivated(kind_, model_->EntryAt(index.row()));
+        if (index.isValid()) emit entryActivated(model_->EntryAt(index.row()));
     });
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { EmitSelection(); });
@@ -115,8 +115,9 @@ int CatalogPage::ScrollExtent() const {
 }
 
 void CatalogPage::UpdateScrollExtent() {
-    const int widest = WidestEntry(QFontMetrics(list_->font()), order_.Count(),
-                                   [this](int r) { return std::u16string_view(order_.Entry(r)); });
+    const int widest = WidestEntry(QFontMetrics(list_->font()), order_.Count(), [this](int r) {
+        return std::u16string_view(order_.Entry(r).Text());
+    });
     delegate_->SetWidth(std::max(minimumExtent_, widest), *model_);
 }
 
@@ -161,7 +162,7 @@ void CatalogPage::EmitSelection() {
     if (model_->rowCount() == 0) return;
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) return;
-    emit entrySelected(kind_, model_->EntryAt(selected.first().row()));
+    emit entrySelected(model_->EntryAt(selected.first().row()));
 }
 
 bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
@@ -170,7 +171,7 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
             if (!selected.isEmpty()) {
-                emit entryActivated(kind_, model_->EntryAt(selected.first().row()));
+                emit entryActivated(model_->EntryAt(selected.first().row()));
             }
             return true;
         }
@@ -181,7 +182,7 @@ bool CatalogPage::eventFilter(QObject* watched, QEvent* event) {
             // not move the selection.
             const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
             if (selected.size() == 1) {
-                emit popupRequested(kind_, model_->EntryAt(selected.first().row()),
+                emit popupRequested(model_->EntryAt(selected.first().row()),
                                     mouse->globalPosition().toPoint());
             }
             return true;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "carddb/deck_entry.h"
 #include "catalog/catalog_order.h"
 #include "catalog/filter_conditions.h"
 #include "catalog/filter_suspension.h"
@@ -77,11 +78,11 @@ public:
 
 signals:
     // Double click, or Enter while an entry is selected.
-    void entryActivated(zemlo::CardKind kind, const QString& entry);
+    void entryActivated(const zemlo::DeckEntry& entry);
     // Every change of the selection, by mouse or keyboard, while the list is not empty.
-    void entrySelected(zemlo::CardKind kind, const QString& entry);
+    void entrySelected(const zemlo::DeckEntry& entry);
     // Right button while exactly one entry is selected.
-    void popupRequested(zemlo::CardKind kind, const QString& entry, const QPoint& globalPos);
+    void popupRequested(const zemlo::DeckEntry& entry, const QPoint& globalPos);
     // The catalog shows other entries: after a refilter or a new narrowing.
     void shownChanged();
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "catalog/catalog_entry.h"
-#include "deck/deck_entries.h"
 #include "deck/entry_merge.h"
 
 namespace zemlo {
@@ -37,8 +35,8 @@ bool Deck::Full(CardKind kind) const {
     return Size(kind) >= kMaxListEntries;
 }
 
-std::size_t Deck::InsertPosition(CardKind kind, std::u16string_view entry) const {
-    return SortedInsertPosition(Entries(kind), entry);
+std::size_t Deck::InsertPosition(const DeckEntry& entry) const {
+    return SortedInsertPosition(Entries(entry.Kind()), entry);
 }
 
 Deck::ChangeScope::ChangeScope(Deck& deck) : deck_(deck) {
@@ -64,7 +62,7 @@ void Deck::RemoveObserver(DeckObserver* observer) const {
 void Deck::PointsOf(CardKind kind, std::size_t first, std::size_t last, int sign) {
     if (kind != CardKind::Mission) return;
     const auto& list = Entries(kind);
-    for (std::size_t row = first; row < last; ++row) points_ += sign * EntryPoints(list[row]);
+    for (std::size_t row = first; row < last; ++row) points_ += sign * list[row].Points();
 }
 
 template <typename It>
@@ -102,7 +100,7 @@ void Deck::ReplaceRun(CardKind kind, std::size_t at, std::size_t removeCount, It
     }
 }
 
-void Deck::Replace(CardKind kind, std::vector<std::u16string> after) {
+void Deck::Replace(CardKind kind, std::vector<DeckEntry> after) {
     const auto& before = Entries(kind);
     const ChangedRun run = FindChangedRun(before, after);
     ReplaceRun(kind, run.head, before.size() - run.head - run.tail,
@@ -110,10 +108,11 @@ void Deck::Replace(CardKind kind, std::vector<std::u16string> after) {
                std::make_move_iterator(after.end() - static_cast<std::ptrdiff_t>(run.tail)));
 }
 
-std::optional<std::size_t> Deck::Add(CardKind kind, std::u16string entry) {
+std::optional<std::size_t> Deck::Add(DeckEntry entry) {
+    const CardKind kind = entry.Kind();
     if (Full(kind)) return std::nullopt;
     ChangeScope scope(*this);
-    const std::size_t row = InsertPosition(kind, entry);
+    const std::size_t row = InsertPosition(entry);
     ReplaceRun(kind, row, 0, std::make_move_iterator(&entry), std::make_move_iterator(&entry + 1));
     return row;
 }
@@ -121,14 +120,14 @@ std::optional<std::size_t> Deck::Add(CardKind kind, std::u16string entry) {
 bool Deck::RemoveAt(CardKind kind, std::size_t row) {
     if (row >= Size(kind)) return false;
     ChangeScope scope(*this);
-    const std::u16string* none = nullptr;
+    const DeckEntry* none = nullptr;
     ReplaceRun(kind, row, 1, none, none);
     return true;
 }
 
 void Deck::Clear(CardKind kind) {
     ChangeScope scope(*this);
-    const std::u16string* none = nullptr;
+    const DeckEntry* none = nullptr;
     ReplaceRun(kind, 0, Size(kind), none, none);
 }
 
@@ -144,12 +143,21 @@ void Deck::ReplaceAll(Deck other) {
     }
 }
 
-std::size_t Deck::Fill(CardKind kind, std::vector<std::u16string> entries) {
-    if (entries.empty()) return 0;
+LeftOutCounts Deck::Fill(std::vector<DeckEntry> entries) {
+    LeftOutCounts leftOut{};
+    if (entries.empty()) return leftOut;
+    std::array<std::vector<DeckEntry>, 3> byKind;
+    for (DeckEntry& entry : entries) {
+        byKind[static_cast<std::size_t>(entry.Kind())].push_back(std::move(entry));
+    }
     ChangeScope scope(*this);
-    std::vector<std::u16string> merged = Entries(kind);
-    const std::size_t leftOut = MergeEntries(merged, std::move(entries));
-    Replace(kind, std::move(merged));
+    for (CardKind kind : kDeckKinds) {
+        const auto k = static_cast<std::size_t>(kind);
+        if (byKind[k].empty()) continue;
+        std::vector<DeckEntry> merged = Entries(kind);
+        leftOut[k] = MergeEntries(merged, std::move(byKind[k]));
+        Replace(kind, std::move(merged));
+    }
     return leftOut;
 }
 
@@ -162,9 +170,7 @@ bool Deck::Fits(CardKind kind, const ListSplice& splice, bool forward) const {
     if (!std::equal(out.begin(), out.end(), start)) return false;
     if (list.size() - out.size() + in.size() > kMaxListEntries) return false;
     // The list stays in order: the run itself, and where it meets its neighbours.
-    const auto notAfter = [](std::u16string_view a, std::u16string_view b) {
-        return !EntryLess(b, a);
-    };
+    const auto notAfter = [](const DeckEntry& a, const DeckEntry& b) { return !EntryLess(b, a); };
     for (std::size_t i = 1; i < in.size(); ++i) {
         if (!notAfter(in[i - 1], in[i])) return false;
     }

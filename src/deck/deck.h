@@ -1,8 +1,9 @@
 // The deck being built: the unit list, the mission list and the character list, each kept in
 // the order the deck lists show (ascending entry text, copies of a card side by side in the
-// order they came) and within kMaxListEntries. A deck entry is the catalog entry's text and
-// nothing else. Every change tells the deck's observers which rows of which list changed, so
-// the lists on screen, the counters and anything else that shows the deck follow it.
+// order they came) and within kMaxListEntries. A deck entry is a DeckEntry value, made where
+// the card entered the deck. Every change tells the deck's observers which rows of which list
+// changed, so the lists on screen, the counters and anything else that shows the deck follow
+// it.
 #pragma once
 
 #include <array>
@@ -14,7 +15,9 @@
 #include <vector>
 
 #include "carddb/card_fields.h"
+#include "carddb/deck_entry.h"
 #include "deck/deck_observer.h"
+#include "deck/entry_merge.h"
 #include "deck/list_splice.h"
 
 namespace zemlo {
@@ -32,23 +35,25 @@ public:
     Deck& operator=(Deck&& other);
     ~Deck() = default;
 
-    const std::vector<std::u16string>& Entries(CardKind kind) const {
+    const std::vector<DeckEntry>& Entries(CardKind kind) const {
         return lists_[static_cast<std::size_t>(kind)];
     }
     std::size_t Size(CardKind kind) const { return Entries(kind).size(); }
     bool Empty() const;
     bool Full(CardKind kind) const;
-    // The points of the mission list (EntryPoints of every mission entry), kept as missions
-    // come and go.
-    int TotalPoints() const { return static_cast<int>(points_); }
+    // The points of the mission list (DeckEntry::Points of every mission entry), kept as
+    // missions come and go.
+    long long TotalPoints() const { return points_; }
     // Moves on with every change that changed something.
     std::uint64_t Revision() const { return revision_; }
 
-    // Where Add would put entry: after every entry that does not sort after it.
-    std::size_t InsertPosition(CardKind kind, std::u16string_view entry) const;
+    // Where Add would put entry in its kind's list: after every entry that does not sort
+    // after it.
+    std::size_t InsertPosition(const DeckEntry& entry) const;
 
-    // Adds one entry at its sorted place and returns its row; nothing when the list is full.
-    std::optional<std::size_t> Add(CardKind kind, std::u16string entry);
+    // Adds one entry to its kind's list at its sorted place and returns its row; nothing when
+    // the list is full.
+    std::optional<std::size_t> Add(DeckEntry entry);
     // False when there is no such row.
     bool RemoveAt(CardKind kind, std::size_t row);
     void Clear(CardKind kind);
@@ -56,9 +61,10 @@ public:
     // Gives every list the entries of other's list, telling observers only the rows that
     // differ.
     void ReplaceAll(Deck other);
-    // Adds many entries as one sorted merge (MergeEntries): the list that adding them one by
-    // one would give, within the limit. Returns how many were left out.
-    std::size_t Fill(CardKind kind, std::vector<std::u16string> entries);
+    // Adds many entries, each to its kind's list, as one sorted merge per list
+    // (MergeEntries): the lists that adding them one by one would give, within the limit.
+    // Returns how many of each kind were left out.
+    LeftOutCounts Fill(std::vector<DeckEntry> entries);
 
     // Replaces one run per list (splices by CardKind; forward puts in the inserted entries in
     // place of the removed ones, backward the other way round) as one change. When a list is
@@ -94,11 +100,11 @@ private:
     template <typename It>
     void ReplaceRun(CardKind kind, std::size_t at, std::size_t removeCount, It first, It last);
     // Puts after in place of list kind; only the run between the common head and tail changes.
-    void Replace(CardKind kind, std::vector<std::u16string> after);
+    void Replace(CardKind kind, std::vector<DeckEntry> after);
     bool Fits(CardKind kind, const ListSplice& splice, bool forward) const;
     void PointsOf(CardKind kind, std::size_t first, std::size_t last, int sign);
 
-    std::array<std::vector<std::u16string>, 3> lists_;
+    std::array<std::vector<DeckEntry>, 3> lists_;
     long long points_ = 0;
     std::uint64_t revision_ = 0;
     int changeDepth_ = 0;

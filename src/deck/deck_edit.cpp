@@ -9,11 +9,12 @@ bool DeckEdit::ChangesLists() const {
     return false;
 }
 
-DeckEdit AddEntryEdit(const Deck& deck, CardKind kind, std::u16string entry) {
+DeckEdit AddEntryEdit(const Deck& deck, DeckEntry entry) {
     DeckEdit edit;
+    const CardKind kind = entry.Kind();
     if (deck.Full(kind)) return edit;
     ListSplice& splice = edit.lists[static_cast<std::size_t>(kind)];
-    splice.at = deck.InsertPosition(kind, entry);
+    splice.at = deck.InsertPosition(entry);
     splice.inserted.push_back(std::move(entry));
     return edit;
 }

@@ -38,7 +38,7 @@ struct DeckEdit {
 
 // The player's actions on deck as edits. An action that would change nothing (a row that is
 // not there, an empty list cleared, a list that is full) gives an edit that changes no list.
-DeckEdit AddEntryEdit(const Deck& deck, CardKind kind, std::u16string entry);
+DeckEdit AddEntryEdit(const Deck& deck, DeckEntry entry);
 DeckEdit RemoveEntryEdit(const Deck& deck, CardKind kind, std::size_t row);
 DeckEdit ClearListEdit(const Deck& deck, CardKind kind);
 DeckEdit ClearDeckEdit(const Deck& deck);

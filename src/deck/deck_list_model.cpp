@@ -17,13 +17,12 @@ int DeckListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant DeckListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::DisplayRole) return EntryAt(index.row());
+    if (role == Qt::DisplayRole) return QString::fromStdU16String(EntryAt(index.row()).Text());
     return {};
 }
 
-QString DeckListModel::EntryAt(int row) const {
-    if (row < 0 || row >= rowCount()) return {};
-    return QString::fromStdU16String(deck_.Entries(kind_)[static_cast<size_t>(row)]);
+const DeckEntry& DeckListModel::EntryAt(int row) const {
+    return deck_.Entries(kind_)[static_cast<size_t>(row)];
 }
 
 void DeckListModel::DeckRowsAboutToChange(const DeckRows& rows) {

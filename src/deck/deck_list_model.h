@@ -19,7 +19,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     CardKind Kind() const { return kind_; }
-    QString EntryAt(int row) const;
+    // The entry of a row that exists.
+    const DeckEntry& EntryAt(int row) const;
 
 private:
     void DeckRowsAboutToChange(const DeckRows& rows) override;

@@ -8,14 +8,14 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "catalog/entry_width_delegate.h"
-#include "deck/deck_counters.h"
 #include "deck/deck_edit.h"
 #include "deck/deck_history.h"
 #include "deck/deck_list_model.h"
+#include "deck/deck_summary.h"
 #include "deck/entry_merge.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "platform/entry_width_delegate.h"
 #include "platform/twips.h"
 
 namespace zemlo {
@@ -46,9 +46,10 @@ constexpr PanelGeometry kCompactPanel = {3300, {0, 3540, 5640}, {3480, 2040, 138
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 
-void Colour(QLabel* label, CounterColour colour) {
+// Black while the counter keeps its rule, red otherwise.
+void Colour(QLabel* label, DeckRule rule, long long value) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour == CounterColour::Black ? kBlack : kRed);
+    palette.setColor(QPalette::WindowText, KeepsRule(rule, value) ? kBlack : kRed);
     label->setPalette(palette);
 }
 
@@ -146,13 +147,13 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
     connect(list, &QAbstractItemView::doubleClicked, this, [this, kind] { RemoveSelected(kind); });
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, kind] {
         if (rowsChanging_) return;
-        const QString entry = SelectedEntry(List(kind));
-        if (!entry.isEmpty()) emit entrySelected(kind, entry);
+        if (const std::optional<DeckEntry> entry = SelectedEntry(kind)) emit entrySelected(*entry);
     });
     // A click on the entry that is already selected changes no selection, yet shows the card
     // again, as when another list's card was shown in between.
     connect(list, &QAbstractItemView::clicked, this, [this, kind](const QModelIndex& index) {
-        if (index.row() == rowSelectedAtPress_) emit entrySelected(kind, SelectedEntry(List(kind)));
+        if (index.row() != rowSelectedAtPress_) return;
+        if (const std::optional<DeckEntry> entry = SelectedEntry(kind)) emit entrySelected(*entry);
     });
     return list;
 }
@@ -160,20 +161,21 @@ QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
 void DeckPanel::UpdateScrollExtent(CardKind kind) {
     // The panel's font is set before its lists exist.
     if (delegates_[static_cast<int>(kind)] == nullptr) return;
-    const std::vector<std::u16string>& entries = deck_.Entries(kind);
-    const int width = WidestEntry(List(kind)->fontMetrics(), static_cast<int>(entries.size()),
-                                  [&entries](int i) { return std::u16string_view(entries[i]); });
+    const std::vector<DeckEntry>& entries = deck_.Entries(kind);
+    const int width =
+        WidestEntry(List(kind)->fontMetrics(), static_cast<int>(entries.size()),
+                    [&entries](int i) { return std::u16string_view(entries[i].Text()); });
     delegates_[static_cast<int>(kind)]->SetWidth(width, *Model(kind));
 }
 
 int DeckPanel::RowsWidth(int k, int first, int last) const {
-    const std::vector<std::u16string>& entries = deck_.Entries(static_cast<CardKind>(k));
+    const std::vector<DeckEntry>& entries = deck_.Entries(static_cast<CardKind>(k));
     last = std::min(last, static_cast<int>(entries.size()) - 1);
     if (first > last) return 0;
     // A deck file or deck text brings tens of thousands of rows at once: only the likely
     // widest are measured, as for a whole list.
     return WidestEntry(lists_[k]->fontMetrics(), last - first + 1, [&entries, first](int i) {
-        return std::u16string_view(entries[first + i]);
+        return std::u16string_view(entries[first + i].Text());
     });
 }
 
@@ -224,7 +226,7 @@ bool DeckPanel::eventFilter(QObject* watched, QEvent* event) {
             // one selected entry.
             const QModelIndexList selected = list->selectionModel()->selectedRows();
             if (selected.size() == 1) {
-                emit popupRequested(kind, models_[k]->EntryAt(selected.front().row()),
+                emit popupRequested(models_[k]->EntryAt(selected.front().row()),
                                     mouse->globalPosition().toPoint());
             }
             return true;
@@ -237,10 +239,10 @@ bool DeckPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QString DeckPanel::SelectedEntry(const QListView* list) {
-    const QModelIndexList selected = list->selectionModel()->selectedRows();
-    if (selected.isEmpty()) return {};
-    return selected.front().data(Qt::DisplayRole).toString();
+std::optional<DeckEntry> DeckPanel::SelectedEntry(CardKind kind) const {
+    const QModelIndexList selected = List(kind)->selectionModel()->selectedRows();
+    if (selected.isEmpty()) return std::nullopt;
+    return Model(kind)->EntryAt(selected.front().row());
 }
 
 void DeckPanel::DeckRowsAboutToChange(const DeckRows& rows) {
@@ -270,13 +272,13 @@ void DeckPanel::DeckChanged() {
 }
 
 void DeckPanel::ShowCounts() {
-    counts[0]->setText(QString::number(deck_.Size(CardKind::Unit)));
-    counts[1]->setText(
-        QString::number(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character)));
+    const DeckCounters counters = CountDeck(deck_);
+    counts[0]->setText(QString::number(counters.units));
+    counts[1]->setText(QString::number(counters.MissionsAndCharacters()));
 }
 
-void DeckPanel::AddCard(CardKind kind, const QString& entry) {
-    if (entry.isEmpty()) return;
+void DeckPanel::AddCard(const DeckEntry& entry) {
+    const CardKind kind = entry.Kind();
     if (deck_.Full(kind)) {
         LeftOutCounts leftOut{};
         leftOut[static_cast<std::size_t>(kind)] = 1;
@@ -284,8 +286,7 @@ void DeckPanel::AddCard(CardKind kind, const QString& entry) {
                           QString::fromStdU16String(LeftOutText(leftOut)), QMessageBox::Ok);
         return;
     }
-    history_.ApplyDeckEdit(AddEntryEdit(deck_, kind, entry.toStdU16String()),
-                           [&] { emit cardAdded(kind, entry); });
+    history_.ApplyDeckEdit(AddEntryEdit(deck_, entry), [&] { emit cardAdded(entry); });
 }
 
 void DeckPanel::RemoveSelected(CardKind kind) {
@@ -296,21 +297,20 @@ void DeckPanel::RemoveSelected(CardKind kind) {
 }
 
 void DeckPanel::AddCopyOfSelected(CardKind kind) {
-    const QString entry = SelectedEntry(List(kind));
     // The view keeps the selection on its entry while the copy goes in beside it.
-    if (!entry.isEmpty()) AddCard(kind, entry);
+    if (const std::optional<DeckEntry> entry = SelectedEntry(kind)) AddCard(*entry);
 }
 
 void DeckPanel::RemoveCopyOfSelected(CardKind kind) {
     QListView* list = List(kind);
-    const QString entry = SelectedEntry(list);
-    if (entry.isEmpty()) return;
+    const std::optional<DeckEntry> entry = SelectedEntry(kind);
+    if (!entry) return;
     const int row = list->selectionModel()->selectedRows().front().row();
     RemoveSelected(kind);
     // Copies stand next to each other: the selection goes on to the one left, if any.
     const DeckListModel* model = models_[static_cast<int>(kind)];
     for (int near : {row, row - 1}) {
-        if (near >= 0 && near < model->rowCount() && model->EntryAt(near) == entry) {
+        if (near >= 0 && near < model->rowCount() && model->EntryAt(near) == *entry) {
             list->setCurrentIndex(model->index(near, 0));
             return;
         }
@@ -326,19 +326,17 @@ void DeckPanel::ClearAllLists() {
 }
 
 void DeckPanel::CheckDeckCount() {
-    const auto units = static_cast<int>(deck_.Size(CardKind::Unit));
-    const auto others =
-        static_cast<int>(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character));
-    Colour(counts[0], UnitCountColour(units));
-    Colour(counts[1], MissionCharCountColour(others));
+    const DeckCounters counters = CountDeck(deck_);
+    Colour(counts[0], DeckRule::Units, counters.units);
+    Colour(counts[1], DeckRule::MissionsAndCharacters, counters.MissionsAndCharacters());
     RepaintNow(counts[0]);
     RepaintNow(counts[1]);
 }
 
 void DeckPanel::ShowTotalPoint() {
-    const int points = deck_.TotalPoints();
+    const long long points = CountDeck(deck_).points;
     counts[2]->setText(QString::number(points));
-    Colour(counts[2], TotalPointsColour(points));
+    Colour(counts[2], DeckRule::Points, points);
     RepaintNow(counts[2]);
 }
 

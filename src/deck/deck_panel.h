@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "carddb/card_fields.h"
 #include "deck/deck.h"
@@ -24,9 +25,9 @@ public:
     explicit DeckPanel(DeckHistory& history, QWidget* parent = nullptr);
     ~DeckPanel() override;
 
-    // The user's addition from a catalog: the entry joins its list, and cardAdded asks for
-    // the card to be shown, as one step. A full list takes nothing and says so.
-    void AddCard(CardKind kind, const QString& entry);
+    // The user's addition from a catalog: the entry joins its kind's list, and cardAdded asks
+    // for the card to be shown, as one step. A full list takes nothing and says so.
+    void AddCard(const DeckEntry& entry);
     // Removes the selected entry of the kind's list, if any; the information panel stays.
     void RemoveSelected(CardKind kind);
     // "+" and "-" in a deck list: one more copy of the selected card, or one fewer; each is
@@ -48,8 +49,8 @@ public:
 
     QListView* List(CardKind kind) const { return lists_[static_cast<int>(kind)]; }
     DeckListModel* Model(CardKind kind) const { return models_[static_cast<int>(kind)]; }
-    // The selected entry of a list, or an empty string when none is selected.
-    static QString SelectedEntry(const QListView* list);
+    // The selected entry of a kind's list, or nothing when none is selected.
+    std::optional<DeckEntry> SelectedEntry(CardKind kind) const;
 
     QListView* unitList;
     QListView* missionList;
@@ -59,11 +60,11 @@ public:
 
 signals:
     // Every change of selection in a deck list that leaves an entry selected.
-    void entrySelected(zemlo::CardKind kind, const QString& entry);
+    void entrySelected(const zemlo::DeckEntry& entry);
     // Right button on a list while exactly one entry is selected.
-    void popupRequested(zemlo::CardKind kind, const QString& entry, const QPoint& globalPos);
+    void popupRequested(const zemlo::DeckEntry& entry, const QPoint& globalPos);
     // After a user's addition, as part of its step.
-    void cardAdded(zemlo::CardKind kind, const QString& entry);
+    void cardAdded(const zemlo::DeckEntry& entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,20 +5,22 @@
 #include <string>
 
 #include "carddb/text_width.h"
-#include "catalog/catalog_entry.h"
 
 namespace zemlo {
 
-std::size_t MergeEntries(std::vector<std::u16string>& list, std::vector<std::u16string> entries) {
+std::size_t SortedInsertPosition(const std::vector<DeckEntry>& entries, const DeckEntry& entry) {
+    const auto at = std::upper_bound(entries.begin(), entries.end(), entry, EntryLess);
+    return static_cast<std::size_t>(at - entries.begin());
+}
+
+std::size_t MergeEntries(std::vector<DeckEntry>& list, std::vector<DeckEntry> entries) {
     const std::size_t room = list.size() < kMaxListEntries ? kMaxListEntries - list.size() : 0;
     std::size_t leftOut = 0;
     if (entries.size() > room) {
         leftOut = entries.size() - room;
         entries.resize(room);
     }
-    const auto less = [](const std::u16string& a, const std::u16string& b) {
-        return EntryLess(a, b);
-    };
+    const auto less = [](const DeckEntry& a, const DeckEntry& b) { return EntryLess(a, b); };
     // Both steps are stable: new entries that sort alike keep their order, and each stands
     // after the list's own entries that sort alike with it.
     std::stable_sort(entries.begin(), entries.end(), less);

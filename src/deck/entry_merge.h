@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "carddb/deck_entry.h"
+
 namespace zemlo {
 
 // The most entries a deck list holds: the card tables' own limit, and the largest pile the
@@ -19,12 +21,15 @@ inline constexpr std::size_t kMaxListEntries = ZEMLO_FUZZ_LIST_LIMIT;
 inline constexpr std::size_t kMaxListEntries = 32767;
 #endif
 
+// Where a sorted list (EntryLess) takes a new entry: after every entry that does not sort
+// after it, so copies of one card stand side by side in the order they were added.
+std::size_t SortedInsertPosition(const std::vector<DeckEntry>& entries, const DeckEntry& entry);
+
 // Adds entries to list, which is sorted (EntryLess), giving exactly the list that adding them
-// one at a time at their sorted places would give (SortedInsertPosition: after every entry
-// that does not sort after it, so equal entries keep the order they came in). Only the
-// first entries, in their given order, that keep the list within kMaxListEntries are added.
+// one at a time at their sorted places would give (SortedInsertPosition). Only the first
+// entries, in their given order, that keep the list within kMaxListEntries are added.
 // Returns how many were left out.
-std::size_t MergeEntries(std::vector<std::u16string>& list, std::vector<std::u16string> entries);
+std::size_t MergeEntries(std::vector<DeckEntry>& list, std::vector<DeckEntry> entries);
 
 // Entries a deck file or a deck text named beyond what a deck list holds, by CardKind.
 using LeftOutCounts = std::array<std::size_t, 3>;

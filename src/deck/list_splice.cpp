@@ -4,8 +4,8 @@
 
 namespace zemlo {
 
-ChangedRun FindChangedRun(const std::vector<std::u16string>& before,
-                          const std::vector<std::u16string>& after) {
+ChangedRun FindChangedRun(const std::vector<DeckEntry>& before,
+                          const std::vector<DeckEntry>& after) {
     ChangedRun run;
     while (run.head < before.size() && run.head < after.size() &&
            before[run.head] == after[run.head]) {
@@ -18,8 +18,8 @@ ChangedRun FindChangedRun(const std::vector<std::u16string>& before,
     return run;
 }
 
-ListSplice MakeListSplice(const std::vector<std::u16string>& before,
-                          const std::vector<std::u16string>& after) {
+ListSplice MakeListSplice(const std::vector<DeckEntry>& before,
+                          const std::vector<DeckEntry>& after) {
     const ChangedRun run = FindChangedRun(before, after);
     ListSplice splice;
     splice.at = run.head;
@@ -28,9 +28,9 @@ ListSplice MakeListSplice(const std::vector<std::u16string>& before,
     return splice;
 }
 
-bool ApplyListSplice(std::vector<std::u16string>& list, const ListSplice& splice, bool forward) {
-    const std::vector<std::u16string>& out = forward ? splice.removed : splice.inserted;
-    const std::vector<std::u16string>& in = forward ? splice.inserted : splice.removed;
+bool ApplyListSplice(std::vector<DeckEntry>& list, const ListSplice& splice, bool forward) {
+    const std::vector<DeckEntry>& out = forward ? splice.removed : splice.inserted;
+    const std::vector<DeckEntry>& in = forward ? splice.inserted : splice.removed;
     if (splice.at > list.size() || list.size() - splice.at < out.size()) return false;
     const auto start = list.begin() + static_cast<std::ptrdiff_t>(splice.at);
     if (!std::equal(out.begin(), out.end(), start)) return false;

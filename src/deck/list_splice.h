@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "carddb/deck_entry.h"
+
 namespace zemlo {
 
 struct ListSplice {
     std::size_t at = 0;
-    std::vector<std::u16string> removed;
-    std::vector<std::u16string> inserted;
+    std::vector<DeckEntry> removed;
+    std::vector<DeckEntry> inserted;
 
     bool Empty() const { return removed.empty() && inserted.empty(); }
 };
@@ -23,16 +25,16 @@ struct ChangedRun {
     std::size_t head = 0;
     std::size_t tail = 0;
 };
-ChangedRun FindChangedRun(const std::vector<std::u16string>& before,
-                          const std::vector<std::u16string>& after);
+ChangedRun FindChangedRun(const std::vector<DeckEntry>& before,
+                          const std::vector<DeckEntry>& after);
 
 // The smallest single run that turns before into after (common head and tail left out).
-ListSplice MakeListSplice(const std::vector<std::u16string>& before,
-                          const std::vector<std::u16string>& after);
+ListSplice MakeListSplice(const std::vector<DeckEntry>& before,
+                          const std::vector<DeckEntry>& after);
 
 // Replays the change on list (forward) or takes it back (backward). The list must be the
 // one the change produced (backward) or started from (forward); a list that is not is left
 // untouched and false is returned.
-bool ApplyListSplice(std::vector<std::u16string>& list, const ListSplice& splice, bool forward);
+bool ApplyListSplice(std::vector<DeckEntry>& list, const ListSplice& splice, bool forward);
 
 }  // namespace zemlo

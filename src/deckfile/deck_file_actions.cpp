@@ -204,7 +204,7 @@ void DeckFileActions::ChooseOutputItems() {
 }
 
 void DeckFileActions::CopyDeckText() {
-    const QString text = QString::fromStdU16String(DeckText(history_.CurrentDeck()));
+    const QString text = QString::fromStdU16String(DeckText(SummarizeDeck(history_.CurrentDeck())));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <new>
 
-#include "catalog/catalog_entry.h"
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/html_escape.h"
@@ -31,13 +30,12 @@ std::u16string_view StopHeading(CardKind kind) {
 
 // One pass over the file for one kind. Row 1 of a section is the header row; from row 2 on
 // the first cell of each row names a card, and the row's other cells are not looked at.
-// Returns the entries of the rows in file order.
-std::vector<std::u16string> ReadSection(const std::vector<std::u16string_view>& lines,
-                                        CardKind kind, const CardDatabase& db,
-                                        DeckFileReadResult& result) {
-    std::vector<std::u16string> list;
+// Appends the entries of the rows, in file order, to list.
+void ReadSection(const std::vector<std::u16string_view>& lines, CardKind kind,
+                 const CardDatabase& db, DeckFileReadResult& result, std::vector<DeckEntry>& list) {
+    std::size_t taken = 0;
     auto line = std::find(lines.begin(), lines.end(), deck_file::Heading(kind));
-    if (line == lines.end()) return list;
+    if (line == lines.end()) return;
 
     const std::u16string_view stop = StopHeading(kind);
     const CardTable& table = db.Table(kind);
@@ -67,13 +65,13 @@ std::vector<std::u16string> ReadSection(const std::vector<std::u16string_view>& 
         const int record = table.FindCardNo(cardNo);
         if (record < 0) {
             result.skippedCardNos.push_back(cardNo);
-        } else if (list.size() < kMaxListEntries) {
-            list.push_back(CatalogEntry(db, kind, record));
+        } else if (taken < kMaxListEntries) {
+            list.push_back(DeckEntry::OfRecord(db, kind, record));
+            ++taken;
         } else {
             ++result.leftOut[static_cast<size_t>(kind)];
         }
     }
-    return list;
 }
 
 }  // namespace
@@ -87,7 +85,9 @@ DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& d
     }
     result.status = DeckFileStatus::Read;
     // Each list is sorted into the deck as one merge.
-    for (CardKind kind : kDeckKinds) result.deck.Fill(kind, ReadSection(lines, kind, db, result));
+    std::vector<DeckEntry> entries;
+    for (CardKind kind : kDeckKinds) ReadSection(lines, kind, db, result, entries);
+    result.deck.Fill(std::move(entries));
     return result;
 }
 

@@ -3,7 +3,6 @@
 #include <span>
 #include <string_view>
 
-#include "catalog/catalog_entry.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/html_escape.h"
 #include "platform/code_page.h"
@@ -125,7 +124,7 @@ private:
 };
 
 void WriteSection(Lines& out, const CardDatabase& db, CardKind kind,
-                  const std::vector<Column>& columns, const std::vector<std::u16string>& entries) {
+                  const std::vector<Column>& columns, const std::vector<DeckEntry>& entries) {
     out.Add(deck_file::Heading(kind));
     out.Add(u"<TABLE align=center bgColor=white border=1 cellPadding=1 cellSpacing=1");
     out.Add(u"width=\"90%\">");
@@ -135,8 +134,8 @@ void WriteSection(Lines& out, const CardDatabase& db, CardKind kind,
     out.Add(deck_file::kRowEnd);
 
     const CardTable& table = db.Table(kind);
-    for (const std::u16string& entry : entries) {
-        const std::u16string cardNo = EntryCardNo(entry);
+    for (const DeckEntry& entry : entries) {
+        const std::u16string_view cardNo = entry.CardNo();
         const int record = table.FindCardNo(cardNo);
         out.Add(deck_file::kRowStart);
         out.AddCell(cardNo);

@@ -1,13 +1,9 @@
 #include "deckfile/deck_sheet.h"
 
 #include <algorithm>
-#include <span>
-#include <unordered_map>
+#include <optional>
 
 #include "carddb/text_width.h"
-#include "catalog/catalog_entry.h"
-#include "deck/deck_counters.h"
-#include "deck/deck_entries.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_text.h"
 #include "platform/text_lines.h"
@@ -19,51 +15,32 @@ char16_t AsciiLower(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-// The card's name in an entry. A mission entry goes on after its name with 50 blanks and the
-// points, which have a column of their own.
-std::u16string NameOf(CardKind kind, std::u16string_view entry) {
-    std::u16string name = DeckEntryName(entry);
-    if (kind != CardKind::Mission) return name;
-    const std::size_t gap = name.rfind(std::u16string(50, u' '));
-    return gap == std::u16string::npos ? name : OneLineText(name.substr(0, gap));
-}
-
-// One row per distinct entry text, first appearance first. A sorted list keeps copies side
-// by side, but entries that differ only in case may stand between them; each card still
-// gets one row.
-std::vector<SheetRow> RowsOf(CardKind kind, std::span<const std::u16string> entries) {
+std::vector<SheetRow> RowsOf(CardKind kind, const std::vector<CardCopies>& cards) {
     std::vector<SheetRow> rows;
-    std::vector<long long> copies;
-    std::unordered_map<std::u16string_view, std::size_t> rowOfEntry;
-    for (const std::u16string& entry : entries) {
-        const auto [at, added] = rowOfEntry.try_emplace(entry, rows.size());
-        if (!added) {
-            ++copies[at->second];
-            continue;
-        }
+    rows.reserve(cards.size());
+    for (const CardCopies& card : cards) {
         SheetRow row;
-        row.cardNo = OneLineText(EntryCardNo(entry));
-        row.name = OneLineText(NameOf(kind, entry));
-        if (kind == CardKind::Mission) row.points = DecimalText(EntryPoints(entry));
+        row.cardNo = OneLineText(card.entry.CardNo());
+        row.name = OneLineText(card.entry.Name());
+        row.copies = CopiesText(card.copies);
+        if (kind == CardKind::Mission) row.points = DecimalText(card.entry.Points());
         rows.push_back(std::move(row));
-        copies.push_back(1);
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].copies = CopiesText(copies[i]);
     return rows;
 }
 
-SheetTally Tally(std::u16string_view caption, long long value, bool outsideRule) {
-    return SheetTally{std::u16string(caption), static_cast<int>(value), outsideRule};
+SheetTally Tally(std::u16string_view caption, long long value,
+                 std::optional<DeckRule> rule = std::nullopt) {
+    return SheetTally{std::u16string(caption), value, rule && !KeepsRule(*rule, value)};
 }
 
-SheetSection Section(CardKind kind, std::u16string_view heading,
-                     std::span<const std::u16string> entries) {
+SheetSection Section(const DeckSummary& summary, CardKind kind, std::u16string_view heading) {
     SheetSection section;
     section.kind = kind;
     section.heading = std::u16string(heading);
     section.columnTitles = {u"No", u"名称", u"枚数"};
     if (kind == CardKind::Mission) section.columnTitles.push_back(u"獲得戦果");
-    section.rows = RowsOf(kind, entries);
+    section.rows = RowsOf(kind, summary.Cards(kind));
     return section;
 }
 
@@ -112,31 +89,22 @@ std::u16string DeckSheet::SliceHeading(const SheetSlice& slice) const {
     return slice.continued ? heading + u"（続き）" : heading;
 }
 
-DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading) {
+DeckSheet BuildDeckSheet(const DeckSummary& summary, SheetHeading heading) {
     DeckSheet sheet;
     sheet.heading = std::move(heading);
-    sheet.sections = {
-        Section(CardKind::Unit, u"ユニット", deck.Entries(CardKind::Unit)),
-        Section(CardKind::Mission, u"ミッション", deck.Entries(CardKind::Mission)),
-        Section(CardKind::Character, u"キャラクター", deck.Entries(CardKind::Character))};
+    sheet.sections = {Section(summary, CardKind::Unit, u"ユニット"),
+                      Section(summary, CardKind::Mission, u"ミッション"),
+                      Section(summary, CardKind::Character, u"キャラクター")};
 
     // The counters of the main window, each under the section that completes it.
-    const long long units = static_cast<long long>(deck.Size(CardKind::Unit));
-    const long long missions = static_cast<long long>(deck.Size(CardKind::Mission));
-    const long long characters = static_cast<long long>(deck.Size(CardKind::Character));
-    const long long points = deck.TotalPoints();
-    // The rules' own judgement takes an int; counts beyond it are outside every rule anyway.
-    auto clamp = [](long long n) { return static_cast<int>(std::min<long long>(n, 1 << 30)); };
-    sheet.sections[0].tallies = {
-        Tally(u"ユニット数：", units, UnitCountColour(clamp(units)) == CounterColour::Red)};
-    sheet.sections[1].tallies = {
-        Tally(u"ミッション数：", missions, false),
-        Tally(u"合計戦果：", points, TotalPointsColour(clamp(points)) == CounterColour::Red)};
-    const long long missionChar = missions + characters;
+    const DeckCounters& counters = summary.counters;
+    sheet.sections[0].tallies = {Tally(u"ユニット数：", counters.units, DeckRule::Units)};
+    sheet.sections[1].tallies = {Tally(u"ミッション数：", counters.missions),
+                                 Tally(u"合計戦果：", counters.points, DeckRule::Points)};
     sheet.sections[2].tallies = {
-        Tally(u"キャラクター数：", characters, false),
-        Tally(u"ミッション＋キャラクター数：", missionChar,
-              MissionCharCountColour(clamp(missionChar)) == CounterColour::Red)};
+        Tally(u"キャラクター数：", counters.characters),
+        Tally(u"ミッション＋キャラクター数：", counters.MissionsAndCharacters(),
+              DeckRule::MissionsAndCharacters)};
 
     sheet.pages = Paginate(sheet.sections);
     return sheet;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "carddb/card_fields.h"
-#include "deck/deck.h"
+#include "deck/deck_summary.h"
 
 namespace zemlo {
 
@@ -36,7 +36,7 @@ struct SheetRow {
 // One counter under a section, such as "ユニット数：20".
 struct SheetTally {
     std::u16string caption;
-    int value = 0;
+    long long value = 0;
     bool outsideRule = false;  // only counters a deck rule judges can be outside one
 
     // Caption and value, and the mark when outside the rule.
@@ -78,10 +78,10 @@ struct DeckSheet {
     std::u16string SliceHeading(const SheetSlice& slice) const;
 };
 
-// One row per distinct entry text, in the order of first appearance, with its number of
-// copies; counters judged by the deck rules; pages of at most kSheetRowsPerPage rows, at
-// least one page even for an empty deck.
-DeckSheet BuildDeckSheet(const Deck& deck, SheetHeading heading);
+// One row per card of the summary, in its order, with its number of copies; the summary's
+// counters and their judgement; pages of at most kSheetRowsPerPage rows, at least one page
+// even for an empty deck.
+DeckSheet BuildDeckSheet(const DeckSummary& summary, SheetHeading heading);
 
 // "2026年12月7日".
 std::u16string SheetDateText(int year, int month, int day);

@@ -100,7 +100,7 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
         (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
     }
     deckName_ = heading.deckName;
-    return BuildDeckSheet(deck_, std::move(heading));
+    return BuildDeckSheet(SummarizeDeck(deck_), std::move(heading));
 }
 
 void DeckSheetActions::Print() {

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include "catalog/catalog_entry.h"
-#include "deckfile/deck_text.h"
-
 namespace zemlo {
 
 const DeckTextMatcher::NameIndex& DeckTextMatcher::Names() const {
@@ -15,7 +12,7 @@ const DeckTextMatcher::NameIndex& DeckTextMatcher::Names() const {
         const int count = db_.Table(kind).Count();
         names.reserve(static_cast<size_t>(count));
         for (int record = 0; record < count; ++record) {
-            NameKey& key = names[FoldBlanks(DeckEntryName(CatalogEntry(db_, kind, record)))];
+            NameKey& key = names[FoldBlanks(DeckEntry::OfRecord(db_, kind, record).NamePart())];
             if (key.cards++ == 0) key.record = record;
         }
     }
@@ -49,7 +46,8 @@ const DeckTextMatcher::NameKey* DeckTextMatcher::FindByName(CardKind kind,
 
 DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) const {
     DeckTextImport result;
-    std::array<std::vector<std::u16string>, 3> lists;
+    std::array<std::size_t, 3> taken{};
+    std::vector<DeckEntry> entries;
     for (const DeckTextLine& line : lines) {
         CardKind kind = line.kind;
         int record = -1;
@@ -77,14 +75,13 @@ DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) co
             }
         }
         const auto copies = static_cast<size_t>(wholeLineIsName ? 1 : line.copies);
-        auto& list = lists[static_cast<size_t>(kind)];
-        const size_t taken = std::min(copies, kMaxListEntries - list.size());
-        list.insert(list.end(), taken, CatalogEntry(db_, kind, record));
-        result.leftOut[static_cast<size_t>(kind)] += copies - taken;
+        const auto k = static_cast<size_t>(kind);
+        const size_t take = std::min(copies, kMaxListEntries - taken[k]);
+        entries.insert(entries.end(), take, DeckEntry::OfRecord(db_, kind, record));
+        taken[k] += take;
+        result.leftOut[k] += copies - take;
     }
-    for (CardKind kind : kDeckKinds) {
-        result.deck.Fill(kind, std::move(lists[static_cast<size_t>(kind)]));
-    }
+    result.deck.Fill(std::move(entries));
     return result;
 }
 

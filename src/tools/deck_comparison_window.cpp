@@ -12,7 +12,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "deck/deck_counters.h"
 #include "platform/control_name.h"
 #include "tools/deck_difference.h"
 
@@ -21,18 +20,19 @@ namespace {
 
 const QColor kFewerRed(255, 0, 0);
 
-QString Coloured(int value, CounterColour colour) {
+QString Coloured(DeckRule rule, long long value) {
     const QString number = QString::number(value);
-    return colour == CounterColour::Red ? QStringLiteral("<span style=\"color:#ff0000\">") +
-                                              number + QStringLiteral("</span>")
-                                        : number;
+    return KeepsRule(rule, value) ? number
+                                  : QStringLiteral("<span style=\"color:#ff0000\">") + number +
+                                        QStringLiteral("</span>");
 }
 
 // "ユニット数：20 → 19", each count in its rule's colour. Only numbers and fixed captions go
 // into the markup.
-QString CounterPair(const QString& caption, int first, int second, CounterColour (*colour)(int)) {
-    return caption + Coloured(first, colour(first)) + QStringLiteral(" → ") +
-           Coloured(second, colour(second));
+QString CounterPair(const QString& caption, DeckRule rule, const DeckCounters& first,
+                    const DeckCounters& second) {
+    return caption + Coloured(rule, first.Of(rule)) + QStringLiteral(" → ") +
+           Coloured(rule, second.Of(rule));
 }
 
 QStandardItem* Cell(const QString& text, Qt::Alignment align) {
@@ -105,11 +105,12 @@ DeckComparisonWindow::DeckComparisonWindow(QWidget* parent) : QWidget(parent, Qt
     resize(720, 640);
 }
 
-void DeckComparisonWindow::Compare(ComparedDeck first, ComparedDeck second) {
+void DeckComparisonWindow::Compare(const QString& firstName, DeckSummary first,
+                                   const QString& secondName, DeckSummary second) {
     first_ = std::move(first);
     second_ = std::move(second);
-    firstDeckLabel->setText(QStringLiteral("1: ") + first_.name);
-    secondDeckLabel->setText(QStringLiteral("2: ") + second_.name);
+    firstDeckLabel->setText(QStringLiteral("1: ") + firstName);
+    secondDeckLabel->setText(QStringLiteral("2: ") + secondName);
     ShowCounters();
     Refill();
     show();
@@ -118,15 +119,12 @@ void DeckComparisonWindow::Compare(ComparedDeck first, ComparedDeck second) {
 }
 
 void DeckComparisonWindow::ShowCounters() {
-    const DeckCounts a = CountDeck(first_.lists);
-    const DeckCounts b = CountDeck(second_.lists);
-    const QString units =
-        CounterPair(QStringLiteral("ユニット数："), a.units, b.units, &UnitCountColour);
-    const QString missionChar =
-        CounterPair(QStringLiteral("ミッション＋キャラクター数："), a.missionsAndCharacters,
-                    b.missionsAndCharacters, &MissionCharCountColour);
-    const QString points =
-        CounterPair(QStringLiteral("合計戦果："), a.points, b.points, &TotalPointsColour);
+    const DeckCounters& a = first_.counters;
+    const DeckCounters& b = second_.counters;
+    const QString units = CounterPair(QStringLiteral("ユニット数："), DeckRule::Units, a, b);
+    const QString missionChar = CounterPair(QStringLiteral("ミッション＋キャラクター数："),
+                                            DeckRule::MissionsAndCharacters, a, b);
+    const QString points = CounterPair(QStringLiteral("合計戦果："), DeckRule::Points, a, b);
     counterLabels[0]->setText(units);
     counterLabels[1]->setText(missionChar + QStringLiteral("　　") + points);
     counterLabels[2]->setText(missionChar);
@@ -134,8 +132,7 @@ void DeckComparisonWindow::ShowCounters() {
 
 void DeckComparisonWindow::Refill() {
     for (QStandardItemModel* model : models_) model->removeRows(0, model->rowCount());
-    for (const CardDifference& card :
-         CompareDecks(first_.lists, second_.lists, showEqualBox->isChecked())) {
+    for (const CardDifference& card : CompareDecks(first_, second_, showEqualBox->isChecked())) {
         const int change = card.Change();
         QStandardItem* changeCell =
             Cell(QString::fromStdU16String(ChangeText(change)), Qt::AlignRight);
@@ -156,7 +153,7 @@ void DeckComparisonWindow::ShowEqualToggled() {
 }
 
 void DeckComparisonWindow::CopyDifference() {
-    const std::u16string text = DifferenceText(CompareDecks(first_.lists, second_.lists, false));
+    const std::u16string text = DifferenceText(CompareDecks(first_, second_, false));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdU16String(text));

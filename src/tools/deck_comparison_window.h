@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "tools/deck_judgement.h"
+#include "deck/deck_summary.h"
 
 class QCheckBox;
 class QLabel;
@@ -18,18 +18,14 @@ class QTableView;
 
 namespace zemlo {
 
-struct ComparedDeck {
-    QString name;
-    EntryLists lists;
-};
-
 class DeckComparisonWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DeckComparisonWindow(QWidget* parent = nullptr);
 
-    // Shows first against second and brings the window up.
-    void Compare(ComparedDeck first, ComparedDeck second);
+    // Shows the first deck against the second, each named as given, and brings the window up.
+    void Compare(const QString& firstName, DeckSummary first, const QString& secondName,
+                 DeckSummary second);
 
     void ShowEqualToggled();
     void CopyDifference();
@@ -49,8 +45,8 @@ private:
     void Refill();
     void ShowCounters();
 
-    ComparedDeck first_;
-    ComparedDeck second_;
+    DeckSummary first_;
+    DeckSummary second_;
     QStandardItemModel* models_[3];
 };
 

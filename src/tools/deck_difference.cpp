@@ -1,27 +1,55 @@
 #include "tools/deck_difference.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "carddb/text_width.h"
-#include "tools/deck_cards.h"
 
 namespace zemlo {
 namespace {
 
-// Both decks' cards of one kind lined up by number: each list is ordered by number already.
-void Merge(std::vector<DeckCard>::const_iterator a, std::vector<DeckCard>::const_iterator aEnd,
-           std::vector<DeckCard>::const_iterator b, std::vector<DeckCard>::const_iterator bEnd,
-           bool withEqual, std::vector<CardDifference>& out) {
+struct NumberedCard {
+    std::u16string_view name;
+    int copies = 0;
+};
+using CardsByNumber = std::map<std::u16string_view, NumberedCard>;
+
+// One kind's cards of a summary by card number; entries that share a number count together
+// under the first one's name.
+CardsByNumber ByNumber(const DeckSummary& summary, CardKind kind) {
+    CardsByNumber cards;
+    for (const CardCopies& card : summary.Cards(kind)) {
+        const auto [at, added] = cards.try_emplace(card.entry.CardNo(), card.entry.Name(), 0);
+        at->second.copies += card.copies;
+    }
+    return cards;
+}
+
+// Both decks' cards of one kind lined up by number.
+void Merge(CardKind kind, const CardsByNumber& first, const CardsByNumber& second, bool withEqual,
+           std::vector<CardDifference>& out) {
+    auto a = first.begin();
+    auto b = second.begin();
+    const auto aEnd = first.end();
+    const auto bEnd = second.end();
     while (a != aEnd || b != bEnd) {
         CardDifference row;
-        if (b == bEnd || (a != aEnd && a->cardNo < b->cardNo)) {
-            row = {a->kind, a->cardNo, a->name, a->copies, 0};
+        row.kind = kind;
+        if (b == bEnd || (a != aEnd && a->first < b->first)) {
+            row.cardNo = a->first;
+            row.name = a->second.name;
+            row.first = a->second.copies;
             ++a;
-        } else if (a == aEnd || b->cardNo < a->cardNo) {
-            row = {b->kind, b->cardNo, b->name, 0, b->copies};
+        } else if (a == aEnd || b->first < a->first) {
+            row.cardNo = b->first;
+            row.name = b->second.name;
+            row.second = b->second.copies;
             ++b;
         } else {
-            row = {a->kind, a->cardNo, a->name, a->copies, b->copies};
+            row.cardNo = a->first;
+            row.name = a->second.name;
+            row.first = a->second.copies;
+            row.second = b->second.copies;
             ++a;
             ++b;
         }
@@ -31,21 +59,11 @@ void Merge(std::vector<DeckCard>::const_iterator a, std::vector<DeckCard>::const
 
 }  // namespace
 
-std::vector<CardDifference> CompareDecks(const EntryLists& first, const EntryLists& second,
+std::vector<CardDifference> CompareDecks(const DeckSummary& first, const DeckSummary& second,
                                          bool withEqual) {
-    const std::vector<DeckCard> a = DistinctCards(first);
-    const std::vector<DeckCard> b = DistinctCards(second);
     std::vector<CardDifference> out;
-    auto aFrom = a.begin();
-    auto bFrom = b.begin();
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        auto aTo = aFrom;
-        while (aTo != a.end() && aTo->kind == kind) ++aTo;
-        auto bTo = bFrom;
-        while (bTo != b.end() && bTo->kind == kind) ++bTo;
-        Merge(aFrom, aTo, bFrom, bTo, withEqual, out);
-        aFrom = aTo;
-        bFrom = bTo;
+    for (CardKind kind : kDeckKinds) {
+        Merge(kind, ByNumber(first, kind), ByNumber(second, kind), withEqual, out);
     }
     return out;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "carddb/card_fields.h"
-#include "tools/deck_judgement.h"
+#include "deck/deck_summary.h"
 
 namespace zemlo {
 
@@ -22,9 +22,10 @@ struct CardDifference {
     friend bool operator==(const CardDifference&, const CardDifference&) = default;
 };
 
-// Units, then missions, then characters, each kind by card number. A card both decks hold
-// equally is left out unless withEqual.
-std::vector<CardDifference> CompareDecks(const EntryLists& first, const EntryLists& second,
+// Units, then missions, then characters, each kind by card number (the copies of every
+// entry with that number, the name of the first). A card both decks hold equally is left
+// out unless withEqual.
+std::vector<CardDifference> CompareDecks(const DeckSummary& first, const DeckSummary& second,
                                          bool withEqual);
 
 // The change as the comparison's table shows it: "＋2", "－1", "0".

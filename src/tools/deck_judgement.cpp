@@ -1,8 +1,6 @@
 #include "tools/deck_judgement.h"
 
 #include "carddb/text_width.h"
-#include "deck/deck_counters.h"
-#include "deck/deck_entries.h"
 
 namespace zemlo {
 namespace {
@@ -20,30 +18,6 @@ std::u16string_view RuleName(DeckRule rule) {
 }
 
 }  // namespace
-
-DeckCounts CountDeck(const EntryLists& deck) {
-    DeckCounts counts;
-    counts.units = static_cast<int>(deck[static_cast<size_t>(CardKind::Unit)].size());
-    counts.missionsAndCharacters =
-        static_cast<int>(deck[static_cast<size_t>(CardKind::Mission)].size() +
-                         deck[static_cast<size_t>(CardKind::Character)].size());
-    counts.points = TotalPoints(deck[static_cast<size_t>(CardKind::Mission)]);
-    return counts;
-}
-
-std::vector<BrokenRule> BrokenRules(const DeckCounts& counts) {
-    std::vector<BrokenRule> broken;
-    if (UnitCountColour(counts.units) == CounterColour::Red) {
-        broken.push_back({DeckRule::Units, counts.units});
-    }
-    if (MissionCharCountColour(counts.missionsAndCharacters) == CounterColour::Red) {
-        broken.push_back({DeckRule::MissionsAndCharacters, counts.missionsAndCharacters});
-    }
-    if (TotalPointsColour(counts.points) == CounterColour::Red) {
-        broken.push_back({DeckRule::Points, counts.points});
-    }
-    return broken;
-}
 
 std::u16string JudgementText(const std::vector<BrokenRule>& broken) {
     if (broken.empty()) return u"OK";

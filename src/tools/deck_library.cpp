@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "deckfile/deck_file_reader.h"
-#include "tools/deck_cards.h"
 
 namespace zemlo {
 namespace {
@@ -23,26 +22,26 @@ bool EndsWithFolded(const std::string& name, std::string_view ending) {
     return true;
 }
 
-EntryLists ListsOf(const Deck& deck) {
-    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
-            deck.Entries(CardKind::Character)};
-}
-
-// Every card number of the deck once, with its copies, by number.
-std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
-    std::vector<std::u16string_view> numbers;
-    for (const auto& list : lists) {
-        for (const std::u16string& entry : list) numbers.push_back(EntryNumber(entry));
-    }
-    std::sort(numbers.begin(), numbers.end());
+// Every card number of the deck once, all kinds together, with its copies, by number.
+std::vector<IndexedCard> CardsOf(const DeckSummary& summary) {
     std::vector<IndexedCard> cards;
-    for (size_t i = 0; i < numbers.size();) {
-        size_t end = i + 1;
-        while (end < numbers.size() && numbers[end] == numbers[i]) ++end;
-        cards.push_back(IndexedCard{std::u16string(numbers[i]), static_cast<int>(end - i)});
-        i = end;
+    for (const auto& ofKind : summary.cards) {
+        for (const CardCopies& card : ofKind) {
+            cards.push_back(IndexedCard{std::u16string(card.entry.CardNo()), card.copies});
+        }
     }
-    return cards;
+    std::sort(cards.begin(), cards.end(),
+              [](const IndexedCard& a, const IndexedCard& b) { return a.cardNo < b.cardNo; });
+    // Cards of different kinds, or entries, that share a number count together.
+    std::vector<IndexedCard> merged;
+    for (IndexedCard& card : cards) {
+        if (!merged.empty() && merged.back().cardNo == card.cardNo) {
+            merged.back().copies += card.copies;
+        } else {
+            merged.push_back(std::move(card));
+        }
+    }
+    return merged;
 }
 
 // What the look before knew of each file, by path.
@@ -81,15 +80,6 @@ bool IsDeckFileName(const std::filesystem::path& name) {
     const std::string& text = name.native();
     if (text.empty() || text[0] == '.') return false;
     return EndsWithFolded(text, ".htm") || EndsWithFolded(text, ".html");
-}
-
-bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
-                     FileStatus& status) {
-    DeckFileReadResult read = ReadDeckFile(path, db);
-    status = read.fileStatus;
-    if (read.status != DeckFileStatus::Read) return false;
-    lists = ListsOf(read.deck);
-    return true;
 }
 
 void PrepareCardLookups(const CardDatabase& db) {
@@ -143,10 +133,10 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
         deck.size = file.size;
         deck.modified = file.modified;
         deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
-        const EntryLists lists = ListsOf(read.deck);
-        deck.counts = CountDeck(lists);
-        deck.broken = BrokenRules(deck.counts);
-        deck.cards = CardsOf(lists);
+        DeckSummary summary = SummarizeDeck(read.deck);
+        deck.counters = summary.counters;
+        deck.broken = std::move(summary.broken);
+        deck.cards = CardsOf(summary);
         index.decks.push_back(std::move(deck));
     }
     return index;

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "deck/deck_summary.h"
 #include "platform/file_io.h"
 #include "platform/folder_walk.h"
-#include "tools/deck_judgement.h"
 
 namespace zemlo {
 
@@ -29,7 +29,7 @@ struct LibraryDeck {
     std::filesystem::path path;
     std::uint64_t size = 0;
     std::int64_t modified = 0;  // nanoseconds since 1970
-    DeckCounts counts;
+    DeckCounters counters;
     std::vector<BrokenRule> broken;
     // Rows whose card the card database does not hold.
     int unknownRows = 0;
@@ -72,11 +72,6 @@ struct IndexProgress {
 // Whether a file's name makes it a candidate: ".htm" or ".html" in any letter case, and not
 // hidden (a name beginning with ".").
 bool IsDeckFileName(const std::filesystem::path& name);
-
-// Reads one deck file into plain entry lists through the deck file reader. False when it is
-// no deck file (status then holds no error) or cannot be read (status says why).
-bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
-                     FileStatus& status);
 
 // The card tables find card numbers through an index built on the first look-up. Call this
 // on the thread that owns the database before a look runs on another one, so the look only

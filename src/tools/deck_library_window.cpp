@@ -22,10 +22,10 @@
 #include <algorithm>
 
 #include "carddb/qt_normaliser.h"
+#include "deckfile/deck_file_reader.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "settings/library_settings.h"
-#include "tools/deck_cards.h"
 #include "tools/deck_comparison_window.h"
 #include "tools/deck_library.h"
 #include "tools/library_indexer.h"
@@ -33,6 +33,14 @@
 
 namespace zemlo {
 namespace {
+
+// The card number a suggestion's text begins with: the text up to the first blank after any
+// leading ones.
+std::u16string_view FirstWord(std::u16string_view text) {
+    const size_t start = std::min(text.find_first_not_of(u' '), text.size());
+    const size_t end = std::min(text.find(u' ', start), text.size());
+    return text.substr(start, end - start);
+}
 
 // Suggestions shown under the card box at most; typing on narrows them.
 constexpr std::size_t kMaxSuggestions = 50;
@@ -337,7 +345,7 @@ void DeckLibraryWindow::UpdateSuggestions(const QString& text) {
 void DeckLibraryWindow::NarrowToCardText() {
     const std::u16string text = cardBox->text().toStdU16String();
     std::optional<CardSuggestion> card = names_.CardNumbered(text);
-    if (!card) card = names_.CardNumbered(EntryNumber(text));
+    if (!card) card = names_.CardNumbered(FirstWord(text));
     if (!card) {
         const std::vector<CardSuggestion> found = names_.Suggest(text, 2);
         if (found.size() == 1) card = found.front();
@@ -474,11 +482,15 @@ void DeckLibraryWindow::OpenCurrentDeck() {
     if (hooks_.openDeck) hooks_.openDeck(PathText(deck.path));
 }
 
-bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name) {
+bool DeckLibraryWindow::ReadRow(int row, DeckSummary& summary, QString& name) {
     const LibraryDeck& deck = model_->DeckAt(row);
     name = model_->FileNameOf(deck);
-    FileStatus status;
-    if (ReadDeckEntries(deck.path, db_, lists, status)) return true;
+    const DeckFileReadResult read = ReadDeckFile(deck.path, db_);
+    if (read.status == DeckFileStatus::Read) {
+        summary = SummarizeDeck(read.deck);
+        return true;
+    }
+    const FileStatus& status = read.fileStatus;
     const QString why = status ? QStringLiteral("ﾃﾞｯｷﾌｧｲﾙではなくなっています。")
                                : QString::fromStdU16String(FileErrorText(status));
     Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(),
@@ -491,26 +503,22 @@ bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name) {
 void DeckLibraryWindow::CompareSelected() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 2) return;
-    ComparedDeck first;
-    ComparedDeck second;
-    if (!ReadRow(rows[0], first.lists, first.name) || !ReadRow(rows[1], second.lists, second.name))
-        return;
+    DeckSummary first, second;
+    QString firstName, secondName;
+    if (!ReadRow(rows[0], first, firstName) || !ReadRow(rows[1], second, secondName)) return;
     if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
-    compare_->Compare(std::move(first), std::move(second));
+    compare_->Compare(firstName, std::move(first), secondName, std::move(second));
 }
 
 void DeckLibraryWindow::CompareWithCurrentDeck() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 1 || !hooks_.currentDeck) return;
-    ComparedDeck current;
-    current.name = QStringLiteral("現在のﾃﾞｯｷ");
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        current.lists[static_cast<std::size_t>(kind)] = hooks_.currentDeck(kind);
-    }
-    ComparedDeck chosen;
-    if (!ReadRow(rows[0], chosen.lists, chosen.name)) return;
+    DeckSummary chosen;
+    QString chosenName;
+    if (!ReadRow(rows[0], chosen, chosenName)) return;
     if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
-    compare_->Compare(std::move(current), std::move(chosen));
+    compare_->Compare(QStringLiteral("現在のﾃﾞｯｷ"), hooks_.currentDeck(), chosenName,
+                      std::move(chosen));
 }
 
 void DeckLibraryWindow::showEvent(QShowEvent* event) {

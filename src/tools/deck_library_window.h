@@ -14,9 +14,9 @@
 
 #include "carddb/card_database.h"
 #include "carddb/search_fold.h"
+#include "deck/deck_summary.h"
 #include "settings/settings_store.h"
 #include "tools/card_name_index.h"
-#include "tools/deck_judgement.h"
 
 class QFileSystemWatcher;
 class QLabel;
@@ -36,8 +36,8 @@ class LibraryModel;
 
 // What the library asks of the main window.
 struct LibraryHooks {
-    // The entries of one list of the deck shown, in list order.
-    std::function<std::vector<std::u16string>(CardKind)> currentDeck;
+    // The summary of the deck shown.
+    std::function<DeckSummary()> currentDeck;
     // Opens a deck file in the main window, after the question about an unsaved deck.
     std::function<void(const QString& path)> openDeck;
     // The number of the card the card information panel shows; "" when none.
@@ -117,9 +117,9 @@ private:
     // others leave the selection.
     void Reselect(const std::vector<std::filesystem::path>& paths);
     void TrackSelection();
-    // The deck of a row as entry lists, read again from its file; false after telling the
-    // player when the file cannot be read now.
-    bool ReadRow(int row, EntryLists& lists, QString& name);
+    // The deck of a row, read again from its file; false after telling the player when the
+    // file cannot be read now.
+    bool ReadRow(int row, DeckSummary& summary, QString& name);
 
     const CardDatabase& db_;
     SettingsStore& settings_;

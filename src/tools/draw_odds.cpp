@@ -1,14 +1,12 @@
 #include "tools/draw_odds.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
 #include "carddb/text_width.h"
-#include "catalog/catalog_entry.h"
-#include "tools/deck_records.h"
-#include "tools/name_search.h"
 
 namespace zemlo {
 namespace {
@@ -68,39 +66,19 @@ double ExpectedCopies(int pileSize, int copies, int drawn) {
     return static_cast<double>(static_cast<long double>(drawn) * copies / pileSize);
 }
 
-std::vector<OddsRow> PileOddsRows(const CardDatabase& db, const std::vector<std::u16string>& pile) {
+std::vector<OddsRow> PileOddsRows(const std::vector<CardCopies>& pile) {
     std::vector<OddsRow> rows;
-    std::vector<std::u16string> firstEntries;
-    std::unordered_map<std::u16string, size_t> rowOf;
-    for (const std::u16string& entry : pile) {
-        std::u16string cardNo = EntryCardNo(entry);
-        auto [it, added] = rowOf.emplace(cardNo, rows.size());
+    // By kind and card number: a pile holds missions and characters together.
+    std::array<std::unordered_map<std::u16string_view, size_t>, 3> rowOf;
+    for (const CardCopies& card : pile) {
+        const DeckEntry& entry = card.entry;
+        auto& ofKind = rowOf[static_cast<size_t>(entry.Kind())];
+        const auto [at, added] = ofKind.try_emplace(entry.CardNo(), rows.size());
         if (added) {
-            rows.push_back(OddsRow{std::move(cardNo), TrimBlanks(SearchedPart(entry)), 0});
-            firstEntries.push_back(entry);
+            rows.push_back(
+                OddsRow{std::u16string(entry.CardNo()), std::u16string(entry.Name()), 0});
         }
-        ++rows[it->second].copies;
-    }
-    // Names from the tables, one pass per kind.
-    for (const CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        std::vector<size_t> ofKind;
-        std::vector<std::u16string> entries;
-        for (size_t r = 0; r < rows.size(); ++r) {
-            CardKind rowKind;
-            if (KindOfCardNo(rows[r].cardNo, rowKind) && rowKind == kind) {
-                ofKind.push_back(r);
-                entries.push_back(firstEntries[r]);
-            }
-        }
-        if (entries.empty()) continue;
-        const CardTable& table = db.Table(kind);
-        const int nameField = kind == CardKind::Unit      ? int{unit_field::UnitName}
-                              : kind == CardKind::Mission ? int{mission_field::MissionName}
-                                                          : int{char_field::CharName};
-        const std::vector<int> records = DeckRecords(table, entries);
-        for (size_t i = 0; i < ofKind.size(); ++i) {
-            if (records[i] >= 0) rows[ofKind[i]].name = table.Cell(nameField, records[i]);
-        }
+        rows[at->second].copies += card.copies;
     }
     return rows;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "carddb/card_database.h"
+#include "deck/deck_summary.h"
 
 namespace zemlo {
 
@@ -19,12 +19,14 @@ double ExpectedCopies(int pileSize, int copies, int drawn);
 // One distinct card of a pile.
 struct OddsRow {
     std::u16string cardNo;
-    std::u16string name;  // from the card tables; the entry's own text when not found
+    std::u16string name;
     int copies = 0;
 };
 
-// One row per distinct card number, in the order the cards first appear in the pile.
-std::vector<OddsRow> PileOddsRows(const CardDatabase& db, const std::vector<std::u16string>& pile);
+// One row per distinct card of the pile (its cards as DeckSummary::Cards gives them, kind
+// after kind), in their order; entries of one kind that share a card number count together
+// under the first one's name.
+std::vector<OddsRow> PileOddsRows(const std::vector<CardCopies>& pile);
 
 // A chance as a percentage with one decimal: "12.3%".
 std::u16string PercentText(double chance);

@@ -26,9 +26,8 @@ constexpr int kDefaultDrawn = 3;
 
 }  // namespace
 
-DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
-                               QWidget* parent)
-    : QDialog(parent), db_(db), settings_(settings) {
+DrawOddsDialog::DrawOddsDialog(const Deck& deck, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
     setObjectName("frmDrawOdds");
     setWindowTitle(QStringLiteral("ﾄﾞﾛｰ確率"));
     UseDialogFrame(this);
@@ -43,11 +42,12 @@ DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, Setting
     PlaceTwips(pileTabs, 120, 120, kOddsFormWidth - 240, 5820);
 
     // The piles as the draw test forms them: the units; the missions, then the characters.
-    std::vector<std::u16string> missionChar = deck.Entries(CardKind::Mission);
-    const auto& characters = deck.Entries(CardKind::Character);
+    const DeckSummary summary = SummarizeDeck(deck);
+    std::vector<CardCopies> missionChar = summary.Cards(CardKind::Mission);
+    const auto& characters = summary.Cards(CardKind::Character);
     missionChar.insert(missionChar.end(), characters.begin(), characters.end());
-    BuildPage(0, deck.Entries(CardKind::Unit));
-    BuildPage(1, missionChar);
+    BuildPage(0, summary.Cards(CardKind::Unit), summary.counters.units);
+    BuildPage(1, missionChar, summary.counters.MissionsAndCharacters());
 
     closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     NameControl(closeButton, "cmdExec");
@@ -56,7 +56,8 @@ DrawOddsDialog::DrawOddsDialog(const CardDatabase& db, const Deck& deck, Setting
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pile) {
+void DrawOddsDialog::BuildPage(int which, const std::vector<CardCopies>& pile,
+                               long long pileCount) {
     auto* page = new QWidget;
     pileTabs->addTab(
         page, which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター"));
@@ -65,9 +66,9 @@ void DrawOddsDialog::BuildPage(int which, const std::vector<std::u16string>& pil
         which == 0 ? QStringLiteral("ユニット") : QStringLiteral("ミッション＋キャラクター");
     PlaceTwips(caption, 120, 180, 1200, 255);
 
-    const int pileSize = static_cast<int>(pile.size());
+    const int pileSize = static_cast<int>(pileCount);
     models_[which] = new DrawOddsModel(this);
-    models_[which]->SetPile(PileOddsRows(db_, pile), pileSize);
+    models_[which]->SetPile(PileOddsRows(pile), pileSize);
 
     QSpinBox* spin = new QSpinBox(page);
     NameControl(spin, "spnDraw", which);

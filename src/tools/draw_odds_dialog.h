@@ -6,8 +6,7 @@
 
 #include <QDialog>
 
-#include "carddb/card_database.h"
-#include "deck/deck.h"
+#include "deck/deck_summary.h"
 #include "settings/settings_store.h"
 
 class QLabel;
@@ -25,8 +24,7 @@ class DrawOddsDialog : public QDialog {
 public:
     // The settings store's section "DRAWODDS" keeps each pile's draw count; a failed write is
     // told through the store like every other setting's.
-    DrawOddsDialog(const CardDatabase& db, const Deck& deck, SettingsStore& settings,
-                   QWidget* parent = nullptr);
+    DrawOddsDialog(const Deck& deck, SettingsStore& settings, QWidget* parent = nullptr);
 
     DrawOddsModel* Model(int which) const { return models_[which]; }
 
@@ -41,10 +39,9 @@ public slots:
     void done(int result) override;
 
 private:
-    void BuildPage(int which, const std::vector<std::u16string>& pile);
+    void BuildPage(int which, const std::vector<CardCopies>& pile, long long pileSize);
     void ShowChanceOfSelected(int which);
 
-    const CardDatabase& db_;
     SettingsStore& settings_;
     DrawOddsModel* models_[2];
     bool changed_[2] = {false, false};

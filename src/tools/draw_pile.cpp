@@ -11,7 +11,7 @@ int ShuffleKey(double a, double b, double c) {
            static_cast<int>(std::floor(10.0 * c));
 }
 
-void DrawPile::ShufflePile(const std::vector<std::u16string>& entries, const UniformSource& next) {
+void DrawPile::ShufflePile(const std::vector<DeckEntry>& entries, const UniformSource& next) {
     std::vector<int> keys;
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -32,11 +32,11 @@ void DrawPile::ShufflePile(const std::vector<std::u16string>& entries, const Uni
     drawnCount_ = 0;
 }
 
-std::optional<std::u16string> DrawPile::Draw() {
+std::optional<DeckEntry> DrawPile::Draw() {
     if (Exhausted()) return std::nullopt;
     Row& row = rows_[drawnCount_++];
     row.drawn = true;
-    return row.text;
+    return row.entry;
 }
 
 }  // namespace zemlo

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "carddb/deck_entry.h"
 #include "tools/random_sequence.h"
 
 namespace zemlo {
@@ -17,17 +18,17 @@ int ShuffleKey(double a, double b, double c);
 class DrawPile {
 public:
     struct Row {
-        std::u16string text;
+        DeckEntry entry;
         bool drawn = false;
     };
 
     // Refills the pile with entries, ordered by descending key (three numbers of next per
     // entry, taken in entry order); equal keys keep the entries' order. Nothing is drawn.
-    void ShufflePile(const std::vector<std::u16string>& entries, const UniformSource& next);
+    void ShufflePile(const std::vector<DeckEntry>& entries, const UniformSource& next);
 
-    // Marks the first row not yet drawn as drawn and returns its text; nothing when the pile
+    // Marks the first row not yet drawn as drawn and returns its entry; nothing when the pile
     // is exhausted.
-    std::optional<std::u16string> Draw();
+    std::optional<DeckEntry> Draw();
 
     bool Exhausted() const { return drawnCount_ == static_cast<int>(rows_.size()); }
     int Size() const { return static_cast<int>(rows_.size()); }

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QStringListModel>
 
-#include "catalog/catalog_entry.h"
 #include "platform/busy_cursor.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
@@ -49,18 +48,6 @@ constexpr ButtonDesign kButtons[] = {
 // The first of a pile's three buttons.
 int FirstButton(int which) {
     return which == 0 ? 0 : 4;
-}
-
-// A drawn mission or character entry tells its kind by its card number.
-CardKind KindOfDrawnEntry(int which, const QString& entry) {
-    if (which == 0) return CardKind::Unit;
-    return entry.startsWith(QStringLiteral("MI")) ? CardKind::Mission : CardKind::Character;
-}
-
-QString SelectedEntry(const QListView* list) {
-    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
-    if (selected.size() != 1) return QString();
-    return selected.front().data().toString();
 }
 
 }  // namespace
@@ -140,9 +127,9 @@ DrawTestDialog::DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup ca
     }
 }
 
-std::vector<std::u16string> DrawTestDialog::PileEntries(int which) const {
+std::vector<DeckEntry> DrawTestDialog::PileEntries(int which) const {
     if (which == 0) return deck_.Entries(CardKind::Unit);
-    std::vector<std::u16string> entries = deck_.Entries(CardKind::Mission);
+    std::vector<DeckEntry> entries = deck_.Entries(CardKind::Mission);
     const auto& characters = deck_.Entries(CardKind::Character);
     entries.insert(entries.end(), characters.begin(), characters.end());
     return entries;
@@ -154,9 +141,9 @@ void DrawTestDialog::ShufflePile(int which) {
 }
 
 void DrawTestDialog::DrawCard(int which) {
-    if (const std::optional<std::u16string> text = piles_[which].Draw()) {
+    if (const std::optional<DeckEntry> entry = piles_[which].Draw()) {
         drawn_[which]->insertRows(0, 1);
-        drawn_[which]->setData(drawn_[which]->index(0), QString::fromStdU16String(*text));
+        drawn_[which]->setData(drawn_[which]->index(0), QString::fromStdU16String(entry->Text()));
     }
     ShowPileState(which);
 }
@@ -201,12 +188,18 @@ void DrawTestDialog::MissionCharDrawnClicked() {
     ShowSelectedCard(1);
 }
 
+const DeckEntry* DrawTestDialog::SelectedDrawnEntry(int which) const {
+    const QModelIndexList selected = lists_[which]->selectionModel()->selectedIndexes();
+    if (selected.size() != 1) return nullptr;
+    const DrawPile& pile = piles_[which];
+    const int pileRow = pile.DrawnCount() - 1 - selected.front().row();
+    if (pileRow < 0 || pileRow >= pile.Size()) return nullptr;
+    return &pile.Rows()[static_cast<size_t>(pileRow)].entry;
+}
+
 void DrawTestDialog::ShowSelectedCard(int which) {
     if (drawn_[which]->rowCount() == 0 || !showCard_) return;
-    const QString entry = SelectedEntry(lists_[which]);
-    if (entry.isEmpty()) return;
-    showCard_(KindOfDrawnEntry(which, entry),
-              QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+    if (const DeckEntry* entry = SelectedDrawnEntry(which)) showCard_(*entry);
 }
 
 QStringList DrawTestDialog::DrawnEntries(int which) const {
@@ -225,11 +218,9 @@ bool DrawTestDialog::eventFilter(QObject* watched, QEvent* event) {
             }
             // The right button opens the card menu for the entry already selected; it does
             // not move the selection.
-            const QString entry = SelectedEntry(lists_[which]);
-            if (!entry.isEmpty() && cardPopup_) {
-                cardPopup_(KindOfDrawnEntry(which, entry), entry,
-                           mouse->globalPosition().toPoint());
-            }
+            const DeckEntry* entry = SelectedDrawnEntry(which);
+            if (entry != nullptr && cardPopup_)
+                cardPopup_(*entry, mouse->globalPosition().toPoint());
             return true;
         }
     }

@@ -21,10 +21,10 @@ namespace zemlo {
 class DrawTestDialog : public QDialog {
     Q_OBJECT
 public:
-    // Shows a card in the main window's card panel: the card kind and the card number.
-    using ShowCard = std::function<void(CardKind kind, const QString& cardNo)>;
+    // Shows a card in the main window's card panel.
+    using ShowCard = std::function<void(const DeckEntry& entry)>;
     // The card popup menu for a list entry at a screen position.
-    using CardPopup = std::function<void(CardKind kind, const QString& entry, const QPoint& at)>;
+    using CardPopup = std::function<void(const DeckEntry& entry, const QPoint& at)>;
 
     // Loading the dialog (Form_Load): both piles shuffled from the program's random numbers,
     // nothing drawn. random defaults to the process-wide sequence.
@@ -50,7 +50,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::vector<std::u16string> PileEntries(int which) const;
+    std::vector<DeckEntry> PileEntries(int which) const;
+    // The entry selected in a drawn list, if any: drawn lists show their pile's drawn rows,
+    // the last drawn at the top.
+    const DeckEntry* SelectedDrawnEntry(int which) const;
     void ShufflePile(int which);
     void DrawCard(int which);
     // The counter and the two draw buttons of one pile.

@@ -151,7 +151,8 @@ void GraphDialog::DrawValueGraph(int index) {
     const auto kind = static_cast<GraphKind>(index);
     ResetRows();
     setWindowTitle(QString::fromStdU16String(GraphCaption(kind)));
-    const ValueTally tally = TallyValueGraph(db_.units, deck_.Entries(CardKind::Unit), kind);
+    const ValueTally tally =
+        TallyValueGraph(db_.units, SummarizeDeck(deck_).Cards(CardKind::Unit), kind);
     int k = 0;
     for (const int value : ShownValues(tally)) {
         const ValueBucket& bucket = tally.buckets[value];
@@ -194,7 +195,7 @@ void GraphDialog::DrawTerrainGraph(int index) {
     ResetRows();
     setWindowTitle(QString::fromStdU16String(GraphCaption(kind)));
     const CardKind deckKind = kind == GraphKind::UnitTerrain ? CardKind::Unit : CardKind::Mission;
-    const TerrainTally tally = TallyTerrainGraph(db_, deck_.Entries(deckKind), kind);
+    const TerrainTally tally = TallyTerrainGraph(db_, SummarizeDeck(deck_).Cards(deckKind), kind);
     for (int t = 0; t < 4; ++t) {
         const TerrainRow& row = tally.rows[t];
         rowCaptions[t]->setText(QString(QChar(kTerrainLetters[t])));

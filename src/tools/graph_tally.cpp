@@ -1,7 +1,6 @@
 #include "tools/graph_tally.h"
 
 #include "carddb/leading_number.h"
-#include "tools/deck_records.h"
 
 namespace zemlo {
 namespace {
@@ -34,27 +33,28 @@ void AddName(std::u16string& list, std::u16string& lastName, std::u16string_view
 
 }  // namespace
 
-ValueTally TallyValueGraph(const CardTable& units, const std::vector<std::u16string>& entries,
+ValueTally TallyValueGraph(const CardTable& units, const std::vector<CardCopies>& cards,
                            GraphKind kind) {
     ValueTally tally;
     const int field = ValueField(kind);
     std::u16string lastName;
-    for (const int record : DeckRecords(units, entries)) {
+    for (const CardCopies& card : cards) {
+        const int record = units.FindCardNo(card.entry.CardNo());
         if (record < 0) continue;
         const int value = ToInt16Clamped(LeadingNumber(units.Cell(field, record)));
         if (value < 0 || value >= kValueBuckets) continue;
         ValueBucket& bucket = tally.buckets[value];
-        ++bucket.count;
+        bucket.count += card.copies;
         const bool beam =
             kind == GraphKind::FarPower && IsBeamWeapon(units.Cell(unit_field::FarWeapon, record));
-        if (beam) ++bucket.beamCount;
+        if (beam) bucket.beamCount += card.copies;
         AddName(beam ? bucket.beamNames : bucket.names, lastName,
                 units.Cell(unit_field::UnitName, record));
     }
     return tally;
 }
 
-TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<std::u16string>& entries,
+TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<CardCopies>& cards,
                                GraphKind kind) {
     const bool units = kind != GraphKind::MissionTerrain;
     const CardTable& table = units ? db.units : db.missions;
@@ -62,12 +62,13 @@ TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<std::u1
     const int nameField = units ? int{unit_field::UnitName} : int{mission_field::MissionName};
     TerrainTally tally;
     std::array<std::u16string, 4> lastNames;
-    for (const int record : DeckRecords(table, entries)) {
+    for (const CardCopies& card : cards) {
+        const int record = table.FindCardNo(card.entry.CardNo());
         if (record < 0) continue;
         const std::u16string_view terrain = table.Cell(terrainField, record);
         for (int t = 0; t < 4; ++t) {
             if (terrain.find(kTerrainLetters[t]) == std::u16string_view::npos) continue;
-            ++tally.rows[t].count;
+            tally.rows[t].count += card.copies;
             AddName(tally.rows[t].names, lastNames[t], table.Cell(nameField, record));
         }
     }

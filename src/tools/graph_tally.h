@@ -1,6 +1,6 @@
 // The tallies behind the statistics graphs: how the deck's units spread over one value
 // (roll-out, HP, short-range or long-range attack), and how units or missions spread over
-// the four terrains. Rebuilt from the deck lists at every drawing; nothing is kept.
+// the four terrains. Rebuilt from the deck's summary at every drawing; nothing is kept.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "deck/deck_summary.h"
 
 namespace zemlo {
 
@@ -20,7 +21,7 @@ inline constexpr int kValueBuckets = 22;
 
 struct ValueBucket {
     int count = 0;
-    int beamCount = 0;  // long-range graph only: entries whose weapon ends in "[Ｂ]"
+    int beamCount = 0;  // long-range graph only: copies whose weapon ends in "[Ｂ]"
     // Names, each followed by ", "; a name is listed again only after a different one.
     std::u16string names;
     std::u16string beamNames;
@@ -30,8 +31,9 @@ struct ValueTally {
     std::array<ValueBucket, kValueBuckets> buckets;
 };
 
-// kind is one of the four value graphs; entries are the unit deck in list order.
-ValueTally TallyValueGraph(const CardTable& units, const std::vector<std::u16string>& entries,
+// kind is one of the four value graphs; cards are the unit deck's (DeckSummary::Cards). Each
+// card counts with its copies, its values from the first unit of its number.
+ValueTally TallyValueGraph(const CardTable& units, const std::vector<CardCopies>& cards,
                            GraphKind kind);
 
 // The four terrain rows in their fixed order 宇, 陸, 空, 海.
@@ -46,8 +48,8 @@ struct TerrainTally {
     std::array<TerrainRow, 4> rows;
 };
 
-// The unit deck over UnitTable, or the mission deck over MissionTable.
-TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<std::u16string>& entries,
+// The unit deck's cards over UnitTable, or the mission deck's over MissionTable.
+TerrainTally TallyTerrainGraph(const CardDatabase& db, const std::vector<CardCopies>& cards,
                                GraphKind kind);
 
 }  // namespace zemlo

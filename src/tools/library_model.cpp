@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "platform/plain_text.h"
+#include "tools/deck_judgement.h"
 
 namespace zemlo {
 namespace {
@@ -104,11 +105,11 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
         case Folder:
             return FolderOf(deck);
         case Units:
-            return deck.counts.units;
+            return deck.counters.units;
         case MissionsAndCharacters:
-            return deck.counts.missionsAndCharacters;
+            return deck.counters.MissionsAndCharacters();
         case Points:
-            return deck.counts.points;
+            return deck.counters.points;
         case Judgement:
             if (role == kSortRole) {
                 // Decks that keep every rule first, then by how many rules they break.

@@ -2,12 +2,6 @@
 
 namespace zemlo {
 
-std::u16string_view SearchedPart(std::u16string_view entry) {
-    constexpr size_t kCardNoColumns = 8;
-    if (entry.size() <= kCardNoColumns) return {};
-    return entry.substr(kCardNoColumns);
-}
-
 int SeekStepWith(int count, int selected, bool down,
                  const std::function<bool(std::u16string_view searched)>& matches,
                  const EntryTextAt& entryAt) {
@@ -19,7 +13,7 @@ int SeekStepWith(int count, int selected, bool down,
     }
     const int step = down ? 1 : -1;
     for (int p = start; p >= 0 && p < count; p += step) {
-        if (matches(SearchedPart(entryAt(p)))) return p;
+        if (matches(entryAt(p))) return p;
     }
     return -1;
 }

@@ -9,12 +9,10 @@
 
 namespace zemlo {
 
-// The text of the catalog entry at a position. The view must stay valid until the next call.
+// The part the search looks at of the catalog entry at a position (DeckEntry::SearchedPart:
+// past the card number, so card numbers are never matched). The view must stay valid until
+// the next call.
 using EntryTextAt = std::function<std::u16string_view(int position)>;
-
-// The part of a catalog entry the search looks at: from its 9th character on, past the card
-// number, so card numbers are never matched. Shorter entries have nothing to search.
-std::u16string_view SearchedPart(std::u16string_view entry);
 
 // count entries, selected = the selected position or -1. With nothing selected the walk
 // starts at the first entry (down) or the last (up); otherwise next to the selection, which

@@ -114,7 +114,7 @@ void NameSearchWindow::FindNext() {
     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     const int selectedRow = selected.isEmpty() ? -1 : selected.front().row();
     const QString text = searchBox->text();
-    const EntryTextAt entryAt = [model](int row) { return model->EntryText(row); };
+    const EntryTextAt entryAt = [model](int row) { return model->EntryAt(row).SearchedPart(); };
     const bool down = directionOptions[0]->isChecked();
     const int found = foldBox->isChecked()
                           ? FoldedSeekStep(model->rowCount(), selectedRow, down, ViewOf(text),

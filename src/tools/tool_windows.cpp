@@ -40,7 +40,7 @@ void ToolWindows::OpenDrawTest() {
 }
 
 void ToolWindows::OpenDrawOdds() {
-    DrawOddsDialog dialog(db_, deck_, *hooks_.settings, mainWindow_);
+    DrawOddsDialog dialog(deck_, *hooks_.settings, mainWindow_);
     RunModal(dialog);
 }
 

@@ -18,7 +18,6 @@
 #include <array>
 
 #include "catalog/catalog_choices.h"
-#include "catalog/catalog_entry.h"
 #include "catalog/character_catalog_page.h"
 #include "catalog/highlight_colors.h"
 #include "catalog/mission_catalog_page.h"
@@ -28,6 +27,7 @@
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_sheet_actions.h"
 #include "platform/control_name.h"
@@ -121,8 +121,8 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckHistory_ = new DeckHistory(state_.deck, cardInfoPanel_, this);
     deckPanel_ = new DeckPanel(*deckHistory_, central);
     // Every selection change of the six lists and every addition shows the entry's card.
-    auto showEntryCard = [this](CardKind kind, const QString& entry) {
-        ShowCard(kind, QString::fromStdU16String(EntryCardNo(entry.toStdU16String())));
+    auto showEntryCard = [this](const DeckEntry& entry) {
+        ShowCard(entry.Kind(), QString::fromStdU16String(std::u16string(entry.CardNo())));
     };
     for (CatalogPage* catalog : catalogs) {
         connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
@@ -154,7 +154,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     deckSheet->FollowDeckFiles(*deckFileActions_);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
-    libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
+    libraryHooks.currentDeck = [this] { return SummarizeDeck(state_.deck); };
     libraryHooks.openDeck = [this](const QString& path) {
         deckCommands_->OpenDeckFile(path);
         // The deck is what the player asked to see.
@@ -172,9 +172,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
     ToolWindows::Hooks toolHooks;
-    toolHooks.showCard = [this](CardKind kind, const QString& cardNo) { ShowCard(kind, cardNo); };
-    toolHooks.cardPopup = [this](CardKind kind, const QString& entry, const QPoint& at) {
-        ShowCardPopup(kind, entry, at);
+    toolHooks.showCard = showEntryCard;
+    toolHooks.cardPopup = [this](const DeckEntry& entry, const QPoint& at) {
+        ShowCardPopup(entry, at);
     };
     toolHooks.shownCatalog = [this, catalogs]() -> CatalogPage* {
         const int tab = catalogTabs_->currentIndex();
@@ -502,8 +502,8 @@ std::array<CatalogPage*, 3> MainWindow::Catalogs() const {
     return {unitCatalog_, missionCatalog_, characterCatalog_};
 }
 
-void MainWindow::ShowCardPopup(CardKind kind, const QString& entry, const QPoint& globalPos) {
-    state_.popupCardNo = EntryCardNo(entry.toStdU16String());
+void MainWindow::ShowCardPopup(const DeckEntry& entry, const QPoint& globalPos) {
+    state_.popupCardNo = entry.CardNo();
     OpenCardPopup(globalPos);
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "carddb/card_fields.h"
+#include "carddb/deck_entry.h"
 #include "catalog/filter_suspension.h"
 #include "ui/program_state.h"
 
@@ -95,7 +96,7 @@ private:
     void OpenVersionDialog();
     void CopyPopupCard();
     // Right button on any card list with exactly one entry selected.
-    void ShowCardPopup(CardKind kind, const QString& entry, const QPoint& globalPos);
+    void ShowCardPopup(const DeckEntry& entry, const QPoint& globalPos);
     // Key preview: every key pressed anywhere in the window, before the focused control.
     // Returns true when the key was used here.
     bool HandleKey(int keyCode, Qt::KeyboardModifiers modifiers);

@@ -6,24 +6,33 @@
 #include "deck/deck_revisions.h"
 #include "deck/entry_merge.h"
 #include "deck/list_splice.h"
+#include "support/card_builder.h"
 
 namespace zemlo {
 namespace {
 
-using List = std::vector<std::u16string>;
+using Entries = std::vector<DeckEntry>;
+
+// A unit entry named by one letter, enough for lists whose order is not looked at.
+DeckEntry U(std::u16string_view name) {
+    return DeckEntry(CardKind::Unit, u"ZM0001", name);
+}
+DeckEntry Card(std::u16string_view no, std::u16string_view name) {
+    return DeckEntry(CardKind::Unit, no, name);
+}
 
 TEST(ListSplice, EveryKindOfChangeGoesBackAndForthExactly) {
-    const List start = {u"A", u"B", u"B", u"C"};
-    const List changes[] = {
-        {u"A", u"B", u"B", u"B", u"C"},  // one more copy among equal ones
-        {u"A", u"B", u"C"},              // one copy removed
-        {},                              // cleared
-        {u"X", u"Y"},                    // replaced by another deck
-        {u"a", u"B", u"B", u"C"},        // differs only in case
+    const Entries start = {U(u"A"), U(u"B"), U(u"B"), U(u"C")};
+    const Entries changes[] = {
+        {U(u"A"), U(u"B"), U(u"B"), U(u"B"), U(u"C")},  // one more copy among equal ones
+        {U(u"A"), U(u"B"), U(u"C")},                    // one copy removed
+        {},                                             // cleared
+        {U(u"X"), U(u"Y")},                             // replaced by another deck
+        {U(u"a"), U(u"B"), U(u"B"), U(u"C")},           // differs only in case
     };
-    for (const List& after : changes) {
+    for (const Entries& after : changes) {
         const ListSplice splice = MakeListSplice(start, after);
-        List list = start;
+        Entries list = start;
         ASSERT_TRUE(ApplyListSplice(list, splice, true));
         EXPECT_EQ(list, after);
         ASSERT_TRUE(ApplyListSplice(list, splice, false));
@@ -32,33 +41,33 @@ TEST(ListSplice, EveryKindOfChangeGoesBackAndForthExactly) {
     // Only the changed run is kept, not the whole list.
     const ListSplice added = MakeListSplice(start, changes[0]);
     EXPECT_TRUE(added.removed.empty());
-    EXPECT_EQ(added.inserted, List({u"B"}));
+    EXPECT_EQ(added.inserted, Entries({U(u"B")}));
 }
 
 TEST(ListSplice, ListThatIsNotTheExpectedOneStaysUntouched) {
-    const ListSplice splice = MakeListSplice({u"A", u"B"}, {u"A"});
-    List other = {u"A", u"C"};
+    const ListSplice splice = MakeListSplice({U(u"A"), U(u"B")}, {U(u"A")});
+    Entries other = {U(u"A"), U(u"C")};
     EXPECT_FALSE(ApplyListSplice(other, splice, true));
-    EXPECT_EQ(other, List({u"A", u"C"}));
-    List shorter = {};
+    EXPECT_EQ(other, Entries({U(u"A"), U(u"C")}));
+    Entries shorter = {};
     EXPECT_FALSE(ApplyListSplice(shorter, splice, true));
 }
 
 Deck SmallDeck() {
     Deck deck;
-    deck.Fill(CardKind::Unit, {u"ZM0001   A", u"ZM0002   B", u"ZM0002   B"});
-    deck.Fill(CardKind::Mission, {u"MI0001   M" + std::u16string(50, u' ') + u"7"});
+    deck.Fill({Card(u"ZM0001", u"A"), Card(u"ZM0002", u"B"), Card(u"ZM0002", u"B"),
+               DeckEntry(CardKind::Mission, u"MI0001", u"M", u"7")});
     return deck;
 }
 
 TEST(DeckEdit, EveryActionGoesBackAndForthExactly) {
     const Deck start = SmallDeck();
     Deck other;
-    other.Fill(CardKind::Unit, {u"ZM0009   Z", u"ZM0001   A", u"ZM0002   B"});
-    other.Fill(CardKind::Character, {u"CH0001   C"});
+    other.Fill({Card(u"ZM0009", u"Z"), Card(u"ZM0001", u"A"), Card(u"ZM0002", u"B"),
+                DeckEntry(CardKind::Character, u"CH0001", u"C")});
     const DeckEdit edits[] = {
-        AddEntryEdit(start, CardKind::Unit, u"ZM0002   B"),
-        AddEntryEdit(start, CardKind::Character, u"CH0001   C"),
+        AddEntryEdit(start, Card(u"ZM0002", u"B")),
+        AddEntryEdit(start, DeckEntry(CardKind::Character, u"CH0001", u"C")),
         RemoveEntryEdit(start, CardKind::Unit, 1),
         ClearListEdit(start, CardKind::Mission),
         ClearDeckEdit(start),
@@ -77,21 +86,21 @@ TEST(DeckEdit, EveryActionGoesBackAndForthExactly) {
     EXPECT_EQ(deck, other);
     // A replacement keeps only the run that differs.
     EXPECT_EQ(edits[5].lists[0].at, 2u);
-    EXPECT_EQ(edits[5].lists[0].removed, List({u"ZM0002   B"}));
-    EXPECT_EQ(edits[5].lists[0].inserted, List({u"ZM0009   Z"}));
+    EXPECT_EQ(edits[5].lists[0].removed, Entries({Card(u"ZM0002", u"B")}));
+    EXPECT_EQ(edits[5].lists[0].inserted, Entries({Card(u"ZM0009", u"Z")}));
     ApplyDeckEdit(deck, edits[0], true);  // made for another deck
     EXPECT_EQ(deck, other);
 }
 
 TEST(DeckEdit, ActionsThatWouldChangeNothingChangeNoList) {
     Deck full;
-    full.Fill(CardKind::Mission, List(kMaxListEntries, u"MI0001   M"));
+    const DeckEntry mission(CardKind::Mission, u"MI0001", u"M");
+    full.Fill(Entries(kMaxListEntries, mission));
     const Deck start = SmallDeck();
     for (const DeckEdit& edit :
          {RemoveEntryEdit(start, CardKind::Unit, 3), RemoveEntryEdit(start, CardKind::Character, 0),
           ClearListEdit(start, CardKind::Character), ClearDeckEdit(Deck()),
-          ReplaceDeckEdit(start, SmallDeck()),
-          AddEntryEdit(full, CardKind::Mission, u"MI0001   M")}) {
+          ReplaceDeckEdit(start, SmallDeck()), AddEntryEdit(full, mission)}) {
         EXPECT_FALSE(edit.ChangesLists());
     }
 }

@@ -24,22 +24,22 @@ QStringList Rows(const DeckListModel& model) {
     return rows;
 }
 
-QStringList Texts(const std::vector<std::u16string>& entries) {
+QStringList Texts(const std::vector<DeckEntry>& entries) {
     QStringList texts;
-    for (const auto& entry : entries) texts << QString::fromStdU16String(entry);
+    for (const auto& entry : entries) texts << QString::fromStdU16String(entry.Text());
     return texts;
 }
 
-std::u16string UnitEntry(int n) {
+DeckEntry UnitEntry(int n) {
     const std::string number = std::to_string(1000 + n);
-    return u"ZM" + std::u16string(number.begin(), number.end()) + u"   U";
+    return DeckEntry(CardKind::Unit, u"ZM" + std::u16string(number.begin(), number.end()), u"U");
 }
 
 TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
     testerWarnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(RecordTesterWarnings);
     Deck deck;
-    deck.Fill(CardKind::Unit, {UnitEntry(5), UnitEntry(1)});
+    deck.Fill({UnitEntry(5), UnitEntry(1)});
     std::vector<std::unique_ptr<DeckListModel>> models;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
     std::vector<std::unique_ptr<QSignalSpy>> resets;
@@ -57,17 +57,18 @@ TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
     };
     expectMirrors("start");
 
-    deck.Add(CardKind::Unit, UnitEntry(3));
-    deck.Add(CardKind::Character, u"CH0001   C");
+    deck.Add(UnitEntry(3));
+    deck.Add(DeckEntry(CardKind::Character, u"CH0001", u"C"));
     expectMirrors("added");
     deck.RemoveAt(CardKind::Unit, 0);
     expectMirrors("removed");
-    std::vector<std::u16string> many;
+    std::vector<DeckEntry> many;
     for (int n = 0; n < 300; ++n) many.push_back(UnitEntry(n % 7 * 3));
-    deck.Fill(CardKind::Unit, many);
+    deck.Fill(many);
     expectMirrors("filled");
     Deck other;
-    other.Fill(CardKind::Mission, {u"MI0001   M", u"MI0002   N"});
+    other.Fill({DeckEntry(CardKind::Mission, u"MI0001", u"M"),
+                DeckEntry(CardKind::Mission, u"MI0002", u"N")});
     const DeckEdit replace = ReplaceDeckEdit(deck, other);
     ASSERT_TRUE(ApplyDeckEdit(deck, replace, true));
     expectMirrors("replaced");

@@ -28,15 +28,29 @@ using test::U;
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
 
-QString Unit(int n) {
-    return QStringLiteral("ZM%1   機体%1").arg(n, 4, 10, QChar('0'));
+std::u16string Digits(int n) {
+    return QStringLiteral("%1").arg(n, 4, 10, QChar('0')).toStdU16String();
 }
-QString Mission(int n, int points) {
-    return QStringLiteral("MI%1   任務%1").arg(n, 4, 10, QChar('0')) + QString(50, ' ') +
-           QString::number(points);
+DeckEntry Unit(int n) {
+    return DeckEntry(CardKind::Unit, u"ZM" + Digits(n), u"機体" + Digits(n));
 }
-QString Character(int n) {
-    return QStringLiteral("CH%1   人物%1").arg(n, 4, 10, QChar('0'));
+DeckEntry Mission(int n, int points) {
+    return DeckEntry(CardKind::Mission, u"MI" + Digits(n), u"任務" + Digits(n),
+                     QString::number(points).toStdU16String());
+}
+DeckEntry Character(int n) {
+    return DeckEntry(CardKind::Character, u"CH" + Digits(n), u"人物" + Digits(n));
+}
+QString Q(const DeckEntry& entry) {
+    return QString::fromStdU16String(entry.Text());
+}
+QStringList Texts(std::initializer_list<DeckEntry> entries) {
+    QStringList texts;
+    for (const DeckEntry& entry : entries) texts << Q(entry);
+    return texts;
+}
+DeckEntry Sent(const QList<QVariant>& arguments) {
+    return arguments.at(0).value<DeckEntry>();
 }
 
 class DeckPanelTest : public ::testing::Test {
@@ -114,44 +128,39 @@ TEST_F(DeckPanelTest, CaptionsAreReadableAndNothingOverlaps) {
 
 TEST_F(DeckPanelTest, AddingTheSameCardTwiceGivesTwoAdjacentEntries) {
     QSignalSpy added(&panel, &DeckPanel::cardAdded);
-    panel.AddCard(CardKind::Unit, Unit(7));
-    panel.AddCard(CardKind::Unit, Unit(3));
-    panel.AddCard(CardKind::Unit, Unit(9));
-    panel.AddCard(CardKind::Unit, Unit(3));
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(3), Unit(3), Unit(7), Unit(9)}));
+    panel.AddCard(Unit(7));
+    panel.AddCard(Unit(3));
+    panel.AddCard(Unit(9));
+    panel.AddCard(Unit(3));
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(3), Unit(3), Unit(7), Unit(9)}));
     EXPECT_EQ(Counter(0)->text(), "4");
     ASSERT_EQ(added.size(), 4);
-    EXPECT_EQ(added.at(3).at(0).value<CardKind>(), CardKind::Unit);
-    EXPECT_EQ(added.at(3).at(1).toString(), Unit(3));
-    // An empty entry (nothing selected in the catalog) adds nothing.
-    panel.AddCard(CardKind::Unit, QString());
-    EXPECT_EQ(panel.Model(CardKind::Unit)->rowCount(), 4);
-    EXPECT_EQ(added.size(), 4);
+    EXPECT_EQ(Sent(added.at(3)), Unit(3));
 }
 
 TEST_F(DeckPanelTest, CountersFollowTheListsAtTheRuleEdges) {
-    for (int n = 1; n <= 19; ++n) panel.AddCard(CardKind::Unit, Unit(n));
+    for (int n = 1; n <= 19; ++n) panel.AddCard(Unit(n));
     EXPECT_EQ(CounterColour(0), kRed);
-    panel.AddCard(CardKind::Unit, Unit(20));
+    panel.AddCard(Unit(20));
     EXPECT_EQ(Counter(0)->text(), "20");
     EXPECT_EQ(CounterColour(0), kBlack);
-    panel.AddCard(CardKind::Unit, Unit(20));
+    panel.AddCard(Unit(20));
     EXPECT_EQ(CounterColour(0), kRed);
 
-    for (int n = 1; n <= 9; ++n) panel.AddCard(CardKind::Mission, Mission(n, 1));
+    for (int n = 1; n <= 9; ++n) panel.AddCard(Mission(n, 1));
     EXPECT_EQ(CounterColour(1), kRed);
     EXPECT_EQ(Counter(2)->text(), "9");
     EXPECT_EQ(CounterColour(2), kRed);
-    panel.AddCard(CardKind::Mission, Mission(10, 1));
+    panel.AddCard(Mission(10, 1));
     EXPECT_EQ(CounterColour(1), kBlack);
     EXPECT_EQ(Counter(2)->text(), "10");
     EXPECT_EQ(CounterColour(2), kBlack);
     // Characters count with the missions but add no points.
-    for (int n = 1; n <= 5; ++n) panel.AddCard(CardKind::Character, Character(n));
+    for (int n = 1; n <= 5; ++n) panel.AddCard(Character(n));
     EXPECT_EQ(Counter(1)->text(), "15");
     EXPECT_EQ(CounterColour(1), kBlack);
     EXPECT_EQ(Counter(2)->text(), "10");
-    panel.AddCard(CardKind::Character, Character(6));
+    panel.AddCard(Character(6));
     EXPECT_EQ(Counter(1)->text(), "16");
     EXPECT_EQ(CounterColour(1), kRed);
 
@@ -163,9 +172,9 @@ TEST_F(DeckPanelTest, CountersFollowTheListsAtTheRuleEdges) {
 }
 
 TEST_F(DeckPanelTest, DeleteAndBackspaceRemoveTheSelectedEntryEnterDoesNot) {
-    panel.AddCard(CardKind::Mission, Mission(1, 4));
-    panel.AddCard(CardKind::Mission, Mission(2, 3));
-    panel.AddCard(CardKind::Mission, Mission(3, 5));
+    panel.AddCard(Mission(1, 4));
+    panel.AddCard(Mission(2, 3));
+    panel.AddCard(Mission(3, 5));
     QListView* list = panel.List(CardKind::Mission);
 
     QTest::keyClick(list, Qt::Key_Delete);  // nothing selected yet
@@ -177,20 +186,20 @@ TEST_F(DeckPanelTest, DeleteAndBackspaceRemoveTheSelectedEntryEnterDoesNot) {
     EXPECT_EQ(panel.Model(CardKind::Mission)->rowCount(), 3);
 
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(Shown(CardKind::Mission), QStringList({Mission(1, 4), Mission(3, 5)}));
+    EXPECT_EQ(Shown(CardKind::Mission), Texts({Mission(1, 4), Mission(3, 5)}));
     EXPECT_EQ(Counter(1)->text(), "2");
     EXPECT_EQ(Counter(2)->text(), "9");
 
     Select(CardKind::Mission, 0);
     QTest::keyClick(list, Qt::Key_Backspace);
-    EXPECT_EQ(Shown(CardKind::Mission), QStringList({Mission(3, 5)}));
+    EXPECT_EQ(Shown(CardKind::Mission), Texts({Mission(3, 5)}));
     EXPECT_EQ(Counter(1)->text(), "1");
     EXPECT_EQ(Counter(2)->text(), "5");
 }
 
 TEST_F(DeckPanelTest, PlusAndMinusAddAndTakeAwayOneCopyOfTheSelectedCardEachOneStep) {
-    panel.AddCard(CardKind::Unit, Unit(1));
-    panel.AddCard(CardKind::Unit, Unit(2));
+    panel.AddCard(Unit(1));
+    panel.AddCard(Unit(2));
     QListView* list = panel.List(CardKind::Unit);
     QTest::keyClick(list, Qt::Key_Plus);  // nothing selected
     ASSERT_EQ(Shown(CardKind::Unit).size(), 2);
@@ -199,48 +208,48 @@ TEST_F(DeckPanelTest, PlusAndMinusAddAndTakeAwayOneCopyOfTheSelectedCardEachOneS
     Select(CardKind::Unit, 0);
     QTest::keyClick(list, Qt::Key_Plus);
     QTest::keyClick(list, Qt::Key_Plus, Qt::KeypadModifier);
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(1), Unit(1), Unit(2)}));
-    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1));
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(1), Unit(1), Unit(1), Unit(2)}));
+    EXPECT_EQ(panel.SelectedEntry(CardKind::Unit), Unit(1));
     EXPECT_EQ(Counter(0)->text(), "4");
 
     Select(CardKind::Unit, 2);
     QTest::keyClick(list, Qt::Key_Minus);
     QTest::keyClick(list, Qt::Key_Minus);
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(2)}));
-    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1));
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(1), Unit(2)}));
+    EXPECT_EQ(panel.SelectedEntry(CardKind::Unit), Unit(1));
     QTest::keyClick(list, Qt::Key_Minus);  // the last copy goes, and the selection with it
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(2)}));
-    EXPECT_TRUE(DeckPanel::SelectedEntry(list).isEmpty());
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(2)}));
+    EXPECT_FALSE(panel.SelectedEntry(CardKind::Unit).has_value());
 
     EXPECT_EQ(history.Stack()->count(), stepsBefore + 5);
     history.Stack()->undo();
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(1), Unit(2)}));
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(1), Unit(2)}));
 }
 
 TEST_F(DeckPanelTest, DoubleClickRemovesTheEntryUnderTheMouse) {
-    panel.AddCard(CardKind::Character, Character(1));
-    panel.AddCard(CardKind::Character, Character(2));
+    panel.AddCard(Character(1));
+    panel.AddCard(Character(2));
     QListView* list = panel.List(CardKind::Character);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(CardKind::Character, 1));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowCentre(CardKind::Character, 1));
-    EXPECT_EQ(Shown(CardKind::Character), QStringList({Character(1)}));
+    EXPECT_EQ(Shown(CardKind::Character), Texts({Character(1)}));
     EXPECT_EQ(Counter(1)->text(), "1");
 }
 
 TEST_F(DeckPanelTest, SelectionChangesAskForTheCardRemovalsDoNot) {
-    panel.AddCard(CardKind::Unit, Unit(1));
-    panel.AddCard(CardKind::Unit, Unit(2));
+    panel.AddCard(Unit(1));
+    panel.AddCard(Unit(2));
     QSignalSpy selected(&panel, &DeckPanel::entrySelected);
     Select(CardKind::Unit, 0);
     Select(CardKind::Unit, 1);
     ASSERT_EQ(selected.size(), 2);
-    EXPECT_EQ(selected.at(1).at(1).toString(), Unit(2));
+    EXPECT_EQ(Sent(selected.at(1)), Unit(2));
     QTest::keyClick(panel.List(CardKind::Unit), Qt::Key_Up);  // keyboard moves count too
     ASSERT_EQ(selected.size(), 3);
-    EXPECT_EQ(selected.at(2).at(1).toString(), Unit(1));
+    EXPECT_EQ(Sent(selected.at(2)), Unit(1));
     QTest::keyClick(panel.List(CardKind::Unit), Qt::Key_Delete);
     EXPECT_EQ(selected.size(), 3);
-    EXPECT_EQ(Shown(CardKind::Unit), QStringList({Unit(2)}));
+    EXPECT_EQ(Shown(CardKind::Unit), Texts({Unit(2)}));
     // Nothing stays selected, so a second Delete removes nothing.
     EXPECT_TRUE(panel.List(CardKind::Unit)->selectionModel()->selectedRows().isEmpty());
     QTest::keyClick(panel.List(CardKind::Unit), Qt::Key_Delete);
@@ -248,7 +257,7 @@ TEST_F(DeckPanelTest, SelectionChangesAskForTheCardRemovalsDoNot) {
 }
 
 TEST_F(DeckPanelTest, ClickOnTheSelectedEntryShowsItsCardAgain) {
-    panel.AddCard(CardKind::Unit, Unit(5));
+    panel.AddCard(Unit(5));
     QListView* list = panel.List(CardKind::Unit);
     QSignalSpy selected(&panel, &DeckPanel::entrySelected);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(CardKind::Unit, 0));
@@ -258,8 +267,8 @@ TEST_F(DeckPanelTest, ClickOnTheSelectedEntryShowsItsCardAgain) {
 }
 
 TEST_F(DeckPanelTest, RightButtonAsksForThePopupOnlyWithASelection) {
-    panel.AddCard(CardKind::Unit, Unit(1));
-    panel.AddCard(CardKind::Unit, Unit(2));
+    panel.AddCard(Unit(1));
+    panel.AddCard(Unit(2));
     QListView* list = panel.List(CardKind::Unit);
     QSignalSpy popup(&panel, &DeckPanel::popupRequested);
 
@@ -270,23 +279,22 @@ TEST_F(DeckPanelTest, RightButtonAsksForThePopupOnlyWithASelection) {
     Select(CardKind::Unit, 1);
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, RowCentre(CardKind::Unit, 0));
     ASSERT_EQ(popup.size(), 1);
-    EXPECT_EQ(popup.at(0).at(0).value<CardKind>(), CardKind::Unit);
     // The menu is for the selected entry; the right button does not move the selection.
-    EXPECT_EQ(popup.at(0).at(1).toString(), Unit(2));
-    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(2));
-    EXPECT_EQ(popup.at(0).at(2).toPoint(),
+    EXPECT_EQ(Sent(popup.at(0)), Unit(2));
+    EXPECT_EQ(panel.SelectedEntry(CardKind::Unit), Unit(2));
+    EXPECT_EQ(popup.at(0).at(1).toPoint(),
               list->viewport()->mapToGlobal(RowCentre(CardKind::Unit, 0)));
 }
 
 TEST_F(DeckPanelTest, CountersFollowTheDeckWhateverChangesIt) {
     // Straight on the deck, as a deck file opened changes it.
-    deck.Fill(CardKind::Mission, {Mission(1, 5).toStdU16String()});
-    deck.Add(CardKind::Unit, Unit(1).toStdU16String());
+    deck.Fill({Mission(1, 5)});
+    deck.Add(Unit(1));
     EXPECT_EQ(Counter(0)->text(), "1");
     EXPECT_EQ(Counter(1)->text(), "1");
     EXPECT_EQ(Counter(2)->text(), "5");
     EXPECT_EQ(CounterColour(2), kRed);
-    panel.AddCard(CardKind::Mission, Mission(2, 6));
+    panel.AddCard(Mission(2, 6));
     EXPECT_EQ(Counter(1)->text(), "2");
     EXPECT_EQ(Counter(2)->text(), "11");
     EXPECT_EQ(CounterColour(2), kBlack);
@@ -300,9 +308,9 @@ TEST_F(DeckPanelTest, CountersFollowTheDeckWhateverChangesIt) {
 }
 
 TEST_F(DeckPanelTest, AddingACardToALongListKeepsTheSelectedEntryAndTheScrollPosition) {
-    std::vector<std::u16string> units;
-    for (int n = 0; n < 2000; n += 2) units.push_back(Unit(n).toStdU16String());
-    deck.Fill(CardKind::Unit, units);
+    std::vector<DeckEntry> units;
+    for (int n = 0; n < 2000; n += 2) units.push_back(Unit(n));
+    deck.Fill(units);
     QListView* list = panel.List(CardKind::Unit);
     Select(CardKind::Unit, 700);
     list->scrollTo(list->model()->index(700, 0), QAbstractItemView::PositionAtCenter);
@@ -312,10 +320,10 @@ TEST_F(DeckPanelTest, AddingACardToALongListKeepsTheSelectedEntryAndTheScrollPos
     QSignalSpy selected(&panel, &DeckPanel::entrySelected);
 
     // One card sorts above the selected entry, one below it.
-    panel.AddCard(CardKind::Unit, Unit(3));
-    panel.AddCard(CardKind::Unit, Unit(1999));
+    panel.AddCard(Unit(3));
+    panel.AddCard(Unit(1999));
     QApplication::processEvents();
-    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1400));
+    EXPECT_EQ(panel.SelectedEntry(CardKind::Unit), Unit(1400));
     EXPECT_EQ(list->currentIndex().row(), 701);
     EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
     EXPECT_EQ(selected.size(), 0);
@@ -324,18 +332,17 @@ TEST_F(DeckPanelTest, AddingACardToALongListKeepsTheSelectedEntryAndTheScrollPos
     history.Stack()->undo();
     history.Stack()->undo();
     QApplication::processEvents();
-    EXPECT_EQ(DeckPanel::SelectedEntry(list), Unit(1400));
+    EXPECT_EQ(panel.SelectedEntry(CardKind::Unit), Unit(1400));
     EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
 }
 
 TEST_F(DeckPanelTest, AFullListTakesNoMoreAndSaysSo) {
     test::FakeDialogs dialogs;
-    deck.Fill(CardKind::Character,
-              std::vector<std::u16string>(kMaxListEntries, Character(2).toStdU16String()));
+    deck.Fill(std::vector<DeckEntry>(kMaxListEntries, Character(2)));
     QSignalSpy added(&panel, &DeckPanel::cardAdded);
-    panel.AddCard(CardKind::Character, Character(1));
+    panel.AddCard(Character(1));
     EXPECT_EQ(deck.Size(CardKind::Character), kMaxListEntries);
-    EXPECT_EQ(deck.Entries(CardKind::Character).front(), Character(2).toStdU16String());
+    EXPECT_EQ(deck.Entries(CardKind::Character).front(), Character(2));
     EXPECT_EQ(added.size(), 0);
     EXPECT_EQ(history.Stack()->count(), 0);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -343,10 +350,8 @@ TEST_F(DeckPanelTest, AFullListTakesNoMoreAndSaysSo) {
 }
 
 TEST_F(DeckPanelTest, CountsOfTheFullestDeckFitTheirLabelsInBothViews) {
-    deck.Fill(CardKind::Unit,
-              std::vector<std::u16string>(kMaxListEntries, Unit(1).toStdU16String()));
-    deck.Fill(CardKind::Mission,
-              std::vector<std::u16string>(kMaxListEntries, Mission(1, 99).toStdU16String()));
+    deck.Fill(std::vector<DeckEntry>(kMaxListEntries, Unit(1)));
+    deck.Fill(std::vector<DeckEntry>(kMaxListEntries, Mission(1, 99)));
     EXPECT_EQ(Counter(2)->text(), QString::number(99 * 32767));
     for (const bool compact : {false, true}) {
         QFont font = panel.font();
@@ -370,17 +375,16 @@ TEST_F(DeckPanelTest, TheWidestEntryCanAlwaysBeScrolledIntoView) {
     auto width = [list](const QString& entry) {
         return list->fontMetrics().horizontalAdvance(entry);
     };
-    const QString wide = QStringLiteral("MI0002   ") + QString(30, QChar(u'長')) +
-                         QString(50, ' ') + QStringLiteral("9");
-    deck.Fill(CardKind::Mission, {Mission(1, 1).toStdU16String(), wide.toStdU16String(),
-                                  Mission(3, 1).toStdU16String()});
+    const DeckEntry wideEntry(CardKind::Mission, u"MI0002", std::u16string(30, u'長'), u"9");
+    const QString wide = Q(wideEntry);
+    deck.Fill({Mission(1, 1), wideEntry, Mission(3, 1)});
     ASSERT_GT(width(wide), list->viewport()->width());
     EXPECT_GE(reach(), width(wide));
 
     // Entries added later, one by one, wider still; then the widest taken out again.
-    const QString wider = QStringLiteral("MI0004   ") + QString(40, QChar(u'長')) +
-                          QString(50, ' ') + QStringLiteral("9");
-    panel.AddCard(CardKind::Mission, wider);
+    const DeckEntry widerEntry(CardKind::Mission, u"MI0004", std::u16string(40, u'長'), u"9");
+    const QString wider = Q(widerEntry);
+    panel.AddCard(widerEntry);
     EXPECT_GE(reach(), width(wider));
     Select(CardKind::Mission, 3);
     panel.RemoveSelected(CardKind::Mission);

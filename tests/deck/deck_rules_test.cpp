@@ -1,116 +1,99 @@
-// The deck counters' colours at the edges of the rules, mission points read from entries,
-// and where an entry lands in a sorted deck list.
+// The deck rules at their edges, and where an entry lands in a sorted deck list.
 #include <gtest/gtest.h>
 
-#include "deck/deck_counters.h"
-#include "deck/deck_entries.h"
+#include "deck/deck_summary.h"
 #include "deck/entry_merge.h"
 #include "support/card_builder.h"
 
 namespace zemlo {
 namespace {
 
-using test::U;
+using test::TextsOf;
 
-TEST(DeckCounters, UnitDeckIsBlackOnlyAtExactlyTwenty) {
-    EXPECT_EQ(UnitCountColour(0), CounterColour::Red);
-    EXPECT_EQ(UnitCountColour(19), CounterColour::Red);
-    EXPECT_EQ(UnitCountColour(20), CounterColour::Black);
-    EXPECT_EQ(UnitCountColour(21), CounterColour::Red);
+TEST(DeckRules, EachCounterKeepsItsRuleOnlyInsideItsRange) {
+    const struct {
+        DeckRule rule;
+        long long value;
+        bool kept;
+    } kCases[] = {
+        {DeckRule::Units, 0, false},
+        {DeckRule::Units, 19, false},
+        {DeckRule::Units, 20, true},
+        {DeckRule::Units, 21, false},
+        {DeckRule::MissionsAndCharacters, 9, false},
+        {DeckRule::MissionsAndCharacters, 10, true},
+        {DeckRule::MissionsAndCharacters, 8 + 7, true},
+        {DeckRule::MissionsAndCharacters, 16, false},
+        {DeckRule::Points, 9, false},
+        {DeckRule::Points, 10, true},
+        {DeckRule::Points, 1LL << 40, true},
+        {DeckRule::Points, -3, false},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(KeepsRule(c.rule, c.value), c.kept)
+            << "rule " << static_cast<int>(c.rule) << ", value " << c.value;
+    }
 }
 
-TEST(DeckCounters, MissionsPlusCharactersAreBlackFromTenToFifteen) {
-    EXPECT_EQ(MissionCharCountColour(0), CounterColour::Red);
-    EXPECT_EQ(MissionCharCountColour(9), CounterColour::Red);
-    EXPECT_EQ(MissionCharCountColour(10), CounterColour::Black);
-    EXPECT_EQ(MissionCharCountColour(8 + 7), CounterColour::Black);
-    EXPECT_EQ(MissionCharCountColour(16), CounterColour::Red);
+DeckEntry Ranked(std::u16string_view no, std::u16string_view name) {
+    return DeckEntry(CardKind::Unit, no, name);
 }
 
-TEST(DeckCounters, PointsAreBlackFromTen) {
-    EXPECT_EQ(TotalPointsColour(0), CounterColour::Red);
-    EXPECT_EQ(TotalPointsColour(9), CounterColour::Red);
-    EXPECT_EQ(TotalPointsColour(10), CounterColour::Black);
-    EXPECT_EQ(TotalPointsColour(31), CounterColour::Black);
-}
-
-// A mission catalog line: number, gap, name, 50 blanks, points.
-std::u16string MissionEntry(std::string_view no, std::string_view name, std::string_view pts) {
-    return U(no) + u"   " + U(name) + std::u16string(50, u' ') + U(pts);
-}
-
-TEST(DeckEntries, PointsComeFromTheLastTwoCharacters) {
-    EXPECT_EQ(EntryPoints(MissionEntry("MI0001", "砂丘の監視", "3")), 3);
-    EXPECT_EQ(EntryPoints(MissionEntry("MI0002", "夜明けの補給線", "12")), 12);
-    // A third digit lies outside the last two characters.
-    EXPECT_EQ(EntryPoints(MissionEntry("MI0003", "氷原突破", "105")), 5);
-    EXPECT_EQ(EntryPoints(MissionEntry("MI0004", "霧の港", "－")), 0);
-    EXPECT_EQ(EntryPoints(MissionEntry("MI0005", "無名の任務", "")), 0);
-    EXPECT_EQ(EntryPoints(u"7"), 7);
-    EXPECT_EQ(EntryPoints(u""), 0);
-}
-
-TEST(DeckEntries, TotalAddsEveryMissionInTheList) {
-    EXPECT_EQ(TotalPoints({}), 0);
-    const std::vector<std::u16string> nine = {MissionEntry("MI0001", "甲", "4"),
-                                              MissionEntry("MI0002", "乙", "5")};
-    EXPECT_EQ(TotalPoints(nine), 9);
-    std::vector<std::u16string> ten = nine;
-    ten.push_back(MissionEntry("MI0003", "丙", "1"));
-    EXPECT_EQ(TotalPoints(ten), 10);
-    // A duplicate counts again.
-    ten.push_back(ten.back());
-    EXPECT_EQ(TotalPoints(ten), 11);
-}
-
-TEST(DeckEntries, SortedInsertionKeepsCopiesSideBySide) {
-    std::vector<std::u16string> list;
-    auto add = [&list](std::u16string entry) {
+TEST(SortedList, InsertionKeepsCopiesSideBySide) {
+    std::vector<DeckEntry> list;
+    auto add = [&list](DeckEntry entry) {
         list.insert(list.begin() + SortedInsertPosition(list, entry), std::move(entry));
     };
-    add(u"ZM0003   Beta");
-    add(u"ZM0001   Alpha");
-    add(u"ZM0003   Beta");
-    add(u"ZM0002   Gamma");
+    add(Ranked(u"ZM0003", u"Beta"));
+    add(Ranked(u"ZM0001", u"Alpha"));
+    add(Ranked(u"ZM0003", u"Beta"));
+    add(Ranked(u"ZM0002", u"Gamma"));
     const std::vector<std::u16string> expected = {u"ZM0001   Alpha", u"ZM0002   Gamma",
                                                   u"ZM0003   Beta", u"ZM0003   Beta"};
-    EXPECT_EQ(list, expected);
+    EXPECT_EQ(TextsOf(list), expected);
 }
 
-TEST(DeckEntries, SortedInsertionIgnoresLetterCaseAndGoesAfterEqualTexts) {
-    const std::vector<std::u16string> list = {u"ZM0001   alpha", u"ZM0001   ALPHA", u"ZM0009   z"};
+TEST(SortedList, InsertionIgnoresLetterCaseAndGoesAfterEqualTexts) {
+    const std::vector<DeckEntry> list = {Ranked(u"ZM0001", u"alpha"), Ranked(u"ZM0001", u"ALPHA"),
+                                         Ranked(u"ZM0009", u"z")};
     // Equal but for case: after both, before the larger number.
-    EXPECT_EQ(SortedInsertPosition(list, u"ZM0001   Alpha"), 2u);
-    EXPECT_EQ(SortedInsertPosition(list, u"zm0005   x"), 2u);
-    EXPECT_EQ(SortedInsertPosition(list, u"ZM0000   x"), 0u);
-    EXPECT_EQ(SortedInsertPosition(list, u"ZM0010   x"), 3u);
-    EXPECT_EQ(SortedInsertPosition({}, u"ZM0001"), 0u);
+    EXPECT_EQ(SortedInsertPosition(list, Ranked(u"ZM0001", u"Alpha")), 2u);
+    EXPECT_EQ(SortedInsertPosition(list, Ranked(u"zm0005", u"x")), 2u);
+    EXPECT_EQ(SortedInsertPosition(list, Ranked(u"ZM0000", u"x")), 0u);
+    EXPECT_EQ(SortedInsertPosition(list, Ranked(u"ZM0010", u"x")), 3u);
+    EXPECT_EQ(SortedInsertPosition({}, Ranked(u"ZM0001", u"")), 0u);
 }
 
-TEST(DeckEntries, MergingManyGivesTheListThatAddingEachInTurnGivesWithinTheLimit) {
+TEST(SortedList, MergingManyGivesTheListThatAddingEachInTurnGivesWithinTheLimit) {
     // Entries that sort alike (equal, or equal but for letter case) among the list's own.
-    const std::vector<std::u16string> list = {u"ZM0001   alpha", u"ZM0003   b", u"ZM0005   c"};
-    std::vector<std::u16string> added;
+    const std::vector<DeckEntry> list = {Ranked(u"ZM0001", u"alpha"), Ranked(u"ZM0003", u"b"),
+                                         Ranked(u"ZM0005", u"c")};
+    std::vector<DeckEntry> added;
     for (int i = 0; i < 40; ++i) {
-        const char16_t* names[] = {u"ZM0003   B", u"ZM0001   ALPHA", u"ZM0009   z",
-                                   u"ZM0000   a", u"ZM0003   b",     u"zm0001   alpha"};
-        added.push_back(std::u16string(names[(i * 7) % 6]) + (i % 2 ? u"" : u" "));
+        const DeckEntry entries[] = {Ranked(u"ZM0003", u"B"), Ranked(u"ZM0001", u"ALPHA"),
+                                     Ranked(u"ZM0009", u"z"), Ranked(u"ZM0000", u"a"),
+                                     Ranked(u"ZM0003", u"b"), Ranked(u"zm0001", u"alpha")};
+        const DeckEntry& entry = entries[(i * 7) % 6];
+        added.push_back(i % 2 ? entry
+                              : Ranked(entry.CardNo(), std::u16string(entry.Name()) + u" "));
     }
-    std::vector<std::u16string> oneByOne = list;
-    for (const std::u16string& entry : added) {
+    std::vector<DeckEntry> oneByOne = list;
+    for (const DeckEntry& entry : added) {
         oneByOne.insert(oneByOne.begin() + SortedInsertPosition(oneByOne, entry), entry);
     }
-    std::vector<std::u16string> merged = list;
+    std::vector<DeckEntry> merged = list;
     EXPECT_EQ(MergeEntries(merged, added), 0u);
     EXPECT_EQ(merged, oneByOne);
 
     // A full list takes the first entries in their given order and counts the rest.
-    std::vector<std::u16string> nearlyFull(kMaxListEntries - 2, u"ZM0005   c");
-    EXPECT_EQ(MergeEntries(nearlyFull, {u"ZM0009   z", u"ZM0000   a", u"ZM0001   x"}), 1u);
+    std::vector<DeckEntry> nearlyFull(kMaxListEntries - 2, Ranked(u"ZM0005", u"c"));
+    EXPECT_EQ(MergeEntries(nearlyFull, {Ranked(u"ZM0009", u"z"), Ranked(u"ZM0000", u"a"),
+                                        Ranked(u"ZM0001", u"x")}),
+              1u);
     ASSERT_EQ(nearlyFull.size(), kMaxListEntries);
-    EXPECT_EQ(nearlyFull.front(), u"ZM0000   a");
-    EXPECT_EQ(nearlyFull.back(), u"ZM0009   z");
-    EXPECT_EQ(MergeEntries(nearlyFull, {u"ZM0000   a"}), 1u);
+    EXPECT_EQ(nearlyFull.front(), Ranked(u"ZM0000", u"a"));
+    EXPECT_EQ(nearlyFull.back(), Ranked(u"ZM0009", u"z"));
+    EXPECT_EQ(MergeEntries(nearlyFull, {Ranked(u"ZM0000", u"a")}), 1u);
     EXPECT_EQ(nearlyFull.size(), kMaxListEntries);
 }
 

@@ -4,19 +4,23 @@
 
 #include <gtest/gtest.h>
 
-#include "deck/deck_entries.h"
 #include "deck/entry_merge.h"
+#include "support/card_builder.h"
 
 namespace zemlo {
 namespace {
 
 using List = std::vector<std::u16string>;
+using test::TextsOf;
 
-std::u16string Mission(int n, int points) {
+DeckEntry Unit(std::u16string_view no, std::u16string_view name) {
+    return DeckEntry(CardKind::Unit, no, name);
+}
+
+DeckEntry Mission(int n, int points) {
     const std::u16string number = u"MI000" + std::u16string(1, char16_t(u'0' + n));
     const std::string digits = std::to_string(points);
-    return number + u"   M" + std::u16string(50, u' ') +
-           std::u16string(digits.begin(), digits.end());
+    return DeckEntry(CardKind::Mission, number, u"M", std::u16string(digits.begin(), digits.end()));
 }
 
 // Writes down every notice as text: "?" before and "!" after a run of rows, "+" inserted or
@@ -47,11 +51,12 @@ private:
 TEST(Deck, AddKeepsTheOrderOfTheListsAndTellsTheOneRow) {
     Deck deck;
     Recorder seen(deck);
-    EXPECT_EQ(deck.Add(CardKind::Unit, u"ZM0003   b"), 0u);
-    EXPECT_EQ(deck.Add(CardKind::Unit, u"ZM0001   a"), 0u);
-    EXPECT_EQ(deck.Add(CardKind::Unit, u"zm0003   B"), 2u);  // after the one equal but for case
-    EXPECT_EQ(deck.Add(CardKind::Character, u"CH0001   c"), 0u);
-    EXPECT_EQ(deck.Entries(CardKind::Unit), List({u"ZM0001   a", u"ZM0003   b", u"zm0003   B"}));
+    EXPECT_EQ(deck.Add(Unit(u"ZM0003", u"b")), 0u);
+    EXPECT_EQ(deck.Add(Unit(u"ZM0001", u"a")), 0u);
+    EXPECT_EQ(deck.Add(Unit(u"zm0003", u"B")), 2u);  // after the one equal but for case
+    EXPECT_EQ(deck.Add(DeckEntry(CardKind::Character, u"CH0001", u"c")), 0u);
+    EXPECT_EQ(TextsOf(deck.Entries(CardKind::Unit)),
+              List({u"ZM0001   a", u"ZM0003   b", u"zm0003   B"}));
     EXPECT_EQ(seen.own[6], "?+U2:1");
     EXPECT_EQ(seen.own[7], "!+U2:1");
     EXPECT_EQ(seen.own[8], "changed");
@@ -61,30 +66,30 @@ TEST(Deck, AddKeepsTheOrderOfTheListsAndTellsTheOneRow) {
     EXPECT_TRUE(deck.RemoveAt(CardKind::Unit, 1));
     EXPECT_FALSE(deck.RemoveAt(CardKind::Unit, 2));
     EXPECT_FALSE(deck.RemoveAt(CardKind::Mission, 0));
-    EXPECT_EQ(deck.Entries(CardKind::Unit), List({u"ZM0001   a", u"zm0003   B"}));
+    EXPECT_EQ(TextsOf(deck.Entries(CardKind::Unit)), List({u"ZM0001   a", u"zm0003   B"}));
     EXPECT_EQ(seen.own.back(), "changed");
     EXPECT_EQ(seen.own[seen.own.size() - 2], "!-U1:1");
     // Only a change that changed something moves the revision on and is told.
     EXPECT_EQ(deck.Revision(), 5u);
     const size_t told = seen.own.size();
     deck.Clear(CardKind::Mission);
-    deck.Fill(CardKind::Mission, {});
+    deck.Fill({});
     EXPECT_EQ(seen.own.size(), told);
     EXPECT_EQ(deck.Revision(), 5u);
 }
 
 TEST(Deck, PointsFollowTheMissionsHoweverTheyChange) {
     Deck deck;
-    deck.Add(CardKind::Mission, Mission(1, 4));
-    deck.Add(CardKind::Mission, Mission(2, 12));
-    deck.Add(CardKind::Character, u"CH0001   99");  // characters bring no points
+    deck.Add(Mission(1, 4));
+    deck.Add(Mission(2, 12));
+    deck.Add(DeckEntry(CardKind::Character, u"CH0001", u"99"));  // characters bring no points
     EXPECT_EQ(deck.TotalPoints(), 16);
-    deck.Fill(CardKind::Mission, {Mission(3, 5), Mission(1, 4), Mission(4, 99)});
-    EXPECT_EQ(deck.TotalPoints(), TotalPoints(deck.Entries(CardKind::Mission)));
-    deck.RemoveAt(CardKind::Mission, 0);
-    EXPECT_EQ(deck.TotalPoints(), TotalPoints(deck.Entries(CardKind::Mission)));
+    deck.Fill({Mission(3, 5), Mission(1, 4), Mission(4, 99)});
+    EXPECT_EQ(deck.TotalPoints(), 16 + 5 + 4 + 99);
+    deck.RemoveAt(CardKind::Mission, 0);  // MI0001, 4 points
+    EXPECT_EQ(deck.TotalPoints(), 16 + 5 + 99);
     Deck other;
-    other.Add(CardKind::Mission, Mission(2, 7));
+    other.Add(Mission(2, 7));
     deck = other;
     EXPECT_EQ(deck.TotalPoints(), 7);
     deck.ClearAll();
@@ -94,21 +99,21 @@ TEST(Deck, PointsFollowTheMissionsHoweverTheyChange) {
 
 TEST(Deck, NoListGoesBeyondItsLimit) {
     Deck deck;
-    EXPECT_EQ(deck.Fill(CardKind::Unit, List(kMaxListEntries + 3, u"ZM0002   b")), 3u);
+    EXPECT_EQ(deck.Fill(std::vector<DeckEntry>(kMaxListEntries + 3, Unit(u"ZM0002", u"b")))[0], 3u);
     EXPECT_TRUE(deck.Full(CardKind::Unit));
-    EXPECT_FALSE(deck.Add(CardKind::Unit, u"ZM0001   a").has_value());
-    EXPECT_EQ(deck.Fill(CardKind::Unit, {u"ZM0001   a"}), 1u);
+    EXPECT_FALSE(deck.Add(Unit(u"ZM0001", u"a")).has_value());
+    EXPECT_EQ(deck.Fill({Unit(u"ZM0001", u"a")})[0], 1u);
     EXPECT_EQ(deck.Size(CardKind::Unit), kMaxListEntries);
     EXPECT_FALSE(deck.Full(CardKind::Mission));
 }
 
 TEST(Deck, FillAndReplaceTellOnlyTheRunThatDiffers) {
     Deck deck;
-    deck.Fill(CardKind::Unit, {u"ZM0009   z", u"ZM0001   a", u"ZM0005   e"});
+    deck.Fill({Unit(u"ZM0009", u"z"), Unit(u"ZM0001", u"a"), Unit(u"ZM0005", u"e")});
     Recorder seen(deck);
     // Between the first and last old entry: rows 1..1 go, rows 1..3 come.
-    deck.Fill(CardKind::Unit, {u"ZM0006   f", u"ZM0002   b"});
-    EXPECT_EQ(deck.Entries(CardKind::Unit),
+    deck.Fill({Unit(u"ZM0006", u"f"), Unit(u"ZM0002", u"b")});
+    EXPECT_EQ(TextsOf(deck.Entries(CardKind::Unit)),
               List({u"ZM0001   a", u"ZM0002   b", u"ZM0005   e", u"ZM0006   f", u"ZM0009   z"}));
     EXPECT_EQ(seen.own,
               std::vector<std::string>({"?-U1:1", "!-U1:1", "?+U1:3", "!+U1:3", "changed"}));
@@ -116,7 +121,7 @@ TEST(Deck, FillAndReplaceTellOnlyTheRunThatDiffers) {
     seen.own.clear();
     Deck other = deck;
     other.RemoveAt(CardKind::Unit, 4);
-    other.Add(CardKind::Character, u"CH0001   c");
+    other.Add(DeckEntry(CardKind::Character, u"CH0001", u"c"));
     deck.ReplaceAll(other);
     EXPECT_EQ(deck, other);
     EXPECT_EQ(seen.own,
@@ -129,7 +134,7 @@ TEST(Deck, ObserversHearOfAChangeFirstToLastAndOfItsEndLastToFirst) {
     Recorder outer(deck, "a");
     Recorder inner(deck, "b");
     outer.log = inner.log = &log;
-    deck.Add(CardKind::Mission, Mission(1, 1));
+    deck.Add(Mission(1, 1));
     EXPECT_EQ(log, std::vector<std::string>(
                        {"a?+M0:1", "b?+M0:1", "b!+M0:1", "a!+M0:1", "bchanged", "achanged"}));
     // A copy is watched by no one; assigning to a watched deck is told.
@@ -144,7 +149,7 @@ TEST(Deck, ObserversHearOfAChangeFirstToLastAndOfItsEndLastToFirst) {
 
 TEST(Deck, ApplyRefusesRunsThatDoNotFitAndLeavesTheDeckAsItWas) {
     Deck deck;
-    deck.Fill(CardKind::Unit, {u"ZM0001   a", u"ZM0003   c", u"ZM0005   e"});
+    deck.Fill({Unit(u"ZM0001", u"a"), Unit(u"ZM0003", u"c"), Unit(u"ZM0005", u"e")});
     const Deck before = deck;
     auto splices = [](CardKind kind, ListSplice splice) {
         std::array<ListSplice, 3> all;
@@ -153,10 +158,10 @@ TEST(Deck, ApplyRefusesRunsThatDoNotFitAndLeavesTheDeckAsItWas) {
     };
     Recorder seen(deck);
     const ListSplice refused[] = {
-        {1, {u"ZM0005   e"}, {}},                 // not the entry at that row
-        {3, {u"ZM0005   e"}, {}},                 // beyond the end
-        {1, {}, {u"ZM0004   d"}},                 // after its neighbour
-        {1, {}, {u"ZM0002   b", u"ZM0001   a"}},  // a run out of order
+        {1, {Unit(u"ZM0005", u"e")}, {}},                         // not the entry at that row
+        {3, {Unit(u"ZM0005", u"e")}, {}},                         // beyond the end
+        {1, {}, {Unit(u"ZM0004", u"d")}},                         // after its neighbour
+        {1, {}, {Unit(u"ZM0002", u"b"), Unit(u"ZM0001", u"a")}},  // a run out of order
     };
     for (const ListSplice& splice : refused) {
         EXPECT_FALSE(deck.Apply(splices(CardKind::Unit, splice), true));
@@ -166,11 +171,15 @@ TEST(Deck, ApplyRefusesRunsThatDoNotFitAndLeavesTheDeckAsItWas) {
     both[1] = {0, {}, {Mission(1, 3)}};
     EXPECT_FALSE(deck.Apply(both, true));
     EXPECT_FALSE(
-        deck.Apply(splices(CardKind::Mission, {0, {}, List(kMaxListEntries + 1, u"M")}), true));
+        deck.Apply(splices(CardKind::Mission,
+                           {0, {}, std::vector<DeckEntry>(kMaxListEntries + 1, Mission(1, 1))}),
+                   true));
     EXPECT_EQ(deck, before);
     EXPECT_TRUE(seen.own.empty());
 
-    const ListSplice fits = {1, {u"ZM0003   c"}, {u"ZM0002   b", u"ZM0003   c", u"zm0003   C"}};
+    const ListSplice fits = {1,
+                             {Unit(u"ZM0003", u"c")},
+                             {Unit(u"ZM0002", u"b"), Unit(u"ZM0003", u"c"), Unit(u"zm0003", u"C")}};
     ASSERT_TRUE(deck.Apply(splices(CardKind::Unit, fits), true));
     EXPECT_EQ(deck.Size(CardKind::Unit), 5u);
     ASSERT_TRUE(deck.Apply(splices(CardKind::Unit, fits), false));

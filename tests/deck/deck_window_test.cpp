@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "catalog/catalog_list_model.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "platform/control_name.h"
@@ -79,6 +80,10 @@ protected:
             rows << list->model()->index(r, 0).data().toString();
         }
         return rows;
+    }
+    // The entry of a catalog's row, as adding it from the catalog hands it over.
+    static const DeckEntry& CatalogEntry(const QListView* list, int row) {
+        return static_cast<const CatalogListModel*>(list->model())->EntryAt(row);
     }
     static QPoint RowCentre(const QListView* list, int row) {
         return list->visualRect(list->model()->index(row, 0)).center();
@@ -184,7 +189,7 @@ TEST_F(DeckWindowTest, PopupOpensOnlyWithASelectedEntry) {
 
     // The deck lists share the popup.
     FindControl<DeckPanel>(window.get(), "DeckPanel")
-        ->AddCard(CardKind::Character, Rows(List("lstCharName")).at(0));
+        ->AddCard(CatalogEntry(List("lstCharName"), 0));
     QListView* deck = List("lstSelChar");
     QTest::mouseClick(deck->viewport(), Qt::RightButton, {}, RowCentre(deck, 0));
     EXPECT_EQ(window->popups.size(), 1u);
@@ -230,7 +235,7 @@ TEST_F(DeckWindowTest, InformationPanelFollowsTheSelectedListsKind) {
     EXPECT_EQ(Info()->FrontKind(), CardKind::Unit);
     EXPECT_EQ(Info()->BoxText(CardKind::Unit, 2), Q("テルミナ"));
     EXPECT_EQ(Info()->BoxText(CardKind::Unit, 5), Q("７"));
-    FindControl<DeckPanel>(window.get(), "DeckPanel")->AddCard(CardKind::Unit, Rows(units).at(1));
+    FindControl<DeckPanel>(window.get(), "DeckPanel")->AddCard(CatalogEntry(units, 1));
 
     // A tab change alone does not touch the panel.
     ShowTab(2);
@@ -251,10 +256,10 @@ TEST_F(DeckWindowTest, InformationPanelFollowsTheSelectedListsKind) {
 
 TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
     DeckPanel* deck = FindControl<DeckPanel>(window.get(), "DeckPanel");
-    deck->AddCard(CardKind::Unit, Rows(List("lstUnitName")).at(0));
-    deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(0));
-    deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(1));
-    deck->AddCard(CardKind::Character, Rows(List("lstCharName")).at(0));
+    deck->AddCard(CatalogEntry(List("lstUnitName"), 0));
+    deck->AddCard(CatalogEntry(List("lstMissionName"), 0));
+    deck->AddCard(CatalogEntry(List("lstMissionName"), 1));
+    deck->AddCard(CatalogEntry(List("lstCharName"), 0));
     EXPECT_EQ(Counter(1), "3");
 
     FindControl<QAction>(window.get(), "mnuClearC")->trigger();
@@ -267,8 +272,8 @@ TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
     FindControl<QAction>(window.get(), "mnuClaerU")->trigger();
     EXPECT_EQ(Counter(0), "0");
 
-    deck->AddCard(CardKind::Unit, Rows(List("lstUnitName")).at(0));
-    deck->AddCard(CardKind::Mission, Rows(List("lstMissionName")).at(1));
+    deck->AddCard(CatalogEntry(List("lstUnitName"), 0));
+    deck->AddCard(CatalogEntry(List("lstMissionName"), 1));
     FindControl<QAction>(window.get(), "mnuClearA")->trigger();
     EXPECT_EQ(Counter(0), "0");
     EXPECT_EQ(Counter(2), "0");

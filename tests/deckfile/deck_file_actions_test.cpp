@@ -12,7 +12,6 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include "ui/program_state.h"
 #include "deck/deck_history.h"
 #include "deck/entry_merge.h"
 #include "deck_test_cards.h"
@@ -22,6 +21,7 @@
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
+#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
@@ -39,7 +39,7 @@ protected:
     void FillDeck() {
         for (CardKind kind : kDeckKinds) {
             for (const auto& entry : EntriesOf(state_.db, kind, {3, 0, 2, 0})) {
-                deck_.Add(kind, entry);
+                deck_.Add(entry);
             }
         }
     }
@@ -312,10 +312,8 @@ TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {
     actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(), QString());
 
-    deck_.Add(CardKind::Mission, EntriesOf(state_.db, CardKind::Mission, {1})[0]);
-    for (int i = 0; i < 3; ++i) {
-        deck_.Add(CardKind::Unit, EntriesOf(state_.db, CardKind::Unit, {2})[0]);
-    }
+    deck_.Add(EntriesOf(state_.db, CardKind::Mission, {1})[0]);
+    for (int i = 0; i < 3; ++i) deck_.Add(EntriesOf(state_.db, CardKind::Unit, {2})[0]);
     actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(),
               QStringLiteral("ユニットカード\r\n機体2\t ×３\r\n\r\n\r\nミッションカード\r\n作戦1") +

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "catalog/catalog_entry.h"
 #include "deck/entry_merge.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_writer.h"
@@ -77,7 +76,7 @@ TEST(DeckFileRoundTrip, EntriesEqualTheCatalogForEveryNumberLength) {
         RoundTrip(db, OutputFlags{}, DeckOf(EntriesOf(db, CardKind::Unit, {0, 1, 2, 3})));
     // Three blanks after numbers of up to six characters, one after longer ones; in the
     // list's order of the texts.
-    EXPECT_EQ(read.deck.Entries(CardKind::Unit),
+    EXPECT_EQ(TextsOf(read.deck.Entries(CardKind::Unit)),
               (std::vector<std::u16string>{u"ZM000004 " + U("機体3"), u"ZM00003 " + U("機体2"),
                                            u"ZM0002   " + U("機体1"), u"ZM001   " + U("機体0")}));
 }
@@ -87,7 +86,7 @@ TEST(DeckFileRoundTrip, MissionEntriesKeepTheirPoints) {
     const DeckFileReadResult read =
         RoundTrip(db, OutputFlags{}, DeckOf({}, EntriesOf(db, CardKind::Mission, {1})));
     ASSERT_EQ(read.deck.Entries(CardKind::Mission).size(), 1u);
-    EXPECT_EQ(read.deck.Entries(CardKind::Mission)[0],
+    EXPECT_EQ(read.deck.Entries(CardKind::Mission)[0].Text(),
               u"MI0002   " + U("作戦1") + std::u16string(50, u' ') + u"2");
 }
 

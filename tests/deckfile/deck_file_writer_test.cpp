@@ -6,7 +6,6 @@
 
 #include <csignal>
 
-#include "catalog/catalog_entry.h"
 #include "deck_test_cards.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
@@ -175,7 +174,7 @@ TEST(DeckFileWriter, RowsFollowTheDeckListOrderAndRepeatCopies) {
 
 TEST(DeckFileWriter, AnEntryWhoseCardIsGoneKeepsItsRowWithEmptyCells) {
     const CardDatabase db = NumberLengthCards();
-    const Deck deck = DeckOf({}, {}, {u"CH9999   " + U("消えた隊員")});
+    const Deck deck = DeckOf({}, {}, {Entry(CardKind::Character, "CH9999", "消えた隊員")});
     const auto rows =
         SectionRows(DeckFileText(db, FlagsFrom(u"", u"", u"11"), deck), CardKind::Character);
     EXPECT_EQ(rows, (std::vector<std::vector<std::u16string>>{{u"CH9999", u"", u""}}));

@@ -57,9 +57,8 @@ protected:
     }
 };
 
-std::u16string MissionEntry(std::u16string_view no, std::u16string_view name, int points) {
-    return std::u16string(no) + u" " + std::u16string(name) + std::u16string(50, u' ') +
-           std::u16string(1, static_cast<char16_t>(u'0' + points));
+DeckEntry MissionEntry(std::u16string_view no, std::u16string_view name, int points) {
+    return DeckEntry(CardKind::Mission, no, name, std::u16string(1, char16_t(u'0' + points)));
 }
 
 // A poppler tool's standard output for file.
@@ -87,20 +86,20 @@ protected:
     // Every kind of card, copies of some, and counters outside every rule.
     void FillDeck() {
         deck_.ClearAll();
-        deck_.Fill(CardKind::Unit,
-                   {u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵", u"ZM0002   ﾃｽﾄ偵察機"});
-        deck_.Fill(CardKind::Mission, {MissionEntry(u"MI00001", u"辺境の防衛線", 3),
-                                       MissionEntry(u"MI00001", u"辺境の防衛線", 3)});
-        deck_.Fill(CardKind::Character, {u"CH0001   ミナト・カイ"});
+        const DeckEntry blue(CardKind::Unit, u"ZM0001", u"蒼の機兵");
+        deck_.Fill({blue, blue, DeckEntry(CardKind::Unit, u"ZM0002", u"ﾃｽﾄ偵察機"),
+                    MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                    MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                    DeckEntry(CardKind::Character, u"CH0001", u"ミナト・カイ")});
     }
 
     // count distinct units and nothing else.
     void FillDistinctUnits(int count) {
         deck_.ClearAll();
         for (int i = 0; i < count; ++i) {
-            deck_.Add(
-                CardKind::Unit,
-                QStringLiteral("ZM%1   機体%1").arg(i, 4, 10, QLatin1Char('0')).toStdU16String());
+            const std::u16string digits =
+                QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')).toStdU16String();
+            deck_.Add(DeckEntry(CardKind::Unit, u"ZM" + digits, u"機体" + digits));
         }
     }
 

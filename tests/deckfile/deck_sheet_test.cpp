@@ -9,21 +9,27 @@
 namespace zemlo::test {
 namespace {
 
-// A mission deck entry as the catalog writes it: number, name, blanks and the points.
-std::u16string MissionEntry(std::u16string_view no, std::u16string_view name, int points) {
-    return std::u16string(no) + u" " + std::u16string(name) + std::u16string(50, u' ') +
-           std::u16string(1, static_cast<char16_t>(u'0' + points));
+DeckEntry Unit(std::u16string_view no, std::u16string_view name) {
+    return DeckEntry(CardKind::Unit, no, name);
+}
+DeckEntry MissionEntry(std::u16string_view no, std::u16string_view name, int points) {
+    return DeckEntry(CardKind::Mission, no, name, U(std::to_string(points)));
 }
 
 // count distinct units, "ZM" and four digits.
-std::vector<std::u16string> DistinctUnits(int count) {
-    std::vector<std::u16string> units;
+std::vector<DeckEntry> DistinctUnits(int count) {
+    std::vector<DeckEntry> units;
     for (int i = 0; i < count; ++i) {
         const std::string no =
             "ZM" + std::string(4 - std::to_string(i).size(), '0') + std::to_string(i);
-        units.push_back(std::u16string(no.begin(), no.end()) + u"   NAME");
+        units.push_back(Unit(U(no), u"NAME"));
     }
     return units;
+}
+
+DeckSheet SheetOf(std::vector<DeckEntry> units, std::vector<DeckEntry> missions,
+                  std::vector<DeckEntry> characters) {
+    return BuildDeckSheet(SummarizeDeck(DeckOf(units, missions, characters)), {});
 }
 
 std::vector<std::u16string> Texts(const std::vector<SheetTally>& tallies) {
@@ -33,11 +39,12 @@ std::vector<std::u16string> Texts(const std::vector<SheetTally>& tallies) {
 }
 
 TEST(DeckSheet, OneRowPerDistinctCardWithItsCopiesAndPoints) {
-    const std::vector<std::u16string> units = {u"ZM0001   蒼の機兵", u"ZM0002   ﾃｽﾄ偵察機",
-                                               u"ZM0001   蒼の機兵", u"ZM0001   蒼の機兵"};
-    const std::vector<std::u16string> missions = {MissionEntry(u"MI00001", u"辺境防衛", 3),
-                                                  MissionEntry(u"MI00001", u"辺境防衛", 3)};
-    const DeckSheet sheet = BuildDeckSheet(DeckOf(units, missions, {}), {});
+    const std::vector<DeckEntry> units = {
+        Unit(u"ZM0001", u"蒼の機兵"), Unit(u"ZM0002", u"ﾃｽﾄ偵察機"), Unit(u"ZM0001", u"蒼の機兵"),
+        Unit(u"ZM0001", u"蒼の機兵")};
+    const std::vector<DeckEntry> missions = {MissionEntry(u"MI00001", u"辺境防衛", 3),
+                                             MissionEntry(u"MI00001", u"辺境防衛", 3)};
+    const DeckSheet sheet = SheetOf(units, missions, {});
 
     const auto& unitRows = sheet.sections[0].rows;
     ASSERT_EQ(unitRows.size(), 2u);
@@ -58,7 +65,7 @@ TEST(DeckSheet, OneRowPerDistinctCardWithItsCopiesAndPoints) {
 }
 
 TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
-    const DeckSheet empty = BuildDeckSheet(Deck{}, {});
+    const DeckSheet empty = SheetOf({}, {}, {});
     EXPECT_EQ(Texts(empty.sections[0].tallies),
               std::vector<std::u16string>{U("ユニット数：0（規定外）")});
     EXPECT_EQ(Texts(empty.sections[1].tallies),
@@ -70,27 +77,26 @@ TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
     ASSERT_EQ(empty.pages.size(), 1u);
     EXPECT_EQ(empty.pages[0].size(), 3u);
 
-    const std::vector<std::u16string> units(20, u"ZM0001   A");
-    const std::vector<std::u16string> missions(5, MissionEntry(u"MI00001", u"B", 2));
-    const std::vector<std::u16string> characters(5, u"CH0001   C");
-    const DeckSheet legal = BuildDeckSheet(DeckOf(units, missions, characters), {});
+    const std::vector<DeckEntry> units(20, Unit(u"ZM0001", u"A"));
+    const std::vector<DeckEntry> missions(5, MissionEntry(u"MI00001", u"B", 2));
+    const std::vector<DeckEntry> characters(5, DeckEntry(CardKind::Character, u"CH0001", u"C"));
+    const DeckSheet legal = SheetOf(units, missions, characters);
     EXPECT_EQ(legal.sections[0].tallies[0].Text(), U("ユニット数：20"));
     EXPECT_EQ(legal.sections[1].tallies[1].Text(), U("合計戦果：10"));
     EXPECT_EQ(legal.sections[2].tallies[1].Text(), U("ミッション＋キャラクター数：10"));
 }
 
 TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
-    const std::vector<std::u16string> sixty = DistinctUnits(60);
-    EXPECT_EQ(BuildDeckSheet(DeckOf(sixty, {}, {}), {}).pages.size(), 1u);
+    EXPECT_EQ(SheetOf(DistinctUnits(60), {}, {}).pages.size(), 1u);
 
     // 40 units, 15 missions and 6 characters: the sixth character opens page two.
-    const std::vector<std::u16string> units = DistinctUnits(40);
-    std::vector<std::u16string> missions;
+    std::vector<DeckEntry> missions;
     for (int i = 0; i < 15; ++i)
         missions.push_back(MissionEntry(u"MI0000" + U(std::to_string(i)), u"M", 1));
-    std::vector<std::u16string> characters;
-    for (int i = 0; i < 6; ++i) characters.push_back(u"CH000" + U(std::to_string(i)) + u"   C");
-    const DeckSheet sheet = BuildDeckSheet(DeckOf(units, missions, characters), {});
+    std::vector<DeckEntry> characters;
+    for (int i = 0; i < 6; ++i)
+        characters.emplace_back(CardKind::Character, u"CH000" + U(std::to_string(i)), u"C");
+    const DeckSheet sheet = SheetOf(DistinctUnits(40), missions, characters);
     ASSERT_EQ(sheet.pages.size(), 2u);
     ASSERT_EQ(sheet.pages[0].size(), 3u);
     EXPECT_EQ(sheet.pages[0][2].rowCount, 5u);
@@ -102,7 +108,7 @@ TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
     EXPECT_EQ(sheet.PageNumberText(0), u"1 / 2");
 
     // Sections without rows follow the last rows, on the last page.
-    const DeckSheet long_ = BuildDeckSheet(DeckOf(DistinctUnits(130), {}, {}), {});
+    const DeckSheet long_ = SheetOf(DistinctUnits(130), {}, {});
     ASSERT_EQ(long_.pages.size(), 3u);
     ASSERT_EQ(long_.pages[2].size(), 3u);
     EXPECT_EQ(long_.pages[2][0].rowCount, 10u);

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "catalog/catalog_entry.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_reader.h"
 #include "platform/text_lines.h"
@@ -63,26 +62,26 @@ CardDatabase NumberLengthCards() {
     return db;
 }
 
-std::vector<std::u16string> EntriesOf(const CardDatabase& db, CardKind kind,
-                                      const std::vector<int>& records) {
-    std::vector<std::u16string> entries;
-    for (int r : records) entries.push_back(CatalogEntry(db, kind, r));
+std::vector<DeckEntry> EntriesOf(const CardDatabase& db, CardKind kind,
+                                 const std::vector<int>& records) {
+    std::vector<DeckEntry> entries;
+    for (int r : records) entries.push_back(DeckEntry::OfRecord(db, kind, r));
     return entries;
 }
 
-std::vector<std::u16string> DeckOrderOf(const CardDatabase& db, CardKind kind,
-                                        const std::vector<int>& records) {
+std::vector<DeckEntry> DeckOrderOf(const CardDatabase& db, CardKind kind,
+                                   const std::vector<int>& records) {
     Deck deck;
-    deck.Fill(kind, EntriesOf(db, kind, records));
+    deck.Fill(EntriesOf(db, kind, records));
     return deck.Entries(kind);
 }
 
-Deck DeckOf(std::vector<std::u16string> units, std::vector<std::u16string> missions,
-            std::vector<std::u16string> characters) {
+Deck DeckOf(std::vector<DeckEntry> units, std::vector<DeckEntry> missions,
+            std::vector<DeckEntry> characters) {
     Deck deck;
-    deck.Fill(CardKind::Unit, std::move(units));
-    deck.Fill(CardKind::Mission, std::move(missions));
-    deck.Fill(CardKind::Character, std::move(characters));
+    units.insert(units.end(), missions.begin(), missions.end());
+    units.insert(units.end(), characters.begin(), characters.end());
+    deck.Fill(std::move(units));
     return deck;
 }
 

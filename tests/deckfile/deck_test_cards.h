@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/boss_settings.h"
-#include "settings/output_item_settings.h"
-#include "settings/view_settings.h"
 #include "carddb/card_database.h"
+#include "carddb/deck_entry.h"
 #include "deck/deck.h"
 #include "deckfile/output_flags.h"
 
@@ -18,17 +16,17 @@ namespace zemlo::test {
 // Records 0..3 of each kind have numbers of 5, 6, 7 and 8 characters.
 CardDatabase NumberLengthCards();
 
-// The catalog entries of the given records, in the given order.
-std::vector<std::u16string> EntriesOf(const CardDatabase& db, CardKind kind,
-                                      const std::vector<int>& records);
+// The entries of the given records, in the given order.
+std::vector<DeckEntry> EntriesOf(const CardDatabase& db, CardKind kind,
+                                 const std::vector<int>& records);
 
-// The catalog entries of the given records in the order a deck list holds them.
-std::vector<std::u16string> DeckOrderOf(const CardDatabase& db, CardKind kind,
-                                        const std::vector<int>& records);
+// The entries of the given records in the order a deck list holds them.
+std::vector<DeckEntry> DeckOrderOf(const CardDatabase& db, CardKind kind,
+                                   const std::vector<int>& records);
 
 // A deck of these entries of each kind, in the deck lists' order whatever the order given.
-Deck DeckOf(std::vector<std::u16string> units, std::vector<std::u16string> missions = {},
-            std::vector<std::u16string> characters = {});
+Deck DeckOf(std::vector<DeckEntry> units, std::vector<DeckEntry> missions = {},
+            std::vector<DeckEntry> characters = {});
 
 // Flags from stored values, as the settings loader fills them.
 OutputFlags FlagsFrom(std::u16string_view unit, std::u16string_view mission,

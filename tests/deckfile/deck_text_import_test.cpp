@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "catalog/catalog_entry.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_text.h"
 #include "deckfile/deck_text_matcher.h"
@@ -27,7 +26,9 @@ protected:
                 {{mission_field::MissionName, "霧の峠"}, {mission_field::PointsGained, "5"}});
         AddCard(db.characters, "CH0001", {{char_field::CharName, "ロゼ"}});
     }
-    std::u16string Entry(CardKind kind, int record) const { return CatalogEntry(db, kind, record); }
+    DeckEntry Entry(CardKind kind, int record) const {
+        return DeckEntry::OfRecord(db, kind, record);
+    }
     DeckTextImport Import(std::string_view utf8) const {
         return DeckTextMatcher(db).Match(U(utf8));
     }
@@ -41,7 +42,7 @@ TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
          Entry(CardKind::Unit, 4)},
         {Entry(CardKind::Mission, 0), Entry(CardKind::Mission, 1), Entry(CardKind::Mission, 1)},
         {Entry(CardKind::Character, 0)});
-    const DeckTextImport result = DeckTextMatcher(db).Match(DeckText(deck));
+    const DeckTextImport result = DeckTextMatcher(db).Match(DeckText(SummarizeDeck(deck)));
     EXPECT_EQ(result.deck, deck);
     EXPECT_EQ(result.matchedLines, 6);
     EXPECT_TRUE(result.unmatchedLines.empty());
@@ -49,10 +50,9 @@ TEST_F(DeckTextImportTest, CopiedDeckComesBackTheSame) {
 }
 
 TEST_F(DeckTextImportTest, EveryCountTheTextWritesReadsBackAndAListStopsAtItsLimit) {
-    const Deck deck =
-        DeckOf(std::vector<std::u16string>(1000, Entry(CardKind::Unit, 0)),
-               std::vector<std::u16string>(kMaxListEntries, Entry(CardKind::Mission, 1)));
-    const std::u16string text = DeckText(deck);
+    const Deck deck = DeckOf(std::vector<DeckEntry>(1000, Entry(CardKind::Unit, 0)),
+                             std::vector<DeckEntry>(kMaxListEntries, Entry(CardKind::Mission, 1)));
+    const std::u16string text = DeckText(SummarizeDeck(deck));
     ASSERT_NE(text.find(u"×１０００"), std::u16string::npos);
     const DeckTextImport back = DeckTextMatcher(db).Match(text);
     EXPECT_EQ(back.deck, deck);
@@ -91,7 +91,7 @@ TEST_F(DeckTextImportTest, EditedTextStillReads) {
         "ロゼ\t ×１\r\n");
     const Deck expected = DeckOf({Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0),
                                   Entry(CardKind::Unit, 1), Entry(CardKind::Unit, 4)},
-                                 std::vector<std::u16string>(3, Entry(CardKind::Mission, 1)),
+                                 std::vector<DeckEntry>(3, Entry(CardKind::Mission, 1)),
                                  {Entry(CardKind::Character, 0)});
     EXPECT_EQ(result.deck, expected);
     EXPECT_TRUE(result.unmatchedLines.empty());
@@ -107,7 +107,7 @@ TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
         "双子機\t ×１\n"
         "双子機 ×1\n"
         "ヴェルク ×32768\n");  // more than a deck list holds
-    const Deck expected = DeckOf(std::vector<std::u16string>(4, Entry(CardKind::Unit, 2)));
+    const Deck expected = DeckOf(std::vector<DeckEntry>(4, Entry(CardKind::Unit, 2)));
     EXPECT_EQ(result.deck, expected);
     EXPECT_EQ(result.matchedLines, 3);
     EXPECT_EQ(result.unmatchedLines,

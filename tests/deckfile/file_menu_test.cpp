@@ -3,7 +3,6 @@
 
 #include <QAction>
 
-#include "catalog/catalog_entry.h"
 #include "deck/deck_panel.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_actions.h"
@@ -35,9 +34,8 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
     state.output = FlagsFrom(u"01", u"", u"");
     MainWindow window(state);
     FakeDialogs dialogs;
-    for (int r : {2, 0, 2})
-        state.deck.Add(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, r));
-    state.deck.Add(CardKind::Mission, CatalogEntry(state.db, CardKind::Mission, 3));
+    for (int r : {2, 0, 2}) state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Unit, r));
+    state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Mission, 3));
     const auto units = state.deck.Entries(CardKind::Unit);
     const auto missions = state.deck.Entries(CardKind::Mission);
 
@@ -48,7 +46,7 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
     const Deck saved = state.deck;
 
     state.deck.ClearAll();
-    state.deck.Add(CardKind::Character, CatalogEntry(state.db, CardKind::Character, 0));
+    state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Character, 0));
     FindControl<QAction>(&window, "mnuOpen")->trigger();
     EXPECT_EQ(state.deck, saved);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit), units);

@@ -14,8 +14,8 @@ namespace {
 TEST(DeckDifference, ChangedCardsByKindAndNumberTheEqualOnesOnlyWhenAsked) {
     const CardDatabase db = LibraryCards();
     // Entries out of number order, as a hand-edited file may hold them.
-    const EntryLists first = MakeDeck(db, {4, 0, 0, 1}, {2, 2}, {0});
-    const EntryLists second = MakeDeck(db, {1, 0, 3, 3, 3}, {2, 2}, {});
+    const DeckSummary first = SummarizeDeck(MakeDeck(db, {4, 0, 0, 1}, {2, 2}, {0}));
+    const DeckSummary second = SummarizeDeck(MakeDeck(db, {1, 0, 3, 3, 3}, {2, 2}, {}));
     const std::vector<CardDifference> changed = CompareDecks(first, second, false);
     EXPECT_EQ(changed, (std::vector<CardDifference>{
                            {CardKind::Unit, u"ZM0001", u"試作機1", 2, 1},

@@ -12,6 +12,7 @@
 #include "support/card_builder.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
+#include "tools/deck_judgement.h"
 
 namespace zemlo::test {
 namespace {
@@ -25,24 +26,10 @@ const LibraryDeck* DeckNamed(const LibraryIndex& index, const std::string& name)
     return nullptr;
 }
 
-TEST(DeckJudgement, EachRuleBreaksAtTheCountersEdgesAndIsNamedWithItsCount) {
-    EXPECT_EQ(JudgementText(BrokenRules({20, 10, 10})), u"OK");
-    EXPECT_EQ(JudgementText(BrokenRules({20, 15, 99})), u"OK");
-    EXPECT_EQ(BrokenRules({19, 10, 10}), (std::vector<BrokenRule>{{DeckRule::Units, 19}}));
-    EXPECT_EQ(BrokenRules({21, 10, 10}), (std::vector<BrokenRule>{{DeckRule::Units, 21}}));
-    EXPECT_EQ(BrokenRules({20, 9, 10}),
-              (std::vector<BrokenRule>{{DeckRule::MissionsAndCharacters, 9}}));
-    EXPECT_EQ(BrokenRules({20, 16, 10}),
-              (std::vector<BrokenRule>{{DeckRule::MissionsAndCharacters, 16}}));
-    EXPECT_EQ(JudgementText(BrokenRules({19, 16, 9})), u"ﾕﾆｯﾄ 19、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 16、戦果 9");
-    EXPECT_EQ(JudgementText(BrokenRules({0, 0, 0})), u"ﾕﾆｯﾄ 0、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 0、戦果 0");
-}
-
-TEST(DeckJudgement, CountsAreTheCountersOfTheEntryLists) {
-    const CardDatabase db = LibraryCards();
-    // Characters count with the missions but bring no points.
-    const DeckCounts counts = CountDeck(MakeDeck(db, {0, 0, 1}, {0, 1, 1}, {0, 2}));
-    EXPECT_EQ(counts, (DeckCounts{3, 5, 2 + 3 + 3}));
+TEST(DeckJudgement, EachBrokenRuleIsNamedWithItsCount) {
+    EXPECT_EQ(JudgementText({}), u"OK");
+    EXPECT_EQ(JudgementText(BrokenRules({19, 10, 6, 9})), u"ﾕﾆｯﾄ 19、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 16、戦果 9");
+    EXPECT_EQ(JudgementText(BrokenRules({0, 0, 0, 0})), u"ﾕﾆｯﾄ 0、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 0、戦果 0");
 }
 
 class DeckLibraryTest : public ::testing::Test {
@@ -77,7 +64,7 @@ TEST_F(DeckLibraryTest, ListsEveryDeckFileUnderTheFolderAndCountsWhatItPassesOve
     ASSERT_EQ(index.decks.size(), 2u);
     const LibraryDeck* main = DeckNamed(index, "main.htm");
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->counts, (DeckCounts{20, 10, 20}));
+    EXPECT_EQ(main->counters, (DeckCounters{20, 10, 0, 20}));
     EXPECT_TRUE(main->broken.empty());
     const LibraryDeck* shortDeck = DeckNamed(index, "SHORT.HTML");
     ASSERT_NE(shortDeck, nullptr);
@@ -100,7 +87,7 @@ TEST_F(DeckLibraryTest, RowsNamingUnknownCardsAreCountedAndLeftOutOfTheCounts) {
     const LibraryIndex index = IndexLibrary(dir.Path(), db);
     ASSERT_EQ(index.decks.size(), 1u);
     EXPECT_EQ(index.decks[0].unknownRows, 3);
-    EXPECT_EQ(index.decks[0].counts, (DeckCounts{1, 0, 0}));
+    EXPECT_EQ(index.decks[0].counters, (DeckCounters{1, 0, 0, 0}));
 }
 
 TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOnes) {
@@ -118,7 +105,7 @@ TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOne
     const LibraryIndex second = IndexLibrary(dir.Path(), db, &first);
     EXPECT_EQ(second.filesRead, 2);  // b.htm and d.htm
     ASSERT_EQ(second.decks.size(), 3u);
-    EXPECT_EQ(DeckNamed(second, "b.htm")->counts.units, 2);
+    EXPECT_EQ(DeckNamed(second, "b.htm")->counters.units, 2);
     EXPECT_EQ(DeckNamed(second, "c.htm"), nullptr);
     EXPECT_EQ(second.notDeckFiles.size(), 1u);
 

@@ -45,7 +45,7 @@ protected:
     // The window after its first look.
     std::unique_ptr<DeckLibraryWindow> Open() {
         LibraryHooks hooks;
-        hooks.currentDeck = [this](CardKind kind) { return current[static_cast<size_t>(kind)]; };
+        hooks.currentDeck = [this] { return SummarizeDeck(current); };
         hooks.openDeck = [this](const QString& path) { opened << path; };
         hooks.shownCardNo = [this] { return shownCard; };
         auto window =
@@ -75,7 +75,7 @@ protected:
     CardDatabase db;
     TempDir dir;
     SettingsStore settings;
-    EntryLists current;
+    Deck current;
     QStringList opened;
     std::u16string shownCard;
 };
@@ -167,9 +167,9 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     EXPECT_TRUE(compare->counterLabels[0]->text().contains("color:#ff0000\">3<"));
 
     compare->copyButton->click();
-    const EntryLists shortDeck = MakeDeck(db, {0, 0, 3}, {2}, {1});
+    const DeckSummary shortDeck = SummarizeDeck(MakeDeck(db, {0, 0, 3}, {2}, {1}));
     EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
-              DifferenceText(CompareDecks(shortDeck, RuleKeepingDeck(db), false)));
+              DifferenceText(CompareDecks(shortDeck, SummarizeDeck(RuleKeepingDeck(db)), false)));
 
     SelectRow(*window, 1, false);
     ASSERT_TRUE(window->compareCurrentButton->isEnabled());

@@ -20,14 +20,12 @@
 namespace zemlo {
 namespace {
 
-using test::AddCard;
-
 class DrawOddsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        AddCard(db.units, "ZM0001", {{unit_field::UnitName, "アルバ"}});
-        AddCard(db.units, "ZM0002", {{unit_field::UnitName, "ベルナ"}});
-        deck.Fill(CardKind::Unit, {u"ZM0001   アルバ", u"ZM0001   アルバ", u"ZM0002   ベルナ"});
+        deck.Fill({test::Entry(CardKind::Unit, "ZM0001", "アルバ"),
+                   test::Entry(CardKind::Unit, "ZM0001", "アルバ"),
+                   test::Entry(CardKind::Unit, "ZM0002", "ベルナ")});
     }
     static QString Cell(const DrawOddsDialog& window, int row, int column) {
         return window.Model(0)->index(row, column).data().toString();
@@ -36,12 +34,11 @@ protected:
 
     test::TempDir dir;
     SettingsStore settings{dir.Path()};
-    CardDatabase db;
     Deck deck;
 };
 
 TEST_F(DrawOddsDialogTest, RowsFollowTheDrawCountAndTheSelection) {
-    DrawOddsDialog window(db, deck, settings);
+    DrawOddsDialog window(deck, settings);
     EXPECT_EQ(window.drawCountBoxes[0]->value(), 3);
     EXPECT_EQ(window.drawCountBoxes[0]->maximum(), 3);
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::Name), "アルバ");
@@ -69,9 +66,8 @@ TEST_F(DrawOddsDialogTest, RowsFollowTheDrawCountAndTheSelection) {
 }
 
 TEST_F(DrawOddsDialogTest, CardsSharingANameAreToldApartByTheirNumbers) {
-    AddCard(db.units, "ZM0003", {{unit_field::UnitName, "アルバ"}});
-    deck.Add(CardKind::Unit, u"ZM0003   アルバ");
-    DrawOddsDialog window(db, deck, settings);
+    deck.Add(test::Entry(CardKind::Unit, "ZM0003", "アルバ"));
+    DrawOddsDialog window(deck, settings);
     const DrawOddsModel& model = *window.Model(0);
     ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.headerData(DrawOddsModel::CardNo, Qt::Horizontal).toString(), "No");
@@ -82,13 +78,13 @@ TEST_F(DrawOddsDialogTest, CardsSharingANameAreToldApartByTheirNumbers) {
 
 TEST_F(DrawOddsDialogTest, AChangedDrawCountIsRememberedForTheNextOpening) {
     {
-        DrawOddsDialog window(db, deck, settings);
+        DrawOddsDialog window(deck, settings);
         window.drawCountBoxes[0]->setValue(2);
         window.closeButton->click();
     }
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"UNIT"), u"2");
     EXPECT_EQ(PrivateProfile::Read(Ini(), u"DRAWODDS", u"MISSIONCHAR"), u"");
-    DrawOddsDialog again(db, deck, settings);
+    DrawOddsDialog again(deck, settings);
     EXPECT_EQ(again.drawCountBoxes[0]->value(), 2);
 }
 
@@ -98,7 +94,7 @@ TEST_F(DrawOddsDialogTest, ADrawCountThatCannotBeStoredIsToldByTheSettingsStore)
         [&](const std::filesystem::path&, const FileStatus& status) { told.push_back(status); });
     test::InjectedFaults injected;
     injected.faults.readOnlyFolder = dir.Path();
-    DrawOddsDialog window(db, deck, settings);
+    DrawOddsDialog window(deck, settings);
     window.drawCountBoxes[0]->setValue(2);
     window.closeButton->click();
     ASSERT_EQ(told.size(), 1u);

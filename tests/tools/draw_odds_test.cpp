@@ -11,7 +11,7 @@
 namespace zemlo {
 namespace {
 
-using test::AddCard;
+using test::Entry;
 using test::U8;
 
 TEST(DrawOddsTest, FormulasMatchCountingEveryDrawOnSmallPiles) {
@@ -60,20 +60,22 @@ TEST(DrawOddsTest, DrawingMoreThanThePileDrawsThePile) {
     EXPECT_DOUBLE_EQ(ExpectedCopies(0, 0, 3), 0.0);
 }
 
-TEST(DrawOddsTest, PileRowsCountCopiesAndTakeNamesFromTheTables) {
-    CardDatabase db;
-    AddCard(db.missions, "MI0001", {{mission_field::MissionName, "霧の峠"}});
-    AddCard(db.characters, "CH0001", {{char_field::CharName, "セルカ"}});
-    const std::vector<std::u16string> pile = {u"MI0001   霧の峠" + std::u16string(50, u' ') + u"4",
-                                              u"MI0001   霧の峠" + std::u16string(50, u' ') + u"4",
-                                              u"CH0001   セルカ", u"CH0009   ナナシ"};
-    const std::vector<OddsRow> rows = PileOddsRows(db, pile);
+TEST(DrawOddsTest, PileRowsAreTheCardsByKindAndNumberWithTheirCopies) {
+    const DeckEntry mist = Entry(CardKind::Mission, "MI0001", "霧の峠", "4");
+    // A second record with the mist's number counts with it; a character of that number
+    // is another card.
+    const std::vector<CardCopies> pile = {{mist, 2},
+                                          {Entry(CardKind::Mission, "MI0001", "別名"), 1},
+                                          {Entry(CardKind::Character, "MI0001", "セルカ"), 1},
+                                          {Entry(CardKind::Character, "CH0009", "ナナシ"), 3}};
+    const std::vector<OddsRow> rows = PileOddsRows(pile);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(U8(rows[0].name), "霧の峠");
-    EXPECT_EQ(rows[0].copies, 2);
+    EXPECT_EQ(rows[0].copies, 3);
     EXPECT_EQ(U8(rows[1].name), "セルカ");
-    EXPECT_EQ(U8(rows[2].name), "ナナシ");  // not in the tables: the entry's own name
-    EXPECT_TRUE(PileOddsRows(db, {}).empty());
+    EXPECT_EQ(rows[2].cardNo, u"CH0009");
+    EXPECT_EQ(rows[2].copies, 3);
+    EXPECT_TRUE(PileOddsRows({}).empty());
     EXPECT_EQ(U8(PercentText(2.0 / 3)), "66.7%");
 }
 

@@ -8,15 +8,18 @@
 namespace zemlo {
 namespace {
 
-std::vector<std::u16string> Deck(int n) {
-    std::vector<std::u16string> entries;
-    for (int i = 0; i < n; ++i) entries.push_back(u"ZM" + std::u16string(1, u'A' + i));
+std::vector<DeckEntry> Deck(int n) {
+    std::vector<DeckEntry> entries;
+    for (int i = 0; i < n; ++i) {
+        entries.emplace_back(CardKind::Unit, u"ZM" + std::u16string(1, u'A' + i), u"");
+    }
     return entries;
 }
 
 std::vector<std::u16string> Texts(const DrawPile& pile) {
     std::vector<std::u16string> texts;
-    for (const DrawPile::Row& row : pile.Rows()) texts.push_back(row.text);
+    for (const DrawPile::Row& row : pile.Rows())
+        texts.push_back(std::u16string(row.entry.CardNo()));
     return texts;
 }
 
@@ -57,8 +60,8 @@ TEST(DrawPileTest, DrawingTakesRowsFrontToBackUntilThePileIsExhausted) {
     DrawPile pile;
     pile.ShufflePile(Deck(2), Scripted({0, 0.1, 0, 0, 0.9, 0}));
     EXPECT_FALSE(pile.Exhausted());
-    EXPECT_EQ(pile.Draw(), u"ZMB");
-    EXPECT_EQ(pile.Draw(), u"ZMA");
+    EXPECT_EQ(pile.Draw(), Deck(2)[1]);
+    EXPECT_EQ(pile.Draw(), Deck(2)[0]);
     EXPECT_TRUE(pile.Exhausted());
     EXPECT_EQ(pile.Draw(), std::nullopt);
     EXPECT_EQ(pile.DrawnCount(), 2);

@@ -18,22 +18,28 @@ namespace {
 class DrawTestDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        deck.Fill(CardKind::Unit, {u"ZM0001   ア", u"ZM0002   イ", u"ZM0003   ウ"});
-        deck.Fill(CardKind::Mission, {u"MI0001   エ" + std::u16string(50, u' ') + u"4"});
-        deck.Fill(CardKind::Character, {u"CH0001   オ"});
+        deck.Fill({DeckEntry(CardKind::Unit, u"ZM0001", u"ア"),
+                   DeckEntry(CardKind::Unit, u"ZM0002", u"イ"),
+                   DeckEntry(CardKind::Unit, u"ZM0003", u"ウ"),
+                   DeckEntry(CardKind::Mission, u"MI0001", u"エ", u"4"),
+                   DeckEntry(CardKind::Character, u"CH0001", u"オ")});
     }
     std::unique_ptr<DrawTestDialog> Open() {
         return std::make_unique<DrawTestDialog>(
             deck,
-            [this](CardKind kind, const QString& cardNo) { shown.emplace_back(kind, cardNo); },
-            [this](CardKind kind, const QString& entry, const QPoint&) {
-                popups.emplace_back(kind, entry);
+            [this](const DeckEntry& entry) {
+                shown.emplace_back(entry.Kind(),
+                                   QString::fromStdU16String(std::u16string(entry.CardNo())));
+            },
+            [this](const DeckEntry& entry, const QPoint&) {
+                popups.emplace_back(entry.Kind(), QString::fromStdU16String(entry.Text()));
             },
             nullptr, [this] { return sequence.Next(); });
     }
     static QStringList PileTexts(const DrawPile& pile) {
         QStringList texts;
-        for (const DrawPile::Row& row : pile.Rows()) texts << QString::fromStdU16String(row.text);
+        for (const DrawPile::Row& row : pile.Rows())
+            texts << QString::fromStdU16String(row.entry.Text());
         return texts;
     }
     static QPoint RowCentre(const QListView* list, int row) {

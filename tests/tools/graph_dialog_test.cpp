@@ -38,8 +38,10 @@ protected:
                  {uf::Terrain, "海"}});
         AddCard(db.missions, "MI01",
                 {{mission_field::MissionName, "霧の峠"}, {mission_field::Terrain, "空"}});
-        deck.Fill(CardKind::Unit, {u"ZM01     x", u"ZM01     x", u"ZM02     x"});
-        deck.Fill(CardKind::Mission, {u"MI01     y"});
+        deck.Fill({DeckEntry(CardKind::Unit, u"ZM01", u"x"),
+                   DeckEntry(CardKind::Unit, u"ZM01", u"x"),
+                   DeckEntry(CardKind::Unit, u"ZM02", u"x"),
+                   DeckEntry(CardKind::Mission, u"MI01", u"y")});
     }
     static int Px(int twips) { return TwipsToPixels(twips); }
 
@@ -109,7 +111,7 @@ TEST_F(GraphDialogTest, CardNamesInTheHoverListsShowAsWritten) {
     const char* const name = "<font color=red size=7>BIG<u>x</u>";
     AddCard(db.units, "ZM03", {{uf::UnitName, name}, {uf::RollOut, "2"}});
     deck.Clear(CardKind::Unit);
-    deck.Fill(CardKind::Unit, {u"ZM03     x"});
+    deck.Fill({DeckEntry(CardKind::Unit, u"ZM03", u"x")});
     GraphDialog dialog(db, deck);
     dialog.graphOptions[0]->setChecked(true);
     // What a tool tip shows: rich text when the text may be markup, else the text itself.

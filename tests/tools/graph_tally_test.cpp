@@ -12,11 +12,19 @@ using test::U;
 using test::U8;
 namespace uf = unit_field;
 
-// A deck entry as the catalogs write it: the card number fills at least 8 columns.
-std::u16string Entry(std::string_view cardNo) {
-    std::u16string entry = U(cardNo);
-    entry.resize(9, u' ');
-    return entry + u"x";
+// A list's cards as its summary gives them: neighbouring equal numbers are one card with
+// its copies. The kind is the number's.
+std::vector<CardCopies> Cards(std::initializer_list<const char*> cardNos) {
+    std::vector<CardCopies> cards;
+    for (const char* cardNo : cardNos) {
+        if (!cards.empty() && cards.back().entry.CardNo() == U(cardNo)) {
+            ++cards.back().copies;
+            continue;
+        }
+        const CardKind kind = cardNo[0] == 'M' ? CardKind::Mission : CardKind::Unit;
+        cards.push_back({DeckEntry(kind, U(cardNo), u"x"), 1});
+    }
+    return cards;
 }
 
 class GraphTallyTest : public ::testing::Test {
@@ -31,9 +39,7 @@ protected:
                  {uf::Terrain, terrain}});
     }
     ValueTally Tally(GraphKind kind, std::initializer_list<const char*> cardNos) {
-        std::vector<std::u16string> entries;
-        for (const char* cardNo : cardNos) entries.push_back(Entry(cardNo));
-        return TallyValueGraph(db.units, entries, kind);
+        return TallyValueGraph(db.units, Cards(cardNos), kind);
     }
 
     CardDatabase db;
@@ -108,13 +114,13 @@ TEST_F(GraphTallyTest, TerrainLettersCountInEveryRowTheyAppearIn) {
     Unit("ZM02", "B", "1", "", "", "陸");
     AddCard(db.missions, "MI01",
             {{mission_field::MissionName, "M"}, {mission_field::Terrain, "海"}});
-    const TerrainTally units = TallyTerrainGraph(db, {Entry("ZM01"), Entry("ZM02"), Entry("ZM01")},
-                                                 GraphKind::UnitTerrain);
+    const TerrainTally units =
+        TallyTerrainGraph(db, Cards({"ZM01", "ZM02", "ZM01"}), GraphKind::UnitTerrain);
     EXPECT_EQ(units.rows[0].count, 2);
     EXPECT_EQ(units.rows[1].count, 3);
     EXPECT_EQ(U8(NameListTip(units.rows[1].names)), "A, B, A");
     EXPECT_EQ(units.rows[2].count + units.rows[3].count, 0);
-    const TerrainTally missions = TallyTerrainGraph(db, {Entry("MI01")}, GraphKind::MissionTerrain);
+    const TerrainTally missions = TallyTerrainGraph(db, Cards({"MI01"}), GraphKind::MissionTerrain);
     EXPECT_EQ(missions.rows[3].count, 1);
     EXPECT_EQ(U8(missions.rows[3].names), "M, ");
 }

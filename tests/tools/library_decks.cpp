@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "catalog/catalog_entry.h"
 #include "deckfile/deck_file_writer.h"
 #include "support/card_builder.h"
 
@@ -39,28 +38,27 @@ CardDatabase LibraryCards() {
     return db;
 }
 
-EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
-                    std::initializer_list<int> missions, std::initializer_list<int> characters) {
-    EntryLists deck;
+Deck MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
+              std::initializer_list<int> missions, std::initializer_list<int> characters) {
+    std::vector<DeckEntry> entries;
     const std::initializer_list<int>* records[3] = {&units, &missions, &characters};
     for (int k = 0; k < 3; ++k) {
         for (int record : *records[k]) {
-            deck[k].push_back(CatalogEntry(db, static_cast<CardKind>(k), record));
+            entries.push_back(DeckEntry::OfRecord(db, static_cast<CardKind>(k), record));
         }
     }
+    Deck deck;
+    deck.Fill(std::move(entries));
     return deck;
 }
 
-EntryLists RuleKeepingDeck(const CardDatabase& db) {
+Deck RuleKeepingDeck(const CardDatabase& db) {
     return MakeDeck(db, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
                     {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {});
 }
 
-void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db,
-                     const EntryLists& deck) {
-    Deck lists;
-    for (CardKind kind : kDeckKinds) lists.Fill(kind, deck[static_cast<size_t>(kind)]);
-    ASSERT_TRUE(SaveDeckFile(path, db, OutputFlags{}, lists)) << path;
+void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db, const Deck& deck) {
+    ASSERT_TRUE(SaveDeckFile(path, db, OutputFlags{}, deck)) << path;
 }
 
 }  // namespace zemlo::test

@@ -6,21 +6,20 @@
 #include <initializer_list>
 
 #include "carddb/card_database.h"
-#include "tools/deck_judgement.h"
+#include "deck/deck.h"
 
 namespace zemlo::test {
 
 CardDatabase LibraryCards();
 
-// The catalog entries of the given records of each kind, in the order given.
-EntryLists MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
-                    std::initializer_list<int> missions, std::initializer_list<int> characters);
+// A deck of the given records of each kind.
+Deck MakeDeck(const CardDatabase& db, std::initializer_list<int> units,
+              std::initializer_list<int> missions, std::initializer_list<int> characters);
 
 // A deck that keeps every rule: units 0-19, missions 0-9 (20 points), no characters.
-EntryLists RuleKeepingDeck(const CardDatabase& db);
+Deck RuleKeepingDeck(const CardDatabase& db);
 
 // Writes deck as a deck file with the writer the save command uses.
-void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db,
-                     const EntryLists& deck);
+void SaveLibraryDeck(const std::filesystem::path& path, const CardDatabase& db, const Deck& deck);
 
 }  // namespace zemlo::test

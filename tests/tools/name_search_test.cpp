@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "carddb/deck_entry.h"
+
 namespace zemlo {
 namespace {
 
@@ -13,19 +15,23 @@ class NameSearchTest : public ::testing::Test {
 protected:
     int Step(int selected, bool down, std::u16string_view text) {
         return SeekStep(static_cast<int>(entries.size()), selected, down, text,
-                        [this](int p) { return std::u16string_view(entries[p]); });
+                        [this](int p) { return entries[p].SearchedPart(); });
     }
 
-    std::vector<std::u16string> entries = {
-        u"ZM0001   ガルド",  u"ZM0002   セリオ",
-        u"ZMX00003 ガルドⅡ", u"MI0004   砦の守り" + std::u16string(50, u' ') + u"12",
-        u"ZM0005   ガルド",
+    std::vector<DeckEntry> entries = {
+        DeckEntry(CardKind::Unit, u"ZM0001", u"ガルド"),
+        DeckEntry(CardKind::Unit, u"ZM0002", u"セリオ"),
+        DeckEntry(CardKind::Unit, u"ZMX00003", u"ガルドⅡ"),
+        DeckEntry(CardKind::Mission, u"MI0004", u"砦の守り", u"12"),
+        DeckEntry(CardKind::Unit, u"ZM0005", u"ガルド"),
+        DeckEntry(CardKind::Unit, u"ZM00000006", u"ルド"),
     };
 };
 
 TEST_F(NameSearchTest, WithNothingSelectedTheWalkStartsAtTheEndItLeaves) {
     EXPECT_EQ(Step(-1, true, u"ガルド"), 0);
     EXPECT_EQ(Step(-1, false, u"ガルド"), 4);
+    EXPECT_EQ(Step(-1, false, u"ルド"), 5);
 }
 
 TEST_F(NameSearchTest, TheSelectedEntryIsSkippedAndTheWalkDoesNotWrap) {
@@ -39,6 +45,7 @@ TEST_F(NameSearchTest, TheSelectedEntryIsSkippedAndTheWalkDoesNotWrap) {
 TEST_F(NameSearchTest, CardNumbersAreNeverMatchedButPointsAre) {
     EXPECT_EQ(Step(-1, true, u"ZM0002"), -1);
     EXPECT_EQ(Step(-1, true, u"00003"), -1);  // an eight-character number
+    EXPECT_EQ(Step(-1, true, u"06"), -1);     // and a longer one
     EXPECT_EQ(Step(-1, true, u"12"), 3);
 }
 
@@ -52,7 +59,7 @@ TEST_F(NameSearchTest, MatchingIsExact) {
 // hiragana and capitals.
 TEST_F(NameSearchTest, TheFoldedStepFoldsBothSidesButNeverReachesTheCardNumber) {
     const SearchFold fold(nullptr);
-    const EntryTextAt entryAt = [this](int p) { return std::u16string_view(entries[p]); };
+    const EntryTextAt entryAt = [this](int p) { return entries[p].SearchedPart(); };
     const int count = static_cast<int>(entries.size());
     EXPECT_EQ(FoldedSeekStep(count, -1, true, u"がるど", entryAt, fold), 0);
     EXPECT_EQ(FoldedSeekStep(count, 0, true, u"がるど", entryAt, fold), 2);

@@ -77,8 +77,8 @@ protected:
         AddCard(state.db.missions, "MI0001",
                 {{mission_field::MissionName, "砦"}, {mission_field::PointsGained, "3"}});
         AddCard(state.db.characters, "CH0001", {{char_field::CharName, "イロ"}});
-        state.deck.Add(CardKind::Unit, u"ZM0001   ガルド");
-        state.deck.Add(CardKind::Mission, u"MI0001   砦" + std::u16string(50, u' ') + u"3");
+        state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Unit, 0));
+        state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Mission, 0));
         window = std::make_unique<MainWindow>(state);
         window->FormInit();
         window->show();

@@ -15,7 +15,6 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include "catalog/catalog_entry.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
@@ -34,7 +33,7 @@ namespace {
 
 // Everything a player sees of the deck.
 struct SeenDeck {
-    std::vector<std::u16string> lists[3];
+    std::vector<DeckEntry> lists[3];
     QString counters[3];
     QColor colours[3];
     CardInfoView info;
@@ -66,12 +65,10 @@ protected:
 
     DeckPanel& Panel() const { return *FindControl<DeckPanel>(window.get(), "DeckPanel"); }
     DeckCommands& Commands() const { return *(window.get())->findChild<DeckCommands*>(); }
-    std::u16string Entry(CardKind kind, int record) const {
-        return CatalogEntry(state.db, kind, record);
+    DeckEntry Entry(CardKind kind, int record) const {
+        return DeckEntry::OfRecord(state.db, kind, record);
     }
-    void Add(CardKind kind, int record) {
-        Panel().AddCard(kind, QString::fromStdU16String(Entry(kind, record)));
-    }
+    void Add(CardKind kind, int record) { Panel().AddCard(Entry(kind, record)); }
     SeenDeck Seen() const {
         SeenDeck seen;
         for (int k = 0; k < 3; ++k) {
@@ -118,7 +115,7 @@ TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
     QTest::keyClick(units, Qt::Key_Delete);
     seen.push_back(Seen());  // [4]
     Deck opened;
-    opened.Add(CardKind::Character, Entry(CardKind::Character, 0));
+    opened.Add(Entry(CardKind::Character, 0));
     WriteDeck("deck.htm", opened);
     FindControl<QAction>(window.get(), "mnuClearA")->trigger();  // every entry gone in one step
     seen.push_back(Seen());                                      // [5]
@@ -254,7 +251,7 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     Commands().importItem->trigger();  // いいえ to the question
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(state.deck.Entries(CardKind::Unit),
-              std::vector<std::u16string>(2, Entry(CardKind::Unit, 1)));
+              std::vector<DeckEntry>(2, Entry(CardKind::Unit, 1)));
     EXPECT_EQ(Panel().counts[0]->text(), "2");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
@@ -284,7 +281,7 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
 
 TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     Deck deck;
-    deck.Add(CardKind::Unit, Entry(CardKind::Unit, 0));
+    deck.Add(Entry(CardKind::Unit, 0));
     WriteDeck("a.htm", deck);
     dialogs.fileAnswers = {PathOf("a.htm"), PathOf("b.htm")};
     FindControl<QAction>(window.get(), "mnuOpen")->trigger();
@@ -320,7 +317,7 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
 
 TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     Deck deck;
-    deck.Add(CardKind::Mission, Entry(CardKind::Mission, 0));
+    deck.Add(Entry(CardKind::Mission, 0));
     WriteDeck("dropped.htm", deck);
     auto drop = [this](const QString& path) {
         QMimeData data;

@@ -8,7 +8,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include "catalog/catalog_entry.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_writer.h"
@@ -31,14 +30,13 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "アーベル"}});
     AddCard(state.db.units, "ZM0002", {{unit_field::UnitName, "ブラント"}});
     Deck saved;
-    saved.Add(CardKind::Unit, CatalogEntry(state.db, CardKind::Unit, 1));
+    saved.Add(DeckEntry::OfRecord(state.db, CardKind::Unit, 1));
     ASSERT_TRUE(SaveDeckFile(dir / "saved.htm", state.db, OutputFlags{}, saved));
     MainWindow window(state);
     window.FormInit();
     window.show();
     FakeDialogs dialogs;
-    window.findChild<DeckPanel*>()->AddCard(
-        CardKind::Unit, QString::fromStdU16String(CatalogEntry(state.db, CardKind::Unit, 0)));
+    window.findChild<DeckPanel*>()->AddCard(DeckEntry::OfRecord(state.db, CardKind::Unit, 0));
 
     auto* library = window.findChild<DeckLibraryActions*>();
     ASSERT_NE(library, nullptr);
@@ -60,7 +58,7 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     shown->deckTable->selectRow(0);
     shown->OpenCurrentDeck();  // cancelled: the deck stays
     EXPECT_EQ(state.deck.Size(CardKind::Unit), 1u);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit)[0].substr(0, 6), u"ZM0001");
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit)[0].CardNo(), u"ZM0001");
     shown->OpenCurrentDeck();
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_EQ(state.deck, saved);

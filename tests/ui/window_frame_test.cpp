@@ -42,7 +42,7 @@ TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
     windows.push_back(std::make_unique<OutputItemsDialog>(state.DeckFiles()));
     windows.push_back(std::make_unique<GraphDialog>(state.db, state.deck));
     windows.push_back(std::make_unique<DrawTestDialog>(state.deck, nullptr, nullptr));
-    windows.push_back(std::make_unique<DrawOddsDialog>(state.db, state.deck, state.settings));
+    windows.push_back(std::make_unique<DrawOddsDialog>(state.deck, state.settings));
     windows.push_back(std::make_unique<NameSearchWindow>(seekWindowOpen, nullptr));
     for (const auto& window : windows) {
         const Qt::WindowFlags flags = window->windowFlags();

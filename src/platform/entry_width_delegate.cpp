@@ -1,4 +1,4 @@
-#include "catalog/entry_width_delegate.h"
+#include "platform/entry_width_delegate.h"
 
 #include <QAbstractItemModel>
 #include <QFontMetrics>
