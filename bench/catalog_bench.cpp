@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "ui/program_state.h"
 #include "bench_data.h"
 #include "bench_pools.h"
 #include "carddb/card_fields.h"
@@ -18,6 +17,7 @@
 #include "catalog/catalog_list_model.h"
 #include "catalog/catalog_order.h"
 #include "ui/main_window.h"
+#include "ui/program_state.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ void BM_FormInit(benchmark::State& state) {
     zemlo::bench::BenchApp();
     zemlo::ProgramState program(std::filesystem::temp_directory_path());
     program.db = zemlo::bench::Pool(state.range(0)).db;
-    program.highlightOn = true;
+    static_cast<void>(program.settings.WriteSetting(u"FORM", u"KYOUTYOU", u"1"));
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<zemlo::MainWindow>(program);

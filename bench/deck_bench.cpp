@@ -13,7 +13,7 @@
 #include "bench_data.h"
 #include "bench_pools.h"
 #include "carddb/deck_entry.h"
-#include "deck/card_info_panel.h"
+#include "cardinfo/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deck/deck_summary.h"
@@ -64,7 +64,7 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
     zemlo::bench::BenchApp();
     const zemlo::CardDatabase& db = Pool(state.range(0)).db;
     zemlo::Deck deck = LargeDeck(db);
-    zemlo::DeckHistory history(deck, nullptr);
+    zemlo::DeckHistory history(deck);
     zemlo::DeckPanel panel(history);
     const int count = db.Table(kind).Count();
     const zemlo::DeckEntry added = zemlo::DeckEntry::OfRecord(db, kind, count / 3);

@@ -14,8 +14,8 @@
 #include "bench_pools.h"
 #include "carddb/deck_entry.h"
 #include "carddb/text_width.h"
-#include "deck/card_info_panel.h"
-#include "deck/deck_history.h"
+#include "cardinfo/card_info_panel.h"
+#include "deck/deck_document.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_writer.h"
@@ -45,21 +45,29 @@ public:
 
 // The deck with its history, the deck panel and the card panel, shown as in the main window.
 struct DeckWindow {
-    explicit DeckWindow(const zemlo::CardDatabase& db)
-        : info(db), history(deck, &info), panel(history) {
+    explicit DeckWindow(const zemlo::CardDatabase& db) : info(db), panel(history) {
+        using zemlo::CardInfoPanel;
+        using zemlo::DeckHistory;
+        QObject::connect(&history, &DeckHistory::stepStarting, &info,
+                         &CardInfoPanel::KeepViewBeforeStep);
+        QObject::connect(&history, &DeckHistory::stepRecorded, &info,
+                         &CardInfoPanel::KeepViewAfterStep);
+        QObject::connect(&history, &DeckHistory::stepForgotten, &info, &CardInfoPanel::ForgetStep);
         panel.show();
         QApplication::processEvents();
     }
     // Every run starts from an empty deck with no history, as the first deck opened does.
     void Empty() {
-        deck.ClearAll();
+        history.ApplyDeckEdit(zemlo::ClearDeckEdit(deck));
         history.Stack()->clear();
+        document.MarkSaved(QString());
         QApplication::processEvents();
     }
 
-    zemlo::Deck deck;
+    zemlo::DeckDocument document;
+    const zemlo::Deck& deck = document.CurrentDeck();
+    zemlo::DeckHistory& history = document.History();
     zemlo::CardInfoPanel info;
-    zemlo::DeckHistory history;
     zemlo::DeckPanel panel;
 };
 
@@ -99,13 +107,12 @@ void BM_OpenDeckFile_300000Rows(benchmark::State& state) {
     }
     QuietDialogs dialogs;
     DeckWindow window(db);
-    zemlo::OutputFlags output;
     zemlo::SettingsStore settings(std::filesystem::temp_directory_path());
-    zemlo::DeckFileActions actions({db, output, settings, {}}, window.history, &window.panel);
+    zemlo::DeckFileActions actions({db, settings, {}}, window.document, &window.panel);
     const QString file = QString::fromStdU16String(path.u16string());
     std::size_t units = 0;
     for (auto _ : state) {
-        actions.OpenDeckFile(file);
+        actions.OpenDeck(file);
         QApplication::processEvents();  // the lists laid out and painted
         state.PauseTiming();
         units = window.deck.Size(CardKind::Unit);

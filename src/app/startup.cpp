@@ -90,16 +90,11 @@ bool Startup::Run() {
     const LoadReport report = LoadCardData(state_->db, state_->programDir);
     QApplication::processEvents();
 
-    state_->output = LoadOutputSettings(state_->settings);
-    const ViewSettings view = LoadViewSettings(state_->settings);
-    state_->compactState = view.compactState;
-    state_->highlightOn = view.highlightOn;
-
-    // Loading the window runs its load handler; the window stays hidden.
+    // Loading the window reads the output items and the view settings and runs its load
+    // handler; the window stays hidden.
     window_ = std::make_unique<MainWindow>(*state_);
     window_->hide();
 
-    state_->boss = LoadBossSettings(state_->settings);
     window_->ApplyBossSettings();
 
     window_->FormInit();

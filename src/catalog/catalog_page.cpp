@@ -17,6 +17,7 @@
 #include "catalog/affiliation_boxes.h"
 #include "catalog/catalog_list_model.h"
 #include "catalog/highlight_colors.h"
+#include "catalog/highlight_state.h"
 #include "platform/control_name.h"
 #include "platform/entry_width_delegate.h"
 #include "platform/twips.h"
@@ -42,12 +43,12 @@ QString CatalogName(CardKind kind) {
 }  // namespace
 
 CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension& suspension,
-                         const bool& highlightOn, QWidget* parent)
+                         const HighlightState& highlight, QWidget* parent)
     : QWidget(parent),
       db_(db),
       kind_(kind),
       suspension_(suspension),
-      highlightOn_(highlightOn),
+      highlight_(highlight),
       model_(new CatalogListModel(this)),
       list_(new QListView(this)),
       delegate_(new EntryWidthDelegate(this)) {
@@ -76,9 +77,25 @@ CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension
     connect(list_, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid() && index.row() == rowSelectedAtPress_) EmitSelection();
     });
+    connect(&highlight_, &HighlightState::changed, this, &CatalogPage::FollowHighlight);
 }
 
 CatalogPage::~CatalogPage() = default;
+
+void CatalogPage::FollowHighlight(bool on) {
+    for (QCheckBox* box : CheckBoxes()) {
+        if (on) {
+            HighlightCheckBox(box);
+        } else {
+            SetCheckBoxBackground(box, ButtonFaceColor());
+        }
+    }
+    if (on) {
+        ColourComboBoxesByRule();
+    } else {
+        for (QComboBox* box : ComboBoxes()) SetComboBoxBackground(box, HighlightWhite());
+    }
+}
 
 void CatalogPage::PrepareCatalog(const CatalogChoices& choices) {
     order_ = CatalogOrder(db_, kind_);
@@ -357,7 +374,7 @@ void CatalogPage::Connect(PanelControl& control) {
 }
 
 void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed) {
-    if (highlightOn_) {
+    if (highlight_.IsOn()) {
         switch (control.kind) {
             case ControlKind::Affiliations:
             case ControlKind::CheckBox:

@@ -25,6 +25,7 @@ class QComboBox;
 namespace zemlo {
 
 class CatalogListModel;
+class HighlightState;
 class EntryWidthDelegate;
 struct CatalogChoices;
 
@@ -32,9 +33,9 @@ class CatalogPage : public QWidget {
     Q_OBJECT
 public:
     // suspension holds the three catalogs' filters (its owner is the window that holds the
-    // pages), highlightOn is the process-wide HighlightOn; both outlive the page.
+    // pages); the page follows highlight. Both outlive the page.
     CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension& suspension,
-                const bool& highlightOn, QWidget* parent = nullptr);
+                const HighlightState& highlight, QWidget* parent = nullptr);
     ~CatalogPage() override;
 
     QListView* List() const { return list_; }
@@ -51,6 +52,9 @@ public:
     void ClearConditions();
     // Colours every combo box of the panel by the highlight rule.
     void ColourComboBoxesByRule();
+    // Highlight display was switched: every check box and combo box coloured by the rule, or
+    // all back to their plain colours.
+    void FollowHighlight(bool on);
     // Places every control for the normal view or the compact one; the caller sets the font
     // first, since the catalog's sideways scroll extent follows it.
     void LayOut(bool compact);
@@ -127,7 +131,7 @@ private:
 
     CardKind kind_;
     FilterSuspension& suspension_;
-    const bool& highlightOn_;
+    const HighlightState& highlight_;
     CatalogOrder order_;
     CatalogListModel* model_;
     QListView* list_;

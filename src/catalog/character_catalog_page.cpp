@@ -80,8 +80,8 @@ std::vector<PanelControl> Rows() {
 }  // namespace character_panel
 
 CharacterCatalogPage::CharacterCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
-                                           const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Character, db, suspension, highlightOn, parent) {
+                                           const HighlightState& highlight, QWidget* parent)
+    : CatalogPage(CardKind::Character, db, suspension, highlight, parent) {
     BuildPanel(character_panel::Rows());
 }
 

@@ -9,7 +9,7 @@ class CharacterCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
     CharacterCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
-                         const bool& highlightOn, QWidget* parent = nullptr);
+                         const HighlightState& highlight, QWidget* parent = nullptr);
 
     void RefilterCharacters();
     void Refilter() override { RefilterCharacters(); }

@@ -140,8 +140,8 @@ std::vector<PanelControl> Rows() {
 }  // namespace mission_panel
 
 MissionCatalogPage::MissionCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
-                                       const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Mission, db, suspension, highlightOn, parent) {
+                                       const HighlightState& highlight, QWidget* parent)
+    : CatalogPage(CardKind::Mission, db, suspension, highlight, parent) {
     BuildPanel(mission_panel::Rows());
 }
 

@@ -9,7 +9,7 @@ class MissionCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
     MissionCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
-                       const bool& highlightOn, QWidget* parent = nullptr);
+                       const HighlightState& highlight, QWidget* parent = nullptr);
 
     void RefilterMissions();
     void Refilter() override { RefilterMissions(); }

@@ -13,6 +13,7 @@
 #include "catalog/catalog_list_model.h"
 #include "catalog/catalog_page.h"
 #include "catalog/highlight_colors.h"
+#include "catalog/highlight_state.h"
 #include "catalog/quick_filter.h"
 #include "platform/control_name.h"
 
@@ -31,10 +32,10 @@ bool IsRedoKey(const QKeyEvent* key) {
 }  // namespace
 
 QuickFilterBar::QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 3> pages,
-                               const bool& highlightOn, QWidget* parent)
+                               const HighlightState& highlight, QWidget* parent)
     : QWidget(parent),
       pages_(pages),
-      highlightOn_(highlightOn),
+      highlight_(highlight),
       filter_(std::make_unique<QuickFilter>(db, SearchFold(NfkcThroughQt))),
       closeButton_(new QToolButton(this)),
       textBox_(new QLineEdit(this)),
@@ -77,6 +78,7 @@ QuickFilterBar::QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 
             if (open_ && page == pages_[front_]) ShowCount();
         });
     }
+    connect(&highlight_, &HighlightState::changed, this, &QuickFilterBar::FollowHighlight);
 }
 
 QuickFilterBar::~QuickFilterBar() = default;
@@ -122,7 +124,7 @@ void QuickFilterBar::FollowLayout() {
 }
 
 void QuickFilterBar::FollowHighlight() {
-    const bool yellow = highlightOn_ && open_ && !words_.empty();
+    const bool yellow = highlight_.IsOn() && open_ && !words_.empty();
     QPalette palette = textBox_->palette();
     palette.setColor(QPalette::Base, yellow ? HighlightYellow() : HighlightWhite());
     textBox_->setPalette(palette);

@@ -20,15 +20,15 @@ class QToolButton;
 namespace zemlo {
 
 class CatalogPage;
+class HighlightState;
 class QuickFilter;
 
 class QuickFilterBar : public QWidget {
     Q_OBJECT
 public:
-    // pages are the three catalogs by kind; highlightOn is the process-wide HighlightOn.
-    // All outlive the bar.
+    // pages are the three catalogs by kind; the bar follows highlight. All outlive the bar.
     QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 3> pages,
-                   const bool& highlightOn, QWidget* parent = nullptr);
+                   const HighlightState& highlight, QWidget* parent = nullptr);
     ~QuickFilterBar() override;
 
     // Ctrl+F: shows the bar under the catalog in front with the focus in its text, or, when
@@ -59,7 +59,7 @@ private:
     void PlaceUnderFront();
 
     std::array<CatalogPage*, 3> pages_;
-    const bool& highlightOn_;
+    const HighlightState& highlight_;
     std::unique_ptr<QuickFilter> filter_;
     int front_ = 0;
     bool open_ = false;

@@ -309,8 +309,8 @@ std::vector<PanelControl> Rows() {
 }  // namespace unit_panel
 
 UnitCatalogPage::UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
-                                 const bool& highlightOn, QWidget* parent)
-    : CatalogPage(CardKind::Unit, db, suspension, highlightOn, parent) {
+                                 const HighlightState& highlight, QWidget* parent)
+    : CatalogPage(CardKind::Unit, db, suspension, highlight, parent) {
     BuildPanel(unit_panel::Rows());
 }
 

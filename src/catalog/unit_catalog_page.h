@@ -8,8 +8,8 @@ namespace zemlo {
 class UnitCatalogPage : public CatalogPage {
     Q_OBJECT
 public:
-    UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension, const bool& highlightOn,
-                    QWidget* parent = nullptr);
+    UnitCatalogPage(const CardDatabase& db, FilterSuspension& suspension,
+                    const HighlightState& highlight, QWidget* parent = nullptr);
 
     void RefilterUnits();
     void Refilter() override { RefilterUnits(); }

@@ -1,7 +1,6 @@
 // One step of the deck's history: what a player's action does to the three deck lists, as
-// one replaced run per list, and what the card information panel showed before and after
-// it, so the step can be taken back and done again exactly. Every change of the deck a
-// player makes is such an edit, applied through ApplyDeckEdit.
+// one replaced run per list, so the step can be taken back and done again exactly. Every
+// change of the deck a player makes is such an edit, applied through ApplyDeckEdit.
 #pragma once
 
 #include <array>
@@ -14,21 +13,10 @@
 
 namespace zemlo {
 
-// What the card information panel shows: the frame in front and, per kind, the card
-// number its boxes were last filled from ("" while they are empty).
-struct CardInfoView {
-    CardKind front = CardKind::Unit;
-    std::array<std::u16string, 3> shown;
-
-    friend bool operator==(const CardInfoView&, const CardInfoView&) = default;
-};
-
 struct DeckEdit {
     std::array<ListSplice, 3> lists;  // by CardKind
-    // Filled in by the history as the edit is first applied.
-    CardInfoView infoBefore;
-    CardInfoView infoAfter;
-    // The change flag's marks of the deck before and after the step.
+    // Filled in by the history as the edit is first applied: the change flag's marks of the
+    // deck before and after the step. The mark after names the step.
     int revisionBefore = 0;
     int revisionAfter = 0;
 

@@ -7,6 +7,10 @@ namespace zemlo {
 DeckEditCommand::DeckEditCommand(DeckHistory& history, DeckEdit edit)
     : history_(history), edit_(std::move(edit)) {}
 
+DeckEditCommand::~DeckEditCommand() {
+    history_.Forget(edit_);
+}
+
 void DeckEditCommand::undo() {
     history_.Replay(edit_, false);
     done_ = false;

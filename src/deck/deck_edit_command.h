@@ -13,6 +13,7 @@ class DeckEditCommand : public QUndoCommand {
 public:
     // The change has already been made when the step is pushed.
     DeckEditCommand(DeckHistory& history, DeckEdit edit);
+    ~DeckEditCommand() override;
 
     void undo() override;
     void redo() override;

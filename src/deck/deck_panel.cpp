@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
@@ -323,6 +324,28 @@ void DeckPanel::ClearList(CardKind kind) {
 
 void DeckPanel::ClearAllLists() {
     history_.ApplyDeckEdit(ClearDeckEdit(deck_));
+}
+
+void DeckPanel::AddClearListsMenu(QMenu* menu) {
+    QMenu* clearMenu = menu->addMenu(QStringLiteral("選択ﾃﾞｰﾀのｸﾘｱ"));
+    clearMenu->setObjectName("mnuClaer");
+    clearMenu->menuAction()->setObjectName("mnuClaer");
+    const struct {
+        const char* name;
+        const char* caption;
+        CardKind kind;
+    } kLists[] = {{"mnuClaerU", "選択ﾕﾆｯﾄのｸﾘｱ", CardKind::Unit},
+                  {"mnuClearM", "選択ﾐｯｼｮﾝのｸﾘｱ", CardKind::Mission},
+                  {"mnuClearC", "選択ｷｬﾗｸﾀｰのｸﾘｱ", CardKind::Character}};
+    for (const auto& list : kLists) {
+        QAction* item = clearMenu->addAction(QString::fromUtf8(list.caption));
+        item->setObjectName(list.name);
+        connect(item, &QAction::triggered, this, [this, kind = list.kind] { ClearList(kind); });
+    }
+    clearMenu->addSeparator();
+    QAction* all = clearMenu->addAction(QStringLiteral("選択したﾃﾞｰﾀの全ｸﾘｱ"));
+    all->setObjectName("mnuClearA");
+    connect(all, &QAction::triggered, this, &DeckPanel::ClearAllLists);
 }
 
 void DeckPanel::CheckDeckCount() {

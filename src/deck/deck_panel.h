@@ -11,6 +11,7 @@
 
 class QLabel;
 class QListView;
+class QMenu;
 
 namespace zemlo {
 
@@ -37,6 +38,8 @@ public:
     // The clear commands: empty one list (or all).
     void ClearList(CardKind kind);
     void ClearAllLists();
+    // Adds the submenu "選択ﾃﾞｰﾀのｸﾘｱ" (mnuClaer) with the clear commands to menu.
+    void AddClearListsMenu(QMenu* menu);
 
     // Places the lists and counters for the normal view (2700 x 10275 twips) or the compact
     // one (3300 x 7875).

@@ -1,5 +1,6 @@
 #include "deckfile/deck_file_actions.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
@@ -7,14 +8,17 @@
 #include <QGuiApplication>
 
 #include "carddb/text_width.h"
-#include "deck/deck_history.h"
+#include "deck/deck_document.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/deck_text.h"
+#include "deckfile/file_menu.h"
 #include "deckfile/output_items_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
+#include "settings/output_item_settings.h"
 
 namespace zemlo {
 namespace {
@@ -38,10 +42,40 @@ QString InitialPath(const std::filesystem::path& dir, const QString& name) {
     return QDir(QString::fromStdU16String(dir.u16string())).filePath(name);
 }
 
+QAction* NewItem(const char* name, const QString& caption, QObject* parent) {
+    auto* item = new QAction(caption, parent);
+    item->setObjectName(name);
+    return item;
+}
+
 }  // namespace
 
-DeckFileActions::DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent)
-    : QObject(parent), state_(std::move(state)), history_(history), parentWidget_(parent) {}
+DeckFileActions::DeckFileActions(DeckFileContext context, DeckDocument& document, QWidget* parent)
+    : QObject(parent),
+      context_(std::move(context)),
+      output_(LoadOutputSettings(context_.settings)),
+      document_(document),
+      parentWidget_(parent),
+      guard_([&document] { return document.IsChanged(); }, [this] { return SaveDeck(); }, parent) {
+    openItem = NewItem("mnuOpen", QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを開く(&O)"), this);
+    saveItem = NewItem("mnuSave", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存(&S)"), this);
+    outputItemsItem = NewItem("mnuOptFile", QStringLiteral("出力項目の指定"), this);
+    copyItem = NewItem("mnuCopy", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)"), this);
+    // The desktop's usual keys for opening and saving, shown beside the items.
+    openItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(openItem, &QAction::triggered, this, &DeckFileActions::OpenCommand);
+    connect(saveItem, &QAction::triggered, this, &DeckFileActions::SaveCommand);
+    connect(outputItemsItem, &QAction::triggered, this, &DeckFileActions::ChooseOutputItems);
+    connect(copyItem, &QAction::triggered, this, &DeckFileActions::CopyDeckText);
+}
+
+void DeckFileActions::AddMenuItems(FileMenu& menu) {
+    menu.Add(FileMenuSection::DeckFile, openItem);
+    menu.Add(FileMenuSection::DeckFile, saveItem);
+    menu.Add(FileMenuSection::OutputItems, outputItemsItem);
+    menu.Add(FileMenuSection::DeckText, copyItem);
+}
 
 QString DeckFileActions::AskDeckFileName(FileDialogPurpose purpose) {
     const bool save = purpose == FileDialogPurpose::Save;
@@ -51,7 +85,7 @@ QString DeckFileActions::AskDeckFileName(FileDialogPurpose purpose) {
         save ? QStringLiteral("名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存") : QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを開く");
     const QDate today = QDate::currentDate();
     request.initialPath = InitialPath(
-        state_.programDir,
+        context_.programDir,
         save ? QString::fromStdU16String(OfferedDeckFileName(today.month(), today.day()))
              : QStringLiteral("*.htm"));
     // The type list shows this one entry as it stands; its own parentheses carry the pattern.
@@ -92,7 +126,7 @@ bool DeckFileActions::SaveDeck() {
     switch (target.type) {
         case DeckFileType::Html:
             if (!WriteDeckHtml(path)) return false;
-            emit deckSaved(path);
+            document_.MarkSaved(path);
             return true;
         case DeckFileType::Csv:
             // The CSV form is not written: the deck stays unsaved.
@@ -104,12 +138,22 @@ bool DeckFileActions::SaveDeck() {
     return false;
 }
 
-void DeckFileActions::OpenCommand() {
-    if (replaceGuard_ && !replaceGuard_()) return;
-    OpenDeckFile(AskDeckFileName(FileDialogPurpose::Open));
+bool DeckFileActions::MayDiscardDeck() {
+    return guard_.MayDiscardDeck();
 }
 
-bool DeckFileActions::OpenDeckFile(const QString& path) {
+void DeckFileActions::OpenCommand() {
+    if (!MayDiscardDeck()) return;
+    const QString path = AskDeckFileName(FileDialogPurpose::Open);
+    if (!path.isEmpty()) ReplaceWithFile(path);
+}
+
+DeckFileActions::OpenResult DeckFileActions::OpenDeck(const QString& path) {
+    if (path.isEmpty() || !MayDiscardDeck()) return OpenResult::Kept;
+    return ReplaceWithFile(path);
+}
+
+DeckFileActions::OpenResult DeckFileActions::ReplaceWithFile(const QString& path) {
     BusyCursor busy;
     const DeckFileType type = DeckFileTypeOf(path.toStdU16String());
     // The file is read before the deck is touched: one that cannot be read at all keeps
@@ -117,28 +161,27 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
     DeckFileReadResult read;
     read.status = DeckFileStatus::Read;
     if (type == DeckFileType::Html && !IsBlankPath(path.toStdU16String())) {
-        read = ReadDeckFile(ToPath(path), state_.db);
+        read = ReadDeckFile(ToPath(path), context_.db);
         if (read.status == DeckFileStatus::Unreadable) {
             TellUnreadable(path, read.fileStatus);
-            return false;
+            return OpenResult::Unreadable;
         }
     }
-    // Any path empties the deck; only a deck file fills it again.
-    if (!path.isEmpty()) history_.ApplyDeckEdit(ReplaceDeckEdit(history_.CurrentDeck(), read.deck));
+    document_.History().ApplyDeckEdit(ReplaceDeckEdit(document_.CurrentDeck(), read.deck));
     if (type == DeckFileType::Csv) ReadDeckCsv(path);
     // Told with the new deck and its counters in view.
     if (type == DeckFileType::Html) TellWhatWasRead(read);
-    if (!path.isEmpty()) {
-        emit deckOpened(path, type == DeckFileType::Html && read.status == DeckFileStatus::Read);
-    }
-    return true;
+    // A file that held no deck leaves the deck without a file.
+    const bool deckRead = type == DeckFileType::Html && read.status == DeckFileStatus::Read;
+    document_.MarkSaved(deckRead ? path : QString());
+    return OpenResult::Opened;
 }
 
 bool DeckFileActions::WriteDeckHtml(const QString& path) {
     const std::u16string text = path.toStdU16String();
     if (IsBlankPath(text)) return true;
     const FileStatus status =
-        SaveDeckFile(ToPath(path), state_.db, state_.output, history_.CurrentDeck());
+        SaveDeckFile(ToPath(path), context_.db, output_, document_.CurrentDeck());
     if (status) return true;
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
@@ -199,12 +242,13 @@ void DeckFileActions::ReadDeckCsv(const QString& path) {
 }
 
 void DeckFileActions::ChooseOutputItems() {
-    OutputItemsDialog dialog(state_, parentWidget_);
+    OutputItemsDialog dialog(output_, context_.settings, parentWidget_);
     dialog.exec();
 }
 
 void DeckFileActions::CopyDeckText() {
-    const QString text = QString::fromStdU16String(DeckText(SummarizeDeck(history_.CurrentDeck())));
+    const QString text =
+        QString::fromStdU16String(DeckText(SummarizeDeck(document_.CurrentDeck())));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);

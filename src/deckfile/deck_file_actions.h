@@ -1,47 +1,64 @@
-// The file menu's deck commands: saving and opening the deck file, the output-items
-// dialog and the deck text for the clipboard. They read the deck and replace it through the
-// deck's history, as one step.
+// The file menu's deck commands: saving and opening the deck file, the output-items dialog
+// and the deck text for the clipboard. They read the deck document's deck, replace it
+// through its history as one step, and tell the document which file it belongs to.
+//
+// Opening has one road, whoever asks (the menu, the recent files, the deck library, a file
+// dropped on the window, the command line): OpenDeck asks the unsaved-deck question, reads
+// the file and replaces the deck. The question itself is asked in MayDiscardDeck only.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 #include "deckfile/deck_file_context.h"
 #include "deckfile/deck_file_reader.h"
+#include "deckfile/output_flags.h"
+#include "deckfile/unsaved_deck_guard.h"
 
+class QAction;
 class QWidget;
 
 namespace zemlo {
 
-class DeckHistory;
+class DeckDocument;
+class FileMenu;
 
 class DeckFileActions : public QObject {
     Q_OBJECT
 public:
-    DeckFileActions(DeckFileContext state, DeckHistory& history, QWidget* parent);
+    // The output items in force are read from the settings file here.
+    DeckFileActions(DeckFileContext context, DeckDocument& document, QWidget* parent);
+
+    // Open and save (with the desktop's keys), the output items, the deck text.
+    void AddMenuItems(FileMenu& menu);
+
+    const OutputFlags& Output() const { return output_; }
 
     enum class FileDialogPurpose { Open, Save };
     // Asks for a deck file's path to open or to save. The path with surrounding blanks
     // removed, or "" when the player cancelled.
     QString AskDeckFileName(FileDialogPurpose purpose);
 
+    // The question before the deck is dropped or replaced (see UnsavedDeckGuard): true when
+    // it may go.
+    bool MayDiscardDeck();
+
+    enum class OpenResult {
+        Opened,      // the deck is the file's now (an empty one for a file that is no deck)
+        Kept,        // the player kept the deck, or no path was given
+        Unreadable,  // the file could not be read at all; told, the deck as it was
+    };
+    // The one road to open a deck file named by path, after the question.
+    OpenResult OpenDeck(const QString& path);
+
+    // The menu commands. Open asks the question before its dialog.
     void SaveCommand();
     void OpenCommand();
-
-    // Asked before the open command replaces the deck; false keeps the deck and asks for
-    // no file. Without one the deck is replaced at once.
-    void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
+    void ChooseOutputItems();
+    void CopyDeckText();
 
     // The save command: true only when the deck file was written.
     bool SaveDeck();
-    // The open command after its dialog, for a path from anywhere: replaces the deck with
-    // the file's, as one step of the deck's history. A deck file that cannot be read at all
-    // (missing, unreadable, too large, a folder) is told and leaves the deck as it was:
-    // false then.
-    bool OpenDeckFile(const QString& path);
-    void ChooseOutputItems();
-    void CopyDeckText();
 
     // Writes the deck file for the current deck. Returns false (after telling the player)
     // when the file could not be written; an existing file then stays as it was.
@@ -53,21 +70,23 @@ public:
     void WriteDeckCsv(const QString& path);
     void ReadDeckCsv(const QString& path);
 
-signals:
-    // A deck file was written with the deck shown.
-    void deckSaved(const QString& path);
-    // The open command replaced the deck; read tells whether the path was a deck file that
-    // was read.
-    void deckOpened(const QString& path, bool read);
+    QAction* openItem = nullptr;
+    QAction* saveItem = nullptr;
+    QAction* outputItemsItem = nullptr;
+    QAction* copyItem = nullptr;
 
 private:
+    // Opening after the question: replaces the deck with the file's, as one step of the
+    // deck's history. Any path empties the deck; only a deck file fills it again.
+    OpenResult ReplaceWithFile(const QString& path);
     // The reader's message for a file that could not be read, with the cause.
     void TellUnreadable(const QString& path, const FileStatus& status);
 
-    DeckFileContext state_;
-    DeckHistory& history_;
+    DeckFileContext context_;
+    OutputFlags output_;
+    DeckDocument& document_;
     QWidget* parentWidget_;
-    std::function<bool()> replaceGuard_;
+    UnsavedDeckGuard guard_;
 };
 
 }  // namespace zemlo

@@ -4,7 +4,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintEngine>
@@ -14,9 +13,11 @@
 #include <algorithm>
 
 #include "carddb/text_width.h"
-#include "deckfile/deck_file_actions.h"
+#include "deck/deck_document.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
+#include "deckfile/file_menu.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
@@ -30,8 +31,8 @@ QString ToQString(std::u16string_view text) {
     return QString::fromStdU16String(std::u16string(text));
 }
 
-QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
-    auto* action = new QAction(caption, menu);
+QAction* NewItem(QObject* parent, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, parent);
     action->setObjectName(name);
     return action;
 }
@@ -45,40 +46,29 @@ bool Exists(const QString& path) {
 }  // namespace
 
 DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
-                                   const Deck& deck, QWidget* parent)
+                                   const DeckDocument& document, QWidget* parent)
     : QObject(parent),
       settings_(settings),
       programDir_(std::move(programDir)),
-      deck_(deck),
-      parentWidget_(parent) {}
+      document_(document),
+      parentWidget_(parent) {
+    connect(&document, &DeckDocument::fileChanged, this, &DeckSheetActions::DeckFileChanged);
+}
 
-void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
-    printSheetItem = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
+void DeckSheetActions::AddMenuItems(FileMenu& menu) {
+    printSheetItem = NewItem(this, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
     printSheetItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    sheetPdfItem = NewItem(menu, "mnuSheetPdf", QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存..."));
-    sheetImageItem = NewItem(menu, "mnuSheetImage", QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存..."));
-
-    const QList<QAction*> actions = menu->actions();
-    const qsizetype at = actions.indexOf(after);
-    QAction* before = at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr;
-    menu->insertSeparator(before);
-    menu->insertActions(before, {printSheetItem, sheetPdfItem, sheetImageItem});
-
+    sheetPdfItem = NewItem(this, "mnuSheetPdf", QStringLiteral("ﾃﾞｯｷｼｰﾄをPDFで保存..."));
+    sheetImageItem = NewItem(this, "mnuSheetImage", QStringLiteral("ﾃﾞｯｷｼｰﾄを画像で保存..."));
+    for (QAction* item : {printSheetItem, sheetPdfItem, sheetImageItem}) {
+        menu.Add(FileMenuSection::Sheet, item);
+    }
     connect(printSheetItem, &QAction::triggered, this, &DeckSheetActions::Print);
     connect(sheetPdfItem, &QAction::triggered, this, &DeckSheetActions::SaveAsPdf);
     connect(sheetImageItem, &QAction::triggered, this, &DeckSheetActions::SaveAsImage);
 }
 
-void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
-    connect(&files, &DeckFileActions::deckSaved, this, &DeckSheetActions::DeckFileChanged);
-    connect(&files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
-        // A file that was not a deck leaves the deck without a file.
-        DeckFileChanged(read ? path : QString());
-    });
-}
-
 void DeckSheetActions::DeckFileChanged(const QString& path) {
-    deckFile_ = path;
     deckName_ = DeckNameOfFile(QDir::fromNativeSeparators(path).toStdU16String());
 }
 
@@ -100,7 +90,7 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
         (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
     }
     deckName_ = heading.deckName;
-    return BuildDeckSheet(SummarizeDeck(deck_), std::move(heading));
+    return BuildDeckSheet(SummarizeDeck(document_.CurrentDeck()), std::move(heading));
 }
 
 void DeckSheetActions::Print() {
@@ -160,8 +150,9 @@ void DeckSheetActions::SaveAsImage() {
 QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
                                        const QString& extension) {
     const QDate today = QDate::currentDate();
-    const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
-                                               : QFileInfo(deckFile_).absolutePath();
+    const QString& deckFile = document_.FileName();
+    const QString folder = deckFile.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
+                                              : QFileInfo(deckFile).absolutePath();
     FileDialogRequest request;
     request.save = true;
     request.title = title;

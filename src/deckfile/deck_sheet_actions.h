@@ -16,26 +16,24 @@
 
 class QAction;
 class QDialog;
-class QMenu;
 class QPrinter;
 class QWidget;
 
 namespace zemlo {
 
-class DeckFileActions;
+class DeckDocument;
+class FileMenu;
 
 class DeckSheetActions : public QObject {
     Q_OBJECT
 public:
-    DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir, const Deck& deck,
-                     QWidget* parent);
+    // The sheet shows document's deck; the deck's name offered, and the folder the save
+    // dialogs start in, follow the deck file it belongs to.
+    DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
+                     const DeckDocument& document, QWidget* parent);
 
-    // Puts the three commands into menu after after, as a group of their own.
-    void AddMenuItems(QMenu* menu, QAction* after);
-
-    // The deck's name offered, and the folder the save dialogs start in, follow the deck
-    // file last saved or opened.
-    void FollowDeckFiles(DeckFileActions& files);
+    // Puts the three commands into menu's sheet section.
+    void AddMenuItems(FileMenu& menu);
 
     void Print();
     void SaveAsPdf();
@@ -72,9 +70,8 @@ private:
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
-    const Deck& deck_;
+    const DeckDocument& document_;
     QWidget* parentWidget_;
-    QString deckFile_;
     // The deck name last given, offered again until another deck file is saved or opened.
     std::u16string deckName_;
 };

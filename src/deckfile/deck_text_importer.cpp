@@ -1,10 +1,12 @@
 #include "deckfile/deck_text_importer.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include "deck/deck_history.h"
+#include "deckfile/file_menu.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 
@@ -26,7 +28,15 @@ void AppendList(QString& text, const QString& heading, const std::vector<std::u1
 }  // namespace
 
 DeckTextImporter::DeckTextImporter(const CardDatabase& db, DeckHistory& history, QWidget* parent)
-    : QObject(parent), matcher_(db), history_(history), parentWidget_(parent) {}
+    : QObject(parent), matcher_(db), history_(history), parentWidget_(parent) {
+    importItem = new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), this);
+    importItem->setObjectName("mnuImport");
+    connect(importItem, &QAction::triggered, this, &DeckTextImporter::ImportFromClipboard);
+}
+
+void DeckTextImporter::AddMenuItem(FileMenu& menu) {
+    menu.Add(FileMenuSection::DeckText, importItem);
+}
 
 void DeckTextImporter::ImportFromClipboard() {
     ImportText(QGuiApplication::clipboard()->text());

@@ -10,17 +10,22 @@
 #include "carddb/card_database.h"
 #include "deckfile/deck_text_matcher.h"
 
+class QAction;
 class QWidget;
 
 namespace zemlo {
 
 class DeckHistory;
+class FileMenu;
 
 class DeckTextImporter : public QObject {
     Q_OBJECT
 public:
     // The card names of db are indexed at the first import and kept for every later one.
     DeckTextImporter(const CardDatabase& db, DeckHistory& history, QWidget* parent);
+
+    // The command "ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)" with the deck text commands.
+    void AddMenuItem(FileMenu& menu);
 
     // Asked before the deck is replaced; false keeps it.
     void SetReplaceGuard(std::function<bool()> guard) { replaceGuard_ = std::move(guard); }
@@ -33,6 +38,8 @@ public:
 
     // At most this many lines of each list are named in the message.
     static constexpr int kListedLines = 20;
+
+    QAction* importItem;
 
 private:
     void Report(const DeckTextImport& result);

@@ -76,8 +76,8 @@ void StoreBoxes(std::span<QCheckBox* const> boxes, std::array<std::u16string, N>
 
 }  // namespace
 
-OutputItemsDialog::OutputItemsDialog(DeckFileContext state, QWidget* parent)
-    : QDialog(parent), state_(std::move(state)) {
+OutputItemsDialog::OutputItemsDialog(OutputFlags& flags, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), flags_(flags), settings_(settings) {
     setObjectName("frmOptFile");
     setWindowTitle(QStringLiteral("出力項目の指定"));
     UseDialogFrame(this);
@@ -139,9 +139,9 @@ OutputItemsDialog::OutputItemsDialog(DeckFileContext state, QWidget* parent)
 }
 
 void OutputItemsDialog::ShowStoredFlags() {
-    LoadBoxes(std::span<QCheckBox*>(unitBoxes), state_.output.unit);
-    LoadBoxes(std::span<QCheckBox*>(missionBoxes), state_.output.mission);
-    LoadBoxes(std::span<QCheckBox*>(characterBoxes), state_.output.character);
+    LoadBoxes(std::span<QCheckBox*>(unitBoxes), flags_.unit);
+    LoadBoxes(std::span<QCheckBox*>(missionBoxes), flags_.mission);
+    LoadBoxes(std::span<QCheckBox*>(characterBoxes), flags_.character);
 }
 
 void OutputItemsDialog::ButtonClicked(int index) {
@@ -154,12 +154,11 @@ void OutputItemsDialog::ButtonClicked(int index) {
 }
 
 void OutputItemsDialog::Accept() {
-    StoreBoxes(std::span<QCheckBox* const>(unitBoxes), state_.output.unit, state_.settings,
-               CardKind::Unit);
-    StoreBoxes(std::span<QCheckBox* const>(missionBoxes), state_.output.mission, state_.settings,
+    StoreBoxes(std::span<QCheckBox* const>(unitBoxes), flags_.unit, settings_, CardKind::Unit);
+    StoreBoxes(std::span<QCheckBox* const>(missionBoxes), flags_.mission, settings_,
                CardKind::Mission);
-    StoreBoxes(std::span<QCheckBox* const>(characterBoxes), state_.output.character,
-               state_.settings, CardKind::Character);
+    StoreBoxes(std::span<QCheckBox* const>(characterBoxes), flags_.character, settings_,
+               CardKind::Character);
 }
 
 }  // namespace zemlo

@@ -1,11 +1,12 @@
 // frmOptFile: the output-items dialog. One check box per output item of the deck file, in
-// three frames; OK stores the choice in the settings file and in the program state, Cancel
+// three frames; OK stores the choice in the settings file and in the flags in force, Cancel
 // (or Esc) leaves both as they were.
 #pragma once
 
 #include <QDialog>
 
-#include "deckfile/deck_file_context.h"
+#include "deckfile/output_flags.h"
+#include "settings/settings_store.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -17,8 +18,9 @@ namespace zemlo {
 class OutputItemsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Loading the dialog (ShowStoredFlags): the boxes take the state's current flags.
-    explicit OutputItemsDialog(DeckFileContext state, QWidget* parent = nullptr);
+    // Loading the dialog (ShowStoredFlags): the boxes take the flags in force, which OK
+    // changes and stores in settings.
+    OutputItemsDialog(OutputFlags& flags, SettingsStore& settings, QWidget* parent = nullptr);
 
     // 0 accepts, 1 cancels; both close the dialog.
     void ButtonClicked(int index);
@@ -36,7 +38,8 @@ private:
     void ShowStoredFlags();
     void Accept();
 
-    DeckFileContext state_;
+    OutputFlags& flags_;
+    SettingsStore& settings_;
 };
 
 }  // namespace zemlo

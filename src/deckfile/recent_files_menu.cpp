@@ -2,18 +2,20 @@
 
 #include <QAction>
 #include <QDir>
-#include <QMenu>
+#include <QFileInfo>
+
+#include "deck/deck_document.h"
+#include "deckfile/file_menu.h"
 
 namespace zemlo {
 
-RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& settings,
-                                 QObject* parent)
-    : QObject(parent),
-      menu_(menu),
-      before_(before),
-      settings_(settings),
-      files_(LoadRecentFiles(settings)) {
+RecentFilesMenu::RecentFilesMenu(FileMenu& menu, SettingsStore& settings,
+                                 const DeckDocument& document, QObject* parent)
+    : QObject(parent), menu_(menu), settings_(settings), files_(LoadRecentFiles(settings)) {
     Rebuild();
+    connect(&document, &DeckDocument::fileChanged, this, [this](const QString& path) {
+        if (!path.isEmpty()) Remember(QFileInfo(path).absoluteFilePath());
+    });
 }
 
 void RecentFilesMenu::Remember(const QString& path) {
@@ -39,30 +41,21 @@ void RecentFilesMenu::Store() {
 
 void RecentFilesMenu::Rebuild() {
     for (QAction* item : items_) {
-        menu_->removeAction(item);
+        menu_.Remove(item);
         item->deleteLater();
     }
     items_.clear();
-    if (separator_ != nullptr) {
-        menu_->removeAction(separator_);
-        separator_->deleteLater();
-        separator_ = nullptr;
-    }
     const auto& paths = files_.Paths();
-    if (paths.empty()) return;
     for (size_t i = 0; i < paths.size(); ++i) {
         const QString path = QString::fromStdU16String(paths[i]);
         QString caption = QDir::toNativeSeparators(path);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption), menu_);
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption), this);
         item->setObjectName(QStringLiteral("mnuRecent%1").arg(i));
         connect(item, &QAction::triggered, this, [this, path] { emit fileChosen(path); });
-        menu_->insertAction(before_, item);
+        menu_.Add(FileMenuSection::Recent, item);
         items_ << item;
     }
-    separator_ = new QAction(menu_);
-    separator_->setSeparator(true);
-    menu_->insertAction(before_, separator_);
 }
 
 }  // namespace zemlo

@@ -1,6 +1,7 @@
 // The deck files opened or saved last, listed at the end of the file menu before 終了:
 // numbered, the most recent first, kept in the settings file. Nothing is listed (and the
-// menu looks as it always did) until a deck file has been opened or saved.
+// menu looks as it always did) until a deck file has been opened or saved. The list follows
+// the deck document's file.
 #pragma once
 
 #include <QList>
@@ -10,15 +11,19 @@
 #include "settings/recent_files.h"
 
 class QAction;
-class QMenu;
 
 namespace zemlo {
+
+class DeckDocument;
+class FileMenu;
 
 class RecentFilesMenu : public QObject {
     Q_OBJECT
 public:
-    // Lists the remembered files in menu, before the item before.
-    RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& settings, QObject* parent);
+    // Lists the remembered files in menu's recent section; every deck file document is
+    // saved to or opened from is remembered.
+    RecentFilesMenu(FileMenu& menu, SettingsStore& settings, const DeckDocument& document,
+                    QObject* parent);
 
     // Puts path first (or takes it out) and writes the list to the settings file.
     void Remember(const QString& path);
@@ -34,12 +39,10 @@ private:
     void Rebuild();
     void Store();
 
-    QMenu* menu_;
-    QAction* before_;
+    FileMenu& menu_;
     SettingsStore& settings_;
     RecentFiles files_;
     QList<QAction*> items_;
-    QAction* separator_ = nullptr;
 };
 
 }  // namespace zemlo

@@ -1,7 +1,8 @@
 #include "tools/deck_library_actions.h"
 
 #include <QAction>
-#include <QMenu>
+
+#include "deckfile/file_menu.h"
 
 namespace zemlo {
 
@@ -15,14 +16,11 @@ DeckLibraryActions::DeckLibraryActions(const CardDatabase& db, SettingsStore& se
       hooks_(std::move(hooks)),
       mainWindow_(mainWindow) {}
 
-void DeckLibraryActions::AddMenuItem(QMenu* menu, QAction* after) {
-    libraryItem = new QAction(QStringLiteral("ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)..."), menu);
+void DeckLibraryActions::AddMenuItem(FileMenu& menu) {
+    libraryItem = new QAction(QStringLiteral("ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)..."), this);
     libraryItem->setObjectName("mnuLibrary");
     libraryItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    const QList<QAction*> actions = menu->actions();
-    const qsizetype at = actions.indexOf(after);
-    menu->insertAction(at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr,
-                       libraryItem);
+    menu.Add(FileMenuSection::DeckFile, libraryItem);
     connect(libraryItem, &QAction::triggered, this, &DeckLibraryActions::OpenLibrary);
 }
 

@@ -11,10 +11,11 @@
 #include "tools/deck_library_window.h"
 
 class QAction;
-class QMenu;
 class QWidget;
 
 namespace zemlo {
+
+class FileMenu;
 
 class DeckLibraryActions : public QObject {
     Q_OBJECT
@@ -22,8 +23,8 @@ public:
     DeckLibraryActions(const CardDatabase& db, SettingsStore& settings,
                        std::filesystem::path programDir, LibraryHooks hooks, QWidget* mainWindow);
 
-    // Puts the command into menu right after after.
-    void AddMenuItem(QMenu* menu, QAction* after);
+    // Puts the command at the end of menu's deck file section.
+    void AddMenuItem(FileMenu& menu);
 
     void OpenLibrary();
 

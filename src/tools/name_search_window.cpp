@@ -34,10 +34,8 @@ std::u16string_view ViewOf(const QString& text) {
 
 }  // namespace
 
-NameSearchWindow::NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      seekWindowOpen_(seekWindowOpen),
-      shownCatalog_(std::move(shownCatalog)) {
+NameSearchWindow::NameSearchWindow(ShownCatalog shownCatalog, QWidget* parent)
+    : QWidget(parent, Qt::Window), shownCatalog_(std::move(shownCatalog)) {
     setObjectName("frmSeek");
     setAttribute(Qt::WA_DeleteOnClose);
     UseDialogFrame(this);
@@ -95,14 +93,13 @@ void NameSearchWindow::DirectionClicked(int) {
 }
 
 void NameSearchWindow::Cancel() {
-    seekWindowOpen_ = false;
     close();
 }
 
 void NameSearchWindow::closeEvent(QCloseEvent* event) {
     // However the player closes the window, it must not come back on the next restore of
     // the main window.
-    seekWindowOpen_ = false;
+    emit closed();
     QWidget::closeEvent(event);
 }
 

@@ -23,8 +23,7 @@ public:
     // The catalog of the tab now shown, or nullptr when no catalog tab is shown.
     using ShownCatalog = std::function<CatalogPage*()>;
 
-    // seekWindowOpen is the process-wide SeekWindowOpen; it outlives the window.
-    NameSearchWindow(bool& seekWindowOpen, ShownCatalog shownCatalog, QWidget* parent = nullptr);
+    explicit NameSearchWindow(ShownCatalog shownCatalog, QWidget* parent = nullptr);
 
     void SearchTextChanged();
     void DirectionClicked(int index);
@@ -39,11 +38,14 @@ public:
     // Checked: kana, width and ASCII case are ignored when comparing.
     QCheckBox* foldBox;
 
+signals:
+    // The player closed the window, by ｷｬﾝｾﾙ or by its frame.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool& seekWindowOpen_;
     ShownCatalog shownCatalog_;
 };
 

@@ -1,5 +1,7 @@
 #include "tools/tool_windows.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QRadioButton>
 
 #include "platform/topmost.h"
@@ -8,23 +10,48 @@
 
 namespace zemlo {
 
-ToolWindows::ToolWindows(const CardDatabase& db, const Deck& deck, bool& seekWindowOpen,
-                         Hooks hooks, QWidget* mainWindow)
+ToolWindows::ToolWindows(const CardDatabase& db, const Deck& deck, Hooks hooks, QWidget* mainWindow)
     : QObject(mainWindow),
       db_(db),
       deck_(deck),
-      seekWindowOpen_(seekWindowOpen),
       hooks_(std::move(hooks)),
       mainWindow_(mainWindow) {}
+
+void ToolWindows::AddMenuItems(QMenu* toolMenu) {
+    auto add = [toolMenu](const QByteArray& name, const QString& caption) {
+        QAction* action = toolMenu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    connect(add("mnuSeek", QStringLiteral("名称検索")), &QAction::triggered, this,
+            &ToolWindows::OpenNameSearch);
+    toolMenu->addSeparator();
+    const QString graphs[6] = {QStringLiteral("ﾛｰﾙｱｳﾄｸﾞﾗﾌ"),   QStringLiteral("HPｸﾞﾗﾌ"),
+                               QStringLiteral("近距離ｸﾞﾗﾌ"),   QStringLiteral("遠距離ｸﾞﾗﾌ"),
+                               QStringLiteral("ﾕﾆｯﾄ地形ｸﾞﾗﾌ"), QStringLiteral("ﾐｯｼｮﾝ地形ｸﾞﾗﾌ")};
+    for (int i = 0; i < 6; ++i) {
+        connect(add("mnuGraph" + QByteArray::number(i), graphs[i]), &QAction::triggered, this,
+                [this, i] { OpenGraph(i); });
+    }
+    toolMenu->addSeparator();
+    connect(add("mnuDraw", QStringLiteral("ﾄﾞﾛｰﾃｽﾄ")), &QAction::triggered, this,
+            &ToolWindows::OpenDrawTest);
+    connect(add("mnuOdds", QStringLiteral("ﾄﾞﾛｰ確率")), &QAction::triggered, this,
+            &ToolWindows::OpenDrawOdds);
+}
 
 void ToolWindows::RunModal(QDialog& dialog) {
     dialog.exec();
 }
 
+void ToolWindows::MakeSeekWindow() {
+    seek_ = new NameSearchWindow(hooks_.shownCatalog, mainWindow_);
+    connect(seek_, &NameSearchWindow::closed, this, [this] { seekWindowOpen_ = false; });
+}
+
 void ToolWindows::OpenNameSearch() {
     seekWindowOpen_ = true;
-    if (seek_ == nullptr)
-        seek_ = new NameSearchWindow(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
+    if (seek_ == nullptr) MakeSeekWindow();
     SetTopmost(seek_, true);
 }
 
@@ -50,8 +77,7 @@ void ToolWindows::FollowMainWindow(bool minimised) {
         if (seek_ != nullptr) seek_->hide();
         return;
     }
-    if (seek_ == nullptr)
-        seek_ = new NameSearchWindow(seekWindowOpen_, hooks_.shownCatalog, mainWindow_);
+    if (seek_ == nullptr) MakeSeekWindow();
     seek_->show();
 }
 

@@ -16,8 +16,8 @@
 #include "platform/file_io.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "ui/boss_key.h"
 #include "ui/boss_rules.h"
-#include "ui/program_state.h"
 
 namespace zemlo {
 namespace {
@@ -70,8 +70,8 @@ bool LoadIconPicture(const QString& path, QIcon& icon, QString& error) {
     return true;
 }
 
-BossKeyDialog::BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* parent)
-    : QDialog(parent), state_(state), icons_(icons) {
+BossKeyDialog::BossKeyDialog(BossKey& key, std::filesystem::path programDir, QWidget* parent)
+    : QDialog(parent), key_(key), programDir_(std::move(programDir)) {
     setObjectName("frmBoss");
     setWindowTitle(QStringLiteral("『ボスが来た！』 設定画面"));
     setModal(true);
@@ -112,9 +112,10 @@ BossKeyDialog::BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* pa
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     // Form_Load
-    useBox->setChecked(state_.boss.use == u"1");
-    iconPathBox->setText(QString::fromStdU16String(state_.boss.iconPath));
-    taskNameBox->setText(QString::fromStdU16String(state_.boss.taskName));
+    const BossSettings& boss = key_.Settings();
+    useBox->setChecked(boss.use == u"1");
+    iconPathBox->setText(QString::fromStdU16String(boss.iconPath));
+    taskNameBox->setText(QString::fromStdU16String(boss.taskName));
     UseToggled();
 }
 
@@ -133,8 +134,8 @@ QString BossKeyDialog::PickIconFile() {
     FileDialogRequest request;
     request.save = false;
     request.title = QStringLiteral("ｱｲｺﾝを指定");
-    request.initialPath = QDir(QString::fromStdU16String(state_.programDir.u16string()))
-                              .filePath(QStringLiteral("*.ico"));
+    request.initialPath =
+        QDir(QString::fromStdU16String(programDir_.u16string())).filePath(QStringLiteral("*.ico"));
     // Each entry shows its caption as it stands and matches by the pattern after it: "*"
     // lists every file, as "*.*" does where the design comes from, names without a dot
     // included.
@@ -153,8 +154,7 @@ void BossKeyDialog::SaveAndClose() {
         BossValuesFromDialog(useBox->isChecked(), iconPathBox->text().toStdU16String(),
                              taskNameBox->text().toStdU16String());
     // The values take effect at once, even when the icon below turns out not to be a picture.
-    state_.boss = boss;
-    icons_[1] = icons_[0];
+    key_.Use(boss);
     if (UsesIconFile(boss)) {
         QIcon picture;
         QString error;
@@ -164,10 +164,10 @@ void BossKeyDialog::SaveAndClose() {
                               QMessageBox::Ok);
             return;
         }
-        icons_[1] = picture;
+        key_.UseIcon(picture);
     }
     // A failure is told by the store; the disguise holds for this run.
-    static_cast<void>(SaveBossSettings(state_.settings, boss));
+    static_cast<void>(SaveBossSettings(key_.Store(), boss));
     accept();
 }
 

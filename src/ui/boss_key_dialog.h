@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <filesystem>
 
 class QCheckBox;
 class QLabel;
@@ -12,7 +13,7 @@ class QPushButton;
 
 namespace zemlo {
 
-struct ProgramState;
+class BossKey;
 
 // The picture of an icon file (any format Qt's image readers know, ".ico" included). On
 // failure returns false with the reader's description of the error.
@@ -21,9 +22,9 @@ bool LoadIconPicture(const QString& path, QIcon& icon, QString& error);
 class BossKeyDialog : public QDialog {
     Q_OBJECT
 public:
-    // icons is the main window's imgIcon pair: element 0 the program's icon, element 1 the
-    // icon shown while minimised, which OK keeps up to date.
-    BossKeyDialog(ProgramState& state, QIcon (&icons)[2], QWidget* parent = nullptr);
+    // Shows key's settings; OK puts the new ones into effect and stores them. The icon
+    // dialog starts in programDir.
+    BossKeyDialog(BossKey& key, std::filesystem::path programDir, QWidget* parent = nullptr);
 
     QCheckBox* useBox;
     QLabel* taskNameLabel;
@@ -42,8 +43,8 @@ public:
     void SaveAndClose();
 
 private:
-    ProgramState& state_;
-    QIcon (&icons_)[2];
+    BossKey& key_;
+    std::filesystem::path programDir_;
 };
 
 }  // namespace zemlo

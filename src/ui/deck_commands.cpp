@@ -1,23 +1,18 @@
 #include "ui/deck_commands.h"
 
-#include <QAction>
-#include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
-#include <QUndoStack>
 #include <QUrl>
 
-#include "deck/deck_history.h"
-#include "deckfile/deck_file_actions.h"
+#include "deck/deck_document.h"
+#include "deck/deck_summary.h"
 #include "deckfile/deck_file_format.h"
+#include "deckfile/deck_sheet_actions.h"
 #include "deckfile/deck_text_importer.h"
 #include "deckfile/recent_files_menu.h"
-#include "deckfile/unsaved_deck_guard.h"
+#include "tools/deck_library_actions.h"
 
 namespace zemlo {
 namespace {
@@ -34,51 +29,40 @@ QString DroppedFile(const QMimeData* data) {
     return {};
 }
 
-// The action that follows after in menu, or nullptr when it is the last.
-QAction* ActionAfter(QMenu* menu, QAction* after) {
-    const QList<QAction*> actions = menu->actions();
-    const qsizetype at = actions.indexOf(after);
-    return at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr;
-}
-
 }  // namespace
 
 DeckCommands::DeckCommands(const DeckCommandContext& context)
-    : QObject(&context.window),
-      window_(context.window),
-      history_(context.history),
-      files_(context.files) {
-    const DeckCommandMenus& menus = context.menus;
-    DeckFileActions* files = &files_;
-    guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_.IsChanged(); },
-                                                [files] { return files->SaveDeck(); }, &window_);
-    auto mayReplace = [this] { return MayDiscardDeck(); };
-    files_.SetReplaceGuard(mayReplace);
+    : QObject(&context.window), window_(context.window) {
+    DeckDocument& document = context.document;
+    // Each adds its items to the file menu; within a section they stand in this order.
+    files_ = new DeckFileActions(context.files, document, &window_);
+    files_->AddMenuItems(context.fileMenu);
 
-    // The desktop's usual keys for opening and saving, shown beside the items.
-    menus.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    menus.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    LibraryHooks hooks;
+    hooks.currentDeck = [&document] { return SummarizeDeck(document.CurrentDeck()); };
+    hooks.openDeck = [this](const QString& path) {
+        OpenDeckFile(path);
+        // The deck is what the player asked to see.
+        window_.raise();
+        window_.activateWindow();
+    };
+    hooks.shownCardNo = context.shownCardNo;
+    library_ = new DeckLibraryActions(context.files.db, context.files.settings,
+                                      context.files.programDir, std::move(hooks), &window_);
+    library_->AddMenuItem(context.fileMenu);
 
-    BuildEditMenu(menus.viewMenu);
+    importer_ = new DeckTextImporter(context.files.db, document.History(), &window_);
+    importer_->SetReplaceGuard([this] { return files_->MayDiscardDeck(); });
+    importer_->AddMenuItem(context.fileMenu);
 
-    importer_ = new DeckTextImporter(context.db, history_, &window_);
-    importer_->SetReplaceGuard(mayReplace);
-    importItem =
-        new QAction(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)"), menus.fileMenu);
-    importItem->setObjectName("mnuImport");
-    menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), importItem);
-    connect(importItem, &QAction::triggered, importer_, &DeckTextImporter::ImportFromClipboard);
+    sheet_ =
+        new DeckSheetActions(context.files.settings, context.files.programDir, document, &window_);
+    sheet_->AddMenuItems(context.fileMenu);
 
-    recent_ = new RecentFilesMenu(menus.fileMenu, menus.exit, context.settings, this);
-    connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);
-
-    connect(files, &DeckFileActions::deckSaved, this, [this](const QString& path) {
-        history_.MarkSaved();
-        recent_->Remember(QFileInfo(path).absoluteFilePath());
-    });
-    connect(files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
-        history_.MarkSaved();
-        if (read) recent_->Remember(QFileInfo(path).absoluteFilePath());
+    recent_ = new RecentFilesMenu(context.fileMenu, context.files.settings, document, this);
+    connect(recent_, &RecentFilesMenu::fileChosen, this, [this](const QString& path) {
+        // A file that has gone away is named by the reader's message and leaves the list.
+        if (OpenDeckFile(path) == DeckFileActions::OpenResult::Unreadable) recent_->Forget(path);
     });
 
     window_.setAcceptDrops(true);
@@ -87,42 +71,8 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
 
 DeckCommands::~DeckCommands() = default;
 
-void DeckCommands::BuildEditMenu(QMenu* before) {
-    editMenu = new QMenu(QStringLiteral("編集(&E)"), &window_);
-    editMenu->setObjectName("mnuEdit");
-    editMenu->menuAction()->setObjectName("mnuEdit");
-    window_.menuBar()->insertMenu(before->menuAction(), editMenu);
-
-    QUndoStack* stack = history_.Stack();
-    undoItem = editMenu->addAction(QStringLiteral("元に戻す(&U)"));
-    undoItem->setObjectName("mnuUndo");
-    undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undoItem->setEnabled(stack->canUndo());
-    connect(undoItem, &QAction::triggered, stack, &QUndoStack::undo);
-    connect(stack, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
-
-    redoItem = editMenu->addAction(QStringLiteral("やり直し(&R)"));
-    redoItem->setObjectName("mnuRedo");
-    redoItem->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    redoItem->setEnabled(stack->canRedo());
-    connect(redoItem, &QAction::triggered, stack, &QUndoStack::redo);
-    connect(stack, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
-}
-
-bool DeckCommands::MayDiscardDeck() const {
-    return guard_->MayDiscardDeck();
-}
-
-void DeckCommands::OpenDeckFile(const QString& path) {
-    if (path.isEmpty() || !MayDiscardDeck()) return;
-    files_.OpenDeckFile(path);
-}
-
-void DeckCommands::OpenRecentFile(const QString& path) {
-    if (!MayDiscardDeck()) return;
-    // A file that has gone away is named by the reader's message and leaves the list.
-    if (!files_.OpenDeckFile(path)) recent_->Forget(path);
+DeckFileActions::OpenResult DeckCommands::OpenDeckFile(const QString& path) {
+    return files_->OpenDeck(path);
 }
 
 bool DeckCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -1,86 +1,66 @@
-// The main window's commands around the deck beyond building it: the 編集 menu with undo
-// and redo, the question before a changed deck is lost, deck files opened from the command
-// line, by dropping or from the list of recent files, and deck text taken from the
-// clipboard. The deck's history and the file menu's deck commands stay as they are; this
-// object only wires them together.
+// The main window's commands around the deck file: the ﾌｧｲﾙ menu's deck commands, the deck
+// library, the deck text import, the deck sheet and the recent files, and deck files dropped
+// on the window. Each feature adds its own items to the file menu; this object makes them
+// and wires them together. Every deck file opened, whoever names it, takes the deck file
+// commands' one road (DeckFileActions::OpenDeck) with its one unsaved-deck question.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <memory>
+#include <functional>
+#include <string>
 
-class QAction;
+#include "deckfile/deck_file_actions.h"
+#include "deckfile/deck_file_context.h"
+
 class QMainWindow;
-class QMenu;
 
 namespace zemlo {
 
-struct CardDatabase;
-class DeckFileActions;
-class DeckHistory;
+class DeckDocument;
+class DeckLibraryActions;
+class DeckSheetActions;
 class DeckTextImporter;
+class FileMenu;
 class RecentFilesMenu;
-class SettingsStore;
-class UnsavedDeckGuard;
 
-// The window's menu items the deck commands join: the 編集 menu goes before viewMenu, the
-// import after copy, the recent files before exit; open and save get the desktop's keys.
-struct DeckCommandMenus {
-    QMenu* fileMenu;
-    QAction* open;
-    QAction* save;
-    QAction* copy;
-    QAction* exit;
-    QMenu* viewMenu;
-};
-
-// What the deck commands work on: the window whose menu bar they join and onto which deck
-// files are dropped, the deck's history, the file menu's deck commands, the card tables the
-// deck text is matched against, and the settings file the recent files are kept in.
 struct DeckCommandContext {
+    // The window deck files are dropped on and dialogs belong to.
     QMainWindow& window;
-    DeckCommandMenus menus;
-    DeckHistory& history;
-    DeckFileActions& files;
-    const CardDatabase& db;
-    SettingsStore& settings;
+    FileMenu& fileMenu;
+    DeckDocument& document;
+    // What the deck file commands borrow of the program.
+    DeckFileContext files;
+    // The number of the card the card information shows ("" for none), for the library.
+    std::function<std::u16string()> shownCardNo;
 };
 
 class DeckCommands : public QObject {
     Q_OBJECT
 public:
-    // Adds its menus and items to the window's menus; call once the menus are built.
     explicit DeckCommands(const DeckCommandContext& context);
     ~DeckCommands() override;
 
-    // The question before the deck is dropped or replaced (see UnsavedDeckGuard).
-    bool MayDiscardDeck() const;
+    // The question before the deck is dropped (closing the program).
+    bool MayDiscardDeck() { return files_->MayDiscardDeck(); }
 
-    // Opens a deck file named from outside the menus (command line, drop, recent files),
-    // after the question; a path that cannot be read is named in the reader's message.
-    void OpenDeckFile(const QString& path);
+    // Opens a deck file named from outside the menus (command line, drop, recent files,
+    // library): the one road, after the question.
+    DeckFileActions::OpenResult OpenDeckFile(const QString& path);
 
-    DeckHistory& History() const { return history_; }
+    DeckFileActions& Files() const { return *files_; }
     RecentFilesMenu& RecentFiles() const { return *recent_; }
-
-    QMenu* editMenu;
-    QAction* undoItem;
-    QAction* redoItem;
-    QAction* importItem;
 
 protected:
     // Deck files dropped on the main window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildEditMenu(QMenu* before);
-    void OpenRecentFile(const QString& path);
-
     QMainWindow& window_;
-    DeckHistory& history_;
-    DeckFileActions& files_;
-    std::unique_ptr<UnsavedDeckGuard> guard_;
+    DeckFileActions* files_;
     DeckTextImporter* importer_;
+    DeckSheetActions* sheet_;
+    DeckLibraryActions* library_;
     RecentFilesMenu* recent_;
 };
 

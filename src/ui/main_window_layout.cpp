@@ -3,11 +3,10 @@
 #include <QTabWidget>
 #include <array>
 
-#include "catalog/character_catalog_page.h"
-#include "catalog/mission_catalog_page.h"
+#include "cardinfo/card_info_panel.h"
+#include "catalog/catalog_page.h"
+#include "catalog/catalog_tabs.h"
 #include "catalog/quick_filter_bar.h"
-#include "catalog/unit_catalog_page.h"
-#include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "platform/twips.h"
 #include "ui/main_window.h"
@@ -30,18 +29,14 @@ void MainWindow::ArrangeControls(int view) {
     setFixedSize(TwipsToPixels(size.width), TwipsToPixels(size.height));
 
     const int points = compact ? 8 : 9;
-    SetPointSize(catalogTabs_, points);
-    for (CatalogPage* catalog : Catalogs()) {
-        SetPointSize(catalog, points);
-        catalog->LayOut(compact);
-    }
+    catalogs_->LayOut(compact, points);
     SetPointSize(deckPanel_, points);
     deckPanel_->LayOut(compact);
     SetPointSize(cardInfoPanel_, points);
     cardInfoPanel_->LayOut(compact);
 
     if (compact) {
-        PlaceTwips(catalogTabs_, 60, 60, 5655, 8355);
+        PlaceTwips(catalogs_->Tabs(), 60, 60, 5655, 8355);
         PlaceTwips(deckPanel_, 5790, 60, 3300, 7875);
         // In the narrow width the card information lies beyond the window's right edge.
         PlaceTwips(cardInfoPanel_, 9195, 60, 3245, 8355);
@@ -50,7 +45,7 @@ void MainWindow::ArrangeControls(int view) {
         cardInfoButton_->setText(QString::fromStdU16String(ShowButtonCaption(view)));
         cardInfoButton_->show();
     } else {
-        PlaceTwips(catalogTabs_, 60, 60, 6135, 10275);
+        PlaceTwips(catalogs_->Tabs(), 60, 60, 6135, 10275);
         PlaceTwips(deckPanel_, 6280, 60, 2700, 10275);
         PlaceTwips(cardInfoPanel_, 9240, 60, 4710, 10275);
         cardInfoButton_->hide();
@@ -58,13 +53,13 @@ void MainWindow::ArrangeControls(int view) {
     // The keyboard goes through the window as it reads, left to right: the catalogs (each
     // page orders its own controls as it lays them out), the deck lists, then the card
     // information, which was built before the deck lists.
-    QWidget* previous = characterCatalog_->List();
+    QWidget* previous = catalogs_->Pages()[2]->List();
     for (QWidget* list :
          {deckPanel_->unitList, deckPanel_->missionList, deckPanel_->characterList}) {
         QWidget::setTabOrder(previous, list);
         previous = list;
     }
-    quickFilterBar_->FollowLayout();
+    catalogs_->FilterBar()->FollowLayout();
 }
 
 }  // namespace zemlo

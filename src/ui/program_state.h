@@ -1,38 +1,31 @@
-// The process-wide state of one program run: the card database and the deck built from it,
-// the settings read at start-up and the few values several windows share.
+// What one program run owns and its windows share: the card database, the deck document
+// (the deck, its history and the file it belongs to) and the settings store of ZEMLO.ini.
+// Values the windows merely show (the view, the highlight, the boss key's disguise) belong
+// to the window that owns them.
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 #include "carddb/card_database.h"
-#include "deck/deck.h"
+#include "deck/deck_document.h"
 #include "deckfile/deck_file_context.h"
-#include "settings/boss_settings.h"
-#include "settings/output_item_settings.h"
 #include "settings/settings_store.h"
-#include "settings/view_settings.h"
 
 namespace zemlo {
 
 struct ProgramState {
-    explicit ProgramState(std::filesystem::path dir) : programDir(dir), settings(dir) {}
+    explicit ProgramState(std::filesystem::path dir)
+        : programDir(std::move(dir)), settings(programDir) {}
 
-    std::filesystem::path programDir;
+    const std::filesystem::path programDir;
     CardDatabase db;
-    // The one deck of the main window; windows read it and change it only through the deck's
-    // history.
-    Deck deck;
     SettingsStore settings;
-    OutputFlags output;
-    int compactState = 0;      // CompactState
-    bool highlightOn = false;  // HighlightOn
-    BossSettings boss;
-    bool seekWindowOpen = false;
-    std::u16string popupCardNo;  // PopupCardNo: the card under the card lists' popup menu
+    // The one deck of the main window; windows read it and change it only through its
+    // history.
+    DeckDocument document;
 
     // What the deck file commands borrow of this state.
-    DeckFileContext DeckFiles() { return {db, output, settings, programDir}; }
+    DeckFileContext DeckFiles() { return {db, settings, programDir}; }
 };
 
 }  // namespace zemlo

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "catalog/catalog_choices.h"
+#include "catalog/highlight_state.h"
 #include "catalog/unit_catalog_page.h"
 #include "support/card_builder.h"
 
@@ -39,7 +40,7 @@ protected:
 
     CardDatabase db;
     FilterSuspension suspension;
-    bool highlight = false;
+    HighlightState highlight{false};
     std::unique_ptr<UnitCatalogPage> page;
 };
 

@@ -101,7 +101,7 @@ protected:
                  {cf::Team, "（傭兵）"},
                  {cf::PointsLost, "0"},
                  {cf::Timing, "常時：敵軍"}});
-        state_->highlightOn = highlightOn;
+        EXPECT_TRUE(state_->settings.WriteSetting(u"FORM", u"KYOUTYOU", highlightOn ? u"1" : u"0"));
         window_ = std::make_unique<MainWindow>(*state_);
         window_->FormInit();
         window_->show();
@@ -337,7 +337,6 @@ TEST_F(CatalogWindowTest, HighlightToggleFollowsTheColourRule) {
 
     QSignalSpy resets(Control<QListView>("lstUnitName")->model(), &QAbstractItemModel::modelReset);
     Action("mnuKyotyou")->trigger();
-    EXPECT_FALSE(state_->highlightOn);
     EXPECT_FALSE(Action("mnuKyotyou")->isChecked());
     for (QCheckBox* box : window_->findChildren<QCheckBox*>()) {
         EXPECT_EQ(CheckBoxBackground(box), ButtonFaceColor());
@@ -352,7 +351,7 @@ TEST_F(CatalogWindowTest, HighlightToggleFollowsTheColourRule) {
     EXPECT_EQ(CheckBoxBackground(beam), ButtonFaceColor());
 
     Action("mnuKyotyou")->trigger();
-    EXPECT_TRUE(state_->highlightOn);
+    EXPECT_TRUE(Action("mnuKyotyou")->isChecked());
     EXPECT_EQ(CheckBoxBackground(team), ButtonFaceColor());
     EXPECT_EQ(CheckBoxBackground(beam), HighlightYellow());
     EXPECT_EQ(CheckBoxBackground(Control<QCheckBox>("chkTeamC", 1)), HighlightYellow());

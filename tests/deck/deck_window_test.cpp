@@ -11,8 +11,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "cardinfo/card_info_panel.h"
+#include "cardinfo/card_popup_menu.h"
 #include "catalog/catalog_list_model.h"
-#include "deck/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
@@ -94,6 +95,7 @@ protected:
     QString Counter(int index) const {
         return FindControl<QLabel>(window.get(), "lblCnt", index)->text();
     }
+    CardPopupMenu& Popup() const { return *window->findChild<CardPopupMenu*>(); }
     CardInfoPanel* Info() const {
         return FindControl<CardInfoPanel>(window.get(), "CardInfoPanel");
     }
@@ -179,13 +181,13 @@ TEST_F(DeckWindowTest, PopupOpensOnlyWithASelectedEntry) {
     QListView* catalog = List("lstUnitName");
     QTest::mouseClick(catalog->viewport(), Qt::RightButton, {}, RowCentre(catalog, 0));
     EXPECT_TRUE(window->popups.empty());
-    EXPECT_TRUE(state.popupCardNo.empty());
+    EXPECT_TRUE(Popup().CardNo().empty());
 
     Select(catalog, 1);
     QTest::mouseClick(catalog->viewport(), Qt::RightButton, {}, RowCentre(catalog, 1));
     ASSERT_EQ(window->popups.size(), 1u);
     EXPECT_EQ(window->popups[0], catalog->viewport()->mapToGlobal(RowCentre(catalog, 1)));
-    EXPECT_EQ(state.popupCardNo, u"ZM0002");
+    EXPECT_EQ(Popup().CardNo(), u"ZM0002");
 
     // The deck lists share the popup.
     FindControl<DeckPanel>(window.get(), "DeckPanel")
@@ -196,7 +198,7 @@ TEST_F(DeckWindowTest, PopupOpensOnlyWithASelectedEntry) {
     Select(deck, 0);
     QTest::mouseClick(deck->viewport(), Qt::RightButton, {}, RowCentre(deck, 0));
     EXPECT_EQ(window->popups.size(), 2u);
-    EXPECT_EQ(state.popupCardNo, u"CH0001");
+    EXPECT_EQ(Popup().CardNo(), u"CH0001");
 }
 
 TEST_F(DeckWindowTest, CopyingACardReplacesTheClipboardOnce) {
@@ -216,7 +218,7 @@ TEST_F(DeckWindowTest, CopyingACardReplacesTheClipboardOnce) {
           "効果：－\r\n"
           "テキスト：風の強い日。\r\n");
     EXPECT_EQ(clipboard->text(), expected);
-    EXPECT_TRUE(state.popupCardNo.empty());
+    EXPECT_TRUE(Popup().CardNo().empty());
 
     // Without a new popup the command does nothing.
     clipboard->setText("kept");
@@ -224,7 +226,7 @@ TEST_F(DeckWindowTest, CopyingACardReplacesTheClipboardOnce) {
     EXPECT_EQ(clipboard->text(), "kept");
 
     // A number no card has empties the clipboard.
-    state.popupCardNo = u"ZM0099";
+    Popup().SetCard(DeckEntry(CardKind::Unit, u"ZM0099", u"ない"));
     FindControl<QAction>(window.get(), "mnuClip")->trigger();
     EXPECT_EQ(clipboard->text(), "");
 }
@@ -277,8 +279,8 @@ TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
     FindControl<QAction>(window.get(), "mnuClearA")->trigger();
     EXPECT_EQ(Counter(0), "0");
     EXPECT_EQ(Counter(2), "0");
-    EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
-    EXPECT_TRUE(state.deck.Entries(CardKind::Mission).empty());
+    EXPECT_TRUE(state.document.CurrentDeck().Entries(CardKind::Unit).empty());
+    EXPECT_TRUE(state.document.CurrentDeck().Entries(CardKind::Mission).empty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

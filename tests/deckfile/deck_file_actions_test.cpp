@@ -12,7 +12,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include "deck/deck_history.h"
+#include "deck/deck_document.h"
 #include "deck/entry_merge.h"
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_format.h"
@@ -21,38 +21,48 @@
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
-#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
 
+// Replaces document's deck as one step and takes that deck for the saved one.
+void SetDeck(DeckDocument& document, const Deck& deck) {
+    document.History().ApplyDeckEdit(ReplaceDeckEdit(document.CurrentDeck(), deck));
+    document.MarkSaved(QString());
+}
+
 class DeckFileActionsTest : public ::testing::Test {
 protected:
-    DeckFileActionsTest() : state_(dir_.Path()), actions_(state_.DeckFiles(), history_, &window_) {
-        state_.db = NumberLengthCards();
-        state_.output = FlagsFrom(u"11", u"01", u"001");
+    // The output items in force are the settings file's.
+    static OutputFlags StoreFlags(SettingsStore& settings) {
+        EXPECT_TRUE(settings.WriteSetting(u"OUTPUT", u"UNIT", u"11"));
+        EXPECT_TRUE(settings.WriteSetting(u"OUTPUT", u"MISSION", u"01"));
+        EXPECT_TRUE(settings.WriteSetting(u"OUTPUT", u"CHAR", u"001"));
+        return FlagsFrom(u"11", u"01", u"001");
     }
 
     QString PathOf(const char* name) const {
         return QString::fromStdU16String((dir_ / name).u16string());
     }
     void FillDeck() {
-        for (CardKind kind : kDeckKinds) {
-            for (const auto& entry : EntriesOf(state_.db, kind, {3, 0, 2, 0})) {
-                deck_.Add(entry);
-            }
-        }
+        SetDeck(document_, DeckOf(EntriesOf(db_, CardKind::Unit, {3, 0, 2, 0}),
+                                  EntriesOf(db_, CardKind::Mission, {3, 0, 2, 0}),
+                                  EntriesOf(db_, CardKind::Character, {3, 0, 2, 0})));
+        filledSteps_ = document_.History().Stack()->count();
     }
-    // The steps the deck's history holds.
-    int Steps() const { return history_.Stack()->count(); }
+    // The steps the deck's history took since the deck was last filled.
+    int Steps() { return document_.History().Stack()->count() - filledSteps_; }
 
     TempDir dir_;
-    ProgramState state_;
-    Deck& deck_ = state_.deck;
-    DeckHistory history_{deck_, nullptr};
+    SettingsStore settings_{dir_.Path()};
+    const CardDatabase db_ = NumberLengthCards();
+    const OutputFlags flags_ = StoreFlags(settings_);
+    DeckDocument document_;
+    const Deck& deck_ = document_.CurrentDeck();
+    int filledSteps_ = 0;
     QWidget window_;
     FakeDialogs dialogs_;
-    DeckFileActions actions_;
+    DeckFileActions actions_{DeckFileContext{db_, settings_, dir_.Path()}, document_, &window_};
 };
 
 TEST_F(DeckFileActionsTest, SaveDialogOffersZmAndTheDateAndAddsHtm) {
@@ -100,7 +110,7 @@ TEST_F(DeckFileActionsTest, SaveWritesTheDeckWithTheCurrentFlags) {
     FillDeck();
     dialogs_.fileAnswers = {PathOf("deck.HTM")};
     actions_.SaveCommand();
-    EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(state_.db, state_.output, deck_));
+    EXPECT_EQ(ReadBytes(dir_ / "deck.HTM"), DeckFileBytes(db_, flags_, deck_));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
@@ -110,7 +120,10 @@ TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAs
     EXPECT_FALSE(actions_.SaveDeck());  // cancelled: nothing to tell
     EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_FALSE(actions_.SaveDeck());
-    EXPECT_TRUE(std::filesystem::is_empty(dir_.Path()));
+    // Nothing beside the settings file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_EQ(dialogs_.messages[0].text,
               QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀは保存されていません。ﾌｧｲﾙ名の末尾を .htm にしてください。"));
@@ -119,18 +132,18 @@ TEST_F(DeckFileActionsTest, OtherEndingsAreToldAndANameWithoutExtensionIsSavedAs
     dialogs_.messages.clear();
     dialogs_.fileAnswers = {PathOf("ZM1206")};
     EXPECT_TRUE(actions_.SaveDeck());
-    EXPECT_EQ(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_));
+    EXPECT_EQ(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(db_, flags_, deck_));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "ZM1206"));
     EXPECT_TRUE(dialogs_.messages.empty());
 
     // The dialog never asked about the name with ".htm" added: replacing it is asked here.
     dialogs_.fileAnswers = {PathOf("ZM1206")};
     dialogs_.messageAnswer = QMessageBox::No;
-    deck_.ClearAll();
+    SetDeck(document_, Deck{});
     EXPECT_FALSE(actions_.SaveDeck());
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf("ZM1206.htm")));
-    EXPECT_NE(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(state_.db, state_.output, deck_));
+    EXPECT_NE(ReadBytes(dir_ / "ZM1206.htm"), DeckFileBytes(db_, flags_, deck_));
 }
 
 TEST_F(DeckFileActionsTest, SaveAsCsvSaysNotYetAndKeepsAnExistingFile) {
@@ -192,13 +205,14 @@ TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAsOneStep) {
     const Deck saved = deck_;
     ASSERT_TRUE(actions_.WriteDeckHtml(PathOf("deck.htm")));
 
-    Deck other = DeckOf(EntriesOf(state_.db, CardKind::Unit, {1, 1}));
-    DeckHistory otherHistory(other, nullptr);
-    DeckFileActions openInto(state_.DeckFiles(), otherHistory, &window_);
+    DeckDocument other;
+    SetDeck(other, DeckOf(EntriesOf(db_, CardKind::Unit, {1, 1})));
+    DeckFileActions openInto({db_, settings_, dir_.Path()}, other, &window_);
     dialogs_.fileAnswers = {PathOf("deck.htm")};
     openInto.OpenCommand();
-    EXPECT_EQ(other, saved);
-    EXPECT_EQ(otherHistory.Stack()->count(), 1);
+    EXPECT_EQ(other.CurrentDeck(), saved);
+    EXPECT_EQ(other.History().Stack()->count(), 2);
+    EXPECT_EQ(other.FileName(), PathOf("deck.htm"));
     EXPECT_TRUE(dialogs_.messages.empty());
 }
 
@@ -231,14 +245,14 @@ TEST_F(DeckFileActionsTest, FileThatCannotBeReadIsToldAndLeavesTheDeckAsItWas) {
     WriteBytes(dir_ / "huge.htm", "");
     ASSERT_EQ(::truncate((dir_ / "huge.htm").c_str(), std::int64_t{64} << 30), 0);
     int opened = 0;
-    QObject::connect(&actions_, &DeckFileActions::deckOpened, [&] { ++opened; });
+    QObject::connect(&document_, &DeckDocument::fileChanged, [&] { ++opened; });
     const std::pair<const char*, QString> files[] = {
         {"gone.htm", QStringLiteral("ファイルがありません")},
         {"folder.htm", QStringLiteral("同じ名前のフォルダがあります")},
         {"huge.htm", QStringLiteral("ファイルが大きすぎます")}};
     for (const auto& [name, cause] : files) {
         dialogs_.messages.clear();
-        EXPECT_FALSE(actions_.OpenDeckFile(PathOf(name))) << name;
+        EXPECT_EQ(actions_.OpenDeck(PathOf(name)), DeckFileActions::OpenResult::Unreadable) << name;
         ASSERT_EQ(dialogs_.messages.size(), 1u);
         EXPECT_TRUE(dialogs_.messages[0].text.contains(PathOf(name)));
         EXPECT_TRUE(dialogs_.messages[0].text.contains(cause)) << name;
@@ -257,7 +271,7 @@ TEST_F(DeckFileActionsTest, RowsBeyondAListsLimitAreToldInTheOneMessage) {
                "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>\n"
                "<P align=center><STRONG>UNIT情報</STRONG></P>\n<TR>\n<TD noWrap>No</TD>\n</TR>\n" +
                    rows);
-    EXPECT_TRUE(actions_.OpenDeckFile(PathOf("big.htm")));
+    EXPECT_EQ(actions_.OpenDeck(PathOf("big.htm")), DeckFileActions::OpenResult::Opened);
     EXPECT_EQ(deck_.Size(CardKind::Unit), kMaxListEntries);
     EXPECT_EQ(Steps(), 1);
     ASSERT_EQ(dialogs_.messages.size(), 1u);
@@ -294,7 +308,7 @@ TEST_F(DeckFileActionsTest, SkippedRowsAreCountedAndListedInOneMessage) {
     dialogs_.fileAnswers = {PathOf("other.htm")};
     actions_.OpenCommand();
     // Both known cards, at their sorted places.
-    EXPECT_EQ(deck_.Entries(CardKind::Unit), EntriesOf(state_.db, CardKind::Unit, {1, 0}));
+    EXPECT_EQ(deck_.Entries(CardKind::Unit), EntriesOf(db_, CardKind::Unit, {1, 0}));
     ASSERT_EQ(dialogs_.messages.size(), 1u);
     const QString text = dialogs_.messages[0].text;
     EXPECT_TRUE(text.contains(QStringLiteral("3行")));
@@ -312,8 +326,8 @@ TEST_F(DeckFileActionsTest, CopyPutsTheDeckTextOnTheClipboard) {
     actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(), QString());
 
-    deck_.Add(EntriesOf(state_.db, CardKind::Mission, {1})[0]);
-    for (int i = 0; i < 3; ++i) deck_.Add(EntriesOf(state_.db, CardKind::Unit, {2})[0]);
+    SetDeck(document_, DeckOf(EntriesOf(db_, CardKind::Unit, {2, 2, 2}),
+                              EntriesOf(db_, CardKind::Mission, {1})));
     actions_.CopyDeckText();
     EXPECT_EQ(clipboard->text(),
               QStringLiteral("ユニットカード\r\n機体2\t ×３\r\n\r\n\r\nミッションカード\r\n作戦1") +

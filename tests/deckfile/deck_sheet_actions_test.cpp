@@ -15,7 +15,7 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include "deck/deck_history.h"
+#include "deck/deck_document.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "support/card_builder.h"
@@ -77,7 +77,7 @@ QString Poppler(const char* tool, const std::filesystem::path& file, QStringList
 class DeckSheetActionsTest : public ::testing::Test {
 protected:
     DeckSheetActionsTest()
-        : settings_(dir_.Path()), actions_(settings_, dir_.Path(), deck_, &window_) {}
+        : settings_(dir_.Path()), actions_(settings_, dir_.Path(), document_, &window_) {}
 
     QString PathOf(const char* name) const {
         return QString::fromStdU16String((dir_ / name).u16string());
@@ -85,27 +85,33 @@ protected:
 
     // Every kind of card, copies of some, and counters outside every rule.
     void FillDeck() {
-        deck_.ClearAll();
         const DeckEntry blue(CardKind::Unit, u"ZM0001", u"蒼の機兵");
-        deck_.Fill({blue, blue, DeckEntry(CardKind::Unit, u"ZM0002", u"ﾃｽﾄ偵察機"),
-                    MissionEntry(u"MI00001", u"辺境の防衛線", 3),
-                    MissionEntry(u"MI00001", u"辺境の防衛線", 3),
-                    DeckEntry(CardKind::Character, u"CH0001", u"ミナト・カイ")});
+        Deck deck;
+        deck.Fill({blue, blue, DeckEntry(CardKind::Unit, u"ZM0002", u"ﾃｽﾄ偵察機"),
+                   MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                   MissionEntry(u"MI00001", u"辺境の防衛線", 3),
+                   DeckEntry(CardKind::Character, u"CH0001", u"ミナト・カイ")});
+        SetDeck(deck);
     }
 
     // count distinct units and nothing else.
     void FillDistinctUnits(int count) {
-        deck_.ClearAll();
+        Deck deck;
         for (int i = 0; i < count; ++i) {
             const std::u16string digits =
                 QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')).toStdU16String();
-            deck_.Add(DeckEntry(CardKind::Unit, u"ZM" + digits, u"機体" + digits));
+            deck.Add(DeckEntry(CardKind::Unit, u"ZM" + digits, u"機体" + digits));
         }
+        SetDeck(deck);
+    }
+
+    void SetDeck(const Deck& deck) {
+        document_.History().ApplyDeckEdit(ReplaceDeckEdit(document_.CurrentDeck(), deck));
     }
 
     TempDir dir_;
     SettingsStore settings_;
-    Deck deck_;
+    DeckDocument document_;
     QWidget window_;
     FakeDialogs dialogs_;
     AnsweredSheetActions actions_;
@@ -221,12 +227,7 @@ TEST_F(DeckSheetActionsTest, EmptyDeckImageShowsItsCountersInRed) {
 TEST_F(DeckSheetActionsTest, NamesDialogOffersTheDeckFileAndRemembersThePlayer) {
     // The deck's name comes from the deck file last saved.
     CardDatabase db;
-    OutputFlags output;
-    Deck fileDeck;
-    DeckHistory fileHistory(fileDeck, nullptr);
-    DeckFileActions files(DeckFileContext{db, output, settings_, dir_.Path()}, fileHistory,
-                          &window_);
-    actions_.FollowDeckFiles(files);
+    DeckFileActions files(DeckFileContext{db, settings_, dir_.Path()}, document_, &window_);
 
     const QDate today = QDate::currentDate();
     const QString date =

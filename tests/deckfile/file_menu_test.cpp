@@ -31,27 +31,28 @@ TEST(FileMenu, SaveAndOpenGoThroughTheDeckLists) {
     TempDir dir;
     ProgramState state(dir.Path());
     state.db = NumberLengthCards();
-    state.output = FlagsFrom(u"01", u"", u"");
+    ASSERT_TRUE(state.settings.WriteSetting(u"OUTPUT", u"UNIT", u"01"));
     MainWindow window(state);
     FakeDialogs dialogs;
-    for (int r : {2, 0, 2}) state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Unit, r));
-    state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Mission, 3));
-    const auto units = state.deck.Entries(CardKind::Unit);
-    const auto missions = state.deck.Entries(CardKind::Mission);
+    const Deck& deck = state.document.CurrentDeck();
+    auto replace = [&state](const Deck& other) {
+        state.document.History().ApplyDeckEdit(
+            ReplaceDeckEdit(state.document.CurrentDeck(), other));
+    };
+    replace(DeckOf(EntriesOf(state.db, CardKind::Unit, {2, 0, 2}),
+                   EntriesOf(state.db, CardKind::Mission, {3})));
+    const Deck saved = deck;
 
     const QString path = QString::fromStdU16String((dir / "deck.htm").u16string());
     dialogs.fileAnswers = {path, path};
     FindControl<QAction>(&window, "mnuSave")->trigger();
-    EXPECT_EQ(ReadBytes(dir / "deck.htm"), DeckFileBytes(state.db, state.output, state.deck));
-    const Deck saved = state.deck;
+    // With the output items of the settings file.
+    EXPECT_EQ(ReadBytes(dir / "deck.htm"),
+              DeckFileBytes(state.db, FlagsFrom(u"01", u"", u""), saved));
 
-    state.deck.ClearAll();
-    state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Character, 0));
+    replace(DeckOf({}, {}, EntriesOf(state.db, CardKind::Character, {0})));
     FindControl<QAction>(&window, "mnuOpen")->trigger();
-    EXPECT_EQ(state.deck, saved);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit), units);
-    EXPECT_EQ(state.deck.Entries(CardKind::Mission), missions);
-    EXPECT_TRUE(state.deck.Entries(CardKind::Character).empty());
+    EXPECT_EQ(deck, saved);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

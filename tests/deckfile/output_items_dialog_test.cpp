@@ -9,13 +9,10 @@
 #include <QTest>
 
 #include "platform/control_name.h"
-#include "settings/boss_settings.h"
 #include "settings/output_item_settings.h"
-#include "settings/view_settings.h"
 #include "support/card_builder.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
-#include "ui/program_state.h"
 
 namespace zemlo::test {
 namespace {
@@ -27,25 +24,24 @@ void ClickBox(QCheckBox* box) {
 
 class OutputItemsDialogTest : public ::testing::Test {
 protected:
-    OutputItemsDialogTest() : state_(dir_.Path()) {}
+    OutputItemsDialogTest() : settings_(dir_.Path()) {}
 
     void Store(std::u16string_view unit, std::u16string_view mission,
                std::u16string_view character) {
-        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"UNIT", unit));
-        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"MISSION", mission));
-        EXPECT_TRUE(state_.settings.WriteSetting(u"OUTPUT", u"CHAR", character));
-        state_.output = LoadOutputSettings(state_.settings);
+        EXPECT_TRUE(settings_.WriteSetting(u"OUTPUT", u"UNIT", unit));
+        EXPECT_TRUE(settings_.WriteSetting(u"OUTPUT", u"MISSION", mission));
+        EXPECT_TRUE(settings_.WriteSetting(u"OUTPUT", u"CHAR", character));
+        output_ = LoadOutputSettings(settings_);
     }
-    std::u16string Stored(std::u16string_view key) {
-        return state_.settings.ReadSetting(u"OUTPUT", key);
-    }
+    std::u16string Stored(std::u16string_view key) { return settings_.ReadSetting(u"OUTPUT", key); }
 
     TempDir dir_;
-    ProgramState state_;
+    SettingsStore settings_;
+    OutputFlags output_;
 };
 
 TEST_F(OutputItemsDialogTest, ControlsAsDesigned) {
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     EXPECT_EQ(form.objectName(), "frmOptFile");
     EXPECT_EQ(form.windowTitle(), QStringLiteral("出力項目の指定"));
     EXPECT_EQ(form.explanation->text(),
@@ -73,14 +69,14 @@ TEST_F(OutputItemsDialogTest, ControlsAsDesigned) {
 }
 
 TEST_F(OutputItemsDialogTest, NoStoredValuesStartAllUnchecked) {
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
         EXPECT_EQ(box->checkState(), Qt::Unchecked) << box->text().toStdString();
     }
 }
 
 TEST_F(OutputItemsDialogTest, OnlyWeaponsStoresANineOfFifteen) {
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     form.show();
     ClickBox(form.unitBoxes[8]);
     QTest::mouseClick(form.buttons[0], Qt::LeftButton);
@@ -88,19 +84,19 @@ TEST_F(OutputItemsDialogTest, OnlyWeaponsStoresANineOfFifteen) {
     EXPECT_EQ(Stored(u"MISSION"), u"0000000");
     EXPECT_EQ(Stored(u"CHAR"), u"00000000");
     // The new choice is in effect at once.
-    EXPECT_EQ(state_.output.unit[8], u"1");
-    EXPECT_EQ(state_.output.unit[7], u"0");
-    EXPECT_EQ(state_.output.character[7], u"0");
+    EXPECT_EQ(output_.unit[8], u"1");
+    EXPECT_EQ(output_.unit[7], u"0");
+    EXPECT_EQ(output_.character[7], u"0");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST_F(OutputItemsDialogTest, CancelChangesNothing) {
     Store(u"100000000000001", u"0100000", u"");
-    const OutputFlags before = state_.output;
-    const std::string fileBefore = ReadBytes(state_.settings.File());
+    const OutputFlags before = output_;
+    const std::string fileBefore = ReadBytes(settings_.File());
     for (int button : {1, -1}) {
-        OutputItemsDialog form(state_.DeckFiles());
+        OutputItemsDialog form(output_, settings_);
         form.show();
         ClickBox(form.unitBoxes[0]);
         ClickBox(form.missionBoxes[3]);
@@ -115,15 +111,15 @@ TEST_F(OutputItemsDialogTest, CancelChangesNothing) {
         EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(form.result(), QDialog::Rejected);
     }
-    EXPECT_EQ(state_.output.unit, before.unit);
-    EXPECT_EQ(state_.output.mission, before.mission);
-    EXPECT_EQ(state_.output.character, before.character);
-    EXPECT_EQ(ReadBytes(state_.settings.File()), fileBefore);
+    EXPECT_EQ(output_.unit, before.unit);
+    EXPECT_EQ(output_.mission, before.mission);
+    EXPECT_EQ(output_.character, before.character);
+    EXPECT_EQ(ReadBytes(settings_.File()), fileBefore);
 }
 
 TEST_F(OutputItemsDialogTest, ShortStoredValueLeavesTheMissingItemsOff) {
     Store(u"11", u"1", u"0110000000111");  // extra characters are ignored
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     EXPECT_TRUE(form.unitBoxes[0]->isChecked());
     EXPECT_TRUE(form.unitBoxes[1]->isChecked());
     for (int i = 2; i < 15; ++i) EXPECT_FALSE(form.unitBoxes[i]->isChecked()) << i;
@@ -143,7 +139,7 @@ TEST_F(OutputItemsDialogTest, ShortStoredValueLeavesTheMissingItemsOff) {
 
 TEST_F(OutputItemsDialogTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
     Store(u"2193x", u"", u"");
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     form.show();
     EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(form.unitBoxes[1]->checkState(), Qt::Checked);
@@ -154,12 +150,12 @@ TEST_F(OutputItemsDialogTest, StoredTwoShowsGreyedAndOtherValuesShowUnchecked) {
     // Left alone, a greyed box is stored as 2 again.
     form.ButtonClicked(0);
     EXPECT_EQ(Stored(u"UNIT").substr(0, 5), u"21000");
-    EXPECT_EQ(state_.output.unit[0], u"2");
+    EXPECT_EQ(output_.unit[0], u"2");
 }
 
 TEST_F(OutputItemsDialogTest, ClickingAGreyedBoxChecksItAndThenToggles) {
     Store(u"2", u"", u"");
-    OutputItemsDialog form(state_.DeckFiles());
+    OutputItemsDialog form(output_, settings_);
     form.show();
     ClickBox(form.unitBoxes[0]);
     EXPECT_EQ(form.unitBoxes[0]->checkState(), Qt::Checked);

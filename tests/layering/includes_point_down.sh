@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Fails when a file under src/ includes a header of a subsystem above its own. The layers,
-# lowest first; a subsystem may include its own headers and those of any layer below.
+# Fails when a file under src/ includes a header of a subsystem above its own or beside it.
+# The layers, lowest first; subsystems that share a layer stand beside each other and know
+# nothing of one another. A subsystem may include its own headers and those of any layer
+# below.
 # Usage: includes_point_down.sh SRC_DIR
 set -euo pipefail
 src=${1:?the src folder}
-layers=(platform carddb settings catalog deck deckfile tools ui app)
+layers=(platform carddb settings "catalog cardinfo deck" deckfile tools ui app)
 
 declare -A rank_of
-for i in "${!layers[@]}"; do rank_of[${layers[$i]}]=$i; done
+for i in "${!layers[@]}"; do
+    for folder in ${layers[$i]}; do rank_of[$folder]=$i; done
+done
 
 faults=0
 checked=0
@@ -30,6 +34,9 @@ for dir in "$src"/*/; do
         if [ "$target_rank" -gt "$own_rank" ]; then
             echo "${file#"$src"/}:$line: $own/ includes $target/, a layer above it"
             faults=$((faults + 1))
+        elif [ "$target_rank" -eq "$own_rank" ] && [ "$target" != "$own" ]; then
+            echo "${file#"$src"/}:$line: $own/ includes $target/, which stands beside it"
+            faults=$((faults + 1))
         fi
     done < <(grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]+"[a-z_]+/' "$dir"*.h "$dir"*.cpp 2>/dev/null || true)
 done
@@ -37,5 +44,5 @@ if [ "$checked" -eq 0 ]; then
     echo "no include read under $src"
     exit 1
 fi
-echo "$checked includes read, $faults pointing up"
+echo "$checked includes read, $faults out of place"
 [ "$faults" -eq 0 ]

@@ -152,8 +152,7 @@ protected:
 };
 
 TEST_F(GraphDialogTest, EveryMenuCommandOpensAFreshDialogOnItsGraph) {
-    bool seekWindowOpen = false;
-    RecordingTools tools(db, deck, seekWindowOpen, {}, nullptr);
+    RecordingTools tools(db, deck, {}, nullptr);
     tools.OpenGraph(5);
     tools.OpenGraph(2);
     ASSERT_EQ(tools.openings.size(), 2u);

@@ -12,9 +12,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "cardinfo/card_info_panel.h"
 #include "catalog/mission_catalog_page.h"
 #include "catalog/unit_catalog_page.h"
-#include "deck/card_info_panel.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(NameSearchWindowTest, EachPressFindsTheNextMatchUntilTheEndOfTheShownCatalog) {
-    EXPECT_TRUE(state.seekWindowOpen);
+    EXPECT_TRUE((window.get())->findChild<ToolWindows*>()->SeekWindowOpen());
     EXPECT_TRUE(seek->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(seek->findNextButton->isEnabled());
     seek->searchBox->setText(QStringLiteral("ガルド"));
@@ -123,7 +123,7 @@ TEST_F(NameSearchWindowTest, TheWindowFollowsMinimiseUntilClosedThroughItsFrame)
 
     seek->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(state.seekWindowOpen);
+    EXPECT_FALSE((window.get())->findChild<ToolWindows*>()->SeekWindowOpen());
     window->showMinimized();
     window->showNormal();
     EXPECT_EQ((window.get())->findChild<ToolWindows*>()->SeekWindow(), nullptr);

@@ -77,8 +77,10 @@ protected:
         AddCard(state.db.missions, "MI0001",
                 {{mission_field::MissionName, "砦"}, {mission_field::PointsGained, "3"}});
         AddCard(state.db.characters, "CH0001", {{char_field::CharName, "イロ"}});
-        state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Unit, 0));
-        state.deck.Add(DeckEntry::OfRecord(state.db, CardKind::Mission, 0));
+        Deck deck;
+        deck.Fill({DeckEntry::OfRecord(state.db, CardKind::Unit, 0),
+                   DeckEntry::OfRecord(state.db, CardKind::Mission, 0)});
+        state.document.History().ApplyDeckEdit(ReplaceDeckEdit(state.document.CurrentDeck(), deck));
         window = std::make_unique<MainWindow>(state);
         window->FormInit();
         window->show();

@@ -15,7 +15,7 @@
 #include <QUndoStack>
 #include <QUrl>
 
-#include "deck/card_info_panel.h"
+#include "cardinfo/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deck/entry_merge.h"
@@ -72,7 +72,7 @@ protected:
     SeenDeck Seen() const {
         SeenDeck seen;
         for (int k = 0; k < 3; ++k) {
-            seen.lists[k] = state.deck.Entries(static_cast<CardKind>(k));
+            seen.lists[k] = state.document.CurrentDeck().Entries(static_cast<CardKind>(k));
             seen.counters[k] = Panel().counts[k]->text();
             seen.colours[k] = Panel().counts[k]->palette().color(QPalette::WindowText);
         }
@@ -85,7 +85,7 @@ protected:
         return QString::fromStdU16String((dir / name).u16string());
     }
     void WriteDeck(std::string_view name, const Deck& deck) {
-        ASSERT_TRUE(SaveDeckFile(dir / name, state.db, state.output, deck));
+        ASSERT_TRUE(SaveDeckFile(dir / name, state.db, OutputFlags{}, deck));
     }
     bool IniWritten() const { return std::filesystem::exists(dir / "ZEMLO.ini"); }
 
@@ -96,8 +96,8 @@ protected:
 };
 
 TEST_F(DeckCommandsTest, EveryActionIsOneStepBackAndForth) {
-    QAction* undo = Commands().undoItem;
-    QAction* redo = Commands().redoItem;
+    QAction* undo = FindControl<QAction>(window.get(), "mnuUndo");
+    QAction* redo = FindControl<QAction>(window.get(), "mnuRedo");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
 
@@ -155,12 +155,12 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
     QWidget* focus = Panel().unitList;
     focus->setFocus();
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(state.deck.Entries(CardKind::Unit).empty());
+    EXPECT_TRUE(state.document.CurrentDeck().Entries(CardKind::Unit).empty());
     QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit).size(), 1u);
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit).size(), 1u);
     QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);  // いいえ, then a cancelled dialog
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
@@ -174,12 +174,12 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
 
 TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
     for (int i = 0; i < DeckHistory::kStepLimit + 5; ++i) Add(CardKind::Unit, 0);
-    EXPECT_EQ(Commands().History().Stack()->count(), DeckHistory::kStepLimit);
+    EXPECT_EQ(state.document.History().Stack()->count(), DeckHistory::kStepLimit);
 }
 
 TEST_F(DeckCommandsTest, UnchangedDeckClosesWithoutAQuestion) {
     Add(CardKind::Unit, 0);
-    Commands().undoItem->trigger();  // back to the deck of start-up
+    FindControl<QAction>(window.get(), "mnuUndo")->trigger();  // back to the deck of start-up
     window->close();
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_FALSE(window->isVisible());
@@ -188,7 +188,7 @@ TEST_F(DeckCommandsTest, UnchangedDeckClosesWithoutAQuestion) {
 
 TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
     Add(CardKind::Unit, 0);
-    const auto before = state.deck.Entries(CardKind::Unit);
+    const auto before = state.document.CurrentDeck().Entries(CardKind::Unit);
     struct Case {
         const char* name;
         QMessageBox::StandardButton answer;
@@ -216,7 +216,7 @@ TEST_F(DeckCommandsTest, ChangedDeckAsksBeforeClosing) {
         EXPECT_EQ(!window->isVisible(), c.closes) << c.name;
         EXPECT_EQ(IniWritten(), c.closes) << c.name;
         EXPECT_EQ(dialogs.messages.size(), c.messages) << c.name;
-        EXPECT_EQ(state.deck.Entries(CardKind::Unit), before) << c.name;
+        EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit), before) << c.name;
     }
     EXPECT_EQ(dialogs.fileRequests.size(), 4u);  // only はい saves
 }
@@ -241,26 +241,26 @@ TEST_F(DeckCommandsTest, OpeningAnotherDeckAsksFirst) {
     dialogs.questionAnswers = {QMessageBox::Cancel};
     FindControl<QAction>(window.get(), "mnuOpen")->trigger();
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit).size(), 1u);
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit).size(), 1u);
 }
 
 TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMatch) {
     Add(CardKind::Unit, 0);
     const SeenDeck before = Seen();
     QGuiApplication::clipboard()->setText(QStringLiteral("ユニットカード\nブラント x2\nだれか\n"));
-    Commands().importItem->trigger();  // いいえ to the question
+    FindControl<QAction>(window.get(), "mnuImport")->trigger();  // いいえ to the question
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit),
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit),
               std::vector<DeckEntry>(2, Entry(CardKind::Unit, 1)));
     EXPECT_EQ(Panel().counts[0]->text(), "2");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("だれか"));
-    Commands().undoItem->trigger();
+    FindControl<QAction>(window.get(), "mnuUndo")->trigger();
     EXPECT_EQ(Seen(), before);
 
     // Nothing recognisable: the deck stays and nothing is asked.
     QGuiApplication::clipboard()->setText(QStringLiteral("hello"));
-    Commands().importItem->trigger();
+    FindControl<QAction>(window.get(), "mnuImport")->trigger();
     EXPECT_EQ(Seen(), before);
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(dialogs.messages.size(), 2u);
@@ -268,14 +268,14 @@ TEST_F(DeckCommandsTest, ImportReplacesTheDeckAsOneStepAndNamesWhatItCouldNotMat
     // More copies than a list holds: the list fills up and the rest is told, still one step.
     QGuiApplication::clipboard()->setText(QStringLiteral(
         "ユニットカード\nブラント ×32767\nアーベル x2\nミッションカード\n灯台の夜 7\n"));
-    Commands().importItem->trigger();
-    ASSERT_EQ(state.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
+    FindControl<QAction>(window.get(), "mnuImport")->trigger();
+    ASSERT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit).size(), kMaxListEntries);
     EXPECT_EQ(Panel().counts[0]->text(), "32767");
     EXPECT_EQ(Panel().counts[2]->text(), "7");
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_TRUE(
         dialogs.messages[2].text.contains(QString::fromStdU16String(LeftOutText({2, 0, 0}))));
-    Commands().undoItem->trigger();
+    FindControl<QAction>(window.get(), "mnuUndo")->trigger();
     EXPECT_EQ(Seen(), before);
 }
 
@@ -309,10 +309,10 @@ TEST_F(DeckCommandsTest, RecentFilesListTheLastDecksAndForgetOnesThatWentAway) {
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_EQ(Commands().RecentFiles().Items().size(), 1);
     EXPECT_EQ(Seen(), changed);
-    EXPECT_TRUE(Commands().History().IsChanged());
-    Commands().undoItem->trigger();
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit), deck.Entries(CardKind::Unit));
-    EXPECT_FALSE(Commands().History().IsChanged());
+    EXPECT_TRUE(state.document.History().IsChanged());
+    FindControl<QAction>(window.get(), "mnuUndo")->trigger();
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit), deck.Entries(CardKind::Unit));
+    EXPECT_FALSE(state.document.History().IsChanged());
 }
 
 TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
@@ -330,12 +330,14 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
         QApplication::processEvents();
     };
     drop(PathOf("dropped.htm"));
-    EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Mission),
+              deck.Entries(CardKind::Mission));
     EXPECT_EQ(Panel().counts[2]->text(), "7");
     EXPECT_TRUE(dialogs.messages.empty());
 
     drop(PathOf("nowhere.htm"));
-    EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
+    EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Mission),
+              deck.Entries(CardKind::Mission));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("ファイルがありません")));

@@ -8,7 +8,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "deck/card_info_panel.h"
+#include "cardinfo/card_info_panel.h"
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/recent_files_menu.h"
@@ -57,11 +57,12 @@ TEST(LibraryMenu, ADeckOpensThroughTheUnsavedDeckQuestionAndJoinsTheRecentFiles)
     dialogs.questionAnswers = {QMessageBox::Cancel, QMessageBox::No};
     shown->deckTable->selectRow(0);
     shown->OpenCurrentDeck();  // cancelled: the deck stays
-    EXPECT_EQ(state.deck.Size(CardKind::Unit), 1u);
-    EXPECT_EQ(state.deck.Entries(CardKind::Unit)[0].CardNo(), u"ZM0001");
+    const Deck& deck = state.document.CurrentDeck();
+    EXPECT_EQ(deck.Size(CardKind::Unit), 1u);
+    EXPECT_EQ(deck.Entries(CardKind::Unit)[0].CardNo(), u"ZM0001");
     shown->OpenCurrentDeck();
     EXPECT_EQ(dialogs.questions.size(), 2);
-    EXPECT_EQ(state.deck, saved);
+    EXPECT_EQ(deck, saved);
     const QList<QAction*> recent = window.findChild<DeckCommands*>()->RecentFiles().Items();
     ASSERT_EQ(recent.size(), 1);
     EXPECT_TRUE(recent[0]->text().startsWith("&1 ") && recent[0]->text().endsWith("saved.htm"));

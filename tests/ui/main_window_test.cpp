@@ -14,7 +14,6 @@
 #include "support/file_faults.h"
 #include "support/layout_check.h"
 #include "support/temp_dir.h"
-#include "ui/deck_commands.h"
 
 namespace zemlo::test {
 namespace {
@@ -22,7 +21,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : state(dir.Path()) {
-        state.highlightOn = true;
+        EXPECT_TRUE(state.settings.WriteSetting(u"FORM", u"KYOUTYOU", u"1"));
         AddCard(state.db.units, "ZM0001", {{unit_field::UnitName, "試作機"}});
     }
     TempDir dir;
@@ -63,7 +62,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
                      "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuExit=終了(&X)"}));
-    EXPECT_EQ(MenuItems(w.findChild<DeckCommands*>()->editMenu),
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuEdit")),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
@@ -123,28 +122,6 @@ TEST_F(MainWindowTest, ExitWritesTheViewSettings) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"COMPACT"), u"0");
     EXPECT_EQ(state.settings.ReadSetting(u"FORM", u"KYOUTYOU"), u"0");
-}
-
-TEST_F(MainWindowTest, IconThatIsNoPictureTurnsTheDisguiseOffForThisRunOnly) {
-    ASSERT_EQ(::mkfifo((dir / "pipe.ico").c_str(), 0644), 0);
-    WriteBytes(dir / "text.ico", "not a picture\r\n");
-    for (const char* icon : {"text.ico", "pipe.ico", "missing.ico"}) {
-        state.boss = BossSettings{u"1", (dir / icon).u16string(), u"表計算"};
-        MainWindow w(state);
-        w.ApplyBossSettings();
-        EXPECT_EQ(state.boss.use, u"0") << icon;
-        EXPECT_EQ(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey()) << icon;
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir / "ZEMLO.ini"));
-
-    QPixmap picture(16, 16);
-    picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(QString::fromStdString((dir / "real.ico").string()), "ICO"));
-    state.boss = BossSettings{u"1", (dir / "real.ico").u16string(), u"表計算"};
-    MainWindow w(state);
-    w.ApplyBossSettings();
-    EXPECT_EQ(state.boss.use, u"1");
-    EXPECT_NE(w.WindowIconWhen(true).cacheKey(), w.WindowIconWhen(false).cacheKey());
 }
 
 }  // namespace

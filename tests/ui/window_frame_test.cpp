@@ -17,6 +17,7 @@
 #include "tools/draw_test_dialog.h"
 #include "tools/graph_dialog.h"
 #include "tools/name_search_window.h"
+#include "ui/boss_key.h"
 #include "ui/boss_key_dialog.h"
 #include "ui/program_state.h"
 #include "ui/version_dialog.h"
@@ -30,20 +31,21 @@ protected:
 
     TempDir dir;
     ProgramState state;
-    QIcon icons[2];
-    bool seekWindowOpen = false;
+    BossKey bossKey{state.settings, QIcon()};
+    OutputFlags output;
 };
 
 TEST_F(WindowFrameTest, EveryFixedDialogOffersTheCloseButtonOnly) {
     std::vector<std::unique_ptr<QWidget>> windows;
     windows.push_back(
         std::make_unique<VersionDialog>("zemlo-frame-test", SystemKeyValues(), SystemProcesses()));
-    windows.push_back(std::make_unique<BossKeyDialog>(state, icons));
-    windows.push_back(std::make_unique<OutputItemsDialog>(state.DeckFiles()));
-    windows.push_back(std::make_unique<GraphDialog>(state.db, state.deck));
-    windows.push_back(std::make_unique<DrawTestDialog>(state.deck, nullptr, nullptr));
-    windows.push_back(std::make_unique<DrawOddsDialog>(state.deck, state.settings));
-    windows.push_back(std::make_unique<NameSearchWindow>(seekWindowOpen, nullptr));
+    const Deck& deck = state.document.CurrentDeck();
+    windows.push_back(std::make_unique<BossKeyDialog>(bossKey, dir.Path()));
+    windows.push_back(std::make_unique<OutputItemsDialog>(output, state.settings));
+    windows.push_back(std::make_unique<GraphDialog>(state.db, deck));
+    windows.push_back(std::make_unique<DrawTestDialog>(deck, nullptr, nullptr));
+    windows.push_back(std::make_unique<DrawOddsDialog>(deck, state.settings));
+    windows.push_back(std::make_unique<NameSearchWindow>(nullptr));
     for (const auto& window : windows) {
         const Qt::WindowFlags flags = window->windowFlags();
         SCOPED_TRACE(window->objectName().toStdString());

@@ -1,4 +1,4 @@
-#include "deck/card_info_text.h"
+#include "cardinfo/card_info_text.h"
 
 #include "carddb/text_width.h"
 

@@ -1,4 +1,4 @@
-#include "deck/card_clip_text.h"
+#include "cardinfo/card_clip_text.h"
 
 namespace zemlo {
 namespace {

@@ -1,11 +1,11 @@
-#include "deck/card_info_panel.h"
+#include "cardinfo/card_info_panel.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "deck/card_info_text.h"
+#include "cardinfo/card_info_text.h"
 #include "platform/control_name.h"
 #include "platform/twips.h"
 
@@ -220,6 +220,23 @@ void CardInfoPanel::RestoreView(const CardInfoView& view) {
         shown_[k] = record >= 0 ? cardNo : std::u16string();
     }
     BringToFront(view.front);
+}
+
+void CardInfoPanel::KeepViewBeforeStep() {
+    viewBeforeStep_ = View();
+}
+
+void CardInfoPanel::KeepViewAfterStep(int step) {
+    stepViews_[step] = StepViews{viewBeforeStep_, View()};
+}
+
+void CardInfoPanel::ShowViewOfStep(int step, bool done) {
+    const auto at = stepViews_.find(step);
+    if (at != stepViews_.end()) RestoreView(done ? at->second.after : at->second.before);
+}
+
+void CardInfoPanel::ForgetStep(int step) {
+    stepViews_.erase(step);
 }
 
 QWidget* CardInfoPanel::Box(CardKind kind, int index) const {

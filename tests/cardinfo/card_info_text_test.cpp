@@ -1,6 +1,6 @@
 // What the information boxes show: which field lands in which box and when a value is
 // shown full-width.
-#include "deck/card_info_text.h"
+#include "cardinfo/card_info_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The clipboard text of one card: the three layouts line by line, CR LF after every line,
 // and the unit lines that the "none" mark leaves out.
-#include "deck/card_clip_text.h"
+#include "cardinfo/card_clip_text.h"
 
 #include <gtest/gtest.h>
 

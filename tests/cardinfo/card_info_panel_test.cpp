@@ -1,6 +1,6 @@
 // The card information panel on its own: its frames and boxes, filling them from the right
 // table, widening, and which frame stands in front.
-#include "deck/card_info_panel.h"
+#include "cardinfo/card_info_panel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,31 @@
 // The card information panel: one frame per card kind, all at the same place, each with
 // its caption labels and read-only boxes. Showing a card fills its kind's boxes and brings
-// that frame to the front.
+// that frame to the front. What it shows belongs to the steps of the deck's history: the
+// panel keeps its view before and after each step and shows it again when the step is taken
+// back or done again.
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "carddb/card_database.h"
-#include "deck/deck_edit.h"
 
 class QGroupBox;
 class QLabel;
 
 namespace zemlo {
+
+// What the card information panel shows: the frame in front and, per kind, the card
+// number its boxes were last filled from ("" while they are empty).
+struct CardInfoView {
+    CardKind front = CardKind::Unit;
+    std::array<std::u16string, 3> shown;
+
+    friend bool operator==(const CardInfoView&, const CardInfoView&) = default;
+};
 
 class CardInfoPanel : public QWidget {
     Q_OBJECT
@@ -39,6 +52,13 @@ public:
     CardInfoView View() const;
     void RestoreView(const CardInfoView& view);
 
+    // Following the deck's history (DeckHistory's signals): a step is starting, the step it
+    // made, a step taken back (done false) or done again, a step the history no longer holds.
+    void KeepViewBeforeStep();
+    void KeepViewAfterStep(int step);
+    void ShowViewOfStep(int step, bool done);
+    void ForgetStep(int step);
+
     QGroupBox* kindFrames[3];
 
 private:
@@ -60,7 +80,15 @@ private:
     void BuildFrame(CardKind kind, const char* boxName, const char* labelName,
                     const std::vector<Row>& rows);
 
+    struct StepViews {
+        CardInfoView before;
+        CardInfoView after;
+    };
+
     const CardDatabase& db_;
+    // By step of the history, while the history holds it.
+    std::unordered_map<int, StepViews> stepViews_;
+    CardInfoView viewBeforeStep_;
     std::vector<QWidget*> boxes_[3];
     std::u16string shown_[3];
     std::vector<PlacedRow> rows_[3];

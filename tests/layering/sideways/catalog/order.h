@@ -1,0 +1,2 @@
+// Included from beside; never compiled.
+#pragma once
