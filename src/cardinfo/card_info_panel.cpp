@@ -198,6 +198,10 @@ CardKind CardInfoPanel::FrontKind() const {
     return CardKind::Unit;
 }
 
+std::u16string CardInfoPanel::ShownCardNo() const {
+    return shown_[static_cast<int>(FrontKind())];
+}
+
 CardInfoView CardInfoPanel::View() const {
     CardInfoView view;
     view.front = FrontKind();

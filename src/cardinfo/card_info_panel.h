@@ -48,6 +48,8 @@ public:
     QWidget* Box(CardKind kind, int index) const;
     QString BoxText(CardKind kind, int index) const;
 
+    // The number of the card in the frame in front; "" while its boxes are empty.
+    std::u16string ShownCardNo() const;
     // What the panel shows, and showing it again exactly (empty boxes included).
     CardInfoView View() const;
     void RestoreView(const CardInfoView& view);

@@ -5,10 +5,17 @@
 
 #include <QIcon>
 #include <QString>
+#include <filesystem>
 
 #include "settings/boss_settings.h"
 
+class QMenu;
+class QWidget;
+
 namespace zemlo {
+
+// The program's own icon, drawn once.
+QIcon ProgramIcon();
 
 class BossKey {
 public:
@@ -23,6 +30,12 @@ public:
     const QIcon& IconWhen(bool minimised) const { return icons_[minimised ? 1 : 0]; }
     // The caption of the minimised window: the task name while the disguise is on.
     QString MinimisedCaption(const QString& normalCaption) const;
+    // Gives window the icon and caption of its state: the disguise's while minimised.
+    void Dress(QWidget& window, bool minimised, const QString& normalCaption) const;
+
+    // "ﾎﾞｽが来た機能の設定" (mnuBoss) at the end of menu: the settings dialog over window,
+    // its icon dialog starting in programDir.
+    void AddMenuItem(QMenu* menu, QWidget* window, const std::filesystem::path& programDir);
 
     // The settings dialog's values take effect at once, with the program's icon until
     // UseIcon gives the minimised window its picture.

@@ -11,7 +11,7 @@
 #include "ui/boss_key.h"
 #include "ui/program_state.h"
 
-class QAction;
+class QMenu;
 class QPushButton;
 
 namespace zemlo {
@@ -22,8 +22,8 @@ class CatalogTabs;
 class DeckCommands;
 class DeckEntry;
 class DeckPanel;
-class HighlightState;
 class ToolWindows;
+class ViewState;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -53,8 +53,6 @@ public:
     void SuspendFilters(bool suspended) { filterSuspension_.Set(suspended); }
     bool FiltersSuspended() const { return filterSuspension_.Active(); }
     void RefilterUnits();
-    void RefilterMissions();
-    void RefilterCharacters();
 
     // Shows the card in the card information panel, as a selection in any card list does.
     void ShowCard(CardKind kind, const QString& cardNo);
@@ -65,7 +63,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus(QMenu* viewMenu, QMenu* toolMenu, QMenu* helpMenu);
@@ -75,14 +72,7 @@ private:
     // defined beside the layout's measures in main_window_layout.cpp.
     void ArrangeControls(int view);
     void LayOutMainWindow(int view);
-    void ToggleCompactView();
     void ToggleCardInfoWidth();
-    // Key preview: every key pressed anywhere in the window, before the focused control.
-    // Returns true when the key was used here.
-    bool HandleKey(int keyCode, Qt::KeyboardModifiers modifiers);
-    // Runs on every change of window state: caption and icon follow the minimised state, and
-    // so does the name search window.
-    void FollowWindowState();
 
     ProgramState& state_;
     bool formInitDone_ = false;
@@ -91,9 +81,7 @@ private:
     // hold it only for the span of a scope. Held from construction until FormInit has
     // prepared the catalogs.
     FilterSuspension filterSuspension_;
-    // The view section FORM: CompactState and HighlightOn, which the catalogs follow.
-    int compactState_ = 0;
-    HighlightState* highlight_ = nullptr;
+    ViewState* view_;
     BossKey bossKey_;
 
     CatalogTabs* catalogs_ = nullptr;
@@ -104,13 +92,8 @@ private:
     DeckCommands* deckCommands_ = nullptr;
     // The graphs, the draw test, the draw odds and the name search window.
     ToolWindows* toolWindows_ = nullptr;
-    QAction* highlightItem_ = nullptr;
-    QAction* compactViewItem_ = nullptr;
     // The compact view's card-information button.
     QPushButton* cardInfoButton_ = nullptr;
 };
-
-// The program's own icon, drawn once.
-QIcon ProgramIcon();
 
 }  // namespace zemlo
