@@ -6,9 +6,8 @@
 #include "app/disclaimer_dialog.h"
 #include "app/splash_window.h"
 #include "carddb/card_loader.h"
-#include "carddb/leading_number.h"
 #include "platform/dialog_service.h"
-#include "platform/user_store.h"
+#include "settings/first_start_settings.h"
 #include "ui/main_window.h"
 
 namespace zemlo {
@@ -20,11 +19,11 @@ Startup::~Startup() = default;
 
 bool Startup::AskDisclaimer() {
     UserStore store(storeName_);
-    if (LeadingNumber(store.Get("BOOT", "CNT").toStdU16String()) != 0) return true;
+    if (LoadDisclaimerAccepted(store)) return true;
     DisclaimerDialog dialog;
     dialog.exec();
     if (!dialog.IsYes()) return false;
-    const FileStatus saved = store.Save("BOOT", "CNT", "1");
+    const FileStatus saved = SaveDisclaimerAccepted(store, true);
     if (!saved) {
         // The player agreed; the program goes on and asks again at the next start.
         Dialogs().Message(nullptr, QMessageBox::Warning, ApplicationTitle(),

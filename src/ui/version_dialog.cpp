@@ -11,8 +11,8 @@
 #include "platform/dialog_service.h"
 #include "platform/process_launcher.h"
 #include "platform/twips.h"
-#include "platform/user_store.h"
 #include "platform/window_frame.h"
+#include "settings/first_start_settings.h"
 #include "ui/about_rules.h"
 #include "ui/disclaimer_text.h"
 #include "ui/main_window.h"
@@ -132,8 +132,7 @@ void VersionDialog::OnKeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     // The disclaimer is asked again at the next start. The empty confirmation stands for a
     // flag that was stored; a store that failed says so instead, with its file and the cause.
     UserStore store(storeName_);
-    const FileStatus saved =
-        store.Save(QStringLiteral("BOOT"), QStringLiteral("CNT"), QStringLiteral("0"));
+    const FileStatus saved = SaveDisclaimerAccepted(store, false);
     if (saved) {
         Dialogs().Message(this, QMessageBox::NoIcon, ApplicationTitle(), QString(),
                           QMessageBox::Ok);
