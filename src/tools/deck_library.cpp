@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <unordered_map>
 
-#include "deckfile/deck_file_reader.h"
+#include "carddb/text_width.h"
 #include "tools/deck_cards.h"
 
 namespace zemlo {
@@ -23,11 +23,6 @@ bool EndsWithFolded(const std::string& name, std::string_view ending) {
     return true;
 }
 
-EntryLists ListsOf(const Deck& deck) {
-    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
-            deck.Entries(CardKind::Character)};
-}
-
 // Every card number of the deck once, with its copies, by number.
 std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
     std::vector<std::u16string_view> numbers;
@@ -43,6 +38,11 @@ std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
         i = end;
     }
     return cards;
+}
+
+// "ﾃﾞｯｷ 12 件".
+std::u16string CountText(std::u16string_view what, std::size_t n) {
+    return std::u16string(what) + u" " + DecimalText(static_cast<long long>(n)) + u" 件";
 }
 
 // What the look before knew of each file, by path.
@@ -88,8 +88,26 @@ bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, 
     DeckFileReadResult read = ReadDeckFile(path, db);
     status = read.fileStatus;
     if (read.status != DeckFileStatus::Read) return false;
-    lists = ListsOf(read.deck);
+    lists = EntryListsOf(read.deck);
     return true;
+}
+
+EntryLists EntryListsOf(const Deck& deck) {
+    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
+            deck.Entries(CardKind::Character)};
+}
+
+LibraryDeck LibraryDeckOf(FoundFile file, const DeckFileReadResult& read) {
+    LibraryDeck deck;
+    deck.path = std::move(file.path);
+    deck.size = file.size;
+    deck.modified = file.modified;
+    deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
+    const EntryLists lists = EntryListsOf(read.deck);
+    deck.counts = CountDeck(lists);
+    deck.broken = BrokenRules(deck.counts);
+    deck.cards = CardsOf(lists);
+    return deck;
 }
 
 void PrepareCardLookups(const CardDatabase& db) {
@@ -138,16 +156,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
             ++(read.fileStatus.error == EFBIG ? index.hugeFiles : index.unreadableFiles);
             continue;
         }
-        LibraryDeck deck;
-        deck.path = std::move(file.path);
-        deck.size = file.size;
-        deck.modified = file.modified;
-        deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
-        const EntryLists lists = ListsOf(read.deck);
-        deck.counts = CountDeck(lists);
-        deck.broken = BrokenRules(deck.counts);
-        deck.cards = CardsOf(lists);
-        index.decks.push_back(std::move(deck));
+        index.decks.push_back(LibraryDeckOf(std::move(file), read));
     }
     return index;
 }
@@ -157,11 +166,13 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
     if (!index.folderStatus) {
         return u"ﾌｫﾙﾀﾞを読めません（" + FileErrorText(index.folderStatus) + u"）";
     }
-    const auto count = [](std::u16string_view what, std::size_t n) {
-        const std::string digits = std::to_string(n);
-        return std::u16string(what) + u" " + std::u16string(digits.begin(), digits.end()) + u" 件";
-    };
-    std::u16string text = count(u"ﾃﾞｯｷ", index.decks.size());
+    std::u16string text = CountText(u"ﾃﾞｯｷ", index.decks.size()) + PassedOverText(index);
+    if (index.cancelled) text += u"（中止しました。ほかのﾌｧｲﾙは見ていません）";
+    return text;
+}
+
+std::u16string PassedOverText(const LibraryIndex& index) {
+    std::u16string text;
     const std::pair<std::u16string_view, std::size_t> passedOver[] = {
         {u"ﾃﾞｯｷでないﾌｧｲﾙ", index.notDeckFiles.size()},
         {u"読めないﾌｧｲﾙ", static_cast<std::size_t>(index.unreadableFiles)},
@@ -170,9 +181,8 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
         {u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks)},
     };
     for (const auto& [what, n] : passedOver) {
-        if (n > 0) text += u"、" + count(what, n);
+        if (n > 0) text += u"、" + CountText(what, n);
     }
-    if (index.cancelled) text += u"（中止しました。ほかのﾌｧｲﾙは見ていません）";
     return text;
 }
 
