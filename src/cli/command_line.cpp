@@ -49,41 +49,41 @@ int Finish(const CommandOutput& output) {
     return output.status;
 }
 
-// The options, their help texts and their value names.
+// The options, their help texts and their value names. Qt lines the texts up by characters,
+// so the value names are ASCII and each line of a text holds at most 27 full-width characters
+// (the terminal shows them two columns wide).
 struct Options {
     QCommandLineOption help{{"h", "help"}, QStringLiteral("この説明を表示します。")};
     QCommandLineOption version{{"v", "version"}, QStringLiteral("バージョンを表示します。")};
-    QCommandLineOption check{
-        "check", QStringLiteral("デッキファイルとフォルダ（その下のフォルダも）のデッキを"
-                                "デッキの規定で調べ、1デッキ1行で示します。")};
-    QCommandLineOption format{
-        "format",
-        QStringLiteral("--check の形式: tsv（既定。見出しの行つき）か json（1つの配列）。"),
-        "tsv|json"};
-    QCommandLineOption text{"text",
-                            QStringLiteral("デッキを「ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力」と同じテキストで"
-                                           "書き出します。")};
-    QCommandLineOption sheet{
-        "sheet", QStringLiteral("デッキシートを -o のファイル（.pdf か .png）に書き出します。")};
+    QCommandLineOption check{"check",
+                             QStringLiteral("デッキファイルとフォルダ（その下のフォルダも）\n"
+                                            "のデッキを規定で調べ、1デッキ1行で示します。")};
+    QCommandLineOption format{"format",
+                              QStringLiteral("--check の形式: tsv（既定。見出しの行つき）\n"
+                                             "か json（1つの配列）。"),
+                              "tsv|json"};
+    QCommandLineOption text{"text", QStringLiteral("デッキを「ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力」\n"
+                                                   "と同じテキストで書き出します。")};
+    QCommandLineOption sheet{"sheet",
+                             QStringLiteral("デッキシートを -o のファイルに書き出します。")};
     QCommandLineOption output{{"o", "output"},
-                              QStringLiteral("--sheet の書き出し先。.png ではページごとに "
-                                             "名前-2.png、名前-3.png … が続きます。"),
-                              QStringLiteral("ファイル")};
+                              QStringLiteral("--sheet の書き出し先（.pdf か .png）。.png の\n"
+                                             "2ページめからは 名前-2.png、名前-3.png …。"),
+                              "file"};
     QCommandLineOption player{"player", QStringLiteral("デッキシートのプレイヤー名（既定: 空）。"),
-                              QStringLiteral("名前")};
+                              "name"};
     QCommandLineOption deckName{
-        "deck-name", QStringLiteral("デッキシートのデッキ名（既定: デッキファイルの名前）。"),
-        QStringLiteral("名前")};
+        "deck-name", QStringLiteral("デッキシートのデッキ名（既定: ファイルの名前）。"), "name"};
     QCommandLineOption date{"date", QStringLiteral("デッキシートの日付（既定: 今日）。"),
                             "YYYY-MM-DD"};
-    QCommandLineOption compare{
-        "compare", QStringLiteral("2つのデッキの差分を「差分をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ」と同じ行で"
-                                  "書き出します。")};
-    QCommandLineOption data{
-        "data",
-        QStringLiteral("読むカードデータ（何度でも。書いた順に読みます）。"
-                       "既定はプログラムのフォルダの ZEMLO.dat と、あれば ORVEL.dat。"),
-        QStringLiteral("ファイル")};
+    QCommandLineOption compare{"compare",
+                               QStringLiteral("2つのデッキの差分を「差分をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ」\n"
+                                              "と同じ行で書き出します。")};
+    QCommandLineOption data{"data",
+                            QStringLiteral("読むカードデータ。何度でも指定でき、書いた順に\n"
+                                           "読みます。既定はプログラムのフォルダの\n"
+                                           "ZEMLO.dat と、あれば ORVEL.dat。"),
+                            "file"};
 
     void AddTo(QCommandLineParser& parser) const {
         for (const QCommandLineOption* option :
@@ -121,10 +121,12 @@ CommandArguments ArgumentsOf(const QCommandLineParser& parser, const Options& op
 
 const char kDescription[] =
     "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ\n"
-    "引数なしか、デッキファイル1つでウインドウを開きます。--check、--text、--sheet、--compare "
-    "はウインドウを開かずに働き、ディスプレイを要りません。\n"
-    "終了コード: 0 すべてのデッキが規定どおり、1 規定外のデッキかカードデータにないカードの"
-    "あるデッキがある、2 指定の誤りか、読めない・書けないファイルがある。";
+    "引数なしか、デッキファイル1つでウインドウを開きます。\n"
+    "--check、--text、--sheet、--compare はウインドウを開かずに働き、\n"
+    "ディスプレイを要りません。\n"
+    "終了コード: 0 すべてのデッキが規定どおり\n"
+    "            1 規定外か、カードデータにないカードのあるデッキがある\n"
+    "            2 指定の誤りか、読めない・書けないファイルがある";
 
 // What the command line asks for, or the output that answers it at once: the help, the
 // version, a usage error.
@@ -142,9 +144,9 @@ std::optional<CommandRequest> ReadCommandLine(int argc, char** argv, CommandOutp
     for (int i = 0; i < argc; ++i) arguments << Q(ArgumentText(argv[i]));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser.addPositionalArgument(QStringLiteral("デッキ"),
+    parser.addPositionalArgument(QStringLiteral("deck"),
                                  QStringLiteral("デッキファイル（--check ではフォルダも）。"),
-                                 QStringLiteral("[デッキ|フォルダ…]"));
+                                 QStringLiteral("[deck|folder ...]"));
     const Options options;
     options.AddTo(parser);
 
