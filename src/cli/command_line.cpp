@@ -31,20 +31,27 @@ std::u16string U(const QString& text) {
     return text.toStdU16String();
 }
 
-// Every byte, whatever the locale: the output is UTF-8 already.
-void WriteAll(int fd, std::string_view bytes) {
+// Every byte, whatever the locale: the output is UTF-8 already. Returns the errno of a failed
+// write, 0 when all was written.
+int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) continue;
-            return;  // a closed pipe or a full disk: nobody is left to tell
+            return errno;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
+    return 0;
 }
 
-int Finish(const CommandOutput& output) {
-    WriteAll(STDOUT_FILENO, output.out);
+// Writes the command's output; an output that could not be written all (a full disk behind a
+// redirection) is trouble, never success.
+int Finish(CommandOutput output) {
+    if (const int error = WriteAll(STDOUT_FILENO, output.out)) {
+        output.Tell(u"標準出力に書き込めませんでした" + CauseText(FileStatus{error, false}));
+        output.Raise(kStatusTrouble);
+    }
     WriteAll(STDERR_FILENO, output.err);
     return output.status;
 }

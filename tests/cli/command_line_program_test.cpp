@@ -65,7 +65,7 @@ protected:
 
     // Runs tool with args in an environment without a display, in the C locale, with a
     // platform plugin that would need one.
-    Finished Start(const fs::path& tool, const std::vector<std::string>& args) {
+    Finished Start(const fs::path& tool, const std::vector<std::string>& args, fs::path out = {}) {
         std::vector<std::string> environment = {"LANG=C",
                                                 "LC_ALL=C",
                                                 "QT_QPA_PLATFORM=xcb",
@@ -78,7 +78,7 @@ protected:
         std::vector<char*> envp;
         for (std::string& line : environment) envp.push_back(line.data());
         envp.push_back(nullptr);
-        const fs::path out = dir / "stdout";
+        if (out.empty()) out = dir / "stdout";
         const fs::path err = dir / "stderr";
 
         const pid_t child = ::fork();
@@ -90,7 +90,7 @@ protected:
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        return Finished{ReadBytes(out), ReadBytes(err),
+        return Finished{out == dir / "stdout" ? ReadBytes(out) : "", ReadBytes(err),
                         WIFEXITED(status) ? WEXITSTATUS(status) : -1};
     }
 
@@ -114,6 +114,11 @@ TEST_F(ProgramTest, HelpAndVersionNeedNoDisplayAndSpeakUtf8InAnyLocale) {
     EXPECT_EQ(wrong.out, "");
     EXPECT_NE(wrong.err.find("--help"), std::string::npos);
     EXPECT_EQ(Program({"--chek", ok}).status, 2);
+
+    // Output lost to a full disk is no success.
+    const Finished full = Start(program, {"--version"}, "/dev/full");
+    EXPECT_EQ(full.status, 2);
+    EXPECT_NE(full.err.find("標準出力"), std::string::npos) << full.err;
 }
 
 TEST_F(ProgramTest, CheckJudgesAFolderOfDecksAndWritesNothingButItsOutput) {
