@@ -1,5 +1,7 @@
 #include "cli/argument_text.h"
 
+#include "platform/code_page.h"
+
 namespace zemlo {
 namespace {
 
@@ -16,24 +18,6 @@ bool IsLow(char16_t c) {
 
 bool IsEscape(char16_t c) {
     return c >= kFirstEscape && c <= kLastEscape;
-}
-
-void AppendUtf8(char32_t cp, std::string& out) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // The length of the well-formed UTF-8 sequence at the start of bytes, 0 when there is none
@@ -98,18 +82,14 @@ std::u16string ArgumentText(std::string_view bytes) {
 std::string ArgumentBytes(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1])) {
-            AppendUtf8(0x10000 + ((char32_t{c} - 0xD800) << 10) + (text[i + 1] - 0xDC00), bytes);
-            ++i;
-        } else if (IsEscape(c)) {
-            bytes += static_cast<char>(c - 0xDC00);
-        } else if (IsHigh(c) || IsLow(c)) {
-            bytes += '?';
-        } else {
-            AppendUtf8(c, bytes);
-        }
+    size_t from = 0;  // where the run of characters since the last escape starts
+    for (size_t i = 0; i <= text.size(); ++i) {
+        // The second half of a character beyond U+FFFF may look like an escape.
+        const bool escape = i < text.size() && IsEscape(text[i]) && !(i > 0 && IsHigh(text[i - 1]));
+        if (i < text.size() && !escape) continue;
+        bytes += ToUtf8(text.substr(from, i - from));
+        if (escape) bytes += static_cast<char>(text[i] - 0xDC00);
+        from = i + 1;
     }
     return bytes;
 }

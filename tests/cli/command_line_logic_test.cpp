@@ -31,6 +31,8 @@ TEST(ArgumentText, EveryByteStringComesBackAndOnlyWellFormedUtf8BecomesCharacter
     EXPECT_EQ(ArgumentText("\xE3\x81"), u"\xDCE3\xDC81");
     EXPECT_EQ(ArgumentText("\xF4\x90\x80\x80"), u"\xDCF4\xDC90\xDC80\xDC80");
     EXPECT_EQ(ShownArgument(ArgumentText("\xFF\xF0\x9F\x83\x8F")), u"\uFFFD\U0001F0CF");
+    // U+1F0CF's second half lies among the escapes and stays a character.
+    EXPECT_EQ(ArgumentBytes(u"\U0001F0CF\xDCFF"), "\xF0\x9F\x83\x8F\xFF");
 
     std::mt19937 random(33);
     const std::string alphabet = "a/.\x80\xBF\xC2\xE3\x81\x82\xED\xA0\xF0\x9F\xF4\xFF";
