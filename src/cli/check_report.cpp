@@ -117,7 +117,8 @@ CheckReport CheckPaths(const std::vector<std::filesystem::path>& paths, const Ca
     for (const std::filesystem::path& path : paths) {
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0) {
-            output.TellAbout(path, u"読み込めません" + CauseText(FileStatus{errno, true}));
+            const FileStatus status{errno, true};
+            output.TellAbout(path, u"読み込めません" + CauseText(status));
             output.Raise(kStatusTrouble);
         } else if (S_ISDIR(st.st_mode)) {
             CheckFolder(path, db, report, output);
