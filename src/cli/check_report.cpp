@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <thread>
 
 #include "carddb/text_width.h"
 #include "cli/argument_text.h"
@@ -13,16 +14,6 @@
 
 namespace zemlo {
 namespace {
-
-void Add(LibraryIndex& into, LibraryIndex&& from) {
-    std::move(from.decks.begin(), from.decks.end(), std::back_inserter(into.decks));
-    std::move(from.notDeckFiles.begin(), from.notDeckFiles.end(),
-              std::back_inserter(into.notDeckFiles));
-    into.unreadableFiles += from.unreadableFiles;
-    into.hugeFiles += from.hugeFiles;
-    into.foldersNotEntered += from.foldersNotEntered;
-    into.loopingLinks += from.loopingLinks;
-}
 
 // A file named on the command line: read whatever its name, and told when it is no deck.
 void CheckFile(const std::filesystem::path& path, const struct stat& st, const CardDatabase& db,
@@ -35,13 +26,15 @@ void CheckFile(const std::filesystem::path& path, const struct stat& st, const C
 
 void CheckFolder(const std::filesystem::path& path, const CardDatabase& db, CheckReport& report,
                  CommandOutput& output) {
-    LibraryIndex index = IndexLibrary(path, db);
+    // Reading the files is most of the work: every core reads some.
+    const int workers = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    LibraryIndex index = IndexLibrary(path, db, nullptr, nullptr, nullptr, workers);
     if (!index.folderStatus) {
         output.TellAbout(path, u"フォルダを読み込めませんでした" + CauseText(index.folderStatus));
         output.Raise(kStatusTrouble);
         return;
     }
-    Add(report.found, std::move(index));
+    AddLook(report.found, std::move(index));
 }
 
 // A path's bytes in a TSV field: the field's and the line's separators escaped.

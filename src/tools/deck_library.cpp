@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <span>
+#include <thread>
 #include <unordered_map>
 
 #include "carddb/text_width.h"
@@ -116,9 +118,59 @@ void PrepareCardLookups(const CardDatabase& db) {
     }
 }
 
+namespace {
+
+// Looks at files one after another into part, as a look does: each taken from the look
+// before when unchanged, read otherwise.
+void LookAtFiles(std::span<FoundFile> files, const CardDatabase& db, const EarlierLook& earlier,
+                 IndexProgress* progress, const std::atomic<bool>* cancel, LibraryIndex& part) {
+    for (FoundFile& file : files) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+            part.cancelled = true;
+            break;
+        }
+        if (progress != nullptr) ++progress->filesLookedAt;
+        if (const LibraryDeck* deck = EarlierLook::Unchanged(earlier.decks, file)) {
+            part.decks.push_back(*deck);
+            continue;
+        }
+        if (EarlierLook::Unchanged(earlier.notDecks, file) != nullptr) {
+            part.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+
+        ++part.filesRead;
+        DeckFileReadResult read = ReadDeckFile(file.path, db);
+        if (read.status == DeckFileStatus::NotDeckFile) {
+            part.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+        if (read.status != DeckFileStatus::Read) {
+            ++(read.fileStatus.error == EFBIG ? part.hugeFiles : part.unreadableFiles);
+            continue;
+        }
+        part.decks.push_back(LibraryDeckOf(std::move(file), read));
+    }
+}
+
+}  // namespace
+
+void AddLook(LibraryIndex& into, LibraryIndex&& part) {
+    std::move(part.decks.begin(), part.decks.end(), std::back_inserter(into.decks));
+    std::move(part.notDeckFiles.begin(), part.notDeckFiles.end(),
+              std::back_inserter(into.notDeckFiles));
+    std::move(part.folders.begin(), part.folders.end(), std::back_inserter(into.folders));
+    into.unreadableFiles += part.unreadableFiles;
+    into.hugeFiles += part.hugeFiles;
+    into.foldersNotEntered += part.foldersNotEntered;
+    into.loopingLinks += part.loopingLinks;
+    into.filesRead += part.filesRead;
+    into.cancelled = into.cancelled || part.cancelled;
+}
+
 LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
                           const LibraryIndex* previous, IndexProgress* progress,
-                          const std::atomic<bool>* cancel) {
+                          const std::atomic<bool>* cancel, int workers) {
     LibraryIndex index;
     index.folder = folder;
     FolderWalk walk = WalkFolder(folder, IsDeckFileName, cancel);
@@ -129,35 +181,28 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
     index.unreadableFiles = walk.unreadableFiles;
     index.cancelled = walk.cancelled;
     if (progress != nullptr) progress->filesFound = static_cast<int>(walk.files.size());
+    if (index.cancelled) return index;
 
     const EarlierLook earlier(previous, folder);
-    for (FoundFile& file : walk.files) {
-        if (index.cancelled || (cancel != nullptr && cancel->load(std::memory_order_relaxed))) {
-            index.cancelled = true;
-            break;
-        }
-        if (progress != nullptr) ++progress->filesLookedAt;
-        if (const LibraryDeck* deck = EarlierLook::Unchanged(earlier.decks, file)) {
-            index.decks.push_back(*deck);
-            continue;
-        }
-        if (EarlierLook::Unchanged(earlier.notDecks, file) != nullptr) {
-            index.notDeckFiles.push_back(std::move(file));
-            continue;
-        }
-
-        ++index.filesRead;
-        DeckFileReadResult read = ReadDeckFile(file.path, db);
-        if (read.status == DeckFileStatus::NotDeckFile) {
-            index.notDeckFiles.push_back(std::move(file));
-            continue;
-        }
-        if (read.status != DeckFileStatus::Read) {
-            ++(read.fileStatus.error == EFBIG ? index.hugeFiles : index.unreadableFiles);
-            continue;
-        }
-        index.decks.push_back(LibraryDeckOf(std::move(file), read));
+    std::span<FoundFile> files(walk.files);
+    const size_t parts = std::clamp<size_t>(static_cast<size_t>(std::max(workers, 1)), 1,
+                                            std::max<size_t>(files.size(), 1));
+    if (parts == 1) {
+        LookAtFiles(files, db, earlier, progress, cancel, index);
+        return index;
     }
+    // Each worker looks at a run of files of its own; the runs join in the walk's order.
+    PrepareCardLookups(db);
+    std::vector<LibraryIndex> looked(parts);
+    std::vector<std::thread> threads;
+    for (size_t p = 0; p < parts; ++p) {
+        const std::span<FoundFile> run = files.subspan(
+            files.size() * p / parts, files.size() * (p + 1) / parts - files.size() * p / parts);
+        threads.emplace_back(
+            [&, run, p] { LookAtFiles(run, db, earlier, progress, cancel, looked[p]); });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (LibraryIndex& part : looked) AddLook(index, std::move(part));
     return index;
 }
 

@@ -92,10 +92,14 @@ void PrepareCardLookups(const CardDatabase& db);
 
 // Looks at every deck file under folder. previous, when given, is an earlier look at the
 // same folder: files whose size and time are unchanged are taken from it without reading.
-// progress and cancel may be null.
+// progress and cancel may be null. With workers above 1, that many threads each read a run
+// of the files (the card lookups are prepared first); the index is the same as one thread's.
 LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
                           const LibraryIndex* previous = nullptr, IndexProgress* progress = nullptr,
-                          const std::atomic<bool>* cancel = nullptr);
+                          const std::atomic<bool>* cancel = nullptr, int workers = 1);
+
+// Adds what part found (decks, files passed over, folders, counts) after what into holds.
+void AddLook(LibraryIndex& into, LibraryIndex&& part);
 
 // The line under the library's table: how many decks are listed and what was passed over
 // ("ﾃﾞｯｷ 12 件、ﾃﾞｯｷでないﾌｧｲﾙ 2 件"), only the kinds that occurred; or why the folder could
