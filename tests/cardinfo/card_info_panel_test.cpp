@@ -154,5 +154,27 @@ TEST_F(CardInfoPanelTest, KindsWithTheSameNumberAreNotConfused) {
     EXPECT_EQ(panel->BoxText(CardKind::Unit, 2), Q("ヴァルム"));
 }
 
+TEST_F(CardInfoPanelTest, EachStepOfTheHistoryBringsBackWhatThePanelShowedAroundIt) {
+    panel->ShowCard(CardKind::Unit, "ZM0002");
+    panel->KeepViewBeforeStep();
+    panel->ShowCard(CardKind::Mission, "MI0001");
+    panel->KeepViewAfterStep(7);
+    panel->ShowCard(CardKind::Character, "CH0001");  // shown since, by a click
+
+    panel->ShowViewOfStep(7, false);
+    EXPECT_EQ(panel->FrontKind(), CardKind::Unit);
+    EXPECT_EQ(panel->ShownCardNo(), u"ZM0002");
+    panel->ShowViewOfStep(7, true);
+    EXPECT_EQ(panel->FrontKind(), CardKind::Mission);
+    EXPECT_EQ(panel->BoxText(CardKind::Mission, 1), Q("峡谷の封鎖"));
+
+    // A step the history let go of, or never made, leaves the panel as it is.
+    panel->ForgetStep(7);
+    for (const int step : {7, 8}) {
+        panel->ShowViewOfStep(step, false);
+        EXPECT_EQ(panel->FrontKind(), CardKind::Mission);
+    }
+}
+
 }  // namespace
 }  // namespace zemlo

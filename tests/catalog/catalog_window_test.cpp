@@ -2,7 +2,6 @@
 // catalogs, the clear command and highlight display.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -25,6 +24,7 @@
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
+#include "support/model_checks.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/program_state.h"
@@ -390,8 +390,7 @@ TEST_F(CatalogWindowTest, CatalogListReportsSelectionActivationAndPopup) {
     ASSERT_NE(page, nullptr);
     QListView* list = page->List();
     EXPECT_EQ(page->Kind(), CardKind::Unit);
-    QAbstractItemModelTester tester(list->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    const test::CheckedModel checked(list->model());
     QSignalSpy selected(page, &CatalogPage::entrySelected);
     QSignalSpy activated(page, &CatalogPage::entryActivated);
     QSignalSpy popup(page, &CatalogPage::popupRequested);

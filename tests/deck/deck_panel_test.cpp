@@ -138,39 +138,6 @@ TEST_F(DeckPanelTest, AddingTheSameCardTwiceGivesTwoAdjacentEntries) {
     EXPECT_EQ(Sent(added.at(3)), Unit(3));
 }
 
-TEST_F(DeckPanelTest, CountersFollowTheListsAtTheRuleEdges) {
-    for (int n = 1; n <= 19; ++n) panel.AddCard(Unit(n));
-    EXPECT_EQ(CounterColour(0), kRed);
-    panel.AddCard(Unit(20));
-    EXPECT_EQ(Counter(0)->text(), "20");
-    EXPECT_EQ(CounterColour(0), kBlack);
-    panel.AddCard(Unit(20));
-    EXPECT_EQ(CounterColour(0), kRed);
-
-    for (int n = 1; n <= 9; ++n) panel.AddCard(Mission(n, 1));
-    EXPECT_EQ(CounterColour(1), kRed);
-    EXPECT_EQ(Counter(2)->text(), "9");
-    EXPECT_EQ(CounterColour(2), kRed);
-    panel.AddCard(Mission(10, 1));
-    EXPECT_EQ(CounterColour(1), kBlack);
-    EXPECT_EQ(Counter(2)->text(), "10");
-    EXPECT_EQ(CounterColour(2), kBlack);
-    // Characters count with the missions but add no points.
-    for (int n = 1; n <= 5; ++n) panel.AddCard(Character(n));
-    EXPECT_EQ(Counter(1)->text(), "15");
-    EXPECT_EQ(CounterColour(1), kBlack);
-    EXPECT_EQ(Counter(2)->text(), "10");
-    panel.AddCard(Character(6));
-    EXPECT_EQ(Counter(1)->text(), "16");
-    EXPECT_EQ(CounterColour(1), kRed);
-
-    panel.ClearList(CardKind::Mission);
-    EXPECT_EQ(Counter(1)->text(), "6");
-    EXPECT_EQ(Counter(2)->text(), "0");
-    EXPECT_EQ(CounterColour(2), kRed);
-    EXPECT_EQ(Counter(0)->text(), "21");
-}
-
 TEST_F(DeckPanelTest, DeleteAndBackspaceRemoveTheSelectedEntryEnterDoesNot) {
     panel.AddCard(Mission(1, 4));
     panel.AddCard(Mission(2, 3));

@@ -284,5 +284,35 @@ TEST_F(DeckWindowTest, ClearCommandsEmptyTheDeckWithoutAsking) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// A card number longer than eight characters reaches the card information whole, from the
+// catalog, from the deck list and from the popup's card text.
+TEST(LongCardNumbers, TheCardOfANineCharacterNumberIsShownAndCopied) {
+    test::TempDir dir;
+    test::FakeDialogs dialogs;
+    ProgramState state{dir.Path()};
+    AddCard(state.db.units, "ZM0000001",
+            {{unit_field::UnitName, "長番号機"}, {unit_field::Terrain, "陸"}});
+    AddCard(state.db.units, "ZM0000002",
+            {{unit_field::UnitName, "次の機体"}, {unit_field::Terrain, "陸"}});
+    PopupRecordingWindow window(state);
+    window.FormInit();
+    window.show();
+    QListView* catalog = FindControl<QListView>(&window, "lstUnitName");
+    catalog->setCurrentIndex(catalog->model()->index(0, 0));
+    auto* info = FindControl<CardInfoPanel>(&window, "CardInfoPanel");
+    EXPECT_EQ(info->BoxText(CardKind::Unit, 0), "ZM0000001");
+    EXPECT_EQ(info->BoxText(CardKind::Unit, 2), Q("長番号機"));
+
+    QTest::keyClick(catalog, Qt::Key_Return);
+    catalog->setCurrentIndex(catalog->model()->index(1, 0));
+    QListView* deck = FindControl<QListView>(&window, "lstSelUnit");
+    deck->setCurrentIndex(deck->model()->index(0, 0));
+    EXPECT_EQ(info->BoxText(CardKind::Unit, 2), Q("長番号機"));
+    QTest::mouseClick(deck->viewport(), Qt::RightButton, {},
+                      deck->visualRect(deck->model()->index(0, 0)).center());
+    FindControl<QAction>(&window, "mnuClip")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("ZM0000001\r\n"));
+}
+
 }  // namespace
 }  // namespace zemlo

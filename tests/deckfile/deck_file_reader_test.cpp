@@ -70,26 +70,6 @@ TEST(DeckFileRoundTrip, EmptyDeckIsStillADeckFile) {
     ExpectSameDeck(RoundTrip(db, FlagsFrom(u"1", u"1", u"1"), Deck{}), Deck{}, "empty");
 }
 
-TEST(DeckFileRoundTrip, EntriesEqualTheCatalogForEveryNumberLength) {
-    const CardDatabase db = NumberLengthCards();
-    const DeckFileReadResult read =
-        RoundTrip(db, OutputFlags{}, DeckOf(EntriesOf(db, CardKind::Unit, {0, 1, 2, 3})));
-    // Three blanks after numbers of up to six characters, one after longer ones; in the
-    // list's order of the texts.
-    EXPECT_EQ(TextsOf(read.deck.Entries(CardKind::Unit)),
-              (std::vector<std::u16string>{u"ZM000004 " + U("機体3"), u"ZM00003 " + U("機体2"),
-                                           u"ZM0002   " + U("機体1"), u"ZM001   " + U("機体0")}));
-}
-
-TEST(DeckFileRoundTrip, MissionEntriesKeepTheirPoints) {
-    const CardDatabase db = NumberLengthCards();
-    const DeckFileReadResult read =
-        RoundTrip(db, OutputFlags{}, DeckOf({}, EntriesOf(db, CardKind::Mission, {1})));
-    ASSERT_EQ(read.deck.Entries(CardKind::Mission).size(), 1u);
-    EXPECT_EQ(read.deck.Entries(CardKind::Mission)[0].Text(),
-              u"MI0002   " + U("作戦1") + std::u16string(50, u' ') + u"2");
-}
-
 TEST(DeckFileRoundTrip, CardNumbersWithMarkupCharactersReadBack) {
     CardDatabase db;
     AddCard(db.units, "ZM&001", {{unit_field::UnitName, "甲"}});

@@ -43,20 +43,6 @@ TEST(DeckText, CopiesAreCountedInFullWidthDigits) {
     EXPECT_EQ(text.find(u"×１\r"), std::u16string::npos);
 }
 
-TEST(DeckText, OnlyNeighboursMerge) {
-    // Entries that sort alike but differ in letter case stand side by side, not merged.
-    const DeckEntry upper = Entry(CardKind::Character, "CH0001", "X");
-    const Deck deck =
-        DeckOf({}, {}, {upper, Entry(CardKind::Character, "ch0001", "X"), upper, upper});
-    EXPECT_EQ(TextOf(deck),
-              U("キャラクターカード") + u"\r\nX\t ×１\r\nX\t ×１\r\nX\t ×２\r\n\r\n\r\n");
-}
-
-TEST(DeckText, EntriesThatDifferOnlyInBlanksAreDifferentRuns) {
-    const Deck deck = DeckOf({Unit("ZM0001", "A"), Unit("ZM0001", "A ")});
-    EXPECT_EQ(TextOf(deck), U("ユニットカード") + u"\r\nA\t ×１\r\nA\t ×１\r\n\r\n\r\n");
-}
-
 TEST(DeckText, ACardWithoutANameIsALineWithItsCopiesOnly) {
     EXPECT_EQ(TextOf(DeckOf({Unit("ZM0001", "")})),
               U("ユニットカード") + u"\r\n\t ×１\r\n\r\n\r\n");

@@ -20,6 +20,7 @@
 #include "library_decks.h"
 #include "settings/library_settings.h"
 #include "support/fake_dialogs.h"
+#include "support/model_checks.h"
 #include "support/temp_dir.h"
 #include "tools/deck_comparison_window.h"
 #include "tools/deck_difference.h"
@@ -104,6 +105,9 @@ TEST_F(DeckLibraryWindowTest, ListsTheRememberedFolderAndSortsNumbersAsNumbers) 
 TEST_F(DeckLibraryWindowTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpensTheChosenDeck) {
     auto window = Open();
     QAbstractItemModel* table = window->deckTable->model();
+    // The table's model and the sorting proxy over it, as Qt's tester expects them to behave.
+    const CheckedModel checkedModel(&window->Model());
+    const CheckedModel checkedTable(table);
     SelectRow(*window, 0, false);
     SelectRow(*window, 1, true);
     QTest::keyClicks(window->cardBox, "ZM0001");
@@ -206,6 +210,7 @@ TEST_F(DeckLibraryWindowTest, AChosenFolderIsRememberedOrTheWindowSaysItCannotBe
 
 TEST_F(DeckLibraryWindowTest, ADeckSavedIntoTheFolderAppearsWithoutAsking) {
     auto window = Open();
+    const CheckedModel checkedTable(window->deckTable->model());
     ASSERT_EQ(window->deckTable->model()->rowCount(), 2);
     SaveLibraryDeck(dir / "decks/sub/new.htm", db, RuleKeepingDeck(db));
     EXPECT_TRUE(

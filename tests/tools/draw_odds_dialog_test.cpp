@@ -13,6 +13,7 @@
 #include "platform/private_profile.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
+#include "support/model_checks.h"
 #include "support/qstring_printer.h"
 #include "support/temp_dir.h"
 #include "tools/draw_odds_model.h"
@@ -39,6 +40,8 @@ protected:
 
 TEST_F(DrawOddsDialogTest, RowsFollowTheDrawCountAndTheSelection) {
     DrawOddsDialog window(deck, settings);
+    const test::CheckedModel units(window.Model(0));
+    const test::CheckedModel missionsAndCharacters(window.Model(1));
     EXPECT_EQ(window.drawCountBoxes[0]->value(), 3);
     EXPECT_EQ(window.drawCountBoxes[0]->maximum(), 3);
     EXPECT_EQ(Cell(window, 0, DrawOddsModel::Name), "アルバ");
