@@ -32,7 +32,8 @@ QString LabelOf(const QComboBox* box) {
 }
 
 QAccessibleInterface* ComboBoxFactory(const QString& className, QObject* object) {
-    // Only a plain QComboBox: a subclass of Qt's own (the font box) keeps Qt's interface.
+    // Asked for each class of an object in turn, most derived first: a subclass without an
+    // interface of its own (the file dialog's folder box) gets this one too.
     if (className == QLatin1String("QComboBox") && object != nullptr && object->isWidgetType()) {
         if (auto* box = qobject_cast<QComboBox*>(object)) return new ComboBoxAccessible(box);
     }
