@@ -90,16 +90,17 @@ int ComboBoxAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QStringList ComboBoxAccessible::actionNames() const {
-    return {showMenuAction(), pressAction()};
+    // Opening the list, and the widget's own (taking the focus, which a reader asks for).
+    return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
 }
 
 void ComboBoxAccessible::doAction(const QString& action) {
-    if (action == showMenuAction() || action == pressAction()) {
-        if (Box()->view()->isVisible()) {
-            Box()->hidePopup();
-        } else {
-            Box()->showPopup();
-        }
+    if (action != showMenuAction() && action != pressAction()) {
+        QAccessibleWidget::doAction(action);
+    } else if (Box()->view()->isVisible()) {
+        Box()->hidePopup();
+    } else {
+        Box()->showPopup();
     }
 }
 

@@ -23,6 +23,7 @@ public:
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
+    // Opens or closes the list; the widget's own actions (taking the focus) stay.
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
 

@@ -35,8 +35,13 @@ def stop_started():
         process.wait()
 
 
+faults = []  # what the walks found, told with any failure
+
+
 def fail(message):
     print("FAIL: " + message, flush=True)
+    if faults:
+        print(f"{len(faults)} controls a screen reader cannot tell:\n  " + "\n  ".join(faults))
     sys.exit(1)
 
 
@@ -88,10 +93,13 @@ a11y = Gio.DBusConnection.new_for_address_sync(
 
 import pyatspi  # noqa: E402  (finds the bus just started)
 
-# Name changes are sent only to listeners the program knows of when it starts.
+# Events are sent only to listeners the program knows of when it starts. Qt tells a combo
+# box's new value only to a listener of value changes too, as a screen reader is.
 name_changes = []
-pyatspi.Registry.registerEventListener(lambda event: name_changes.append(event),
-                                       "object:property-change:accessible-name")
+pyatspi.Registry.registerEventListener(
+    lambda event: name_changes.append(event)
+    if event.type == "object:property-change:accessible-name" else None,
+    "object:property-change:accessible-name", "object:value-changed")
 
 env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
            XDG_CONFIG_HOME=os.path.join(work, "config"))
@@ -219,7 +227,6 @@ def walk(window):
     return faults, heard
 
 
-faults = []
 walked = []
 
 
@@ -237,6 +244,13 @@ def press(control):
               GLib.Variant("(i)", (0,)), GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE,
               GLib.MAXINT, None, lambda connection, result: done.append(result))
     return done
+
+
+def find_or_fail(node, what, predicate):
+    found = find(node, predicate)
+    if found is None:
+        fail(f"{node.name}: no {what}")
+    return found
 
 
 def find(node, predicate):
@@ -274,8 +288,8 @@ def close(window):
 disclaimer = wait_for("the disclaimer did not appear",
                       lambda: next((w for w in showing_windows() if "注意事項" in w.name), None))
 walk_window(disclaimer)
-press(find(disclaimer, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and
-           c.name == "同意します"))
+press(find_or_fail(disclaimer, "button \"同意します\"",
+                   lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "同意します"))
 main = wait_for("the main window did not appear", lambda: window_named(MAIN_TITLE), 60)
 main_x_windows = wait_for("the main window is not shown", lambda: x_windows(MAIN_TITLE))
 walk_window(main)
@@ -301,7 +315,7 @@ def menu_items(node):
     return items
 
 
-menu_bar = find(main, lambda c: c.getRole() == pyatspi.ROLE_MENU_BAR)
+menu_bar = find_or_fail(main, "menu bar", lambda c: c.getRole() == pyatspi.ROLE_MENU_BAR)
 for item in menu_items(menu_bar):
     name = item.name
     if (name in NO_WINDOW or "ｸﾘｱ" in name or
@@ -318,8 +332,9 @@ for item in menu_items(menu_bar):
         if follow is None:
             close(window)
             break
-        press(find(window, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and
-                   c.name == follow))
+        press(find_or_fail(window, f"button \"{follow}\"",
+                           lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and
+                           c.name == follow))
         wait_for(f"\"{window.name}\" did not close", lambda: not still_showing(window))
     wait_for(f"the menu item \"{name}\" did not return", lambda: action)
 
@@ -340,7 +355,8 @@ if before != "ユニット数 0":
 
 # A double click on the catalog's first unit adds it: the counter is heard anew, and the card
 # information's fields by their captions with the card's values.
-catalog = find(main, lambda c: c.getRole() == pyatspi.ROLE_LIST and c.name == "ユニット一覧")
+catalog = find_or_fail(main, "list \"ユニット一覧\"",
+                       lambda c: c.getRole() == pyatspi.ROLE_LIST and c.name == "ユニット一覧")
 first = catalog.getChildAtIndex(0)
 x, y, width, height = first.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 heard_before = len(name_changes)
@@ -358,8 +374,9 @@ unit_counter.clear_cache()
 if unit_counter.name != "ユニット数 1":
     fail(f"after adding a card the unit counter is heard as \"{unit_counter.name}\"")
 card_no, card_name = first.name.split(None, 1)
-unit_card = find(main, lambda c: c.getRole() == pyatspi.ROLE_PANEL and
-                 c.name == "カード情報（ユニット）")
+unit_card = find_or_fail(main, "frame \"カード情報（ユニット）\"",
+                         lambda c: c.getRole() == pyatspi.ROLE_PANEL and
+                         c.name == "カード情報（ユニット）")
 for caption, expected in (("No", card_no), ("名称", card_name.strip())):
     box = find(unit_card, lambda c: c.getRole() == pyatspi.ROLE_TEXT and c.name == caption)
     if box is None:
@@ -367,7 +384,24 @@ for caption, expected in (("No", card_no), ("名称", card_name.strip())):
     wait_for(f"the card information's \"{caption}\" is not heard with \"{expected}\" but "
              f"with \"{value_of(box)}\"", lambda: value_of(box) == expected)
 
+# A combo box changed from the keyboard is heard by its name with its new value, and the
+# reader is told of the change.
+lower = find_or_fail(main, "combo box \"ロール 下限\"",
+                     lambda c: c.getRole() == pyatspi.ROLE_COMBO_BOX and c.name == "ロール 下限")
+was = value_of(lower)
+subprocess.run(["xdotool", "windowactivate", "--sync", next(iter(main_x_windows))], check=False)
+lower.queryComponent().grabFocus()
+wait_for("the combo box \"ロール 下限\" did not take the focus",
+         lambda: lower.getState().contains(pyatspi.STATE_FOCUSED))
+heard_before = len(name_changes)
+subprocess.run(["xdotool", "key", "Down"], check=True)
+wait_for("the reader was not told that \"ロール 下限\" changed",
+         lambda: any(e.source.path == lower.path for e in name_changes[heard_before:]))
+lower.clear_cache()
+if lower.name != "ロール 下限" or value_of(lower) == was:
+    fail(f"after Down the combo box is heard as \"{lower.name}\" with \"{value_of(lower)}\"")
+
 print("windows walked: " + ", ".join(walked))
 if faults:
-    fail(f"{len(faults)} controls a screen reader cannot tell:\n  " + "\n  ".join(faults))
+    fail("the walks found controls a screen reader cannot tell")
 print("screen reader on the bus: ok")

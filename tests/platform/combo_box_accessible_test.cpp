@@ -50,6 +50,14 @@ TEST(ComboBoxAccessible, NamedByItsNameItsLabelOrItsFrameWithTheCurrentTextAsVal
     EXPECT_EQ(TextOf(named), QStringLiteral(" 9"));
     EXPECT_EQ(TextOf(unnamed), QStringLiteral("(指定なし)"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(named)->role(), QAccessible::ComboBox);
+
+    // A reader moves the focus to the box through the widget's own action.
+    frame.show();
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(unnamed)->actionInterface();
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::setFocusAction()));
+    actions->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(frame.focusWidget(), unnamed);
 }
 
 TEST(ComboBoxAccessible, AnEditableBoxIsHeardWithWhatIsTypedAndKeepsItsParts) {
