@@ -4,11 +4,12 @@
 # window manager; screen_reader_on_the_bus.sh sets that up.
 #
 # Starts the accessibility bus, then the program on its first start. Walks the disclaimer
-# and the main window, adds a card with a double click and hears the unit counter and the
-# card information change, then opens every window the menus open, walks each and closes
-# it. A walk fails on any control that takes the focus and whose name is empty, looks like
-# an objectName, or is only its current value; on a combo box that gives no value apart
-# from its name; and on two controls side by side with the same name.
+# and the main window, opens every window the menus open, walks each and closes it; then adds
+# a card with a double click and hears the unit counter and the card information change, and
+# changes a combo box from the keyboard and hears its new value. A walk fails on any control
+# that takes the focus and whose name is empty, looks like an objectName, or is only its
+# current value; on a combo box that gives no value apart from its name; and on two controls
+# side by side with the same name.
 #
 #   screen_reader_walk.py PROGRAM SOURCE_DIR WORK_DIR
 import atexit
@@ -338,6 +339,7 @@ for item in menu_items(menu_bar):
         wait_for(f"\"{window.name}\" did not close", lambda: not still_showing(window))
     wait_for(f"the menu item \"{name}\" did not return", lambda: action)
 
+
 # The counters are heard with their captions and their values.
 def counter(caption):
     main.clear_cache()
@@ -378,11 +380,10 @@ unit_card = find_or_fail(main, "frame \"カード情報（ユニット）\"",
                          lambda c: c.getRole() == pyatspi.ROLE_PANEL and
                          c.name == "カード情報（ユニット）")
 for caption, expected in (("No", card_no), ("名称", card_name.strip())):
-    box = find(unit_card, lambda c: c.getRole() == pyatspi.ROLE_TEXT and c.name == caption)
-    if box is None:
-        fail(f"no field of the card information is heard as \"{caption}\"")
-    wait_for(f"the card information's \"{caption}\" is not heard with \"{expected}\" but "
-             f"with \"{value_of(box)}\"", lambda: value_of(box) == expected)
+    box = find_or_fail(unit_card, f"field heard as \"{caption}\"",
+                       lambda c: c.getRole() == pyatspi.ROLE_TEXT and c.name == caption)
+    wait_for(f"the card information's \"{caption}\" is not heard with \"{expected}\"",
+             lambda: value_of(box) == expected)
 
 # A combo box changed from the keyboard is heard by its name with its new value, and the
 # reader is told of the change.
