@@ -1,7 +1,7 @@
 # start_xvfb LOG: starts Xvfb on a display number nobody uses (90-140) with openbox on it,
 # exports DISPLAY and adds both to the array pids. Another run may take the same free number
-# at the same moment, and a busy machine starts Xvfb slowly: a server that gives up makes way
-# for the next number. Returns 1 when no server or no openbox started.
+# at the same moment, and a busy machine starts Xvfb slowly: a server that lost the number
+# or gave up makes way for the next one. Returns 1 when no server or no openbox started.
 start_xvfb() {
     local log="$1" n xvfb display=""
     for n in $(seq 90 140); do
@@ -9,7 +9,11 @@ start_xvfb() {
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
         xvfb=$!
         for _ in $(seq 300); do
-            DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { display=":$n"; break; }
+            # The display answers, and it is this server's: the lock names its process.
+            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb" ] && display=":$n"
+                break
+            fi
             kill -0 "$xvfb" 2>/dev/null || break
             sleep 0.1
         done
