@@ -84,10 +84,10 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         countCaptions[i] = new QLabel(captions[i], this);
         NameControl(countCaptions[i], "lblCntCaption", i);
-        counts[i] = new QLabel(QStringLiteral("0"), this);
+        counts[i] = new QLabel(this);
         NameControl(counts[i], "lblCnt", i);
         counts[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        counts[i]->setAccessibleName(captions[i].chopped(1));  // the caption without "："
+        ShowCount(i, 0);
     }
     LayOut(false);
     ShowCounts();
@@ -272,10 +272,18 @@ void DeckPanel::DeckChanged() {
     ShowTotalPoint();
 }
 
+void DeckPanel::ShowCount(int counter, qint64 value) {
+    const QString text = QString::number(value);
+    counts[counter]->setText(text);
+    // A label is heard by its name alone: the caption (without "：") and the count, told
+    // to the reader again whenever the count changes.
+    counts[counter]->setAccessibleName(countCaptions[counter]->text().chopped(1) + u' ' + text);
+}
+
 void DeckPanel::ShowCounts() {
     const DeckCounters counters = CountDeck(deck_);
-    counts[0]->setText(QString::number(counters.units));
-    counts[1]->setText(QString::number(counters.MissionsAndCharacters()));
+    ShowCount(0, counters.units);
+    ShowCount(1, counters.MissionsAndCharacters());
 }
 
 void DeckPanel::AddCard(const DeckEntry& entry) {
@@ -358,7 +366,7 @@ void DeckPanel::CheckDeckCount() {
 
 void DeckPanel::ShowTotalPoint() {
     const long long points = CountDeck(deck_).points;
-    counts[2]->setText(QString::number(points));
+    ShowCount(2, points);
     Colour(counts[2], DeckRule::Points, points);
     RepaintNow(counts[2]);
 }
