@@ -68,7 +68,7 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
     zemlo::DeckPanel panel(history);
     const int count = db.Table(kind).Count();
     const zemlo::DeckEntry added = zemlo::DeckEntry::OfRecord(db, kind, count / 3);
-    const QString entry = QString::fromStdU16String(added.Text());
+    const QString entry = QStringView(added.Text()).toString();
     QListView* list = panel.List(kind);
     for (auto _ : state) {
         panel.AddCard(added);

@@ -34,12 +34,19 @@ DeckEntry::DeckEntry(CardKind kind, std::u16string_view cardNo, std::u16string_v
       kind_(kind) {
     const bool mission = kind == CardKind::Mission;
     const std::size_t gap = NameStart() - cardNo.size();
-    text_.reserve(NameStart() + name.size() + (mission ? kPointsGap + pointsField.size() : 0));
-    text_.append(cardNo).append(gap, u' ').append(name);
+    const std::size_t length =
+        NameStart() + name.size() + (mission ? kPointsGap + pointsField.size() : 0);
+    std::shared_ptr<char16_t[]> text = std::make_shared_for_overwrite<char16_t[]>(length);
+    char16_t* end = std::copy(cardNo.begin(), cardNo.end(), text.get());
+    end = std::fill_n(end, gap, u' ');
+    end = std::copy(name.begin(), name.end(), end);
     if (mission) {
-        text_.append(kPointsGap, u' ').append(pointsField);
+        end = std::fill_n(end, kPointsGap, u' ');
+        std::copy(pointsField.begin(), pointsField.end(), end);
         points_ = ToInt16Clamped(LeadingNumber(pointsField));
     }
+    text_ = std::move(text);
+    length_ = static_cast<std::uint32_t>(length);
 }
 
 DeckEntry DeckEntry::OfRecord(const CardDatabase& db, CardKind kind, int record) {
@@ -50,12 +57,12 @@ DeckEntry DeckEntry::OfRecord(const CardDatabase& db, CardKind kind, int record)
 }
 
 std::u16string DeckEntry::NamePart() const {
-    return std::u16string(TrimmedBlanks(std::u16string_view(text_).substr(numberLength_)));
+    return std::u16string(TrimmedBlanks(Text().substr(numberLength_)));
 }
 
 std::u16string_view DeckEntry::SearchedPart() const {
     const std::size_t from = std::max<std::size_t>(kNumberColumns, numberLength_);
-    return from < text_.size() ? std::u16string_view(text_).substr(from) : std::u16string_view();
+    return from < length_ ? Text().substr(from) : std::u16string_view();
 }
 
 bool EntryTextLess(std::u16string_view a, std::u16string_view b) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,20 +27,16 @@ public:
 
     CardKind Kind() const { return kind_; }
     // The whole card number, however long.
-    std::u16string_view CardNo() const {
-        return std::u16string_view(text_).substr(0, numberLength_);
-    }
+    std::u16string_view CardNo() const { return Text().substr(0, numberLength_); }
     // The card's name as the card data holds it.
-    std::u16string_view Name() const {
-        return std::u16string_view(text_).substr(NameStart(), nameLength_);
-    }
+    std::u16string_view Name() const { return Text().substr(NameStart(), nameLength_); }
     // A mission's points: its PointsGained read as its leading number (0 for "－", "" or
     // any text that does not begin with a number); 0 for the other kinds.
     int Points() const { return points_; }
 
     // The line a card list shows: the card number, three blanks (one when the number has 7
     // or more characters), the name; a mission goes on with 50 blanks and PointsGained.
-    const std::u16string& Text() const { return text_; }
+    std::u16string_view Text() const { return {text_.get(), length_}; }
     // What the deck text writes for the card: the text after the card number and its
     // blanks, with trailing blanks removed (for a mission the 50 blanks and the points
     // stay between).
@@ -51,13 +48,16 @@ public:
     // Equal entries are copies of one card: the same kind, number, name and points.
     friend bool operator==(const DeckEntry& a, const DeckEntry& b) {
         return a.kind_ == b.kind_ && a.numberLength_ == b.numberLength_ &&
-               a.nameLength_ == b.nameLength_ && a.text_ == b.text_;
+               a.nameLength_ == b.nameLength_ && (a.text_ == b.text_ || a.Text() == b.Text());
     }
 
 private:
     std::size_t NameStart() const { return numberLength_ + (numberLength_ >= 7 ? 1 : 3); }
 
-    std::u16string text_;
+    // The text, made once and shared by the copies of the entry: the lists, the history's
+    // steps and the summaries copy entries freely.
+    std::shared_ptr<const char16_t[]> text_;
+    std::uint32_t length_ = 0;
     std::uint32_t numberLength_ = 0;
     std::uint32_t nameLength_ = 0;
     int points_ = 0;

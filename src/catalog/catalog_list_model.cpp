@@ -31,7 +31,7 @@ QVariant CatalogListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    if (role == Qt::DisplayRole) return QString::fromStdU16String(EntryAt(index.row()).Text());
+    if (role == Qt::DisplayRole) return QStringView(EntryAt(index.row()).Text()).toString();
     return {};
 }
 

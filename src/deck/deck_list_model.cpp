@@ -17,7 +17,7 @@ int DeckListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant DeckListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    if (role == Qt::DisplayRole) return QString::fromStdU16String(EntryAt(index.row()).Text());
+    if (role == Qt::DisplayRole) return QStringView(EntryAt(index.row()).Text()).toString();
     return {};
 }
 

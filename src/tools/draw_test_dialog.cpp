@@ -147,7 +147,7 @@ void DrawTestDialog::ShufflePile(int which) {
 void DrawTestDialog::DrawCard(int which) {
     if (const std::optional<DeckEntry> entry = piles_[which].Draw()) {
         drawn_[which]->insertRows(0, 1);
-        drawn_[which]->setData(drawn_[which]->index(0), QString::fromStdU16String(entry->Text()));
+        drawn_[which]->setData(drawn_[which]->index(0), QStringView(entry->Text()).toString());
     }
     ShowPileState(which);
 }

@@ -402,25 +402,25 @@ TEST_F(CatalogWindowTest, CatalogListReportsSelectionActivationAndPopup) {
 
     list->setCurrentIndex(list->model()->index(1, 0));
     ASSERT_EQ(selected.count(), 1);
-    EXPECT_EQ(QString::fromStdU16String(selected.last().at(0).value<DeckEntry>().Text()),
+    EXPECT_EQ(QStringView(selected.last().at(0).value<DeckEntry>().Text()).toString(),
               QString("ZM0001   ガルド"));
 
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_EQ(activated.count(), 1);
-    EXPECT_EQ(QString::fromStdU16String(activated.last().at(0).value<DeckEntry>().Text()),
+    EXPECT_EQ(QStringView(activated.last().at(0).value<DeckEntry>().Text()).toString(),
               QString("ZM0001   ガルド"));
 
     const QPoint thirdRow = list->visualRect(list->model()->index(2, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, thirdRow);
     ASSERT_EQ(popup.count(), 1);
     // The popup is for the selected entry; the right button does not move the selection.
-    EXPECT_EQ(QString::fromStdU16String(popup.last().at(0).value<DeckEntry>().Text()),
+    EXPECT_EQ(QStringView(popup.last().at(0).value<DeckEntry>().Text()).toString(),
               QString("ZM0001   ガルド"));
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, thirdRow);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, thirdRow);
     ASSERT_GE(activated.count(), 2);
-    EXPECT_EQ(QString::fromStdU16String(activated.last().at(0).value<DeckEntry>().Text()),
+    EXPECT_EQ(QStringView(activated.last().at(0).value<DeckEntry>().Text()).toString(),
               QString("ZM0002   セリオ"));
 
     // Delete does nothing in a catalog; a refilter leaves no selection.

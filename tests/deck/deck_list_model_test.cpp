@@ -23,7 +23,7 @@ QStringList Rows(const DeckListModel& model) {
 
 QStringList Texts(const std::vector<DeckEntry>& entries) {
     QStringList texts;
-    for (const auto& entry : entries) texts << QString::fromStdU16String(entry.Text());
+    for (const auto& entry : entries) texts << QStringView(entry.Text()).toString();
     return texts;
 }
 

@@ -43,7 +43,7 @@ DeckEntry Character(int n) {
     return DeckEntry(CardKind::Character, u"CH" + Digits(n), u"人物" + Digits(n));
 }
 QString Q(const DeckEntry& entry) {
-    return QString::fromStdU16String(entry.Text());
+    return QStringView(entry.Text()).toString();
 }
 QStringList Texts(std::initializer_list<DeckEntry> entries) {
     QStringList texts;

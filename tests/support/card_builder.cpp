@@ -34,7 +34,7 @@ DeckEntry Entry(CardKind kind, std::string_view cardNo, std::string_view name,
 
 std::vector<std::u16string> TextsOf(const std::vector<DeckEntry>& entries) {
     std::vector<std::u16string> texts;
-    for (const DeckEntry& entry : entries) texts.push_back(entry.Text());
+    for (const DeckEntry& entry : entries) texts.emplace_back(entry.Text());
     return texts;
 }
 

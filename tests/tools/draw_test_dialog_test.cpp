@@ -32,14 +32,14 @@ protected:
                                    QString::fromStdU16String(std::u16string(entry.CardNo())));
             },
             [this](const DeckEntry& entry, const QPoint&) {
-                popups.emplace_back(entry.Kind(), QString::fromStdU16String(entry.Text()));
+                popups.emplace_back(entry.Kind(), QStringView(entry.Text()).toString());
             },
             nullptr, [this] { return sequence.Next(); });
     }
     static QStringList PileTexts(const DrawPile& pile) {
         QStringList texts;
         for (const DrawPile::Row& row : pile.Rows())
-            texts << QString::fromStdU16String(row.entry.Text());
+            texts << QStringView(row.entry.Text()).toString();
         return texts;
     }
     static QPoint RowCentre(const QListView* list, int row) {
