@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <future>
+#include <system_error>
 
 #include "app/disclaimer_dialog.h"
 #include "app/splash_window.h"
@@ -79,15 +81,39 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
                       QMessageBox::Ok);
 }
 
+namespace {
+
+struct LoadedCards {
+    CardDatabase db;
+    LoadReport report;
+};
+
+// Reads the card data on a thread of its own, or, where no thread can be started, when the
+// cards are asked for.
+std::future<LoadedCards> StartLoading(const std::filesystem::path& dir) {
+    const auto load = [dir] {
+        LoadedCards loaded;
+        loaded.report = LoadCardData(loaded.db, dir);
+        return loaded;
+    };
+    try {
+        return std::async(std::launch::async, load);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, load);
+    }
+}
+
+}  // namespace
+
 bool Startup::Run() {
     if (!AskDisclaimer()) return false;
+    // The card data is read and decoded while the windows are built. Its tables are the
+    // loader's alone until they are handed over whole, before anything reads them.
+    std::future<LoadedCards> loading = StartLoading(state_->programDir);
     state_->settings.OnWriteFailure(&Startup::TellSettingsNotSaved);
 
     SplashWindow splash;
     splash.show();
-    QApplication::processEvents();
-
-    const LoadReport report = LoadCardData(state_->db, state_->programDir);
     QApplication::processEvents();
 
     state_->output = LoadOutputSettings(state_->settings);
@@ -101,6 +127,12 @@ bool Startup::Run() {
 
     state_->boss = LoadBossSettings(state_->settings);
     window_->ApplyBossSettings();
+
+    // The window holds the state's tables by reference; they take the loaded ones in place.
+    LoadedCards loaded = loading.get();
+    state_->db = std::move(loaded.db);
+    const LoadReport& report = loaded.report;
+    QApplication::processEvents();
 
     window_->FormInit();
     windowVisibleBeforeFormInit_ = window_->WasShownBeforeFormInitEnded();

@@ -32,6 +32,33 @@ struct FileContents {
     bool Missing() const;
 };
 
+// Reads a regular file from its start to its end in pieces, through the one descriptor opened
+// first: a file renamed over it meanwhile does not change what is read, which stays the
+// file as it was when opened. Refuses what ReadFileBytes refuses, at the opening.
+class FileReader {
+public:
+    FileReader(const std::filesystem::path& path, std::uint64_t maxBytes);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // The failure so far: of the opening, or of a read (then the read stopped there).
+    const FileStatus& Status() const { return status_; }
+    // The file's size when it was opened.
+    std::uint64_t Size() const { return size_; }
+    // Reads up to size bytes into buffer and returns how many it read: fewer only at the end
+    // of the file; 0 at the end or once a read has failed.
+    size_t Read(char* buffer, size_t size);
+
+private:
+    std::filesystem::path path_;
+    std::uint64_t maxBytes_;
+    std::uint64_t size_ = 0;
+    std::uint64_t read_ = 0;
+    int fd_ = -1;
+    FileStatus status_;
+};
+
 // Reads a whole regular file. A folder, a device or a pipe in its place is an error
 // (EISDIR or EINVAL) and is never opened for reading, so it cannot block or run forever.
 // A file larger than maxBytes is refused (EFBIG) before anything is allocated for it, and
@@ -85,6 +112,10 @@ struct FileFaults {
     long long diskFullAfterBytes = -1;
     // Runs when a replacement file is complete on the disk, just before it is renamed.
     std::function<void(const std::filesystem::path& temporary)> beforeRename;
+    // Runs after every piece a read takes from a file, with the bytes read so far; an errno
+    // value it returns fails the read there, as a disk that fails midway would. It runs on
+    // the thread that reads.
+    std::function<int(const std::filesystem::path& file, std::uint64_t bytesRead)> whileReading;
 };
 
 // Installs faults (not owned) for the following operations; nullptr removes them.
