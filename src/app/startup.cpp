@@ -9,6 +9,7 @@
 #include "app/splash_window.h"
 #include "carddb/card_loader.h"
 #include "carddb/leading_number.h"
+#include "catalog/catalog_data.h"
 #include "platform/dialog_service.h"
 #include "platform/user_store.h"
 #include "ui/main_window.h"
@@ -83,9 +84,11 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
 
 namespace {
 
+// The card tables and what the catalogs are made of, made together off the GUI thread.
 struct LoadedCards {
     CardDatabase db;
     LoadReport report;
+    CatalogData catalogs;
 };
 
 // Reads the card data on a thread of its own, or, where no thread can be started, when the
@@ -94,6 +97,7 @@ std::future<LoadedCards> StartLoading(const std::filesystem::path& dir) {
     const auto load = [dir] {
         LoadedCards loaded;
         loaded.report = LoadCardData(loaded.db, dir);
+        loaded.catalogs = BuildCatalogData(loaded.db);
         return loaded;
     };
     try {
@@ -134,7 +138,7 @@ bool Startup::Run() {
     const LoadReport& report = loaded.report;
     QApplication::processEvents();
 
-    window_->FormInit();
+    window_->FormInit(std::move(loaded.catalogs));
     windowVisibleBeforeFormInit_ = window_->WasShownBeforeFormInitEnded();
 
     ReportLoadProblems(report);
