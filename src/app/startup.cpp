@@ -2,28 +2,30 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <future>
-#include <system_error>
 
 #include "app/disclaimer_dialog.h"
 #include "app/splash_window.h"
-#include "carddb/card_loader.h"
 #include "carddb/leading_number.h"
-#include "catalog/catalog_data.h"
 #include "platform/dialog_service.h"
 #include "platform/user_store.h"
 #include "ui/main_window.h"
 
 namespace zemlo {
 
-Startup::Startup(std::filesystem::path dir, QString storeName)
-    : storeName_(std::move(storeName)), state_(std::make_unique<ProgramState>(std::move(dir))) {}
+Startup::Startup(std::filesystem::path dir, QString storeName, CardLoading loading)
+    : storeName_(std::move(storeName)),
+      state_(std::make_unique<ProgramState>(std::move(dir))),
+      loading_(std::move(loading)) {}
 
 Startup::~Startup() = default;
 
+bool Startup::DisclaimerDue(const QString& storeName) {
+    return LeadingNumber(UserStore(storeName).Get("BOOT", "CNT").toStdU16String()) == 0;
+}
+
 bool Startup::AskDisclaimer() {
+    if (!DisclaimerDue(storeName_)) return true;
     UserStore store(storeName_);
-    if (LeadingNumber(store.Get("BOOT", "CNT").toStdU16String()) != 0) return true;
     DisclaimerDialog dialog;
     dialog.exec();
     if (!dialog.IsYes()) return false;
@@ -82,38 +84,13 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
                       QMessageBox::Ok);
 }
 
-namespace {
-
-// The card tables and what the catalogs are made of, made together off the GUI thread.
-struct LoadedCards {
-    CardDatabase db;
-    LoadReport report;
-    CatalogData catalogs;
-};
-
-// Reads the card data on a thread of its own, or, where no thread can be started, when the
-// cards are asked for.
-std::future<LoadedCards> StartLoading(const std::filesystem::path& dir) {
-    const auto load = [dir] {
-        LoadedCards loaded;
-        loaded.report = LoadCardData(loaded.db, dir);
-        loaded.catalogs = BuildCatalogData(loaded.db);
-        return loaded;
-    };
-    try {
-        return std::async(std::launch::async, load);
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, load);
-    }
-}
-
-}  // namespace
-
 bool Startup::Run() {
-    if (!AskDisclaimer()) return false;
-    // The card data is read and decoded while the windows are built. Its tables are the
-    // loader's alone until they are handed over whole, before anything reads them.
-    std::future<LoadedCards> loading = StartLoading(state_->programDir);
+    // The card data is read and decoded while the windows are built, from the start where
+    // no disclaimer was due, else once it is accepted.
+    if (!loading_.Started()) {
+        if (!AskDisclaimer()) return false;
+        loading_ = CardLoading(state_->programDir);
+    }
     state_->settings.OnWriteFailure(&Startup::TellSettingsNotSaved);
 
     SplashWindow splash;
@@ -133,7 +110,7 @@ bool Startup::Run() {
     window_->ApplyBossSettings();
 
     // The window holds the state's tables by reference; they take the loaded ones in place.
-    LoadedCards loaded = loading.get();
+    LoadedCards loaded = loading_.Take();
     state_->db = std::move(loaded.db);
     const LoadReport& report = loaded.report;
     QApplication::processEvents();
