@@ -4,8 +4,11 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <future>
 #include <memory>
 #include <new>
+#include <system_error>
 
 #include "platform/cp932_decoder.h"
 #include "platform/file_io.h"
@@ -83,7 +86,7 @@ public:
     }
     // Reads the file piece by piece; a read that fails ends the lines (the reader tells why).
     explicit ByteLines(FileReader& reader)
-        : reader_(&reader), buffer_(kPieceBytes, '\0'), decoder_(Cp932Decoder::Instance()) {}
+        : reader_(&reader), buffer_(kCardDataPieceBytes, '\0'), decoder_(Cp932Decoder::Instance()) {}
 
     bool Begin() {
         while (pos_ >= certain_ && !ended_) Refill();
@@ -119,10 +122,6 @@ public:
     }
 
 private:
-    // What one read takes from the file: large enough that the reads cost nothing beside the
-    // decoding, small beside the tables.
-    static constexpr size_t kPieceBytes = size_t{1} << 20;
-
     // From a line's end (a CR, LF or CR LF, or the end of the data) to the next line.
     void EndLine() {
         if (pos_ >= data_.size()) return;
@@ -179,17 +178,26 @@ private:
 template <size_t N>
 using KnownLabels = std::array<std::string, N>;
 
+// Which kinds of record a pass over a file's lines takes into their tables. The lines of the
+// other records are passed over, so that every pass meets the same records.
+struct Kinds {
+    bool units = true;
+    bool missions = true;
+    bool characters = true;
+};
+
 template <size_t N, typename Lines>
-void ReadRecord(CardTable& table, const std::array<int, N>& labels, KnownLabels<N>& known,
-                Lines& lines, int& dropped) {
-    // A full table still consumes the record's lines, so they are not taken for tags.
-    const bool keep = table.Count() < CardTable::kMaxRecords;
+void ReadRecord(CardTable& table, bool mine, const std::array<int, N>& labels,
+                KnownLabels<N>& known, Lines& lines, int& dropped) {
+    // A full table still consumes the record's lines, so they are not taken for tags. The
+    // table of another pass is not looked at: another thread is writing it.
+    const bool keep = mine && table.Count() < CardTable::kMaxRecords;
     int record = -1;
     if (keep) {
         record = table.AppendRecord();
         lines.TakeCardNo(table, record);
     } else {
-        ++dropped;
+        if (mine) ++dropped;
         lines.Skip();
     }
     for (size_t i = 0; i < N; ++i) {
@@ -203,17 +211,19 @@ void ReadRecord(CardTable& table, const std::array<int, N>& labels, KnownLabels<
 }
 
 template <typename Lines>
-void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report) {
+void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report, Kinds kinds = {}) {
     KnownLabels<kUnitLabels.size()> unitLabels;
     KnownLabels<kMissionLabels.size()> missionLabels;
     KnownLabels<kCharLabels.size()> charLabels;
     while (lines.Begin()) {
         if (lines.HasTag('Z')) {
-            ReadRecord(db.units, kUnitLabels, unitLabels, lines, report.droppedUnits);
+            ReadRecord(db.units, kinds.units, kUnitLabels, unitLabels, lines, report.droppedUnits);
         } else if (lines.HasTag('M')) {
-            ReadRecord(db.missions, kMissionLabels, missionLabels, lines, report.droppedMissions);
+            ReadRecord(db.missions, kinds.missions, kMissionLabels, missionLabels, lines,
+                       report.droppedMissions);
         } else if (lines.HasTag('C')) {
-            ReadRecord(db.characters, kCharLabels, charLabels, lines, report.droppedCharacters);
+            ReadRecord(db.characters, kinds.characters, kCharLabels, charLabels, lines,
+                       report.droppedCharacters);
         } else {
             lines.Skip();
         }
@@ -254,16 +264,40 @@ private:
     std::array<size_t, 3> text_;
 };
 
+// Reads the records of an opened file. A large file is read in two passes at once, each
+// through its own reader of the same opened file: the units, most of a file, on a thread of
+// their own, the missions and characters on this one. Each table is written by one thread.
+FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& report) {
+    const auto onePass = [&](FileReader& from, Kinds kinds) {
+        ByteLines lines(from);
+        ReadRecords(db, lines, report, kinds);
+    };
+    if (reader.Size() < kCardDataTwoPassBytes) {
+        onePass(reader, {});
+        return reader.Status();
+    }
+    const std::unique_ptr<FileReader> twin = reader.Twin();
+    std::future<void> units;
+    try {
+        units = std::async(std::launch::async, onePass, std::ref(*twin), Kinds{true, false, false});
+    } catch (const std::system_error&) {
+        onePass(reader, {});
+        return reader.Status();
+    }
+    onePass(reader, {false, true, true});
+    units.get();
+    return !reader.Status() ? reader.Status() : twin->Status();
+}
+
 // The one place the loader touches the file system for a data file.
 FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report) {
     FileReader reader(path, kCardDataFileLimit);
     if (!reader.Status()) return reader.Status();
     const LoadMark mark(db, report);
     ReserveFor(db, static_cast<size_t>(reader.Size()));
-    ByteLines lines(reader);
-    ReadRecords(db, lines, report);
-    if (!reader.Status()) mark.TakeBack(db, report);
-    return reader.Status();
+    const FileStatus status = ReadRecordsOf(db, reader, report);
+    if (!status) mark.TakeBack(db, report);
+    return status;
 }
 
 void ClearTables(CardDatabase& db) {

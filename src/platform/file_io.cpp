@@ -164,15 +164,30 @@ FileReader::FileReader(const std::filesystem::path& path, std::uint64_t maxBytes
     }
 }
 
+FileReader::FileReader(const FileReader& original, int fd)
+    : path_(original.path_),
+      maxBytes_(original.maxBytes_),
+      size_(original.size_),
+      fd_(fd),
+      status_(original.status_) {
+    if (fd_ < 0 && status_.error == 0) status_.error = errno;
+}
+
 FileReader::~FileReader() {
     if (fd_ >= 0) ::close(fd_);
+}
+
+std::unique_ptr<FileReader> FileReader::Twin() const {
+    // Reads go by position, so the two descriptors do not move each other.
+    return std::unique_ptr<FileReader>(
+        new FileReader(*this, fd_ >= 0 ? ::fcntl(fd_, F_DUPFD_CLOEXEC, 0) : -1));
 }
 
 size_t FileReader::Read(char* buffer, size_t size) {
     if (status_.error != 0 || size == 0) return 0;
     size_t got = 0;
     while (got < size) {
-        const ssize_t n = ::read(fd_, buffer + got, size - got);
+        const ssize_t n = ::pread(fd_, buffer + got, size - got, static_cast<off_t>(read_ + got));
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ public:
     FileReader(const FileReader&) = delete;
     FileReader& operator=(const FileReader&) = delete;
 
+    // Another reader of the same opened file, from its start, for a second thread: it reads
+    // what this one reads, whatever becomes of the file's name meanwhile.
+    std::unique_ptr<FileReader> Twin() const;
+
     // The failure so far: of the opening, or of a read (then the read stopped there).
     const FileStatus& Status() const { return status_; }
     // The file's size when it was opened.
@@ -51,6 +56,8 @@ public:
     size_t Read(char* buffer, size_t size);
 
 private:
+    FileReader(const FileReader& original, int fd);
+
     std::filesystem::path path_;
     std::uint64_t maxBytes_;
     std::uint64_t size_ = 0;
