@@ -4,10 +4,16 @@
 #include <QTranslator>
 
 #include "app/startup.h"
+#include "cli/command_line.h"
+#include "platform/combo_box_accessible.h"
 #include "platform/program_dir.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+    // "zemlo-deck --check DECKS" and the other commands run without a window; the program
+    // alone or with one deck file opens the window.
+    if (zemlo::IsCommandLine(argc, argv)) return zemlo::RunCommandLine(argc, argv);
+
     const std::filesystem::path dir = zemlo::ProgramDirectory();
     const QString storeName = QString::fromStdString(zemlo::ProgramName());
     // Where no disclaimer is due, the card data is read from the first moment, beside the
@@ -16,6 +22,8 @@ int main(int argc, char** argv) {
     if (!zemlo::Startup::DisclaimerDue(storeName)) loading = zemlo::CardLoading(dir);
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
+    // A screen reader hears each combo box by its name, with its current text as the value.
+    zemlo::InstallComboBoxAccessibility();
     // The standard dialogs (file dialog, message box buttons) speak Japanese like the rest.
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_ja"),
