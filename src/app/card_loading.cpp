@@ -9,22 +9,24 @@ namespace {
 LoadedCards Load(const std::filesystem::path& dir) {
     LoadedCards loaded;
     loaded.report = LoadCardData(loaded.db, dir);
-    // The catalogs' entries and order on a second thread while the choices are gathered:
-    // both only read the finished tables.
+    // The entries and order of the mission and character catalogs on a second thread while
+    // the choices and the unit catalog are made here, about half the work each: all of it
+    // only reads the finished tables.
     const CardDatabase& db = loaded.db;
-    std::future<std::array<CatalogOrder, 3>> orders;
-    const auto makeOrders = [&db] {
-        return std::array<CatalogOrder, 3>{CatalogOrder(db, CardKind::Unit),
-                                           CatalogOrder(db, CardKind::Mission),
-                                           CatalogOrder(db, CardKind::Character)};
+    std::array<CatalogOrder, 3>& orders = loaded.catalogs.orders;
+    const auto makeOthers = [&db, &orders] {
+        orders[1] = CatalogOrder(db, CardKind::Mission);
+        orders[2] = CatalogOrder(db, CardKind::Character);
     };
+    std::future<void> others;
     try {
-        orders = std::async(std::launch::async, makeOrders);
+        others = std::async(std::launch::async, makeOthers);
     } catch (const std::system_error&) {
-        orders = std::async(std::launch::deferred, makeOrders);
+        others = std::async(std::launch::deferred, makeOthers);
     }
     loaded.catalogs.choices = BuildCatalogChoices(db);
-    loaded.catalogs.orders = orders.get();
+    orders[0] = CatalogOrder(db, CardKind::Unit);
+    others.get();
     return loaded;
 }
 

@@ -116,12 +116,25 @@ public:
         if (n > 0) table.SetCell(field, record, std::u16string_view(line_.get(), n));
         EndLine();
     }
+    // Another pass's records are passed over line by line: the line ends are searched for,
+    // the next LF once for all the lines before it.
     void Skip() {
-        while (pos_ < data_.size() && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+        if (nextLf_ < pos_ || !lfSearched_) {
+            nextLf_ = Find('\n', pos_, data_.size());
+            lfSearched_ = true;
+        }
+        pos_ = Find('\r', pos_, nextLf_);
         EndLine();
     }
 
 private:
+    // The first c in [from, to), or to.
+    size_t Find(char c, size_t from, size_t to) const {
+        if (from >= to) return to;
+        const void* hit = std::memchr(data_.data() + from, c, to - from);
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - data_.data()) : to;
+    }
+
     // From a line's end (a CR, LF or CR LF, or the end of the data) to the next line.
     void EndLine() {
         if (pos_ >= data_.size()) return;
@@ -139,6 +152,7 @@ private:
         ended_ = got == 0;
         data_ = std::string_view(buffer_.data(), kept + got);
         pos_ = 0;
+        lfSearched_ = false;
         certain_ = ended_ ? data_.size() : CertainEnd();
         MakeRoom(data_.size());
     }
@@ -169,6 +183,9 @@ private:
     size_t certain_ = 0;
     bool ended_ = false;
     size_t pos_ = 0;
+    // The first LF at or after the position where it was searched for.
+    size_t nextLf_ = 0;
+    bool lfSearched_ = false;
     const Cp932Decoder& decoder_;
     std::unique_ptr<char16_t[]> line_;
     size_t lineRoom_ = 0;
