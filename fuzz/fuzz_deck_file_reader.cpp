@@ -3,7 +3,6 @@
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_reader.h"
 #include "fuzz_input.h"
-#include "platform/code_page.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ const zemlo::CardDatabase& Cards() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const zemlo::DeckFileReadResult result =
-        zemlo::ParseDeckFile(zemlo::DecodeCp932(zemlo::fuzz::Bytes(data, size)), Cards());
+        zemlo::ParseDeckFile(zemlo::fuzz::Bytes(data, size), Cards());
     // Only cards of the database reach the deck, each as its catalog entry, and no list goes
     // beyond its limit: rows are left out only of a full list.
     for (zemlo::CardKind kind :

@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -16,12 +17,13 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTranslator);
     }
-    zemlo::Startup startup(zemlo::ProgramDirectory(), QString::fromStdString(zemlo::ProgramName()));
+    zemlo::Startup startup(zemlo::ProgramDirectory(), zemlo::PathQString(zemlo::ProgramName()));
     if (!startup.Run()) return 0;
-    // "zemlo-deck DECKFILE" opens the deck file once the main window is up.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
+    // "zemlo-deck DECKFILE" opens the deck file once the main window is up. The name is
+    // taken as its bytes (Qt's own list of arguments would lose a name in CP932); Qt has
+    // taken its own options out of argv by now.
+    if (argc > 1) {
+        const QString path = zemlo::PathQString(std::filesystem::path(argv[1]));
         zemlo::MainWindow* window = startup.Window();
         QTimer::singleShot(0, window, [window, path] { window->OpenDeckFile(path); });
     }

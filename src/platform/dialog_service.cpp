@@ -1,7 +1,11 @@
 #include "platform/dialog_service.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFileDialog>
+
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -21,7 +25,8 @@ public:
         QFileDialog dialog(parent);
         ConfigureFileDialog(dialog, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().first();
+        // Qt gives names back as it read them; a name in CP932 gets its own bytes again.
+        return PathQString(PathFromQt(dialog.selectedFiles().first()));
     }
 
     QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
@@ -57,12 +62,18 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-    const QFileInfo initial(request.initialPath);
-    if (!initial.fileName().isEmpty()) {
-        dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
-    } else if (!request.initialPath.isEmpty()) {
-        dialog.setDirectory(request.initialPath);
+    // Qt can show only folders whose names are UTF-8 all the way: a folder named otherwise
+    // opens at the deepest one above it that is.
+    if (request.initialPath.isEmpty()) return;
+    const std::filesystem::path initial = AbsolutePath(PathOf(request.initialPath));
+    const std::filesystem::path name = initial.filename();
+    if (!name.empty()) {
+        const QString folder = QtReadablePath(initial.parent_path());
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
+        if (IsUtf8(initial.native())) dialog.selectFile(QFile::decodeName(name.c_str()));
+    } else {
+        const QString folder = QtReadablePath(initial);
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
     }
 }
 

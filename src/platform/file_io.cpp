@@ -188,6 +188,22 @@ FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxB
     return result;
 }
 
+FileStamp StampOf(const std::filesystem::path& path) {
+    FileStamp stamp;
+    if (gFaults && SameFile(path, gFaults->unreadableFile)) return stamp;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return stamp;
+    stamp.valid = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                     info.st_mtim.tv_nsec;
+    stamp.changed = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 +
+                    info.st_ctim.tv_nsec;
+    return stamp;
+}
+
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes) {
     FileContents contents = ReadFileBytes(path, maxBytes);
     if (!contents.status) return false;

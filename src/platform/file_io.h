@@ -39,6 +39,18 @@ struct FileContents {
 // many gigabytes named as a deck or a settings file is told, never the end of the program.
 FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes);
 
+// What tells one state of a file from another without reading it: the file itself (device
+// and inode: a replacement is a new file), its size and its change times. Two equal stamps
+// that are valid name the same, unchanged file.
+struct FileStamp {
+    bool valid = false;  // false when the file cannot be looked at (or reads as unreadable)
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modified = 0, changed = 0;  // nanoseconds since 1970
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+FileStamp StampOf(const std::filesystem::path& path);
+
 // The same for callers that only need to know whether it worked.
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes);
 

@@ -129,7 +129,11 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
         }
 
         ++index.filesRead;
-        DeckFileReadResult read = ReadDeckFile(file.path, db);
+        DeckFileReadResult read = ReadDeckFile(file.path, db, cancel);
+        if (read.status == DeckFileStatus::Cancelled) {
+            index.cancelled = true;
+            break;
+        }
         if (read.status == DeckFileStatus::NotDeckFile) {
             index.notDeckFiles.push_back(std::move(file));
             continue;
@@ -142,7 +146,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
         deck.path = std::move(file.path);
         deck.size = file.size;
         deck.modified = file.modified;
-        deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
+        deck.unknownRows = static_cast<int>(read.skippedRows);
         const EntryLists lists = ListsOf(read.deck);
         deck.counts = CountDeck(lists);
         deck.broken = BrokenRules(deck.counts);

@@ -2,9 +2,9 @@
 
 #include <QColor>
 #include <QDateTime>
-#include <QFile>
 
 #include "platform/plain_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -18,9 +18,6 @@ bool Breaks(const LibraryDeck& deck, DeckRule rule) {
     return false;
 }
 
-QString DecodedName(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
 
 }  // namespace
 
@@ -59,12 +56,12 @@ int LibraryModel::RowOf(const std::filesystem::path& path) const {
 }
 
 QString LibraryModel::FileNameOf(const LibraryDeck& deck) const {
-    return DecodedName(deck.path.filename());
+    return ShownPathText(deck.path.filename());
 }
 
 QString LibraryModel::FolderOf(const LibraryDeck& deck) const {
     const std::filesystem::path folder = deck.path.parent_path().lexically_relative(index_->folder);
-    return folder == "." ? QString() : DecodedName(folder);
+    return folder == "." ? QString() : ShownPathText(folder);
 }
 
 int LibraryModel::rowCount(const QModelIndex& parent) const {
@@ -95,7 +92,7 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
         return red ? QVariant(kBrokenRuleRed) : QVariant();
     }
     if (role == Qt::ToolTipRole && column == FileName) {
-        return PlainToolTip(DecodedName(deck.path));
+        return PlainToolTip(ShownPathText(deck.path));
     }
     if (role != Qt::DisplayRole && role != kSortRole) return {};
     switch (column) {
