@@ -128,6 +128,14 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
     if (IsBlankPath(text)) return true;
     const FileStatus status =
         SaveDeckFile(PathOf(path), state_.db, state_.output, history_.CurrentDeck());
+    if (status && status.ownerNotKept) {
+        // Saved; in a shared folder the others may need to know the file is now the player's.
+        Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(),
+                          QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存しました。\n"
+                                         "元のファイルの所有者とグループは引き継げませんでした: %1")
+                              .arg(ShownPathText(path)),
+                          QMessageBox::Ok);
+    }
     if (status) return true;
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),

@@ -21,6 +21,9 @@ struct FileStatus {
     // True when a write failed because of the file itself rather than its folder: a read-only
     // file (EACCES), or a symbolic link that names no file (ENOENT).
     bool ofFile = false;
+    // A replaced file that worked, but whose owner or group could not be kept: the process
+    // may not give a file away (only the superuser may), nor to a group it is not in.
+    bool ownerNotKept = false;
 
     explicit operator bool() const { return error == 0; }
 };
@@ -65,13 +68,17 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
 //   letters, and created only anew (never through a link planted under its name), so nobody
 //   who may write to the folder can redirect the save into another file. A kill before the
 //   rename can leave it behind; nothing ever reads it.
-// - A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
+// - The temporary file is readable by its owner only from the moment it is created, until it is
+//   complete. Then a new file gets the usual permissions (0666 less the umask); a replaced one
+//   keeps its own mode, and its owner and group where the process may set them
+//   (ownerNotKept tells where it may not).
 // - When path is a symbolic link, the file it names is replaced, atomically in that file's
 //   folder, and the link stays a link. A link that names no file or loops fails (ENOENT or
 //   ELOOP) and nothing is written.
 // - A read-only file is never replaced (EACCES): a file without any write permission bit
 //   counts as read-only even for a process that could write it, as the read-only attribute
-//   does on the desktops the settings file comes from.
+//   does on the desktops the settings file comes from. So does a folder without any write
+//   permission bit: nothing is created in it (EACCES).
 // - A folder (EISDIR) or anything else that is no regular file (EINVAL) is never replaced.
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
@@ -95,6 +102,8 @@ struct FileFaults {
     // Writing fails with ENOSPC once this many bytes have been written since the faults were
     // installed; negative for never.
     long long diskFullAfterBytes = -1;
+    // Runs when a replacement file has been created, before anything is written into it.
+    std::function<void(const std::filesystem::path& temporary)> afterCreate;
     // Runs when a replacement file is complete on the disk, just before it is renamed.
     std::function<void(const std::filesystem::path& temporary)> beforeRename;
 };

@@ -108,6 +108,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
     index.folders = std::move(walk.folders);
     index.foldersNotEntered = walk.foldersNotEntered;
     index.loopingLinks = walk.loopingLinks;
+    index.linksOut = walk.linksOut;
     index.unreadableFiles = walk.unreadableFiles;
     index.cancelled = walk.cancelled;
     if (progress != nullptr) progress->filesFound = static_cast<int>(walk.files.size());
@@ -147,6 +148,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
         deck.size = file.size;
         deck.modified = file.modified;
         deck.unknownRows = static_cast<int>(read.skippedRows);
+        deck.leftOut = read.leftOut;
         const EntryLists lists = ListsOf(read.deck);
         deck.counts = CountDeck(lists);
         deck.broken = BrokenRules(deck.counts);
@@ -172,6 +174,7 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
         {u"大きすぎるﾌｧｲﾙ", static_cast<std::size_t>(index.hugeFiles)},
         {u"入れないﾌｫﾙﾀﾞ", static_cast<std::size_t>(index.foldersNotEntered)},
         {u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks)},
+        {u"ﾌｫﾙﾀﾞの外へのﾘﾝｸ", static_cast<std::size_t>(index.linksOut)},
     };
     for (const auto& [what, n] : passedOver) {
         if (n > 0) text += u"、" + count(what, n);
