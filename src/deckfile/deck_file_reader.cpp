@@ -215,8 +215,9 @@ DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDat
                                 const std::atomic<bool>* cancel) {
     DeckFileReadResult unreadable;
     try {
-        const FileContents contents = ReadFileBytes(path, kDeckFileLimit);
+        const FileContents contents = ReadFileBytes(path, kDeckFileLimit, cancel);
         if (contents.status) return ParseDeckFile(contents.bytes, db, cancel);
+        if (contents.status.error == ECANCELED) return DeckFileReadResult{DeckFileStatus::Cancelled};
         unreadable.fileStatus = contents.status;
     } catch (const std::bad_alloc&) {
         unreadable.fileStatus = FileStatus{ENOMEM, true};

@@ -177,7 +177,8 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
     return FileStatus{error, true};
 }
 
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                           const std::atomic<bool>* cancel) {
     FileContents result;
     result.status.whileReading = true;
     if (gFaults && SameFile(path, gFaults->unreadableFile)) {
@@ -205,6 +206,10 @@ FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxB
             result.bytes.reserve(static_cast<size_t>(info.st_size));
             char buffer[1 << 16];
             for (;;) {
+                if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+                    result.status.error = ECANCELED;
+                    break;
+                }
                 const ssize_t n = ::read(fd, buffer, sizeof buffer);
                 if (n == 0) break;
                 if (n < 0) {

@@ -3,6 +3,7 @@
 // leaves either the old file or the new one, never a mixture or a truncated file.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -40,7 +41,9 @@ struct FileContents {
 // A file larger than maxBytes is refused (EFBIG) before anything is allocated for it, and
 // running out of memory while reading is an error (ENOMEM) like any other: a sparse file of
 // many gigabytes named as a deck or a settings file is told, never the end of the program.
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes);
+// cancel, when given, is looked at between blocks: a read it stops fails with ECANCELED.
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                           const std::atomic<bool>* cancel = nullptr);
 
 // What tells one state of a file from another without reading it: the file itself (device
 // and inode: a replacement is a new file), its size and its change times. Two equal stamps
