@@ -180,6 +180,12 @@ private:
     std::vector<std::u16string> skipped_;
 };
 
+DeckFileReadResult CancelledRead() {
+    DeckFileReadResult result;
+    result.status = DeckFileStatus::Cancelled;
+    return result;
+}
+
 }  // namespace
 
 DeckFileReadResult ParseDeckFile(std::string_view bytes, const CardDatabase& db,
@@ -196,7 +202,7 @@ DeckFileReadResult ParseDeckFile(std::string_view bytes, const CardDatabase& db,
     const bool ended = ForEachMarkupLine(bytes, cancel, [&](std::string_view line) {
         for (SectionReader& section : sections) section.Take(line);
     });
-    if (!ended) return DeckFileReadResult{DeckFileStatus::Cancelled};
+    if (!ended) return CancelledRead();
     // Each list is sorted into the deck as one merge; the skipped numbers are listed by kind.
     for (SectionReader& section : sections) {
         for (std::u16string& number : section.TakeSkipped()) {
@@ -217,7 +223,7 @@ DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDat
     try {
         const FileContents contents = ReadFileBytes(path, kDeckFileLimit, cancel);
         if (contents.status) return ParseDeckFile(contents.bytes, db, cancel);
-        if (contents.status.error == ECANCELED) return DeckFileReadResult{DeckFileStatus::Cancelled};
+        if (contents.status.error == ECANCELED) return CancelledRead();
         unreadable.fileStatus = contents.status;
     } catch (const std::bad_alloc&) {
         unreadable.fileStatus = FileStatus{ENOMEM, true};

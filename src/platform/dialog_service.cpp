@@ -25,8 +25,9 @@ public:
         QFileDialog dialog(parent);
         ConfigureFileDialog(dialog, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        // Qt gives names back as it read them; a name in CP932 gets its own bytes again.
-        return PathQString(PathFromQt(dialog.selectedFiles().first()));
+        // Qt lists only names it reads as UTF-8 (a file or folder named in CP932 is not
+        // offered at all), so what it gives back is the path's bytes as UTF-8.
+        return PathQString(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
     }
 
     QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QUrl>
 
-#include "platform/file_io.h"
 #include "platform/path_text.h"
 
 namespace zemlo {
@@ -30,31 +29,6 @@ std::filesystem::path LocalFileOf(const QUrl& url) {
     // The encoded form keeps every byte of the name as a percent escape.
     return std::filesystem::path(
         QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
-}
-
-std::filesystem::path PathFromQt(const QString& qtPath) {
-    const std::filesystem::path given(QFile::encodeName(qtPath).toStdString());
-    if (!qtPath.contains(QChar(0xFFFD))) return given;
-    std::filesystem::path found;
-    for (const std::filesystem::path& part : given) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(part.native()));
-        if (!name.contains(QChar(0xFFFD))) {
-            found /= part;
-            continue;
-        }
-        std::vector<std::string> entries;
-        ListFolder(found.empty() ? std::filesystem::path(".") : found, entries);
-        const std::string* match = nullptr;
-        int matches = 0;
-        for (const std::string& entry : entries) {
-            if (QFile::decodeName(QByteArray::fromStdString(entry)) == name) {
-                match = &entry;
-                ++matches;
-            }
-        }
-        found /= matches == 1 ? std::filesystem::path(*match) : part;
-    }
-    return found;
 }
 
 QString QtReadablePath(const std::filesystem::path& path) {

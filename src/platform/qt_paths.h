@@ -24,11 +24,6 @@ QString ShownPathText(const QString& path);
 // the URL names no local file.
 std::filesystem::path LocalFileOf(const QUrl& url);
 
-// A path as Qt's own file dialog gives it back: a name Qt could not read as UTF-8 came back
-// with U+FFFD in it; such a name is looked up among its folder's entries and takes that
-// entry's own bytes where exactly one entry reads so.
-std::filesystem::path PathFromQt(const QString& qtPath);
-
 // Path as Qt's own classes may be given it: the path where every name is UTF-8, otherwise
 // the deepest folder above it whose names all are (for a dialog to start in), or "".
 QString QtReadablePath(const std::filesystem::path& path);

@@ -4,14 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLabel>
 #include <QTimer>
-
-#include "platform/qt_paths.h"
-#include "support/temp_dir.h"
 
 namespace zemlo {
 namespace {
@@ -48,43 +42,6 @@ TEST(RealDialogs, FileAndCardNamesInMessagesShowAsWritten) {
     Dialogs().AskYesNoCancel(nullptr, QStringLiteral("確認"), text);
     EXPECT_EQ(question.text, text);
     EXPECT_EQ(question.format, Qt::PlainText);
-}
-
-// The real file dialog, as a player uses it: Qt lists a file named in CP932 ("大会.htm") with
-// "\uFFFD" in its name; choosing it gives the file's own bytes back.
-TEST(RealDialogs, AFileNamedInCp932ComesBackWithItsOwnBytes) {
-    test::TempDir dir;
-    const std::filesystem::path file = dir / "\x91\xe5\x89\xef.htm";
-    test::WriteBytes(file, "deck");
-    bool listed = false;
-    // The dialog's list fills on a thread of its own first.
-    QTimer::singleShot(500, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (dialog == nullptr || !dialog->isVisible()) continue;
-            auto* model = dialog->findChild<QFileSystemModel*>();
-            const QString shown = QFile::decodeName(file.filename().c_str());
-            listed = model != nullptr && model->index(QFile::decodeName(file.c_str())).isValid();
-            dialog->selectFile(shown);
-            dialog->accept();
-            // Qt may refuse a name it cannot find by its own reading; nothing waits for ever.
-            QTimer::singleShot(200, [dialog] {
-                for (QWidget* other : QApplication::topLevelWidgets()) {
-                    if (auto* box = qobject_cast<QMessageBox*>(other); box && box->isVisible()) {
-                        box->reject();
-                    }
-                }
-                if (dialog->isVisible()) dialog->reject();
-            });
-        }
-    });
-    FileDialogRequest request;
-    request.title = QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを開く");
-    request.initialPath = PathQString(dir / "*.htm");
-    request.filter = QStringLiteral("MS HTML Document(*.htm)");
-    const QString chosen = Dialogs().AskFileName(nullptr, request);
-    EXPECT_TRUE(listed);
-    EXPECT_EQ(PathOf(chosen), file) << chosen.toStdString();
 }
 
 }  // namespace
