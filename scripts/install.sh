@@ -345,6 +345,8 @@ uninstall_program() {
         if sample_untouched; then
             rm -f -- "$folder/ZEMLO.dat"
             removed+=("$folder/ZEMLO.dat")
+        elif [ -n "${listed_sample[ZEMLO.dat]:-}" ] && [ ! -f "$build/sample/ZEMLO.dat" ]; then
+            echo "  kept ZEMLO.dat: the sample this installer ships is not in $(shown "$build")/sample to compare it with"
         fi
         if [ -f "$folder/$program" ] || [ -L "$folder/$program" ]; then
             rm -f -- "$folder/$program"
