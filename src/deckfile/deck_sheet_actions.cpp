@@ -1,12 +1,15 @@
 #include "deckfile/deck_sheet_actions.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
@@ -41,6 +44,27 @@ bool Exists(const QString& path) {
     std::error_code ec;
     return std::filesystem::symlink_status(PathOf(path), ec).type() !=
            std::filesystem::file_type::not_found;
+}
+
+// Qt's preview leaves its zoom box, its page number and its page view without a name a
+// screen reader could speak.
+void NamePreviewControls(QPrintPreviewDialog& preview) {
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
+        zoom->setAccessibleName(QStringLiteral("倍率"));
+    }
+    for (QLineEdit* page : preview.findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(page->parentWidget())) {
+            page->setAccessibleName(QStringLiteral("ﾍﾟｰｼﾞ"));
+        }
+    }
+    for (QPrintPreviewWidget* view : preview.findChildren<QPrintPreviewWidget*>()) {
+        view->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
+        for (QWidget* part : view->findChildren<QWidget*>()) {
+            if (part->focusPolicy() != Qt::NoFocus && part->accessibleName().isEmpty()) {
+                part->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞ"));
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -121,6 +145,7 @@ void DeckSheetActions::Print() {
         const QRect area = screen->availableGeometry();
         preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
     }
+    NamePreviewControls(preview);
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
     RunModal(preview);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <utility>
 
 #include "platform/path_text.h"
 #include "platform/qt_paths.h"
@@ -63,6 +65,16 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    // Qt's file dialog shows a caption beside each of its two boxes without linking them, so
+    // a screen reader would hear the folder and the file type with no word of what they are.
+    for (const auto& [label, box] :
+         {std::pair{"lookInLabel", "lookInCombo"}, std::pair{"fileTypeLabel", "fileTypeCombo"}}) {
+        auto* caption = dialog.findChild<QLabel*>(QLatin1String(label));
+        auto* control = dialog.findChild<QWidget*>(QLatin1String(box));
+        if (caption != nullptr && control != nullptr && caption->buddy() == nullptr) {
+            caption->setBuddy(control);
+        }
+    }
     // Qt can show only folders whose names are UTF-8 all the way: a folder named otherwise
     // opens at the deepest one above it that is.
     if (request.initialPath.isEmpty()) return;
