@@ -27,33 +27,70 @@ std::u16string_view TrimmedBlanks(std::u16string_view text) {
 
 }  // namespace
 
-DeckEntry::DeckEntry(CardKind kind, std::u16string_view cardNo, std::u16string_view name,
-                     std::u16string_view pointsField)
-    : numberLength_(static_cast<std::uint32_t>(cardNo.size())),
-      nameLength_(static_cast<std::uint32_t>(name.size())),
-      kind_(kind) {
-    const bool mission = kind == CardKind::Mission;
-    const std::size_t gap = NameStart() - cardNo.size();
-    const std::size_t length =
-        NameStart() + name.size() + (mission ? kPointsGap + pointsField.size() : 0);
-    std::shared_ptr<char16_t[]> text = std::make_shared_for_overwrite<char16_t[]>(length);
-    char16_t* end = std::copy(cardNo.begin(), cardNo.end(), text.get());
-    end = std::fill_n(end, gap, u' ');
-    end = std::copy(name.begin(), name.end(), end);
-    if (mission) {
-        end = std::fill_n(end, kPointsGap, u' ');
-        std::copy(pointsField.begin(), pointsField.end(), end);
-        points_ = ToInt16Clamped(LeadingNumber(pointsField));
+// The fields an entry is made of, and how its text lays them out.
+struct DeckEntry::Parts {
+    std::u16string_view cardNo, name, pointsField;
+    bool mission = false;
+
+    std::size_t Gap() const { return cardNo.size() >= 7 ? 1 : 3; }
+    std::size_t Length() const {
+        return cardNo.size() + Gap() + name.size() +
+               (mission ? kPointsGap + pointsField.size() : 0);
     }
-    text_ = std::move(text);
-    length_ = static_cast<std::uint32_t>(length);
+    void Write(char16_t* out) const {
+        out = std::copy(cardNo.begin(), cardNo.end(), out);
+        out = std::fill_n(out, Gap(), u' ');
+        out = std::copy(name.begin(), name.end(), out);
+        if (mission) {
+            out = std::fill_n(out, kPointsGap, u' ');
+            std::copy(pointsField.begin(), pointsField.end(), out);
+        }
+    }
+    static Parts Of(const CardDatabase& db, CardKind kind, int record) {
+        const CardTable& table = db.Table(kind);
+        const bool mission = kind == CardKind::Mission;
+        return {table.Cell(1, record), table.Cell(NameField(kind), record),
+                mission ? table.Cell(mission_field::PointsGained, record) : u"", mission};
+    }
+};
+
+DeckEntry::DeckEntry(CardKind kind, const Parts& parts, std::shared_ptr<const char16_t[]> text)
+    : text_(std::move(text)),
+      length_(static_cast<std::uint32_t>(parts.Length())),
+      numberLength_(static_cast<std::uint32_t>(parts.cardNo.size())),
+      nameLength_(static_cast<std::uint32_t>(parts.name.size())),
+      points_(parts.mission ? ToInt16Clamped(LeadingNumber(parts.pointsField)) : 0),
+      kind_(kind) {}
+
+DeckEntry::DeckEntry(CardKind kind, std::u16string_view cardNo, std::u16string_view name,
+                     std::u16string_view pointsField) {
+    const Parts parts{cardNo, name, pointsField, kind == CardKind::Mission};
+    std::shared_ptr<char16_t[]> text = std::make_shared_for_overwrite<char16_t[]>(parts.Length());
+    parts.Write(text.get());
+    *this = DeckEntry(kind, parts, std::move(text));
 }
 
 DeckEntry DeckEntry::OfRecord(const CardDatabase& db, CardKind kind, int record) {
-    const CardTable& table = db.Table(kind);
-    return DeckEntry(
-        kind, table.Cell(1, record), table.Cell(NameField(kind), record),
-        kind == CardKind::Mission ? table.Cell(mission_field::PointsGained, record) : u"");
+    const Parts parts = Parts::Of(db, kind, record);
+    return DeckEntry(kind, parts.cardNo, parts.name, parts.pointsField);
+}
+
+std::vector<DeckEntry> DeckEntry::OfTable(const CardDatabase& db, CardKind kind) {
+    const int count = db.Table(kind).Count();
+    std::size_t length = 0;
+    for (int r = 0; r < count; ++r) length += Parts::Of(db, kind, r).Length();
+    const std::shared_ptr<char16_t[]> block = std::make_shared_for_overwrite<char16_t[]>(length);
+    std::vector<DeckEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    std::size_t at = 0;
+    for (int r = 0; r < count; ++r) {
+        const Parts parts = Parts::Of(db, kind, r);
+        parts.Write(block.get() + at);
+        // Each entry points at its own text and keeps the whole block alive.
+        entries.push_back(DeckEntry(kind, parts, std::shared_ptr<const char16_t[]>(block, block.get() + at)));
+        at += parts.Length();
+    }
+    return entries;
 }
 
 std::u16string DeckEntry::NamePart() const {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "carddb/card_database.h"
 
@@ -24,6 +25,9 @@ public:
 
     // The card of record `record` of the kind's table.
     static DeckEntry OfRecord(const CardDatabase& db, CardKind kind, int record);
+    // The cards of every record of the kind's table, in record order; their texts share one
+    // block, made at once, rather than one each.
+    static std::vector<DeckEntry> OfTable(const CardDatabase& db, CardKind kind);
 
     CardKind Kind() const { return kind_; }
     // The whole card number, however long.
@@ -52,6 +56,9 @@ public:
     }
 
 private:
+    struct Parts;
+    DeckEntry(CardKind kind, const Parts& parts, std::shared_ptr<const char16_t[]> text);
+
     std::size_t NameStart() const { return numberLength_ + (numberLength_ >= 7 ? 1 : 3); }
 
     // The text, made once and shared by the copies of the entry: the lists, the history's

@@ -27,7 +27,7 @@ void SetPointSize(QWidget* widget, int points) {
 
 CatalogTabs::CatalogTabs(const CardDatabase& db, FilterSuspension& suspension,
                          const HighlightState& highlight, QWidget* parent)
-    : QObject(parent), suspension_(suspension), db_(db), tabs_(new QTabWidget(parent)) {
+    : QObject(parent), suspension_(suspension), tabs_(new QTabWidget(parent)) {
     tabs_->setObjectName("ssTab");
     tabs_->setAccessibleName(QStringLiteral("カードの種類"));
     for (const QString& caption : {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
@@ -65,11 +65,12 @@ CatalogPage* CatalogTabs::ShownPage() const {
     return tab >= 0 && tab < 3 ? pages_[tab] : nullptr;
 }
 
-void CatalogTabs::PrepareCatalogs() {
+void CatalogTabs::PrepareCatalogs(CatalogData data) {
     // Every data-dependent combo box gets its entries and start-up selection; the handlers
     // they fire colour the boxes, their refilters wait for the end.
-    const CatalogChoices choices = BuildCatalogChoices(db_);
-    for (CatalogPage* page : pages_) page->PrepareCatalog(choices);
+    for (std::size_t k = 0; k < pages_.size(); ++k) {
+        pages_[k]->PrepareCatalog(data.choices, std::move(data.orders[k]));
+    }
     tabs_->setCurrentIndex(0);
     TabChanged();
 }

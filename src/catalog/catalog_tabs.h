@@ -8,6 +8,7 @@
 #include <array>
 
 #include "carddb/card_database.h"
+#include "catalog/catalog_data.h"
 #include "catalog/filter_suspension.h"
 
 class QAction;
@@ -36,9 +37,10 @@ public:
     CatalogPage* ShownPage() const;
     QuickFilterBar* FilterBar() const { return filterBar_; }
 
-    // Start-up (FormInit): every search condition's choices, the unit tab in front. The
-    // catalogs are filled by the next refilter.
-    void PrepareCatalogs();
+    // Start-up (FormInit): every search condition's choices and each catalog's entries, made
+    // beforehand from the card tables; the unit tab in front. The catalogs are filled by the
+    // next refilter.
+    void PrepareCatalogs(CatalogData data);
     void RefilterAll();
     // 検索条件のｸﾘｱ: the conditions of the tab in front back to their start; every catalog is
     // refiltered.
@@ -61,7 +63,6 @@ private:
     void TabChanged();
 
     FilterSuspension& suspension_;
-    const CardDatabase& db_;
     QTabWidget* tabs_;
     std::array<CatalogPage*, 3> pages_{};
     QuickFilterBar* filterBar_;

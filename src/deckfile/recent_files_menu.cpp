@@ -1,11 +1,11 @@
 #include "deckfile/recent_files_menu.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 
 #include "deck/deck_document.h"
 #include "deckfile/file_menu.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 
@@ -14,7 +14,7 @@ RecentFilesMenu::RecentFilesMenu(FileMenu& menu, SettingsStore& settings,
     : QObject(parent), menu_(menu), settings_(settings), files_(LoadRecentFiles(settings)) {
     Rebuild();
     connect(&document, &DeckDocument::fileChanged, this, [this](const QString& path) {
-        if (!path.isEmpty()) Remember(QFileInfo(path).absoluteFilePath());
+        if (!path.isEmpty()) Remember(PathQString(AbsolutePath(PathOf(path))));
     });
 }
 
@@ -48,7 +48,7 @@ void RecentFilesMenu::Rebuild() {
     const auto& paths = files_.Paths();
     for (size_t i = 0; i < paths.size(); ++i) {
         const QString path = QString::fromStdU16String(paths[i]);
-        QString caption = QDir::toNativeSeparators(path);
+        QString caption = ShownPathText(path);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption), this);
         item->setObjectName(QStringLiteral("mnuRecent%1").arg(i));

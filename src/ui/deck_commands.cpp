@@ -12,6 +12,7 @@
 #include "deckfile/deck_sheet_actions.h"
 #include "deckfile/deck_text_importer.h"
 #include "deckfile/recent_files_menu.h"
+#include "platform/qt_paths.h"
 #include "tools/deck_library_actions.h"
 
 namespace zemlo {
@@ -22,9 +23,11 @@ namespace {
 QString DroppedFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile()) continue;
-        const QString path = url.toLocalFile();
-        if (DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) return path;
+        // The URL's own bytes: a name in CP932 stays itself.
+        const QString path = PathQString(LocalFileOf(url));
+        if (!path.isEmpty() && DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) {
+            return path;
+        }
     }
     return {};
 }

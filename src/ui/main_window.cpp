@@ -9,14 +9,12 @@
 
 #include "cardinfo/card_info_panel.h"
 #include "cardinfo/card_popup_menu.h"
+#include "catalog/catalog_data.h"
 #include "catalog/catalog_page.h"
 #include "catalog/catalog_tabs.h"
 #include "deck/deck_edit_menu.h"
 #include "deck/deck_panel.h"
 #include "deckfile/file_menu.h"
-#include "platform/key_value_source.h"
-#include "platform/process_launcher.h"
-#include "platform/program_dir.h"
 #include "platform/twips.h"
 #include "tools/tool_windows.h"
 #include "ui/deck_commands.h"
@@ -26,12 +24,6 @@
 
 namespace zemlo {
 namespace {
-
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
-}
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
     QMenu* menu = bar->addMenu(caption);
@@ -131,12 +123,7 @@ void MainWindow::BuildMenus(QMenu* viewMenu, QMenu* toolMenu, QMenu* helpMenu) {
     toolWindows_->AddMenuItems(toolMenu);
     toolMenu->addSeparator();
     bossKey_.AddMenuItem(toolMenu, this, state_.programDir);
-    connect(AddItem(helpMenu, "mnuVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")), &QAction::triggered, this,
-            [this] {
-                VersionDialog dialog(QString::fromStdString(ProgramName()), SystemKeyValues(),
-                                     SystemProcesses(), this);
-                dialog.exec();
-            });
+    VersionDialog::AddMenuItem(helpMenu, this);
 }
 
 QString MainWindow::NormalCaption() const {
@@ -165,11 +152,15 @@ void MainWindow::ToggleCardInfoWidth() {
 }
 
 void MainWindow::FormInit() {
+    FormInit(BuildCatalogData(state_.db));
+}
+
+void MainWindow::FormInit(CatalogData data) {
     filterSuspension_.Set(true);
     setWindowIcon(bossKey_.IconWhen(false));
     // The caption as the load step leaves it; the resize handling sets the full one.
     setWindowTitle(QStringLiteral("EMLOデッキ作成支援"));
-    catalogs_->PrepareCatalogs();
+    catalogs_->PrepareCatalogs(std::move(data));
     // Deck counters
     cardInfoPanel_->BringToFront(CardKind::Unit);  // every run starts with the unit frame
     deckPanel_->CheckDeckCount();

@@ -24,6 +24,7 @@ class DeckEntry;
 class DeckPanel;
 class ToolWindows;
 class ViewState;
+struct CatalogData;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -33,8 +34,10 @@ public:
     explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Fills every search condition's choices and the catalogs; runs once at start-up.
+    // Fills every search condition's choices and the catalogs; runs once at start-up. The
+    // catalog data, when given, was made beforehand from the state's card tables.
     void FormInit();
+    void FormInit(CatalogData data);
     // Reads the boss-key settings and the icon shown while minimised; runs at start-up.
     void ApplyBossSettings() { bossKey_.Load(); }
     // Opens a deck file named from outside the menus (the command line), after the question

@@ -1,15 +1,19 @@
 #include "ui/version_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <filesystem>
 
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/process_launcher.h"
+#include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "settings/first_start_settings.h"
@@ -96,6 +100,16 @@ VersionDialog::VersionDialog(QString storeName, const KeyValueSource& keys,
     qApp->installEventFilter(this);
 }
 
+void VersionDialog::AddMenuItem(QMenu* helpMenu, QWidget* parent) {
+    QAction* item = helpMenu->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    item->setObjectName("mnuVer");
+    QObject::connect(item, &QAction::triggered, parent, [parent] {
+        VersionDialog dialog(PathQString(ProgramName()), SystemKeyValues(), SystemProcesses(),
+                             parent);
+        dialog.exec();
+    });
+}
+
 VersionDialog::~VersionDialog() {
     qApp->removeEventFilter(this);
 }
@@ -141,7 +155,7 @@ void VersionDialog::OnKeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     const QString text = QStringLiteral(
                              "次回の起動時に注意事項を表示する設定を"
                              " %1 に保存できませんでした（%2）。")
-                             .arg(QString::fromStdU16String(store.File().u16string()),
+                             .arg(ShownPathText(store.File()),
                                   QString::fromStdU16String(FileErrorText(saved)));
     Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok);
 }

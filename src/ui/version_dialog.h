@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace zemlo {
@@ -24,6 +25,9 @@ public:
     VersionDialog(QString storeName, const KeyValueSource& keys, ProcessLauncher& launcher,
                   QWidget* parent = nullptr);
     ~VersionDialog() override;
+
+    // Adds "ﾊﾞｰｼﾞｮﾝ情報" (mnuVer) to the help menu: the dialog of this program, over parent.
+    static void AddMenuItem(QMenu* helpMenu, QWidget* parent);
 
     // Starts the system information tool, or says that there is none.
     void StartSysInfo();
