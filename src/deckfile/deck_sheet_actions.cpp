@@ -5,22 +5,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QScreen>
-#include <algorithm>
 
-#include "carddb/text_width.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/busy_cursor.h"
-#include "platform/dialog_service.h"
-#include "platform/file_io.h"
 #include "settings/sheet_settings.h"
 
 namespace zemlo {
@@ -36,12 +26,6 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-// Whether anything stands at path, a dangling link included.
-bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 }  // namespace
 
 DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
@@ -50,7 +34,8 @@ DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::pat
       settings_(settings),
       programDir_(std::move(programDir)),
       deck_(deck),
-      parentWidget_(parent) {}
+      parentWidget_(parent),
+      output_(parent, QStringLiteral("ﾃﾞｯｷｼｰﾄ"), [this](QDialog& dialog) { return RunModal(dialog); }) {}
 
 void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
     printSheetItem = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
@@ -106,39 +91,12 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
 void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
-    QPrinter printer(QPrinter::HighResolution);
-    // The sheet keeps its own margins, wider than any printer's unprintable edge.
-    printer.setFullPage(true);
-    printer.setPageLayout(SheetPageLayout());
-    printer.setDocName(ToQString(kSheetTitle));
-    QPrintPreviewDialog preview(&printer, parentWidget_);
-    preview.setObjectName("frmSheetPreview");
-    preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
-    // A page large enough to read on the screen.
-    if (const QScreen* screen = preview.screen()) {
-        const QRect area = screen->availableGeometry();
-        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
-    }
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
-    RunModal(preview);
+    output_.Preview(SheetPages(*sheet), "frmSheetPreview",
+                    QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
 }
 
 bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
-    // The preview draws on a picture of its own; only the real print reaches the file.
-    const QPaintEngine* engine = printer.paintEngine();
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat &&
-                        !printer.outputFileName().isEmpty() && engine != nullptr &&
-                        engine->type() != QPaintEngine::Picture;
-    if (!toFile) {
-        PrintSheet(printer, sheet);
-        return true;
-    }
-    const QPageLayout& chosen = printer.pageLayout();
-    BusyCursor busy;
-    return Write(printer.outputFileName(),
-                 SheetPdf(sheet, QPageLayout(chosen.pageSize(), chosen.orientation(),
-                                             QMarginsF(0, 0, 0, 0))));
+    return output_.PrintOn(printer, SheetPages(sheet));
 }
 
 void DeckSheetActions::SaveAsPdf() {
@@ -162,24 +120,17 @@ QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filt
     const QDate today = QDate::currentDate();
     const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
                                                : QFileInfo(deckFile_).absolutePath();
-    FileDialogRequest request;
-    request.save = true;
-    request.title = title;
-    request.initialPath = QDir(folder).filePath(
-        ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension);
-    request.filter = filter;
-    request.defaultSuffix = extension.mid(1);
-    request.confirmOverwrite = true;
-    const std::u16string chosen =
-        TrimBlanks(Dialogs().AskFileName(parentWidget_, request).toStdU16String());
-    return chosen.empty() ? QString() : ToQString(chosen);
+    return output_.AskFile(
+        title, filter, extension,
+        QDir(folder).filePath(
+            ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
     const QString path = ToQString(WithExtension(chosen.toStdU16String(), u".pdf"));
-    if (!MayReplace(chosen, {path})) return false;
+    if (!output_.MayReplace(chosen, {path})) return false;
     BusyCursor busy;
-    return Write(path, SheetPdf(sheet));
+    return output_.Write(path, SheetPdf(sheet));
 }
 
 bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& chosen) {
@@ -188,39 +139,13 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
         paths.push_back(ToQString(path));
     }
-    if (!MayReplace(chosen, paths)) return false;
+    if (!output_.MayReplace(chosen, paths)) return false;
     BusyCursor busy;
     const std::vector<QByteArray> images = SheetPngs(sheet);
     for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
-        if (!Write(paths[page], images[page])) return false;
+        if (!output_.Write(paths[page], images[page])) return false;
     }
     return true;
-}
-
-bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QString>& paths) {
-    QStringList existing;
-    for (const QString& path : paths) {
-        // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
-    }
-    if (existing.isEmpty()) return true;
-    const QString text =
-        QStringLiteral("%1 は既にあります。置き換えますか？").arg(existing.join(QLatin1Char('\n')));
-    return Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(), text,
-                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
-    const FileStatus status =
-        ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
-                              std::string_view(bytes.constData(), bytes.size()));
-    if (status) return true;
-    Dialogs().Message(
-        parentWidget_, QMessageBox::Critical, ApplicationTitle(),
-        QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))),
-        QMessageBox::Ok);
-    return false;
 }
 
 }  // namespace zemlo

@@ -1,0 +1,85 @@
+#include "images/image_decoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <string>
+
+#include "images/image_limits.h"
+#include "platform/file_io.h"
+
+namespace zemlo {
+namespace {
+
+QString Japanese(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+DecodedImage Failure(const QString& why) {
+    return DecodedImage{QImage(), why};
+}
+
+}  // namespace
+
+QSize FittedSize(QSize size, QSize box, bool enlarge) {
+    if (size.isEmpty() || box.isEmpty()) return size;
+    if (!enlarge && size.width() <= box.width() && size.height() <= box.height()) return size;
+    QSize fitted = size.scaled(box, Qt::KeepAspectRatio);
+    return fitted.expandedTo(QSize(1, 1));
+}
+
+void LimitImageAllocation() {
+    QImageReader::setAllocationLimit(kImageAllocationLimitMiB);
+}
+
+DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // A photograph's orientation mark turns it the way it was taken.
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) return Failure(Japanese(u"画像として読めません"));
+
+    QSize claimed = reader.size();
+    if (claimed.isValid()) {
+        const long long pixels = static_cast<long long>(claimed.width()) * claimed.height();
+        if (claimed.isEmpty()) return Failure(Japanese(u"画像として読めません"));
+        if (pixels > kMaxImagePixels) {
+            return Failure(Japanese(u"画像が大きすぎます") +
+                           QStringLiteral(" (%1×%2)").arg(claimed.width()).arg(claimed.height()));
+        }
+        // The orientation turns the picture after it is scaled: the box turns with it.
+        if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)) {
+            box.transpose();
+        }
+        const QSize fitted = FittedSize(claimed, box, enlarge);
+        if (fitted != claimed) reader.setScaledSize(fitted);
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        return Failure(Japanese(u"画像を読めません: ") + reader.errorString());
+    }
+    // A reader that cannot tell the size beforehand is fitted afterwards.
+    if (!claimed.isValid()) {
+        const QSize fitted = FittedSize(image.size(), box, enlarge);
+        if (fitted != image.size()) {
+            image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+    }
+    // The formats the screen and the printer draw fastest.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
+    return DecodedImage{std::move(image), QString()};
+}
+
+DecodedImage LoadImageFile(const std::filesystem::path& path, QSize box, bool enlarge) {
+    FileContents contents = ReadFileBytes(path, kMaxImageFileBytes);
+    if (!contents.status) {
+        return Failure(Japanese(u"画像を読めません: ") +
+                       Japanese(FileErrorText(contents.status)));
+    }
+    return DecodeImage(QByteArray::fromStdString(contents.bytes), box, enlarge);
+}
+
+}  // namespace zemlo
