@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -101,6 +102,30 @@ TEST_F(MainWindowTest, EveryMenuCommandCanBeChosen) {
           FindControl<QAction>(&w, "mnuOdds")}) {
         EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindowTest, TheCardImageWindowFollowsTheCardInformationAndTheMinimisedWindow) {
+    AddCard(state.db.units, "ZM0002", {{unit_field::UnitName, "量産機"}});
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0002"));  // shown before the window opens
+    FindControl<QAction>(&w, "mnuCardImage")->trigger();
+    auto* images = FindControl<QWidget>(&w, "frmCardImage");
+    ASSERT_NE(images, nullptr);
+    EXPECT_TRUE(images->isVisible());
+    const auto* shown = FindControl<QLabel>(images, "lblCardImage");
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0002  量産機"));
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0001"));
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0001  試作機"));
+    // A number the card information does not know leaves the card it shows.
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0404"));
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0001  試作機"));
+
+    w.showMinimized();
+    EXPECT_FALSE(images->isVisible());  // the boss key leaves no card in sight
+    w.showNormal();
+    EXPECT_TRUE(images->isVisible());
 }
 
 TEST_F(MainWindowTest, NormalViewHasItsFixedSizeAndEveryControlFitsOnEveryTab) {
