@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "images/image_limits.h"
@@ -40,6 +42,16 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge) {
     // A photograph's orientation mark turns it the way it was taken.
     reader.setAutoTransform(true);
     if (!reader.canRead()) return Failure(Japanese(u"画像として読めません"));
+    // Only the formats a card image may be in reach a decoder: a file named ".png" that holds
+    // a TIFF, an icon or a movie is told, so the other readers Qt carries never see the
+    // folder's files.
+    static const QByteArray kCardImageFormats[] = {"png", "jpeg", "webp", "bmp", "gif"};
+    const QByteArray format = reader.format();
+    if (std::find(std::begin(kCardImageFormats), std::end(kCardImageFormats), format) ==
+        std::end(kCardImageFormats)) {
+        return Failure(Japanese(u"対応していない画像形式です") + QStringLiteral(" (%1)").arg(
+                                                                QString::fromLatin1(format)));
+    }
 
     QSize claimed = reader.size();
     if (claimed.isValid()) {
@@ -60,8 +72,11 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge) {
     if (!reader.read(&image) || image.isNull()) {
         return Failure(Japanese(u"画像を読めません: ") + reader.errorString());
     }
-    // A reader that cannot tell the size beforehand is fitted afterwards.
-    if (!claimed.isValid()) {
+    // A reader that cannot tell the size beforehand, or gives a picture of another size than
+    // it claimed (a GIF's screen may be wider than its picture), is fitted afterwards.
+    const bool overflows =
+        !box.isEmpty() && (image.width() > box.width() || image.height() > box.height());
+    if (overflows || !claimed.isValid()) {
         const QSize fitted = FittedSize(image.size(), box, enlarge);
         if (fitted != image.size()) {
             image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -32,6 +32,15 @@ TEST(DecodeImage, EveryFormatDecodesFittedToItsBoxWithItsAspectKept) {
     ASSERT_EQ(fromGif.image.size(), QSize(63, 63)) << fromGif.error.toStdString();
     EXPECT_TRUE(Near(fromGif.image.pixel(30, 30), QColor(255, 0, 0)));
 
+    // A GIF whose screen is far wider than the picture it claims (found by fuzzing): fitted
+    // all the same.
+    const QByteArray wideScreen = QByteArray::fromBase64(
+        "R0lGODlhADYJAPEAAM8AMDAAz4AAgAAAACH5BAAAAAAALAAAAAAGAAkAAAINhI+ZwsAvggKT");
+    const DecodedImage fromWide = DecodeImage(wideScreen, QSize(48, 64), false);
+    ASSERT_FALSE(fromWide.image.isNull()) << fromWide.error.toStdString();
+    EXPECT_LE(fromWide.image.width(), 48);
+    EXPECT_LE(fromWide.image.height(), 64);
+
     // A small picture keeps its size unless it may be enlarged; an empty box keeps any size.
     const QByteArray small = EncodedImage(red, QSize(63, 88), "PNG");
     EXPECT_EQ(DecodeImage(small, QSize(630, 630), false).image.size(), QSize(63, 88));
@@ -47,6 +56,12 @@ TEST(DecodeImage, BombsTruncatedAndCorruptFilesAreToldNotDecoded) {
     EXPECT_TRUE(bomb.error.contains(QStringLiteral("100000×100000")));
     // Just under the limit of pixels but with no rows to decode: not read either.
     EXPECT_TRUE(DecodeImage(PngClaiming(5000, 5000), QSize(300, 300), false).image.isNull());
+
+    // A picture in a format no card image is in: no reader but the five is ever given one.
+    const DecodedImage tiff =
+        DecodeImage(EncodedImage(QColor(1, 2, 3), QSize(8, 8), "TIFF"), QSize(300, 300), false);
+    EXPECT_TRUE(tiff.image.isNull());
+    EXPECT_EQ(tiff.error, QStringLiteral("対応していない画像形式です (tiff)"));
 
     const QByteArray whole = EncodedImage(QColor(10, 20, 30), QSize(200, 280), "PNG");
     for (const QByteArray& bad :

@@ -1,0 +1,26 @@
+// A card image file of any bytes through the program's decoder: Qt's image readers (PNG,
+// JPEG, WebP, BMP, GIF and whatever else they recognise) behind the program's limits. A
+// picture comes back fitted inside its box (a box taller than wide, so a photograph's
+// orientation mark that turns it is exercised), or a reason comes back instead; never both,
+// never a crash, a hang or an allocation beyond the limits.
+#include <QByteArray>
+#include <QSize>
+
+#include "fuzz_input.h"
+#include "images/image_decoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const bool limited = (zemlo::LimitImageAllocation(), true);
+    (void)limited;
+    const QSize box(48, 64);
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const zemlo::DecodedImage decoded = zemlo::DecodeImage(bytes, box, false);
+    if (decoded.image.isNull()) {
+        ZEMLO_FUZZ_CHECK(!decoded.error.isEmpty());
+    } else {
+        ZEMLO_FUZZ_CHECK(decoded.error.isEmpty());
+        ZEMLO_FUZZ_CHECK(decoded.image.width() <= box.width());
+        ZEMLO_FUZZ_CHECK(decoded.image.height() <= box.height());
+    }
+    return 0;
+}
