@@ -1,5 +1,5 @@
 // Card images: looking through a folder of 100,000 image files (in 100 folders, named by card
-// numbers of all three kinds) and finding every card of the pool in the index; the GUI
+// numbers of all three kinds, the sample's among them) and finding every card of the pool in the index; the GUI
 // thread's work for one step through the catalog with the card image window open (the card
 // information filled, the window following, decoded pictures taken in and the window
 // painted), with images for half the cards stepped through; and decoding one scan at 300 dpi
@@ -13,8 +13,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QThread>
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "bench_data.h"
 #include "bench_pools.h"
@@ -51,17 +51,27 @@ private:
     fs::path path_;
 };
 
+// 100,000 empty image files in 100 folders: one for every card of the largest pool, which
+// holds every card number of the sample's too, and the rest numbers no card has.
 const fs::path& HundredThousandImages() {
     static const BenchFolder folder("zemlo-bench-images");
     static const bool written = [] {
-        const char* kinds[] = {"ZM", "MI", "CH"};
-        for (int i = 0; i < 100000; ++i) {
+        const zemlo::CardDatabase& db = Pool(zemlo::bench::kLargestPool).db;
+        std::vector<std::string> names;
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+            const zemlo::CardTable& table = db.Table(kind);
+            for (int record = 0; record < table.Count(); ++record) {
+                names.push_back(zemlo::ToUtf8(table.Cell(1, record)));
+            }
+        }
+        for (int extra = 0; names.size() < 100000; ++extra) {
+            names.push_back("ZMY" + std::to_string(extra));
+        }
+        for (std::size_t i = 0; i < names.size(); ++i) {
             const fs::path sub = folder.Path() / ("set" + std::to_string(i % 100));
             if (i < 100) fs::create_directories(sub);
-            char name[32];
-            std::snprintf(name, sizeof name, "%s%05d.%s", kinds[i % 3], i / 3 + 1,
-                          i % 2 == 0 ? "png" : "JPG");
-            const int fd = ::open((sub / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const fs::path file = sub / (names[i] + (i % 2 == 0 ? ".png" : ".JPG"));
+            const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (fd >= 0) ::close(fd);
         }
         return true;

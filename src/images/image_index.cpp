@@ -62,12 +62,18 @@ ImageIndex IndexImages(const std::filesystem::path& folder, const std::atomic<bo
     index.imageFiles = walk.files.size();
     index.byCardNo.reserve(walk.files.size());
     for (FoundFile& found : walk.files) {
-        const std::string cardNo(ImageCardNo(found.path.filename().native()));
-        ImageFile file{std::move(found.path), found.size, found.modified};
-        const auto [at, added] = index.byCardNo.try_emplace(cardNo, file);
-        if (added) continue;
+        const std::string& path = found.path.native();
+        std::string cardNo(ImageCardNo(std::string_view(path).substr(path.rfind('/') + 1)));
+        const auto at = index.byCardNo.find(cardNo);
+        if (at == index.byCardNo.end()) {
+            index.byCardNo.emplace(std::move(cardNo),
+                                   ImageFile{std::move(found.path), found.size, found.modified});
+            continue;
+        }
         ++index.secondImages;
-        if (file.path < at->second.path) at->second = std::move(file);
+        if (found.path < at->second.path) {
+            at->second = ImageFile{std::move(found.path), found.size, found.modified};
+        }
     }
     return index;
 }
