@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "images/card_face.h"
 #include "images/card_image_view.h"
@@ -16,6 +17,7 @@
 #include "images/image_loader.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "platform/plain_text.h"
 #include "platform/topmost.h"
 
 namespace zemlo {
@@ -25,6 +27,8 @@ namespace {
 constexpr int kResizeDelayMs = 150;
 // Between the main window's frame and this one.
 constexpr int kGap = 8;
+// Placed beside a main window that leaves no room on the screen, the window is this wide.
+constexpr int kNarrowestBeside = 240;
 
 QLabel* PlainLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -66,6 +70,9 @@ CardImageWindow::CardImageWindow(const CardDatabase& db, ImageFolder& folder, Im
     NameControl(folderLabel, "lblImageFolder");
     folderLabel->setAccessibleName(QStringLiteral("画像のﾌｫﾙﾀﾞ"));
     folderLabel->setWordWrap(true);
+    // A long path or name is cut at the window's edge instead of widening the window.
+    folderLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    cardLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(folderLabel);
 
     auto* row = new QHBoxLayout;
@@ -117,10 +124,18 @@ void CardImageWindow::PlaceBesideMainWindow() {
     const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
     // As tall as the main window, as wide as a card of that height with its captions.
     const int height = std::min(main.height(), area.height());
-    const int width = std::max(minimumSizeHint().width(), (height - 90) * 63 / 88 + 20);
+    int width = std::max(minimumSizeHint().width(), (height - 90) * 63 / 88 + 20);
+    const int roomRight = area.right() - main.right() - kGap;
+    const int roomLeft = main.left() - area.left() - kGap;
     int left = main.right() + 1 + kGap;
-    if (left + width > area.right()) left = main.left() - kGap - width;
-    if (left < area.left()) left = area.right() - width;
+    if (roomRight < width && roomLeft >= width) {
+        left = main.left() - kGap - width;
+    } else if (roomRight < width) {
+        // No room on either side: narrower, at the edge of the screen with more room, so it
+        // covers as little of the main window as it can.
+        width = std::max({kNarrowestBeside, roomRight, roomLeft});
+        left = roomRight >= roomLeft ? area.right() + 1 - width : area.left();
+    }
     resize(width, height - (frameGeometry().height() - geometry().height()));
     move(left, main.top());
 }
@@ -184,6 +199,7 @@ void CardImageWindow::ShowFolder() {
     }
     if (!folderNote_.isEmpty()) text += QLatin1Char('\n') + folderNote_;
     folderLabel->setText(text);
+    folderLabel->setToolTip(PlainToolTip(PathText(folder_.Folder())));
 }
 
 void CardImageWindow::BrowseFolder() {
