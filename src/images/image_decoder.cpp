@@ -20,6 +20,14 @@ DecodedImage Failure(const QString& why) {
     return DecodedImage{QImage(), why};
 }
 
+// A GIF is decoded onto its logical screen, which its header gives (bytes 6 to 9) and which
+// may be far larger than the picture Qt's reader says it holds.
+QSize GifScreen(const QByteArray& bytes) {
+    if (bytes.size() < 10) return QSize();
+    const auto byte = [&bytes](int at) { return static_cast<unsigned char>(bytes[at]); };
+    return QSize(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+}
+
 }  // namespace
 
 QSize FittedSize(QSize size, QSize box, bool enlarge) {
@@ -33,7 +41,12 @@ void LimitImageAllocation() {
     QImageReader::setAllocationLimit(kImageAllocationLimitMiB);
 }
 
-DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge) {
+DecodeLimits ProgramDecodeLimits() {
+    return DecodeLimits{kMaxImagePixels};
+}
+
+DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
+                         const DecodeLimits& limits) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -53,13 +66,15 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge) {
                                                                 QString::fromLatin1(format)));
     }
 
-    QSize claimed = reader.size();
+    const QSize claimed = reader.size();
     if (claimed.isValid()) {
-        const long long pixels = static_cast<long long>(claimed.width()) * claimed.height();
         if (claimed.isEmpty()) return Failure(Japanese(u"画像として読めません"));
-        if (pixels > kMaxImagePixels) {
-            return Failure(Japanese(u"画像が大きすぎます") +
-                           QStringLiteral(" (%1×%2)").arg(claimed.width()).arg(claimed.height()));
+        const QSize allocated = format == "gif" ? claimed.expandedTo(GifScreen(bytes)) : claimed;
+        const long long pixels = static_cast<long long>(allocated.width()) * allocated.height();
+        if (pixels > limits.maxPixels) {
+            return Failure(Japanese(u"画像が大きすぎます") + QStringLiteral(" (%1×%2)")
+                                                             .arg(allocated.width())
+                                                             .arg(allocated.height()));
         }
         // The orientation turns the picture after it is scaled: the box turns with it.
         if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)) {

@@ -24,8 +24,15 @@ QSize FittedSize(QSize size, QSize box, bool enlarge);
 // Puts Qt's allocation limit for one image in force (it holds for the whole process).
 void LimitImageAllocation();
 
+// The pixels a picture may claim before it is decoded; the program's own bound by default.
+struct DecodeLimits {
+    long long maxPixels;
+};
+DecodeLimits ProgramDecodeLimits();
+
 // Decodes an image file's bytes to fit box (see FittedSize), scaled smoothly.
-DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge);
+DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
+                         const DecodeLimits& limits = ProgramDecodeLimits());
 
 // Reads the file at path (a regular file within kMaxImageFileBytes) and decodes it.
 DecodedImage LoadImageFile(const std::filesystem::path& path, QSize box, bool enlarge);

@@ -57,6 +57,14 @@ TEST(DecodeImage, BombsTruncatedAndCorruptFilesAreToldNotDecoded) {
     // Just under the limit of pixels but with no rows to decode: not read either.
     EXPECT_TRUE(DecodeImage(PngClaiming(5000, 5000), QSize(300, 300), false).image.isNull());
 
+    // A GIF of one pixel on a screen of 60000 x 60000, which its reader would allocate whole.
+    QByteArray wideGif("GIF89a\x60\xea\x60\xea\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+                       "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+                       35);
+    const DecodedImage screen = DecodeImage(wideGif, QSize(300, 300), false);
+    EXPECT_TRUE(screen.image.isNull());
+    EXPECT_TRUE(screen.error.contains(QStringLiteral("60000×60000"))) << screen.error.toStdString();
+
     // A picture in a format no card image is in: no reader but the five is ever given one.
     const DecodedImage tiff =
         DecodeImage(EncodedImage(QColor(1, 2, 3), QSize(8, 8), "TIFF"), QSize(300, 300), false);
