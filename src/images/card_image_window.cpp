@@ -106,7 +106,10 @@ CardImageWindow::CardImageWindow(const CardDatabase& db, ImageFolder& folder, Im
 
 void CardImageWindow::Open() {
     if (!isVisible()) {
-        if (storedPlace_.Known()) {
+        // A place on a screen that is no longer there is forgotten.
+        const QRect stored(storedPlace_.left, storedPlace_.top, storedPlace_.width,
+                           storedPlace_.height);
+        if (storedPlace_.Known() && QGuiApplication::screenAt(stored.center()) != nullptr) {
             resize(storedPlace_.width, storedPlace_.height);
             move(storedPlace_.left, storedPlace_.top);
         } else {

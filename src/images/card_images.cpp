@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 
 #include "images/card_image_window.h"
 #include "images/image_folder.h"
@@ -19,7 +20,8 @@ CardImages::CardImages(const CardDatabase& db, const Deck& deck, SettingsStore& 
     loader_ = new ImageLoader(kImageCacheBytes, this);
     toolTips_ = new ImageToolTips(*folder_, *loader_, this);
     proxies_ = new ProxySheetActions(db, deck, *folder_, *loader_, programDir, mainWindow);
-    folder_->Start();
+    // The first look waits for the event loop: the start-up sequence runs as it always has.
+    QTimer::singleShot(0, folder_, &ImageFolder::Start);
 }
 
 CardImages::~CardImages() {
