@@ -78,11 +78,14 @@ void PaintCardFace(QPainter& painter, const QRectF& card, const CardFace& face,
     painter.drawText(bandText, Qt::AlignLeft | Qt::AlignVCenter, FaceText(face.kindName));
     painter.drawText(bandText, Qt::AlignRight | Qt::AlignVCenter, FaceText(face.cardNo));
 
-    // The name, up to two lines.
-    const QRectF nameArea(inner.left() + margin, band.bottom() + margin / 2,
-                          inner.width() - 2 * margin, h * 0.15);
+    // The name, up to two lines; the text follows right under it.
+    const QFont nameFont = FaceFont(h * 0.055, true);
+    const double nameWidth = inner.width() - 2 * margin;
+    const double nameHeight = std::min(h * 0.15, TextHeight(FaceText(face.name), nameFont, nameWidth));
+    const QRectF nameArea(inner.left() + margin, band.bottom() + margin / 2, nameWidth,
+                          std::max(nameHeight, h * 0.07));
     painter.setPen(Qt::black);
-    painter.setFont(FaceFont(h * 0.055, true));
+    painter.setFont(nameFont);
     painter.drawText(nameArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, FaceText(face.name));
 
     const QRectF rest(inner.left() + margin, nameArea.bottom() + margin / 2,
