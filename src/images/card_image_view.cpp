@@ -32,6 +32,13 @@ void CardImageView::ShowFace(const CardFace& face, const QString& note) {
     update();
 }
 
+void CardImageView::ShowWaiting(const QString& note) {
+    picture_ = QImage();
+    showsFace_ = false;
+    note_ = note;
+    update();
+}
+
 void CardImageView::ShowNothing() {
     picture_ = QImage();
     showsFace_ = false;
@@ -61,6 +68,9 @@ void CardImageView::paintEvent(QPaintEvent*) {
         painter.drawImage(target, picture_);
     } else if (showsFace_) {
         PaintCardFace(painter, CardRectIn(area), face_, note_);
+    } else if (!note_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(area, Qt::AlignCenter, note_);
     }
 }
 

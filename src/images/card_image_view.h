@@ -17,6 +17,9 @@ public:
     void ShowPicture(const QImage& picture);
     // The drawn face, with a note under the name ("画像なし").
     void ShowFace(const CardFace& face, const QString& note);
+    // An empty area with a short note while the card's picture is on its way: cheaper to
+    // paint than a face, and no face flashes before the picture.
+    void ShowWaiting(const QString& note);
     void ShowNothing();
 
     // The picture area in device pixels: the box a picture is fitted to.

@@ -177,7 +177,7 @@ void CardImageWindow::ShowShownCard() {
         view->ShowsPicture() && shownPath_ == QByteArray::fromStdString(file->path.native());
     if (!sameCard) {
         shownPath_.clear();
-        view->ShowFace(face, QStringLiteral("読み込み中…"));
+        view->ShowWaiting(QStringLiteral("読み込み中…"));
     }
     loader_.Request(ImageUse::Viewer, *file, box, true);
 }
