@@ -1,7 +1,7 @@
 // Card images: looking through a folder of 100,000 image files (in 100 folders, named by card
-// numbers of all three kinds, the sample's among them) and finding every card of the pool in the index; the GUI
-// thread's work for one step through the catalog with the card image window open (the card
-// information filled and painted, the window following, decoded pictures taken in and the
+// numbers of all three kinds, the sample's among them) and finding every card of the pool in the
+// index; the GUI thread's work for one step through the catalog with the card image window open
+// (the card information filled and painted, the window following, decoded pictures taken in and the
 // window painted), with images for half the cards stepped through, and the same with the
 // window closed; and decoding one scan at 300 dpi
 // into the window's box, the work the loader's thread does per picture.
@@ -41,7 +41,8 @@ namespace fs = std::filesystem;
 class BenchFolder {
 public:
     explicit BenchFolder(const char* name)
-        : path_(fs::temp_directory_path() / (std::string(name) + "-" + std::to_string(::getpid()))) {
+        : path_(fs::temp_directory_path() /
+                (std::string(name) + "-" + std::to_string(::getpid()))) {
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
@@ -107,7 +108,8 @@ QByteArray ScanJpeg(int seed) {
     QPainter painter(&scan);
     painter.fillRect(scan.rect(), QColor::fromHsv(seed * 37 % 360, 160, 200));
     for (int band = 0; band < 40; ++band) {
-        painter.fillRect(0, band * 26, 744, 13, QColor::fromHsv((seed * 37 + band * 9) % 360, 90, 120));
+        painter.fillRect(0, band * 26, 744, 13,
+                         QColor::fromHsv((seed * 37 + band * 9) % 360, 90, 120));
     }
     painter.end();
     QByteArray bytes;
@@ -156,7 +158,8 @@ void ShowCardSteps(benchmark::State& state, bool imageWindowOpen) {
     QCoreApplication::processEvents();
     int record = 0;
     for (auto _ : state) {
-        panel.ShowCard(CardKind::Unit, QString::fromStdU16String(std::u16string(db.units.Cell(1, record))));
+        panel.ShowCard(CardKind::Unit,
+                       QString::fromStdU16String(std::u16string(db.units.Cell(1, record))));
         QCoreApplication::processEvents();
         if (imageWindowOpen) window.view->repaint();
         record = (record + 1) % steps;

@@ -35,7 +35,8 @@ DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::pat
       programDir_(std::move(programDir)),
       deck_(deck),
       parentWidget_(parent),
-      output_(parent, QStringLiteral("ﾃﾞｯｷｼｰﾄ"), [this](QDialog& dialog) { return RunModal(dialog); }) {}
+      output_(parent, QStringLiteral("ﾃﾞｯｷｼｰﾄ"),
+              [this](QDialog& dialog) { return RunModal(dialog); }) {}
 
 void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
     printSheetItem = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
@@ -91,8 +92,7 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
 void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
-    output_.Preview(SheetPages(*sheet), "frmSheetPreview",
-                    QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
+    output_.Preview(SheetPages(*sheet), "frmSheetPreview", QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
 }
 
 bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
@@ -122,8 +122,8 @@ QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filt
                                                : QFileInfo(deckFile_).absolutePath();
     return output_.AskFile(
         title, filter, extension,
-        QDir(folder).filePath(
-            ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
+        QDir(folder).filePath(ToQString(SheetFileName(deckName_, today.month(), today.day())) +
+                              extension));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {

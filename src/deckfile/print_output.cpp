@@ -64,8 +64,8 @@ bool PrintOutput::PrintOn(QPrinter& printer, const PrintedPages& pages) {
                                              QMarginsF(0, 0, 0, 0))));
 }
 
-QString PrintOutput::AskFile(const QString& title, const QString& filter,
-                             const QString& extension, const QString& offered) {
+QString PrintOutput::AskFile(const QString& title, const QString& filter, const QString& extension,
+                             const QString& offered) {
     FileDialogRequest request;
     request.save = true;
     request.title = title;

@@ -15,7 +15,7 @@ constexpr std::size_t kHeadLines = 2;
 CardFace MakeCardFace(const CardDatabase& db, CardKind kind, std::u16string_view cardNo,
                       bool withText) {
     static constexpr std::u16string_view kKindNames[] = {u"ユニット", u"ミッション",
-                                                          u"キャラクター"};
+                                                         u"キャラクター"};
     CardFace face;
     face.kind = kind;
     face.kindName = kKindNames[static_cast<int>(kind)];

@@ -35,16 +35,16 @@ QFont FaceFont(double pixels, bool bold) {
 // Lays text out in lines of width at most; the height it takes.
 double TextHeight(const QString& text, const QFont& font, double width) {
     const QFontMetricsF metrics(font);
-    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e9),
-                                               Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                                               text);
+    const QRectF bounds = metrics.boundingRect(
+        QRectF(0, 0, width, 1e9), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
     return bounds.height();
 }
 
 }  // namespace
 
 QRectF CardRectIn(const QRectF& area) {
-    const QSizeF card = QSizeF(kProxyWidthMm, kProxyHeightMm).scaled(area.size(), Qt::KeepAspectRatio);
+    const QSizeF card =
+        QSizeF(kProxyWidthMm, kProxyHeightMm).scaled(area.size(), Qt::KeepAspectRatio);
     return QRectF(area.center() - QPointF(card.width() / 2, card.height() / 2), card);
 }
 
@@ -67,8 +67,8 @@ void PaintCardFace(QPainter& painter, const QRectF& card, const CardFace& face,
     painter.drawRoundedRect(inner, h * 0.025, h * 0.025);
 
     // The band: kind at the left, number at the right.
-    const QRectF band(inner.left() + margin / 2, inner.top() + margin / 2,
-                      inner.width() - margin, h * 0.075);
+    const QRectF band(inner.left() + margin / 2, inner.top() + margin / 2, inner.width() - margin,
+                      h * 0.075);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawRoundedRect(band, h * 0.012, h * 0.012);
@@ -81,12 +81,14 @@ void PaintCardFace(QPainter& painter, const QRectF& card, const CardFace& face,
     // The name, up to two lines; the text follows right under it.
     const QFont nameFont = FaceFont(h * 0.055, true);
     const double nameWidth = inner.width() - 2 * margin;
-    const double nameHeight = std::min(h * 0.15, TextHeight(FaceText(face.name), nameFont, nameWidth));
+    const double nameHeight =
+        std::min(h * 0.15, TextHeight(FaceText(face.name), nameFont, nameWidth));
     const QRectF nameArea(inner.left() + margin, band.bottom() + margin / 2, nameWidth,
                           std::max(nameHeight, h * 0.07));
     painter.setPen(Qt::black);
     painter.setFont(nameFont);
-    painter.drawText(nameArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, FaceText(face.name));
+    painter.drawText(nameArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                     FaceText(face.name));
 
     const QRectF rest(inner.left() + margin, nameArea.bottom() + margin / 2,
                       inner.width() - 2 * margin, inner.bottom() - nameArea.bottom() - margin);

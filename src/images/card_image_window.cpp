@@ -158,7 +158,9 @@ void CardImageWindow::ShowShownCard() {
     }
     const std::u16string cardNo = cardNo_.toStdU16String();
     const CardFace face = MakeCardFace(db_, kind_, cardNo, false);
-    cardLabel->setText(face.name.empty() ? ShownText(face.cardNo) : ShownText(face.cardNo) + QStringLiteral("  ") + ShownText(face.name));
+    cardLabel->setText(face.name.empty()
+                           ? ShownText(face.cardNo)
+                           : ShownText(face.cardNo) + QStringLiteral("  ") + ShownText(face.name));
     const ImageFile* file = folder_.Find(cardNo);
     if (file == nullptr) {
         wanted_.clear();
@@ -214,8 +216,9 @@ void CardImageWindow::BrowseFolder() {
     if (chosen.isEmpty()) return;
     folderNote_ = folder_.ChooseFolder(PathOf(chosen))
                       ? QString()
-                      : QStringLiteral("このﾌｫﾙﾀﾞ名は ZEMLO.ini に書けない長さか文字を含むため、"
-                                       "次回は覚えていません。");
+                      : QStringLiteral(
+                            "このﾌｫﾙﾀﾞ名は ZEMLO.ini に書けない長さか文字を含むため、"
+                            "次回は覚えていません。");
     ShowFolder();
 }
 

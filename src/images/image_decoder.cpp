@@ -62,8 +62,8 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
     const QByteArray format = reader.format();
     if (std::find(std::begin(kCardImageFormats), std::end(kCardImageFormats), format) ==
         std::end(kCardImageFormats)) {
-        return Failure(Japanese(u"対応していない画像形式です") + QStringLiteral(" (%1)").arg(
-                                                                QString::fromLatin1(format)));
+        return Failure(Japanese(u"対応していない画像形式です") +
+                       QStringLiteral(" (%1)").arg(QString::fromLatin1(format)));
     }
 
     const QSize claimed = reader.size();
@@ -72,9 +72,9 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
         const QSize allocated = format == "gif" ? claimed.expandedTo(GifScreen(bytes)) : claimed;
         const long long pixels = static_cast<long long>(allocated.width()) * allocated.height();
         if (pixels > limits.maxPixels) {
-            return Failure(Japanese(u"画像が大きすぎます") + QStringLiteral(" (%1×%2)")
-                                                             .arg(allocated.width())
-                                                             .arg(allocated.height()));
+            return Failure(
+                Japanese(u"画像が大きすぎます") +
+                QStringLiteral(" (%1×%2)").arg(allocated.width()).arg(allocated.height()));
         }
         // The orientation turns the picture after it is scaled: the box turns with it.
         if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)) {
@@ -106,8 +106,7 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
 DecodedImage LoadImageFile(const std::filesystem::path& path, QSize box, bool enlarge) {
     FileContents contents = ReadFileBytes(path, kMaxImageFileBytes);
     if (!contents.status) {
-        return Failure(Japanese(u"画像を読めません: ") +
-                       Japanese(FileErrorText(contents.status)));
+        return Failure(Japanese(u"画像を読めません: ") + Japanese(FileErrorText(contents.status)));
     }
     return DecodeImage(QByteArray::fromStdString(contents.bytes), box, enlarge);
 }

@@ -65,8 +65,7 @@ void ImageFolder::Look() {
     looker_ = std::thread([this, folder = folder_] {
         auto index = std::make_shared<const ImageIndex>(IndexImages(folder, &cancel_));
         QMetaObject::invokeMethod(
-            this, [this, index = std::move(index)] { LookFinished(index); },
-            Qt::QueuedConnection);
+            this, [this, index = std::move(index)] { LookFinished(index); }, Qt::QueuedConnection);
     });
 }
 

@@ -79,7 +79,8 @@ ImageIndex IndexImages(const std::filesystem::path& folder, const std::atomic<bo
 }
 
 std::u16string ImageIndexSummary(const ImageIndex& index) {
-    if (index.status.error == ENOENT || index.status.error == ENOTDIR) return u"画像のﾌｫﾙﾀﾞがありません";
+    if (index.status.error == ENOENT || index.status.error == ENOTDIR)
+        return u"画像のﾌｫﾙﾀﾞがありません";
     if (!index.status) return u"画像のﾌｫﾙﾀﾞを読めません: " + FileErrorText(index.status);
     std::u16string text = u"画像 " + Number(index.Cards()) + u" 枚";
     std::u16string passed;

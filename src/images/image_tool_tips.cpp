@@ -129,7 +129,8 @@ void ImageToolTips::Show(const QImage& picture) {
     if (const QScreen* screen = QGuiApplication::screenAt(globalPos_)) {
         const QRect area = screen->availableGeometry();
         // Kept on the screen: above or left of the mouse where it would run off.
-        if (place.x() + tip_->width() > area.right()) place.setX(globalPos_.x() - tip_->width() - 4);
+        if (place.x() + tip_->width() > area.right())
+            place.setX(globalPos_.x() - tip_->width() - 4);
         if (place.y() + tip_->height() > area.bottom()) {
             place.setY(globalPos_.y() - tip_->height() - 4);
         }

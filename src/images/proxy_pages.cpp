@@ -53,9 +53,7 @@ void ProxyPages::PaintPage(QPainter& painter, const QRectF& paper, std::size_t p
     const double perMm = painter.device()->logicalDpiX() / kMillimetresPerInch;
     const QPointF origin(paper.left() + (paper.width() - kPaperWidthMm * perMm) / 2,
                          paper.top() + (paper.height() - kPaperHeightMm * perMm) / 2);
-    const auto onPaper = [&](double x, double y) {
-        return origin + QPointF(x * perMm, y * perMm);
-    };
+    const auto onPaper = [&](double x, double y) { return origin + QPointF(x * perMm, y * perMm); };
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -67,10 +65,11 @@ void ProxyPages::PaintPage(QPainter& painter, const QRectF& paper, std::size_t p
                           QSizeF(place.width * perMm, place.height * perMm));
         const auto image = images_.find(card.cardNo);
         if (image != images_.end()) {
-            const QSizeF shown = QSizeF(image->second.size()).scaled(cell.size(), Qt::KeepAspectRatio);
-            painter.drawImage(QRectF(cell.center() - QPointF(shown.width() / 2, shown.height() / 2),
-                                     shown),
-                              image->second);
+            const QSizeF shown =
+                QSizeF(image->second.size()).scaled(cell.size(), Qt::KeepAspectRatio);
+            painter.drawImage(
+                QRectF(cell.center() - QPointF(shown.width() / 2, shown.height() / 2), shown),
+                image->second);
         } else {
             PaintCardFace(painter, cell, faces_.at(card.cardNo));
         }

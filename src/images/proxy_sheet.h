@@ -18,7 +18,7 @@ inline constexpr double kProxyHeightMm = 88.0;
 inline constexpr int kProxyColumns = 3;
 inline constexpr int kProxyRows = 3;
 inline constexpr std::size_t kProxiesPerPage = kProxyColumns * kProxyRows;
-inline constexpr double kPaperWidthMm = 210.0;   // A4 portrait
+inline constexpr double kPaperWidthMm = 210.0;  // A4 portrait
 inline constexpr double kPaperHeightMm = 297.0;
 // A cut mark keeps this far from the cards and is this long.
 inline constexpr double kCutMarkGapMm = 2.0;

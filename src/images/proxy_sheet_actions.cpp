@@ -30,9 +30,9 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
 
 }  // namespace
 
-ProxySheetActions::ProxySheetActions(const CardDatabase& db, const Deck& deck,
-                                     ImageFolder& folder, ImageLoader& loader,
-                                     std::filesystem::path programDir, QWidget* parent)
+ProxySheetActions::ProxySheetActions(const CardDatabase& db, const Deck& deck, ImageFolder& folder,
+                                     ImageLoader& loader, std::filesystem::path programDir,
+                                     QWidget* parent)
     : QObject(parent),
       db_(db),
       deck_(deck),
@@ -40,7 +40,8 @@ ProxySheetActions::ProxySheetActions(const CardDatabase& db, const Deck& deck,
       loader_(loader),
       programDir_(std::move(programDir)),
       parentWidget_(parent),
-      output_(parent, QStringLiteral("ﾌﾟﾛｷｼ"), [this](QDialog& dialog) { return RunModal(dialog); }) {}
+      output_(parent, QStringLiteral("ﾌﾟﾛｷｼ"),
+              [this](QDialog& dialog) { return RunModal(dialog); }) {}
 
 void ProxySheetActions::AddMenuItems(QMenu* menu, QAction* after) {
     printItem = NewItem(menu, "mnuPrintProxy", QStringLiteral("ﾌﾟﾛｷｼを印刷..."));
@@ -67,17 +68,16 @@ void ProxySheetActions::Print() {
 void ProxySheetActions::SaveAsPdf() {
     const std::optional<ProxyPages> sheet = MakeSheet();
     if (!sheet) return;
-    const QString offered =
-        QDir(QString::fromStdU16String(programDir_.u16string())).filePath(QStringLiteral("proxy.pdf"));
-    const QString path = output_.AskFile(QStringLiteral("ﾌﾟﾛｷｼをPDFで保存"),
-                                         QStringLiteral("PDF (*.pdf)"), QStringLiteral(".pdf"),
-                                         offered);
+    const QString offered = QDir(QString::fromStdU16String(programDir_.u16string()))
+                                .filePath(QStringLiteral("proxy.pdf"));
+    const QString path =
+        output_.AskFile(QStringLiteral("ﾌﾟﾛｷｼをPDFで保存"), QStringLiteral("PDF (*.pdf)"),
+                        QStringLiteral(".pdf"), offered);
     if (!path.isEmpty()) SaveSheetPdf(*sheet, path);
 }
 
 bool ProxySheetActions::SaveSheetPdf(const ProxyPages& sheet, const QString& chosen) {
-    const QString path =
-        QString::fromStdU16String(WithExtension(chosen.toStdU16String(), u".pdf"));
+    const QString path = QString::fromStdU16String(WithExtension(chosen.toStdU16String(), u".pdf"));
     if (!output_.MayReplace(chosen, {path})) return false;
     BusyCursor busy;
     return output_.Write(path, PagesPdf(sheet));
@@ -109,28 +109,27 @@ std::optional<ProxyPages> ProxySheetActions::MakeSheet() {
         making_ = true;
         QEventLoop loop;
         QProgressDialog progress(QStringLiteral("ｶｰﾄﾞ画像を読み込んでいます..."),
-                                 QStringLiteral("中止"), 0, static_cast<int>(total),
-                                 parentWidget_);
+                                 QStringLiteral("中止"), 0, static_cast<int>(total), parentWidget_);
         progress.setObjectName("frmProxyProgress");
         progress.setWindowTitle(QStringLiteral("ﾌﾟﾛｷｼ"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(kProgressDelayMs);
         progress.setValue(0);
-        const auto received = connect(
-            &loader_, &ImageLoader::imageReady, &progress,
-            [&](const QByteArray& key, const DecodedImage& result) {
-                const auto found = waiting.find(key);
-                if (found == waiting.end()) return;
-                if (result.image.isNull()) {
-                    failures << QString::fromStdU16String(found->second) + QStringLiteral(": ") +
-                                    result.error;
-                } else {
-                    images.emplace(found->second, result.image);
-                }
-                waiting.erase(found);
-                progress.setValue(static_cast<int>(total - waiting.size()));
-                if (waiting.empty()) loop.quit();
-            });
+        const auto received =
+            connect(&loader_, &ImageLoader::imageReady, &progress,
+                    [&](const QByteArray& key, const DecodedImage& result) {
+                        const auto found = waiting.find(key);
+                        if (found == waiting.end()) return;
+                        if (result.image.isNull()) {
+                            failures << QString::fromStdU16String(found->second) +
+                                            QStringLiteral(": ") + result.error;
+                        } else {
+                            images.emplace(found->second, result.image);
+                        }
+                        waiting.erase(found);
+                        progress.setValue(static_cast<int>(total - waiting.size()));
+                        if (waiting.empty()) loop.quit();
+                    });
         connect(&progress, &QProgressDialog::canceled, &loop, [&] {
             cancelled = true;
             loop.quit();
@@ -146,7 +145,8 @@ std::optional<ProxyPages> ProxySheetActions::MakeSheet() {
     if (cancelled) return std::nullopt;
     if (!failures.isEmpty()) {
         const qsizetype more = failures.size() - kMaxNamedFailures;
-        if (more > 0) failures = failures.mid(0, kMaxNamedFailures) << QStringLiteral("ほか %1 枚").arg(more);
+        if (more > 0)
+            failures = failures.mid(0, kMaxNamedFailures) << QStringLiteral("ほか %1 枚").arg(more);
         Dialogs().Message(parentWidget_, QMessageBox::Warning, ApplicationTitle(),
                           QStringLiteral("次の画像を読めないため、ｶｰﾄﾞの文字で印刷します。\n") +
                               failures.join(QLatin1Char('\n')),

@@ -160,8 +160,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     cardImages_->AddFileMenuItems(fileMenu_, deckSheet->sheetImageItem);
     for (CatalogPage* catalog : catalogs) cardImages_->WatchList(catalog->List());
     for (CardKind kind : kDeckKinds) cardImages_->WatchList(deckPanel_->List(kind));
-    connect(cardInfoPanel_, &CardInfoPanel::shownCardChanged, cardImages_,
-            &CardImages::FollowCard);
+    connect(cardInfoPanel_, &CardInfoPanel::shownCardChanged, cardImages_, &CardImages::FollowCard);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
     libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };

@@ -24,10 +24,11 @@ TEST(DecodeImage, EveryFormatDecodesFittedToItsBoxWithItsAspectKept) {
         EXPECT_TRUE(Near(decoded.image.pixel(70, 100), red)) << format;
     }
     // Qt writes no GIF: one pixel of red, by hand.
-    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                         "\x21\xf9\x04\x00\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00"
-                         "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
-                         43);
+    const QByteArray gif(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+        "\x21\xf9\x04\x00\x00\x00\x00\x00\x2c\x00\x00\x00\x00\x01\x00"
+        "\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+        43);
     const DecodedImage fromGif = DecodeImage(gif, QSize(63, 88), true);
     ASSERT_EQ(fromGif.image.size(), QSize(63, 63)) << fromGif.error.toStdString();
     EXPECT_TRUE(Near(fromGif.image.pixel(30, 30), QColor(255, 0, 0)));
@@ -58,9 +59,10 @@ TEST(DecodeImage, BombsTruncatedAndCorruptFilesAreToldNotDecoded) {
     EXPECT_TRUE(DecodeImage(PngClaiming(5000, 5000), QSize(300, 300), false).image.isNull());
 
     // A GIF of one pixel on a screen of 60000 x 60000, which its reader would allocate whole.
-    QByteArray wideGif("GIF89a\x60\xea\x60\xea\x80\x00\x00\xff\x00\x00\x00\x00\x00"
-                       "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
-                       35);
+    QByteArray wideGif(
+        "GIF89a\x60\xea\x60\xea\x80\x00\x00\xff\x00\x00\x00\x00\x00"
+        "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+        35);
     const DecodedImage screen = DecodeImage(wideGif, QSize(300, 300), false);
     EXPECT_TRUE(screen.image.isNull());
     EXPECT_TRUE(screen.error.contains(QStringLiteral("60000×60000"))) << screen.error.toStdString();
@@ -98,7 +100,8 @@ TEST(LoadImageFile, PipesDevicesMissingAndOversizedFilesAreRefusedWithoutBeingRe
         EXPECT_TRUE(loaded.error.startsWith(QStringLiteral("画像を読めません: "))) << path;
     }
     WriteImage(dir / "ZM0004.png", Qt::blue);
-    EXPECT_EQ(LoadImageFile(dir / "ZM0004.png", QSize(100, 100), false).image.size(), QSize(63, 88));
+    EXPECT_EQ(LoadImageFile(dir / "ZM0004.png", QSize(100, 100), false).image.size(),
+              QSize(63, 88));
 }
 
 }  // namespace

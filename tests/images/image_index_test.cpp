@@ -15,8 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(ImageIndex, ImageNamesAreCardNumbersWithAKnownExtensionInAnyCase) {
-    for (const char* name : {"ZM0001.png", "ZM0001.PNG", "ZM0001.jpg", "ZM0001.Jpeg",
-                             "ZM0001.webp", "ZM0001.BMP", "ZM0001.gif"}) {
+    for (const char* name : {"ZM0001.png", "ZM0001.PNG", "ZM0001.jpg", "ZM0001.Jpeg", "ZM0001.webp",
+                             "ZM0001.BMP", "ZM0001.gif"}) {
         EXPECT_EQ(ImageCardNo(name), "ZM0001") << name;
     }
     // Only the last extension counts; a name that is all extension names no card.
@@ -59,7 +59,7 @@ TEST(ImageIndex, PipesDevicesLoopingLinksAndClosedFoldersArePassedOverUnopenedAn
     WriteBytes(dir / "closed/ZM0009.png", "x");
     WriteBytes(dir / "ok/ZM0003.png", "x");
     ASSERT_EQ(::mkfifo((dir / "ZM0001.png").c_str(), 0600), 0);  // opening it would block
-    fs::create_symlink("/dev/zero", dir / "ZM0002.png");           // reading it never ends
+    fs::create_symlink("/dev/zero", dir / "ZM0002.png");         // reading it never ends
     fs::create_directory_symlink("..", dir / "ok/up");
     InjectedFaults injected;
     injected.faults.unreadableFile = dir / "closed";

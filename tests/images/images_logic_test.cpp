@@ -51,7 +51,8 @@ TEST(ProxySheet, EveryCopyOfEveryCardStandsInDeckOrderNineToAPage) {
     const CardDatabase db = ProxyCardsDatabase();
     Deck deck;
     deck.Add(CardKind::Character, CatalogEntry(db, CardKind::Character, 0));
-    for (int copy = 0; copy < 3; ++copy) deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 1));
+    for (int copy = 0; copy < 3; ++copy)
+        deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 1));
     deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 0));
     deck.Add(CardKind::Mission, CatalogEntry(db, CardKind::Mission, 0));
     const std::vector<ProxyCard> cards = ProxyCards(deck);

@@ -19,7 +19,8 @@ quint32 Crc32(const QByteArray& bytes) {
 }
 
 void AppendBigEndian(QByteArray& bytes, quint32 value) {
-    for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((value >> shift) & 0xff);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes += static_cast<char>((value >> shift) & 0xff);
 }
 
 void AppendChunk(QByteArray& png, const char* type, const QByteArray& data) {

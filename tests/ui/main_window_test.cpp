@@ -63,19 +63,17 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
                      "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
-                     "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-",
-                     "mnuPrintProxy=ﾌﾟﾛｷｼを印刷...", "mnuProxyPdf=ﾌﾟﾛｷｼをPDFで保存...", "-",
-                     "mnuExit=終了(&X)"}));
+                     "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuPrintProxy=ﾌﾟﾛｷｼを印刷...",
+                     "mnuProxyPdf=ﾌﾟﾛｷｼをPDFで保存...", "-", "mnuExit=終了(&X)"}));
     EXPECT_EQ(MenuItems(w.findChild<DeckCommands*>()->editMenu),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
                            "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
-    EXPECT_EQ(
-        MenuItems(FindControl<QMenu>(&w, "mnuView")),
-        QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
-                     "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示", "mnuQuickFilter=絞り込み(&F)",
-                     "mnuCardImage=ｶｰﾄﾞ画像(&I)"}));
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuView")),
+              QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
+                           "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示",
+                           "mnuQuickFilter=絞り込み(&F)", "mnuCardImage=ｶｰﾄﾞ画像(&I)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuTool")),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
