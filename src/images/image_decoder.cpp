@@ -76,11 +76,13 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
                 Japanese(u"画像が大きすぎます") +
                 QStringLiteral(" (%1×%2)").arg(allocated.width()).arg(allocated.height()));
         }
-        // The orientation turns the picture after it is scaled: the box turns with it.
+        // The orientation turns the picture after it is scaled: the box it is scaled into
+        // turns with it.
+        QSize scaledBox = box;
         if (reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)) {
-            box.transpose();
+            scaledBox.transpose();
         }
-        const QSize fitted = FittedSize(claimed, box, enlarge);
+        const QSize fitted = FittedSize(claimed, scaledBox, enlarge);
         if (fitted != claimed) reader.setScaledSize(fitted);
     }
     QImage image;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <fstream>
 
 #include "support/card_builder.h"
@@ -23,6 +25,21 @@ TEST(DecodeImage, EveryFormatDecodesFittedToItsBoxWithItsAspectKept) {
         EXPECT_EQ(decoded.image.size(), QSize(143, 200)) << format;
         EXPECT_TRUE(Near(decoded.image.pixel(70, 100), red)) << format;
     }
+    // A photograph taken turned: its orientation mark turns it upright, and the turned
+    // picture fits the box.
+    QImage upright(630, 880, QImage::Format_RGB32);
+    upright.fill(red);
+    QByteArray turned;
+    QBuffer turnedBuffer(&turned);
+    turnedBuffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&turnedBuffer, "jpeg");
+    writer.setTransformation(QImageIOHandler::TransformationRotate90);
+    ASSERT_TRUE(writer.write(upright));
+    const DecodedImage fromTurned = DecodeImage(turned, QSize(300, 200), false);
+    ASSERT_FALSE(fromTurned.image.isNull()) << fromTurned.error.toStdString();
+    EXPECT_EQ(fromTurned.image.height(), 200);
+    EXPECT_NEAR(fromTurned.image.width(), 279, 1);
+
     // Qt writes no GIF: one pixel of red, by hand.
     const QByteArray gif(
         "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\x00"
