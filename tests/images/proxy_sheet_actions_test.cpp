@@ -9,6 +9,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -139,6 +141,26 @@ TEST_F(ProxySheetTest, EveryCopyStandsAtCardSizeWithPicturesAtMost300DpiAndFaces
                                 qRound((first.top + first.height / 2) * perMm)),
                      kProxyRed, 40));
     EXPECT_EQ(page.pixel(2, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(ProxySheetTest, CancellingWhileThePicturesAreReadMakesNoSheetAndDropsTheRest) {
+    // The cancel is queued before the first picture can come back: it is handled first.
+    for (int card = 0; card < 10; ++card) {
+        const std::string number = "ZM1" + std::to_string(100 + card);
+        AddCard(db_.units, number, {{unit_field::UnitName, "試作機"}});
+        WriteImage(dir_ / ("images/" + number + ".png"), kProxyRed, QSize(126, 176));
+        deck_.Add(CardKind::Unit, CatalogEntry(db_, CardKind::Unit, db_.units.Count() - 1));
+    }
+    folder_.Look();
+    QTRY_VERIFY(!folder_.Looking() && folder_.Index().Cards() >= 10);
+    QTimer::singleShot(0, &window_, [this] {
+        auto* progress = window_.findChild<QProgressDialog*>("frmProxyProgress");
+        ASSERT_NE(progress, nullptr);
+        emit progress->canceled();  // as its 中止 button does
+    });
+    EXPECT_FALSE(actions_.MakeSheet().has_value());
+    EXPECT_TRUE(dialogs_.messages.empty());
+    QTRY_COMPARE(loader_.Pending(), 0u);
 }
 
 TEST_F(ProxySheetTest, PrintingShowsThePreviewAndAnEmptyDeckIsTold) {
