@@ -1,6 +1,6 @@
-// The deck library over 5,000 deck files of 35 cards, written by the program's own deck file
-// writer into a temporary folder of 50 subfolders: the first look at the folder, and the
-// table narrowed to the decks holding one card.
+// The deck library over 5,000 deck files of 35 cards (WriteDeckFolder) in a temporary folder
+// of 50 subfolders: the first look at the folder, and the table narrowed to the decks holding
+// one card.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -8,22 +8,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <random>
 
 #include "bench_data.h"
 #include "bench_pools.h"
-#include "catalog/catalog_entry.h"
-#include "deckfile/deck_file_writer.h"
+#include "deck_folder.h"
 #include "tools/deck_library.h"
 #include "tools/library_model.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using zemlo::CardKind;
 
 constexpr int kDecks = 5000;
 constexpr int kFolders = 50;
@@ -35,36 +31,7 @@ public:
         char pattern[] = "/tmp/zemlo-library-bench-XXXXXX";
         if (::mkdtemp(pattern) == nullptr) std::abort();
         path_ = pattern;
-        // The columns a player typically keeps: every card's name, the missions' points.
-        zemlo::OutputFlags flags;
-        flags.unit[1] = u"1";
-        flags.mission[0] = u"1";
-        flags.mission[1] = u"1";
-        flags.character[0] = u"1";
-        std::mt19937 random(21);
-        const auto pick = [&random](const zemlo::CardTable& table) {
-            return static_cast<int>(random() % static_cast<unsigned>(table.Count()));
-        };
-        for (int d = 0; d < kDecks; ++d) {
-            // 20 units, 12 missions and 3 characters, the first unit twice.
-            zemlo::Deck deck;
-            const std::u16string twice = zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units));
-            deck.Add(CardKind::Unit, twice);
-            deck.Add(CardKind::Unit, twice);
-            for (int i = 0; i < 18; ++i)
-                deck.Add(CardKind::Unit, zemlo::CatalogEntry(db, CardKind::Unit, pick(db.units)));
-            for (int i = 0; i < 12; ++i)
-                deck.Add(CardKind::Mission,
-                         zemlo::CatalogEntry(db, CardKind::Mission, pick(db.missions)));
-            for (int i = 0; i < 3; ++i)
-                deck.Add(CardKind::Character,
-                         zemlo::CatalogEntry(db, CardKind::Character, pick(db.characters)));
-            const fs::path folder = path_ / ("folder" + std::to_string(d % kFolders));
-            fs::create_directories(folder);
-            // Written without the save's flush to the disk, which would only slow the setup.
-            std::ofstream(folder / ("deck" + std::to_string(d) + ".htm"), std::ios::binary)
-                << zemlo::DeckFileBytes(db, flags, deck);
-        }
+        zemlo::WriteDeckFolder(db, path_, kDecks, kFolders);
     }
     ~DeckFolder() {
         std::error_code ignored;

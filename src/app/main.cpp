@@ -4,10 +4,15 @@
 #include <QTranslator>
 
 #include "app/startup.h"
+#include "cli/command_line.h"
 #include "platform/program_dir.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+    // "zemlo-deck --check DECKS" and the other commands run without a window; the program
+    // alone or with one deck file opens the window.
+    if (zemlo::IsCommandLine(argc, argv)) return zemlo::RunCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
     // The standard dialogs (file dialog, message box buttons) speak Japanese like the rest.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <span>
+#include <thread>
 #include <unordered_map>
 
-#include "deckfile/deck_file_reader.h"
+#include "carddb/text_width.h"
 #include "tools/deck_cards.h"
 
 namespace zemlo {
@@ -23,11 +25,6 @@ bool EndsWithFolded(const std::string& name, std::string_view ending) {
     return true;
 }
 
-EntryLists ListsOf(const Deck& deck) {
-    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
-            deck.Entries(CardKind::Character)};
-}
-
 // Every card number of the deck once, with its copies, by number.
 std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
     std::vector<std::u16string_view> numbers;
@@ -43,6 +40,11 @@ std::vector<IndexedCard> CardsOf(const EntryLists& lists) {
         i = end;
     }
     return cards;
+}
+
+// "ﾃﾞｯｷ 12 件".
+std::u16string CountText(std::u16string_view what, std::size_t n) {
+    return std::u16string(what) + u" " + DecimalText(static_cast<long long>(n)) + u" 件";
 }
 
 // What the look before knew of each file, by path.
@@ -88,8 +90,26 @@ bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, 
     DeckFileReadResult read = ReadDeckFile(path, db);
     status = read.fileStatus;
     if (read.status != DeckFileStatus::Read) return false;
-    lists = ListsOf(read.deck);
+    lists = EntryListsOf(read.deck);
     return true;
+}
+
+EntryLists EntryListsOf(const Deck& deck) {
+    return {deck.Entries(CardKind::Unit), deck.Entries(CardKind::Mission),
+            deck.Entries(CardKind::Character)};
+}
+
+LibraryDeck LibraryDeckOf(FoundFile file, const DeckFileReadResult& read) {
+    LibraryDeck deck;
+    deck.path = std::move(file.path);
+    deck.size = file.size;
+    deck.modified = file.modified;
+    deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
+    const EntryLists lists = EntryListsOf(read.deck);
+    deck.counts = CountDeck(lists);
+    deck.broken = BrokenRules(deck.counts);
+    deck.cards = CardsOf(lists);
+    return deck;
 }
 
 void PrepareCardLookups(const CardDatabase& db) {
@@ -98,9 +118,59 @@ void PrepareCardLookups(const CardDatabase& db) {
     }
 }
 
+namespace {
+
+// Looks at files one after another into part, as a look does: each taken from the look
+// before when unchanged, read otherwise.
+void LookAtFiles(std::span<FoundFile> files, const CardDatabase& db, const EarlierLook& earlier,
+                 IndexProgress* progress, const std::atomic<bool>* cancel, LibraryIndex& part) {
+    for (FoundFile& file : files) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+            part.cancelled = true;
+            break;
+        }
+        if (progress != nullptr) ++progress->filesLookedAt;
+        if (const LibraryDeck* deck = EarlierLook::Unchanged(earlier.decks, file)) {
+            part.decks.push_back(*deck);
+            continue;
+        }
+        if (EarlierLook::Unchanged(earlier.notDecks, file) != nullptr) {
+            part.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+
+        ++part.filesRead;
+        DeckFileReadResult read = ReadDeckFile(file.path, db);
+        if (read.status == DeckFileStatus::NotDeckFile) {
+            part.notDeckFiles.push_back(std::move(file));
+            continue;
+        }
+        if (read.status != DeckFileStatus::Read) {
+            ++(read.fileStatus.error == EFBIG ? part.hugeFiles : part.unreadableFiles);
+            continue;
+        }
+        part.decks.push_back(LibraryDeckOf(std::move(file), read));
+    }
+}
+
+}  // namespace
+
+void AddLook(LibraryIndex& into, LibraryIndex&& part) {
+    std::move(part.decks.begin(), part.decks.end(), std::back_inserter(into.decks));
+    std::move(part.notDeckFiles.begin(), part.notDeckFiles.end(),
+              std::back_inserter(into.notDeckFiles));
+    std::move(part.folders.begin(), part.folders.end(), std::back_inserter(into.folders));
+    into.unreadableFiles += part.unreadableFiles;
+    into.hugeFiles += part.hugeFiles;
+    into.foldersNotEntered += part.foldersNotEntered;
+    into.loopingLinks += part.loopingLinks;
+    into.filesRead += part.filesRead;
+    into.cancelled = into.cancelled || part.cancelled;
+}
+
 LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
                           const LibraryIndex* previous, IndexProgress* progress,
-                          const std::atomic<bool>* cancel) {
+                          const std::atomic<bool>* cancel, int workers) {
     LibraryIndex index;
     index.folder = folder;
     FolderWalk walk = WalkFolder(folder, IsDeckFileName, cancel);
@@ -111,44 +181,28 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
     index.unreadableFiles = walk.unreadableFiles;
     index.cancelled = walk.cancelled;
     if (progress != nullptr) progress->filesFound = static_cast<int>(walk.files.size());
+    if (index.cancelled) return index;
 
     const EarlierLook earlier(previous, folder);
-    for (FoundFile& file : walk.files) {
-        if (index.cancelled || (cancel != nullptr && cancel->load(std::memory_order_relaxed))) {
-            index.cancelled = true;
-            break;
-        }
-        if (progress != nullptr) ++progress->filesLookedAt;
-        if (const LibraryDeck* deck = EarlierLook::Unchanged(earlier.decks, file)) {
-            index.decks.push_back(*deck);
-            continue;
-        }
-        if (EarlierLook::Unchanged(earlier.notDecks, file) != nullptr) {
-            index.notDeckFiles.push_back(std::move(file));
-            continue;
-        }
-
-        ++index.filesRead;
-        DeckFileReadResult read = ReadDeckFile(file.path, db);
-        if (read.status == DeckFileStatus::NotDeckFile) {
-            index.notDeckFiles.push_back(std::move(file));
-            continue;
-        }
-        if (read.status != DeckFileStatus::Read) {
-            ++(read.fileStatus.error == EFBIG ? index.hugeFiles : index.unreadableFiles);
-            continue;
-        }
-        LibraryDeck deck;
-        deck.path = std::move(file.path);
-        deck.size = file.size;
-        deck.modified = file.modified;
-        deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
-        const EntryLists lists = ListsOf(read.deck);
-        deck.counts = CountDeck(lists);
-        deck.broken = BrokenRules(deck.counts);
-        deck.cards = CardsOf(lists);
-        index.decks.push_back(std::move(deck));
+    std::span<FoundFile> files(walk.files);
+    const size_t parts = std::clamp<size_t>(static_cast<size_t>(std::max(workers, 1)), 1,
+                                            std::max<size_t>(files.size(), 1));
+    if (parts == 1) {
+        LookAtFiles(files, db, earlier, progress, cancel, index);
+        return index;
     }
+    // Each worker looks at a run of files of its own; the runs join in the walk's order.
+    PrepareCardLookups(db);
+    std::vector<LibraryIndex> looked(parts);
+    std::vector<std::thread> threads;
+    for (size_t p = 0; p < parts; ++p) {
+        const std::span<FoundFile> run = files.subspan(
+            files.size() * p / parts, files.size() * (p + 1) / parts - files.size() * p / parts);
+        threads.emplace_back(
+            [&, run, p] { LookAtFiles(run, db, earlier, progress, cancel, looked[p]); });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (LibraryIndex& part : looked) AddLook(index, std::move(part));
     return index;
 }
 
@@ -157,11 +211,13 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
     if (!index.folderStatus) {
         return u"ﾌｫﾙﾀﾞを読めません（" + FileErrorText(index.folderStatus) + u"）";
     }
-    const auto count = [](std::u16string_view what, std::size_t n) {
-        const std::string digits = std::to_string(n);
-        return std::u16string(what) + u" " + std::u16string(digits.begin(), digits.end()) + u" 件";
-    };
-    std::u16string text = count(u"ﾃﾞｯｷ", index.decks.size());
+    std::u16string text = CountText(u"ﾃﾞｯｷ", index.decks.size()) + PassedOverText(index);
+    if (index.cancelled) text += u"（中止しました。ほかのﾌｧｲﾙは見ていません）";
+    return text;
+}
+
+std::u16string PassedOverText(const LibraryIndex& index) {
+    std::u16string text;
     const std::pair<std::u16string_view, std::size_t> passedOver[] = {
         {u"ﾃﾞｯｷでないﾌｧｲﾙ", index.notDeckFiles.size()},
         {u"読めないﾌｧｲﾙ", static_cast<std::size_t>(index.unreadableFiles)},
@@ -170,9 +226,8 @@ std::u16string LibrarySummaryText(const LibraryIndex& index) {
         {u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks)},
     };
     for (const auto& [what, n] : passedOver) {
-        if (n > 0) text += u"、" + count(what, n);
+        if (n > 0) text += u"、" + CountText(what, n);
     }
-    if (index.cancelled) text += u"（中止しました。ほかのﾌｧｲﾙは見ていません）";
     return text;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "deckfile/deck_file_reader.h"
 #include "platform/file_io.h"
 #include "platform/folder_walk.h"
 #include "tools/deck_judgement.h"
@@ -78,6 +79,12 @@ bool IsDeckFileName(const std::filesystem::path& name);
 bool ReadDeckEntries(const std::filesystem::path& path, const CardDatabase& db, EntryLists& lists,
                      FileStatus& status);
 
+// A deck's entry lists, by CardKind.
+EntryLists EntryListsOf(const Deck& deck);
+
+// What the library keeps of a deck file the deck file reader read (read.status is Read).
+LibraryDeck LibraryDeckOf(FoundFile file, const DeckFileReadResult& read);
+
 // The card tables find card numbers through an index built on the first look-up. Call this
 // on the thread that owns the database before a look runs on another one, so the look only
 // reads the tables.
@@ -85,15 +92,23 @@ void PrepareCardLookups(const CardDatabase& db);
 
 // Looks at every deck file under folder. previous, when given, is an earlier look at the
 // same folder: files whose size and time are unchanged are taken from it without reading.
-// progress and cancel may be null.
+// progress and cancel may be null. With workers above 1, that many threads each read a run
+// of the files (the card lookups are prepared first); the index is the same as one thread's.
 LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabase& db,
                           const LibraryIndex* previous = nullptr, IndexProgress* progress = nullptr,
-                          const std::atomic<bool>* cancel = nullptr);
+                          const std::atomic<bool>* cancel = nullptr, int workers = 1);
+
+// Adds what part found (decks, files passed over, folders, counts) after what into holds.
+void AddLook(LibraryIndex& into, LibraryIndex&& part);
 
 // The line under the library's table: how many decks are listed and what was passed over
 // ("ﾃﾞｯｷ 12 件、ﾃﾞｯｷでないﾌｧｲﾙ 2 件"), only the kinds that occurred; or why the folder could
 // not be read. A cancelled look says so.
 std::u16string LibrarySummaryText(const LibraryIndex& index);
+
+// Its part after the decks: each kind of what was passed over that occurred, each after "、"
+// ("、ﾃﾞｯｷでないﾌｧｲﾙ 2 件"); "" when nothing was.
+std::u16string PassedOverText(const LibraryIndex& index);
 
 // One deck of the index that holds a card, with its copies.
 struct DeckHolding {

@@ -129,6 +129,34 @@ TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOne
     EXPECT_EQ(IndexLibrary(dir.Path(), db, &elsewhere).filesRead, 4);
 }
 
+TEST_F(DeckLibraryTest, SeveralWorkersFindWhatOneFindsInTheSameOrder) {
+    for (int n = 0; n < 9; ++n) {
+        const fs::path folder = dir / ("f" + std::to_string(n % 3));
+        fs::create_directories(folder);
+        SaveLibraryDeck(folder / ("d" + std::to_string(n) + ".htm"), db, MakeDeck(db, {n}, {}, {}));
+    }
+    WriteBytes(dir / "f1/page.htm", "<HTML></HTML>");
+    // What a look found, in its order: each deck's path and units, each passed over file.
+    const auto found = [](const LibraryIndex& index) {
+        std::vector<std::string> lines;
+        for (const LibraryDeck& deck : index.decks) {
+            lines.push_back(deck.path.native() + " " + std::to_string(deck.counts.units));
+        }
+        for (const FoundFile& file : index.notDeckFiles) lines.push_back(file.path.native());
+        lines.push_back(std::to_string(index.filesRead));
+        return lines;
+    };
+    const LibraryIndex one = IndexLibrary(dir.Path(), db);
+    for (int workers : {2, 4, 64}) {
+        const LibraryIndex several =
+            IndexLibrary(dir.Path(), db, nullptr, nullptr, nullptr, workers);
+        EXPECT_EQ(found(several), found(one)) << workers;
+    }
+    SaveLibraryDeck(dir / "f2/d5.htm", db, MakeDeck(db, {0, 1}, {}, {}));
+    EXPECT_EQ(found(IndexLibrary(dir.Path(), db, &one, nullptr, nullptr, 3)),
+              found(IndexLibrary(dir.Path(), db, &one)));
+}
+
 TEST_F(DeckLibraryTest, ACancelledLookKeepsWhatItHadAndSaysSo) {
     SaveLibraryDeck(dir / "a.htm", db, RuleKeepingDeck(db));
     const std::atomic<bool> cancel{true};
