@@ -92,6 +92,8 @@ void ImageToolTips::Leave() {
     restTimer_->stop();
     list_ = nullptr;
     entry_ = QPersistentModelIndex();
+    // A picture not yet begun is no longer wanted.
+    if (!wanted_.isEmpty()) loader_.Forget(ImageUse::ToolTip);
     wanted_.clear();
     if (tip_ != nullptr) tip_->hide();
 }
