@@ -154,8 +154,11 @@ void QuickFilterBar::NarrowFront() {
 
 void QuickFilterBar::ShowCount() {
     const CatalogPage* page = pages_[front_];
-    countLabel_->setText(
-        QStringLiteral("%1 / %2").arg(page->ShownCount()).arg(page->PassingCount()));
+    const QString count =
+        QStringLiteral("%1 / %2").arg(page->ShownCount()).arg(page->PassingCount());
+    countLabel_->setText(count);
+    // A label is heard by its name alone: what the count counts, then the count.
+    countLabel_->setAccessibleName(QStringLiteral("表示件数 ") + count);
 }
 
 void QuickFilterBar::PlaceUnderFront() {

@@ -1,9 +1,12 @@
 #include "deckfile/print_output.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
@@ -21,6 +24,27 @@ namespace {
 bool Exists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+// Qt's preview leaves its zoom box, its page number and its page view without a name a
+// screen reader could speak; what names the printout.
+void NamePreviewControls(QPrintPreviewDialog& preview, const QString& what) {
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
+        zoom->setAccessibleName(QStringLiteral("倍率"));
+    }
+    for (QLineEdit* page : preview.findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(page->parentWidget())) {
+            page->setAccessibleName(QStringLiteral("ﾍﾟｰｼﾞ"));
+        }
+    }
+    for (QPrintPreviewWidget* view : preview.findChildren<QPrintPreviewWidget*>()) {
+        view->setAccessibleName(what);
+        for (QWidget* part : view->findChildren<QWidget*>()) {
+            if (part->focusPolicy() != Qt::NoFocus && part->accessibleName().isEmpty()) {
+                part->setAccessibleName(what + QStringLiteral("のﾍﾟｰｼﾞ"));
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -42,6 +66,7 @@ void PrintOutput::Preview(const PrintedPages& pages, const char* name, const QSt
         const QRect area = screen->availableGeometry();
         preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
     }
+    NamePreviewControls(preview, what_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, &pages](QPrinter* target) { PrintOn(*target, pages); });
     runModal_(preview);
