@@ -63,12 +63,10 @@ CardImageWindow::CardImageWindow(const CardDatabase& db, ImageFolder& folder, Im
 
     cardLabel = PlainLabel(this);
     NameControl(cardLabel, "lblCardImage");
-    cardLabel->setAccessibleName(QStringLiteral("表示中のｶｰﾄﾞ"));
     layout->addWidget(cardLabel);
 
     folderLabel = PlainLabel(this);
     NameControl(folderLabel, "lblImageFolder");
-    folderLabel->setAccessibleName(QStringLiteral("画像のﾌｫﾙﾀﾞ"));
     folderLabel->setWordWrap(true);
     // A long path or name is cut at the window's edge instead of widening the window.
     folderLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
