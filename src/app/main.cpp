@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "platform/combo_box_accessible.h"
 #include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,12 @@ int main(int argc, char** argv) {
     // alone or with one deck file opens the window.
     if (zemlo::IsCommandLine(argc, argv)) return zemlo::RunCommandLine(argc, argv);
 
+    const std::filesystem::path dir = zemlo::ProgramDirectory();
+    const QString storeName = zemlo::PathQString(zemlo::ProgramName());
+    // Where no disclaimer is due, the card data is read from the first moment, beside the
+    // toolkit's own start.
+    zemlo::CardLoading loading;
+    if (!zemlo::Startup::DisclaimerDue(storeName)) loading = zemlo::CardLoading(dir);
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
     // A screen reader hears each combo box by its name, with its current text as the value.
@@ -24,12 +31,13 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTranslator);
     }
-    zemlo::Startup startup(zemlo::ProgramDirectory(), QString::fromStdString(zemlo::ProgramName()));
+    zemlo::Startup startup(dir, storeName, std::move(loading));
     if (!startup.Run()) return 0;
-    // "zemlo-deck DECKFILE" opens the deck file once the main window is up.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
+    // "zemlo-deck DECKFILE" opens the deck file once the main window is up. The name is
+    // taken as its bytes (Qt's own list of arguments would lose a name in CP932); Qt has
+    // taken its own options out of argv by now.
+    if (argc > 1) {
+        const QString path = zemlo::PathQString(std::filesystem::path(argv[1]));
         zemlo::MainWindow* window = startup.Window();
         QTimer::singleShot(0, window, [window, path] { window->OpenDeckFile(path); });
     }

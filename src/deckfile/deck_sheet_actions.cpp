@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 #include "deckfile/deck_file_actions.h"
@@ -11,6 +9,8 @@
 #include "deckfile/deck_sheet_painter.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/busy_cursor.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 #include "settings/sheet_settings.h"
 
 namespace zemlo {
@@ -65,7 +65,8 @@ void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
 
 void DeckSheetActions::DeckFileChanged(const QString& path) {
     deckFile_ = path;
-    deckName_ = DeckNameOfFile(QDir::fromNativeSeparators(path).toStdU16String());
+    // A name in CP932 is offered as it reads.
+    deckName_ = DeckNameOfFile(ShownPath(PathOf(path)));
 }
 
 int DeckSheetActions::RunModal(QDialog& dialog) {
@@ -118,12 +119,12 @@ void DeckSheetActions::SaveAsImage() {
 QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
                                        const QString& extension) {
     const QDate today = QDate::currentDate();
-    const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
-                                               : QFileInfo(deckFile_).absolutePath();
-    return output_.AskFile(
-        title, filter, extension,
-        QDir(folder).filePath(ToQString(SheetFileName(deckName_, today.month(), today.day())) +
-                              extension));
+    const std::filesystem::path folder =
+        deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
+    return output_.AskFile(title, filter, extension,
+                           PathQString(folder / PathOf(ToQString(SheetFileName(
+                                                           deckName_, today.month(), today.day())) +
+                                                       extension)));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {

@@ -1,8 +1,6 @@
 #include "deckfile/print_output.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
@@ -10,20 +8,24 @@
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "carddb/text_width.h"
 #include "deckfile/printed_pages.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
 
 // Whether anything stands at path, a dangling link included.
 bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    std::error_code ec;
+    return std::filesystem::symlink_status(PathOf(path), ec).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 // Qt's preview leaves its zoom box, its page number and its page view without a name a
@@ -107,7 +109,7 @@ bool PrintOutput::MayReplace(const QString& chosen, const std::vector<QString>& 
     QStringList existing;
     for (const QString& path : paths) {
         // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
+        if (path != chosen && Exists(path)) existing << ShownPathText(path);
     }
     if (existing.isEmpty()) return true;
     const QString text =
@@ -118,12 +120,11 @@ bool PrintOutput::MayReplace(const QString& chosen, const std::vector<QString>& 
 
 bool PrintOutput::Write(const QString& path, const QByteArray& bytes) {
     const FileStatus status =
-        ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
-                              std::string_view(bytes.constData(), bytes.size()));
+        ReplaceFileAtomically(PathOf(path), std::string_view(bytes.constData(), bytes.size()));
     if (status) return true;
     Dialogs().Message(parent_, QMessageBox::Critical, ApplicationTitle(),
                       QStringLiteral("%1を保存できませんでした。\nファイルに書き込めません: %2\n%3")
-                          .arg(what_, QDir::toNativeSeparators(path),
+                          .arg(what_, ShownPathText(path),
                                QString::fromStdU16String(FileErrorText(status))),
                       QMessageBox::Ok);
     return false;

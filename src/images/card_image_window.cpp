@@ -18,6 +18,7 @@
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/plain_text.h"
+#include "platform/qt_paths.h"
 #include "platform/topmost.h"
 
 namespace zemlo {
@@ -196,20 +197,20 @@ void CardImageWindow::ImageReady(const QByteArray& key, const DecodedImage& resu
 
 void CardImageWindow::ShowFolder() {
     const ImageIndex& index = folder_.Index();
-    QString text = PathText(folder_.Folder());
+    QString text = ShownPathText(folder_.Folder());
     if (!folder_.Looking() || index.folder == folder_.Folder()) {
         text += QLatin1Char('\n') + ShownText(ImageIndexSummary(index));
     }
     if (!folderNote_.isEmpty()) text += QLatin1Char('\n') + folderNote_;
     folderLabel->setText(text);
-    folderLabel->setToolTip(PlainToolTip(PathText(folder_.Folder())));
+    folderLabel->setToolTip(PlainToolTip(ShownPathText(folder_.Folder())));
 }
 
 void CardImageWindow::BrowseFolder() {
     FileDialogRequest request;
     request.folder = true;
     request.title = QStringLiteral("ｶｰﾄﾞ画像のﾌｫﾙﾀﾞ");
-    request.initialPath = PathText(folder_.Folder());
+    request.initialPath = PathQString(folder_.Folder());
     const QString chosen = Dialogs().AskFileName(this, request);
     if (chosen.isEmpty()) return;
     folderNote_ = folder_.ChooseFolder(PathOf(chosen))

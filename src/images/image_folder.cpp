@@ -4,6 +4,7 @@
 #include <QFileSystemWatcher>
 #include <QTimer>
 
+#include "platform/path_text.h"
 #include "settings/image_settings.h"
 #include "settings/library_settings.h"
 
@@ -17,19 +18,11 @@ constexpr int kChangeDelayMs = 500;
 
 }  // namespace
 
-QString PathText(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
-
-std::filesystem::path PathOf(const QString& text) {
-    return std::filesystem::path(QFile::encodeName(text).toStdString());
-}
-
 ImageFolder::ImageFolder(SettingsStore& settings, const std::filesystem::path& programDir,
                          QObject* parent)
     : QObject(parent), settings_(settings), index_(std::make_shared<ImageIndex>()) {
     const std::u16string chosen = LoadImageFolder(settings_);
-    folder_ = chosen.empty() ? programDir / "images" : PathOf(QString::fromStdU16String(chosen));
+    folder_ = chosen.empty() ? programDir / "images" : PathOfText(chosen);
     watcher_ = new QFileSystemWatcher(this);
     changeDelay_ = new QTimer(this);
     changeDelay_->setSingleShot(true);
@@ -86,11 +79,12 @@ void ImageFolder::Watch() {
     QStringList folders;
     for (const std::filesystem::path& folder : index_->folders) {
         if (folders.size() == kMaxWatchedFolders) break;
-        folders << PathText(folder);
+        // Qt watches only folders whose names it can hold.
+        if (IsUtf8(folder.native())) folders << QFile::decodeName(folder.c_str());
     }
     // A missing folder: the folder above it tells when it is made.
-    if (folders.isEmpty() && folder_.has_parent_path()) {
-        const QString above = PathText(folder_.parent_path());
+    if (folders.isEmpty() && folder_.has_parent_path() && IsUtf8(folder_.parent_path().native())) {
+        const QString above = QFile::decodeName(folder_.parent_path().c_str());
         if (QFile::exists(above)) folders << above;
     }
     if (!folders.isEmpty()) watcher_->addPaths(folders);
@@ -98,10 +92,11 @@ void ImageFolder::Watch() {
 
 bool ImageFolder::ChooseFolder(const std::filesystem::path& folder) {
     folder_ = folder;
-    const QString text = PathText(folder);
-    const bool holds = PathOf(text) == folder && SettingsCanHold(text.toStdU16String());
+    // A name that is no UTF-8 would read back as another folder: not remembered either.
+    const std::u16string text = PathText(folder);
+    const bool holds = IsUtf8(folder.native()) && SettingsCanHold(text);
     // A failed write is told by the settings store; the folder is used all the same.
-    if (holds) (void)SaveImageFolder(settings_, text.toStdU16String());
+    if (holds) (void)SaveImageFolder(settings_, text);
     if (looking_) {
         cancel_ = true;  // the running look is of the old folder
         lookAgain_ = true;

@@ -63,8 +63,4 @@ private:
     QTimer* changeDelay_;
 };
 
-// A path as the player reads it, and back; names are bytes, shown as the desktop decodes them.
-QString PathText(const std::filesystem::path& path);
-std::filesystem::path PathOf(const QString& text);
-
 }  // namespace zemlo

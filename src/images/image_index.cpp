@@ -56,6 +56,7 @@ ImageIndex IndexImages(const std::filesystem::path& folder, const std::atomic<bo
     index.status = walk.status;
     index.foldersNotEntered = walk.foldersNotEntered;
     index.loopingLinks = walk.loopingLinks;
+    index.linksOut = walk.linksOut;
     index.unreadableFiles = walk.unreadableFiles;
     index.cancelled = walk.cancelled;
     index.folders = std::move(walk.folders);
@@ -95,6 +96,7 @@ std::u16string ImageIndexSummary(const ImageIndex& index) {
     add(u"読めないﾌｧｲﾙ", static_cast<std::size_t>(index.unreadableFiles));
     add(u"入れないﾌｫﾙﾀﾞ", static_cast<std::size_t>(index.foldersNotEntered));
     add(u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks));
+    add(u"ﾌｫﾙﾀﾞの外へのﾘﾝｸ", static_cast<std::size_t>(index.linksOut));
     if (!passed.empty()) text += u"（" + passed + u"）";
     if (index.cancelled) text += u" 中止";
     return text;

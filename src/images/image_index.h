@@ -34,10 +34,12 @@ struct ImageIndex {
     std::size_t imageFiles = 0;
     // Images passed over because their card has one that comes first.
     std::size_t secondImages = 0;
-    // What the walk passed over: folders it could not enter, links that loop, and image
-    // names that are no regular file (a pipe, a device, a link to nothing); none is opened.
+    // What the walk passed over: folders it could not enter, links that loop, links that
+    // lead out of the folder, and image names that are no regular file (a pipe, a device, a
+    // link to nothing); none is opened.
     int foldersNotEntered = 0;
     int loopingLinks = 0;
+    int linksOut = 0;
     int unreadableFiles = 0;
     bool cancelled = false;
     // Every folder entered, for watching them.
@@ -58,7 +60,7 @@ ImageIndex IndexImages(const std::filesystem::path& folder,
                        const std::atomic<bool>* cancel = nullptr);
 
 // One line for the player: how many cards have an image and, where the walk passed over
-// anything, what ("画像 120 枚（読めないﾌｫﾙﾀﾞ 1、ﾙｰﾌﾟするﾘﾝｸ 2）").
+// anything, what ("画像 120 枚（入れないﾌｫﾙﾀﾞ 1、ﾙｰﾌﾟするﾘﾝｸ 2）").
 std::u16string ImageIndexSummary(const ImageIndex& index);
 
 }  // namespace zemlo

@@ -1,7 +1,6 @@
 #include "images/proxy_sheet_actions.h"
 
 #include <QAction>
-#include <QDir>
 #include <QEventLoop>
 #include <QMenu>
 #include <QProgressDialog>
@@ -13,6 +12,7 @@
 #include "images/image_loader.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -68,8 +68,7 @@ void ProxySheetActions::Print() {
 void ProxySheetActions::SaveAsPdf() {
     const std::optional<ProxyPages> sheet = MakeSheet();
     if (!sheet) return;
-    const QString offered = QDir(QString::fromStdU16String(programDir_.u16string()))
-                                .filePath(QStringLiteral("proxy.pdf"));
+    const QString offered = PathQString(programDir_ / "proxy.pdf");
     const QString path =
         output_.AskFile(QStringLiteral("ﾌﾟﾛｷｼをPDFで保存"), QStringLiteral("PDF (*.pdf)"),
                         QStringLiteral(".pdf"), offered);

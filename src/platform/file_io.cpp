@@ -101,8 +101,9 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
 int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         temp = TemporaryNameFor(target);
+        // Readable by nobody else while it is written; its own mode comes when it is whole.
         const int fd =
-            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
@@ -115,6 +116,45 @@ int ReadOnlyFileError(const std::filesystem::path& file, const struct stat& info
     if ((info.st_mode & 0222) == 0) return EACCES;
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) return errno;
     return 0;
+}
+
+// Whether a folder may not be written into: without any write permission bit it counts as
+// read-only for every user, the superuser included, as a file does.
+int ReadOnlyFolderError(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0222) == 0) {
+        return EACCES;
+    }
+    return 0;
+}
+
+// The process's umask, read without changing it (the kernel tells it since Linux 4.7).
+mode_t ProcessUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned value = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr) {
+            found = std::sscanf(line, "Umask: %o", &value) == 1;
+        }
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(value);
+    }
+    const mode_t old = ::umask(022);
+    ::umask(old);
+    return old;
+}
+
+// Gives the new file the old one's owner and group, or as much of them as the process may.
+bool KeepOwner(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return false;
+    if (now.st_uid == old.st_uid && now.st_gid == old.st_gid) return true;
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0) return true;
+    // The group alone, where the process belongs to it.
+    if (now.st_gid != old.st_gid) static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+    return false;
 }
 
 }  // namespace
@@ -137,55 +177,119 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
     return FileStatus{error, true};
 }
 
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
-    FileContents result;
-    result.status.whileReading = true;
+FileReader::FileReader(const std::filesystem::path& path, std::uint64_t maxBytes)
+    : path_(path), maxBytes_(maxBytes) {
+    status_.whileReading = true;
     if (gFaults && SameFile(path, gFaults->unreadableFile)) {
-        result.status.error = EIO;
-        return result;
+        status_.error = EIO;
+        return;
     }
     // Non-blocking, so that a pipe in the file's place cannot stall the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        result.status.error = errno;
-        return result;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) {
+        status_.error = errno;
+        return;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.status.error = errno;
+    if (::fstat(fd_, &info) != 0) {
+        status_.error = errno;
     } else if (S_ISDIR(info.st_mode)) {
-        result.status.error = EISDIR;
+        status_.error = EISDIR;
     } else if (!S_ISREG(info.st_mode)) {
-        result.status.error = EINVAL;
+        status_.error = EINVAL;
     } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
-        result.status.error = EFBIG;
+        status_.error = EFBIG;
+    } else {
+        size_ = static_cast<std::uint64_t>(info.st_size);
     }
-    if (result.status.error == 0) {
+}
+
+FileReader::FileReader(const FileReader& original, int fd)
+    : path_(original.path_),
+      maxBytes_(original.maxBytes_),
+      size_(original.size_),
+      fd_(fd),
+      status_(original.status_) {
+    if (fd_ < 0 && status_.error == 0) status_.error = errno;
+}
+
+FileReader::~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::unique_ptr<FileReader> FileReader::Twin() const {
+    // Reads go by position, so the two descriptors do not move each other.
+    return std::unique_ptr<FileReader>(
+        new FileReader(*this, fd_ >= 0 ? ::fcntl(fd_, F_DUPFD_CLOEXEC, 0) : -1));
+}
+
+size_t FileReader::Read(char* buffer, size_t size) {
+    if (status_.error != 0 || size == 0) return 0;
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd_, buffer + got, size - got, static_cast<off_t>(read_ + got));
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            status_.error = errno;
+            return 0;
+        }
+        got += static_cast<size_t>(n);
+        // The file may grow while it is read.
+        if (read_ + got > maxBytes_) {
+            status_.error = EFBIG;
+            return 0;
+        }
+    }
+    read_ += got;
+    if (got > 0 && gFaults && gFaults->whileReading) {
+        status_.error = gFaults->whileReading(path_, read_);
+        if (status_.error != 0) return 0;
+    }
+    return got;
+}
+
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                           const std::atomic<bool>* cancel) {
+    FileContents result;
+    FileReader reader(path, maxBytes);
+    if (reader.Status()) {
         try {
-            result.bytes.reserve(static_cast<size_t>(info.st_size));
+            result.bytes.reserve(static_cast<size_t>(reader.Size()));
             char buffer[1 << 16];
             for (;;) {
-                const ssize_t n = ::read(fd, buffer, sizeof buffer);
+                if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+                    result.status.error = ECANCELED;
+                    break;
+                }
+                const size_t n = reader.Read(buffer, sizeof buffer);
                 if (n == 0) break;
-                if (n < 0) {
-                    if (errno == EINTR) continue;
-                    result.status.error = errno;
-                    break;
-                }
-                // The file may grow while it is read.
-                if (result.bytes.size() + static_cast<size_t>(n) > maxBytes) {
-                    result.status.error = EFBIG;
-                    break;
-                }
-                result.bytes.append(buffer, static_cast<size_t>(n));
+                result.bytes.append(buffer, n);
             }
         } catch (const std::bad_alloc&) {
             result.status.error = ENOMEM;
         }
-        if (result.status.error != 0) std::string().swap(result.bytes);
     }
-    ::close(fd);
+    if (result.status.error == 0) result.status = reader.Status();
+    result.status.whileReading = true;
+    if (result.status.error != 0) std::string().swap(result.bytes);
     return result;
+}
+
+FileStamp StampOf(const std::filesystem::path& path) {
+    FileStamp stamp;
+    if (gFaults && SameFile(path, gFaults->unreadableFile)) return stamp;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return stamp;
+    stamp.valid = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                     info.st_mtim.tv_nsec;
+    stamp.changed = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 +
+                    info.st_ctim.tv_nsec;
+    return stamp;
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes) {
@@ -246,16 +350,20 @@ FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_
             return status;
         }
     }
+    status.error = ReadOnlyFolderError(target);
+    if (status.error != 0) return status;
     std::filesystem::path temp;
     const int fd = CreateTemporaryFile(target, temp);
     if (fd < 0) {
         status.error = errno;
         return status;
     }
+    if (gFaults && gFaults->afterCreate) gFaults->afterCreate(temp);
     status.error = WriteAll(fd, bytes);
-    if (status.error == 0 && exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        status.error = errno;
-    }
+    // The owner first: a change of owner clears the set-id bits the mode may hold.
+    if (status.error == 0 && exists) status.ownerNotKept = !KeepOwner(fd, old);
+    const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~ProcessUmask());
+    if (status.error == 0 && ::fchmod(fd, mode) != 0) status.error = errno;
     if (status.error == 0 && ::fsync(fd) != 0) status.error = errno;
     if (::close(fd) != 0 && status.error == 0) status.error = errno;
     if (status.error == 0 && gFaults && gFaults->beforeRename) gFaults->beforeRename(temp);

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "catalog/catalog_choices.h"
+#include "catalog/catalog_data.h"
 #include "catalog/catalog_entry.h"
 #include "catalog/character_catalog_page.h"
 #include "catalog/highlight_colors.h"
@@ -35,6 +35,7 @@
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
 #include "tools/deck_library_actions.h"
@@ -346,7 +347,7 @@ void MainWindow::OpenBossSettings() {
 }
 
 void MainWindow::OpenVersionDialog() {
-    VersionDialog dialog(QString::fromStdString(ProgramName()), SystemKeyValues(),
+    VersionDialog dialog(PathQString(ProgramName()), SystemKeyValues(),
                          SystemProcesses(), this);
     dialog.exec();
 }
@@ -387,6 +388,10 @@ bool MainWindow::HandleKey(int keyCode, Qt::KeyboardModifiers modifiers) {
 }
 
 void MainWindow::FormInit() {
+    FormInit(BuildCatalogData(state_.db));
+}
+
+void MainWindow::FormInit(CatalogData data) {
     filterSuspension_.Set(true);
     setWindowIcon(icons_[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
@@ -394,10 +399,10 @@ void MainWindow::FormInit() {
 
     // Every data-dependent combo box gets its entries and start-up selection; the handlers
     // they fire colour the boxes, their refilters wait for the end.
-    const CatalogChoices choices = BuildCatalogChoices(state_.db);
-    unitCatalog_->PrepareCatalog(choices);
-    missionCatalog_->PrepareCatalog(choices);
-    characterCatalog_->PrepareCatalog(choices);
+    const std::array<CatalogPage*, 3> catalogs = Catalogs();
+    for (size_t k = 0; k < catalogs.size(); ++k) {
+        catalogs[k]->PrepareCatalog(data.choices, std::move(data.orders[k]));
+    }
 
     catalogTabs_->setCurrentIndex(0);
     OnTabChanged();

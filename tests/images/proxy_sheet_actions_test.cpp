@@ -55,7 +55,7 @@ QString Tool(const char* tool, QStringList arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString PathText(const std::filesystem::path& path) {
+QString FileName(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
@@ -110,9 +110,9 @@ TEST_F(ProxySheetTest, EveryCopyStandsAtCardSizeWithPicturesAtMost300DpiAndFaces
     EXPECT_TRUE(dialogs_.messages[0].text.contains(QStringLiteral("ZM0004: 画像として読めません")))
         << dialogs_.messages[0].text.toStdString();
 
-    dialogs_.fileAnswers = {PathText(dir_ / "proxies")};
+    dialogs_.fileAnswers = {FileName(dir_ / "proxies")};
     actions_.SaveAsPdf();
-    const QString pdf = PathText(dir_ / "proxies.pdf");
+    const QString pdf = FileName(dir_ / "proxies.pdf");
     const QString info = Tool("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression("Pages: +2\\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
@@ -132,8 +132,8 @@ TEST_F(ProxySheetTest, EveryCopyStandsAtCardSizeWithPicturesAtMost300DpiAndFaces
     }
 
     // Page one at 25 dpi: the first card is the red picture, the edge outside the cards white.
-    Tool("pdftoppm", {"-r", "25", "-f", "1", "-l", "1", "-png", pdf, PathText(dir_ / "page")});
-    QImage page(PathText(dir_ / "page-1.png"));
+    Tool("pdftoppm", {"-r", "25", "-f", "1", "-l", "1", "-png", pdf, FileName(dir_ / "page")});
+    QImage page(FileName(dir_ / "page-1.png"));
     ASSERT_FALSE(page.isNull());
     const double perMm = page.width() / kPaperWidthMm;
     const PaperRect first = ProxyPlace(0);
