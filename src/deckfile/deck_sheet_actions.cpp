@@ -121,10 +121,11 @@ QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filt
     const QDate today = QDate::currentDate();
     const std::filesystem::path folder =
         deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
-    return output_.AskFile(title, filter, extension,
-                           PathQString(folder / PathOf(ToQString(SheetFileName(
-                                                           deckName_, today.month(), today.day())) +
-                                                       extension)));
+    return output_.AskFile(
+        title, filter, extension,
+        PathQString(
+            folder /
+            PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension)));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {

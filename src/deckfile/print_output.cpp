@@ -122,11 +122,11 @@ bool PrintOutput::Write(const QString& path, const QByteArray& bytes) {
     const FileStatus status =
         ReplaceFileAtomically(PathOf(path), std::string_view(bytes.constData(), bytes.size()));
     if (status) return true;
-    Dialogs().Message(parent_, QMessageBox::Critical, ApplicationTitle(),
-                      QStringLiteral("%1を保存できませんでした。\nファイルに書き込めません: %2\n%3")
-                          .arg(what_, ShownPathText(path),
-                               QString::fromStdU16String(FileErrorText(status))),
-                      QMessageBox::Ok);
+    Dialogs().Message(
+        parent_, QMessageBox::Critical, ApplicationTitle(),
+        QStringLiteral("%1を保存できませんでした。\nファイルに書き込めません: %2\n%3")
+            .arg(what_, ShownPathText(path), QString::fromStdU16String(FileErrorText(status))),
+        QMessageBox::Ok);
     return false;
 }
 

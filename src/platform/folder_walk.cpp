@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cerrno>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>

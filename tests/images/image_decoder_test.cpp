@@ -25,11 +25,12 @@ TEST(DecodeImage, EveryFormatDecodesFittedToItsBoxWithItsAspectKept) {
     }
     // A photograph taken turned: its orientation mark (EXIF, "turn 90 degrees") turns it
     // upright, and the upright picture fits the box.
-    const QByteArray exif("\xff\xe1\x00\x22"
-                          "Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08"
-                          "\x00\x01\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
-                          "\x00\x00\x00\x00",
-                          36);
+    const QByteArray exif(
+        "\xff\xe1\x00\x22"
+        "Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08"
+        "\x00\x01\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
+        "\x00\x00\x00\x00",
+        36);
     const QByteArray turned = EncodedImage(red, QSize(630, 880), "JPEG").insert(2, exif);
     const DecodedImage fromTurned = DecodeImage(turned, QSize(300, 200), false);
     ASSERT_FALSE(fromTurned.image.isNull()) << fromTurned.error.toStdString();

@@ -59,7 +59,8 @@ TEST(ImageIndex, PipesDevicesLoopingLinksAndClosedFoldersArePassedOverUnopenedAn
     WriteBytes(dir / "closed/ZM0009.png", "x");
     WriteBytes(dir / "ok/ZM0003.png", "x");
     ASSERT_EQ(::mkfifo((dir / "ZM0001.png").c_str(), 0600), 0);  // opening it would block
-    fs::create_symlink("/dev/zero", dir / "ZM0002.png");         // reading it never ends
+    fs::create_symlink("/dev/zero", dir / "ZM0002.png");         // reading it never ends; outside
+    fs::create_symlink("gone.png", dir / "ZM0004.png");          // names nothing
     fs::create_directory_symlink("..", dir / "ok/up");
     InjectedFaults injected;
     injected.faults.unreadableFile = dir / "closed";
@@ -67,11 +68,12 @@ TEST(ImageIndex, PipesDevicesLoopingLinksAndClosedFoldersArePassedOverUnopenedAn
     const ImageIndex index = IndexImages(dir.Path());
     EXPECT_EQ(index.Cards(), 1u);
     EXPECT_NE(index.Find(u"ZM0003"), nullptr);
-    EXPECT_EQ(index.unreadableFiles, 2);
+    EXPECT_EQ(index.unreadableFiles, 2);  // the pipe and the link to nothing
+    EXPECT_EQ(index.linksOut, 1);         // the device, outside the folder
     EXPECT_EQ(index.loopingLinks, 1);
     EXPECT_EQ(index.foldersNotEntered, 1);
-    EXPECT_EQ(ImageIndexSummary(index),
-              U("画像 1 枚（読めないﾌｧｲﾙ 2、入れないﾌｫﾙﾀﾞ 1、ﾙｰﾌﾟするﾘﾝｸ 1）"));
+    EXPECT_EQ(ImageIndexSummary(index), U("画像 1 枚（読めないﾌｧｲﾙ 2、入れないﾌｫﾙﾀﾞ 1、"
+                                          "ﾙｰﾌﾟするﾘﾝｸ 1、ﾌｫﾙﾀﾞの外へのﾘﾝｸ 1）"));
 }
 
 TEST(ImageIndex, AMissingOrUnreadableFolderIsToldAndIndexesNothing) {

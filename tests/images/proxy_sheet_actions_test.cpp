@@ -10,8 +10,8 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QTimer>
 #include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 
 #include "catalog/catalog_entry.h"
