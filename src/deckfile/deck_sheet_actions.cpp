@@ -1,27 +1,14 @@
 #include "deckfile/deck_sheet_actions.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDate>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QScreen>
-#include <algorithm>
 
-#include "carddb/text_width.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_sheet_painter.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/busy_cursor.h"
-#include "platform/dialog_service.h"
-#include "platform/file_io.h"
 #include "platform/path_text.h"
 #include "platform/qt_paths.h"
 #include "settings/sheet_settings.h"
@@ -39,34 +26,6 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-// Whether anything stands at path, a dangling link included.
-bool Exists(const QString& path) {
-    std::error_code ec;
-    return std::filesystem::symlink_status(PathOf(path), ec).type() !=
-           std::filesystem::file_type::not_found;
-}
-
-// Qt's preview leaves its zoom box, its page number and its page view without a name a
-// screen reader could speak.
-void NamePreviewControls(QPrintPreviewDialog& preview) {
-    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
-        zoom->setAccessibleName(QStringLiteral("倍率"));
-    }
-    for (QLineEdit* page : preview.findChildren<QLineEdit*>()) {
-        if (!qobject_cast<QComboBox*>(page->parentWidget())) {
-            page->setAccessibleName(QStringLiteral("ﾍﾟｰｼﾞ"));
-        }
-    }
-    for (QPrintPreviewWidget* view : preview.findChildren<QPrintPreviewWidget*>()) {
-        view->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
-        for (QWidget* part : view->findChildren<QWidget*>()) {
-            if (part->focusPolicy() != Qt::NoFocus && part->accessibleName().isEmpty()) {
-                part->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞ"));
-            }
-        }
-    }
-}
-
 }  // namespace
 
 DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::path programDir,
@@ -75,7 +34,9 @@ DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::pat
       settings_(settings),
       programDir_(std::move(programDir)),
       deck_(deck),
-      parentWidget_(parent) {}
+      parentWidget_(parent),
+      output_(parent, QStringLiteral("ﾃﾞｯｷｼｰﾄ"),
+              [this](QDialog& dialog) { return RunModal(dialog); }) {}
 
 void DeckSheetActions::AddMenuItems(QMenu* menu, QAction* after) {
     printSheetItem = NewItem(menu, "mnuPrintSheet", QStringLiteral("ﾃﾞｯｷｼｰﾄを印刷(&P)..."));
@@ -132,40 +93,11 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
 void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
-    QPrinter printer(QPrinter::HighResolution);
-    // The sheet keeps its own margins, wider than any printer's unprintable edge.
-    printer.setFullPage(true);
-    printer.setPageLayout(SheetPageLayout());
-    printer.setDocName(ToQString(kSheetTitle));
-    QPrintPreviewDialog preview(&printer, parentWidget_);
-    preview.setObjectName("frmSheetPreview");
-    preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
-    // A page large enough to read on the screen.
-    if (const QScreen* screen = preview.screen()) {
-        const QRect area = screen->availableGeometry();
-        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
-    }
-    NamePreviewControls(preview);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
-    RunModal(preview);
+    output_.Preview(SheetPages(*sheet), "frmSheetPreview", QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
 }
 
 bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
-    // The preview draws on a picture of its own; only the real print reaches the file.
-    const QPaintEngine* engine = printer.paintEngine();
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat &&
-                        !printer.outputFileName().isEmpty() && engine != nullptr &&
-                        engine->type() != QPaintEngine::Picture;
-    if (!toFile) {
-        PrintSheet(printer, sheet);
-        return true;
-    }
-    const QPageLayout& chosen = printer.pageLayout();
-    BusyCursor busy;
-    return Write(printer.outputFileName(),
-                 SheetPdf(sheet, QPageLayout(chosen.pageSize(), chosen.orientation(),
-                                             QMarginsF(0, 0, 0, 0))));
+    return output_.PrintOn(printer, SheetPages(sheet));
 }
 
 void DeckSheetActions::SaveAsPdf() {
@@ -189,24 +121,18 @@ QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filt
     const QDate today = QDate::currentDate();
     const std::filesystem::path folder =
         deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
-    FileDialogRequest request;
-    request.save = true;
-    request.title = title;
-    request.initialPath = PathQString(
-        folder / PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
-    request.filter = filter;
-    request.defaultSuffix = extension.mid(1);
-    request.confirmOverwrite = true;
-    const std::u16string chosen =
-        TrimBlanks(Dialogs().AskFileName(parentWidget_, request).toStdU16String());
-    return chosen.empty() ? QString() : ToQString(chosen);
+    return output_.AskFile(
+        title, filter, extension,
+        PathQString(
+            folder /
+            PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension)));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
     const QString path = ToQString(WithExtension(chosen.toStdU16String(), u".pdf"));
-    if (!MayReplace(chosen, {path})) return false;
+    if (!output_.MayReplace(chosen, {path})) return false;
     BusyCursor busy;
-    return Write(path, SheetPdf(sheet));
+    return output_.Write(path, SheetPdf(sheet));
 }
 
 bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& chosen) {
@@ -215,39 +141,13 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
         paths.push_back(ToQString(path));
     }
-    if (!MayReplace(chosen, paths)) return false;
+    if (!output_.MayReplace(chosen, paths)) return false;
     BusyCursor busy;
     const std::vector<QByteArray> images = SheetPngs(sheet);
     for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
-        if (!Write(paths[page], images[page])) return false;
+        if (!output_.Write(paths[page], images[page])) return false;
     }
     return true;
-}
-
-bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QString>& paths) {
-    QStringList existing;
-    for (const QString& path : paths) {
-        // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << ShownPathText(path);
-    }
-    if (existing.isEmpty()) return true;
-    const QString text =
-        QStringLiteral("%1 は既にあります。置き換えますか？").arg(existing.join(QLatin1Char('\n')));
-    return Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(), text,
-                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
-    const FileStatus status =
-        ReplaceFileAtomically(PathOf(path),
-                              std::string_view(bytes.constData(), bytes.size()));
-    if (status) return true;
-    Dialogs().Message(
-        parentWidget_, QMessageBox::Critical, ApplicationTitle(),
-        QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(ShownPathText(path), ToQString(FileErrorText(status))),
-        QMessageBox::Ok);
-    return false;
 }
 
 }  // namespace zemlo

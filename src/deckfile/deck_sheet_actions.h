@@ -12,6 +12,7 @@
 
 #include "carddb/card_fields.h"
 #include "deckfile/deck_sheet.h"
+#include "deckfile/print_output.h"
 #include "settings/settings_store.h"
 
 class QAction;
@@ -65,10 +66,6 @@ private:
     void DeckFileChanged(const QString& path);
     // The save dialog's answer with the extension, or "" when cancelled.
     QString AskSheetFile(const QString& title, const QString& filter, const QString& extension);
-    // Asks before files the save dialog did not ask about are replaced; true when none of
-    // paths exists or the player agreed.
-    bool MayReplace(const QString& chosen, const std::vector<QString>& paths);
-    bool Write(const QString& path, const QByteArray& bytes);
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
@@ -77,6 +74,7 @@ private:
     QString deckFile_;
     // The deck name last given, offered again until another deck file is saved or opened.
     std::u16string deckName_;
+    PrintOutput output_;
 };
 
 }  // namespace zemlo

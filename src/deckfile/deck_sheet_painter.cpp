@@ -6,8 +6,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 
 namespace zemlo {
@@ -53,16 +51,9 @@ double PageRows(const DeckSheet& sheet, std::size_t page) {
     return rows;
 }
 
-// A Japanese font with every glyph the sheet needs, half-width katakana included, so the
-// PDF embeds one font and its text reads back as written.
 QFont SheetFont(double points, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                      QStringLiteral("TakaoPGothic")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = JapaneseFont(bold);
     font.setPointSizeF(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -241,28 +232,23 @@ void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& she
 }
 
 QPageLayout SheetPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return A4PageLayout();
+}
+
+std::size_t SheetPages::PageCount() const {
+    return sheet_.pages.size();
+}
+
+void SheetPages::PaintPage(QPainter& painter, const QRectF& paper, std::size_t page) const {
+    PaintSheetPage(painter, paper, sheet_, page);
+}
+
+QString SheetPages::Title() const {
+    return Q(kSheetTitle);
 }
 
 QByteArray SheetPdf(const DeckSheet& sheet, const QPageLayout& layout) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(300);
-        writer.setTitle(Q(kSheetTitle));
-        writer.setCreator(QStringLiteral("ZEMLOSAGA deck tool"));
-        QPainter painter(&writer);
-        const QRectF paper(0, 0, writer.width(), writer.height());
-        for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
-            if (page > 0) writer.newPage();
-            PaintSheetPage(painter, paper, sheet, page);
-        }
-    }
-    return bytes;
+    return PagesPdf(SheetPages(sheet), layout);
 }
 
 QSize SheetImageSize() {
@@ -292,18 +278,7 @@ std::vector<QByteArray> SheetPngs(const DeckSheet& sheet) {
 }
 
 void PrintSheet(QPrinter& printer, const DeckSheet& sheet) {
-    const int resolution = printer.resolution();
-    const QRectF paper = printer.pageLayout().fullRectPixels(resolution);
-    QPainter painter;
-    if (!painter.begin(&printer)) return;
-    // Without full-page printing the origin is the printable area's corner, not the paper's.
-    if (!printer.fullPage()) {
-        painter.translate(-QPointF(printer.pageLayout().paintRectPixels(resolution).topLeft()));
-    }
-    for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
-        if (page > 0) printer.newPage();
-        PaintSheetPage(painter, paper, sheet, page);
-    }
+    PrintPages(printer, SheetPages(sheet));
 }
 
 }  // namespace zemlo

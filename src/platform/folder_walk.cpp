@@ -1,10 +1,12 @@
 #include "platform/folder_walk.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cerrno>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -54,25 +56,38 @@ public:
         result_.folders.push_back(folder);
         ancestors_.push_back(self);
 
+        // Entries are looked at relative to the open folder: the kernel resolves one name
+        // each, not the whole path again (a folder of 100,000 files is mostly this).
+        const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         std::vector<std::pair<std::filesystem::path, struct stat>> subfolders;
         for (const std::string& name : names) {
             if (Cancelled()) break;
-            const std::filesystem::path path = folder / name;
-            if (LeadsOut(path)) {
-                ++result_.linksOut;
-                continue;
-            }
+            // The entry itself first; only a link is followed, once it is known to stay
+            // inside the walked folder.
             struct stat entry {};
-            if (::stat(path.c_str(), &entry) != 0) {
-                TellUnreachable(path, name);
+            int looked = folderFd >= 0
+                             ? ::fstatat(folderFd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW)
+                             : ::lstat((folder / name).c_str(), &entry);
+            if (looked == 0 && S_ISLNK(entry.st_mode)) {
+                if (LeadsOut(folder / name)) {
+                    ++result_.linksOut;
+                    continue;
+                }
+                looked = folderFd >= 0 ? ::fstatat(folderFd, name.c_str(), &entry, 0)
+                                       : ::stat((folder / name).c_str(), &entry);
+            }
+            if (looked != 0) {
+                const int error = errno;
+                TellUnreachable(folder / name, name, error);
                 continue;
             }
             if (S_ISDIR(entry.st_mode)) {
-                subfolders.emplace_back(path, entry);
+                subfolders.emplace_back(folder / name, entry);
             } else if (wanted_(std::filesystem::path(name))) {
-                List(path, entry);
+                List(folder / name, entry);
             }
         }
+        if (folderFd >= 0) ::close(folderFd);
         for (const auto& [path, entry] : subfolders) {
             if (Cancelled()) break;
             if (depth + 1 > kMaxFolderDepth) {
@@ -92,11 +107,9 @@ public:
     }
 
 private:
-    // Whether path is a link whose file lies outside the walked folder. A link that names
+    // Whether the link at path names a file outside the walked folder. A link that names
     // nothing or loops is left to stat, which tells those apart.
     bool LeadsOut(const std::filesystem::path& path) const {
-        struct stat link {};
-        if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return false;
         char* real = ::realpath(path.c_str(), nullptr);
         if (real == nullptr) return false;
         const bool inside = Inside(real, root_);
@@ -116,8 +129,7 @@ private:
     // An entry stat could not follow: a link that loops or names nothing, an entry of a
     // folder whose entries may be listed but not looked at, or one that went away while the
     // walk was on its way (passed over).
-    void TellUnreachable(const std::filesystem::path& path, const std::string& name) {
-        const int error = errno;
+    void TellUnreachable(const std::filesystem::path& path, const std::string& name, int error) {
         struct stat link {};
         const bool isLink = ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
         if (isLink && error == ELOOP) {

@@ -30,6 +30,7 @@
 #include "deck/deck_panel.h"
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_sheet_actions.h"
+#include "images/card_images.h"
 #include "platform/control_name.h"
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
@@ -153,6 +154,14 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     auto* deckSheet = new DeckSheetActions(state_.settings, state_.programDir, state_.deck, this);
     deckSheet->AddMenuItems(fileMenu_, deckCommands_->importItem);
     deckSheet->FollowDeckFiles(*deckFileActions_);
+    // Card images beside the window: the image window follows the card information, the
+    // card lists show pictures over their entries, the proxy commands follow the sheet's.
+    cardImages_ = new CardImages(state_.db, state_.deck, state_.settings, state_.programDir, this);
+    cardImages_->AddViewMenuItem(viewMenu_);
+    cardImages_->AddFileMenuItems(fileMenu_, deckSheet->sheetImageItem);
+    for (CatalogPage* catalog : catalogs) cardImages_->WatchList(catalog->List());
+    for (CardKind kind : kDeckKinds) cardImages_->WatchList(deckPanel_->List(kind));
+    connect(cardInfoPanel_, &CardInfoPanel::shownCardChanged, cardImages_, &CardImages::FollowCard);
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
     libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
@@ -576,6 +585,7 @@ void MainWindow::FollowWindowState() {
 
 void MainWindow::FollowSeekWindow() {
     if (toolWindows_ != nullptr) toolWindows_->FollowMainWindow(isMinimized());
+    if (cardImages_ != nullptr) cardImages_->FollowMainWindow(isMinimized());
 }
 
 }  // namespace zemlo

@@ -19,6 +19,7 @@ class QTabWidget;
 
 namespace zemlo {
 
+class CardImages;
 class CardInfoPanel;
 class CatalogPage;
 class DeckHistory;
@@ -106,7 +107,8 @@ private:
     void SaveViewState();
     // Runs on every change of window state: caption and icon follow the minimised state.
     void FollowWindowState();
-    // The name search window hides while this window is minimised and returns on restore.
+    // The name search and card image windows hide while this window is minimised and return
+    // on restore.
     void FollowSeekWindow();
 
     ProgramState& state_;
@@ -165,6 +167,8 @@ private:
     DeckCommands* deckCommands_ = nullptr;
     // The graphs, the draw test, the draw odds and the name search window.
     ToolWindows* toolWindows_ = nullptr;
+    // The card image window, the pictures over the card lists and the proxy sheet.
+    CardImages* cardImages_ = nullptr;
     // The compact view's card-information button.
     QPushButton* cardInfoButton_ = nullptr;
 };

@@ -6,8 +6,9 @@
 # view settings it wrote; then starts it again with an empty disguise and a deck file to open,
 # checks that the minimised window has no caption, saves that deck back with Ctrl+S, types a
 # card number into the quick filter bar so the catalog shrinks to that card and adds it from
-# there, and opens another deck from the deck library on a folder with nested, broken and
-# foreign files.
+# there, opens the card image window and sees it follow the card shown through the catalog
+# (a PNG, a WebP in a subfolder, a card without an image), and opens another deck from the
+# deck library on a folder with nested, broken and foreign files.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -158,6 +159,8 @@ ini="$work/prog/ZEMLO.ini"
 tr -d '\r' <"$ini" | grep -qx "\[FORM\]" || fail "no [FORM] section: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "COMPACT=0" || fail "COMPACT not written: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat "$ini")"
+# With no image folder and the card image window never opened, nothing of it is kept.
+tr -d '\r' <"$ini" | grep -q "^\[IMAGES\]" && fail "the card images wrote settings unasked"
 
 # Second start with a deck file on the command line: the deck opens after start-up. Saving it
 # back through the menu's key shows which entries the deck lists hold.
@@ -194,6 +197,10 @@ write_deck() {  # file, then one KIND:NUMBER:NUMBER... per section (UNIT, MISSIO
     } >"$file"
 }
 write_deck "$work/given.htm" UNIT:ZM0002:ZM0001:ZM0002 MISSION:MI0001 CHARACTER:CH0001
+# Card images for the second start: a PNG and a WebP in a subfolder; ZM0003 has none.
+mkdir -p "$work/prog/images/scans"
+convert -size 126x176 xc:'#d21e1e' "$work/prog/images/ZM0001.png"
+convert -size 126x176 xc:'#1e32c8' "$work/prog/images/scans/ZM0002.webp"
 # The disguise without a task name.
 LC_ALL=C sed -i 's/^TASKNAME=.*/TASKNAME=\r/' "$ini"
 "$work/prog/zemlo-deck" "$work/given.htm" >>"$work/program.log" 2>&1 &
@@ -253,6 +260,41 @@ expected=$(printf 'ZM0001\nZM0002\nZM0002\nZM1079\nMI0001\nCH0001')
 [ "$(deck_rows "$work/narrowed.htm")" = "$expected" ] ||
     fail "the quick filter did not narrow the catalog to its card; the deck holds: $(deck_rows "$work/narrowed.htm" | tr '\n' ' ')"
 
+# The card image window: 表示 > ｶｰﾄﾞ画像, then the arrow keys step through the unit catalog and
+# the window shows each card's picture, or the drawn face of a card without one.
+pixel_of() {  # window id: "R G B" of a point in the upper middle of its picture area
+    local shot="$work/viewer.png" w h
+    import -window "$1" "$shot" 2>/dev/null || return 1
+    w=$(identify -format '%w' "$shot")
+    h=$(identify -format '%h' "$shot")
+    convert "$shot" -format "%[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.r)] %[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.g)] %[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.b)]" info:
+}
+shows_colour() {  # window id, r g b: the picture area shows about that colour within a few seconds
+    local rgb r g b
+    for _ in $(seq 50); do
+        rgb=$(pixel_of "$1") && read -r r g b <<<"$rgb" &&
+            [ $(( (r - $2) * (r - $2) + (g - $3) * (g - $3) + (b - $4) * (b - $4) )) -lt 1200 ] && return 0
+        sleep 0.1
+    done
+    echo "$rgb"
+    return 1
+}
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key alt+v
+sleep 0.3
+xdotool key i
+viewer=$(wait_for_window "^ｶｰﾄﾞ画像$" 20) || fail "表示 > ｶｰﾄﾞ画像 did not open the card image window"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key u Home Down
+got=$(shows_colour "$viewer" 30 50 200) || fail "the card image window did not show ZM0002's picture: $got"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-card-image.png"
+xdotool key Up
+got=$(shows_colour "$viewer" 210 30 30) || fail "the card image window did not follow to ZM0001's picture: $got"
+xdotool key Down Down
+got=$(shows_colour "$viewer" 255 255 255) || fail "the card image window shows no drawn face for ZM0003: $got"
+
 # The deck library on the program's folder, where it starts: a deck two folders down, and
 # beside it a page that is no deck, a broken file, a link that names nothing and a link
 # that loops back up. Ctrl+F, a card number and Enter narrow it to the decks holding that
@@ -291,4 +333,6 @@ tr -d '\r' <"$ini" | grep -q "^\[LIBRARY\]" && fail "the library wrote its folde
 wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"
 for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$prog" 2>/dev/null && fail "the program did not end after opening and saving a deck"
+# The card image window was open: its place and size are kept.
+tr -d '\r' <"$ini" | grep -q "^WIDTH=[1-9]" || fail "the card image window's size was not kept: $(cat "$ini")"
 echo "program under Xvfb: ok"

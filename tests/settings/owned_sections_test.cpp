@@ -2,6 +2,7 @@
 // library's folder and the recent deck files.
 #include <gtest/gtest.h>
 
+#include "settings/image_settings.h"
 #include "settings/library_settings.h"
 #include "settings/recent_files.h"
 #include "settings/sheet_settings.h"
@@ -42,6 +43,27 @@ TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchange
         EXPECT_EQ(SaveLibrarySettings(store, {cannot}), LibrarySave::CannotHold);
     }
     EXPECT_EQ(LoadLibrarySettings(store).folder, folder);
+}
+
+TEST(ImageSettings, TheImageWindowsPlaceAndTheChosenFolderReadBack) {
+    TempDir dir;
+    SettingsStore store(dir.Path());
+    EXPECT_FALSE(LoadImageWindowPlace(store).Known());
+    EXPECT_EQ(LoadImageFolder(store), u"");
+
+    const ImageWindowPlace place{-40, 25, 360, 520, true};
+    ASSERT_TRUE(SaveImageWindowPlace(store, place));
+    ASSERT_TRUE(SaveImageFolder(store, U("/home/player/カード画像")));
+    EXPECT_EQ(LoadImageWindowPlace(store), place);
+    EXPECT_EQ(LoadImageFolder(store), U("/home/player/カード画像"));
+    EXPECT_EQ(store.ReadSetting(u"IMAGES", u"ONTOP"), u"1");
+
+    // Hand-edited values: text reads as 0, numbers beyond 16 bits are clamped.
+    ASSERT_TRUE(store.WriteSetting(u"IMAGES", u"WIDTH", u"wide"));
+    ASSERT_TRUE(store.WriteSetting(u"IMAGES", u"LEFT", u"99999"));
+    const ImageWindowPlace edited = LoadImageWindowPlace(store);
+    EXPECT_FALSE(edited.Known());
+    EXPECT_EQ(edited.left, 32767);
 }
 
 TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
