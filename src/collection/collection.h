@@ -5,11 +5,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zemlo {
@@ -59,38 +60,52 @@ std::u16string_view TrimmedCardNo(std::u16string_view field);
 // The order rows are written in: by card number, rows without a number after all others.
 bool CardNoLess(std::u16string_view a, std::u16string_view b);
 
+// One listed card: its number (trimmed, never empty) and its row.
+struct CollectionRow {
+    std::u16string cardNo;
+    OwnedCard card;
+
+    friend bool operator==(const CollectionRow&, const CollectionRow&) = default;
+};
+
+// The cards are kept sorted by number, the order they are written in, so saving sorts
+// nothing; looking a card up goes through a hash index of the numbers, built on the first
+// look-up after the numbers changed.
 class Collection {
 public:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::u16string_view s) const {
-            return std::hash<std::u16string_view>{}(s);
-        }
-    };
-    using Cards = std::unordered_map<std::u16string, OwnedCard, Hash, std::equal_to<>>;
+    Collection() = default;
+    // rows: sorted by number, each number once.
+    Collection(std::vector<CollectionRow> rows, CollectionRest rest);
 
     // The copies owned of the card numbered cardNo; 0 when the collection does not list it.
     int Owned(std::u16string_view cardNo) const;
-    // The row of cardNo, or null.
+    // The row of cardNo, or null; valid until the collection changes.
     const OwnedCard* Find(std::u16string_view cardNo) const;
     // Lists cardNo with card, or no longer lists it.
     void Put(std::u16string_view cardNo, std::optional<OwnedCard> card);
+    // The same for many cards at once, in one pass over the rows.
+    void PutAll(std::vector<std::pair<std::u16string, std::optional<OwnedCard>>> changes);
 
-    const Cards& AllCards() const { return cards_; }
-    std::size_t Size() const { return cards_.size(); }
-    // The card numbers listed, in the order they are written.
-    std::vector<std::u16string_view> SortedCardNos() const;
+    // Sorted by card number.
+    const std::vector<CollectionRow>& Rows() const { return rows_; }
+    std::size_t Size() const { return rows_.size(); }
 
     const CollectionRest& Rest() const { return rest_; }
     void SetRest(CollectionRest rest) { rest_ = std::move(rest); }
 
     friend bool operator==(const Collection& a, const Collection& b) {
-        return a.cards_ == b.cards_ && a.rest_ == b.rest_;
+        return a.rows_ == b.rows_ && a.rest_ == b.rest_;
     }
 
 private:
-    Cards cards_;
+    // The row of cardNo, or -1.
+    std::ptrdiff_t RowOf(std::u16string_view cardNo) const;
+    void BuildIndex() const;
+
+    std::vector<CollectionRow> rows_;
     CollectionRest rest_;
+    // Open addressing over the rows' numbers: a slot holds a row or -1. Empty while stale.
+    mutable std::vector<std::int32_t> slots_;
 };
 
 // Copies missing to hold `copies` of a card the collection holds `owned` of.

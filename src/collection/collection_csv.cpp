@@ -218,8 +218,13 @@ CollectionReadResult ReadCollectionCsv(std::string_view bytes) {
         report.replacementCharacters = text.find(u'\uFFFD') != std::u16string::npos;
     }
 
-    Collection& collection = result.collection;
-    Collection::Cards cards;
+    // Counted rows as the file has them, with their lines; sorted and summed at the end.
+    struct CountedRow {
+        CollectionRow row;
+        long long line = 0;
+    };
+    std::vector<CountedRow> counted;
+    counted.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\n')) + 1);
     CollectionRest rest;
     std::optional<Columns> columns;
     CsvReader reader(text);
@@ -247,38 +252,61 @@ CollectionReadResult ReadCollectionCsv(std::string_view bytes) {
         std::vector<std::u16string> further = FurtherFields(record, *columns);
         if (!ownLayout) report.extraColumns = std::max(report.extraColumns, further.size());
         int count = 0;
-        const bool counted = !number.empty() && ParseOwnedCount(countField, count);
-        if (!counted) {
-            if (number.empty()) {
-                report.withoutNumber.Add(record.line, {});
-            } else {
-                report.refusedCounts.Add(record.line, countField);
-            }
-            rest.keptRows.push_back(KeptRow{std::u16string(numberField),
-                                            std::u16string(FieldAt(record, columns->name)),
-                                            std::u16string(countField), std::move(further)});
+        if (!number.empty() && ParseOwnedCount(countField, count)) {
+            counted.push_back(
+                {CollectionRow{std::u16string(number),
+                               OwnedCard{count, std::u16string(FieldAt(record, columns->name)),
+                                         std::move(further)}},
+                 record.line});
             continue;
         }
-        const auto found = cards.find(number);
-        if (found == cards.end()) {
-            cards.emplace(std::u16string(number),
-                          OwnedCard{count, std::u16string(FieldAt(record, columns->name)),
-                                    std::move(further)});
-            continue;
+        if (number.empty()) {
+            report.withoutNumber.Add(record.line, {});
+        } else {
+            report.refusedCounts.Add(record.line, countField);
         }
-        report.listedAgain.Add(record.line, number);
-        OwnedCard& card = found->second;
-        if (card.count + count > kMaxOwned) ++report.cappedSums;
-        card.count = std::min(card.count + count, kMaxOwned);
-        if (card.name.empty()) card.name = std::u16string(FieldAt(record, columns->name));
-        FillEmptyFields(card.extras, further);
+        rest.keptRows.push_back(KeptRow{std::u16string(numberField),
+                                        std::u16string(FieldAt(record, columns->name)),
+                                        std::u16string(countField), std::move(further)});
     }
+
+    // A file this program wrote is sorted already. Among rows of one number the file's first
+    // stays first, and the later ones are added to it.
+    const auto byNumber = [](const CountedRow& a, const CountedRow& b) {
+        return a.row.cardNo < b.row.cardNo;
+    };
+    if (!std::is_sorted(counted.begin(), counted.end(), byNumber)) {
+        std::stable_sort(counted.begin(), counted.end(), byNumber);
+    }
+    std::vector<CollectionRow> rows;
+    rows.reserve(counted.size());
+    std::vector<RowNote> listedAgain;
+    bool lastCapped = false;
+    for (CountedRow& c : counted) {
+        if (rows.empty() || rows.back().cardNo != c.row.cardNo) {
+            rows.push_back(std::move(c.row));
+            lastCapped = false;
+            continue;
+        }
+        listedAgain.push_back({c.line, c.row.cardNo});
+        OwnedCard& card = rows.back().card;
+        if (card.count + c.row.card.count > kMaxOwned && !lastCapped) {
+            ++report.cappedSums;
+            lastCapped = true;
+        }
+        card.count = std::min(card.count + c.row.card.count, kMaxOwned);
+        if (card.name.empty()) card.name = std::move(c.row.card.name);
+        FillEmptyFields(card.extras, c.row.card.extras);
+    }
+    std::sort(listedAgain.begin(), listedAgain.end(),
+              [](const RowNote& a, const RowNote& b) { return a.line < b.line; });
+    for (const RowNote& note : listedAgain) report.listedAgain.Add(note.line, note.text);
+
     std::stable_sort(rest.keptRows.begin(), rest.keptRows.end(),
                      [](const KeptRow& a, const KeptRow& b) {
                          return CardNoLess(TrimmedCardNo(a.number), TrimmedCardNo(b.number));
                      });
-    for (auto& [number, card] : cards) collection.Put(number, std::move(card));
-    collection.SetRest(std::move(rest));
+    result.collection = Collection(std::move(rows), std::move(rest));
     return result;
 }
 
@@ -307,12 +335,11 @@ std::string WriteCollectionCsv(const Collection& collection, const CardNameLooku
             AppendRow(row.number, row.name, row.count, row.extras, text);
         }
     };
-    for (const std::u16string_view number : collection.SortedCardNos()) {
+    for (const auto& [number, card] : collection.Rows()) {
         while (nextKept < kept.size() && CardNoLess(TrimmedCardNo(kept[nextKept].number), number)) {
             const KeptRow& row = kept[nextKept++];
             AppendRow(row.number, row.name, row.count, row.extras, text);
         }
-        const OwnedCard& card = *collection.Find(number);
         std::u16string_view name = names ? names(number) : std::u16string_view();
         if (name.empty()) name = card.name;
         AppendRow(number, name, DecimalText(card.count), card.extras, text);

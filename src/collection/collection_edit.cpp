@@ -24,9 +24,12 @@ std::optional<OwnedCard> WithCount(std::optional<OwnedCard> row, int count) {
 }  // namespace
 
 void ApplyCollectionEdit(Collection& collection, const CollectionEdit& edit, bool forward) {
+    std::vector<std::pair<std::u16string, std::optional<OwnedCard>>> rows;
+    rows.reserve(edit.cards.size());
     for (const CardChange& change : edit.cards) {
-        collection.Put(change.cardNo, forward ? change.after : change.before);
+        rows.emplace_back(change.cardNo, forward ? change.after : change.before);
     }
+    collection.PutAll(std::move(rows));
     if (edit.rest) collection.SetRest(forward ? edit.rest->second : edit.rest->first);
 }
 
@@ -59,7 +62,7 @@ CollectionEdit ImportEdit(const Collection& collection, const Collection& import
                           ImportMode mode) {
     CollectionEdit edit;
     if (mode == ImportMode::Add) {
-        for (const auto& [cardNo, card] : imported.AllCards()) {
+        for (const auto& [cardNo, card] : imported.Rows()) {
             std::optional<OwnedCard> before = RowOf(collection, cardNo);
             std::optional<OwnedCard> after = before ? before : card;
             if (before) {
@@ -70,11 +73,11 @@ CollectionEdit ImportEdit(const Collection& collection, const Collection& import
         }
         return edit;
     }
-    for (const auto& [cardNo, card] : collection.AllCards()) {
+    for (const auto& [cardNo, card] : collection.Rows()) {
         std::optional<OwnedCard> after = RowOf(imported, cardNo);
         if (after != card) edit.cards.push_back({cardNo, card, std::move(after)});
     }
-    for (const auto& [cardNo, card] : imported.AllCards()) {
+    for (const auto& [cardNo, card] : imported.Rows()) {
         if (collection.Find(cardNo) == nullptr) edit.cards.push_back({cardNo, std::nullopt, card});
     }
     if (collection.Rest() != imported.Rest()) {

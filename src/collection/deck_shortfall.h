@@ -26,7 +26,13 @@ struct DeckCard {
 std::vector<DeckCard> CardsOfDeck(const Deck& deck);
 
 // Copies of each card of a deck, by card number.
-using CopiesByCard = std::unordered_map<std::u16string, int, Collection::Hash, std::equal_to<>>;
+struct CardNoHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view s) const {
+        return std::hash<std::u16string_view>{}(s);
+    }
+};
+using CopiesByCard = std::unordered_map<std::u16string, int, CardNoHash, std::equal_to<>>;
 CopiesByCard CopiesOf(const std::vector<DeckCard>& cards);
 
 // The copies missing to build the deck whose cards these are from the collection.
