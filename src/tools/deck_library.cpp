@@ -240,4 +240,12 @@ std::vector<DeckHolding> DecksHoldingCard(const LibraryIndex& index, std::u16str
     return holding;
 }
 
+long long MissingToBuild(const LibraryDeck& deck, const Collection& collection) {
+    long long missing = 0;
+    for (const IndexedCard& card : deck.cards) {
+        missing += MissingCopies(card.copies, collection.Owned(card.cardNo));
+    }
+    return missing;
+}
+
 }  // namespace zemlo

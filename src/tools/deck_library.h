@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "collection/collection.h"
 #include "deckfile/deck_file_reader.h"
 #include "platform/file_io.h"
 #include "platform/folder_walk.h"
@@ -117,6 +118,10 @@ struct DeckHolding {
 
     friend bool operator==(const DeckHolding&, const DeckHolding&) = default;
 };
+
+// The copies missing to build deck from the collection: of each of its cards, the copies
+// beyond those owned.
+long long MissingToBuild(const LibraryDeck& deck, const Collection& collection);
 
 // The decks that hold at least one copy of the card numbered cardNo, in index order.
 std::vector<DeckHolding> DecksHoldingCard(const LibraryIndex& index, std::u16string_view cardNo);
