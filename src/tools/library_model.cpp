@@ -31,6 +31,7 @@ LibraryModel::LibraryModel(QObject* parent)
 void LibraryModel::SetIndex(std::shared_ptr<const LibraryIndex> index) {
     beginResetModel();
     index_ = std::move(index);
+    cards_ = LibraryCardSet(*index_);
     CountMissing();
     Refilter();
     endResetModel();
@@ -59,10 +60,7 @@ void LibraryModel::ListBuildableOnly(bool only) {
 void LibraryModel::CountMissing() {
     static const Collection kNone;
     const Collection& collection = collection_ != nullptr ? *collection_ : kNone;
-    missing_.resize(index_->decks.size());
-    for (std::size_t d = 0; d < index_->decks.size(); ++d) {
-        missing_[d] = MissingToBuild(index_->decks[d], collection);
-    }
+    missing_ = cards_.MissingPerDeck(*index_, collection);
 }
 
 long long LibraryModel::MissingOf(int row) const {

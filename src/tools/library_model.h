@@ -70,6 +70,7 @@ private:
     void CountMissing();
 
     std::shared_ptr<const LibraryIndex> index_;
+    LibraryCardSet cards_;
     std::u16string cardNo_;
     const Collection* collection_ = nullptr;
     bool buildableOnly_ = false;

@@ -3,6 +3,7 @@
 
 #include "catalog/catalog_entry.h"
 #include "collection/collection_edit.h"
+#include "collection/deck_copies_tally.h"
 #include "collection/deck_shortfall.h"
 #include "support/card_builder.h"
 
@@ -92,6 +93,50 @@ TEST(DeckShortfall, EachCardOfTheDeckOnceAndTheCopiesTheCollectionLacks) {
     EXPECT_EQ(ShoppingListText(db, missing),
               u"２\tガルド\tZM0001\r\n"
               u"２\t補給\tMI0001\r\n");
+}
+
+TEST(DeckCopiesTally, FollowsEveryEditRowByRowAsACountOverTheWholeDeckWould) {
+    CardDatabase db;
+    for (int i = 0; i < 6; ++i) AddCard(db.units, "ZM000" + std::to_string(i));
+    for (int i = 0; i < 3; ++i) AddCard(db.missions, "MI000" + std::to_string(i));
+    Collection owned = Owning({{u"ZM0001", 2}, {u"ZM0003", 1}, {u"MI0002", 4}});
+    Deck deck;
+    deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 1));
+    DeckCopiesTally tally(deck, owned);
+    int changes = 0;
+    tally.onChanged = [&] { ++changes; };
+
+    // Additions, removals, a cleared list and a whole deck put in place of the old.
+    unsigned seed = 7;
+    auto next = [&seed](unsigned below) { return (seed = seed * 1103515245 + 12345) / 65536 % below; };
+    for (int step = 0; step < 300; ++step) {
+        const auto kind = next(2) == 0 ? CardKind::Unit : CardKind::Mission;
+        const int records = kind == CardKind::Unit ? 6 : 3;
+        switch (next(8)) {
+            case 0:
+                deck.Clear(kind);
+                break;
+            case 1: {
+                Deck other;
+                for (int i = 0; i < 4; ++i) other.Add(kind, CatalogEntry(db, kind, next(records)));
+                deck.ReplaceAll(std::move(other));
+                break;
+            }
+            case 2:
+            case 3:
+                if (deck.Size(kind) > 0) deck.RemoveAt(kind, next(static_cast<unsigned>(deck.Size(kind))));
+                break;
+            default:
+                deck.Add(kind, CatalogEntry(db, kind, static_cast<int>(next(records))));
+        }
+        const std::vector<DeckCard> cards = CardsOfDeck(deck);
+        ASSERT_EQ(tally.TotalMissing(), TotalMissing(owned, cards)) << "step " << step;
+        for (const DeckCard& card : cards) ASSERT_EQ(tally.Copies(card.cardNo), card.copies);
+    }
+    EXPECT_GT(changes, 200);
+    ApplyCollectionEdit(owned, SetOwnedEdit(owned, u"ZM0002", 9), true);
+    tally.CollectionChanged();
+    EXPECT_EQ(tally.TotalMissing(), TotalMissing(owned, CardsOfDeck(deck)));
 }
 
 }  // namespace
