@@ -185,6 +185,8 @@ void CollectionWindow::BuildControls() {
                                QAbstractItemView::AnyKeyPressed);
         table->setItemDelegateForColumn(CollectionTableModel::Owned, new OwnedCountDelegate(table));
         table->setWordWrap(false);
+        // Tab leaves the table for the buttons below instead of going from cell to cell.
+        table->setTabKeyNavigation(false);
         table->verticalHeader()->hide();
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         QHeaderView* header = table->horizontalHeader();

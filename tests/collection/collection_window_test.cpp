@@ -102,8 +102,12 @@ TEST_F(CollectionTest, HostileFilesAreToldNeverFatalAndNeverReplacedUnlessAChang
         if (!c.read) {
             EXPECT_NE(dialogs.messages[0].text.indexOf("読めないﾌｧｲﾙは書き換えません"), -1);
             EXPECT_FALSE(document.SaveProblem().isEmpty());
-            if (!bytesBefore.empty()) EXPECT_EQ(ReadBytes(file), bytesBefore);
-            if (std::string(c.name) == "huge") EXPECT_EQ(fs::file_size(file), kMaxCollectionFileBytes + 1);
+            if (!bytesBefore.empty()) {
+                EXPECT_EQ(ReadBytes(file), bytesBefore);
+            }
+            if (std::string(c.name) == "huge") {
+                EXPECT_EQ(fs::file_size(file), kMaxCollectionFileBytes + 1);
+            }
             EXPECT_EQ(dialogs.messages.size(), 1u);
         } else {
             EXPECT_NE(dialogs.messages[0].text.indexOf("ほか 99,990 行"), -1);
