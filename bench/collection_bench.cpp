@@ -36,7 +36,8 @@ zemlo::CardNameLookup NamesOf(const zemlo::CardDatabase& db) {
         zemlo::CardKind kind;
         if (!zemlo::KindOfCardNo(cardNo, kind)) return {};
         const int record = db.Table(kind).FindCardNo(cardNo);
-        return record < 0 ? std::u16string_view() : db.Table(kind).Cell(zemlo::NameField(kind), record);
+        return record < 0 ? std::u16string_view()
+                          : db.Table(kind).Cell(zemlo::NameField(kind), record);
     };
 }
 

@@ -106,13 +106,12 @@ void BM_DeckAddRemoveUnit_OwnedShown(benchmark::State& state) {
     for (CardKind kind : zemlo::kDeckKinds) collection.MarkDeckList(panel.List(kind), cardNo);
     panel.SetStatusLine(collection.MakeMissingLine(&panel));
     collection.SetShown(true);
-    collection.Document().Apply(
-        zemlo::AddCopiesEdit(collection.Document().Current(),
-                             zemlo::CopiesToAdd(zemlo::CardsOfDeck(deck))),
-        true, nullptr);
+    collection.Document().Apply(zemlo::AddCopiesEdit(collection.Document().Current(),
+                                                     zemlo::CopiesToAdd(zemlo::CardsOfDeck(deck))),
+                                true, nullptr);
     const CardKind kind = CardKind::Unit;
-    const QString entry = QString::fromStdU16String(
-        zemlo::CatalogEntry(db, kind, db.Table(kind).Count() / 3));
+    const QString entry =
+        QString::fromStdU16String(zemlo::CatalogEntry(db, kind, db.Table(kind).Count() / 3));
     QListView* list = panel.List(kind);
     for (auto _ : state) {
         panel.AddCard(kind, entry);

@@ -99,9 +99,12 @@ std::optional<Columns> HeaderColumns(const CsvRecord& record) {
     std::optional<std::size_t> number, name, count;
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         const std::u16string& field = record.fields[i];
-        if (!number && SameHeading(field, kNumberHeading)) number = i;
-        else if (!name && SameHeading(field, kNameHeading)) name = i;
-        else if (!count && SameHeading(field, kCountHeading)) count = i;
+        if (!number && SameHeading(field, kNumberHeading))
+            number = i;
+        else if (!name && SameHeading(field, kNameHeading))
+            name = i;
+        else if (!count && SameHeading(field, kCountHeading))
+            count = i;
     }
     if (!number || !count) return std::nullopt;
     return Columns{*number, name, *count};
@@ -244,8 +247,8 @@ CollectionReadResult ReadCollectionCsv(std::string_view bytes) {
         }
         // Further columns after the three of this program's own layout are the player's and
         // need no word; in another layout they are told.
-        const bool ownLayout = columns->number == 0 && columns->name == 1 &&
-                               columns->count == 2 && !report.headerMissing;
+        const bool ownLayout = columns->number == 0 && columns->name == 1 && columns->count == 2 &&
+                               !report.headerMissing;
         const std::u16string_view numberField = FieldAt(record, columns->number);
         const std::u16string_view number = TrimmedCardNo(numberField);
         const std::u16string_view countField = FieldAt(record, columns->count);
@@ -358,10 +361,13 @@ std::u16string CollectionReadText(const CollectionReadReport& report, long long 
         if (!text.empty()) text += u'\n';
         text += sentence;
     };
-    if (report.cp932) line(u"文字コードCP932 (Shift_JIS) のﾌｧｲﾙとして読みました。保存するとUTF-8になります。");
+    if (report.cp932)
+        line(u"文字コードCP932 (Shift_JIS) のﾌｧｲﾙとして読みました。保存するとUTF-8になります。");
     if (report.replacementCharacters) line(u"読めない文字を「\uFFFD」に置き換えました。");
     if (report.headerMissing) {
-        line(u"見出し行 (No,名称,枚数) がないため、1列目を番号、2列目を名称、3列目を枚数として読みました。");
+        line(
+            u"見出し行 (No,名称,枚数) "
+            u"がないため、1列目を番号、2列目を名称、3列目を枚数として読みました。");
     }
     if (report.extraColumns > 0) {
         line(u"No・名称・枚数のほかの " + Grouped(static_cast<long long>(report.extraColumns)) +

@@ -50,9 +50,9 @@ struct CollectionReadReport {
     // The most columns beyond No, 名称 and 枚数 a row had, in a file whose first three columns
     // are not these three under their headings.
     std::size_t extraColumns = 0;
-    RowNotes refusedCounts;   // text: the count as it stood
-    RowNotes withoutNumber;   // text: empty
-    RowNotes listedAgain;     // text: the card number
+    RowNotes refusedCounts;  // text: the count as it stood
+    RowNotes withoutNumber;  // text: empty
+    RowNotes listedAgain;    // text: the card number
     // Cards whose rows added up to more than 999: 999 kept.
     long long cappedSums = 0;
 };

@@ -27,7 +27,8 @@ CollectionDocument::CollectionDocument(const CardDatabase& db, SettingsStore& se
                                        std::filesystem::path programDir, QObject* parent)
     : QObject(parent), db_(db), settings_(settings) {
     const std::u16string chosen = LoadCollectionSettings(settings_).file;
-    file_ = chosen.empty() ? programDir / kDefaultFileName : PathOf(QString::fromStdU16String(chosen));
+    file_ =
+        chosen.empty() ? programDir / kDefaultFileName : PathOf(QString::fromStdU16String(chosen));
 }
 
 QString CollectionDocument::PathText(const std::filesystem::path& path) {
@@ -62,8 +63,8 @@ CollectionDocument::ReadOutcome CollectionDocument::ReadFile(const std::filesyst
                                                              QWidget* parent) {
     const FileContents contents = ReadFileBytes(file, kMaxCollectionFileBytes);
     if (contents.Missing()) return ReadOutcome::Missing;
-    const QString cannot = QStringLiteral(
-        "所持ｶｰﾄﾞのﾌｧｲﾙを読めません。\n%1\n%2\n\n読めないﾌｧｲﾙは書き換えません。");
+    const QString cannot =
+        QStringLiteral("所持ｶｰﾄﾞのﾌｧｲﾙを読めません。\n%1\n%2\n\n読めないﾌｧｲﾙは書き換えません。");
     if (!contents.status) {
         Tell(parent, QMessageBox::Warning, cannot.arg(PathText(file), Reason(contents.status)));
         return ReadOutcome::Failed;
@@ -101,8 +102,9 @@ void CollectionDocument::Load(QWidget* parent) {
     unreadFile_ = ReadFile(file_, read, parent) == ReadOutcome::Failed;
     collection_ = std::move(read);
     saveFailureTold_ = false;
-    saveProblem_ = unreadFile_ ? QStringLiteral("読めなかったﾌｧｲﾙは書き換えないため、変更は保存されません")
-                               : QString();
+    saveProblem_ = unreadFile_
+                       ? QStringLiteral("読めなかったﾌｧｲﾙは書き換えないため、変更は保存されません")
+                       : QString();
     emit fileStateChanged();
     emit collectionReplaced();
     emit collectionChanged();
@@ -152,8 +154,9 @@ void CollectionDocument::UseFile(const std::filesystem::path& file, QWidget* par
     switch (SaveCollectionFile(settings_, PathText(file).toStdU16String())) {
         case CollectionFileSave::CannotHold:
             Tell(parent, QMessageBox::Information,
-                 QStringLiteral("このﾌｧｲﾙの場所は設定ﾌｧｲﾙ (ZEMLO.ini) に書けない文字を含むか長すぎるため、"
-                                "次に起動したときは元のﾌｧｲﾙを使います。\n%1")
+                 QStringLiteral(
+                     "このﾌｧｲﾙの場所は設定ﾌｧｲﾙ (ZEMLO.ini) に書けない文字を含むか長すぎるため、"
+                     "次に起動したときは元のﾌｧｲﾙを使います。\n%1")
                      .arg(PathText(file)));
             break;
         case CollectionFileSave::Saved:

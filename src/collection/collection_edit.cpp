@@ -69,7 +69,8 @@ CollectionEdit ImportEdit(const Collection& collection, const Collection& import
                 if (before->count + card.count > kMaxOwned) ++edit.capped;
                 after->count = std::min(before->count + card.count, kMaxOwned);
             }
-            if (before != after) edit.cards.push_back({cardNo, std::move(before), std::move(after)});
+            if (before != after)
+                edit.cards.push_back({cardNo, std::move(before), std::move(after)});
         }
         return edit;
     }

@@ -100,7 +100,7 @@ QVariant CollectionTableModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::ForegroundRole) {
         return column == Missing && watch_.Missing(cardNo) > 0 ? QVariant(MissingColour())
-                                                                : QVariant();
+                                                               : QVariant();
     }
     if (role != Qt::DisplayRole && role != Qt::EditRole && role != kSortRole) return {};
     switch (column) {

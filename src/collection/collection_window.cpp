@@ -129,8 +129,8 @@ CollectionWindow::CollectionWindow(const CardDatabase& db, CollectionDocument& d
     QAction* undoAction = undo_->createUndoAction(this);
     undoAction->setShortcut(QKeySequence::Undo);
     QAction* redoAction = undo_->createRedoAction(this);
-    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (QAction* action : {undoAction, redoAction}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
@@ -164,11 +164,12 @@ void CollectionWindow::BuildControls() {
     kindTabs->setAccessibleName(QStringLiteral("カードの種類"));
     const QString captions[3] = {QStringLiteral("ユニット"), QStringLiteral("ミッション"),
                                  QStringLiteral("キャラクター")};
-    const QString tableNames[3] = {QStringLiteral("所持ｶｰﾄﾞ ﾕﾆｯﾄ"), QStringLiteral("所持ｶｰﾄﾞ ﾐｯｼｮﾝ"),
+    const QString tableNames[3] = {QStringLiteral("所持ｶｰﾄﾞ ﾕﾆｯﾄ"),
+                                   QStringLiteral("所持ｶｰﾄﾞ ﾐｯｼｮﾝ"),
                                    QStringLiteral("所持ｶｰﾄﾞ ｷｬﾗｸﾀｰ")};
     for (int k = 0; k < 3; ++k) {
-        models_[k] =
-            new CollectionTableModel(static_cast<CardKind>(k), db_, document_, watch_, filter_, this);
+        models_[k] = new CollectionTableModel(static_cast<CardKind>(k), db_, document_, watch_,
+                                              filter_, this);
         connect(models_[k], &CollectionTableModel::ownedEdited, this, &CollectionWindow::SetOwned);
         sorted_[k] = new QSortFilterProxyModel(this);
         sorted_[k]->setSourceModel(models_[k]);
@@ -181,7 +182,8 @@ void CollectionWindow::BuildControls() {
         table->sortByColumn(-1, Qt::AscendingOrder);  // by card number, as the model lists them
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+        table->setEditTriggers(QAbstractItemView::DoubleClicked |
+                               QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
         table->setItemDelegateForColumn(CollectionTableModel::Owned, new OwnedCountDelegate(table));
         table->setWordWrap(false);
@@ -289,7 +291,8 @@ bool CollectionWindow::eventFilter(QObject* watched, QEvent* event) {
         if (IsDigitKey(key) && current.isValid() &&
             current.column() != CollectionTableModel::Owned) {
             table->selectionModel()->setCurrentIndex(
-                current.siblingAtColumn(CollectionTableModel::Owned), QItemSelectionModel::NoUpdate);
+                current.siblingAtColumn(CollectionTableModel::Owned),
+                QItemSelectionModel::NoUpdate);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -370,8 +373,8 @@ void CollectionWindow::ImportCsv() {
         this, ApplicationTitle(),
         QStringLiteral("%1\nの %2 種類 %3 枚を読み込みます。\n\n"
                        "はい: 所持枚数に加える\nいいえ: 所持ｶｰﾄﾞをこのﾌｧｲﾙの内容に置き換える")
-            .arg(QDir::toNativeSeparators(chosen), Grouped(static_cast<long long>(imported->Size())),
-                 Grouped(copies)));
+            .arg(QDir::toNativeSeparators(chosen),
+                 Grouped(static_cast<long long>(imported->Size())), Grouped(copies)));
     if (answer == QMessageBox::Cancel) return;
     const ImportMode mode = answer == QMessageBox::Yes ? ImportMode::Add : ImportMode::Replace;
     ApplyEdit(ImportEdit(document_.Current(), *imported, mode),
@@ -384,8 +387,8 @@ void CollectionWindow::ExportCsv() {
     FileDialogRequest request;
     request.save = true;
     request.title = QStringLiteral("CSVに書き出す");
-    request.initialPath = CollectionDocument::PathText(document_.File().parent_path() /
-                                                       "collection-export.csv");
+    request.initialPath =
+        CollectionDocument::PathText(document_.File().parent_path() / "collection-export.csv");
     request.filter = QStringLiteral("CSV(*.csv)");
     request.defaultSuffix = QStringLiteral("csv");
     const QString chosen = Dialogs().AskFileName(this, request);

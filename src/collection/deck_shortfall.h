@@ -40,7 +40,8 @@ long long TotalMissing(const Collection& collection, const std::vector<DeckCard>
 
 // The cards of which the collection holds fewer copies than the deck, each with the copies
 // missing, in the deck's order.
-std::vector<DeckCard> MissingCards(const Collection& collection, const std::vector<DeckCard>& cards);
+std::vector<DeckCard> MissingCards(const Collection& collection,
+                                   const std::vector<DeckCard>& cards);
 
 // The shopping list: one line per missing card, "２" (the copies in full-width digits), TAB,
 // the card's name in the card data, TAB, its number, CR LF.

@@ -69,9 +69,10 @@ void OwnedMarksDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     box = box.intersected(option.rect);
     if (box.isEmpty()) return;
     painter->save();
-    painter->fillRect(box, option.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
+    painter->fillRect(box,
+                      option.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
     painter->setFont(option.font);
-    painter->setPen(selected ? option.palette.color(group, QPalette::HighlightedText)
+    painter->setPen(selected  ? option.palette.color(group, QPalette::HighlightedText)
                     : missing ? MissingColour()
                               : OwnedGrey());
     painter->drawText(box.adjusted(kMarkPadding, 0, -kMarkPadding, 0),

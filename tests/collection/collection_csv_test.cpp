@@ -1,8 +1,9 @@
 // The collection file: what is written, byte for byte, and what the forgiving reader takes
 // and tells.
+#include "collection/collection_csv.h"
+
 #include <gtest/gtest.h>
 
-#include "collection/collection_csv.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
 
@@ -27,11 +28,10 @@ TEST(CollectionCsv, WritesABomCrLfTheHeaderAndRowsByNumberQuotedAsRfc4180Says) {
         if (cardNo == u"CH0001") return u"リナ\r\n二行";
         return {};
     };
-    EXPECT_EQ(WriteCollectionCsv(collection, names),
-              Utf8File("No,名称,枚数\r\n"
-                       "CH0001,\"リナ\r\n二行\",1\r\n"
-                       "ZM0002,ガルド,3\r\n"
-                       "ZX9,\"古い, \"\"名前\"\"\",12\r\n"));
+    EXPECT_EQ(WriteCollectionCsv(collection, names), Utf8File("No,名称,枚数\r\n"
+                                                              "CH0001,\"リナ\r\n二行\",1\r\n"
+                                                              "ZM0002,ガルド,3\r\n"
+                                                              "ZX9,\"古い, \"\"名前\"\"\",12\r\n"));
 }
 
 TEST(CollectionCsv, OpeningAndSavingLosesNothingOfAForgivinglyReadFile) {
@@ -114,7 +114,8 @@ TEST(CollectionCsv, CountsOutsideZeroTo999AreRefusedByLineAndRepeatedCardsSummed
     // A zero read from the file stays a row of the file.
     ASSERT_NE(read.collection.Find(u"ZM7"), nullptr);
     const std::u16string told = CollectionReadText(report, 0);
-    EXPECT_NE(told.find(u"2行目「-1」、3行目「1000」、5行目「2.0」、6行目「」"), std::u16string::npos);
+    EXPECT_NE(told.find(u"2行目「-1」、3行目「1000」、5行目「2.0」、6行目「」"),
+              std::u16string::npos);
     EXPECT_NE(told.find(u"ZM5 (8行目)"), std::u16string::npos);
 }
 
@@ -146,7 +147,8 @@ TEST(CollectionCsv, OwnedCountsAreWholeNumbersFromZeroTo999) {
         EXPECT_TRUE(ParseOwnedCount(good, count)) << U8(good);
     }
     EXPECT_EQ(count, 5);
-    for (const std::u16string_view bad : {u"", u" ", u"1000", u"+1", u"1e2", u"３枚", u"99999999999"}) {
+    for (const std::u16string_view bad :
+         {u"", u" ", u"1000", u"+1", u"1e2", u"３枚", u"99999999999"}) {
         EXPECT_FALSE(ParseOwnedCount(bad, count)) << U8(bad);
     }
 }

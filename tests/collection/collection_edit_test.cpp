@@ -1,8 +1,9 @@
 // Changes of the collection and what a deck lacks from it.
+#include "collection/collection_edit.h"
+
 #include <gtest/gtest.h>
 
 #include "catalog/catalog_entry.h"
-#include "collection/collection_edit.h"
 #include "collection/deck_copies_tally.h"
 #include "collection/deck_shortfall.h"
 #include "support/card_builder.h"
@@ -76,8 +77,8 @@ TEST(DeckShortfall, EachCardOfTheDeckOnceAndTheCopiesTheCollectionLacks) {
     CardDatabase db;
     AddCard(db.units, "ZM0001", {{unit_field::UnitName, "ガルド"}});
     AddCard(db.units, "ZM0002", {{unit_field::UnitName, "ベルク"}});
-    AddCard(db.missions, "MI0001", {{mission_field::MissionName, "補給"},
-                                    {mission_field::PointsGained, "3"}});
+    AddCard(db.missions, "MI0001",
+            {{mission_field::MissionName, "補給"}, {mission_field::PointsGained, "3"}});
     Deck deck;
     for (int i = 0; i < 3; ++i) deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 0));
     deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 1));
@@ -108,7 +109,9 @@ TEST(DeckCopiesTally, FollowsEveryEditRowByRowAsACountOverTheWholeDeckWould) {
 
     // Additions, removals, a cleared list and a whole deck put in place of the old.
     unsigned seed = 7;
-    auto next = [&seed](unsigned below) { return (seed = seed * 1103515245 + 12345) / 65536 % below; };
+    auto next = [&seed](unsigned below) {
+        return (seed = seed * 1103515245 + 12345) / 65536 % below;
+    };
     for (int step = 0; step < 300; ++step) {
         const auto kind = next(2) == 0 ? CardKind::Unit : CardKind::Mission;
         const int records = kind == CardKind::Unit ? 6 : 3;
@@ -124,7 +127,8 @@ TEST(DeckCopiesTally, FollowsEveryEditRowByRowAsACountOverTheWholeDeckWould) {
             }
             case 2:
             case 3:
-                if (deck.Size(kind) > 0) deck.RemoveAt(kind, next(static_cast<unsigned>(deck.Size(kind))));
+                if (deck.Size(kind) > 0)
+                    deck.RemoveAt(kind, next(static_cast<unsigned>(deck.Size(kind))));
                 break;
             default:
                 deck.Add(kind, CatalogEntry(db, kind, static_cast<int>(next(records))));

@@ -77,8 +77,15 @@ TEST_F(CollectionTest, HostileFilesAreToldNeverFatalAndNeverReplacedUnlessAChang
     std::string malformed = "No,名称,枚数\r\n";
     for (int i = 0; i < 100000; ++i) malformed += "ZX" + std::to_string(i) + ",?,?\r\n";
     const Case cases[] = {
-        {"huge", [](const fs::path& f) { WriteBytes(f, "No,名称,枚数\r\n"); fs::resize_file(f, kMaxCollectionFileBytes + 1); }, false},
-        {"binary", [](const fs::path& f) { WriteBytes(f, std::string("ZM0001,\0\x01\x02,1\r\n", 14)); }, false},
+        {"huge",
+         [](const fs::path& f) {
+             WriteBytes(f, "No,名称,枚数\r\n");
+             fs::resize_file(f, kMaxCollectionFileBytes + 1);
+         },
+         false},
+        {"binary",
+         [](const fs::path& f) { WriteBytes(f, std::string("ZM0001,\0\x01\x02,1\r\n", 14)); },
+         false},
         {"fifo", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, false},
         {"folder", [](const fs::path& f) { fs::create_directory(f); }, false},
         {"malformed", [&](const fs::path& f) { WriteBytes(f, malformed); }, true},
@@ -146,7 +153,8 @@ TEST_F(CollectionTest, HostileFilesAreToldNeverFatalAndNeverReplacedUnlessAChang
     EXPECT_TRUE(dialogs.messages.empty());
     linked.Apply(SetOwnedEdit(linked.Current(), u"ZM0001", 1), true, nullptr);
     EXPECT_TRUE(fs::is_symlink(File()));
-    EXPECT_EQ(ReadBytes(dir / "real.csv"), "\xEF\xBB\xBFNo,名称,枚数\r\nZM0001,ガルド,1\r\nZM0002,ベルク,1\r\n");
+    EXPECT_EQ(ReadBytes(dir / "real.csv"),
+              "\xEF\xBB\xBFNo,名称,枚数\r\nZM0001,ガルド,1\r\nZM0002,ベルク,1\r\n");
 }
 
 TEST_F(CollectionTest, CountsAreTypedAndStepped_EachChangeSavedAndUndoneInTheWindow) {
@@ -310,7 +318,8 @@ TEST_F(CollectionTest, MarksArePaintedOverTheListsOnlyWhileTheOptionIsOn) {
 
     deck.Add(CardKind::Unit, CatalogEntry(db, CardKind::Unit, 0));
     EXPECT_EQ(line->text(), "不足 2枚");
-    actions.Document().Apply(SetOwnedEdit(actions.Document().Current(), u"ZM0001", 9), true, nullptr);
+    actions.Document().Apply(SetOwnedEdit(actions.Document().Current(), u"ZM0001", 9), true,
+                             nullptr);
     EXPECT_EQ(line->text(), "不足 0枚");
     EXPECT_EQ(marks->MarkOf(entries.index(0)), "");
 

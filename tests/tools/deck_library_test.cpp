@@ -187,14 +187,16 @@ TEST(LibraryCardSet, CountsWhatEveryDeckLacksAsLookingUpEachCardWould) {
     // collection holding some of them (and numbers no deck holds).
     LibraryIndex index;
     unsigned seed = 11;
-    auto next = [&seed](unsigned below) { return (seed = seed * 1103515245 + 12345) / 65536 % below; };
-    const std::u16string numbers[] = {u"ZM1",    u"ZM10",   u"ZM0002", u"MI0001", u"CH9",
-                                      u"CH10",   u"ZM0001", u"ZM000",  u"MI01",   u"ZZZ"};
+    auto next = [&seed](unsigned below) {
+        return (seed = seed * 1103515245 + 12345) / 65536 % below;
+    };
+    const std::u16string numbers[] = {u"ZM1",  u"ZM10",   u"ZM0002", u"MI0001", u"CH9",
+                                      u"CH10", u"ZM0001", u"ZM000",  u"MI01",   u"ZZZ"};
     for (int d = 0; d < 200; ++d) {
         LibraryDeck deck;
         for (unsigned n = next(6); n > 0; --n) {
-            deck.cards.push_back({numbers[next(10)] + (next(3) == 0 ? u"x" : u""),
-                                  static_cast<int>(1 + next(4))});
+            deck.cards.push_back(
+                {numbers[next(10)] + (next(3) == 0 ? u"x" : u""), static_cast<int>(1 + next(4))});
         }
         index.decks.push_back(std::move(deck));
     }

@@ -188,8 +188,10 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
 TEST_F(DeckLibraryWindowTest, TheCopiesMissingFromTheCollectionSortAndNarrowToTheDecksOneCanBuild) {
     // One copy of every card the rule-keeping deck holds, none of the short deck's character.
     std::string file = "No,名称,枚数\r\n";
-    for (int n = 1; n <= 20; ++n) file += "ZM" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
-    for (int n = 1; n <= 10; ++n) file += "MI" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    for (int n = 1; n <= 20; ++n)
+        file += "ZM" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    for (int n = 1; n <= 10; ++n)
+        file += "MI" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
     WriteBytes(dir / "collection.csv", file);
     CollectionDocument collection(db, settings, dir.Path());
     auto window = Open(&collection);
