@@ -1,11 +1,10 @@
 #include "collection/collection_document.h"
 
-#include <QDir>
-#include <QFile>
-
 #include "collection/collection_csv.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 #include "settings/collection_settings.h"
 
 namespace zemlo {
@@ -27,16 +26,7 @@ CollectionDocument::CollectionDocument(const CardDatabase& db, SettingsStore& se
                                        std::filesystem::path programDir, QObject* parent)
     : QObject(parent), db_(db), settings_(settings) {
     const std::u16string chosen = LoadCollectionSettings(settings_).file;
-    file_ =
-        chosen.empty() ? programDir / kDefaultFileName : PathOf(QString::fromStdU16String(chosen));
-}
-
-QString CollectionDocument::PathText(const std::filesystem::path& path) {
-    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path.native())));
-}
-
-std::filesystem::path CollectionDocument::PathOf(const QString& text) {
-    return std::filesystem::path(QFile::encodeName(text).toStdString());
+    file_ = chosen.empty() ? programDir / kDefaultFileName : PathOfText(chosen);
 }
 
 std::u16string_view CollectionDocument::NameOf(std::u16string_view cardNo) const {
@@ -66,13 +56,13 @@ CollectionDocument::ReadOutcome CollectionDocument::ReadFile(const std::filesyst
     const QString cannot =
         QStringLiteral("所持ｶｰﾄﾞのﾌｧｲﾙを読めません。\n%1\n%2\n\n読めないﾌｧｲﾙは書き換えません。");
     if (!contents.status) {
-        Tell(parent, QMessageBox::Warning, cannot.arg(PathText(file), Reason(contents.status)));
+        Tell(parent, QMessageBox::Warning, cannot.arg(ShownPathText(file), Reason(contents.status)));
         return ReadOutcome::Failed;
     }
     CollectionReadResult read = ReadCollectionCsv(contents.bytes);
     if (!read.text) {
         Tell(parent, QMessageBox::Warning,
-             cannot.arg(PathText(file), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙではありません")));
+             cannot.arg(ShownPathText(file), QStringLiteral("ﾃｷｽﾄﾌｧｲﾙではありません")));
         return ReadOutcome::Failed;
     }
     long long unknown = 0;
@@ -83,7 +73,7 @@ CollectionDocument::ReadOutcome CollectionDocument::ReadFile(const std::filesyst
     if (!told.empty()) {
         Tell(parent, QMessageBox::Information,
              QStringLiteral("所持ｶｰﾄﾞのﾌｧｲﾙを読みました。\n%1\n\n%2")
-                 .arg(PathText(file), QString::fromStdU16String(told)));
+                 .arg(ShownPathText(file), QString::fromStdU16String(told)));
     }
     collection = std::move(read.collection);
     return ReadOutcome::Read;
@@ -125,7 +115,7 @@ bool CollectionDocument::Save(QWidget* parent) {
              QStringLiteral("所持ｶｰﾄﾞを保存できません。\n%1\n%2\n\n"
                             "ﾌｧｲﾙは元のままです。変更はﾌﾟﾛｸﾞﾗﾑを終了するまで保たれ、"
                             "次の変更のときにまた保存を試みます。")
-                 .arg(PathText(file_), Reason(status)));
+                 .arg(ShownPathText(file_), Reason(status)));
     }
     return false;
 }
@@ -151,13 +141,17 @@ void CollectionDocument::UseFile(const std::filesystem::path& file, QWidget* par
     } else {
         Save(parent);  // a new file: the collection moves there
     }
-    switch (SaveCollectionFile(settings_, PathText(file).toStdU16String())) {
+    // A name that is no UTF-8 would read back as another file: not remembered either.
+    const CollectionFileSave saved = IsUtf8(file.native())
+                                         ? SaveCollectionFile(settings_, PathText(file))
+                                         : CollectionFileSave::CannotHold;
+    switch (saved) {
         case CollectionFileSave::CannotHold:
             Tell(parent, QMessageBox::Information,
                  QStringLiteral(
                      "このﾌｧｲﾙの場所は設定ﾌｧｲﾙ (ZEMLO.ini) に書けない文字を含むか長すぎるため、"
                      "次に起動したときは元のﾌｧｲﾙを使います。\n%1")
-                     .arg(PathText(file)));
+                     .arg(ShownPathText(file)));
             break;
         case CollectionFileSave::Saved:
         case CollectionFileSave::Failed:  // the store tells the player
@@ -176,7 +170,7 @@ std::optional<Collection> CollectionDocument::ReadOtherFile(const std::filesyste
             return read;
         case ReadOutcome::Missing:
             Tell(parent, QMessageBox::Warning,
-                 QStringLiteral("ﾌｧｲﾙが見つかりません。\n%1").arg(PathText(file)));
+                 QStringLiteral("ﾌｧｲﾙが見つかりません。\n%1").arg(ShownPathText(file)));
             break;
         case ReadOutcome::Failed:
             break;
@@ -188,7 +182,7 @@ bool CollectionDocument::WriteOtherFile(const std::filesystem::path& file, QWidg
     const FileStatus status = ReplaceFileAtomically(file, FileBytes(collection_));
     if (status) return true;
     Tell(parent, QMessageBox::Warning,
-         QStringLiteral("CSVﾌｧｲﾙを書き出せません。\n%1\n%2").arg(PathText(file), Reason(status)));
+         QStringLiteral("CSVﾌｧｲﾙを書き出せません。\n%1\n%2").arg(ShownPathText(file), Reason(status)));
     return false;
 }
 

@@ -56,10 +56,6 @@ public:
     // The card data's name of a card, or "" for a number it lacks.
     std::u16string_view NameOf(std::u16string_view cardNo) const;
 
-    // The file's path as the player sees it.
-    static QString PathText(const std::filesystem::path& path);
-    static std::filesystem::path PathOf(const QString& text);
-
 signals:
     // The copies owned may have changed: an edit, the file read, another file.
     void collectionChanged();

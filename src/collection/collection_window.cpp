@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +28,7 @@
 #include "collection/deck_shortfall_watch.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -360,12 +360,12 @@ void CollectionWindow::ImportCsv() {
     document_.Load(this);
     FileDialogRequest request;
     request.title = QStringLiteral("CSVから読み込む");
-    request.initialPath = CollectionDocument::PathText(document_.File().parent_path());
+    request.initialPath = PathQString(document_.File().parent_path());
     request.filter = QStringLiteral("CSV(*.csv);;すべてのﾌｧｲﾙ(*)");
     const QString chosen = Dialogs().AskFileName(this, request);
     if (chosen.isEmpty()) return;
     std::optional<Collection> imported =
-        document_.ReadOtherFile(CollectionDocument::PathOf(chosen), this);
+        document_.ReadOtherFile(PathOf(chosen), this);
     if (!imported) return;
     long long copies = 0;
     for (const CollectionRow& row : imported->Rows()) copies += row.card.count;
@@ -373,7 +373,7 @@ void CollectionWindow::ImportCsv() {
         this, ApplicationTitle(),
         QStringLiteral("%1\nの %2 種類 %3 枚を読み込みます。\n\n"
                        "はい: 所持枚数に加える\nいいえ: 所持ｶｰﾄﾞをこのﾌｧｲﾙの内容に置き換える")
-            .arg(QDir::toNativeSeparators(chosen),
+            .arg(ShownPathText(chosen),
                  Grouped(static_cast<long long>(imported->Size())), Grouped(copies)));
     if (answer == QMessageBox::Cancel) return;
     const ImportMode mode = answer == QMessageBox::Yes ? ImportMode::Add : ImportMode::Replace;
@@ -388,12 +388,12 @@ void CollectionWindow::ExportCsv() {
     request.save = true;
     request.title = QStringLiteral("CSVに書き出す");
     request.initialPath =
-        CollectionDocument::PathText(document_.File().parent_path() / "collection-export.csv");
+        PathQString(document_.File().parent_path() / "collection-export.csv");
     request.filter = QStringLiteral("CSV(*.csv)");
     request.defaultSuffix = QStringLiteral("csv");
     const QString chosen = Dialogs().AskFileName(this, request);
     if (chosen.isEmpty()) return;
-    document_.WriteOtherFile(CollectionDocument::PathOf(chosen), this);
+    document_.WriteOtherFile(PathOf(chosen), this);
 }
 
 void CollectionWindow::ChooseFile() {
@@ -402,12 +402,12 @@ void CollectionWindow::ChooseFile() {
     request.save = true;  // a new file may be named
     request.confirmOverwrite = false;
     request.title = QStringLiteral("所持ｶｰﾄﾞを記録するﾌｧｲﾙ");
-    request.initialPath = CollectionDocument::PathText(document_.File());
+    request.initialPath = PathQString(document_.File());
     request.filter = QStringLiteral("CSV(*.csv)");
     request.defaultSuffix = QStringLiteral("csv");
     const QString chosen = Dialogs().AskFileName(this, request);
     if (chosen.isEmpty()) return;
-    document_.UseFile(CollectionDocument::PathOf(chosen), this);
+    document_.UseFile(PathOf(chosen), this);
 }
 
 void CollectionWindow::Renarrow() {
@@ -428,7 +428,7 @@ void CollectionWindow::Refresh() {
 }
 
 void CollectionWindow::ShowFileState() {
-    fileLabel->setText(QStringLiteral("ﾌｧｲﾙ: ") + CollectionDocument::PathText(document_.File()));
+    fileLabel->setText(QStringLiteral("ﾌｧｲﾙ: ") + ShownPathText(document_.File()));
     fileLabel->setAccessibleName(fileLabel->text());
     problemLabel->setText(document_.SaveProblem());
     problemLabel->setAccessibleName(document_.SaveProblem());

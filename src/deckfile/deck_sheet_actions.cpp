@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPageLayout>
@@ -24,6 +22,8 @@
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 #include "settings/sheet_settings.h"
 
 namespace zemlo {
@@ -41,8 +41,9 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
 
 // Whether anything stands at path, a dangling link included.
 bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    std::error_code ec;
+    return std::filesystem::symlink_status(PathOf(path), ec).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 // Qt's preview leaves its zoom box, its page number and its page view without a name a
@@ -103,7 +104,8 @@ void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
 
 void DeckSheetActions::DeckFileChanged(const QString& path) {
     deckFile_ = path;
-    deckName_ = DeckNameOfFile(QDir::fromNativeSeparators(path).toStdU16String());
+    // A name in CP932 is offered as it reads.
+    deckName_ = DeckNameOfFile(ShownPath(PathOf(path)));
 }
 
 int DeckSheetActions::RunModal(QDialog& dialog) {
@@ -185,13 +187,13 @@ void DeckSheetActions::SaveAsImage() {
 QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
                                        const QString& extension) {
     const QDate today = QDate::currentDate();
-    const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
-                                               : QFileInfo(deckFile_).absolutePath();
+    const std::filesystem::path folder =
+        deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
     FileDialogRequest request;
     request.save = true;
     request.title = title;
-    request.initialPath = QDir(folder).filePath(
-        ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension);
+    request.initialPath = PathQString(
+        folder / PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
     request.filter = filter;
     request.defaultSuffix = extension.mid(1);
     request.confirmOverwrite = true;
@@ -226,7 +228,7 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
     QStringList existing;
     for (const QString& path : paths) {
         // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
+        if (path != chosen && Exists(path)) existing << ShownPathText(path);
     }
     if (existing.isEmpty()) return true;
     const QString text =
@@ -237,13 +239,13 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
 
 bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
     const FileStatus status =
-        ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
+        ReplaceFileAtomically(PathOf(path),
                               std::string_view(bytes.constData(), bytes.size()));
     if (status) return true;
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))),
+            .arg(ShownPathText(path), ToQString(FileErrorText(status))),
         QMessageBox::Ok);
     return false;
 }
