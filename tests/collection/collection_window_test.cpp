@@ -157,7 +157,7 @@ TEST_F(CollectionTest, HostileFilesAreToldNeverFatalAndNeverReplacedUnlessAChang
               "\xEF\xBB\xBFNo,名称,枚数\r\nZM0001,ガルド,1\r\nZM0002,ベルク,1\r\n");
 }
 
-TEST_F(CollectionTest, CountsAreTypedAndStepped_EachChangeSavedAndUndoneInTheWindow) {
+TEST_F(CollectionTest, CountsAreTypedAndSteppedEachChangeSavedAndUndoneInTheWindow) {
     AddToDeck(CardKind::Unit, 1, 3);
     CollectionDocument document(db, settings, dir.Path());
     DeckShortfallWatch watch(deck, document);
