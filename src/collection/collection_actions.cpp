@@ -24,13 +24,12 @@ CollectionActions::CollectionActions(const CardDatabase& db, SettingsStore& sett
     watch_ = new DeckShortfallWatch(deck, *document_, this);
     option_ = new OwnedCountsOption(LoadCollectionSettings(settings).show, this);
 
-    connect(document_, &CollectionDocument::collectionChanged, this, [this] {
-        RepaintMarked(true, true);
-        ShowMissingLine();
-    });
+    // The watch tells of every change of the deck and of the collection alike.
+    connect(document_, &CollectionDocument::collectionChanged, this,
+            [this] { RepaintMarked(true, false); });
     connect(watch_, &DeckShortfallWatch::changed, this, [this] {
         RepaintMarked(false, true);
-        ShowMissingLine();
+        ScheduleMissingLine();
     });
     // Turned on or off: every marked list paints afresh.
     connect(option_, &OwnedCountsOption::changed, this, [this] {
@@ -88,6 +87,20 @@ QLabel* CollectionActions::MakeMissingLine(QWidget* parent) {
     missingLine_->setTextFormat(Qt::PlainText);
     ShowMissingLine();
     return missingLine_;
+}
+
+void CollectionActions::ScheduleMissingLine() {
+    // The line follows once the change's events are handled: a burst of edits (a deck of
+    // thousands of rows opened) updates it once, and an edit itself stays as quick as without.
+    if (!option_->On() || missingLinePending_) return;
+    missingLinePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            missingLinePending_ = false;
+            ShowMissingLine();
+        },
+        Qt::QueuedConnection);
 }
 
 void CollectionActions::ShowMissingLine() {

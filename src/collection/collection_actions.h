@@ -63,6 +63,7 @@ protected:
 
 private:
     void ShowMissingLine();
+    void ScheduleMissingLine();
     void RepaintMarked(bool catalogs, bool deckLists, bool evenWhenOff = false);
 
     const CardDatabase& db_;
@@ -75,6 +76,7 @@ private:
     std::vector<QPointer<QAbstractItemView>> catalogs_;
     std::vector<QPointer<QAbstractItemView>> deckLists_;
     QPointer<QLabel> missingLine_;
+    bool missingLinePending_ = false;
 };
 
 }  // namespace zemlo
