@@ -1,5 +1,9 @@
 #include "collection/collection_document.h"
 
+#include <sys/stat.h>
+
+#include <QTimer>
+
 #include "collection/collection_csv.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
@@ -27,6 +31,16 @@ CollectionDocument::CollectionDocument(const CardDatabase& db, SettingsStore& se
     : QObject(parent), db_(db), settings_(settings) {
     const std::u16string chosen = LoadCollectionSettings(settings_).file;
     file_ = chosen.empty() ? programDir / kDefaultFileName : PathOfText(chosen);
+}
+
+CollectionDocument::FileStamp CollectionDocument::StampOf(const std::filesystem::path& file) {
+    struct stat info {};
+    // Through a link, as the file is read and replaced: the file it names counts.
+    if (::stat(file.c_str(), &info) != 0) return {};
+    return FileStamp{true, static_cast<long long>(info.st_size),
+                     static_cast<long long>(info.st_mtim.tv_sec) * 1'000'000'000LL +
+                         info.st_mtim.tv_nsec,
+                     static_cast<unsigned long long>(info.st_ino)};
 }
 
 std::u16string_view CollectionDocument::NameOf(std::u16string_view cardNo) const {
@@ -89,6 +103,7 @@ void CollectionDocument::Load(QWidget* parent) {
     if (loaded_) return;
     loaded_ = true;
     Collection read;
+    stamp_ = StampOf(file_);
     unreadFile_ = ReadFile(file_, read, parent) == ReadOutcome::Failed;
     collection_ = std::move(read);
     saveFailureTold_ = false;
@@ -104,6 +119,7 @@ bool CollectionDocument::Save(QWidget* parent) {
     if (unreadFile_) return false;
     const FileStatus status = ReplaceFileAtomically(file_, FileBytes(collection_));
     if (status) {
+        stamp_ = StampOf(file_);
         saveFailureTold_ = false;
         SetSaveProblem({});
         return true;
@@ -120,18 +136,34 @@ bool CollectionDocument::Save(QWidget* parent) {
     return false;
 }
 
-void CollectionDocument::Apply(const CollectionEdit& edit, bool forward, QWidget* parent) {
-    if (edit.Empty()) return;
+bool CollectionDocument::Apply(const CollectionEdit& edit, bool forward, QWidget* parent) {
+    if (edit.Empty()) return true;
+    // A spreadsheet may have saved the file meanwhile: writing over it would lose that.
+    if (!unreadFile_ && StampOf(file_) != stamp_) {
+        Tell(parent, QMessageBox::Warning,
+             QStringLiteral("所持ｶｰﾄﾞのﾌｧｲﾙがほかのﾌﾟﾛｸﾞﾗﾑで変更されています。\n%1\n\n"
+                            "ﾌｧｲﾙを読み直します。いまの変更は行っていません。")
+                 .arg(ShownPathText(file_)));
+        // Read again once the action at hand (an undo step, perhaps) has returned.
+        QTimer::singleShot(0, this, [this, parent] {
+            loaded_ = false;
+            Load(parent);
+        });
+        return false;
+    }
     ApplyCollectionEdit(collection_, edit, forward);
     emit collectionChanged();
     Save(parent);
+    return true;
 }
 
 void CollectionDocument::UseFile(const std::filesystem::path& file, QWidget* parent) {
     Collection read;
+    const FileStamp stamp = StampOf(file);
     const ReadOutcome outcome = ReadFile(file, read, parent);
     if (outcome == ReadOutcome::Failed) return;  // the collection stays where it was
     file_ = file;
+    stamp_ = stamp;
     loaded_ = true;
     unreadFile_ = false;
     saveFailureTold_ = false;

@@ -39,8 +39,10 @@ public:
     const QString& SaveProblem() const { return saveProblem_; }
 
     // Applies edit (forward, or backward to take it back) and saves the collection at once.
-    // A failed save is told over parent, once until a save works again.
-    void Apply(const CollectionEdit& edit, bool forward, QWidget* parent);
+    // A failed save is told over parent, once until a save works again. When the file was
+    // changed by another program since it was read or saved, nothing is applied: that is told,
+    // the file is read again once the events at hand are handled, and false returned.
+    bool Apply(const CollectionEdit& edit, bool forward, QWidget* parent);
 
     // Keeps the collection in file from now on: an existing file is read and becomes the
     // collection; otherwise the collection is saved there. Remembered in ZEMLO.ini when the
@@ -66,6 +68,16 @@ signals:
     void fileStateChanged();
 
 private:
+    // What tells that a file changed: whether it is there, its size, time and inode.
+    struct FileStamp {
+        bool exists = false;
+        long long size = 0;
+        long long modified = 0;
+        unsigned long long inode = 0;
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
+    static FileStamp StampOf(const std::filesystem::path& file);
+
     enum class ReadOutcome { Read, Missing, Failed };
     // Reads file into collection, telling the player what the reader did or why it failed.
     ReadOutcome ReadFile(const std::filesystem::path& file, Collection& collection,
@@ -84,6 +96,8 @@ private:
     // A failed save was told; the next failure is not, until a save works.
     bool saveFailureTold_ = false;
     QString saveProblem_;
+    // The file as it was when last read or written here.
+    FileStamp stamp_;
 };
 
 }  // namespace zemlo

@@ -40,7 +40,11 @@ public:
                           const QString& what)
         : QUndoCommand(what), document_(document), edit_(std::move(edit)), window_(window) {}
 
-    void redo() override { document_.Apply(edit_, true, window_); }
+    // A change the document could not make (its file was changed elsewhere and is read again)
+    // is no step.
+    void redo() override {
+        if (!document_.Apply(edit_, true, window_)) setObsolete(true);
+    }
     void undo() override { document_.Apply(edit_, false, window_); }
 
 private:

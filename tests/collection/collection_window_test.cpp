@@ -157,6 +157,33 @@ TEST_F(CollectionTest, HostileFilesAreToldNeverFatalAndNeverReplacedUnlessAChang
               "\xEF\xBB\xBFNo,名称,枚数\r\nZM0001,ガルド,1\r\nZM0002,ベルク,1\r\n");
 }
 
+TEST_F(CollectionTest, AFileAnotherProgramChangedIsReadAgainNeverWrittenOver) {
+    WriteBytes(File(), "No,名称,枚数\r\nZM0001,,1\r\n");
+    CollectionDocument document(db, settings, dir.Path());
+    DeckShortfallWatch watch(deck, document);
+    CollectionWindow window(db, document, watch);
+    window.show();
+    ASSERT_EQ(document.Current().Owned(u"ZM0001"), 1);
+    window.SetOwned("ZM0002", 2);
+    ASSERT_EQ(OwnedInFile(u"ZM0002"), 2);
+
+    // A spreadsheet saves the file (a size of its own tells it apart) while the window is open.
+    const std::string theirs = "No,名称,枚数\r\nZM0001,,4\r\nZM0003,,1\r\n";
+    WriteBytes(File(), theirs);
+    dialogs.messages.clear();
+    window.SetOwned("ZM0001", 9);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(ReadBytes(File()), theirs);
+    EXPECT_EQ(window.UndoStack()->count(), 1);  // the change refused is no step
+    QCoreApplication::processEvents();
+    EXPECT_EQ(document.Current().Owned(u"ZM0001"), 4);
+    EXPECT_EQ(document.Current().Owned(u"ZM0003"), 1);
+    EXPECT_EQ(window.UndoStack()->count(), 0);  // its steps were of the collection read before
+    window.SetOwned("ZM0001", 9);
+    EXPECT_EQ(OwnedInFile(u"ZM0001"), 9);
+    EXPECT_EQ(OwnedInFile(u"ZM0003"), 1);
+}
+
 TEST_F(CollectionTest, CountsAreTypedAndSteppedEachChangeSavedAndUndoneInTheWindow) {
     AddToDeck(CardKind::Unit, 1, 3);
     CollectionDocument document(db, settings, dir.Path());
