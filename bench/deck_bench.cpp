@@ -13,6 +13,10 @@
 #include "bench_data.h"
 #include "bench_pools.h"
 #include "catalog/catalog_entry.h"
+#include "collection/collection_actions.h"
+#include "collection/collection_document.h"
+#include "collection/deck_shortfall.h"
+#include "collection/deck_shortfall_watch.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
@@ -82,6 +86,43 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
 void BM_DeckAddRemoveUnit(benchmark::State& state) {
     DeckAddRemove(state, CardKind::Unit);
 }
+
+// The same with "所持枚数を表示" on: the deck lists marked, the line of copies missing shown,
+// from a collection that owns every card of the deck once.
+void BM_DeckAddRemoveUnit_OwnedShown(benchmark::State& state) {
+    zemlo::bench::BenchApp();
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    zemlo::Deck deck = LargeDeck(db);
+    zemlo::DeckHistory history(deck, nullptr);
+    zemlo::DeckPanel panel(history);
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zemlo-bench-owned-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    zemlo::SettingsStore settings(dir);
+    zemlo::CollectionActions collection(db, settings, dir, deck, &panel);
+    const auto cardNo = [](const QModelIndex& index) {
+        return zemlo::EntryCardNo(index.data().toString().toStdU16String());
+    };
+    for (CardKind kind : zemlo::kDeckKinds) collection.MarkDeckList(panel.List(kind), cardNo);
+    panel.SetStatusLine(collection.MakeMissingLine(&panel));
+    collection.SetShown(true);
+    collection.Document().Apply(zemlo::AddCopiesEdit(collection.Document().Current(),
+                                                     zemlo::CopiesToAdd(zemlo::CardsOfDeck(deck))),
+                                true, nullptr);
+    const CardKind kind = CardKind::Unit;
+    const QString entry =
+        QString::fromStdU16String(zemlo::CatalogEntry(db, kind, db.Table(kind).Count() / 3));
+    QListView* list = panel.List(kind);
+    for (auto _ : state) {
+        panel.AddCard(kind, entry);
+        const QModelIndexList rows = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+        list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
+        panel.RemoveSelected(kind);
+    }
+    state.counters["missing"] = static_cast<double>(collection.Watch().TotalMissing());
+    std::filesystem::remove_all(dir);
+}
 void BM_DeckAddRemoveMission(benchmark::State& state) {
     DeckAddRemove(state, CardKind::Mission);
 }
@@ -147,6 +188,7 @@ void BM_DeckText(benchmark::State& state) {
 }  // namespace
 
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit);
+ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit_OwnedShown);
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveMission);
 ZEMLO_BOTH_POOLS(BM_ShowCard);
 ZEMLO_BOTH_POOLS(BM_DeckFileBytes);

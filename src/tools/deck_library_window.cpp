@@ -1,6 +1,7 @@
 #include "tools/deck_library_window.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <algorithm>
 
 #include "carddb/qt_normaliser.h"
+#include "collection/collection_document.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/path_text.h"
@@ -105,6 +107,14 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
             [this] { changeDelay_->start(); });
     connect(changeDelay_, &QTimer::timeout, this, &DeckLibraryWindow::FolderChanged);
+    if (hooks_.collection != nullptr) {
+        model_->SetCollection(&hooks_.collection->Current());
+        connect(hooks_.collection, &CollectionDocument::collectionChanged, this, [this] {
+            const std::vector<std::filesystem::path> selected = selectionOrder_;
+            model_->CollectionChanged();
+            Reselect(selected);
+        });
+    }
     resize(980, 600);
 }
 
@@ -150,6 +160,11 @@ void DeckLibraryWindow::BuildControls() {
     clearCardButton = Button("cmdClearCard", QStringLiteral("解除"), this);
     cardRow->addWidget(shownCardButton);
     cardRow->addWidget(clearCardButton);
+    buildableBox = new QCheckBox(QStringLiteral("作れるﾃﾞｯｷのみ"), this);
+    NameControl(buildableBox, "chkBuildable");
+    buildableBox->setToolTip(QStringLiteral("所持ｶｰﾄﾞで不足なく作れるﾃﾞｯｷだけを表示します"));
+    cardRow->addSpacing(12);
+    cardRow->addWidget(buildableBox);
     layout->addLayout(cardRow);
 
     narrowedLabel = PlainLabel(QString(), this);
@@ -214,6 +229,12 @@ void DeckLibraryWindow::BuildControls() {
             });
     connect(shownCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::NarrowToShownCard);
     connect(clearCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::ClearCard);
+    connect(buildableBox, &QCheckBox::toggled, this, [this](bool only) {
+        const std::vector<std::filesystem::path> selected = selectionOrder_;
+        model_->ListBuildableOnly(only);
+        Reselect(selected);
+        ShowNarrowed();
+    });
     connect(deckTable, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
     connect(deckTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DeckLibraryWindow::TrackSelection);
@@ -509,6 +530,8 @@ void DeckLibraryWindow::CompareWithCurrentDeck() {
 
 void DeckLibraryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The copies missing count from the collection, read when first needed.
+    if (hooks_.collection != nullptr) hooks_.collection->Load(this);
     // The table first: arrow keys choose a deck and Enter opens it.
     if (!shownBefore_) FocusTable(false);
     shownBefore_ = true;

@@ -18,6 +18,7 @@
 #include "tools/card_name_index.h"
 #include "tools/deck_judgement.h"
 
+class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
@@ -30,6 +31,7 @@ class QTimer;
 
 namespace zemlo {
 
+class CollectionDocument;
 class DeckComparisonWindow;
 class LibraryIndexer;
 class LibraryModel;
@@ -42,6 +44,8 @@ struct LibraryHooks {
     std::function<void(const QString& path)> openDeck;
     // The number of the card the card information panel shows; "" when none.
     std::function<std::u16string()> shownCardNo;
+    // The cards the player owns, for the copies each deck lacks; none: an empty collection.
+    CollectionDocument* collection = nullptr;
 };
 
 class DeckLibraryWindow : public QWidget {
@@ -84,6 +88,7 @@ public:
     QLineEdit* cardBox;
     QPushButton* shownCardButton;
     QPushButton* clearCardButton;
+    QCheckBox* buildableBox;
     QLabel* narrowedLabel;
     QTableView* deckTable;
     QLabel* summaryLabel;

@@ -24,6 +24,8 @@
 #include "catalog/mission_catalog_page.h"
 #include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
+#include "collection/collection_actions.h"
+#include "collection/collection_document.h"
 #include "deck/card_clip_text.h"
 #include "deck/card_info_panel.h"
 #include "deck/deck_history.h"
@@ -162,8 +164,26 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     for (CatalogPage* catalog : catalogs) cardImages_->WatchList(catalog->List());
     for (CardKind kind : kDeckKinds) cardImages_->WatchList(deckPanel_->List(kind));
     connect(cardInfoPanel_, &CardInfoPanel::shownCardChanged, cardImages_, &CardImages::FollowCard);
+
+    // The cards the player owns: their window at the end of the tools, the option that marks
+    // the card lists before the quick filter, the marks over the lists and the line of the
+    // copies the deck lacks; the library counts those copies too.
+    auto* collection =
+        new CollectionActions(state_.db, state_.settings, state_.programDir, state_.deck, this);
+    collection->AddWindowItem(toolMenu_);
+    collection->AddShowItem(viewMenu_, quickFilterItem_);
+    const auto entryCardNo = [](const QModelIndex& index) {
+        return EntryCardNo(index.data(Qt::DisplayRole).toString().toStdU16String());
+    };
+    for (CatalogPage* catalog : catalogs) collection->MarkCatalog(catalog->List(), entryCardNo);
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        collection->MarkDeckList(deckPanel_->List(kind), entryCardNo);
+    }
+    deckPanel_->SetStatusLine(collection->MakeMissingLine(deckPanel_));
+
     // The deck library follows the save command; it opens decks as the recent files do.
     LibraryHooks libraryHooks;
+    libraryHooks.collection = &collection->Document();
     libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
     libraryHooks.openDeck = [this](const QString& path) {
         deckCommands_->OpenDeckFile(path);

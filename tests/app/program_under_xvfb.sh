@@ -8,7 +8,9 @@
 # card number into the quick filter bar so the catalog shrinks to that card and adds it from
 # there, opens the card image window and sees it follow the card shown through the catalog
 # (a PNG, a WebP in a subfolder, a card without an image), and opens another deck from the
-# deck library on a folder with nested, broken and foreign files.
+# deck library on a folder with nested, broken and foreign files; then shows the copies the
+# deck lacks from the collection, adds the deck to it in the collection window and sees the
+# deck list's missing line go to zero.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -118,7 +120,7 @@ close_dialog "the version dialog"
 version_frame="$frame_asked"
 # The version dialog's frame is the other dialogs' frame: the same hints, and the same actions
 # the window manager allows (openbox lists minimise for every dialog, whatever it asks for).
-open_dialog "alt+t Up Return" "設定画面$" "the boss-key dialog"
+open_dialog "alt+t Up Up Return" "設定画面$" "the boss-key dialog"
 close_dialog "the boss-key dialog"
 [ "$version_frame" = "$frame_asked" ] ||
     fail "the version dialog's frame differs from the boss-key dialog's: $version_frame / $frame_asked"
@@ -328,6 +330,43 @@ expected=$(printf 'ZM0003\nZM0003\nZM0004\nMI0002')
     fail "the deck opened from the library holds: $(deck_rows "$work/from-library.htm" | tr '\n' ' ')"
 # The library's folder was never chosen, so the settings file does not name one.
 tr -d '\r' <"$ini" | grep -q "^\[LIBRARY\]" && fail "the library wrote its folder unasked"
+
+# The cards owned: "所持枚数を表示" (表示 menu, just before 絞り込み and ｶｰﾄﾞ画像) draws the
+# deck's entries the collection lacks, and the line counting them under the deck lists, in the
+# missing colour;
+# with an empty collection every card is missing. In "所持ｶｰﾄﾞ" (the ﾂｰﾙ menu's last item),
+# "ﾃﾞｯｷを所持に追加" (Tab from the filter box: 不足のみ, the kind tabs, the table, ＋, －, then
+# it) adds the deck's copies; the file holds them, and the missing line goes to zero: nothing
+# is drawn in the missing colour any more.
+missing_colour_pixels() {
+    import -window "$main" png:- 2>/dev/null |
+        convert png:- -fill black +opaque "rgb(204,85,0)" -fill white -opaque "rgb(204,85,0)" \
+            -format "%[fx:round(mean*w*h)]" info:
+}
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+[ "$(missing_colour_pixels)" = 0 ] || fail "the missing colour is drawn before the option is on"
+xdotool key alt+v Up Up Up Return
+for _ in $(seq 30); do [ "$(missing_colour_pixels)" -gt 0 ] && break; sleep 0.2; done
+[ "$(missing_colour_pixels)" -gt 0 ] || fail "the deck's missing copies are not drawn"
+tr -d '\r' <"$ini" | grep -qx "SHOW=1" || fail "the option was not kept: $(cat "$ini")"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-missing.png"
+xdotool key alt+t Up Return
+owned=$(wait_for_window "^所持ｶｰﾄﾞ$" 20) || fail "the collection window did not open"
+xdotool windowactivate --sync "$owned" 2>/dev/null || xdotool windowfocus "$owned"
+sleep 0.5
+xdotool key Tab Tab Tab Tab Tab Tab space
+collection="$work/prog/collection.csv"
+for _ in $(seq 50); do [ -s "$collection" ] && break; sleep 0.1; done
+[ "$(head -c 3 "$collection" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    fail "the collection file has no byte-order mark"
+owned_rows=$(tail -n +2 "$collection" | tr -d '\r' | cut -d, -f1,3 | tr '\n' ' ')
+[ "$owned_rows" = "MI0002,1 ZM0003,2 ZM0004,1 " ] ||
+    fail "the deck's copies were not added to the collection: $owned_rows"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+for _ in $(seq 30); do [ "$(missing_colour_pixels)" = 0 ] && break; sleep 0.2; done
+[ "$(missing_colour_pixels)" = 0 ] ||
+    fail "the deck still shows copies missing after it was added to the collection"
 
 # Opened and saved unchanged: the window closes without a question.
 wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"

@@ -4,7 +4,7 @@
 # Usage: includes_point_down.sh SRC_DIR
 set -euo pipefail
 src=${1:?the src folder}
-layers=(platform carddb settings catalog deck deckfile images tools cli ui app)
+layers=(platform carddb settings catalog deck deckfile images collection tools cli ui app)
 
 declare -A rank_of
 for i in "${!layers[@]}"; do rank_of[${layers[$i]}]=$i; done

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/image_settings.h"
+#include "settings/collection_settings.h"
 #include "settings/library_settings.h"
 #include "settings/recent_files.h"
 #include "settings/sheet_settings.h"
@@ -94,6 +95,20 @@ TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
     // Places the file holds twice, or could not give back unchanged, are passed over.
     WriteCp932(store.File(), "[RECENT]\nFILE1=/d/b.htm\nFILE2= \nFILE3=/d/b.htm\nFILE4=/d/c.htm\n");
     EXPECT_EQ(LoadRecentFiles(store).Paths(), Paths({u"/d/b.htm", u"/d/c.htm"}));
+}
+
+TEST(CollectionSettings, TheChosenFileAndTheViewOptionAreKeptApart) {
+    TempDir dir;
+    SettingsStore store(dir.Path());
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"");
+    EXPECT_FALSE(LoadCollectionSettings(store).show);
+    ASSERT_EQ(SaveCollectionFile(store, u"/home/player/所持/cards.csv"), CollectionFileSave::Saved);
+    ASSERT_TRUE(SaveCollectionShow(store, true));
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"/home/player/所持/cards.csv");
+    EXPECT_TRUE(LoadCollectionSettings(store).show);
+    EXPECT_EQ(store.ReadSetting(u"COLLECTION", u"SHOW"), u"1");
+    EXPECT_EQ(SaveCollectionFile(store, u"/tmp/波〜線.csv"), CollectionFileSave::CannotHold);
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"/home/player/所持/cards.csv");
 }
 
 }  // namespace

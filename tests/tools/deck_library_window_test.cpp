@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include "collection/collection_document.h"
+#include "collection/collection_edit.h"
 #include "library_decks.h"
 #include "settings/library_settings.h"
 #include "support/fake_dialogs.h"
@@ -43,8 +45,9 @@ protected:
     }
 
     // The window after its first look.
-    std::unique_ptr<DeckLibraryWindow> Open() {
+    std::unique_ptr<DeckLibraryWindow> Open(CollectionDocument* collection = nullptr) {
         LibraryHooks hooks;
+        hooks.collection = collection;
         hooks.currentDeck = [this](CardKind kind) { return current[static_cast<size_t>(kind)]; };
         hooks.openDeck = [this](const QString& path) { opened << path; };
         hooks.shownCardNo = [this] { return shownCard; };
@@ -180,6 +183,33 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     compare->showEqualBox->click();   // ZM0001, twice in each, joins them
     ASSERT_EQ(units->rowCount(), 3);
     EXPECT_EQ(units->index(0, 4).data().toString(), "0");
+}
+
+TEST_F(DeckLibraryWindowTest, TheCopiesMissingFromTheCollectionSortAndNarrowToTheDecksOneCanBuild) {
+    // One copy of every card the rule-keeping deck holds, none of the short deck's character.
+    std::string file = "No,名称,枚数\r\n";
+    for (int n = 1; n <= 20; ++n)
+        file += "ZM" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    for (int n = 1; n <= 10; ++n)
+        file += "MI" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    WriteBytes(dir / "collection.csv", file);
+    CollectionDocument collection(db, settings, dir.Path());
+    auto window = Open(&collection);
+    QAbstractItemModel* table = window->deckTable->model();
+    window->deckTable->sortByColumn(LibraryModel::Missing, Qt::DescendingOrder);
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");  // ZM0001 twice, and CH0002
+    EXPECT_EQ(table->index(0, LibraryModel::Missing).data().toInt(), 2);
+    EXPECT_EQ(table->index(1, LibraryModel::Missing).data().toInt(), 0);
+
+    window->buildableBox->setChecked(true);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(RowFile(*window, 0), "full.htm");
+    // Owning one card fewer leaves no deck to build.
+    collection.Apply(SetOwnedEdit(collection.Current(), u"MI0010", 0), true, nullptr);
+    EXPECT_EQ(table->rowCount(), 0);
+    window->buildableBox->setChecked(false);
+    EXPECT_EQ(table->rowCount(), 2);
 }
 
 TEST_F(DeckLibraryWindowTest, AChosenFolderIsRememberedOrTheWindowSaysItCannotBe) {

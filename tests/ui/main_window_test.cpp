@@ -73,12 +73,14 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuView")),
               QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
                            "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示",
-                           "mnuQuickFilter=絞り込み(&F)", "mnuCardImage=ｶｰﾄﾞ画像(&I)"}));
+                           "mnuShowOwned=所持枚数を表示", "mnuQuickFilter=絞り込み(&F)",
+                           "mnuCardImage=ｶｰﾄﾞ画像(&I)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuTool")),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
                            "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "mnuOdds=ﾄﾞﾛｰ確率",
-                           "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
+                           "-", "mnuBoss=ﾎﾞｽが来た機能の設定", "-",
+                           "mnuCollection=所持ｶｰﾄﾞ(&H)..."}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuHelp")), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
     EXPECT_EQ(FindControl<QMenu>(&w, "mnuPopup")->title(), "POPUP");
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuPopup")),
