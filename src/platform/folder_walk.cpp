@@ -55,21 +55,37 @@ public:
                 TellUnreachable(path, name);
                 continue;
             }
-            if (S_ISDIR(entry.st_mode)) {
+            const bool isDir = S_ISDIR(entry.st_mode);
+            if (!isDir && !wanted_(std::filesystem::path(name))) continue;
+            if (IsLink(path)) {
+                // Reached through a link: after every path without one, so that a folder or
+                // file the walk also reaches directly is listed under its own path.
+                later_.push_back(Later{path, entry, depth + 1, ancestors_});
+            } else if (isDir) {
                 subfolders.emplace_back(path, entry);
-            } else if (wanted_(std::filesystem::path(name))) {
+            } else {
                 List(path, entry);
             }
         }
         for (const auto& [path, entry] : subfolders) {
             if (Cancelled()) break;
-            if (depth + 1 > kMaxFolderDepth) {
-                ++result_.foldersNotEntered;
-                continue;
-            }
-            Enter(path, entry, depth + 1);
+            EnterBelow(path, entry, depth + 1);
         }
         ancestors_.pop_back();
+    }
+
+    // Walks the folders and lists the files met through links, in the order met, each with
+    // the ancestors it had; those may meet links of their own.
+    void FollowLinks() {
+        for (std::size_t i = 0; i < later_.size() && !Cancelled(); ++i) {
+            Later link = std::move(later_[i]);
+            if (!S_ISDIR(link.st.st_mode)) {
+                List(link.path, link.st);
+                continue;
+            }
+            ancestors_ = std::move(link.ancestors);
+            EnterBelow(link.path, link.st, link.depth);
+        }
     }
 
     bool Cancelled() {
@@ -80,6 +96,26 @@ public:
     }
 
 private:
+    struct Later {
+        std::filesystem::path path;
+        struct stat st;
+        int depth = 0;
+        std::vector<Identity> ancestors;
+    };
+
+    static bool IsLink(const std::filesystem::path& path) {
+        struct stat link {};
+        return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
+    }
+
+    void EnterBelow(const std::filesystem::path& path, const struct stat& st, int depth) {
+        if (depth > kMaxFolderDepth) {
+            ++result_.foldersNotEntered;
+            return;
+        }
+        Enter(path, st, depth);
+    }
+
     // The folder's entries by name (bytes), hidden ones left out.
     static FileStatus ReadNames(const std::filesystem::path& folder,
                                 std::vector<std::string>& names) {
@@ -121,6 +157,7 @@ private:
     std::vector<Identity> ancestors_;
     std::set<Identity> enteredFolders_;
     std::set<Identity> listedFiles_;
+    std::vector<Later> later_;
 };
 
 }  // namespace
@@ -140,6 +177,7 @@ FolderWalk WalkFolder(const std::filesystem::path& folder,
     }
     Walker walker(wanted, cancel, result);
     if (!walker.Cancelled()) walker.Enter(folder, st, 0);
+    walker.FollowLinks();
     return result;
 }
 

@@ -1,8 +1,10 @@
 // Finding files under a folder and every folder below it, for a library of the player's
 // decks. The walk follows symbolic links, as a file manager shows them, but enters every
 // folder and lists every file only once, so links that loop or name a folder twice never
-// make it run forever or list a file twice. Hidden files and folders (a name that begins
-// with ".") are passed over, the program's own temporary files among them.
+// make it run forever or list a file twice. What links lead to is walked after everything
+// reached without them, so a folder or file the walk also reaches directly is listed under
+// its own path. Hidden files and folders (a name that begins with ".") are passed over, the
+// program's own temporary files among them.
 #pragma once
 
 #include <atomic>
@@ -26,7 +28,7 @@ struct FolderWalk {
     // Why the walked folder itself could not be read; the rest is then empty.
     FileStatus status;
     // The files whose names were wanted, in the order met: each folder's files by name
-    // (bytes), then its subfolders.
+    // (bytes), then its subfolders; what links lead to after all the rest.
     std::vector<FoundFile> files;
     // Every folder entered, the walked one first, for watching them.
     std::vector<std::filesystem::path> folders;

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -36,8 +37,9 @@ namespace {
 
 // Suggestions shown under the card box at most; typing on narrows them.
 constexpr std::size_t kMaxSuggestions = 50;
-// Folders watched for changes at most; a larger library is looked at again by 更新.
-constexpr int kMaxWatchedFolders = 1000;
+// Folders watched for changes at most: the system's watches are shared by every program of
+// the user. A larger library says that it is looked at again by 更新.
+constexpr int kMaxWatchedFolders = 10000;
 // A save writes a temporary file and renames it: one look after the burst of changes.
 constexpr int kChangeDelayMs = 500;
 
@@ -85,6 +87,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     const std::u16string remembered = LoadLibrarySettings(settings_).folder;
     folder_ = remembered.empty() ? std::move(programDir) : std::filesystem::path(remembered);
 
+    maxWatchedFolders_ = kMaxWatchedFolders;
     indexer_ = new LibraryIndexer(db_, this);
     model_ = new LibraryModel(this);
     sorted_ = new QSortFilterProxyModel(this);
@@ -100,6 +103,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
 
     connect(indexer_, &LibraryIndexer::lookStarted, this, [this] {
         lookProgress->setRange(0, 0);
+        lookProgress->setTextVisible(true);
         cancelButton->setEnabled(true);
     });
     connect(indexer_, &LibraryIndexer::progressed, this, [this](int lookedAt, int found) {
@@ -138,6 +142,11 @@ void DeckLibraryWindow::BuildControls() {
     folderNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     folderNote->hide();
     layout->addWidget(folderNote);
+    watchNote = PlainLabel(QString(), this);
+    NameControl(watchNote, "lblWatchNote");
+    watchNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    watchNote->hide();
+    layout->addWidget(watchNote);
 
     auto* cardRow = new QHBoxLayout;
     QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
@@ -189,6 +198,7 @@ void DeckLibraryWindow::BuildControls() {
     lookProgress->setRange(0, 1);
     lookProgress->setValue(0);
     lookProgress->setFormat(QStringLiteral("%v / %m"));
+    lookProgress->setTextVisible(false);  // only while a look counts its files
     cancelButton = Button("cmdCancel", QStringLiteral("中止"), this);
     cancelButton->setEnabled(false);
     openButton = Button("cmdOpen", QStringLiteral("開く"), this);
@@ -223,6 +233,10 @@ void DeckLibraryWindow::BuildControls() {
     connect(deckTable, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
     connect(deckTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DeckLibraryWindow::TrackSelection);
+    connect(deckTable->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                if (column < LibraryModel::Copies) lastingSort_ = {column, order};
+            });
     connect(openButton, &QPushButton::clicked, this, &DeckLibraryWindow::OpenCurrentDeck);
     connect(compareButton, &QPushButton::clicked, this, &DeckLibraryWindow::CompareSelected);
     connect(compareCurrentButton, &QPushButton::clicked, this,
@@ -293,17 +307,10 @@ void DeckLibraryWindow::LookFinished() {
     ShowNarrowed();
     lookProgress->setRange(0, 1);
     lookProgress->setValue(index.cancelled ? 0 : 1);
+    lookProgress->setTextVisible(false);
     cancelButton->setEnabled(false);
     if (index.cancelled) stale_ = true;
-
-    const QStringList watched = watcher_->directories();
-    if (!watched.isEmpty()) watcher_->removePaths(watched);
-    QStringList folders;
-    for (const std::filesystem::path& folder : index.folders) {
-        if (folders.size() == kMaxWatchedFolders) break;
-        folders << PathText(folder);
-    }
-    if (!folders.isEmpty()) watcher_->addPaths(folders);
+    WatchFolders(index.folders);
     for (int column = 0; column < model_->columnCount(); ++column) {
         deckTable->resizeColumnToContents(column);
     }
@@ -311,7 +318,30 @@ void DeckLibraryWindow::LookFinished() {
     UpdateButtons();
 }
 
+void DeckLibraryWindow::WatchFolders(const std::vector<std::filesystem::path>& all) {
+    const QStringList watched = watcher_->directories();
+    if (!watched.isEmpty()) watcher_->removePaths(watched);
+    QStringList folders;
+    for (const std::filesystem::path& folder : all) {
+        if (folders.size() == maxWatchedFolders_) break;
+        folders << PathText(folder);
+    }
+    // The system may refuse watches too, when other programs hold the rest.
+    const qsizetype refused = folders.isEmpty() ? 0 : watcher_->addPaths(folders).size();
+    const qsizetype unwatched = static_cast<qsizetype>(all.size()) - folders.size() + refused;
+    watchNote->setText(
+        unwatched == 0
+            ? QString()
+            : QStringLiteral("ﾌｫﾙﾀﾞが多いため、%1 個のうち %2 個は変更を見張れません。"
+                             "そこに保存したﾃﾞｯｷは「更新」で表示されます。")
+                  .arg(QLocale(QLocale::English).toString(static_cast<qlonglong>(all.size())),
+                       QLocale(QLocale::English).toString(static_cast<qlonglong>(unwatched))));
+    watchNote->setVisible(unwatched > 0);
+}
+
 void DeckLibraryWindow::UpdateSuggestions(const QString& text) {
+    // An emptied box lists every deck again, as 解除 does.
+    if (text.isEmpty() && model_->Narrowed()) ListEveryDeck();
     // A note about the text typed before goes; the card narrowed to stays named.
     if (model_->NarrowedCard().empty()) {
         SetNote(QString());
@@ -342,13 +372,15 @@ void DeckLibraryWindow::NarrowToCardText() {
         const std::vector<CardSuggestion> found = names_.Suggest(text, 2);
         if (found.size() == 1) card = found.front();
         if (found.size() > 1) {
-            SetNote(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
+            NarrowToNoCard(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
             return;
         }
     }
     if (!card) {
-        if (!cardBox->text().trimmed().isEmpty()) {
-            SetNote(QStringLiteral("該当するｶｰﾄﾞがありません"));
+        if (cardBox->text().trimmed().isEmpty()) {
+            ListEveryDeck();
+        } else {
+            NarrowToNoCard(QStringLiteral("該当するｶｰﾄﾞがありません"));
         }
         return;
     }
@@ -369,10 +401,30 @@ void DeckLibraryWindow::NarrowToShownCard() {
 
 void DeckLibraryWindow::ClearCard() {
     cardBox->clear();
+    ListEveryDeck();
+}
+
+void DeckLibraryWindow::ListEveryDeck() {
     SetNote(QString());
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(std::u16string());
+    KeepLastingSort();
     Reselect(selected);
+}
+
+void DeckLibraryWindow::KeepLastingSort() {
+    // The copies' column is gone: the sort chosen before it returns.
+    if (deckTable->horizontalHeader()->sortIndicatorSection() >= model_->columnCount()) {
+        deckTable->sortByColumn(lastingSort_.first, lastingSort_.second);
+    }
+}
+
+void DeckLibraryWindow::NarrowToNoCard(const QString& why) {
+    // The table must not go on showing the decks of a card the box no longer names.
+    model_->NarrowToNoCard();
+    KeepLastingSort();
+    Reselect({});
+    SetNote(why);
 }
 
 void DeckLibraryWindow::NarrowTo(const CardSuggestion& card) {
@@ -459,7 +511,7 @@ void DeckLibraryWindow::UpdateButtons() {
     compareButton->setEnabled(selected == 2);
     compareCurrentButton->setEnabled(selected == 1);
     shownCardButton->setEnabled(static_cast<bool>(hooks_.shownCardNo));
-    clearCardButton->setEnabled(!model_->NarrowedCard().empty() || !cardBox->text().isEmpty());
+    clearCardButton->setEnabled(model_->Narrowed() || !cardBox->text().isEmpty());
 }
 
 void DeckLibraryWindow::OpenCurrentDeck() {
@@ -474,9 +526,10 @@ void DeckLibraryWindow::OpenCurrentDeck() {
     if (hooks_.openDeck) hooks_.openDeck(PathText(deck.path));
 }
 
-bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name) {
+bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name, QString& path) {
     const LibraryDeck& deck = model_->DeckAt(row);
     name = model_->FileNameOf(deck);
+    path = PathText(deck.path);
     FileStatus status;
     if (ReadDeckEntries(deck.path, db_, lists, status)) return true;
     const QString why = status ? QStringLiteral("ﾃﾞｯｷﾌｧｲﾙではなくなっています。")
@@ -493,9 +546,10 @@ void DeckLibraryWindow::CompareSelected() {
     if (rows.size() != 2) return;
     ComparedDeck first;
     ComparedDeck second;
-    if (!ReadRow(rows[0], first.lists, first.name) || !ReadRow(rows[1], second.lists, second.name))
+    if (!ReadRow(rows[0], first.lists, first.name, first.path) ||
+        !ReadRow(rows[1], second.lists, second.name, second.path))
         return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
     compare_->Compare(std::move(first), std::move(second));
 }
 
@@ -508,8 +562,8 @@ void DeckLibraryWindow::CompareWithCurrentDeck() {
         current.lists[static_cast<std::size_t>(kind)] = hooks_.currentDeck(kind);
     }
     ComparedDeck chosen;
-    if (!ReadRow(rows[0], chosen.lists, chosen.name)) return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
+    if (!ReadRow(rows[0], chosen.lists, chosen.name, chosen.path)) return;
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
     compare_->Compare(std::move(current), std::move(chosen));
 }
 

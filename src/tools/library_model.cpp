@@ -37,6 +37,15 @@ void LibraryModel::SetIndex(std::shared_ptr<const LibraryIndex> index) {
 void LibraryModel::NarrowToCard(const std::u16string& cardNo) {
     beginResetModel();
     cardNo_ = cardNo;
+    noCard_ = false;
+    Refilter();
+    endResetModel();
+}
+
+void LibraryModel::NarrowToNoCard() {
+    beginResetModel();
+    cardNo_.clear();
+    noCard_ = true;
     Refilter();
     endResetModel();
 }
@@ -69,6 +78,7 @@ QString LibraryModel::FolderOf(const LibraryDeck& deck) const {
 
 int LibraryModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
+    if (noCard_) return 0;
     return static_cast<int>(cardNo_.empty() ? index_->decks.size() : holding_.size());
 }
 
@@ -111,9 +121,7 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             return deck.counts.points;
         case Judgement:
             if (role == kSortRole) {
-                // Decks that keep every rule first, then by how many rules they break.
-                return QString::number(deck.broken.size()) +
-                       QString::fromStdU16String(JudgementText(deck.broken));
+                return QString::fromStdU16String(JudgementSortKey(deck.broken));
             }
             return QString::fromStdU16String(JudgementText(deck.broken));
         case UnknownRows:

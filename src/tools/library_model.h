@@ -35,7 +35,11 @@ public:
     void SetIndex(std::shared_ptr<const LibraryIndex> index);
     // Lists only the decks holding the card numbered cardNo; "" lists every deck.
     void NarrowToCard(const std::u16string& cardNo);
+    // Lists no deck: what was asked for names no card.
+    void NarrowToNoCard();
     const std::u16string& NarrowedCard() const { return cardNo_; }
+    // Whether the table lists less than every deck by a card (none, when no card).
+    bool Narrowed() const { return !cardNo_.empty() || noCard_; }
 
     const LibraryIndex& Index() const { return *index_; }
     // The deck a row shows.
@@ -59,6 +63,7 @@ private:
 
     std::shared_ptr<const LibraryIndex> index_;
     std::u16string cardNo_;
+    bool noCard_ = false;
     // The rows while narrowed to a card.
     std::vector<DeckHolding> holding_;
 };
