@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "cli/command_line.h"
+#include "platform/combo_box_accessible.h"
 #include "platform/program_dir.h"
 #include "ui/main_window.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
+    // A screen reader hears each combo box by its name, with its current text as the value.
+    zemlo::InstallComboBoxAccessibility();
     // The standard dialogs (file dialog, message box buttons) speak Japanese like the rest.
     QTranslator qtTranslator;
     if (qtTranslator.load(QStringLiteral("qtbase_ja"),

@@ -161,13 +161,17 @@ void QuickFilterBar::NarrowFront() {
 
 void QuickFilterBar::ShowCount() {
     const CatalogPage* page = pages_[front_];
-    countLabel_->setText(
-        QStringLiteral("%1 / %2").arg(page->ShownCount()).arg(page->PassingCount()));
+    const QString count =
+        QStringLiteral("%1 / %2").arg(page->ShownCount()).arg(page->PassingCount());
+    countLabel_->setText(count);
+    // A label is heard by its name alone: what the count counts, then the count.
+    countLabel_->setAccessibleName(QStringLiteral("表示件数 ") + count);
     // A card the conditions hide is simply not found: the player is told it is there.
     const Applied& applied = applied_[front_];
     const size_t outside =
         filter_->CountOutside(page->Kind(), page->PassingRecords(), applied.words, applied.texts);
     outsideLabel_->setText(outside == 0 ? QString() : QStringLiteral("条件外 %1").arg(outside));
+    outsideLabel_->setAccessibleName(QStringLiteral("検索条件で隠れている件数 %1").arg(outside));
     outsideLabel_->setVisible(outside > 0);
 }
 

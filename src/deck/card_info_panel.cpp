@@ -152,16 +152,21 @@ void CardInfoPanel::BuildFrame(CardKind kind, const char* boxName, const char* l
 
     int labelIndex = 0;
     for (const Row& row : rows) {
-        PlacedRow placed{row, new QLabel(QString::fromUtf8(row.label), frame), nullptr, nullptr};
+        const QString caption = QString::fromUtf8(row.label);
+        PlacedRow placed{row, new QLabel(caption, frame), nullptr, nullptr};
         NameControl(placed.label, labelName, labelIndex++);
+        // A reader hears each box by its row's caption and then its text; unnamed, a box
+        // would take the frame's title, the same for every row.
         if (row.withValueBox) {
             placed.value = MakeBox(false, frame);
             static_cast<QLineEdit*>(placed.value)->setAlignment(Qt::AlignCenter);
             NameControl(placed.value, boxName, static_cast<int>(boxes_[k].size()));
+            placed.value->setAccessibleName(caption + QStringLiteral(" 威力"));
             boxes_[k].push_back(placed.value);
         }
         placed.box = MakeBox(row.longText, frame);
         NameControl(placed.box, boxName, static_cast<int>(boxes_[k].size()));
+        placed.box->setAccessibleName(caption);
         boxes_[k].push_back(placed.box);
         rows_[k].push_back(placed);
     }

@@ -82,10 +82,10 @@ DeckPanel::DeckPanel(DeckHistory& history, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         countCaptions[i] = new QLabel(captions[i], this);
         NameControl(countCaptions[i], "lblCntCaption", i);
-        counts[i] = new QLabel(QStringLiteral("0"), this);
+        counts[i] = new QLabel(this);
         NameControl(counts[i], "lblCnt", i);
         counts[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        counts[i]->setAccessibleName(captions[i].chopped(1));  // the caption without "："
+        ShowCount(i, 0);
     }
     LayOut(false);
     ShowCounts();
@@ -269,10 +269,18 @@ void DeckPanel::DeckChanged() {
     ShowTotalPoint();
 }
 
+void DeckPanel::ShowCount(int counter, qint64 value) {
+    const QString text = QString::number(value);
+    counts[counter]->setText(text);
+    // A label is heard by its name alone: the caption (without "：") and the count, told
+    // to the reader again whenever the count changes.
+    counts[counter]->setAccessibleName(countCaptions[counter]->text().chopped(1) + u' ' + text);
+}
+
 void DeckPanel::ShowCounts() {
-    counts[0]->setText(QString::number(deck_.Size(CardKind::Unit)));
-    counts[1]->setText(
-        QString::number(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character)));
+    ShowCount(0, static_cast<qint64>(deck_.Size(CardKind::Unit)));
+    ShowCount(1,
+              static_cast<qint64>(deck_.Size(CardKind::Mission) + deck_.Size(CardKind::Character)));
 }
 
 void DeckPanel::AddCard(CardKind kind, const QString& entry) {
@@ -337,7 +345,7 @@ void DeckPanel::CheckDeckCount() {
 
 void DeckPanel::ShowTotalPoint() {
     const int points = deck_.TotalPoints();
-    counts[2]->setText(QString::number(points));
+    ShowCount(2, points);
     Colour(counts[2], TotalPointsColour(points));
     RepaintNow(counts[2]);
 }

@@ -77,6 +77,8 @@ private:
     void DeckChanged() override;
     // Sets the count captions from the deck.
     void ShowCounts();
+    // Shows value in counter (0 units, 1 missions and characters, 2 points).
+    void ShowCount(int counter, qint64 value);
 
     QListView* MakeList(CardKind kind, const char* name);
     int KindOfWidget(const QObject* watched) const;

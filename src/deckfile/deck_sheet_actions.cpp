@@ -1,14 +1,17 @@
 #include "deckfile/deck_sheet_actions.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
@@ -40,6 +43,27 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
 bool Exists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+// Qt's preview leaves its zoom box, its page number and its page view without a name a
+// screen reader could speak.
+void NamePreviewControls(QPrintPreviewDialog& preview) {
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
+        zoom->setAccessibleName(QStringLiteral("倍率"));
+    }
+    for (QLineEdit* page : preview.findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(page->parentWidget())) {
+            page->setAccessibleName(QStringLiteral("ﾍﾟｰｼﾞ"));
+        }
+    }
+    for (QPrintPreviewWidget* view : preview.findChildren<QPrintPreviewWidget*>()) {
+        view->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
+        for (QWidget* part : view->findChildren<QWidget*>()) {
+            if (part->focusPolicy() != Qt::NoFocus && part->accessibleName().isEmpty()) {
+                part->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞ"));
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -119,6 +143,7 @@ void DeckSheetActions::Print() {
         const QRect area = screen->availableGeometry();
         preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
     }
+    NamePreviewControls(preview);
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
     RunModal(preview);

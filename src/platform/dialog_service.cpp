@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLabel>
+#include <utility>
 
 namespace zemlo {
 namespace {
@@ -57,6 +59,16 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    // Qt's file dialog shows a caption beside each of its two boxes without linking them, so
+    // a screen reader would hear the folder and the file type with no word of what they are.
+    for (const auto& [label, box] :
+         {std::pair{"lookInLabel", "lookInCombo"}, std::pair{"fileTypeLabel", "fileTypeCombo"}}) {
+        auto* caption = dialog.findChild<QLabel*>(QLatin1String(label));
+        auto* control = dialog.findChild<QWidget*>(QLatin1String(box));
+        if (caption != nullptr && control != nullptr && caption->buddy() == nullptr) {
+            caption->setBuddy(control);
+        }
+    }
     const QFileInfo initial(request.initialPath);
     if (!initial.fileName().isEmpty()) {
         dialog.setDirectory(initial.absolutePath());

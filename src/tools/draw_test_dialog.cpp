@@ -84,6 +84,10 @@ DrawTestDialog::DrawTestDialog(const Deck& deck, ShowCard showCard, CardPopup ca
         auto* button = new QPushButton(QString::fromUtf8(design.caption), this);
         NameControl(button, "cmdExec", design.index);
         button->setToolTip(QString::fromUtf8(design.tip));
+        // Both piles have the same three captions: a reader hears which pile each serves.
+        button->setAccessibleName(
+            QString::fromUtf8(design.caption) +
+            (design.index < 4 ? QStringLiteral(" ﾕﾆｯﾄ") : QStringLiteral(" ﾐｯｼｮﾝ/ｷｬﾗｸﾀｰ")));
         button->setAutoDefault(false);
         PlaceTwips(button, design.left, kButtonTop, design.width, kDrawTestButtonHeight);
         buttons[design.index] = button;

@@ -30,27 +30,8 @@ disguise="表計算 - 月次報告"
 printf '[BOSS]\r\nISUSE=1\r\nICONPATH=\r\nTASKNAME=%s\r\n' "$disguise" |
     iconv -f UTF-8 -t CP932 >"$work/prog/ZEMLO.ini"
 
-# A display number nobody uses. Another run may take the same free number at the same moment,
-# and a busy machine starts Xvfb slowly: a server that gives up makes way for the next number.
-display=""
-for n in $(seq 90 140); do
-    if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 300); do
-        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && { display=":$n"; break; }
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -n "$display" ]; then pids+=("$xvfb"); break; fi
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
-done
-[ -n "$display" ] || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
-export DISPLAY="$display"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 0.5
+. "$(dirname "$0")/start_xvfb.sh"
+start_xvfb "$work/xvfb.log" || fail "Xvfb or openbox did not start: $(tail -n 3 "$work/xvfb.log"*)"
 
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
@@ -96,6 +77,7 @@ asks_for_buttons() {  # window id, what it is, "minimise" when it may be minimis
     fi
     xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q "MAXIMIZE\|RESIZE" &&
         fail "$2 may be maximised or resized: $(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)"
+    frame_asked=$(xprop -id "$1" _MOTIF_WM_HINTS _NET_WM_ALLOWED_ACTIONS _NET_WM_WINDOW_TYPE)
     return 0
 }
 state_of() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }
@@ -132,8 +114,13 @@ done
 [ "$(state_of "$dialog")" = "Normal" ] || fail "the version dialog stayed minimised"
 [ "$(state_of "$main")" = "Normal" ] || fail "the main window stayed minimised with the dialog"
 close_dialog "the version dialog"
+version_frame="$frame_asked"
+# The version dialog's frame is the other dialogs' frame: the same hints, and the same actions
+# the window manager allows (openbox lists minimise for every dialog, whatever it asks for).
 open_dialog "alt+t Up Return" "設定画面$" "the boss-key dialog"
 close_dialog "the boss-key dialog"
+[ "$version_frame" = "$frame_asked" ] ||
+    fail "the version dialog's frame differs from the boss-key dialog's: $version_frame / $frame_asked"
 
 # Esc minimises the window: the window manager sees it iconic, under the disguise's caption.
 wm_state() { xprop -id "$main" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'; }

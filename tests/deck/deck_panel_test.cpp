@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QListView>
@@ -297,6 +298,19 @@ TEST_F(DeckPanelTest, CountersFollowTheDeckWhateverChangesIt) {
     deck.ClearAll();
     EXPECT_EQ(Counter(0)->text(), "0");
     EXPECT_EQ(Counter(2)->text(), "0");
+}
+
+// That the reader is told of each change is heard on the real accessibility bus
+// (screen_reader_on_the_bus): offscreen, Qt sends no accessibility events.
+TEST_F(DeckPanelTest, ScreenReadersHearEachCounterWithItsCaptionAndCount) {
+    panel.AddCard(CardKind::Mission, Mission(1, 3));
+    // The name the accessibility bus carries: a label is heard by it alone.
+    auto heard = [this](int i) {
+        return QAccessible::queryAccessibleInterface(Counter(i))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(heard(0), QStringLiteral("ユニット数 0"));
+    EXPECT_EQ(heard(1), QStringLiteral("ミッション＋キャラクター数 1"));
+    EXPECT_EQ(heard(2), QStringLiteral("合計戦果 3"));
 }
 
 TEST_F(DeckPanelTest, AddingACardToALongListKeepsTheSelectedEntryAndTheScrollPosition) {

@@ -1,5 +1,6 @@
 // Every control that can take the focus, in the main window and in every dialog, has a name
-// a screen reader can speak: not empty, not its objectName, not only its current value.
+// a screen reader can speak: not empty, not its objectName, not only its current value, as
+// the accessibility bus hands it on (screen_reader_on_the_bus hears the real program there).
 // Dialogs are opened as the player opens them, through the menus, and walked while open.
 // The keyboard goes through the main window in reading order, in both views.
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include "app/disclaimer_dialog.h"
 #include "carddb/card_fields.h"
 #include "deckfile/sheet_heading_dialog.h"
+#include "platform/combo_box_accessible.h"
 #include "platform/control_name.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
@@ -55,12 +57,10 @@ QStringList Unnamed(QWidget* window) {
         if (widget->window() != window || widget->focusPolicy() == Qt::NoFocus) continue;
         // A spin box's own text box is named by the spin box.
         if (qobject_cast<QAbstractSpinBox*>(widget->parentWidget())) continue;
-        // The name given to the control, else the one Qt makes (a button's caption, a
-        // labelled box's label). Qt on X11 reports a combo box's value in place of its name and
-        // leaves the name to the platform's relations, so the given name is what counts.
+        // The name the accessibility bus carries (AT-SPI's Name is this text), not the one
+        // the code gave: Qt's own combo box would report its value here.
         QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
-        QString name = widget->accessibleName().trimmed();
-        if (name.isEmpty() && reader) name = reader->text(QAccessible::Name).trimmed();
+        const QString name = reader ? reader->text(QAccessible::Name).trimmed() : QString();
         const QString value = CurrentValue(widget).trimmed();
         if (name.isEmpty() || name == widget->objectName() || (!value.isEmpty() && name == value)) {
             faults << QStringLiteral("%1 (%2) \"%3\"")
@@ -79,6 +79,7 @@ protected:
         AddCard(state.db.characters, "CH0001", {{char_field::CharName, "イロ"}});
         state.deck.Add(CardKind::Unit, u"ZM0001   ガルド");
         state.deck.Add(CardKind::Mission, u"MI0001   砦" + std::u16string(50, u' ') + u"3");
+        InstallComboBoxAccessibility();  // as the program does
         window = std::make_unique<MainWindow>(state);
         window->FormInit();
         window->show();
