@@ -45,6 +45,19 @@ bool Exists(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
+// Whether path is a file of its own, not a link or a folder: only such a file can be the
+// page of an earlier sheet that a save may remove.
+bool IsPlainFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink();
+}
+
+QString NativeList(const std::vector<QString>& paths) {
+    QStringList shown;
+    for (const QString& path : paths) shown << QDir::toNativeSeparators(path);
+    return shown.join(QLatin1Char('\n'));
+}
+
 // Qt's preview leaves its zoom box, its page number and its page view without a name a
 // screen reader could speak.
 void NamePreviewControls(QPrintPreviewDialog& preview) {
@@ -112,16 +125,14 @@ int DeckSheetActions::RunModal(QDialog& dialog) {
 
 std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     const SheetSettings stored = LoadSheetSettings(settings_);
-    const QDate today = QDate::currentDate();
     SheetHeadingDialog dialog(ToQString(stored.player), ToQString(deckName_),
-                              ToQString(SheetDateText(today.year(), today.month(), today.day())),
-                              parentWidget_);
+                              ToQString(stored.event), QDate::currentDate(), parentWidget_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
 
     SheetHeading heading = dialog.Heading();
-    if (heading.player != stored.player) {
+    if (heading.player != stored.player || heading.event != stored.event) {
         // A failed write is told by the store; the sheet is made all the same.
-        (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
+        (void)SaveSheetSettings(settings_, SheetSettings{heading.player, heading.event});
     }
     deckName_ = heading.deckName;
     return BuildDeckSheet(deck_, std::move(heading));
@@ -135,6 +146,10 @@ void DeckSheetActions::Print() {
     printer.setFullPage(true);
     printer.setPageLayout(SheetPageLayout());
     printer.setDocName(ToQString(kSheetTitle));
+    // The print dialog's "print to file" offers the deck's folder and name, as the PDF save
+    // does; a printer of the desktop, where there is one, stays the one chosen first.
+    printer.setOutputFileName(OfferedPath(QStringLiteral(".pdf")));
+    printer.setOutputFormat(QPrinter::NativeFormat);
     QPrintPreviewDialog preview(&printer, parentWidget_);
     preview.setObjectName("frmSheetPreview");
     preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
@@ -182,16 +197,20 @@ void DeckSheetActions::SaveAsImage() {
     if (!path.isEmpty()) SaveSheetImages(*sheet, path);
 }
 
-QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
-                                       const QString& extension) {
+QString DeckSheetActions::OfferedPath(const QString& extension) const {
     const QDate today = QDate::currentDate();
     const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
                                                : QFileInfo(deckFile_).absolutePath();
+    return QDir(folder).filePath(ToQString(SheetFileName(deckName_, today.month(), today.day())) +
+                                 extension);
+}
+
+QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
+                                       const QString& extension) {
     FileDialogRequest request;
     request.save = true;
     request.title = title;
-    request.initialPath = QDir(folder).filePath(
-        ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension);
+    request.initialPath = OfferedPath(extension);
     request.filter = filter;
     request.defaultSuffix = extension.mid(1);
     request.confirmOverwrite = true;
@@ -213,13 +232,88 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
         paths.push_back(ToQString(path));
     }
-    if (!MayReplace(chosen, paths)) return false;
+    std::vector<QString> leftOver;
+    for (const std::u16string& path : LeftOverSheetPages(
+             first, sheet.pages.size(),
+             [](const std::u16string& page) { return IsPlainFile(ToQString(page)); })) {
+        leftOver.push_back(ToQString(path));
+    }
+    LeftOverPages answer = LeftOverPages::Keep;
+    if (leftOver.empty()) {
+        if (!MayReplace(chosen, paths)) return false;
+    } else {
+        answer = AskAboutLeftOverPages(chosen, paths, leftOver);
+        if (answer == LeftOverPages::Cancel) return false;
+    }
+
     BusyCursor busy;
     const std::vector<QByteArray> images = SheetPngs(sheet);
-    for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
-        if (!Write(paths[page], images[page])) return false;
+    const std::size_t count = std::min(images.size(), paths.size());
+    for (std::size_t page = 0; page < count; ++page) {
+        if (Write(paths[page], images[page], PagesNote(paths, page))) continue;
+        return false;  // an earlier sheet's pages stay where this one is not whole
+    }
+    if (answer != LeftOverPages::Remove) return true;
+    std::vector<QString> kept;
+    FileStatus failed;
+    for (const QString& path : leftOver) {
+        const FileStatus status = RemoveRegularFile(std::filesystem::path(path.toStdU16String()));
+        if (!status && status.error != ENOENT) {
+            kept.push_back(path);
+            failed = status;
+        }
+    }
+    if (!kept.empty()) {
+        Dialogs().Message(parentWidget_, QMessageBox::Warning, ApplicationTitle(),
+                          QStringLiteral("前のﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞを削除できませんでした: %1\n%2")
+                              .arg(NativeList(kept), ToQString(FileErrorText(failed))),
+                          QMessageBox::Ok);
     }
     return true;
+}
+
+QString DeckSheetActions::PagesNote(const std::vector<QString>& paths, std::size_t failed) {
+    if (paths.size() <= 1) return QString();
+    std::vector<QString> written(paths.begin(), paths.begin() + static_cast<long>(failed));
+    std::vector<QString> old;
+    std::vector<QString> missing;
+    for (std::size_t page = failed; page < paths.size(); ++page) {
+        (Exists(paths[page]) ? old : missing).push_back(paths[page]);
+    }
+    QString note;
+    const auto add = [&note](const QString& heading, const std::vector<QString>& pages) {
+        if (pages.empty()) return;
+        note += QStringLiteral("\n\n") + heading + QLatin1Char('\n') + NativeList(pages);
+    };
+    add(QStringLiteral("新しくなったﾍﾟｰｼﾞ:"), written);
+    add(QStringLiteral("前のままのﾍﾟｰｼﾞ（このﾃﾞｯｷｼｰﾄのものではありません）:"), old);
+    add(QStringLiteral("保存されていないﾍﾟｰｼﾞ:"), missing);
+    return note;
+}
+
+DeckSheetActions::LeftOverPages DeckSheetActions::AskAboutLeftOverPages(
+    const QString& chosen, const std::vector<QString>& paths,
+    const std::vector<QString>& leftOver) {
+    std::vector<QString> replaced;
+    for (const QString& path : paths) {
+        if (path != chosen && Exists(path)) replaced.push_back(path);
+    }
+    QString text;
+    if (!replaced.empty()) text = NativeList(replaced) + QStringLiteral(" は置き換えます。\n\n");
+    text += QStringLiteral(
+                "このﾃﾞｯｷｼｰﾄは %1 ﾍﾟｰｼﾞです。同じ名前で前に保存したﾃﾞｯｷｼｰﾄの続きのﾍﾟｰｼﾞが"
+                "残ります:\n%2\n\n残るﾍﾟｰｼﾞを削除しますか？\n"
+                "はい: 保存して削除する　いいえ: 保存して残す　ｷｬﾝｾﾙ: 保存しない")
+                .arg(paths.size())
+                .arg(NativeList(leftOver));
+    switch (Dialogs().AskYesNoCancel(parentWidget_, ApplicationTitle(), text)) {
+        case QMessageBox::Yes:
+            return LeftOverPages::Remove;
+        case QMessageBox::No:
+            return LeftOverPages::Keep;
+        default:
+            return LeftOverPages::Cancel;
+    }
 }
 
 bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QString>& paths) {
@@ -235,7 +329,7 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
+bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes, const QString& note) {
     const FileStatus status =
         ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
                               std::string_view(bytes.constData(), bytes.size()));
@@ -243,7 +337,8 @@ bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))),
+                .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))) +
+            note,
         QMessageBox::Ok);
     return false;
 }

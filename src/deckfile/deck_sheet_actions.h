@@ -49,7 +49,10 @@ public:
     bool PrintSheetOn(QPrinter& printer, const DeckSheet& sheet);
 
     // Write the sheet to path (".pdf" or ".png" added where it does not end so). False, after
-    // telling the player, when a file could not be written; an existing file then stays.
+    // telling the player, when a file could not be written; an existing file then stays. The
+    // images replace each page by itself: when one fails, the player is told which pages are
+    // new and which are still those of before. The further pages of an earlier, longer sheet
+    // of that name are named in the question before and removed only when the player agrees.
     bool SaveSheetPdf(const DeckSheet& sheet, const QString& path);
     bool SaveSheetImages(const DeckSheet& sheet, const QString& path);
 
@@ -63,12 +66,25 @@ protected:
 
 private:
     void DeckFileChanged(const QString& path);
+    // The deck's folder and name with extension, as the save dialogs and "print to file"
+    // offer them.
+    QString OfferedPath(const QString& extension) const;
     // The save dialog's answer with the extension, or "" when cancelled.
     QString AskSheetFile(const QString& title, const QString& filter, const QString& extension);
     // Asks before files the save dialog did not ask about are replaced; true when none of
     // paths exists or the player agreed.
     bool MayReplace(const QString& chosen, const std::vector<QString>& paths);
-    bool Write(const QString& path, const QByteArray& bytes);
+    enum class LeftOverPages { Keep, Remove, Cancel };
+    // The same when an earlier sheet's further pages would be left: saving or not, and
+    // whether those go.
+    LeftOverPages AskAboutLeftOverPages(const QString& chosen, const std::vector<QString>& paths,
+                                        const std::vector<QString>& leftOver);
+    // What a save of the pages at paths leaves when page failed could not be written: the
+    // pages written, those still of an earlier sheet, those missing; "" for one page.
+    static QString PagesNote(const std::vector<QString>& paths, std::size_t failed);
+    // Writes through the file layer; false after telling the player (with note after the
+    // reason) when it failed.
+    bool Write(const QString& path, const QByteArray& bytes, const QString& note = QString());
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
