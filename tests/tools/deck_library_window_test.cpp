@@ -201,6 +201,12 @@ TEST_F(DeckLibraryWindowTest, FoldersBeyondThoseWatchedAreTold) {
     window->Refresh();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
     EXPECT_FALSE(window->watchNote->isVisible());
+    // Looks that keep the folders keep them watched: a deck saved into either one appears.
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    SaveLibraryDeck(dir / "decks/sub/late.htm", db, RuleKeepingDeck(db));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->deckTable->model()->rowCount() == 3; }, 10000));
 }
 
 TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
