@@ -250,7 +250,9 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     const std::vector<QByteArray> images = SheetPngs(sheet);
     const std::size_t count = std::min(images.size(), paths.size());
     for (std::size_t page = 0; page < count; ++page) {
-        if (Write(paths[page], images[page], PagesNote(paths, page))) continue;
+        const FileStatus status = WriteFile(paths[page], images[page]);
+        if (status) continue;
+        TellNotSaved(paths[page], status, PagesNote(paths, page));
         return false;  // an earlier sheet's pages stay where this one is not whole
     }
     if (answer != LeftOverPages::Remove) return true;
@@ -329,18 +331,25 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes, const QString& note) {
-    const FileStatus status =
-        ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
-                              std::string_view(bytes.constData(), bytes.size()));
-    if (status) return true;
+FileStatus DeckSheetActions::WriteFile(const QString& path, const QByteArray& bytes) {
+    return ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
+                                 std::string_view(bytes.constData(), bytes.size()));
+}
+
+bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
+    const FileStatus status = WriteFile(path, bytes);
+    if (!status) TellNotSaved(path, status, QString());
+    return static_cast<bool>(status);
+}
+
+void DeckSheetActions::TellNotSaved(const QString& path, const FileStatus& status,
+                                    const QString& note) {
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
                 .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))) +
             note,
         QMessageBox::Ok);
-    return false;
 }
 
 }  // namespace zemlo

@@ -12,6 +12,7 @@
 
 #include "carddb/card_fields.h"
 #include "deckfile/deck_sheet.h"
+#include "platform/file_io.h"
 #include "settings/settings_store.h"
 
 class QAction;
@@ -82,9 +83,11 @@ private:
     // What a save of the pages at paths leaves when page failed could not be written: the
     // pages written, those still of an earlier sheet, those missing; "" for one page.
     static QString PagesNote(const std::vector<QString>& paths, std::size_t failed);
-    // Writes through the file layer; false after telling the player (with note after the
-    // reason) when it failed.
-    bool Write(const QString& path, const QByteArray& bytes, const QString& note = QString());
+    // Writes through the file layer; false after telling the player when it failed.
+    bool Write(const QString& path, const QByteArray& bytes);
+    static FileStatus WriteFile(const QString& path, const QByteArray& bytes);
+    // Tells that path could not be written and why, with note after the reason.
+    void TellNotSaved(const QString& path, const FileStatus& status, const QString& note);
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
