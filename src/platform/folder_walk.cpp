@@ -50,14 +50,20 @@ public:
         for (const std::string& name : names) {
             if (Cancelled()) break;
             const std::filesystem::path path = folder / name;
+            // The entry itself first: only a link needs a second look, at what it names.
             struct stat entry {};
-            if (::stat(path.c_str(), &entry) != 0) {
+            if (::lstat(path.c_str(), &entry) != 0) {
+                TellUnreachable(path, name);
+                continue;
+            }
+            const bool isLink = S_ISLNK(entry.st_mode);
+            if (isLink && ::stat(path.c_str(), &entry) != 0) {
                 TellUnreachable(path, name);
                 continue;
             }
             const bool isDir = S_ISDIR(entry.st_mode);
             if (!isDir && !wanted_(std::filesystem::path(name))) continue;
-            if (IsLink(path)) {
+            if (isLink) {
                 // Reached through a link: after every path without one, so that a folder or
                 // file the walk also reaches directly is listed under its own path.
                 later_.push_back(Later{path, entry, depth + 1, ancestors_});
@@ -102,11 +108,6 @@ private:
         int depth = 0;
         std::vector<Identity> ancestors;
     };
-
-    static bool IsLink(const std::filesystem::path& path) {
-        struct stat link {};
-        return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode);
-    }
 
     void EnterBelow(const std::filesystem::path& path, const struct stat& st, int depth) {
         if (depth > kMaxFolderDepth) {
