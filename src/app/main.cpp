@@ -14,6 +14,12 @@ int main(int argc, char** argv) {
     // alone or with one deck file opens the window.
     if (zemlo::IsCommandLine(argc, argv)) return zemlo::RunCommandLine(argc, argv);
 
+    const std::filesystem::path dir = zemlo::ProgramDirectory();
+    const QString storeName = QString::fromStdString(zemlo::ProgramName());
+    // Where no disclaimer is due, the card data is read from the first moment, beside the
+    // toolkit's own start.
+    zemlo::CardLoading loading;
+    if (!zemlo::Startup::DisclaimerDue(storeName)) loading = zemlo::CardLoading(dir);
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
     // A screen reader hears each combo box by its name, with its current text as the value.
@@ -24,7 +30,7 @@ int main(int argc, char** argv) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTranslator);
     }
-    zemlo::Startup startup(zemlo::ProgramDirectory(), QString::fromStdString(zemlo::ProgramName()));
+    zemlo::Startup startup(dir, storeName, std::move(loading));
     if (!startup.Run()) return 0;
     // "zemlo-deck DECKFILE" opens the deck file once the main window is up.
     const QStringList arguments = QApplication::arguments();

@@ -5,7 +5,6 @@
 
 #include "app/disclaimer_dialog.h"
 #include "app/splash_window.h"
-#include "carddb/card_loader.h"
 #include "carddb/leading_number.h"
 #include "platform/dialog_service.h"
 #include "platform/user_store.h"
@@ -13,14 +12,20 @@
 
 namespace zemlo {
 
-Startup::Startup(std::filesystem::path dir, QString storeName)
-    : storeName_(std::move(storeName)), state_(std::make_unique<ProgramState>(std::move(dir))) {}
+Startup::Startup(std::filesystem::path dir, QString storeName, CardLoading loading)
+    : storeName_(std::move(storeName)),
+      state_(std::make_unique<ProgramState>(std::move(dir))),
+      loading_(std::move(loading)) {}
 
 Startup::~Startup() = default;
 
+bool Startup::DisclaimerDue(const QString& storeName) {
+    return LeadingNumber(UserStore(storeName).Get("BOOT", "CNT").toStdU16String()) == 0;
+}
+
 bool Startup::AskDisclaimer() {
+    if (!DisclaimerDue(storeName_)) return true;
     UserStore store(storeName_);
-    if (LeadingNumber(store.Get("BOOT", "CNT").toStdU16String()) != 0) return true;
     DisclaimerDialog dialog;
     dialog.exec();
     if (!dialog.IsYes()) return false;
@@ -80,14 +85,16 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
 }
 
 bool Startup::Run() {
-    if (!AskDisclaimer()) return false;
+    // The card data is read and decoded while the windows are built, from the start where
+    // no disclaimer was due, else once it is accepted.
+    if (!loading_.Started()) {
+        if (!AskDisclaimer()) return false;
+        loading_ = CardLoading(state_->programDir);
+    }
     state_->settings.OnWriteFailure(&Startup::TellSettingsNotSaved);
 
     SplashWindow splash;
     splash.show();
-    QApplication::processEvents();
-
-    const LoadReport report = LoadCardData(state_->db, state_->programDir);
     QApplication::processEvents();
 
     state_->output = LoadOutputSettings(state_->settings);
@@ -102,7 +109,13 @@ bool Startup::Run() {
     state_->boss = LoadBossSettings(state_->settings);
     window_->ApplyBossSettings();
 
-    window_->FormInit();
+    // The window holds the state's tables by reference; they take the loaded ones in place.
+    LoadedCards loaded = loading_.Take();
+    state_->db = std::move(loaded.db);
+    const LoadReport& report = loaded.report;
+    QApplication::processEvents();
+
+    window_->FormInit(std::move(loaded.catalogs));
     windowVisibleBeforeFormInit_ = window_->WasShownBeforeFormInitEnded();
 
     ReportLoadProblems(report);

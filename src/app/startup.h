@@ -1,11 +1,13 @@
 // The start-up sequence: disclaimer on the first start, splash while the card database
-// loads, settings, the hidden main window prepared and then shown.
+// loads (on a thread of its own, beside the windows being built), settings, the hidden main
+// window prepared and then shown.
 #pragma once
 
 #include <QString>
 #include <filesystem>
 #include <memory>
 
+#include "app/card_loading.h"
 #include "platform/file_io.h"
 #include "ui/program_state.h"
 
@@ -18,9 +20,13 @@ struct LoadReport;
 class Startup {
 public:
     // dir is the program's directory; storeName names the per-user store of the first-start
-    // flag (the executable's name).
-    Startup(std::filesystem::path dir, QString storeName);
+    // flag (the executable's name). loading, when started, reads the card data of dir: the
+    // program may start it before the toolkit where no disclaimer is due.
+    Startup(std::filesystem::path dir, QString storeName, CardLoading loading = {});
     ~Startup();
+
+    // Whether the first-start flag asks for the disclaimer.
+    static bool DisclaimerDue(const QString& storeName);
 
     // Runs the sequence up to the shown main window. Returns false when the player refused
     // the disclaimer: the program then ends without reading or writing anything else.
@@ -43,6 +49,7 @@ private:
     QString storeName_;
     std::unique_ptr<ProgramState> state_;
     std::unique_ptr<MainWindow> window_;
+    CardLoading loading_;
     bool splashVisibleAtShow_ = false;
     bool windowVisibleBeforeFormInit_ = false;
 };

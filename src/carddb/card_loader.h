@@ -15,6 +15,13 @@ namespace zemlo {
 // not read at all.
 inline constexpr std::uint64_t kCardDataFileLimit = std::uint64_t{256} << 20;
 
+// What one read takes from a data file: large enough that the reads cost nothing beside the
+// decoding, small beside the tables. The whole file is never held, raw or decoded.
+inline constexpr size_t kCardDataPieceBytes = size_t{1} << 20;
+// From this size on a data file is read in two passes at once, on two threads; below it a
+// second thread would cost about what it saves.
+inline constexpr std::uint64_t kCardDataTwoPassBytes = std::uint64_t{2} << 20;
+
 struct LoadReport {
     // False when ZEMLO.dat is missing or cannot be read; the program then runs on empty
     // tables and tells the player where it looked.
@@ -32,7 +39,8 @@ struct LoadReport {
 };
 
 // Empties the tables, then reads ZEMLO.dat and ORVEL.dat from dir, appending in file order.
-// Running out of memory leaves every table empty, as a file that cannot be read does.
+// A file that cannot be read to its end adds nothing. Running out of memory leaves every
+// table empty, as a file that cannot be read does.
 LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir);
 
 // The same for a data file's bytes (CP932), as they come from the disk.

@@ -39,6 +39,12 @@ void CardTable::SetCell(int field, int record, std::u16string_view text) {
     text_.append(text);
 }
 
+void CardTable::TruncateTo(int records, size_t textChars) {
+    cardNoSlots_.clear();
+    cells_.resize(static_cast<size_t>(records) * fieldCount_);
+    text_.resize(textChars);
+}
+
 void CardTable::Clear() {
     std::u16string().swap(text_);
     std::vector<Span>().swap(cells_);

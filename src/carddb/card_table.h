@@ -53,6 +53,9 @@ public:
 
     // Appends a record with every field empty and returns its record number.
     int AppendRecord();
+    // Drops the records from the given count on and the text from the given length on: takes
+    // back what was appended since the table held that much.
+    void TruncateTo(int records, size_t textChars);
     // Empties the table and gives its memory back.
     void Clear();
     // Room for this many more records and characters of cell text, so that loading grows

@@ -1,6 +1,7 @@
 #include "catalog/catalog_entry.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zemlo {
 namespace {
@@ -13,28 +14,72 @@ char16_t Fold(char16_t c) {
 
 }  // namespace
 
-std::u16string CatalogEntry(const CardDatabase& db, CardKind kind, int record) {
+namespace {
+
+// The pieces of an entry, in their order.
+struct EntryParts {
+    std::u16string_view cardNo, gap, name;
+    size_t pad = 0;
+    std::u16string_view points;
+
+    size_t Length() const { return cardNo.size() + gap.size() + name.size() + pad + points.size(); }
+};
+
+EntryParts PartsOf(const CardDatabase& db, CardKind kind, int record) {
     const CardTable& table = db.Table(kind);
-    const std::u16string_view cardNo = table.Cell(1, record);
-    const std::u16string_view gap = cardNo.size() >= 7 ? u" " : u"   ";
-    std::u16string_view name, points;
+    EntryParts parts;
+    parts.cardNo = table.Cell(1, record);
+    parts.gap = parts.cardNo.size() >= 7 ? u" " : u"   ";
     switch (kind) {
         case CardKind::Unit:
-            name = table.Cell(unit_field::UnitName, record);
+            parts.name = table.Cell(unit_field::UnitName, record);
             break;
         case CardKind::Mission:
-            name = table.Cell(mission_field::MissionName, record);
-            points = table.Cell(mission_field::PointsGained, record);
+            parts.name = table.Cell(mission_field::MissionName, record);
+            parts.pad = 50;
+            parts.points = table.Cell(mission_field::PointsGained, record);
             break;
         case CardKind::Character:
-            name = table.Cell(char_field::CharName, record);
+            parts.name = table.Cell(char_field::CharName, record);
             break;
     }
-    const size_t pad = kind == CardKind::Mission ? 50 : 0;
+    return parts;
+}
+
+}  // namespace
+
+size_t CatalogEntryLength(const CardDatabase& db, CardKind kind, int record) {
+    return PartsOf(db, kind, record).Length();
+}
+
+void AppendCatalogEntry(const CardDatabase& db, CardKind kind, int record, std::u16string& out) {
+    const EntryParts parts = PartsOf(db, kind, record);
+    out.append(parts.cardNo).append(parts.gap).append(parts.name).append(parts.pad, u' ');
+    out.append(parts.points);
+}
+
+std::u16string CatalogEntry(const CardDatabase& db, CardKind kind, int record) {
     std::u16string entry;
-    entry.reserve(cardNo.size() + gap.size() + name.size() + pad + points.size());
-    entry.append(cardNo).append(gap).append(name).append(pad, u' ').append(points);
+    AppendCatalogEntry(db, kind, record, entry);
     return entry;
+}
+
+std::vector<int> MostDisplayColumns(int count,
+                                    const std::function<std::u16string_view(int)>& entryAt,
+                                    size_t most) {
+    std::vector<std::pair<int, int>> columns;  // (display columns, entry)
+    columns.reserve(static_cast<size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        int width = 0;
+        for (const char16_t u : entryAt(i)) width += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+        columns.emplace_back(width, i);
+    }
+    const size_t kept = std::min(most, columns.size());
+    std::partial_sort(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(kept),
+                      columns.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<int> entries(kept);
+    for (size_t i = 0; i < kept; ++i) entries[i] = columns[i].second;
+    return entries;
 }
 
 std::u16string EntryCardNo(std::u16string_view entry) {

@@ -80,8 +80,8 @@ CatalogPage::CatalogPage(CardKind kind, const CardDatabase& db, FilterSuspension
 
 CatalogPage::~CatalogPage() = default;
 
-void CatalogPage::PrepareCatalog(const CatalogChoices& choices) {
-    order_ = CatalogOrder(db_, kind_);
+void CatalogPage::PrepareCatalog(const CatalogChoices& choices, CatalogOrder order) {
+    order_ = std::move(order);
     model_->SetEntries(order_);
     UpdateScrollExtent();
     // Every list first filled, then selected: the start-up selection of a range's upper box
@@ -115,8 +115,8 @@ int CatalogPage::ScrollExtent() const {
 }
 
 void CatalogPage::UpdateScrollExtent() {
-    const int widest = WidestEntry(QFontMetrics(list_->font()), order_.Count(),
-                                   [this](int r) { return std::u16string_view(order_.Entry(r)); });
+    const int widest = WidestOf(QFontMetrics(list_->font()), order_.WidthCandidates(),
+                                [this](int r) { return order_.Entry(r); });
     delegate_->SetWidth(std::max(minimumExtent_, widest), *model_);
 }
 

@@ -40,9 +40,9 @@ public:
     CardKind Kind() const { return kind_; }
     CatalogListModel* Model() const { return model_; }
 
-    // Start-up: makes the entry texts and their order from the loaded cards, then gives the
-    // data-dependent combo boxes their entries and start-up selections.
-    void PrepareCatalog(const CatalogChoices& choices);
+    // Start-up: takes the entry texts and their order made from the loaded cards, then gives
+    // the data-dependent combo boxes their entries and start-up selections.
+    void PrepareCatalog(const CatalogChoices& choices, CatalogOrder order);
     // Runs this tab's filter (RefilterUnits, RefilterMissions or RefilterCharacters).
     virtual void Refilter() = 0;
     // Puts this tab's conditions back to their start-up state. Each change runs the changed

@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QAbstractItemModel;
 class QFontMetrics;
@@ -35,5 +36,8 @@ int EntryWidth(const QFontMetrics& metrics, std::u16string_view entry);
 // display columns.
 int WidestEntry(const QFontMetrics& metrics, int count,
                 const std::function<std::u16string_view(int)>& entryAt);
+// The width of the widest of the given entries, the candidates MostDisplayColumns chose.
+int WidestOf(const QFontMetrics& metrics, const std::vector<int>& entries,
+             const std::function<std::u16string_view(int)>& entryAt);
 
 }  // namespace zemlo

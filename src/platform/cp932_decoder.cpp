@@ -1,5 +1,7 @@
 #include "platform/cp932_decoder.h"
 
+#include <array>
+
 #include "platform/code_page.h"
 
 namespace zemlo {
@@ -9,15 +11,21 @@ const Cp932Decoder& Cp932Decoder::Instance() {
     return decoder;
 }
 
-Cp932Decoder::Cp932Decoder() {
+Cp932Decoder::Cp932Decoder() : words_(65536) {
+    // What a byte is when it comes first: a character of its own, or the index of its row
+    // of second bytes in pairs (kLeadBit set), or nothing valid.
+    constexpr uint32_t kInvalid = 0xFFFFFFFF;
+    constexpr uint32_t kLeadBit = 0x10000;
+    std::array<uint32_t, 256> first;
+    std::vector<uint32_t> pairs;
     // A byte alone: iconv's one character, or U+FFFD for a lead byte or an invalid byte.
     std::vector<int> candidates;
     for (int b = 0; b < 256; ++b) {
         const std::u16string one = DecodeCp932(std::string(1, static_cast<char>(b)));
         if (one.size() == 1 && one[0] != u'\uFFFD') {
-            first_[b] = one[0];
+            first[b] = one[0];
         } else {
-            first_[b] = kInvalid;
+            first[b] = kInvalid;
             candidates.push_back(b);
         }
     }
@@ -61,8 +69,24 @@ Cp932Decoder::Cp932Decoder() {
             }
         }
         if (lead) {
-            first_[b] = kLeadBit | static_cast<uint32_t>(pairs_.size() / 256);
-            pairs_.insert(pairs_.end(), row.begin(), row.end());
+            first[b] = kLeadBit | static_cast<uint32_t>(pairs.size() / 256);
+            pairs.insert(pairs.end(), row.begin(), row.end());
+        }
+    }
+    // Every two bytes, the second after the first: the character the first begins, and how
+    // many of the two it takes. A byte last of all stands as if a 0 came after it, which is
+    // no lead byte's second byte.
+    for (uint32_t a = 0; a < 256; ++a) {
+        for (uint32_t b = 0; b < 256; ++b) {
+            uint32_t word = 1u << kLengthShift | 0xFFFD;
+            if (first[a] < kLeadBit) {
+                word = 1u << kLengthShift | first[a];
+                if (a == '\r' || a == '\n') word |= kLineEndBit;
+            } else if (first[a] != kInvalid) {
+                const uint32_t pair = pairs[(first[a] & 0xFFFF) * 256 + b];
+                word = pair != kInvalid ? 2u << kLengthShift | pair : word | kLoneLeadBit;
+            }
+            words_[a | b << 8] = word;
         }
     }
 }
@@ -72,28 +96,56 @@ void Cp932Decoder::AppendTo(std::string_view bytes, std::u16string& out) const {
     out.resize(start + bytes.size());  // never more units than bytes
     char16_t* dst = out.data() + start;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const uint32_t* words = words_.data();
     const size_t n = bytes.size();
-    size_t i = 0;
-    while (i < n) {
-        const uint32_t first = first_[in[i]];
-        if (first < kLeadBit) {
-            *dst++ = static_cast<char16_t>(first);
-            ++i;
-        } else if (first != kInvalid && i + 1 < n) {
-            const uint32_t pair = pairs_[(first & 0xFFFF) * 256 + in[i + 1]];
-            if (pair != kInvalid) {
-                *dst++ = static_cast<char16_t>(pair);
-                i += 2;
-            } else {
-                *dst++ = u'\uFFFD';
-                ++i;
-            }
-        } else {
-            *dst++ = u'\uFFFD';
+    for (size_t i = 0; i < n;) {
+        const uint32_t word = Word(words, in, i, n);
+        *dst++ = static_cast<char16_t>(word);
+        i += word >> kLengthShift;
+    }
+    out.resize(static_cast<size_t>(dst - out.data()));
+}
+
+size_t Cp932Decoder::DecodeLine(std::string_view bytes, size_t& pos, char16_t* out) const {
+    char16_t* dst = out;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const uint32_t* words = words_.data();
+    const size_t n = bytes.size();
+    size_t i = pos;
+    // Two bytes are there but for the last byte of all, which follows alone.
+    while (i + 1 < n) {
+        const uint32_t word = words[in[i] | in[i + 1] << 8];
+        if (word & kLineEndBit) break;
+        *dst++ = static_cast<char16_t>(word);
+        i += word >> kLengthShift;
+    }
+    if (i + 1 == n) {
+        const uint32_t word = Word(words, in, i, n);
+        if (!(word & kLineEndBit)) {
+            *dst++ = static_cast<char16_t>(word);
             ++i;
         }
     }
-    out.resize(static_cast<size_t>(dst - out.data()));
+    pos = i;
+    return static_cast<size_t>(dst - out);
+}
+
+bool Cp932Decoder::SkipInLine(std::string_view bytes, size_t& pos, size_t count) const {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const uint32_t* words = words_.data();
+    const size_t n = bytes.size();
+    size_t i = pos;
+    size_t c = 0;
+    // Whether the last character passed over was made without the byte after it.
+    bool whole = true;
+    for (; c < count && i < n; ++c) {
+        const uint32_t word = Word(words, in, i, n);
+        if (word & kLineEndBit) break;
+        whole = (word & kLoneLeadBit) == 0;
+        i += word >> kLengthShift;
+    }
+    pos = i;
+    return c == count && whole;
 }
 
 std::u16string Cp932Decoder::Decode(std::string_view bytes) const {

@@ -3,7 +3,6 @@
 // and kept in a table. The card data loader decodes tens of megabytes with it.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,15 +20,35 @@ public:
     void AppendTo(std::string_view bytes, std::u16string& out) const;
     std::u16string Decode(std::string_view bytes) const;
 
+    // For readers of text lines, which end at CR or LF (single bytes that no character's
+    // second byte can be). Both go from pos and stop at the line's end: the first CR or LF
+    // at pos or after it, or the end of bytes. DecodeLine writes the characters before it to
+    // out, which has room for as many characters as bytes are left, and returns how many it
+    // wrote; SkipInLine passes over count characters unread, fewer where the line ends
+    // first. Characters are what Decode makes of the bytes, one UTF-16 unit each.
+    size_t DecodeLine(std::string_view bytes, size_t& pos, char16_t* out) const;
+    // Returns true when it passed over count characters that the same bytes make wherever
+    // they stand (their last byte is not a first byte waiting for a second): a reader may
+    // then pass over the same bytes at the start of another line without decoding them.
+    bool SkipInLine(std::string_view bytes, size_t& pos, size_t count) const;
+
 private:
     Cp932Decoder();
 
-    static constexpr uint32_t kInvalid = 0xFFFFFFFF;
-    // What a byte is when it comes first: a character of its own, or the index of its row
-    // of second bytes in pairs_ (kLeadBit set), or nothing valid.
-    static constexpr uint32_t kLeadBit = 0x10000;
-    std::array<uint32_t, 256> first_;
-    std::vector<uint32_t> pairs_;
+    // An entry of words_: the character in the low 16 bits, whether it is a line end, or
+    // U+FFFD for a lead byte that makes no pair, and how many bytes it takes in the top two.
+    static constexpr uint32_t kLineEndBit = 1u << 16;
+    static constexpr uint32_t kLoneLeadBit = 1u << 17;
+    static constexpr int kLengthShift = 30;
+
+    // The entry for the character that starts at in[i], of n bytes.
+    static uint32_t Word(const uint32_t* words, const unsigned char* in, size_t i, size_t n) {
+        return words[in[i] | (i + 1 < n ? in[i + 1] : 0u) << 8];
+    }
+
+    // One entry for every two bytes, the first in the low byte of the index: one look-up a
+    // character, whichever its length.
+    std::vector<uint32_t> words_;
 };
 
 }  // namespace zemlo

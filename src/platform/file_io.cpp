@@ -137,54 +137,93 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
     return FileStatus{error, true};
 }
 
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
-    FileContents result;
-    result.status.whileReading = true;
+FileReader::FileReader(const std::filesystem::path& path, std::uint64_t maxBytes)
+    : path_(path), maxBytes_(maxBytes) {
+    status_.whileReading = true;
     if (gFaults && SameFile(path, gFaults->unreadableFile)) {
-        result.status.error = EIO;
-        return result;
+        status_.error = EIO;
+        return;
     }
     // Non-blocking, so that a pipe in the file's place cannot stall the open.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        result.status.error = errno;
-        return result;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) {
+        status_.error = errno;
+        return;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        result.status.error = errno;
+    if (::fstat(fd_, &info) != 0) {
+        status_.error = errno;
     } else if (S_ISDIR(info.st_mode)) {
-        result.status.error = EISDIR;
+        status_.error = EISDIR;
     } else if (!S_ISREG(info.st_mode)) {
-        result.status.error = EINVAL;
+        status_.error = EINVAL;
     } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
-        result.status.error = EFBIG;
+        status_.error = EFBIG;
+    } else {
+        size_ = static_cast<std::uint64_t>(info.st_size);
     }
-    if (result.status.error == 0) {
+}
+
+FileReader::FileReader(const FileReader& original, int fd)
+    : path_(original.path_),
+      maxBytes_(original.maxBytes_),
+      size_(original.size_),
+      fd_(fd),
+      status_(original.status_) {
+    if (fd_ < 0 && status_.error == 0) status_.error = errno;
+}
+
+FileReader::~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::unique_ptr<FileReader> FileReader::Twin() const {
+    // Reads go by position, so the two descriptors do not move each other.
+    return std::unique_ptr<FileReader>(
+        new FileReader(*this, fd_ >= 0 ? ::fcntl(fd_, F_DUPFD_CLOEXEC, 0) : -1));
+}
+
+size_t FileReader::Read(char* buffer, size_t size) {
+    if (status_.error != 0 || size == 0) return 0;
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd_, buffer + got, size - got, static_cast<off_t>(read_ + got));
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            status_.error = errno;
+            return 0;
+        }
+        got += static_cast<size_t>(n);
+        // The file may grow while it is read.
+        if (read_ + got > maxBytes_) {
+            status_.error = EFBIG;
+            return 0;
+        }
+    }
+    read_ += got;
+    if (got > 0 && gFaults && gFaults->whileReading) {
+        status_.error = gFaults->whileReading(path_, read_);
+        if (status_.error != 0) return 0;
+    }
+    return got;
+}
+
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    FileContents result;
+    FileReader reader(path, maxBytes);
+    if (reader.Status()) {
         try {
-            result.bytes.reserve(static_cast<size_t>(info.st_size));
+            result.bytes.reserve(static_cast<size_t>(reader.Size()));
             char buffer[1 << 16];
-            for (;;) {
-                const ssize_t n = ::read(fd, buffer, sizeof buffer);
-                if (n == 0) break;
-                if (n < 0) {
-                    if (errno == EINTR) continue;
-                    result.status.error = errno;
-                    break;
-                }
-                // The file may grow while it is read.
-                if (result.bytes.size() + static_cast<size_t>(n) > maxBytes) {
-                    result.status.error = EFBIG;
-                    break;
-                }
-                result.bytes.append(buffer, static_cast<size_t>(n));
-            }
+            while (const size_t n = reader.Read(buffer, sizeof buffer)) result.bytes.append(buffer, n);
         } catch (const std::bad_alloc&) {
             result.status.error = ENOMEM;
         }
-        if (result.status.error != 0) std::string().swap(result.bytes);
     }
-    ::close(fd);
+    if (result.status.error == 0) result.status = reader.Status();
+    result.status.whileReading = true;
+    if (result.status.error != 0) std::string().swap(result.bytes);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,39 @@ struct FileContents {
     std::string bytes;
     // No file of that name (ENOENT): for most callers the same as an empty file.
     bool Missing() const;
+};
+
+// Reads a regular file from its start to its end in pieces, through the one descriptor opened
+// first: a file renamed over it meanwhile does not change what is read, which stays the
+// file as it was when opened. Refuses what ReadFileBytes refuses, at the opening.
+class FileReader {
+public:
+    FileReader(const std::filesystem::path& path, std::uint64_t maxBytes);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+
+    // Another reader of the same opened file, from its start, for a second thread: it reads
+    // what this one reads, whatever becomes of the file's name meanwhile.
+    std::unique_ptr<FileReader> Twin() const;
+
+    // The failure so far: of the opening, or of a read (then the read stopped there).
+    const FileStatus& Status() const { return status_; }
+    // The file's size when it was opened.
+    std::uint64_t Size() const { return size_; }
+    // Reads up to size bytes into buffer and returns how many it read: fewer only at the end
+    // of the file; 0 at the end or once a read has failed.
+    size_t Read(char* buffer, size_t size);
+
+private:
+    FileReader(const FileReader& original, int fd);
+
+    std::filesystem::path path_;
+    std::uint64_t maxBytes_;
+    std::uint64_t size_ = 0;
+    std::uint64_t read_ = 0;
+    int fd_ = -1;
+    FileStatus status_;
 };
 
 // Reads a whole regular file. A folder, a device or a pipe in its place is an error
@@ -89,6 +123,10 @@ struct FileFaults {
     long long diskFullAfterBytes = -1;
     // Runs when a replacement file is complete on the disk, just before it is renamed.
     std::function<void(const std::filesystem::path& temporary)> beforeRename;
+    // Runs after every piece a read takes from a file, with the bytes read so far; an errno
+    // value it returns fails the read there, as a disk that fails midway would. It runs on
+    // the thread that reads.
+    std::function<int(const std::filesystem::path& file, std::uint64_t bytesRead)> whileReading;
 };
 
 // Installs faults (not owned) for the following operations; nullptr removes them.

@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "catalog/catalog_choices.h"
+#include "catalog/catalog_data.h"
 #include "catalog/catalog_entry.h"
 #include "catalog/character_catalog_page.h"
 #include "catalog/highlight_colors.h"
@@ -378,6 +378,10 @@ bool MainWindow::HandleKey(int keyCode, Qt::KeyboardModifiers modifiers) {
 }
 
 void MainWindow::FormInit() {
+    FormInit(BuildCatalogData(state_.db));
+}
+
+void MainWindow::FormInit(CatalogData data) {
     filterSuspension_.Set(true);
     setWindowIcon(icons_[0]);
     // The caption as the load step leaves it; the resize handling sets the full one.
@@ -385,10 +389,10 @@ void MainWindow::FormInit() {
 
     // Every data-dependent combo box gets its entries and start-up selection; the handlers
     // they fire colour the boxes, their refilters wait for the end.
-    const CatalogChoices choices = BuildCatalogChoices(state_.db);
-    unitCatalog_->PrepareCatalog(choices);
-    missionCatalog_->PrepareCatalog(choices);
-    characterCatalog_->PrepareCatalog(choices);
+    const std::array<CatalogPage*, 3> catalogs = Catalogs();
+    for (size_t k = 0; k < catalogs.size(); ++k) {
+        catalogs[k]->PrepareCatalog(data.choices, std::move(data.orders[k]));
+    }
 
     catalogTabs_->setCurrentIndex(0);
     OnTabChanged();

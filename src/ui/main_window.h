@@ -30,6 +30,7 @@ class UnitCatalogPage;
 class MissionCatalogPage;
 class CharacterCatalogPage;
 class QuickFilterBar;
+struct CatalogData;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -38,8 +39,10 @@ public:
     explicit MainWindow(ProgramState& state, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Fills every search condition's choices and the catalogs; runs once at start-up.
+    // Fills every search condition's choices and the catalogs; runs once at start-up. The
+    // catalog data, when given, was made beforehand from the state's card tables.
     void FormInit();
+    void FormInit(CatalogData data);
 
     // Sets the icon used while minimised from the boss-key settings in the program state.
     void ApplyBossSettings();

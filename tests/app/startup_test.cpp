@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
@@ -174,16 +177,27 @@ TEST_F(StartupTest, AcceptanceThatCannotBeStoredIsToldAndTheProgramStarts) {
     startup.Window()->close();
 }
 
-TEST_F(StartupTest, MissingOrHugeCardDataStartsEmptyAndSaysWhereItLookedAndWhy) {
+// The card data is read on a thread of its own; what it could not read is told as before.
+TEST_F(StartupTest, MissingHugeOrFailingCardDataStartsEmptyAndSaysWhereItLookedAndWhy) {
     UserStore(store).Save("BOOT", "CNT", "1");
-    const std::pair<bool, QString> cases[] = {{false, QStringLiteral("ファイルがありません")},
-                                              {true, QStringLiteral("ファイルが大きすぎます")}};
-    for (const auto& [huge, cause] : cases) {
+    enum class Data { Missing, Huge, FailsMidway };
+    const std::pair<Data, QString> cases[] = {
+        {Data::Missing, QStringLiteral("ファイルがありません")},
+        {Data::Huge, QStringLiteral("ファイルが大きすぎます")},
+        {Data::FailsMidway, QString::fromUtf8(std::strerror(EIO))}};
+    for (const auto& [data, cause] : cases) {
         dialogs.messages.clear();
         std::filesystem::remove(dir / "ZEMLO.dat");
-        if (huge) {
+        if (data == Data::Huge) {
             test::WriteBytes(dir / "ZEMLO.dat", "");
             ASSERT_EQ(::truncate((dir / "ZEMLO.dat").c_str(), std::int64_t{64} << 30), 0);
+        }
+        test::InjectedFaults injected;
+        if (data == Data::FailsMidway) {
+            WriteSmallDatabase(dir);
+            const std::filesystem::path data = dir / "ZEMLO.dat";
+            injected.faults.whileReading = [data](const std::filesystem::path& file,
+                                                  std::uint64_t) { return file == data ? EIO : 0; };
         }
         Startup startup(dir.Path(), store);
         ASSERT_TRUE(startup.Run());

@@ -2,6 +2,9 @@
 // the program starts.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+
 #include "carddb/card_loader.h"
 #include "platform/code_page.h"
 #include "support/card_builder.h"
@@ -75,6 +78,67 @@ TEST_F(BadCardData, UnreadableFileIsReportedAndLoadsNothing) {
     const LoadReport report = Load(EncodeCp932(FromUtf8(kMission)));
     EXPECT_FALSE(report.zemloRead);
     EXPECT_EQ(db_.missions.Count(), 0);
+}
+
+// More missions than a table holds, then two megabytes of comment lines: a file read in two
+// passes whose records, and the count of those left out, are all met before its last piece.
+std::string MissionsBeyondTheLimitThenComments() {
+    std::string bytes;
+    const std::string mission = EncodeCp932(FromUtf8(kMission));
+    for (int i = 0; i < CardTable::kMaxRecords + 5; ++i) bytes += mission;
+    const std::string comment = "; " + std::string(98, '-') + "\r\n";
+    while (bytes.size() < mission.size() * CardTable::kMaxRecords + (2 << 20)) bytes += comment;
+    return bytes;
+}
+
+// A file that fails to read at its last piece, after every record of it went into the tables,
+// adds nothing: no records, no count of records left out; what came before it stays, and the
+// failure is told like any other. Both passes over the file meet the failure.
+TEST_F(BadCardData, FileThatFailsToReadMidwayAddsNothingAndIsTold) {
+    const std::string large = MissionsBeyondTheLimitThenComments();
+    for (const char* failing : {"ZEMLO.dat", "ORVEL.dat"}) {
+        const bool orvel = std::string(failing) == "ORVEL.dat";
+        WriteBytes(dir_ / "ZEMLO.dat", orvel ? EncodeCp932(FromUtf8(kMission)) : large);
+        if (orvel) WriteBytes(dir_ / "ORVEL.dat", large);
+        InjectedFaults injected;
+        const std::filesystem::path file = dir_ / failing;
+        const std::uint64_t size = large.size();
+        injected.faults.whileReading = [file, size](const std::filesystem::path& read,
+                                                    std::uint64_t bytesRead) {
+            return read == file && bytesRead == size ? EIO : 0;
+        };
+        const LoadReport report = LoadCardData(db_, dir_.Path());
+        EXPECT_EQ(report.Dropped(), 0) << failing;
+        EXPECT_EQ(db_.missions.Count(), orvel ? 1 : 0) << failing;
+        EXPECT_EQ(report.zemloRead, orvel);
+        EXPECT_EQ((orvel ? report.orvelStatus : report.zemloStatus).error, EIO);
+        EXPECT_FALSE(db_.orvelDataLoaded);
+    }
+}
+
+// A file replaced (renamed over) while it is read is read to its end as it was when opened,
+// by both passes, and nothing is told.
+TEST_F(BadCardData, FileReplacedWhileReadIsReadWholeAsItWasWhenOpened) {
+    WriteBytes(dir_ / "new.dat", "[CH0001]\r\n");
+    const std::string large = MissionsBeyondTheLimitThenComments();
+    std::string character = "[CH0009]\r\n";
+    for (int line = 0; line < 8; ++line) character += "x\r\n";
+    WriteBytes(dir_ / "ZEMLO.dat", character + large);
+    InjectedFaults injected;
+    std::atomic<bool> replaced = false;
+    const std::filesystem::path from = dir_ / "new.dat";
+    const std::filesystem::path to = dir_ / "ZEMLO.dat";
+    injected.faults.whileReading = [&](const std::filesystem::path&, std::uint64_t) {
+        if (!replaced.exchange(true)) std::filesystem::rename(from, to);
+        return 0;
+    };
+    const LoadReport report = LoadCardData(db_, dir_.Path());
+    EXPECT_TRUE(replaced);
+    EXPECT_TRUE(report.zemloRead);
+    EXPECT_EQ(db_.missions.Count(), CardTable::kMaxRecords);
+    EXPECT_EQ(report.droppedMissions, 5);
+    ASSERT_EQ(db_.characters.Count(), 1);
+    EXPECT_EQ(db_.characters.Cell(char_field::CardNo, 0), u"CH0009");
 }
 
 }  // namespace

@@ -226,5 +226,50 @@ TEST_F(LoaderTest, FileReadsAsItsWholeDecodedText) {
     EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"\u7532\uFFFD");
 }
 
+// A file of two pieces and more is read in two passes on two threads, and each piece's last
+// line is kept for the next: that must give what one reading of the whole decoded text
+// gives, also where the first piece ends between the CR and the LF of a line end, or just
+// after a CR that ends a line alone.
+TEST_F(LoaderTest, LargeFileReadsAsItsWholeDecodedText) {
+    for (const std::string end : {"\r\n", "\r"}) {
+        std::string bytes;
+        int n = 0;
+        const auto addRecordsUpTo = [&](size_t size) {
+            while (bytes.size() < size) {
+                const std::string no = std::to_string(++n);
+                bytes += EncodeCp932(FromUtf8(UnitRecord("[ZM" + no + "]", "機体" + no) +
+                                              MissionRecord("[MI" + no + "]", "作戦" + no) +
+                                              CharRecord("[CH" + no + "]", "人物" + no)));
+            }
+        };
+        addRecordsUpTo(kCardDataPieceBytes - 4096);
+        // A unit whose card text line ends where the first piece ends.
+        std::string unit = EncodeCp932(FromUtf8(UnitRecord("[ZM0]", "境目")));
+        const size_t lineEnd = unit.find('\n', unit.find(EncodeCp932(u"テキスト：")));
+        unit.insert(lineEnd, kCardDataPieceBytes - 1 - bytes.size() - lineEnd, 'x');
+        unit.replace(unit.find('\n', lineEnd), 1, end);
+        bytes += unit;
+        ASSERT_EQ(bytes[kCardDataPieceBytes - 1], '\r');
+        addRecordsUpTo(kCardDataTwoPassBytes + kCardDataPieceBytes);
+        WriteBytes(dir / "ZEMLO.dat", bytes);
+        Load();
+
+        CardDatabase whole;
+        LoadReport report;
+        ReadCardRecords(whole, DecodeCp932(bytes), report);
+        ASSERT_EQ(db.units.Count(), n + 1);
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+            const CardTable& a = db.Table(kind);
+            const CardTable& b = whole.Table(kind);
+            ASSERT_EQ(a.Count(), b.Count());
+            for (int r = 0; r < a.Count(); ++r) {
+                for (int f = 0; f < a.FieldCount(); ++f) ASSERT_EQ(a.Cell(f, r), b.Cell(f, r));
+            }
+        }
+        const int border = db.units.FindCardNo(u"ZM0");
+        EXPECT_EQ(db.units.Cell(unit_field::CardCode, border), u"AB-123");
+    }
+}
+
 }  // namespace
 }  // namespace zemlo

@@ -26,7 +26,7 @@ protected:
     void Open() {
         page = std::make_unique<UnitCatalogPage>(db, suspension, highlight);
         page->resize(420, 660);
-        page->PrepareCatalog(BuildCatalogChoices(db));
+        page->PrepareCatalog(BuildCatalogChoices(db), CatalogOrder(db, CardKind::Unit));
         suspension.Set(false);
         page->RefilterUnits();
         page->show();

@@ -31,5 +31,34 @@ TEST(Cp932Decoder, AppendsAfterWhatTheOutputHolds) {
     EXPECT_EQ(out, u"x\uFF0D\uFFFD");
 }
 
+// The line reader's two steps: passing over a label and decoding the rest of its line. Both
+// stop at a CR or LF, and passing over says whether the bytes passed over make the same
+// characters wherever they stand, which a first byte waiting for its second does not.
+TEST(Cp932Decoder, LineStepsStopAtLineEndsAndTellBytesThatDependOnTheNext) {
+    const Cp932Decoder& decoder = Cp932Decoder::Instance();
+    const std::string line = EncodeCp932(u"名称：甲") + "\r\nx";
+    size_t pos = 0;
+    EXPECT_TRUE(decoder.SkipInLine(line, pos, 3));
+    EXPECT_EQ(pos, 6u);
+    std::u16string out(line.size(), u'\0');
+    ASSERT_EQ(decoder.DecodeLine(line, pos, out.data()), 1u);
+    EXPECT_EQ(out[0], u'\u7532');
+    EXPECT_EQ(pos, 8u);  // at the CR
+    pos = 0;
+    EXPECT_FALSE(decoder.SkipInLine(line, pos, 5));  // the line holds four characters
+    EXPECT_EQ(pos, 8u);
+
+    // 81 20: a first byte whose second is no second byte, then a blank.
+    const std::string lone = "\x81 \x81";
+    pos = 0;
+    EXPECT_FALSE(decoder.SkipInLine(lone, pos, 1));
+    EXPECT_EQ(pos, 1u);
+    EXPECT_TRUE(decoder.SkipInLine(lone, pos, 1));
+    EXPECT_FALSE(decoder.SkipInLine(lone, pos, 1));  // cut off by the end
+    pos = 0;
+    ASSERT_EQ(decoder.DecodeLine(lone, pos, out.data()), 3u);
+    EXPECT_EQ(out.substr(0, 3), u"\uFFFD \uFFFD");
+}
+
 }  // namespace
 }  // namespace zemlo

@@ -1,0 +1,37 @@
+// The card data read on a thread of its own while the program's windows are built, with
+// what the catalogs are made of. The tables belong to the loading thread until they are
+// taken over, whole.
+#pragma once
+
+#include <filesystem>
+#include <future>
+
+#include "carddb/card_database.h"
+#include "carddb/card_loader.h"
+#include "catalog/catalog_data.h"
+
+namespace zemlo {
+
+struct LoadedCards {
+    CardDatabase db;
+    LoadReport report;
+    CatalogData catalogs;
+};
+
+class CardLoading {
+public:
+    // Nothing started.
+    CardLoading() = default;
+    // Starts reading the card data of dir at once; where no thread can be started, it is
+    // read when it is taken.
+    explicit CardLoading(const std::filesystem::path& dir);
+
+    bool Started() const { return loaded_.valid(); }
+    // Waits for the end of the loading and hands everything over; once.
+    LoadedCards Take() { return loaded_.get(); }
+
+private:
+    std::future<LoadedCards> loaded_;
+};
+
+}  // namespace zemlo
