@@ -2,36 +2,20 @@
 #include "catalog/catalog_entry.h"
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_reader.h"
+#include "fuzz_cards.h"
 #include "fuzz_input.h"
-#include "platform/code_page.h"
 
 namespace {
 
 const zemlo::CardDatabase& Cards() {
-    static const zemlo::CardDatabase db = [] {
-        zemlo::CardDatabase cards;
-        const char16_t* numbers[3][3] = {{u"ZM0001", u"ZM000102", u"Z"},
-                                         {u"MI0001", u"MI000102", u"M<&>"},
-                                         {u"CH0001", u"CH000102", u"C"}};
-        for (int kind = 0; kind < 3; ++kind) {
-            zemlo::CardTable& table = cards.Table(static_cast<zemlo::CardKind>(kind));
-            for (const char16_t* number : numbers[kind]) {
-                const int record = table.AppendRecord();
-                table.MutableCell(1, record) = number;
-                table.MutableCell(2, record) = u"名前";
-                table.MutableCell(3, record) = u"3";
-            }
-        }
-        return cards;
-    }();
-    return db;
+    return zemlo::fuzz::SmallCards();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const zemlo::DeckFileReadResult result =
-        zemlo::ParseDeckFile(zemlo::DecodeCp932(zemlo::fuzz::Bytes(data, size)), Cards());
+        zemlo::ParseDeckFile(zemlo::fuzz::Bytes(data, size), Cards());
     // Only cards of the database reach the deck, each as its catalog entry, and no list goes
     // beyond its limit: rows are left out only of a full list.
     for (zemlo::CardKind kind :

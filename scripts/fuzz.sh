@@ -48,6 +48,15 @@ if [ ${#targets[@]} -eq 0 ]; then
     for seeds in fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
 fi
 
+# The largest input of a target: 4 KB, and 1 MiB for the targets of whole files (their inputs
+# may also ask to be repeated up to that size, fuzz/fuzz_input_large.h).
+max_len_of() {  # TARGET
+    case $1 in
+        settings_file | deck_file_large) echo 1048576 ;;
+        *) echo 4096 ;;
+    esac
+}
+
 # One target's run; prints its line (and the end of its log on a finding) into $2.
 fuzz_one() {  # TARGET REPORT
     local target=$1 report=$2 findings work log done took
@@ -64,7 +73,7 @@ fuzz_one() {  # TARGET REPORT
     if [ "$smoke" = 1 ]; then log="build-fuzz/findings/$target.smoke.log"; fi
     local status=0
     if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
-        -max_total_time="$seconds" -runs="$runs" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
+        -max_total_time="$seconds" -runs="$runs" -max_len="$(max_len_of "$target")" -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
         done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
         took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")

@@ -53,9 +53,58 @@ folder=$(realpath -m -- "$folder")
 data_home=${XDG_DATA_HOME:-}
 [[ $data_home == /* ]] || data_home=${HOME:?}/.local/share
 plain_path "$data_home" "XDG_DATA_HOME"
+data_home=$(realpath -m -- "$data_home")
 apps_dir=$data_home/applications
 icons_dir=$data_home/icons/hicolor
 desktop_file=$apps_dir/$program.desktop
+
+# A name as the terminal may print it: control characters (C0, DEL and C1 in UTF-8) as \xNN,
+# so a file name can neither break a line nor send the terminal an escape sequence.
+shown() {  # NAME
+    local LC_ALL=C name=$1 out='' c i code
+    for ((i = 0; i < ${#name}; i++)); do
+        c=${name:i:1}
+        printf -v code '%d' "'$c"
+        ((code < 0)) && code=$((code + 256))
+        if ((code < 32 || code == 127)); then
+            printf -v c '\\x%02X' "$code"
+        elif ((code == 0xC2)) && ((i + 1 < ${#name})); then
+            printf -v code '%d' "'${name:i+1:1}"
+            ((code < 0)) && code=$((code + 256))
+            if ((code >= 0x80 && code <= 0x9F)); then
+                printf -v c '\\xC2\\x%02X' "$code"
+                i=$((i + 1))
+            fi
+        fi
+        out+=$c
+    done
+    printf '%s' "$out"
+}
+
+# The desktop files an install writes, and the only ones a list may name: the entry and the
+# icons under the XDG data folder of this run or the default one, named exactly.
+trusted_desktop_files() {  # KIND (desktop or icon)
+    local home=${HOME:?}/.local/share d icon
+    for d in "$data_home" "$(realpath -m -- "$home")"; do
+        if [ "$1" = desktop ]; then
+            printf '%s\n' "$d/applications/$program.desktop"
+        else
+            for icon in "${icon_files[@]}"; do printf '%s\n' "$d/icons/hicolor/$icon"; done
+        fi
+    done
+}
+is_trusted() {  # KIND PATH
+    trusted_desktop_files "$1" | grep -qxF -- "$2"
+}
+
+# Whether PATH is a regular file reached without any link: no folder on its way below / is a
+# symbolic link, nor is the file itself.
+reached_without_link() {  # PATH
+    local dir
+    [ -f "$1" ] && [ ! -L "$1" ] || return 1
+    dir=$(dirname -- "$1")
+    [ "$(realpath -e -- "$dir" 2>/dev/null)" = "$dir" ]
+}
 
 sha256() { sha256sum <"$1" | cut -d ' ' -f 1; }
 
@@ -154,30 +203,46 @@ put_text() {  # TARGET TEXT
     mv -fT -- "$tmp" "$1"
 }
 
-# The list from an earlier install: kind<TAB>path[<TAB>sha256] per line.
+# The list from an earlier install: kind<TAB>path[<TAB>sha256] per line. The folder may have
+# come from someone else, so a line is believed only where it names exactly what an install
+# writes; any other line is told and left alone, and a new list leaves it out.
 declare -A listed_sample=()
 listed_desktop=()
 listed_icons=()
+untrusted_lines=()
 folder_created=no
 read_list() {
-    local kind path hash
-    [ -f "$folder/$list_name" ] || return 0
-    while IFS=$'\t' read -r kind path hash; do
+    local kind path hash line
+    [ -f "$folder/$list_name" ] && [ ! -L "$folder/$list_name" ] || return 0
+    while IFS= read -r line; do
+        [[ -z $line || $line == '#'* ]] && continue
+        IFS=$'\t' read -r kind path hash <<<"$line"
         case $kind in
-            folder-created) folder_created=yes ;;
-            sample) [ "$path" = ZEMLO.dat ] && listed_sample[$path]=$hash ;;
-            desktop) [ "${path##*/}" = "$program.desktop" ] && listed_desktop+=("$path") ;;
-            icon) [[ $path == */icons/hicolor/*/apps/$program.* ]] && listed_icons+=("$path") ;;
+            folder-created) [ -z "$path" ] && folder_created=yes && continue ;;
+            program) [ "$path" = "$program" ] && continue ;;
+            sample) [ "$path" = ZEMLO.dat ] && [[ $hash =~ ^[0-9a-f]{64}$ ]] &&
+                listed_sample[$path]=$hash && continue ;;
+            desktop) is_trusted desktop "$path" && listed_desktop+=("$path") && continue ;;
+            icon) is_trusted icon "$path" && listed_icons+=("$path") && continue ;;
         esac
+        untrusted_lines+=("$line")
     done <"$folder/$list_name"
     return 0
 }
 
-# Whether FOLDER/ZEMLO.dat is still byte for byte the sample an install put there.
+tell_untrusted_lines() {
+    local line
+    for line in "${untrusted_lines[@]}"; do
+        echo "install: left alone, a line of $list_name that names nothing an install writes: $(shown "$line")" >&2
+    done
+}
+
+# Whether FOLDER/ZEMLO.dat is still byte for byte the sample an install put there: the hash the
+# list holds and the hash of the sample this installer ships, which a changed list cannot fake.
 sample_untouched() {
-    local hash=${listed_sample[ZEMLO.dat]:-}
-    [ -n "$hash" ] && [ -f "$folder/ZEMLO.dat" ] && [ ! -L "$folder/ZEMLO.dat" ] &&
-        [ "$(sha256 "$folder/ZEMLO.dat")" = "$hash" ]
+    local hash=${listed_sample[ZEMLO.dat]:-} shipped=$build/sample/ZEMLO.dat
+    [ -n "$hash" ] && [ -f "$shipped" ] && [ "$(sha256 "$shipped")" = "$hash" ] &&
+        reached_without_link "$folder/ZEMLO.dat" && [ "$(sha256 "$folder/ZEMLO.dat")" = "$hash" ]
 }
 
 refresh_desktop_database() {  # APPLICATIONS_DIR
@@ -223,6 +288,8 @@ install_program() {
     [ -n "${listed_sample[ZEMLO.dat]:-}" ] && list+="sample"$'\t'"ZEMLO.dat"$'\t'"${listed_sample[ZEMLO.dat]}"$'\n'
     # Entries of earlier installs under another XDG_DATA_HOME stay listed while they exist.
     declare -A seen=()
+    # Entries of an earlier install under the default data folder stay listed while they exist;
+    # lines that name anything else are dropped.
     for d in "$desktop_file" "${listed_desktop[@]}"; do
         [ -n "${seen[$d]:-}" ] && continue
         seen[$d]=1
@@ -235,6 +302,7 @@ install_program() {
         [[ $i == "$icons_dir"/* ]] || [ -e "$i" ] || continue
         list+="icon"$'\t'"$i"$'\n'
     done
+    tell_untrusted_lines
     put_text "$folder/$list_name" "$list"
 
     put_file "$source" "$folder/$program" "$exec_mode"
@@ -264,36 +332,42 @@ install_program() {
 }
 
 uninstall_program() {
-    local d i name removed=() kept
-    [ -d "$folder" ] || die "$folder is not a folder"
+    local d i name removed=() kept entry_dirs=()
+    [ -d "$folder" ] || die "$(shown "$folder") is not a folder"
     read_list
-    [ -f "$folder/$list_name" ] || echo "install: $folder has no $list_name; only a desktop entry starting a program there is removed" >&2
+    [ -f "$folder/$list_name" ] || echo "install: $(shown "$folder") has no $list_name; only a desktop entry starting a program there is removed" >&2
+    tell_untrusted_lines
 
-    # Desktop entries only where they still start the program in this folder; the icons only
-    # where no entry is left to show them.
+    # Desktop entries only where they still start the program in this folder, each reached
+    # without a link; the icons beside an entry that was removed.
     declare -A seen=()
     for d in "$desktop_file" "${listed_desktop[@]}"; do
         [ -n "${seen[$d]:-}" ] && continue
         seen[$d]=1
-        if entry_starts_folder "$d" "$folder"; then
+        if reached_without_link "$d" && entry_starts_folder "$d" "$folder"; then
             rm -f -- "$d"
             removed+=("$d")
+            entry_dirs+=("${d%/applications/*}")
             refresh_desktop_database "$(dirname -- "$d")"
-        elif [ -e "$d" ]; then
-            echo "  kept $d: it starts a program elsewhere"
+        elif [ -e "$d" ] || [ -L "$d" ]; then
+            echo "  kept $(shown "$d"): it starts a program elsewhere, or is reached through a link"
         fi
     done
     for i in "${listed_icons[@]}"; do
-        if [ -f "$i" ] && [ ! -e "${i%/icons/hicolor/*}/applications/$program.desktop" ]; then
-            rm -f -- "$i"
-            removed+=("$i")
-        fi
+        for d in "${entry_dirs[@]}"; do
+            if [[ $i == "$d/icons/hicolor/"* ]] && reached_without_link "$i"; then
+                rm -f -- "$i"
+                removed+=("$i")
+            fi
+        done
     done
 
     if [ -f "$folder/$list_name" ]; then
         if sample_untouched; then
             rm -f -- "$folder/ZEMLO.dat"
             removed+=("$folder/ZEMLO.dat")
+        elif [ -n "${listed_sample[ZEMLO.dat]:-}" ] && [ ! -f "$build/sample/ZEMLO.dat" ]; then
+            echo "  kept ZEMLO.dat: the sample this installer ships is not in $(shown "$build")/sample to compare it with"
         fi
         if [ -f "$folder/$program" ] || [ -L "$folder/$program" ]; then
             rm -f -- "$folder/$program"
@@ -302,16 +376,20 @@ uninstall_program() {
         rm -f -- "$folder/$list_name"
     fi
 
-    [ ${#removed[@]} -gt 0 ] || die "nothing of the deck tool was found for $folder"
-    echo "Removed the ZEMLOSAGA deck tool from $folder:"
-    printf '  %s\n' "${removed[@]}"
-    kept=$(find "$folder" -mindepth 1 -maxdepth 1 -printf '%f\n' | LC_ALL=C sort)
-    if [ -n "$kept" ]; then
-        echo "Left in $folder, as they are (card data, settings, decks and other files of yours):"
-        while IFS= read -r name; do echo "  $name"; done <<<"$kept"
-    elif [ "$folder_created" = yes ]; then
+    [ ${#removed[@]} -gt 0 ] || die "nothing of the deck tool was found for $(shown "$folder")"
+    echo "Removed the ZEMLOSAGA deck tool from $(shown "$folder"):"
+    for name in "${removed[@]}"; do echo "  $(shown "$name")"; done
+    kept=no
+    while IFS= read -r -d '' name; do
+        if [ "$kept" = no ]; then
+            echo "Left in $(shown "$folder"), as they are (card data, settings, decks and other files of yours):"
+            kept=yes
+        fi
+        echo "  $(shown "$name")"
+    done < <(find "$folder" -mindepth 1 -maxdepth 1 -printf '%f\0' | LC_ALL=C sort -z)
+    if [ "$kept" = no ] && [ "$folder_created" = yes ]; then
         rmdir -- "$folder"
-        echo "Removed the empty folder $folder"
+        echo "Removed the empty folder $(shown "$folder")"
     fi
 }
 

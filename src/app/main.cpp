@@ -7,6 +7,7 @@
 #include "cli/command_line.h"
 #include "platform/combo_box_accessible.h"
 #include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
     if (zemlo::IsCommandLine(argc, argv)) return zemlo::RunCommandLine(argc, argv);
 
     const std::filesystem::path dir = zemlo::ProgramDirectory();
-    const QString storeName = QString::fromStdString(zemlo::ProgramName());
+    const QString storeName = zemlo::PathQString(zemlo::ProgramName());
     // Where no disclaimer is due, the card data is read from the first moment, beside the
     // toolkit's own start.
     zemlo::CardLoading loading;
@@ -32,10 +33,11 @@ int main(int argc, char** argv) {
     }
     zemlo::Startup startup(dir, storeName, std::move(loading));
     if (!startup.Run()) return 0;
-    // "zemlo-deck DECKFILE" opens the deck file once the main window is up.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
+    // "zemlo-deck DECKFILE" opens the deck file once the main window is up. The name is
+    // taken as its bytes (Qt's own list of arguments would lose a name in CP932); Qt has
+    // taken its own options out of argv by now.
+    if (argc > 1) {
+        const QString path = zemlo::PathQString(std::filesystem::path(argv[1]));
         zemlo::MainWindow* window = startup.Window();
         QTimer::singleShot(0, window, [window, path] { window->OpenDeckFile(path); });
     }

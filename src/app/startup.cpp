@@ -7,6 +7,7 @@
 #include "app/splash_window.h"
 #include "carddb/leading_number.h"
 #include "platform/dialog_service.h"
+#include "platform/qt_paths.h"
 #include "platform/user_store.h"
 #include "ui/main_window.h"
 
@@ -35,7 +36,7 @@ bool Startup::AskDisclaimer() {
         Dialogs().Message(nullptr, QMessageBox::Warning, ApplicationTitle(),
                           QStringLiteral("同意したことを %1 に保存できませんでした（%2）。\n"
                                          "次回の起動時にも確認します。")
-                              .arg(QString::fromStdU16String(store.File().u16string()),
+                              .arg(ShownPathText(store.File()),
                                    QString::fromStdU16String(FileErrorText(saved))),
                           QMessageBox::Ok);
     }
@@ -43,7 +44,7 @@ bool Startup::AskDisclaimer() {
 }
 
 void Startup::TellSettingsNotSaved(const std::filesystem::path& file, const FileStatus& status) {
-    const QString name = QString::fromStdU16String(file.u16string());
+    const QString name = ShownPathText(file);
     const QString reason = QString::fromStdU16String(FileErrorText(status));
     const QString text =
         status.whileReading
@@ -62,12 +63,12 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
     QStringList lines;
     if (!report.zemloRead) {
         lines << QStringLiteral("カードデータ %1 を読み込めませんでした（%2）。")
-                     .arg(QString::fromStdString(report.zemloPath.string()),
+                     .arg(ShownPathText(report.zemloPath),
                           QString::fromStdU16String(FileErrorText(report.zemloStatus)));
     }
     if (!report.orvelStatus) {
         lines << QStringLiteral("カードデータ %1 を読み込めませんでした（%2）。")
-                     .arg(QString::fromStdString((state_->programDir / "ORVEL.dat").string()),
+                     .arg(ShownPathText(state_->programDir / "ORVEL.dat"),
                           QString::fromStdU16String(FileErrorText(report.orvelStatus)));
     }
     if (report.Dropped() > 0) {

@@ -61,10 +61,12 @@ void CardTable::BuildCardNoIndex() const {
     size_t slots = 16;
     while (slots < static_cast<size_t>(count) * 2) slots *= 2;
     cardNoSlots_.assign(slots, -1);
+    longestCardNo_ = 0;
     const std::hash<std::u16string_view> hash;
     // Records go in in order, so the first record of a number takes its slot.
     for (int r = 0; r < count; ++r) {
         const std::u16string_view cardNo = Cell(unit_field::CardNo, r);
+        longestCardNo_ = std::max(longestCardNo_, cardNo.size());
         for (size_t s = hash(cardNo) & (slots - 1);; s = (s + 1) & (slots - 1)) {
             const int held = cardNoSlots_[s];
             if (held < 0) {
@@ -74,6 +76,12 @@ void CardTable::BuildCardNoIndex() const {
             if (Cell(unit_field::CardNo, held) == cardNo) break;
         }
     }
+}
+
+size_t CardTable::LongestCardNo() const {
+    if (Count() == 0) return 0;
+    if (cardNoSlots_.empty()) BuildCardNoIndex();
+    return longestCardNo_;
 }
 
 int CardTable::FindCardNo(std::u16string_view cardNo) const {

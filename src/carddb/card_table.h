@@ -66,6 +66,8 @@ public:
     // to thousands of cards, so the answer comes from a hash index of the card numbers,
     // built on the first look-up after the card numbers changed.
     int FindCardNo(std::u16string_view cardNo) const;
+    // The length of the longest card number, from the same index: a longer text names no card.
+    size_t LongestCardNo() const;
 
     // Characters of cell text held, for the memory figures.
     size_t TextSize() const { return text_.size(); }
@@ -84,6 +86,7 @@ private:
     // Open addressing over the records' card numbers: a slot holds the first record with
     // its number, or -1. Empty while stale.
     mutable std::vector<int> cardNoSlots_;
+    mutable size_t longestCardNo_ = 0;
 };
 
 }  // namespace zemlo

@@ -10,11 +10,6 @@
 namespace zemlo {
 namespace {
 
-// Card numbers of skipped rows named in the message; the count covers them all. A "number"
-// from a damaged file can be megabytes long: its beginning is enough.
-constexpr size_t kListedSkippedRows = 20;
-constexpr size_t kListedCardNoLength = 40;
-
 void TellUnreadableCardData(const std::filesystem::path& path, const FileStatus& status,
                             CommandOutput& output) {
     output.TellAbout(path, u"カードデータを読み込めませんでした" + CauseText(status));
@@ -44,21 +39,16 @@ bool LoadProgramFolderData(CardDatabase& db, const std::filesystem::path& progra
     return true;
 }
 
-std::u16string SkippedRowsText(const std::vector<std::u16string>& cardNos) {
+// The reader keeps the beginnings of the first few skipped card numbers; the count covers all.
+std::u16string SkippedRowsText(const DeckFileReadResult& read) {
     std::u16string text = u"カードデータにないカード番号の行を" +
-                          DecimalText(static_cast<long long>(cardNos.size())) +
+                          DecimalText(static_cast<long long>(read.skippedRows)) +
                           u"行読み飛ばしました:";
-    for (size_t i = 0; i < cardNos.size() && i < kListedSkippedRows; ++i) {
-        std::u16string cardNo = OneLineText(cardNos[i]);
-        if (cardNo.size() > kListedCardNoLength) {
-            cardNo.resize(kListedCardNoLength);
-            cardNo += u'…';
-        }
-        text += u" " + cardNo;
-    }
-    if (cardNos.size() > kListedSkippedRows) {
+    for (const std::u16string& cardNo : read.skippedCardNos) text += u" " + OneLineText(cardNo);
+    if (read.skippedRows > read.skippedCardNos.size()) {
         text += u" ほか" +
-                DecimalText(static_cast<long long>(cardNos.size() - kListedSkippedRows)) + u"行";
+                DecimalText(static_cast<long long>(read.skippedRows - read.skippedCardNos.size())) +
+                u"行";
     }
     return text;
 }
@@ -104,8 +94,8 @@ std::optional<DeckFileReadResult> ReadCommandDeck(const std::filesystem::path& p
 
 void TellRowsLeftOut(const std::filesystem::path& path, const DeckFileReadResult& read,
                      CommandOutput& output) {
-    if (!read.skippedCardNos.empty()) {
-        output.TellAbout(path, SkippedRowsText(read.skippedCardNos));
+    if (read.skippedRows > 0) {
+        output.TellAbout(path, SkippedRowsText(read));
         output.Raise(kStatusDeckNotOk);
     }
     const std::u16string leftOut = LeftOutText(read.leftOut);

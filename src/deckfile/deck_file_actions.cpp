@@ -2,8 +2,6 @@
 
 #include <QClipboard>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "carddb/text_width.h"
@@ -15,27 +13,18 @@
 #include "deckfile/output_items_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
 
-// At most this many skipped card numbers are listed; the count always covers all.
-constexpr int kListedSkippedRows = 20;
-// A "card number" from a damaged or foreign file can be megabytes long; the message box
-// shows its beginning only.
-constexpr size_t kListedCardNoLength = 40;
-
-QString Shortened(const std::u16string& cardNo) {
-    if (cardNo.size() <= kListedCardNoLength) return QString::fromStdU16String(cardNo);
-    return QString::fromStdU16String(cardNo.substr(0, kListedCardNoLength)) + QChar(0x2026);
-}
-
-std::filesystem::path ToPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-
 QString InitialPath(const std::filesystem::path& dir, const QString& name) {
-    return QDir(QString::fromStdU16String(dir.u16string())).filePath(name);
+    return PathQString(dir / PathOf(name));
+}
+
+bool Exists(const QString& path) {
+    std::error_code ec;
+    return std::filesystem::exists(PathOf(path), ec);
 }
 
 }  // namespace
@@ -81,10 +70,10 @@ bool DeckFileActions::SaveDeck() {
     }
     // The file dialog asked before replacing the name it was given, not the one with ".htm"
     // added here.
-    if (target.extensionAdded && QFileInfo::exists(path) &&
+    if (target.extensionAdded && Exists(path) &&
         Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(),
                           QStringLiteral("%1 は既にあります。置き換えますか？")
-                              .arg(QDir::toNativeSeparators(path)),
+                              .arg(ShownPathText(path)),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return false;
     }
@@ -117,7 +106,7 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
     DeckFileReadResult read;
     read.status = DeckFileStatus::Read;
     if (type == DeckFileType::Html && !IsBlankPath(path.toStdU16String())) {
-        read = ReadDeckFile(ToPath(path), state_.db);
+        read = ReadDeckFile(PathOf(path), state_.db);
         if (read.status == DeckFileStatus::Unreadable) {
             TellUnreadable(path, read.fileStatus);
             return false;
@@ -138,13 +127,21 @@ bool DeckFileActions::WriteDeckHtml(const QString& path) {
     const std::u16string text = path.toStdU16String();
     if (IsBlankPath(text)) return true;
     const FileStatus status =
-        SaveDeckFile(ToPath(path), state_.db, state_.output, history_.CurrentDeck());
+        SaveDeckFile(PathOf(path), state_.db, state_.output, history_.CurrentDeck());
+    if (status && status.ownerNotKept) {
+        // Saved; in a shared folder the others may need to know the file is now the player's.
+        Dialogs().Message(parentWidget_, QMessageBox::Information, ApplicationTitle(),
+                          QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存しました。\n"
+                                         "元のファイルの所有者とグループは引き継げませんでした: %1")
+                              .arg(ShownPathText(path)),
+                          QMessageBox::Ok);
+    }
     if (status) return true;
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存できませんでした。\n"
                        "ファイルに書き込めません: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
+            .arg(ShownPathText(path), QString::fromStdU16String(FileErrorText(status))),
         QMessageBox::Ok);
     return false;
 }
@@ -153,7 +150,7 @@ void DeckFileActions::TellUnreadable(const QString& path, const FileStatus& stat
     Dialogs().Message(
         parentWidget_, QMessageBox::Warning, QStringLiteral("警告"),
         QStringLiteral("ファイルを読み込めませんでした: %1\n%2")
-            .arg(QDir::toNativeSeparators(path), QString::fromStdU16String(FileErrorText(status))),
+            .arg(ShownPathText(path), QString::fromStdU16String(FileErrorText(status))),
         QMessageBox::Ok);
 }
 
@@ -165,15 +162,16 @@ void DeckFileActions::TellWhatWasRead(const DeckFileReadResult& result) {
         return;
     }
     QStringList parts;
-    const int skipped = static_cast<int>(result.skippedCardNos.size());
+    const size_t skipped = result.skippedRows;
     if (skipped > 0) {
         QString text = QStringLiteral("カードデータにないカード番号の行を%1行読み飛ばしました。\n")
                            .arg(skipped);
-        for (int i = 0; i < skipped && i < kListedSkippedRows; ++i) {
-            text += QLatin1Char('\n') + Shortened(result.skippedCardNos[i]);
+        // The reader keeps the beginnings of the first few; the count covers all.
+        for (const std::u16string& cardNo : result.skippedCardNos) {
+            text += QLatin1Char('\n') + QString::fromStdU16String(cardNo);
         }
-        if (skipped > kListedSkippedRows) {
-            text += QStringLiteral("\nほか%1行").arg(skipped - kListedSkippedRows);
+        if (skipped > result.skippedCardNos.size()) {
+            text += QStringLiteral("\nほか%1行").arg(skipped - result.skippedCardNos.size());
         }
         parts << text;
     }

@@ -3,6 +3,7 @@
 // catalog writes it, so whatever columns the file was saved with do not matter.
 #pragma once
 
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,7 +24,14 @@ enum class DeckFileStatus {
     Read,         // a deck file; deck holds what it names
     NotDeckFile,  // no signature line anywhere: nothing is read
     Unreadable,   // the file could not be opened or read
+    Cancelled,    // the reader was asked to stop before it ended
 };
+
+// Of the rows naming no card, this many card numbers are kept for a message, each cut to
+// kListedCardNoLength characters and "…" (a "card number" from a damaged or foreign file can
+// be megabytes long); the count covers them all.
+inline constexpr size_t kListedSkippedCardNos = 20;
+inline constexpr size_t kListedCardNoLength = 40;
 
 struct DeckFileReadResult {
     DeckFileStatus status = DeckFileStatus::Unreadable;
@@ -33,15 +41,21 @@ struct DeckFileReadResult {
     Deck deck;
     // Rows naming a card beyond those, by kind.
     LeftOutCounts leftOut{};
-    // Card numbers of rows passed over because no record of their kind has them (or
-    // because the row's first cell never ends), units first, then missions, then characters.
+    // Rows passed over because no record of their kind has their card number (or because
+    // the row's first cell never ends), and the first kListedSkippedCardNos of their card
+    // numbers, units first, then missions, then characters.
+    size_t skippedRows = 0;
     std::vector<std::u16string> skippedCardNos;
 };
 
-// Reads a deck file's text (already decoded).
-DeckFileReadResult ParseDeckFile(std::u16string_view text, const CardDatabase& db);
+// Reads a deck file's bytes (CP932). Lines are compared and cells decoded where they stand,
+// so the memory it takes follows the deck it yields, never the file's count of lines: a file
+// of nothing but line breaks costs one pass. cancel, when given, is looked at as it goes.
+DeckFileReadResult ParseDeckFile(std::string_view bytes, const CardDatabase& db,
+                                 const std::atomic<bool>* cancel = nullptr);
 
-// Reads the file at path (CP932). Running out of memory makes the file Unreadable (ENOMEM).
-DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db);
+// Reads the file at path. Running out of memory makes the file Unreadable (ENOMEM).
+DeckFileReadResult ReadDeckFile(const std::filesystem::path& path, const CardDatabase& db,
+                                const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace zemlo

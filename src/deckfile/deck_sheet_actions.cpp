@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPageLayout>
@@ -24,6 +22,8 @@
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 #include "settings/sheet_settings.h"
 
 namespace zemlo {
@@ -41,20 +41,22 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
 
 // Whether anything stands at path, a dangling link included.
 bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    std::error_code ec;
+    return std::filesystem::symlink_status(PathOf(path), ec).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 // Whether path is a file of its own, not a link or a folder: only such a file can be the
 // page of an earlier sheet that a save may remove.
 bool IsPlainFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.isFile() && !info.isSymLink();
+    std::error_code ec;
+    return std::filesystem::symlink_status(PathOf(path), ec).type() ==
+           std::filesystem::file_type::regular;
 }
 
-QString NativeList(const std::vector<QString>& paths) {
+QString ShownList(const std::vector<QString>& paths) {
     QStringList shown;
-    for (const QString& path : paths) shown << QDir::toNativeSeparators(path);
+    for (const QString& path : paths) shown << ShownPathText(path);
     return shown.join(QLatin1Char('\n'));
 }
 
@@ -116,7 +118,8 @@ void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
 
 void DeckSheetActions::DeckFileChanged(const QString& path) {
     deckFile_ = path;
-    deckName_ = DeckNameOfFile(QDir::fromNativeSeparators(path).toStdU16String());
+    // A name in CP932 is offered as it reads.
+    deckName_ = DeckNameOfFile(ShownPath(PathOf(path)));
 }
 
 int DeckSheetActions::RunModal(QDialog& dialog) {
@@ -147,9 +150,14 @@ void DeckSheetActions::Print() {
     printer.setPageLayout(SheetPageLayout());
     printer.setDocName(ToQString(kSheetTitle));
     // The print dialog's "print to file" offers the deck's folder and name, as the PDF save
-    // does; a printer of the desktop, where there is one, stays the one chosen first.
-    printer.setOutputFileName(OfferedPath(QStringLiteral(".pdf")));
-    printer.setOutputFormat(QPrinter::NativeFormat);
+    // does, where Qt's dialog can show that path; a printer of the desktop, where there is
+    // one, stays the one chosen first.
+    const std::filesystem::path offered = PathOf(OfferedPath(QStringLiteral(".pdf")));
+    const QString shown = QtReadablePath(offered);
+    if (PathOf(shown) == offered) {
+        printer.setOutputFileName(shown);
+        printer.setOutputFormat(QPrinter::NativeFormat);
+    }
     QPrintPreviewDialog preview(&printer, parentWidget_);
     preview.setObjectName("frmSheetPreview");
     preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
@@ -199,10 +207,11 @@ void DeckSheetActions::SaveAsImage() {
 
 QString DeckSheetActions::OfferedPath(const QString& extension) const {
     const QDate today = QDate::currentDate();
-    const QString folder = deckFile_.isEmpty() ? QString::fromStdU16String(programDir_.u16string())
-                                               : QFileInfo(deckFile_).absolutePath();
-    return QDir(folder).filePath(ToQString(SheetFileName(deckName_, today.month(), today.day())) +
-                                 extension);
+    const std::filesystem::path folder =
+        deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
+    return PathQString(
+        folder /
+        PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
 }
 
 QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
@@ -259,7 +268,7 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     std::vector<QString> kept;
     FileStatus failed;
     for (const QString& path : leftOver) {
-        const FileStatus status = RemoveRegularFile(std::filesystem::path(path.toStdU16String()));
+        const FileStatus status = RemoveRegularFile(PathOf(path));
         if (!status && status.error != ENOENT) {
             kept.push_back(path);
             failed = status;
@@ -268,7 +277,7 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     if (!kept.empty()) {
         Dialogs().Message(parentWidget_, QMessageBox::Warning, ApplicationTitle(),
                           QStringLiteral("前のﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞを削除できませんでした: %1\n%2")
-                              .arg(NativeList(kept), ToQString(FileErrorText(failed))),
+                              .arg(ShownList(kept), ToQString(FileErrorText(failed))),
                           QMessageBox::Ok);
     }
     return true;
@@ -285,7 +294,7 @@ QString DeckSheetActions::PagesNote(const std::vector<QString>& paths, std::size
     QString note;
     const auto add = [&note](const QString& heading, const std::vector<QString>& pages) {
         if (pages.empty()) return;
-        note += QStringLiteral("\n\n") + heading + QLatin1Char('\n') + NativeList(pages);
+        note += QStringLiteral("\n\n") + heading + QLatin1Char('\n') + ShownList(pages);
     };
     add(QStringLiteral("新しくなったﾍﾟｰｼﾞ:"), written);
     add(QStringLiteral("前のままのﾍﾟｰｼﾞ（このﾃﾞｯｷｼｰﾄのものではありません）:"), old);
@@ -301,13 +310,13 @@ DeckSheetActions::LeftOverPages DeckSheetActions::AskAboutLeftOverPages(
         if (path != chosen && Exists(path)) replaced.push_back(path);
     }
     QString text;
-    if (!replaced.empty()) text = NativeList(replaced) + QStringLiteral(" は置き換えます。\n\n");
+    if (!replaced.empty()) text = ShownList(replaced) + QStringLiteral(" は置き換えます。\n\n");
     text += QStringLiteral(
                 "このﾃﾞｯｷｼｰﾄは %1 ﾍﾟｰｼﾞです。同じ名前で前に保存したﾃﾞｯｷｼｰﾄの続きのﾍﾟｰｼﾞが"
                 "残ります:\n%2\n\n残るﾍﾟｰｼﾞを削除しますか？\n"
                 "はい: 保存して削除する　いいえ: 保存して残す　ｷｬﾝｾﾙ: 保存しない")
                 .arg(paths.size())
-                .arg(NativeList(leftOver));
+                .arg(ShownList(leftOver));
     switch (Dialogs().AskYesNoCancel(parentWidget_, ApplicationTitle(), text)) {
         case QMessageBox::Yes:
             return LeftOverPages::Remove;
@@ -322,7 +331,7 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
     QStringList existing;
     for (const QString& path : paths) {
         // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << QDir::toNativeSeparators(path);
+        if (path != chosen && Exists(path)) existing << ShownPathText(path);
     }
     if (existing.isEmpty()) return true;
     const QString text =
@@ -332,8 +341,7 @@ bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QStri
 }
 
 FileStatus DeckSheetActions::WriteFile(const QString& path, const QByteArray& bytes) {
-    return ReplaceFileAtomically(std::filesystem::path(path.toStdU16String()),
-                                 std::string_view(bytes.constData(), bytes.size()));
+    return ReplaceFileAtomically(PathOf(path), std::string_view(bytes.constData(), bytes.size()));
 }
 
 bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
@@ -347,7 +355,7 @@ void DeckSheetActions::TellNotSaved(const QString& path, const FileStatus& statu
     Dialogs().Message(
         parentWidget_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-                .arg(QDir::toNativeSeparators(path), ToQString(FileErrorText(status))) +
+                .arg(ShownPathText(path), ToQString(FileErrorText(status))) +
             note,
         QMessageBox::Ok);
 }

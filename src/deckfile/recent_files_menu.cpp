@@ -1,8 +1,9 @@
 #include "deckfile/recent_files_menu.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
+
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 
@@ -52,7 +53,7 @@ void RecentFilesMenu::Rebuild() {
     if (paths.empty()) return;
     for (size_t i = 0; i < paths.size(); ++i) {
         const QString path = QString::fromStdU16String(paths[i]);
-        QString caption = QDir::toNativeSeparators(path);
+        QString caption = ShownPathText(path);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption), menu_);
         item->setObjectName(QStringLiteral("mnuRecent%1").arg(i));

@@ -1,9 +1,13 @@
 #include "platform/dialog_service.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <utility>
+
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -23,7 +27,9 @@ public:
         QFileDialog dialog(parent);
         ConfigureFileDialog(dialog, request);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().first();
+        // Qt lists only names it reads as UTF-8 (a file or folder named in CP932 is not
+        // offered at all), so what it gives back is the path's bytes as UTF-8.
+        return PathQString(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
     }
 
     QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& title,
@@ -69,12 +75,18 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) 
             caption->setBuddy(control);
         }
     }
-    const QFileInfo initial(request.initialPath);
-    if (!initial.fileName().isEmpty()) {
-        dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
-    } else if (!request.initialPath.isEmpty()) {
-        dialog.setDirectory(request.initialPath);
+    // Qt can show only folders whose names are UTF-8 all the way: a folder named otherwise
+    // opens at the deepest one above it that is.
+    if (request.initialPath.isEmpty()) return;
+    const std::filesystem::path initial = AbsolutePath(PathOf(request.initialPath));
+    const std::filesystem::path name = initial.filename();
+    if (!name.empty()) {
+        const QString folder = QtReadablePath(initial.parent_path());
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
+        if (IsUtf8(initial.native())) dialog.selectFile(QFile::decodeName(name.c_str()));
+    } else {
+        const QString folder = QtReadablePath(initial);
+        if (!folder.isEmpty()) dialog.setDirectory(folder);
     }
 }
 

@@ -14,7 +14,7 @@ namespace zemlo {
 struct FileDialogRequest {
     bool save = false;  // save dialog when true, open dialog otherwise
     QString title;
-    QString initialPath;    // folder and offered file name
+    QString initialPath;    // folder and offered file name, a path as PathQString carries it
     QString filter;         // Qt filter text, e.g. "MS HTML Document(*.htm)"
     QString defaultSuffix;  // appended to a name typed without an extension; may be empty
     bool confirmOverwrite = true;
@@ -33,7 +33,8 @@ public:
                                                 const QString& title, const QString& text,
                                                 QMessageBox::StandardButtons buttons) = 0;
 
-    // The chosen path, or an empty string when the player cancelled.
+    // The chosen path as PathQString carries it (PathOf gives its bytes), or an empty string
+    // when the player cancelled.
     virtual QString AskFileName(QWidget* parent, const FileDialogRequest& request) = 0;
 
     // A question with the buttons はい, いいえ and ｷｬﾝｾﾙ: Yes, No or Cancel (closing the box

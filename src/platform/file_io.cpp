@@ -101,8 +101,9 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& target) {
 int CreateTemporaryFile(const std::filesystem::path& target, std::filesystem::path& temp) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         temp = TemporaryNameFor(target);
+        // Readable by nobody else while it is written; its own mode comes when it is whole.
         const int fd =
-            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
@@ -115,6 +116,45 @@ int ReadOnlyFileError(const std::filesystem::path& file, const struct stat& info
     if ((info.st_mode & 0222) == 0) return EACCES;
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) return errno;
     return 0;
+}
+
+// Whether a folder may not be written into: without any write permission bit it counts as
+// read-only for every user, the superuser included, as a file does.
+int ReadOnlyFolderError(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0222) == 0) {
+        return EACCES;
+    }
+    return 0;
+}
+
+// The process's umask, read without changing it (the kernel tells it since Linux 4.7).
+mode_t ProcessUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned value = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status) != nullptr) {
+            found = std::sscanf(line, "Umask: %o", &value) == 1;
+        }
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(value);
+    }
+    const mode_t old = ::umask(022);
+    ::umask(old);
+    return old;
+}
+
+// Gives the new file the old one's owner and group, or as much of them as the process may.
+bool KeepOwner(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return false;
+    if (now.st_uid == old.st_uid && now.st_gid == old.st_gid) return true;
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0) return true;
+    // The group alone, where the process belongs to it.
+    if (now.st_gid != old.st_gid) static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+    return false;
 }
 
 }  // namespace
@@ -209,14 +249,23 @@ size_t FileReader::Read(char* buffer, size_t size) {
     return got;
 }
 
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes) {
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                           const std::atomic<bool>* cancel) {
     FileContents result;
     FileReader reader(path, maxBytes);
     if (reader.Status()) {
         try {
             result.bytes.reserve(static_cast<size_t>(reader.Size()));
             char buffer[1 << 16];
-            while (const size_t n = reader.Read(buffer, sizeof buffer)) result.bytes.append(buffer, n);
+            for (;;) {
+                if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+                    result.status.error = ECANCELED;
+                    break;
+                }
+                const size_t n = reader.Read(buffer, sizeof buffer);
+                if (n == 0) break;
+                result.bytes.append(buffer, n);
+            }
         } catch (const std::bad_alloc&) {
             result.status.error = ENOMEM;
         }
@@ -225,6 +274,22 @@ FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxB
     result.status.whileReading = true;
     if (result.status.error != 0) std::string().swap(result.bytes);
     return result;
+}
+
+FileStamp StampOf(const std::filesystem::path& path) {
+    FileStamp stamp;
+    if (gFaults && SameFile(path, gFaults->unreadableFile)) return stamp;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return stamp;
+    stamp.valid = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                     info.st_mtim.tv_nsec;
+    stamp.changed = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1'000'000'000 +
+                    info.st_ctim.tv_nsec;
+    return stamp;
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes) {
@@ -302,16 +367,20 @@ FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_
             return status;
         }
     }
+    status.error = ReadOnlyFolderError(target);
+    if (status.error != 0) return status;
     std::filesystem::path temp;
     const int fd = CreateTemporaryFile(target, temp);
     if (fd < 0) {
         status.error = errno;
         return status;
     }
+    if (gFaults && gFaults->afterCreate) gFaults->afterCreate(temp);
     status.error = WriteAll(fd, bytes);
-    if (status.error == 0 && exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        status.error = errno;
-    }
+    // The owner first: a change of owner clears the set-id bits the mode may hold.
+    if (status.error == 0 && exists) status.ownerNotKept = !KeepOwner(fd, old);
+    const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~ProcessUmask());
+    if (status.error == 0 && ::fchmod(fd, mode) != 0) status.error = errno;
     if (status.error == 0 && ::fsync(fd) != 0) status.error = errno;
     if (::close(fd) != 0 && status.error == 0) status.error = errno;
     if (status.error == 0 && gFaults && gFaults->beforeRename) gFaults->beforeRename(temp);

@@ -3,6 +3,7 @@
 // leaves either the old file or the new one, never a mixture or a truncated file.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -22,6 +23,9 @@ struct FileStatus {
     // True when a write failed because of the file itself rather than its folder: a read-only
     // file (EACCES), or a symbolic link that names no file (ENOENT).
     bool ofFile = false;
+    // A replaced file that worked, but whose owner or group could not be kept: the process
+    // may not give a file away (only the superuser may), nor to a group it is not in.
+    bool ownerNotKept = false;
 
     explicit operator bool() const { return error == 0; }
 };
@@ -71,7 +75,21 @@ private:
 // A file larger than maxBytes is refused (EFBIG) before anything is allocated for it, and
 // running out of memory while reading is an error (ENOMEM) like any other: a sparse file of
 // many gigabytes named as a deck or a settings file is told, never the end of the program.
-FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes);
+// cancel, when given, is looked at between blocks: a read it stops fails with ECANCELED.
+FileContents ReadFileBytes(const std::filesystem::path& path, std::uint64_t maxBytes,
+                           const std::atomic<bool>* cancel = nullptr);
+
+// What tells one state of a file from another without reading it: the file itself (device
+// and inode: a replacement is a new file), its size and its change times. Two equal stamps
+// that are valid name the same, unchanged file.
+struct FileStamp {
+    bool valid = false;  // false when the file cannot be looked at (or reads as unreadable)
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modified = 0, changed = 0;  // nanoseconds since 1970
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+FileStamp StampOf(const std::filesystem::path& path);
 
 // The same for callers that only need to know whether it worked.
 bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, std::string& bytes);
@@ -87,13 +105,17 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
 //   letters, and created only anew (never through a link planted under its name), so nobody
 //   who may write to the folder can redirect the save into another file. A kill before the
 //   rename can leave it behind; nothing ever reads it.
-// - A new file gets the usual permissions (0666 less the umask); a replaced one keeps its own.
+// - The temporary file is readable by its owner only from the moment it is created, until it is
+//   complete. Then a new file gets the usual permissions (0666 less the umask); a replaced one
+//   keeps its own mode, and its owner and group where the process may set them
+//   (ownerNotKept tells where it may not).
 // - When path is a symbolic link, the file it names is replaced, atomically in that file's
 //   folder, and the link stays a link. A link that names no file or loops fails (ENOENT or
 //   ELOOP) and nothing is written.
 // - A read-only file is never replaced (EACCES): a file without any write permission bit
 //   counts as read-only even for a process that could write it, as the read-only attribute
-//   does on the desktops the settings file comes from.
+//   does on the desktops the settings file comes from. So does a folder without any write
+//   permission bit: nothing is created in it (EACCES).
 // - A folder (EISDIR) or anything else that is no regular file (EINVAL) is never replaced.
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
@@ -121,6 +143,8 @@ struct FileFaults {
     // Writing fails with ENOSPC once this many bytes have been written since the faults were
     // installed; negative for never.
     long long diskFullAfterBytes = -1;
+    // Runs when a replacement file has been created, before anything is written into it.
+    std::function<void(const std::filesystem::path& temporary)> afterCreate;
     // Runs when a replacement file is complete on the disk, just before it is renamed.
     std::function<void(const std::filesystem::path& temporary)> beforeRename;
     // Runs after every piece a read takes from a file, with the bytes read so far; an errno

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <utility>
@@ -18,11 +19,18 @@ Identity IdentityOf(const struct stat& st) {
     return {st.st_dev, st.st_ino};
 }
 
+// Whether real (a path without links) is root or lies below it.
+bool Inside(const std::string& real, const std::string& root) {
+    if (real == root) return true;
+    const std::string prefix = root == "/" ? root : root + "/";
+    return real.starts_with(prefix);
+}
+
 class Walker {
 public:
     Walker(const std::function<bool(const std::filesystem::path&)>& wanted,
-           const std::atomic<bool>* cancel, FolderWalk& result)
-        : wanted_(wanted), cancel_(cancel), result_(result) {}
+           const std::atomic<bool>* cancel, std::string root, FolderWalk& result)
+        : wanted_(wanted), cancel_(cancel), root_(std::move(root)), result_(result) {}
 
     void Enter(const std::filesystem::path& folder, const struct stat& st, int depth) {
         const Identity self = IdentityOf(st);
@@ -57,6 +65,10 @@ public:
                 continue;
             }
             const bool isLink = S_ISLNK(entry.st_mode);
+            if (isLink && LeadsOut(path)) {
+                ++result_.linksOut;
+                continue;
+            }
             if (isLink && ::stat(path.c_str(), &entry) != 0) {
                 TellUnreachable(path, name);
                 continue;
@@ -117,6 +129,16 @@ private:
         Enter(path, st, depth);
     }
 
+    // Whether the link at path names a file outside the walked folder. A link that names
+    // nothing or loops is left to stat, which tells those apart.
+    bool LeadsOut(const std::filesystem::path& path) const {
+        char* real = ::realpath(path.c_str(), nullptr);
+        if (real == nullptr) return false;
+        const bool inside = Inside(real, root_);
+        std::free(real);
+        return !inside;
+    }
+
     // The folder's entries by name (bytes), hidden ones left out.
     static FileStatus ReadNames(const std::filesystem::path& folder,
                                 std::vector<std::string>& names) {
@@ -154,6 +176,7 @@ private:
 
     const std::function<bool(const std::filesystem::path&)>& wanted_;
     const std::atomic<bool>* cancel_;
+    std::string root_;  // the walked folder without links
     FolderWalk& result_;
     std::vector<Identity> ancestors_;
     std::set<Identity> enteredFolders_;
@@ -176,7 +199,12 @@ FolderWalk WalkFolder(const std::filesystem::path& folder,
         result.status = FileStatus{ENOTDIR, true};
         return result;
     }
-    Walker walker(wanted, cancel, result);
+    // The folder itself may be reached through a link; what lies inside is what its real
+    // path holds.
+    char* real = ::realpath(folder.c_str(), nullptr);
+    std::string root = real != nullptr ? real : folder.native();
+    std::free(real);
+    Walker walker(wanted, cancel, std::move(root), result);
     if (!walker.Cancelled()) walker.Enter(folder, st, 0);
     walker.FollowLinks();
     return result;

@@ -1,5 +1,6 @@
 // Finding files under a folder and every folder below it, for a library of the player's
-// decks. The walk follows symbolic links, as a file manager shows them, but enters every
+// decks. The walk follows symbolic links that stay inside the walked folder, as a file manager
+// shows them (a link that leads out of it is counted, never followed), and enters every
 // folder and lists every file only once, so links that loop or name a folder twice never
 // make it run forever or list a file twice. What links lead to is walked after everything
 // reached without them, so a folder or file the walk also reaches directly is listed under
@@ -37,6 +38,8 @@ struct FolderWalk {
     int foldersNotEntered = 0;
     // Links that loop: a link to itself, or to a folder the walk is already inside.
     int loopingLinks = 0;
+    // Links that lead out of the walked folder (or name nothing the walk could place).
+    int linksOut = 0;
     // Wanted names that are no regular file that can be looked at: a link that names
     // nothing, a pipe, a device.
     int unreadableFiles = 0;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/profile_index.h"
 
 namespace zemlo {
 
@@ -40,6 +41,9 @@ public:
     static std::u16string ValueIn(std::string_view bytes, std::u16string_view section,
                                   std::u16string_view key);
     static std::string WithValue(std::string_view bytes, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view value);
+    // The same on a file indexed already.
+    static std::string WithValue(const ProfileIndex& file, std::u16string_view section,
                                  std::u16string_view key, std::u16string_view value);
 
     // Every value is written as one line: it ends before its first CR, LF or NUL, as a

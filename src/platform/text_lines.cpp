@@ -23,6 +23,13 @@ std::vector<std::u16string_view> SplitLineViews(std::u16string_view text) {
     return lines;
 }
 
+size_t LineStop(std::string_view bytes, size_t start) {
+    const char* const data = bytes.data();
+    size_t at = start;
+    while (at < bytes.size() && data[at] != '\n' && data[at] != '\r') ++at;
+    return at;
+}
+
 std::u16string OneLineText(std::u16string_view text) {
     std::u16string line(text);
     for (char16_t& c : line) {

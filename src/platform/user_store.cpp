@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/private_profile.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -20,7 +21,7 @@ std::filesystem::path ConfigFolder() {
 UserStore::UserStore(QString applicationName) : applicationName_(std::move(applicationName)) {}
 
 std::filesystem::path UserStore::File() const {
-    return ConfigFolder() / std::filesystem::path((applicationName_ + ".ini").toStdU16String());
+    return ConfigFolder() / PathOf(applicationName_ + ".ini");
 }
 
 QString UserStore::Get(const QString& section, const QString& key) const {

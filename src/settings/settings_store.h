@@ -3,10 +3,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "platform/profile_index.h"
 
 namespace zemlo {
 
@@ -27,7 +30,9 @@ public:
 
     const std::filesystem::path& File() const { return file_; }
 
-    // The value, or "" when the file, section or key is missing.
+    // The value, or "" when the file, section or key is missing. The file is read and indexed
+    // once for as long as it stays unchanged, however many keys are read: a settings file of
+    // megabytes costs one pass, not one per key.
     std::u16string ReadSetting(std::u16string_view section, std::u16string_view key) const;
     std::u16string ReadSetting(SettingKey key) const { return ReadSetting(key.section, key.key); }
 
@@ -43,7 +48,15 @@ public:
     void OnWriteFailure(WriteFailureHandler handler) { onWriteFailure_ = std::move(handler); }
 
 private:
+    struct ReadFile {
+        FileStamp stamp;
+        ProfileIndex index;
+    };
+
     std::filesystem::path file_;
+    // The file as last read; any thread may read settings.
+    mutable std::mutex readMutex_;
+    mutable std::optional<ReadFile> read_;
     WriteFailureHandler onWriteFailure_;
     bool failureTold_ = false;
 };

@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,7 +14,9 @@
 
 #include "deck/deck_counters.h"
 #include "platform/control_name.h"
+#include "platform/path_text.h"
 #include "platform/plain_text.h"
+#include "platform/qt_paths.h"
 #include "tools/deck_difference.h"
 
 namespace zemlo {
@@ -143,7 +143,7 @@ void DeckComparisonWindow::Name(QLabel* label, QPushButton* open, const QString&
                                 const ComparedDeck& deck) {
     QString text = number + QStringLiteral(": ") + deck.name;
     if (!deck.path.isEmpty()) {
-        const QString folder = QDir::toNativeSeparators(QFileInfo(deck.path).absolutePath());
+        const QString folder = ShownPathText(AbsolutePath(PathOf(deck.path)).parent_path());
         text += QStringLiteral("（") + folder + QStringLiteral("）");
     }
     label->setText(text);

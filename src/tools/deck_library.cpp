@@ -104,7 +104,8 @@ LibraryDeck LibraryDeckOf(FoundFile file, const DeckFileReadResult& read) {
     deck.path = std::move(file.path);
     deck.size = file.size;
     deck.modified = file.modified;
-    deck.unknownRows = static_cast<int>(read.skippedCardNos.size());
+    deck.unknownRows = static_cast<int>(read.skippedRows);
+    deck.leftOut = read.leftOut;
     const EntryLists lists = EntryListsOf(read.deck);
     deck.counts = CountDeck(lists);
     deck.broken = BrokenRules(deck.counts);
@@ -140,7 +141,11 @@ void LookAtFiles(std::span<FoundFile> files, const CardDatabase& db, const Earli
         }
 
         ++part.filesRead;
-        DeckFileReadResult read = ReadDeckFile(file.path, db);
+        DeckFileReadResult read = ReadDeckFile(file.path, db, cancel);
+        if (read.status == DeckFileStatus::Cancelled) {
+            part.cancelled = true;
+            break;
+        }
         if (read.status == DeckFileStatus::NotDeckFile) {
             part.notDeckFiles.push_back(std::move(file));
             continue;
@@ -178,6 +183,7 @@ LibraryIndex IndexLibrary(const std::filesystem::path& folder, const CardDatabas
     index.folders = std::move(walk.folders);
     index.foldersNotEntered = walk.foldersNotEntered;
     index.loopingLinks = walk.loopingLinks;
+    index.linksOut = walk.linksOut;
     index.unreadableFiles = walk.unreadableFiles;
     index.cancelled = walk.cancelled;
     if (progress != nullptr) progress->filesFound = static_cast<int>(walk.files.size());
@@ -224,6 +230,7 @@ std::u16string PassedOverText(const LibraryIndex& index) {
         {u"大きすぎるﾌｧｲﾙ", static_cast<std::size_t>(index.hugeFiles)},
         {u"入れないﾌｫﾙﾀﾞ", static_cast<std::size_t>(index.foldersNotEntered)},
         {u"ﾙｰﾌﾟするﾘﾝｸ", static_cast<std::size_t>(index.loopingLinks)},
+        {u"ﾌｫﾙﾀﾞの外へのﾘﾝｸ", static_cast<std::size_t>(index.linksOut)},
     };
     for (const auto& [what, n] : passedOver) {
         if (n > 0) text += u"、" + CountText(what, n);

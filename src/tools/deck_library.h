@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "deck/entry_merge.h"
 #include "deckfile/deck_file_reader.h"
 #include "platform/file_io.h"
 #include "platform/folder_walk.h"
@@ -34,6 +35,8 @@ struct LibraryDeck {
     std::vector<BrokenRule> broken;
     // Rows whose card the card database does not hold.
     int unknownRows = 0;
+    // Rows beyond a list's limit, by kind: the deck as listed holds the first 32,767 of each.
+    LeftOutCounts leftOut{};
     // Every card of the deck once, all kinds together, by card number.
     std::vector<IndexedCard> cards;
 
@@ -56,6 +59,7 @@ struct LibraryIndex {
     int hugeFiles = 0;
     int foldersNotEntered = 0;
     int loopingLinks = 0;
+    int linksOut = 0;
     // Every folder the look entered.
     std::vector<std::filesystem::path> folders;
     // The look was cancelled: the files looked at before are in, the others are not.

@@ -26,6 +26,8 @@
 #include "carddb/qt_normaliser.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 #include "settings/library_settings.h"
 #include "tools/deck_cards.h"
 #include "tools/deck_comparison_window.h"
@@ -45,14 +47,6 @@ constexpr int kMaxWatchedFolders = 5000;
 constexpr int kChangeDelayMs = 500;
 
 constexpr int kCardNoRole = Qt::UserRole;
-
-QString PathText(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
-
-std::filesystem::path PathOf(const QString& text) {
-    return std::filesystem::path(QFile::encodeName(text).toStdString());
-}
 
 QString SuggestionText(const CardSuggestion& card) {
     return QString::fromStdU16String(card.cardNo) + QStringLiteral("  ") +
@@ -86,7 +80,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     setObjectName("frmLibrary");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷﾗｲﾌﾞﾗﾘ"));
     const std::u16string remembered = LoadLibrarySettings(settings_).folder;
-    folder_ = remembered.empty() ? std::move(programDir) : std::filesystem::path(remembered);
+    folder_ = remembered.empty() ? std::move(programDir) : PathOfText(remembered);
 
     maxWatchedFolders_ = kMaxWatchedFolders;
     indexer_ = new LibraryIndexer(db_, this);
@@ -127,7 +121,7 @@ void DeckLibraryWindow::BuildControls() {
     auto* folderRow = new QHBoxLayout;
     QLabel* folderLabel = PlainLabel(QStringLiteral("ﾌｫﾙﾀﾞ"), this);
     folderRow->addWidget(folderLabel);
-    folderBox = new QLineEdit(PathText(folder_), this);
+    folderBox = new QLineEdit(ShownPathText(folder_), this);
     folderLabel->setBuddy(folderBox);  // captions name their boxes for a screen reader
     NameControl(folderBox, "txtFolder");
     folderBox->setReadOnly(true);
@@ -247,13 +241,13 @@ void DeckLibraryWindow::BuildControls() {
 
 void DeckLibraryWindow::SetFolder(const std::filesystem::path& folder) {
     folder_ = folder;
-    folderBox->setText(PathText(folder_));
+    folderBox->setText(ShownPathText(folder_));
     selectionOrder_.clear();
-    const std::u16string text = folderBox->text().toStdU16String();
-    // A name that is no UTF-8 reads back as another folder: not remembered either.
-    const LibrarySave saved = PathOf(folderBox->text()) == folder_
-                                  ? SaveLibrarySettings(settings_, LibrarySettings{text})
-                                  : LibrarySave::CannotHold;
+    // A name that is no UTF-8 would read back as another folder: not remembered either.
+    const LibrarySave saved =
+        IsUtf8(folder_.native())
+            ? SaveLibrarySettings(settings_, LibrarySettings{PathText(folder_)})
+            : LibrarySave::CannotHold;
     switch (saved) {
         case LibrarySave::CannotHold:
             folderNote->setText(
@@ -273,7 +267,7 @@ void DeckLibraryWindow::BrowseFolder() {
     FileDialogRequest request;
     request.folder = true;
     request.title = QStringLiteral("ﾃﾞｯｷﾗｲﾌﾞﾗﾘのﾌｫﾙﾀﾞ");
-    request.initialPath = PathText(folder_);
+    request.initialPath = PathQString(folder_);
     const QString chosen = Dialogs().AskFileName(this, request);
     if (chosen.isEmpty()) return;
     SetFolder(PathOf(chosen));
@@ -326,7 +320,8 @@ void DeckLibraryWindow::WatchFolders(const std::vector<std::filesystem::path>& a
     QSet<QString> wanted;
     for (const std::filesystem::path& folder : all) {
         if (wanted.size() == maxWatchedFolders_) break;
-        wanted.insert(PathText(folder));
+        // Qt watches only folders whose names it can hold; the others count as not watched.
+        if (IsUtf8(folder.native())) wanted.insert(QFile::decodeName(folder.c_str()));
     }
     QStringList gone;
     QSet<QString> watched;
@@ -539,19 +534,19 @@ void DeckLibraryWindow::OpenCurrentDeck() {
         at = sorted_->mapFromSource(model_->index(rows.front(), 0));
     }
     const LibraryDeck& deck = model_->DeckAt(sorted_->mapToSource(at).row());
-    if (hooks_.openDeck) hooks_.openDeck(PathText(deck.path));
+    if (hooks_.openDeck) hooks_.openDeck(PathQString(deck.path));
 }
 
 bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name, QString& path) {
     const LibraryDeck& deck = model_->DeckAt(row);
     name = model_->FileNameOf(deck);
-    path = PathText(deck.path);
+    path = PathQString(deck.path);
     FileStatus status;
     if (ReadDeckEntries(deck.path, db_, lists, status)) return true;
     const QString why = status ? QStringLiteral("ﾃﾞｯｷﾌｧｲﾙではなくなっています。")
                                : QString::fromStdU16String(FileErrorText(status));
     Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(),
-                      QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを読めません。\n") + PathText(deck.path) +
+                      QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを読めません。\n") + ShownPathText(deck.path) +
                           QStringLiteral("\n") + why,
                       QMessageBox::Ok);
     return false;

@@ -2,9 +2,9 @@
 
 #include <QColor>
 #include <QDateTime>
-#include <QFile>
 
 #include "platform/plain_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -18,8 +18,17 @@ bool Breaks(const LibraryDeck& deck, DeckRule rule) {
     return false;
 }
 
-QString DecodedName(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+size_t LeftOutRows(const LibraryDeck& deck) {
+    return deck.leftOut[0] + deck.leftOut[1] + deck.leftOut[2];
+}
+
+// The rules the deck breaks, and the rows beyond a list's limit that the deck as listed (and as
+// the main window would open it) leaves out.
+QString JudgementOf(const LibraryDeck& deck) {
+    QString text = QString::fromStdU16String(JudgementText(deck.broken));
+    const size_t leftOut = LeftOutRows(deck);
+    if (leftOut > 0) text += QStringLiteral("（入らない行 %1）").arg(leftOut);
+    return text;
 }
 
 }  // namespace
@@ -68,12 +77,12 @@ int LibraryModel::RowOf(const std::filesystem::path& path) const {
 }
 
 QString LibraryModel::FileNameOf(const LibraryDeck& deck) const {
-    return DecodedName(deck.path.filename());
+    return ShownPathText(deck.path.filename());
 }
 
 QString LibraryModel::FolderOf(const LibraryDeck& deck) const {
     const std::filesystem::path folder = deck.path.parent_path().lexically_relative(index_->folder);
-    return folder == "." ? QString() : DecodedName(folder);
+    return folder == "." ? QString() : ShownPathText(folder);
 }
 
 int LibraryModel::rowCount(const QModelIndex& parent) const {
@@ -100,12 +109,15 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             (column == Units && Breaks(deck, DeckRule::Units)) ||
             (column == MissionsAndCharacters && Breaks(deck, DeckRule::MissionsAndCharacters)) ||
             (column == Points && Breaks(deck, DeckRule::Points)) ||
-            (column == Judgement && !deck.broken.empty()) ||
+            (column == Judgement && (!deck.broken.empty() || LeftOutRows(deck) > 0)) ||
             (column == UnknownRows && deck.unknownRows > 0);
         return red ? QVariant(kBrokenRuleRed) : QVariant();
     }
     if (role == Qt::ToolTipRole && column == FileName) {
-        return PlainToolTip(DecodedName(deck.path));
+        return PlainToolTip(ShownPathText(deck.path));
+    }
+    if (role == Qt::ToolTipRole && column == Judgement && LeftOutRows(deck) > 0) {
+        return PlainToolTip(QString::fromStdU16String(LeftOutText(deck.leftOut)));
     }
     if (role != Qt::DisplayRole && role != kSortRole) return {};
     switch (column) {
@@ -121,9 +133,15 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             return deck.counts.points;
         case Judgement:
             if (role == kSortRole) {
-                return QString::fromStdU16String(JudgementSortKey(deck.broken));
+                // By rule, then count; rows left out after the same judgement without them.
+                QString key = QString::fromStdU16String(JudgementSortKey(deck.broken));
+                if (const size_t leftOut = LeftOutRows(deck); leftOut > 0) {
+                    key +=
+                        QChar(0x0001) + QStringLiteral("%1").arg(leftOut, 12, 10, QLatin1Char('0'));
+                }
+                return key;
             }
-            return QString::fromStdU16String(JudgementText(deck.broken));
+            return JudgementOf(deck);
         case UnknownRows:
             return deck.unknownRows;
         case Modified: {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
-#include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/file_io.h"
+#include "platform/qt_paths.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "ui/boss_rules.h"
@@ -52,7 +52,7 @@ bool LoadIconPicture(const QString& path, QIcon& icon, QString& error) {
     // Read through the file layer: only a regular file is read, so a pipe or a device named
     // as the icon cannot stall the program.
     const FileContents file =
-        ReadFileBytes(std::filesystem::path(path.toStdU16String()), kIconFileLimit);
+        ReadFileBytes(PathOf(path), kIconFileLimit);
     if (!file.status) {
         error = QString::fromStdU16String(FileErrorText(file.status));
         return false;
@@ -133,8 +133,7 @@ QString BossKeyDialog::PickIconFile() {
     FileDialogRequest request;
     request.save = false;
     request.title = QStringLiteral("ｱｲｺﾝを指定");
-    request.initialPath = QDir(QString::fromStdU16String(state_.programDir.u16string()))
-                              .filePath(QStringLiteral("*.ico"));
+    request.initialPath = PathQString(state_.programDir / "*.ico");
     // Each entry shows its caption as it stands and matches by the pattern after it: "*"
     // lists every file, as "*.*" does where the design comes from, names without a dot
     // included.

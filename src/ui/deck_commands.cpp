@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +17,8 @@
 #include "deckfile/deck_text_importer.h"
 #include "deckfile/recent_files_menu.h"
 #include "deckfile/unsaved_deck_guard.h"
+#include "platform/path_text.h"
+#include "platform/qt_paths.h"
 
 namespace zemlo {
 namespace {
@@ -27,9 +28,11 @@ namespace {
 QString DroppedFile(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile()) continue;
-        const QString path = url.toLocalFile();
-        if (DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) return path;
+        // The URL's own bytes: a name in CP932 stays itself.
+        const QString path = PathQString(LocalFileOf(url));
+        if (!path.isEmpty() && DeckFileTypeOf(path.toStdU16String()) != DeckFileType::None) {
+            return path;
+        }
     }
     return {};
 }
@@ -74,11 +77,11 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
 
     connect(files, &DeckFileActions::deckSaved, this, [this](const QString& path) {
         history_.MarkSaved();
-        recent_->Remember(QFileInfo(path).absoluteFilePath());
+        recent_->Remember(PathQString(AbsolutePath(PathOf(path))));
     });
     connect(files, &DeckFileActions::deckOpened, this, [this](const QString& path, bool read) {
         history_.MarkSaved();
-        if (read) recent_->Remember(QFileInfo(path).absoluteFilePath());
+        if (read) recent_->Remember(PathQString(AbsolutePath(PathOf(path))));
     });
 
     window_.setAcceptDrops(true);

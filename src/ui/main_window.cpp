@@ -34,6 +34,7 @@
 #include "platform/key_value_source.h"
 #include "platform/process_launcher.h"
 #include "platform/program_dir.h"
+#include "platform/qt_paths.h"
 #include "platform/twips.h"
 #include "platform/window_caption.h"
 #include "tools/deck_library_actions.h"
@@ -337,7 +338,7 @@ void MainWindow::OpenBossSettings() {
 }
 
 void MainWindow::OpenVersionDialog() {
-    VersionDialog dialog(QString::fromStdString(ProgramName()), SystemKeyValues(),
+    VersionDialog dialog(PathQString(ProgramName()), SystemKeyValues(),
                          SystemProcesses(), this);
     dialog.exec();
 }

@@ -10,6 +10,7 @@
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
 #include "platform/process_launcher.h"
+#include "platform/qt_paths.h"
 #include "platform/twips.h"
 #include "platform/user_store.h"
 #include "platform/window_frame.h"
@@ -142,7 +143,7 @@ void VersionDialog::OnKeyDown(int keyCode, Qt::KeyboardModifiers shift) {
     const QString text = QStringLiteral(
                              "次回の起動時に注意事項を表示する設定を"
                              " %1 に保存できませんでした（%2）。")
-                             .arg(QString::fromStdU16String(store.File().u16string()),
+                             .arg(ShownPathText(store.File()),
                                   QString::fromStdU16String(FileErrorText(saved)));
     Dialogs().Message(this, QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok);
 }

@@ -1,6 +1,7 @@
 #include "deckfile/deck_file_actions.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include "deck_test_cards.h"
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
+#include "platform/qt_paths.h"
 #include "support/card_builder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -185,6 +187,37 @@ TEST_F(DeckFileActionsTest, EveryFailedSaveKeepsTheOldFileAndTellsWhy) {
         }
         std::filesystem::remove_all(dir_ / "deck.htm");
     }
+}
+
+TEST_F(DeckFileActionsTest, NamesInCp932SaveOpenAndAreToldAsTheyRead) {
+    // A folder and a deck named in CP932, as an archive from a Windows machine unpacks them:
+    // "デッキ" and "大会.htm".
+    const std::filesystem::path folder = dir_ / "\x83\x66\x83\x62\x83\x4c";
+    const std::filesystem::path file = folder / "\x91\xe5\x89\xef.htm";
+    std::filesystem::create_directory(folder);
+    FillDeck();
+    const Deck saved = deck_;
+    dialogs_.fileAnswers = {PathQString(file)};
+    ASSERT_TRUE(actions_.SaveDeck());
+    EXPECT_TRUE(std::filesystem::is_regular_file(file));
+
+    Deck other;
+    DeckHistory otherHistory(other, nullptr);
+    DeckFileActions openInto(state_.DeckFiles(), otherHistory, &window_);
+    EXPECT_TRUE(openInto.OpenDeckFile(PathQString(file)));
+    EXPECT_EQ(other, saved);
+
+    // A failure there names the file as it reads, and never ends the program.
+    ::chmod(folder.c_str(), 0555);
+    const bool written = actions_.WriteDeckHtml(PathQString(folder / "new.htm"));
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_FALSE(written);
+    ASSERT_FALSE(dialogs_.messages.empty());
+    EXPECT_TRUE(dialogs_.messages.back().text.contains(QStringLiteral("デッキ/new.htm")))
+        << dialogs_.messages.back().text.toStdString();
+    EXPECT_FALSE(openInto.OpenDeckFile(PathQString(folder / "\x83\xff.htm")));
+    EXPECT_TRUE(dialogs_.messages.back().text.contains(QStringLiteral("デッキ/\\x83\\xFF.htm")))
+        << dialogs_.messages.back().text.toStdString();
 }
 
 TEST_F(DeckFileActionsTest, OpenReplacesTheDeckAsOneStep) {

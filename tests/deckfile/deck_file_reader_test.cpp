@@ -109,6 +109,12 @@ std::u16string FileWith(std::initializer_list<const char*> lines) {
     return U(text);
 }
 
+// The text as the file would hold it, in CP932.
+DeckFileReadResult Parse(std::u16string_view text, const CardDatabase& db,
+                         const std::atomic<bool>* cancel = nullptr) {
+    return ParseDeckFile(EncodeCp932(text), db, cancel);
+}
+
 constexpr const char* kSignature =
     "<META NAME=\"GENERATOR\" Content=\"ZEMLOデッキ作成支援\";charset=Shift_JIS>";
 constexpr const char* kUnitHeading = "<P align=center><STRONG>UNIT情報</STRONG></P>";
@@ -120,16 +126,16 @@ TEST(DeckFileReader, WithoutTheSignatureNothingIsRead) {
     const CardDatabase db = NumberLengthCards();
     const std::u16string text = FileWith({"<HTML>", kUnitHeading, "<TR>", kHeaderCell, "</TR>",
                                           "<TR>", "<TD noWrap>ZM001</TD>", "</TR>"});
-    const DeckFileReadResult read = ParseDeckFile(text, db);
+    const DeckFileReadResult read = Parse(text, db);
     EXPECT_EQ(read.status, DeckFileStatus::NotDeckFile);
     EXPECT_TRUE(read.deck.Empty());
 
     // A signature line that differs in one character is no signature.
     std::string nearly = kSignature;
     nearly.replace(nearly.find("Shift_JIS"), 9, "shift_jis");
-    EXPECT_EQ(ParseDeckFile(FileWith({nearly.c_str(), kUnitHeading}), db).status,
+    EXPECT_EQ(Parse(FileWith({nearly.c_str(), kUnitHeading}), db).status,
               DeckFileStatus::NotDeckFile);
-    EXPECT_EQ(ParseDeckFile(u"", db).status, DeckFileStatus::NotDeckFile);
+    EXPECT_EQ(Parse(u"", db).status, DeckFileStatus::NotDeckFile);
 }
 
 TEST(DeckFileReader, SignatureOnAnyLineIsAccepted) {
@@ -141,7 +147,7 @@ TEST(DeckFileReader, SignatureOnAnyLineIsAccepted) {
     for (char16_t c : text) {
         if (c != u'\n') crOnly += c;
     }
-    const DeckFileReadResult read = ParseDeckFile(crOnly, db);
+    const DeckFileReadResult read = Parse(crOnly, db);
     EXPECT_EQ(read.status, DeckFileStatus::Read);
     EXPECT_EQ(read.deck.Entries(CardKind::Unit), EntriesOf(db, CardKind::Unit, {1}));
 }
@@ -149,7 +155,7 @@ TEST(DeckFileReader, SignatureOnAnyLineIsAccepted) {
 TEST(DeckFileReader, UnitSectionOnlyFillsOnlyUnits) {
     const CardDatabase db = NumberLengthCards();
     const DeckFileReadResult read =
-        ParseDeckFile(FileWith({kSignature, kUnitHeading, "<TR>", kHeaderCell, "</TR>", "<TR>",
+        Parse(FileWith({kSignature, kUnitHeading, "<TR>", kHeaderCell, "</TR>", "<TR>",
                                 "<TD noWrap>ZM000004</TD>", "<TD noWrap>MI001</TD>", "</TR>",
                                 "<TR>", "<TD noWrap>ZM000004</TD>", "</TR>"}),
                       db);
@@ -164,7 +170,7 @@ TEST(DeckFileReader, HeaderRowNeverYieldsACard) {
     const CardDatabase db = NumberLengthCards();
     // A header row whose first cell holds a real card number still counts as the header.
     const DeckFileReadResult read =
-        ParseDeckFile(FileWith({kSignature, kMissionHeading, "<TR>", "<TD noWrap>MI001</TD>",
+        Parse(FileWith({kSignature, kMissionHeading, "<TR>", "<TD noWrap>MI001</TD>",
                                 "</TR>", "<TR>", "<TD noWrap>MI0002</TD>", "</TR>"}),
                       db);
     EXPECT_EQ(read.deck.Entries(CardKind::Mission), EntriesOf(db, CardKind::Mission, {1}));
@@ -172,7 +178,7 @@ TEST(DeckFileReader, HeaderRowNeverYieldsACard) {
 
 TEST(DeckFileReader, EachSectionEndsAtTheNextHeading) {
     const CardDatabase db = NumberLengthCards();
-    const DeckFileReadResult read = ParseDeckFile(FileWith({kSignature,
+    const DeckFileReadResult read = Parse(FileWith({kSignature,
                                                             kUnitHeading,
                                                             "<TR>",
                                                             kHeaderCell,
@@ -203,7 +209,7 @@ TEST(DeckFileReader, EachSectionEndsAtTheNextHeading) {
 
 TEST(DeckFileReader, UnknownCardNumbersAreSkippedAndListed) {
     const CardDatabase db = NumberLengthCards();
-    const DeckFileReadResult read = ParseDeckFile(FileWith({kSignature,
+    const DeckFileReadResult read = Parse(FileWith({kSignature,
                                                             kUnitHeading,
                                                             "<TR>",
                                                             kHeaderCell,
@@ -243,7 +249,7 @@ TEST(DeckFileReader, TruncatedLastRowKeepsTheRowsBeforeIt) {
                                     "<TD noWrap>CH001</TD>", "</TR>", "<TR>",
                                     "<TD noWrap>CH00003</TD>", "</TR>", "<TR>"});
     text += u"<TD noWrap>CH00";
-    const DeckFileReadResult read = ParseDeckFile(text, db);
+    const DeckFileReadResult read = Parse(text, db);
     EXPECT_EQ(read.deck.Entries(CardKind::Character), DeckOrderOf(db, CardKind::Character, {0, 2}));
     EXPECT_EQ(read.skippedCardNos, std::vector<std::u16string>{u"CH00"});
 
@@ -251,12 +257,12 @@ TEST(DeckFileReader, TruncatedLastRowKeepsTheRowsBeforeIt) {
     // not trusted either.
     text.resize(text.size() - 4);
     text += u"CH0002";
-    EXPECT_EQ(ParseDeckFile(text, db).deck.Entries(CardKind::Character),
+    EXPECT_EQ(Parse(text, db).deck.Entries(CardKind::Character),
               DeckOrderOf(db, CardKind::Character, {0, 2}));
 
     // Cut after a complete number cell: the row names its card.
     text += u"</TD>";
-    EXPECT_EQ(ParseDeckFile(text, db).deck.Entries(CardKind::Character),
+    EXPECT_EQ(Parse(text, db).deck.Entries(CardKind::Character),
               DeckOrderOf(db, CardKind::Character, {0, 2, 1}));
 }
 
@@ -285,7 +291,7 @@ TEST(DeckFileReader, RowsBeyondAListsLimitAreCountedNotKept) {
     }
     text += U(kMissionHeading) +
             u"\n<TR>\n<TD noWrap>No</TD>\n</TR>\n<TR>\n<TD noWrap>MI0002</TD>\n</TR>\n";
-    const DeckFileReadResult read = ParseDeckFile(text, db);
+    const DeckFileReadResult read = Parse(text, db);
     ASSERT_EQ(read.deck.Entries(CardKind::Unit).size(), kMaxListEntries);
     EXPECT_EQ(read.deck.Entries(CardKind::Unit).back(), EntriesOf(db, CardKind::Unit, {2})[0]);
     EXPECT_EQ(read.leftOut, (LeftOutCounts{10, 0, 0}));
@@ -297,12 +303,41 @@ TEST(DeckFileReader, RunningOutOfMemoryMakesTheFileUnreadableNotTheEnd) {
     const CardDatabase db = NumberLengthCards();
     TempDir dir;
     WriteBytes(dir / "huge.htm", "");
-    // Within the size ceiling, but its decoded text needs more memory than there is.
-    ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), 96 << 20), 0);
+    // Within the size ceiling, but more than the memory there is.
+    ASSERT_EQ(::truncate((dir / "huge.htm").c_str(), 200 << 20), 0);
     EXPECT_TRUE(RunWithLittleMemory(150 << 20, [&] {
         const DeckFileReadResult read = ReadDeckFile(dir / "huge.htm", db);
         return read.status == DeckFileStatus::Unreadable && read.fileStatus.error == ENOMEM;
     }));
+}
+
+TEST(DeckFileReader, MemoryFollowsTheDeckNotTheLinesAndCancelStopsWithinTheFile) {
+    const CardDatabase db = NumberLengthCards();
+    // 64 MiB of line breaks around a deck of one card and 100,000 rows naming no card: an
+    // index of its lines alone would take a gigabyte, its decoded text 128 MiB.
+    std::string bytes = EncodeCp932(U(kSignature) + u"\r\n" + U(kUnitHeading) +
+                                    u"\r\n<TR>\r\n<TD noWrap>No</TD>\r\n</TR>\r\n"
+                                    u"<TR>\r\n<TD noWrap>ZM0002</TD>\r\n</TR>\r\n");
+    for (int i = 0; i < 100000; ++i) {
+        bytes += "<TR>\r\n<TD noWrap>ZM" + std::to_string(100000 + i) + "</TD>\r\n</TR>\r\n";
+    }
+    bytes.append(size_t{64} << 20, '\n');
+    if (CanLimitAddressSpace()) {
+        EXPECT_TRUE(RunWithLittleMemory(48 << 20, [&] {
+            const DeckFileReadResult read = ParseDeckFile(bytes, db);
+            return read.status == DeckFileStatus::Read && read.deck.Size(CardKind::Unit) == 1;
+        }));
+    }
+    const DeckFileReadResult read = ParseDeckFile(bytes, db);
+    // Every skipped row is counted; the first few are kept for the message.
+    EXPECT_EQ(read.skippedRows, 100000u);
+    ASSERT_EQ(read.skippedCardNos.size(), kListedSkippedCardNos);
+    EXPECT_EQ(read.skippedCardNos.front(), u"ZM100000");
+
+    const std::atomic<bool> cancel{true};
+    const DeckFileReadResult cancelled = ParseDeckFile(bytes, db, &cancel);
+    EXPECT_EQ(cancelled.status, DeckFileStatus::Cancelled);
+    EXPECT_TRUE(cancelled.deck.Empty());
 }
 
 TEST(DeckFileReader, BinaryFilesPipesAndUnreadableFilesGiveNoDeck) {

@@ -134,7 +134,7 @@ cmp -s "$build/sample/ZEMLO.dat" "$second/ZEMLO.dat" || fail "the sample was not
 check_entry "$second"
 
 # Uninstalling the first folder leaves the entry that starts the second, and the icons.
-run_installer --uninstall "$odd"
+run_installer --build "$build" --uninstall "$odd"
 [ ! -e "$odd/zemlo-deck" ] && [ ! -e "$odd/.zemlo-deck-install" ] || fail "program files left"
 [ "$(fingerprint "$odd" "${player_files[@]}")" = "$before" ] || fail "uninstalling changed player files"
 for f in "${player_files[@]%%/*}"; do
@@ -147,15 +147,52 @@ check_entry "$second"
 cp "$odd/ZEMLO.dat" "$second/ZEMLO.dat"
 run_installer --build "$build" "$second"
 cmp -s "$odd/ZEMLO.dat" "$second/ZEMLO.dat" || fail "installing again replaced the player's data"
-run_installer --uninstall "$second"
+run_installer --build "$build" --uninstall "$second"
 cmp -s "$odd/ZEMLO.dat" "$second/ZEMLO.dat" || fail "the uninstall removed the player's data"
 [ ! -e "$entry" ] || fail "the entry starting the second folder was left"
 
 # A folder the install made goes with its untouched sample, and the last entry with its icons.
 third="$work/third"
 run_installer --build "$build" "$third"
-run_installer --uninstall "$third"
+run_installer --build "$build" --uninstall "$third"
 [ ! -e "$third" ] || fail "the folder the install made is left: $(ls -A "$third")"
 [ ! -e "$entry" ] && [ ! -e "$icons/48x48/apps/zemlo-deck.png" ] || fail "desktop files left"
 ! grep -q zemlo-deck "$apps/mimeinfo.cache" || fail "the desktop database still lists the tool"
+
+# 4. A program folder handed over by someone else, its list changed: the uninstall removes
+# only what an install writes, by what each path is, never through a link.
+victim="$work/victim"
+mkdir -p "$victim/apps"
+printf 'precious\n' >"$victim/zemlo-deck.png"
+printf 'precious\n' >"$victim/apps/zemlo-deck.png"
+handed="$work/handed"
+run_installer --build "$build" "$handed"
+cp "$odd/ZEMLO.dat" "$handed/ZEMLO.dat"  # the player's own card data
+printf 'x' >"$handed/"$'\e[31mred\nline'
+mine=$(sha256sum <"$handed/ZEMLO.dat" | cut -d ' ' -f 1)
+{
+    printf 'sample\tZEMLO.dat\t%s\n' "$mine"  # a forged hash, equal to the player's data
+    printf 'icon\t%s\n' "$victim/zemlo-deck.png" "$XDG_DATA_HOME/icons/hicolor/evil/apps/zemlo-deck.png" \
+        "$icons/../../../victim/apps/zemlo-deck.png"
+} >>"$handed/.zemlo-deck-install"
+# A link planted where an icon folder was: removing the icon there would remove the victim's.
+rm -rf "$icons/48x48/apps" && ln -s "$victim/apps" "$icons/48x48/apps"
+run_installer --build "$build" --uninstall "$handed"
+for f in zemlo-deck.png apps/zemlo-deck.png; do
+    [ "$(cat "$victim/$f")" = precious ] || fail "the uninstall removed $victim/$f"
+done
+cmp -s "$odd/ZEMLO.dat" "$handed/ZEMLO.dat" || fail "a forged sample hash removed the player's data"
+[ ! -e "$entry" ] && [ ! -e "$icons/scalable/apps/zemlo-deck.svg" ] || fail "the tool's own files left"
+grep -q "left alone, a line of .zemlo-deck-install.*victim/zemlo-deck.png" "$work/out" ||
+    fail "an untrusted line was not told: $(cat "$work/out")"
+! grep -q $'\e' "$work/out" || fail "a file name sent an escape to the terminal"
+grep -qF '  \x1B[31mred\x0Aline' "$work/out" || fail "a name was not shown escaped: $(cat "$work/out")"
+
+# A re-install over a changed list drops its foreign lines and removes nothing.
+rm "$icons/48x48/apps"
+run_installer --build "$build" "$handed"
+printf 'icon\t%s\n' "$victim/zemlo-deck.png" >>"$handed/.zemlo-deck-install"
+run_installer --build "$build" "$handed"
+! grep -q victim "$handed/.zemlo-deck-install" || fail "a re-install kept a foreign icon line"
+[ "$(cat "$victim/zemlo-deck.png")" = precious ] || fail "a re-install touched a foreign file"
 echo "install keeps player files: ok"

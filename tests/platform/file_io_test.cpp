@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -204,6 +205,53 @@ TEST_F(ReplaceFile, ReadOnlyFolderLeavesTheOldFile) {
     if (!mounted_ || !RemountReadOnly(folder_)) injected.faults.readOnlyFolder = folder_;
     EXPECT_EQ(ReplaceFileAtomically(target_, "new").error, EROFS);
     ExpectOldFileAlone();
+}
+
+TEST_F(ReplaceFile, FolderWithoutWriteBitsIsRefusedEvenByTheSuperuser) {
+    ::chmod(folder_.c_str(), 0555);
+    const FileStatus status = ReplaceFileAtomically(target_, "new");
+    ::chmod(folder_.c_str(), 0755);
+    EXPECT_EQ(status.error, EACCES);
+    EXPECT_EQ(FileErrorText(status), u"フォルダに書き込めません");
+    ExpectOldFileAlone();
+}
+
+TEST_F(ReplaceFile, TemporaryFileIsPrivateFromItsCreationAndTheOwnerIsKept) {
+    InjectedFaults injected;
+    unsigned modeAtCreation = 0;
+    injected.faults.afterCreate = [&](const std::filesystem::path& temp) {
+        modeAtCreation = ModeOf(temp);
+    };
+    ASSERT_TRUE(ReplaceFileAtomically(target_, "new"));
+    EXPECT_EQ(modeAtCreation, 0600u);
+    EXPECT_EQ(ModeOf(target_), 0640u);
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another owner needs the superuser";
+
+    // A file of another owner and group in a shared folder keeps both.
+    ASSERT_EQ(::chown(target_.c_str(), 1234, 5678), 0);
+    const FileStatus kept = ReplaceFileAtomically(target_, "kept");
+    ASSERT_TRUE(kept);
+    EXPECT_FALSE(kept.ownerNotKept);
+    struct stat info {};
+    ::stat(target_.c_str(), &info);
+    EXPECT_EQ(info.st_uid, 1234u);
+    EXPECT_EQ(info.st_gid, 5678u);
+
+    // A user who may write the folder but not give files away saves, and is told.
+    ::chmod(dir_.Path().c_str(), 0755);
+    ::chmod(folder_.c_str(), 0777);
+    ::chmod(target_.c_str(), 0666);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const FileStatus status = ReplaceFileAtomically(target_, "theirs");
+        ::_exit(status && status.ownerNotKept ? 0 : 1);
+    }
+    int wait = 0;
+    ASSERT_EQ(::waitpid(child, &wait, 0), child);
+    ::chmod(folder_.c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(wait) && WEXITSTATUS(wait) == 0) << wait;
+    EXPECT_EQ(ReadBytes(target_), "theirs");
 }
 
 TEST_F(ReplaceFile, FolderInThePlaceIsLeftAsItIs) {

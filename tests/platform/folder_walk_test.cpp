@@ -70,6 +70,24 @@ TEST(FolderWalk, LinksThatLoopOrNameAFolderTwiceListEachFileOnce) {
     EXPECT_EQ(walk.foldersNotEntered, 0);
 }
 
+TEST(FolderWalk, LinksThatLeadOutOfTheFolderAreCountedNotFollowed) {
+    TempDir dir;
+    fs::create_directories(dir / "outside/many");
+    WriteBytes(dir / "outside/many/far.htm", "x");
+    WriteBytes(dir / "outside/lone.htm", "x");
+    fs::create_directories(dir / "library/sub");
+    WriteBytes(dir / "library/sub/near.htm", "x");
+    fs::create_directory_symlink("../..", dir / "library/sub/tree");    // up and out
+    fs::create_symlink(dir / "outside/lone.htm", dir / "library/lone.htm");
+    fs::create_directory_symlink("sub", dir / "library/inside");        // stays inside
+    // The library reached through a link of its own is still walked whole.
+    fs::create_directory_symlink("library", dir / "shortcut");
+    const FolderWalk walk = WalkFolder(dir / "shortcut", Htm);
+    ASSERT_TRUE(walk.status);
+    EXPECT_EQ(Found(walk, dir / "shortcut"), (std::vector<std::string>{"inside/near.htm"}));
+    EXPECT_EQ(walk.linksOut, 2);
+}
+
 TEST(FolderWalk, FoldersThatCannotBeEnteredAreCountedAndTheWalkGoesOn) {
     TempDir dir;
     fs::create_directories(dir / "bad");

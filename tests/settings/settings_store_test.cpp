@@ -58,6 +58,21 @@ TEST_F(SettingsStoreFaults, EveryFailedWriteKeepsTheOldFileAndIsToldOncePerRun) 
     }
 }
 
+TEST_F(SettingsStoreFaults, AFileIndexedOnceIsReadAgainWhenItChanges) {
+    WriteBytes(store_.File(), "[FORM]\nCOMPACT=2\n[OUTPUT]\nUNIT=1\n");
+    EXPECT_EQ(store_.ReadSetting(u"FORM", u"COMPACT"), u"2");
+    EXPECT_EQ(store_.ReadSetting(u"output", u"unit"), u"1");
+    // Changed in place by another program, to the same size.
+    WriteBytes(store_.File(), "[FORM]\nCOMPACT=3\n[OUTPUT]\nUNIT=1\n");
+    EXPECT_EQ(store_.ReadSetting(u"FORM", u"COMPACT"), u"3");
+    ASSERT_TRUE(store_.WriteSetting(u"FORM", u"COMPACT", u"4"));
+    EXPECT_EQ(store_.ReadSetting(u"FORM", u"COMPACT"), u"4");
+    // A file that cannot be read any more reads as defaults, not as what it held.
+    InjectedFaults injected;
+    injected.faults.unreadableFile = store_.File();
+    EXPECT_EQ(store_.ReadSetting(u"FORM", u"COMPACT"), u"");
+}
+
 TEST_F(SettingsStoreFaults, UnreadableFileIsToldAsSuchAndNeverReplaced) {
     WriteBytes(store_.File(), old_);
     InjectedFaults injected;

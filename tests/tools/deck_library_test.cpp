@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
+#include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
+#include "platform/code_page.h"
 #include "library_decks.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
@@ -115,10 +117,22 @@ TEST_F(DeckLibraryTest, RowsNamingUnknownCardsAreCountedAndLeftOutOfTheCounts) {
     AddCard(older.units, "ZM9999", {{unit_field::UnitName, "旧型"}});
     AddCard(older.characters, "CH9999", {{char_field::CharName, "旧隊長"}});
     SaveLibraryDeck(dir / "old.htm", older, MakeDeck(older, {27, 27, 0}, {}, {6}));
+    // 40,000 unit rows: the deck as listed holds the first 32,767, and says so.
+    const std::string cardNo = EncodeCp932(db.units.Cell(unit_field::CardNo, 0));
+    std::string rows = EncodeCp932(std::u16string(deck_file::kSignature) + u"\r\n" +
+                                   std::u16string(deck_file::kUnitHeading) +
+                                   u"\r\n<TR>\r\n<TD noWrap>No</TD>\r\n</TR>\r\n");
+    for (int i = 0; i < 40000; ++i) rows += "<TR>\r\n<TD noWrap>" + cardNo + "</TD>\r\n</TR>\r\n";
+    WriteBytes(dir / "long.htm", rows);
     const LibraryIndex index = IndexLibrary(dir.Path(), db);
-    ASSERT_EQ(index.decks.size(), 1u);
-    EXPECT_EQ(index.decks[0].unknownRows, 3);
-    EXPECT_EQ(index.decks[0].counts, (DeckCounts{1, 0, 0}));
+    ASSERT_EQ(index.decks.size(), 2u);
+    const LibraryDeck* old = DeckNamed(index, "old.htm");
+    ASSERT_NE(old, nullptr);
+    EXPECT_EQ(old->unknownRows, 3);
+    EXPECT_EQ(old->counts, (DeckCounts{1, 0, 0}));
+    const LibraryDeck* full = DeckNamed(index, "long.htm");
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(full->leftOut, (LeftOutCounts{40000 - kMaxListEntries, 0, 0}));
 }
 
 TEST_F(DeckLibraryTest, ASecondLookReadsOnlyNewAndChangedFilesAndDropsRemovedOnes) {

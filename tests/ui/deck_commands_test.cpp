@@ -322,9 +322,9 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     Deck deck;
     deck.Add(CardKind::Mission, Entry(CardKind::Mission, 0));
     WriteDeck("dropped.htm", deck);
-    auto drop = [this](const QString& path) {
+    auto drop = [this](const QUrl& url) {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(PathOf("notes.txt")), QUrl::fromLocalFile(path)});
+        data.setUrls({QUrl::fromLocalFile(PathOf("notes.txt")), url});
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(window.get(), &enter);
         EXPECT_TRUE(enter.isAccepted());
@@ -332,16 +332,26 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
         QApplication::sendEvent(window.get(), &drop);
         QApplication::processEvents();
     };
-    drop(PathOf("dropped.htm"));
+    drop(QUrl::fromLocalFile(PathOf("dropped.htm")));
     EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
     EXPECT_EQ(Panel().counts[2]->text(), "7");
     EXPECT_TRUE(dialogs.messages.empty());
 
-    drop(PathOf("nowhere.htm"));
+    drop(QUrl::fromLocalFile(PathOf("nowhere.htm")));
     EXPECT_EQ(state.deck.Entries(CardKind::Mission), deck.Entries(CardKind::Mission));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith("ファイルを読み込めませんでした"));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("ファイルがありません")));
+
+    // A deck named in CP932 ("大会.htm") arrives with the bytes its URL carries.
+    Deck other;
+    other.Add(CardKind::Unit, Entry(CardKind::Unit, 0));
+    WriteDeck("\x91\xe5\x89\xef.htm", other);
+    dialogs.messages.clear();
+    drop(QUrl::fromEncoded("file://" + QByteArray::fromStdString((dir / "\x91\xe5\x89\xef.htm").native())
+                                           .toPercentEncoding("/")));
+    EXPECT_EQ(state.deck.Entries(CardKind::Unit), other.Entries(CardKind::Unit));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace
