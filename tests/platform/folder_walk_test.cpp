@@ -84,7 +84,8 @@ TEST(FolderWalk, LinksThatLeadOutOfTheFolderAreCountedNotFollowed) {
     fs::create_directory_symlink("library", dir / "shortcut");
     const FolderWalk walk = WalkFolder(dir / "shortcut", Htm);
     ASSERT_TRUE(walk.status);
-    EXPECT_EQ(Found(walk, dir / "shortcut"), (std::vector<std::string>{"inside/near.htm"}));
+    // The folder behind "inside" is listed under its own name, though the link comes first.
+    EXPECT_EQ(Found(walk, dir / "shortcut"), (std::vector<std::string>{"sub/near.htm"}));
     EXPECT_EQ(walk.linksOut, 2);
 }
 
