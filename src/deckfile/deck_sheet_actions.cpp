@@ -114,6 +114,7 @@ void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
         // A file that was not a deck leaves the deck without a file.
         DeckFileChanged(read ? path : QString());
     });
+    connect(&files, &DeckFileActions::deckFileForgotten, this, [this] { DeckFileChanged({}); });
 }
 
 void DeckSheetActions::DeckFileChanged(const QString& path) {
