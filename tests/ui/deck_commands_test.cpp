@@ -182,9 +182,6 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
 
 TEST_F(DeckCommandsTest, OverwriteSavesToTheDecksOwnFileAndAsksOnlyWithoutOne) {
     auto item = [this](const char* name) { return FindControl<QAction>(window.get(), name); };
-    const QList<QAction*> menu = FindControl<QMenu>(window.get(), "mnuFile")->actions();
-    ASSERT_EQ(menu.indexOf(item("mnuOverwrite")), menu.indexOf(item("mnuSave")) + 1);
-    EXPECT_EQ(item("mnuOverwrite")->text(), QStringLiteral("上書き保存"));
     EXPECT_EQ(item("mnuOverwrite")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(item("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     auto unitsIn = [this](const char* name) {
