@@ -1,8 +1,10 @@
 #include "deckfile/deck_file_actions.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
+#include <QMenu>
 
 #include "carddb/text_width.h"
 #include "deck/deck_history.h"
@@ -13,6 +15,7 @@
 #include "deckfile/output_items_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
+#include "platform/path_text.h"
 #include "platform/qt_paths.h"
 
 namespace zemlo {
@@ -71,16 +74,17 @@ bool DeckFileActions::SaveDeck() {
     // The file dialog asked before replacing the name it was given, not the one with ".htm"
     // added here.
     if (target.extensionAdded && Exists(path) &&
-        Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(),
-                          QStringLiteral("%1 は既にあります。置き換えますか？")
-                              .arg(ShownPathText(path)),
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        Dialogs().Message(
+            parentWidget_, QMessageBox::Question, ApplicationTitle(),
+            QStringLiteral("%1 は既にあります。置き換えますか？").arg(ShownPathText(path)),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return false;
     }
     BusyCursor busy;
     switch (target.type) {
         case DeckFileType::Html:
             if (!WriteDeckHtml(path)) return false;
+            deckFile_ = PathQString(AbsolutePath(PathOf(path)));
             emit deckSaved(path);
             return true;
         case DeckFileType::Csv:
@@ -91,6 +95,33 @@ bool DeckFileActions::SaveDeck() {
             break;
     }
     return false;
+}
+
+QAction* DeckFileActions::AddOverwriteItem(QMenu* menu, QAction* after) {
+    auto* item = new QAction(QStringLiteral("上書き保存"), menu);
+    item->setObjectName("mnuOverwrite");
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(after);
+    menu->insertAction(at >= 0 && at + 1 < actions.size() ? actions.at(at + 1) : nullptr, item);
+    connect(item, &QAction::triggered, this, [this] { OverwriteDeck(); });
+    return item;
+}
+
+bool DeckFileActions::OverwriteDeck() {
+    if (deckFile_.isEmpty()) return SaveDeck();
+    // The file it belongs to, with the output items in force now, through the file layer.
+    const QString path = deckFile_;
+    BusyCursor busy;
+    if (!WriteDeckHtml(path)) return false;
+    emit deckSaved(path);
+    return true;
+}
+
+void DeckFileActions::ForgetDeckFile() {
+    if (deckFile_.isEmpty()) return;
+    deckFile_.clear();
+    emit deckFileForgotten();
 }
 
 void DeckFileActions::OpenCommand() {
@@ -118,7 +149,10 @@ bool DeckFileActions::OpenDeckFile(const QString& path) {
     // Told with the new deck and its counters in view.
     if (type == DeckFileType::Html) TellWhatWasRead(read);
     if (!path.isEmpty()) {
-        emit deckOpened(path, type == DeckFileType::Html && read.status == DeckFileStatus::Read);
+        const bool isDeck = type == DeckFileType::Html && read.status == DeckFileStatus::Read;
+        // A file that held no deck leaves the deck without a file.
+        deckFile_ = isDeck ? PathQString(AbsolutePath(PathOf(path))) : QString();
+        emit deckOpened(path, isDeck);
     }
     return true;
 }

@@ -10,6 +10,8 @@
 #include "deckfile/deck_file_context.h"
 #include "deckfile/deck_file_reader.h"
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace zemlo {
@@ -28,6 +30,16 @@ public:
 
     void SaveCommand();
     void OpenCommand();
+
+    // "上書き保存" (Ctrl+S), put into menu after after: writes the deck to the file it
+    // belongs to, or asks as the save command does when it belongs to none.
+    QAction* AddOverwriteItem(QMenu* menu, QAction* after);
+    // The overwrite command: true only when the deck file was written.
+    bool OverwriteDeck();
+    // The deck file the deck was last saved to or opened from ("" for none), and forgetting
+    // it when the deck no longer is that file's: cleared, or replaced by deck text.
+    const QString& DeckFile() const { return deckFile_; }
+    void ForgetDeckFile();
 
     // Asked before the open command replaces the deck; false keeps the deck and asks for
     // no file. Without one the deck is replaced at once.
@@ -59,6 +71,8 @@ signals:
     // The open command replaced the deck; read tells whether the path was a deck file that
     // was read.
     void deckOpened(const QString& path, bool read);
+    // The deck belongs to no file any more.
+    void deckFileForgotten();
 
 private:
     // The reader's message for a file that could not be read, with the cause.
@@ -68,6 +82,7 @@ private:
     DeckHistory& history_;
     QWidget* parentWidget_;
     std::function<bool()> replaceGuard_;
+    QString deckFile_;
 };
 
 }  // namespace zemlo

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDate>
 #include <QMenu>
+#include <filesystem>
+#include <system_error>
 
 #include "deckfile/deck_file_actions.h"
 #include "deckfile/deck_file_format.h"
@@ -24,6 +26,14 @@ QAction* NewItem(QMenu* menu, const char* name, const QString& caption) {
     auto* action = new QAction(caption, menu);
     action->setObjectName(name);
     return action;
+}
+
+// Whether path is a file of its own, not a link or a folder: only such a file can be the
+// page of an earlier sheet that a save may remove.
+bool IsPlainFile(const QString& path) {
+    std::error_code ec;
+    return std::filesystem::symlink_status(PathOf(path), ec).type() ==
+           std::filesystem::file_type::regular;
 }
 
 }  // namespace
@@ -61,6 +71,7 @@ void DeckSheetActions::FollowDeckFiles(DeckFileActions& files) {
         // A file that was not a deck leaves the deck without a file.
         DeckFileChanged(read ? path : QString());
     });
+    connect(&files, &DeckFileActions::deckFileForgotten, this, [this] { DeckFileChanged({}); });
 }
 
 void DeckSheetActions::DeckFileChanged(const QString& path) {
@@ -75,16 +86,14 @@ int DeckSheetActions::RunModal(QDialog& dialog) {
 
 std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     const SheetSettings stored = LoadSheetSettings(settings_);
-    const QDate today = QDate::currentDate();
     SheetHeadingDialog dialog(ToQString(stored.player), ToQString(deckName_),
-                              ToQString(SheetDateText(today.year(), today.month(), today.day())),
-                              parentWidget_);
+                              ToQString(stored.event), QDate::currentDate(), parentWidget_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
 
     SheetHeading heading = dialog.Heading();
-    if (heading.player != stored.player) {
+    if (heading.player != stored.player || heading.event != stored.event) {
         // A failed write is told by the store; the sheet is made all the same.
-        (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
+        (void)SaveSheetSettings(settings_, SheetSettings{heading.player, heading.event});
     }
     deckName_ = heading.deckName;
     return BuildDeckSheet(deck_, std::move(heading));
@@ -93,7 +102,12 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
 void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
-    output_.Preview(SheetPages(*sheet), "frmSheetPreview", QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
+    // The print dialog's "print to file" offers the deck's folder and name, as the PDF save
+    // does, where Qt's dialog can show that path.
+    const std::filesystem::path offered = PathOf(OfferedPath(QStringLiteral(".pdf")));
+    const QString shown = QtReadablePath(offered);
+    output_.Preview(SheetPages(*sheet), "frmSheetPreview", QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"),
+                    PathOf(shown) == offered ? shown : QString());
 }
 
 bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
@@ -116,16 +130,18 @@ void DeckSheetActions::SaveAsImage() {
     if (!path.isEmpty()) SaveSheetImages(*sheet, path);
 }
 
-QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
-                                       const QString& extension) {
+QString DeckSheetActions::OfferedPath(const QString& extension) const {
     const QDate today = QDate::currentDate();
     const std::filesystem::path folder =
         deckFile_.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile_)).parent_path();
-    return output_.AskFile(
-        title, filter, extension,
-        PathQString(
-            folder /
-            PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension)));
+    return PathQString(
+        folder /
+        PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
+}
+
+QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
+                                       const QString& extension) {
+    return output_.AskFile(title, filter, extension, OfferedPath(extension));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
@@ -141,13 +157,13 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
         paths.push_back(ToQString(path));
     }
-    if (!output_.MayReplace(chosen, paths)) return false;
-    BusyCursor busy;
-    const std::vector<QByteArray> images = SheetPngs(sheet);
-    for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
-        if (!output_.Write(paths[page], images[page])) return false;
+    std::vector<QString> leftOver;
+    for (const std::u16string& path : LeftOverSheetPages(
+             first, sheet.pages.size(),
+             [](const std::u16string& page) { return IsPlainFile(ToQString(page)); })) {
+        leftOver.push_back(ToQString(path));
     }
-    return true;
+    return output_.SavePages(chosen, paths, leftOver, [&sheet] { return SheetPngs(sheet); });
 }
 
 }  // namespace zemlo

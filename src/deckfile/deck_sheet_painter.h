@@ -22,7 +22,7 @@ namespace zemlo {
 inline constexpr int kSheetImageDpi = 150;
 
 // Draws one page of the sheet on the paper paper (device pixels) of painter's device, at the
-// device's own resolution. A page that holds many rows is drawn in a smaller type.
+// device's own resolution, in the one type size of every page.
 void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& sheet,
                     std::size_t page);
 

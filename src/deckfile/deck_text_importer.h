@@ -34,6 +34,10 @@ public:
     // At most this many lines of each list are named in the message.
     static constexpr int kListedLines = 20;
 
+signals:
+    // The deck was replaced by the text's.
+    void deckImported();
+
 private:
     void Report(const DeckTextImport& result);
 

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -26,6 +27,12 @@ bool Exists(const QString& path) {
     std::error_code ec;
     return std::filesystem::symlink_status(PathOf(path), ec).type() !=
            std::filesystem::file_type::not_found;
+}
+
+QString ShownList(const std::vector<QString>& paths) {
+    QStringList shown;
+    for (const QString& path : paths) shown << ShownPathText(path);
+    return shown.join(QLatin1Char('\n'));
 }
 
 // Qt's preview leaves its zoom box, its page number and its page view without a name a
@@ -54,12 +61,17 @@ void NamePreviewControls(QPrintPreviewDialog& preview, const QString& what) {
 PrintOutput::PrintOutput(QWidget* parent, QString what, RunModal runModal)
     : parent_(parent), what_(std::move(what)), runModal_(std::move(runModal)) {}
 
-void PrintOutput::Preview(const PrintedPages& pages, const char* name, const QString& title) {
+void PrintOutput::Preview(const PrintedPages& pages, const char* name, const QString& title,
+                          const QString& offeredFile) {
     QPrinter printer(QPrinter::HighResolution);
     // The printouts keep their own margins, wider than any printer's unprintable edge.
     printer.setFullPage(true);
     printer.setPageLayout(A4PageLayout());
     printer.setDocName(pages.Title());
+    if (!offeredFile.isEmpty()) {
+        printer.setOutputFileName(offeredFile);
+        printer.setOutputFormat(QPrinter::NativeFormat);
+    }
     QPrintPreviewDialog preview(&printer, parent_);
     preview.setObjectName(name);
     preview.setWindowTitle(title);
@@ -121,13 +133,105 @@ bool PrintOutput::MayReplace(const QString& chosen, const std::vector<QString>& 
 bool PrintOutput::Write(const QString& path, const QByteArray& bytes) {
     const FileStatus status =
         ReplaceFileAtomically(PathOf(path), std::string_view(bytes.constData(), bytes.size()));
-    if (status) return true;
+    if (!status) TellNotSaved(path, status, QString());
+    return static_cast<bool>(status);
+}
+
+bool PrintOutput::SavePages(const QString& chosen, const std::vector<QString>& paths,
+                            const std::vector<QString>& leftOver,
+                            const std::function<std::vector<QByteArray>()>& render) {
+    LeftOverPages answer = LeftOverPages::Keep;
+    if (leftOver.empty()) {
+        if (!MayReplace(chosen, paths)) return false;
+    } else {
+        answer = AskAboutLeftOverPages(chosen, paths, leftOver);
+        if (answer == LeftOverPages::Cancel) return false;
+    }
+
+    BusyCursor busy;
+    const std::vector<QByteArray> images = render();
+    const std::size_t count = std::min(images.size(), paths.size());
+    for (std::size_t page = 0; page < count; ++page) {
+        const QByteArray& bytes = images[page];
+        const FileStatus status = ReplaceFileAtomically(
+            PathOf(paths[page]), std::string_view(bytes.constData(), bytes.size()));
+        if (status) continue;
+        TellNotSaved(paths[page], status, PagesNote(paths, page));
+        return false;  // an earlier printout's pages stay where this one is not whole
+    }
+    if (answer != LeftOverPages::Remove) return true;
+    std::vector<QString> kept;
+    FileStatus failed;
+    for (const QString& path : leftOver) {
+        const FileStatus status = RemoveRegularFile(PathOf(path));
+        if (!status && status.error != ENOENT) {
+            kept.push_back(path);
+            failed = status;
+        }
+    }
+    if (!kept.empty()) {
+        Dialogs().Message(parent_, QMessageBox::Warning, ApplicationTitle(),
+                          QStringLiteral("前の%1のﾍﾟｰｼﾞを削除できませんでした: %2\n%3")
+                              .arg(what_, ShownList(kept),
+                                   QString::fromStdU16String(FileErrorText(failed))),
+                          QMessageBox::Ok);
+    }
+    return true;
+}
+
+QString PrintOutput::PagesNote(const std::vector<QString>& paths, std::size_t failed) const {
+    if (paths.size() <= 1) return QString();
+    std::vector<QString> written(paths.begin(), paths.begin() + static_cast<long>(failed));
+    std::vector<QString> old;
+    std::vector<QString> missing;
+    for (std::size_t page = failed; page < paths.size(); ++page) {
+        (Exists(paths[page]) ? old : missing).push_back(paths[page]);
+    }
+    QString note;
+    const auto add = [&note](const QString& heading, const std::vector<QString>& pages) {
+        if (pages.empty()) return;
+        note += QStringLiteral("\n\n") + heading + QLatin1Char('\n') + ShownList(pages);
+    };
+    add(QStringLiteral("新しくなったﾍﾟｰｼﾞ:"), written);
+    add(QStringLiteral("前のままのﾍﾟｰｼﾞ（この%1のものではありません）:").arg(what_), old);
+    add(QStringLiteral("保存されていないﾍﾟｰｼﾞ:"), missing);
+    return note;
+}
+
+PrintOutput::LeftOverPages PrintOutput::AskAboutLeftOverPages(
+    const QString& chosen, const std::vector<QString>& paths,
+    const std::vector<QString>& leftOver) {
+    std::vector<QString> replaced;
+    for (const QString& path : paths) {
+        if (path != chosen && Exists(path)) replaced.push_back(path);
+    }
+    QString text;
+    if (!replaced.empty()) text = ShownList(replaced) + QStringLiteral(" は置き換えます。\n\n");
+    text += QStringLiteral(
+                "この%1は %2 ﾍﾟｰｼﾞです。同じ名前で前に保存した%1の続きのﾍﾟｰｼﾞが"
+                "残ります:\n%3\n\n残るﾍﾟｰｼﾞを削除しますか？\n"
+                "はい: 保存して削除する　いいえ: 保存して残す　ｷｬﾝｾﾙ: 保存しない")
+                .arg(what_)
+                .arg(paths.size())
+                .arg(ShownList(leftOver));
+    switch (Dialogs().AskYesNoCancel(parent_, ApplicationTitle(), text)) {
+        case QMessageBox::Yes:
+            return LeftOverPages::Remove;
+        case QMessageBox::No:
+            return LeftOverPages::Keep;
+        default:
+            return LeftOverPages::Cancel;
+    }
+}
+
+void PrintOutput::TellNotSaved(const QString& path, const FileStatus& status,
+                               const QString& note) {
     Dialogs().Message(
         parent_, QMessageBox::Critical, ApplicationTitle(),
         QStringLiteral("%1を保存できませんでした。\nファイルに書き込めません: %2\n%3")
-            .arg(what_, ShownPathText(path), QString::fromStdU16String(FileErrorText(status))),
+                .arg(what_, ShownPathText(path), QString::fromStdU16String(FileErrorText(status))) +
+            note,
         QMessageBox::Ok);
-    return false;
 }
 
 }  // namespace zemlo

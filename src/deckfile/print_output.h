@@ -16,6 +16,7 @@ class QWidget;
 namespace zemlo {
 
 class PrintedPages;
+struct FileStatus;
 
 class PrintOutput {
 public:
@@ -26,8 +27,10 @@ public:
     PrintOutput(QWidget* parent, QString what, RunModal runModal);
 
     // Shows pages in a print preview window (objectName name) with title, on A4 paper; its
-    // printer button prints them (PrintOn).
-    void Preview(const PrintedPages& pages, const char* name, const QString& title);
+    // printer button prints them (PrintOn). offeredFile, where given, is the file the print
+    // dialog's "print to file" offers; a printer of the desktop stays the one chosen first.
+    void Preview(const PrintedPages& pages, const char* name, const QString& title,
+                 const QString& offeredFile = QString());
 
     // Prints pages on printer. Printing to a PDF file writes that file like a save does,
     // whole and at once, on the paper the print dialog chose. False, after telling the
@@ -47,7 +50,27 @@ public:
     // could not be written (an existing file then stays as it was).
     bool Write(const QString& path, const QByteArray& bytes);
 
+    // Saves the pages render makes, one file each at paths, after asking as MayReplace does.
+    // leftOver are further pages of an earlier, longer printout of that name: the question
+    // names them and they are removed only when the player agrees. Each page replaces its file
+    // by itself; when one fails, the player is told which pages are new and which are still
+    // those of before, and nothing is removed. False when cancelled or a page failed.
+    bool SavePages(const QString& chosen, const std::vector<QString>& paths,
+                   const std::vector<QString>& leftOver,
+                   const std::function<std::vector<QByteArray>()>& render);
+
 private:
+    enum class LeftOverPages { Keep, Remove, Cancel };
+    // MayReplace's question when an earlier printout's further pages would be left: saving or
+    // not, and whether those go.
+    LeftOverPages AskAboutLeftOverPages(const QString& chosen, const std::vector<QString>& paths,
+                                        const std::vector<QString>& leftOver);
+    // What a save of the pages at paths leaves when page failed could not be written: the
+    // pages written, those still of an earlier printout, those missing; "" for one page.
+    QString PagesNote(const std::vector<QString>& paths, std::size_t failed) const;
+    // Tells that path could not be written and why, with note after the reason.
+    void TellNotSaved(const QString& path, const FileStatus& status, const QString& note);
+
     QWidget* parent_;
     QString what_;
     RunModal runModal_;

@@ -68,7 +68,8 @@ public:
             int looked = folderFd >= 0
                              ? ::fstatat(folderFd, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW)
                              : ::lstat((folder / name).c_str(), &entry);
-            if (looked == 0 && S_ISLNK(entry.st_mode)) {
+            const bool isLink = looked == 0 && S_ISLNK(entry.st_mode);
+            if (isLink) {
                 if (LeadsOut(folder / name)) {
                     ++result_.linksOut;
                     continue;
@@ -81,22 +82,38 @@ public:
                 TellUnreachable(folder / name, name, error);
                 continue;
             }
-            if (S_ISDIR(entry.st_mode)) {
+            const bool isDir = S_ISDIR(entry.st_mode);
+            if (!isDir && !wanted_(std::filesystem::path(name))) continue;
+            if (isLink) {
+                // Reached through a link: after every path without one, so that a folder or
+                // file the walk also reaches directly is listed under its own path.
+                later_.push_back(Later{folder / name, entry, depth + 1, ancestors_});
+            } else if (isDir) {
                 subfolders.emplace_back(folder / name, entry);
-            } else if (wanted_(std::filesystem::path(name))) {
+            } else {
                 List(folder / name, entry);
             }
         }
         if (folderFd >= 0) ::close(folderFd);
         for (const auto& [path, entry] : subfolders) {
             if (Cancelled()) break;
-            if (depth + 1 > kMaxFolderDepth) {
-                ++result_.foldersNotEntered;
-                continue;
-            }
-            Enter(path, entry, depth + 1);
+            EnterBelow(path, entry, depth + 1);
         }
         ancestors_.pop_back();
+    }
+
+    // Walks the folders and lists the files met through links, in the order met, each with
+    // the ancestors it had; those may meet links of their own.
+    void FollowLinks() {
+        for (std::size_t i = 0; i < later_.size() && !Cancelled(); ++i) {
+            Later link = std::move(later_[i]);
+            if (!S_ISDIR(link.st.st_mode)) {
+                List(link.path, link.st);
+                continue;
+            }
+            ancestors_ = std::move(link.ancestors);
+            EnterBelow(link.path, link.st, link.depth);
+        }
     }
 
     bool Cancelled() {
@@ -107,6 +124,21 @@ public:
     }
 
 private:
+    struct Later {
+        std::filesystem::path path;
+        struct stat st;
+        int depth = 0;
+        std::vector<Identity> ancestors;
+    };
+
+    void EnterBelow(const std::filesystem::path& path, const struct stat& st, int depth) {
+        if (depth > kMaxFolderDepth) {
+            ++result_.foldersNotEntered;
+            return;
+        }
+        Enter(path, st, depth);
+    }
+
     // Whether the link at path names a file outside the walked folder. A link that names
     // nothing or loops is left to stat, which tells those apart.
     bool LeadsOut(const std::filesystem::path& path) const {
@@ -158,6 +190,7 @@ private:
     std::vector<Identity> ancestors_;
     std::set<Identity> enteredFolders_;
     std::set<Identity> listedFiles_;
+    std::vector<Later> later_;
 };
 
 }  // namespace
@@ -182,6 +215,7 @@ FolderWalk WalkFolder(const std::filesystem::path& folder,
     std::free(real);
     Walker walker(wanted, cancel, std::move(root), result);
     if (!walker.Cancelled()) walker.Enter(folder, st, 0);
+    walker.FollowLinks();
     return result;
 }
 

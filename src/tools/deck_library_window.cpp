@@ -12,8 +12,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -40,8 +42,9 @@ namespace {
 
 // Suggestions shown under the card box at most; typing on narrows them.
 constexpr std::size_t kMaxSuggestions = 50;
-// Folders watched for changes at most; a larger library is looked at again by 更新.
-constexpr int kMaxWatchedFolders = 1000;
+// Folders watched for changes at most: the system's watches are shared by every program of
+// the user. A larger library says that it is looked at again by 更新.
+constexpr int kMaxWatchedFolders = 5000;
 // A save writes a temporary file and renames it: one look after the burst of changes.
 constexpr int kChangeDelayMs = 500;
 
@@ -81,6 +84,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     const std::u16string remembered = LoadLibrarySettings(settings_).folder;
     folder_ = remembered.empty() ? std::move(programDir) : PathOfText(remembered);
 
+    maxWatchedFolders_ = kMaxWatchedFolders;
     indexer_ = new LibraryIndexer(db_, this);
     model_ = new LibraryModel(this);
     sorted_ = new QSortFilterProxyModel(this);
@@ -96,6 +100,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
 
     connect(indexer_, &LibraryIndexer::lookStarted, this, [this] {
         lookProgress->setRange(0, 0);
+        lookProgress->setTextVisible(true);
         cancelButton->setEnabled(true);
     });
     connect(indexer_, &LibraryIndexer::progressed, this, [this](int lookedAt, int found) {
@@ -142,6 +147,11 @@ void DeckLibraryWindow::BuildControls() {
     folderNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     folderNote->hide();
     layout->addWidget(folderNote);
+    watchNote = PlainLabel(QString(), this);
+    NameControl(watchNote, "lblWatchNote");
+    watchNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    watchNote->hide();
+    layout->addWidget(watchNote);
 
     auto* cardRow = new QHBoxLayout;
     QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
@@ -198,6 +208,7 @@ void DeckLibraryWindow::BuildControls() {
     lookProgress->setRange(0, 1);
     lookProgress->setValue(0);
     lookProgress->setFormat(QStringLiteral("%v / %m"));
+    lookProgress->setTextVisible(false);  // only while a look counts its files
     cancelButton = Button("cmdCancel", QStringLiteral("中止"), this);
     cancelButton->setEnabled(false);
     openButton = Button("cmdOpen", QStringLiteral("開く"), this);
@@ -238,6 +249,10 @@ void DeckLibraryWindow::BuildControls() {
     connect(deckTable, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
     connect(deckTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DeckLibraryWindow::TrackSelection);
+    connect(deckTable->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                if (column < LibraryModel::Copies) lastingSort_ = {column, order};
+            });
     connect(openButton, &QPushButton::clicked, this, &DeckLibraryWindow::OpenCurrentDeck);
     connect(compareButton, &QPushButton::clicked, this, &DeckLibraryWindow::CompareSelected);
     connect(compareCurrentButton, &QPushButton::clicked, this,
@@ -251,8 +266,9 @@ void DeckLibraryWindow::SetFolder(const std::filesystem::path& folder) {
     selectionOrder_.clear();
     // A name that is no UTF-8 would read back as another folder: not remembered either.
     const LibrarySave saved =
-        IsUtf8(folder_.native()) ? SaveLibrarySettings(settings_, LibrarySettings{PathText(folder_)})
-                                 : LibrarySave::CannotHold;
+        IsUtf8(folder_.native())
+            ? SaveLibrarySettings(settings_, LibrarySettings{PathText(folder_)})
+            : LibrarySave::CannotHold;
     switch (saved) {
         case LibrarySave::CannotHold:
             folderNote->setText(
@@ -307,18 +323,10 @@ void DeckLibraryWindow::LookFinished() {
     ShowNarrowed();
     lookProgress->setRange(0, 1);
     lookProgress->setValue(index.cancelled ? 0 : 1);
+    lookProgress->setTextVisible(false);
     cancelButton->setEnabled(false);
     if (index.cancelled) stale_ = true;
-
-    const QStringList watched = watcher_->directories();
-    if (!watched.isEmpty()) watcher_->removePaths(watched);
-    QStringList folders;
-    for (const std::filesystem::path& folder : index.folders) {
-        if (folders.size() == kMaxWatchedFolders) break;
-        // Qt watches only folders whose names it can hold.
-        if (IsUtf8(folder.native())) folders << QFile::decodeName(folder.c_str());
-    }
-    if (!folders.isEmpty()) watcher_->addPaths(folders);
+    WatchFolders(index.folders);
     for (int column = 0; column < model_->columnCount(); ++column) {
         deckTable->resizeColumnToContents(column);
     }
@@ -326,7 +334,46 @@ void DeckLibraryWindow::LookFinished() {
     UpdateButtons();
 }
 
+void DeckLibraryWindow::WatchFolders(const std::vector<std::filesystem::path>& all) {
+    // Only the folders that came or went since the look before: the watcher takes time that
+    // grows faster than the number of folders (about a quarter of a second for 5,000 at
+    // once), and most looks find the same folders.
+    QSet<QString> wanted;
+    for (const std::filesystem::path& folder : all) {
+        if (wanted.size() == maxWatchedFolders_) break;
+        // Qt watches only folders whose names it can hold; the others count as not watched.
+        if (IsUtf8(folder.native())) wanted.insert(QFile::decodeName(folder.c_str()));
+    }
+    QStringList gone;
+    QSet<QString> watched;
+    for (const QString& folder : watcher_->directories()) {
+        if (wanted.contains(folder)) {
+            watched.insert(folder);
+        } else {
+            gone << folder;
+        }
+    }
+    if (!gone.isEmpty()) watcher_->removePaths(gone);
+    QStringList added;
+    for (const QString& folder : wanted) {
+        if (!watched.contains(folder)) added << folder;
+    }
+    // The system may refuse watches too, when other programs hold the rest.
+    const qsizetype refused = added.isEmpty() ? 0 : watcher_->addPaths(added).size();
+    const qsizetype unwatched = static_cast<qsizetype>(all.size()) - wanted.size() + refused;
+    watchNote->setText(
+        unwatched == 0
+            ? QString()
+            : QStringLiteral("ﾌｫﾙﾀﾞが多いため、%1 個のうち %2 個は変更を見張れません。"
+                             "そこに保存したﾃﾞｯｷは「更新」で表示されます。")
+                  .arg(QLocale(QLocale::English).toString(static_cast<qlonglong>(all.size())),
+                       QLocale(QLocale::English).toString(static_cast<qlonglong>(unwatched))));
+    watchNote->setVisible(unwatched > 0);
+}
+
 void DeckLibraryWindow::UpdateSuggestions(const QString& text) {
+    // An emptied box lists every deck again, as 解除 does.
+    if (text.isEmpty() && model_->Narrowed()) ListEveryDeck();
     // A note about the text typed before goes; the card narrowed to stays named.
     if (model_->NarrowedCard().empty()) {
         SetNote(QString());
@@ -357,13 +404,15 @@ void DeckLibraryWindow::NarrowToCardText() {
         const std::vector<CardSuggestion> found = names_.Suggest(text, 2);
         if (found.size() == 1) card = found.front();
         if (found.size() > 1) {
-            SetNote(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
+            NarrowToNoCard(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
             return;
         }
     }
     if (!card) {
-        if (!cardBox->text().trimmed().isEmpty()) {
-            SetNote(QStringLiteral("該当するｶｰﾄﾞがありません"));
+        if (cardBox->text().trimmed().isEmpty()) {
+            ListEveryDeck();
+        } else {
+            NarrowToNoCard(QStringLiteral("該当するｶｰﾄﾞがありません"));
         }
         return;
     }
@@ -384,10 +433,30 @@ void DeckLibraryWindow::NarrowToShownCard() {
 
 void DeckLibraryWindow::ClearCard() {
     cardBox->clear();
+    ListEveryDeck();
+}
+
+void DeckLibraryWindow::ListEveryDeck() {
     SetNote(QString());
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(std::u16string());
+    KeepLastingSort();
     Reselect(selected);
+}
+
+void DeckLibraryWindow::KeepLastingSort() {
+    // The copies' column is gone: the sort chosen before it returns.
+    if (deckTable->horizontalHeader()->sortIndicatorSection() >= model_->columnCount()) {
+        deckTable->sortByColumn(lastingSort_.first, lastingSort_.second);
+    }
+}
+
+void DeckLibraryWindow::NarrowToNoCard(const QString& why) {
+    // The table must not go on showing the decks of a card the box no longer names.
+    model_->NarrowToNoCard();
+    KeepLastingSort();
+    Reselect({});
+    SetNote(why);
 }
 
 void DeckLibraryWindow::NarrowTo(const CardSuggestion& card) {
@@ -474,7 +543,7 @@ void DeckLibraryWindow::UpdateButtons() {
     compareButton->setEnabled(selected == 2);
     compareCurrentButton->setEnabled(selected == 1);
     shownCardButton->setEnabled(static_cast<bool>(hooks_.shownCardNo));
-    clearCardButton->setEnabled(!model_->NarrowedCard().empty() || !cardBox->text().isEmpty());
+    clearCardButton->setEnabled(model_->Narrowed() || !cardBox->text().isEmpty());
 }
 
 void DeckLibraryWindow::OpenCurrentDeck() {
@@ -489,9 +558,10 @@ void DeckLibraryWindow::OpenCurrentDeck() {
     if (hooks_.openDeck) hooks_.openDeck(PathQString(deck.path));
 }
 
-bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name) {
+bool DeckLibraryWindow::ReadRow(int row, EntryLists& lists, QString& name, QString& path) {
     const LibraryDeck& deck = model_->DeckAt(row);
     name = model_->FileNameOf(deck);
+    path = PathQString(deck.path);
     FileStatus status;
     if (ReadDeckEntries(deck.path, db_, lists, status)) return true;
     const QString why = status ? QStringLiteral("ﾃﾞｯｷﾌｧｲﾙではなくなっています。")
@@ -508,9 +578,10 @@ void DeckLibraryWindow::CompareSelected() {
     if (rows.size() != 2) return;
     ComparedDeck first;
     ComparedDeck second;
-    if (!ReadRow(rows[0], first.lists, first.name) || !ReadRow(rows[1], second.lists, second.name))
+    if (!ReadRow(rows[0], first.lists, first.name, first.path) ||
+        !ReadRow(rows[1], second.lists, second.name, second.path))
         return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
     compare_->Compare(std::move(first), std::move(second));
 }
 
@@ -523,8 +594,8 @@ void DeckLibraryWindow::CompareWithCurrentDeck() {
         current.lists[static_cast<std::size_t>(kind)] = hooks_.currentDeck(kind);
     }
     ComparedDeck chosen;
-    if (!ReadRow(rows[0], chosen.lists, chosen.name)) return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
+    if (!ReadRow(rows[0], chosen.lists, chosen.name, chosen.path)) return;
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
     compare_->Compare(std::move(current), std::move(chosen));
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "carddb/card_database.h"
@@ -62,6 +63,9 @@ public:
     void SetFolder(const std::filesystem::path& folder);
 
     LibraryIndexer& Indexer() const { return *indexer_; }
+    // At most this many folders are watched for changes (from the next look on); the
+    // window says how many more there are.
+    void SetMaxWatchedFolders(int folders) { maxWatchedFolders_ = folders; }
     LibraryModel& Model() const { return *model_; }
     // The comparison window once one was asked for.
     DeckComparisonWindow* CompareWindow() const { return compare_; }
@@ -85,6 +89,7 @@ public:
     QPushButton* browseButton;
     QPushButton* refreshButton;
     QLabel* folderNote;
+    QLabel* watchNote;
     QLineEdit* cardBox;
     QPushButton* shownCardButton;
     QPushButton* clearCardButton;
@@ -108,8 +113,16 @@ private:
     void Look();
     void LookFinished();
     void FolderChanged();
+    // Watches the folders of a look for changes, as many as may be, and says when some are
+    // not watched.
+    void WatchFolders(const std::vector<std::filesystem::path>& folders);
     void UpdateSuggestions(const QString& text);
     void NarrowTo(const CardSuggestion& card);
+    void ListEveryDeck();
+    // After the copies' column went: the last sort on a column that stays.
+    void KeepLastingSort();
+    // Lists no deck, saying why: the box names no one card.
+    void NarrowToNoCard(const QString& why);
     // The card the table is narrowed to and how many decks hold it.
     void ShowNarrowed();
     // The line under the card box: the card narrowed to, or why the text names no card.
@@ -122,9 +135,9 @@ private:
     // others leave the selection.
     void Reselect(const std::vector<std::filesystem::path>& paths);
     void TrackSelection();
-    // The deck of a row as entry lists, read again from its file; false after telling the
-    // player when the file cannot be read now.
-    bool ReadRow(int row, EntryLists& lists, QString& name);
+    // The deck of a row as entry lists, read again from its file, with its name and path;
+    // false after telling the player when the file cannot be read now.
+    bool ReadRow(int row, EntryLists& lists, QString& name, QString& path);
 
     const CardDatabase& db_;
     SettingsStore& settings_;
@@ -139,6 +152,10 @@ private:
     QFileSystemWatcher* watcher_;
     QTimer* changeDelay_;
     DeckComparisonWindow* compare_ = nullptr;
+    int maxWatchedFolders_ = 0;
+    // The last sort chosen on a column every deck has (-1: the walk's order), for when the
+    // copies' column goes.
+    std::pair<int, Qt::SortOrder> lastingSort_{-1, Qt::AscendingOrder};
     CardSuggestion narrowed_;
     // Files changed while the window was hidden; the next showing looks again.
     bool stale_ = true;

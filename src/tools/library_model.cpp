@@ -19,7 +19,6 @@ bool Breaks(const LibraryDeck& deck, DeckRule rule) {
     return false;
 }
 
-
 size_t LeftOutRows(const LibraryDeck& deck) {
     return deck.leftOut[0] + deck.leftOut[1] + deck.leftOut[2];
 }
@@ -80,12 +79,22 @@ long long LibraryModel::MissingOf(int row) const {
 void LibraryModel::NarrowToCard(const std::u16string& cardNo) {
     beginResetModel();
     cardNo_ = cardNo;
+    noCard_ = false;
+    Refilter();
+    endResetModel();
+}
+
+void LibraryModel::NarrowToNoCard() {
+    beginResetModel();
+    cardNo_.clear();
+    noCard_ = true;
     Refilter();
     endResetModel();
 }
 
 void LibraryModel::Refilter() {
     rows_.clear();
+    if (noCard_) return;
     if (!cardNo_.empty()) {
         rows_ = DecksHoldingCard(*index_, cardNo_);
     } else {
@@ -167,8 +176,13 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             return deck.counts.points;
         case Judgement:
             if (role == kSortRole) {
-                // Decks that keep every rule first, then by how many rules they break.
-                return QString::number(deck.broken.size()) + JudgementOf(deck);
+                // By rule, then count; rows left out after the same judgement without them.
+                QString key = QString::fromStdU16String(JudgementSortKey(deck.broken));
+                if (const size_t leftOut = LeftOutRows(deck); leftOut > 0) {
+                    key +=
+                        QChar(0x0001) + QStringLiteral("%1").arg(leftOut, 12, 10, QLatin1Char('0'));
+                }
+                return key;
             }
             return JudgementOf(deck);
         case UnknownRows:

@@ -38,7 +38,11 @@ public:
     void SetIndex(std::shared_ptr<const LibraryIndex> index);
     // Lists only the decks holding the card numbered cardNo; "" lists every deck.
     void NarrowToCard(const std::u16string& cardNo);
+    // Lists no deck: what was asked for names no card.
+    void NarrowToNoCard();
     const std::u16string& NarrowedCard() const { return cardNo_; }
+    // Whether the table lists less than every deck by a card (none, when no card).
+    bool Narrowed() const { return !cardNo_.empty() || noCard_; }
 
     // The collection the missing copies are counted from (none: an empty one); it outlives
     // the model. CollectionChanged counts again after it changed.
@@ -72,6 +76,7 @@ private:
     std::shared_ptr<const LibraryIndex> index_;
     LibraryCardSet cards_;
     std::u16string cardNo_;
+    bool noCard_ = false;
     const Collection* collection_ = nullptr;
     bool buildableOnly_ = false;
     // By deck of the index.

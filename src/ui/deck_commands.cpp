@@ -53,14 +53,17 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
       files_(context.files) {
     const DeckCommandMenus& menus = context.menus;
     DeckFileActions* files = &files_;
-    guard_ = std::make_unique<UnsavedDeckGuard>([this] { return history_.IsChanged(); },
-                                                [files] { return files->SaveDeck(); }, &window_);
+    // はい saves as 上書き保存 does: to the deck's own file, asking only when it has none.
+    guard_ =
+        std::make_unique<UnsavedDeckGuard>([this] { return history_.IsChanged(); },
+                                           [files] { return files->OverwriteDeck(); }, &window_);
     auto mayReplace = [this] { return MayDiscardDeck(); };
     files_.SetReplaceGuard(mayReplace);
 
-    // The desktop's usual keys for opening and saving, shown beside the items.
+    // The desktop's usual keys for opening and saving under a name, shown beside the items;
+    // Ctrl+S is 上書き保存's.
     menus.open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    menus.save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    menus.save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
 
     BuildEditMenu(menus.viewMenu);
 
@@ -71,6 +74,8 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
     importItem->setObjectName("mnuImport");
     menus.fileMenu->insertAction(ActionAfter(menus.fileMenu, menus.copy), importItem);
     connect(importItem, &QAction::triggered, importer_, &DeckTextImporter::ImportFromClipboard);
+    // The deck text's deck is no longer the file's.
+    connect(importer_, &DeckTextImporter::deckImported, files, &DeckFileActions::ForgetDeckFile);
 
     recent_ = new RecentFilesMenu(menus.fileMenu, menus.exit, context.settings, this);
     connect(recent_, &RecentFilesMenu::fileChosen, this, &DeckCommands::OpenRecentFile);

@@ -181,7 +181,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     }
     deckPanel_->SetStatusLine(collection->MakeMissingLine(deckPanel_));
 
-    // The deck library follows the save command; it opens decks as the recent files do.
+    // 上書き保存 follows the save command, the deck library follows both; the library opens
+    // decks as the recent files do.
+    QAction* overwriteItem = deckFileActions_->AddOverwriteItem(fileMenu_, saveItem_);
     LibraryHooks libraryHooks;
     libraryHooks.collection = &collection->Document();
     libraryHooks.currentDeck = [this](CardKind kind) { return state_.deck.Entries(kind); };
@@ -197,7 +199,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent) : QMainWindow(paren
     };
     auto* library = new DeckLibraryActions(state_.db, state_.settings, state_.programDir,
                                            std::move(libraryHooks), this);
-    library->AddMenuItem(fileMenu_, saveItem_);
+    library->AddMenuItem(fileMenu_, overwriteItem);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
@@ -325,7 +327,11 @@ void MainWindow::BuildMenus() {
             [this] { deckPanel_->ClearList(CardKind::Mission); });
     connect(clearCharactersItem_, &QAction::triggered, this,
             [this] { deckPanel_->ClearList(CardKind::Character); });
-    connect(clearAllListsItem_, &QAction::triggered, this, [this] { deckPanel_->ClearAllLists(); });
+    connect(clearAllListsItem_, &QAction::triggered, this, [this] {
+        deckPanel_->ClearAllLists();
+        // An emptied deck is no longer its file's: 上書き保存 asks for a name again.
+        deckFileActions_->ForgetDeckFile();
+    });
     connect(copyCardItem_, &QAction::triggered, this, &MainWindow::CopyPopupCard);
 }
 
@@ -367,8 +373,7 @@ void MainWindow::OpenBossSettings() {
 }
 
 void MainWindow::OpenVersionDialog() {
-    VersionDialog dialog(PathQString(ProgramName()), SystemKeyValues(),
-                         SystemProcesses(), this);
+    VersionDialog dialog(PathQString(ProgramName()), SystemKeyValues(), SystemProcesses(), this);
     dialog.exec();
 }
 

@@ -4,13 +4,14 @@
 # dialogs ask the window manager for, hides the main window with Esc under the disguise of
 # the boss-key settings and restores it, closes it through the window manager and checks the
 # view settings it wrote; then starts it again with an empty disguise and a deck file to open,
-# checks that the minimised window has no caption, saves that deck back with Ctrl+S, types a
-# card number into the quick filter bar so the catalog shrinks to that card and adds it from
-# there, opens the card image window and sees it follow the card shown through the catalog
-# (a PNG, a WebP in a subfolder, a card without an image), and opens another deck from the
-# deck library on a folder with nested, broken and foreign files; then shows the copies the
-# deck lacks from the collection, adds the deck to it in the collection window and sees the
-# deck list's missing line go to zero.
+# checks that the minimised window has no caption, saves that deck under a name with
+# Ctrl+Shift+S, types a card number into the quick filter bar so the catalog shrinks to that
+# card and adds it from there, saves that with Ctrl+S into the same file without a dialog,
+# opens the card image window and sees it follow the card shown through the catalog (a PNG, a
+# WebP in a subfolder, a card without an image), and opens another deck from the deck library
+# on a folder with nested, broken and foreign files; then shows the copies the deck lacks from
+# the collection, adds the deck to it in the collection window and sees the deck list's
+# missing line go to zero.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -166,9 +167,10 @@ tr -d '\r' <"$ini" | grep -q "^\[IMAGES\]" && fail "the card images wrote settin
 
 # Second start with a deck file on the command line: the deck opens after start-up. Saving it
 # back through the menu's key shows which entries the deck lists hold.
-save_deck_as() {  # path, what a failure says: Ctrl+S, the path typed into the save dialog
-    xdotool key ctrl+s
-    save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
+save_deck_as() {  # path, what a failure says: Ctrl+Shift+S, the path typed into the save dialog
+    xdotool key ctrl+shift+s
+    save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) ||
+        fail "Ctrl+Shift+S did not open the save dialog"
     xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
     sleep 0.5
     xdotool key ctrl+a
@@ -243,7 +245,7 @@ expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
 
 # The quick filter: Ctrl+F, a card number far down the unit catalog (its "m" is text, not the
 # mission tab's key), Down to the catalog's first entry, which is now that card, and Enter adds
-# it. Unnarrowed, the first entry would be ZM0001. Ctrl+F again hides the bar; Ctrl+S shows
+# it. Unnarrowed, the first entry would be ZM0001. Ctrl+F again hides the bar; Ctrl+S saves
 # the deck.
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
 sleep 0.3
@@ -257,10 +259,13 @@ sleep 0.3
 xdotool key Return
 sleep 0.3
 xdotool key ctrl+f
-save_deck_as "$work/narrowed.htm" "the deck with the narrowed catalog's card was not saved"
+# Ctrl+S (上書き保存) writes the deck into the file it was saved to, without a dialog.
+xdotool key ctrl+s
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nZM1079\nMI0001\nCH0001')
-[ "$(deck_rows "$work/narrowed.htm")" = "$expected" ] ||
-    fail "the quick filter did not narrow the catalog to its card; the deck holds: $(deck_rows "$work/narrowed.htm" | tr '\n' ' ')"
+for _ in $(seq 100); do [ "$(deck_rows "$work/saved.htm")" = "$expected" ] && break; sleep 0.1; done
+xdotool search --name "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" >/dev/null 2>&1 && fail "Ctrl+S asked for a file name"
+[ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
+    fail "the quick filter's card did not reach the deck's file by Ctrl+S; it holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
 
 # The card image window: 表示 > ｶｰﾄﾞ画像, then the arrow keys step through the unit catalog and
 # the window shows each card's picture, or the drawn face of a card without one.
@@ -300,7 +305,7 @@ got=$(shows_colour "$viewer" 255 255 255) || fail "the card image window shows n
 # The deck library on the program's folder, where it starts: a deck two folders down, and
 # beside it a page that is no deck, a broken file, a link that names nothing and a link
 # that loops back up. Ctrl+F, a card number and Enter narrow it to the decks holding that
-# card; Enter again opens the first in the main window, which Ctrl+S saves to show it.
+# card; Enter again opens the first in the main window, which Ctrl+Shift+S saves to show it.
 mkdir -p "$work/prog/decks/club/2026"
 write_deck "$work/prog/decks/club/2026/league.htm" UNIT:ZM0004:ZM0003:ZM0003 MISSION:MI0002
 printf '<HTML><BODY>a page</BODY></HTML>\r\n' >"$work/prog/decks/page.htm"

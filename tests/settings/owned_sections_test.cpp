@@ -13,13 +13,17 @@
 namespace zemlo::test {
 namespace {
 
-TEST(SheetSettings, PlayerIsKeptAsOneLine) {
+TEST(SheetSettings, PlayerAndEventAreKeptAsOneLineEachOnlyOnceGiven) {
     TempDir dir;
     SettingsStore store(dir.Path());
     EXPECT_EQ(LoadSheetSettings(store).player, u"");
-    ASSERT_TRUE(SaveSheetSettings(store, {U("山田\r\n[RECENT]")}));
+    ASSERT_TRUE(SaveSheetSettings(store, {U("山田\r\n[RECENT]"), u""}));
     EXPECT_EQ(LoadSheetSettings(store).player, U("山田  [RECENT]"));
     EXPECT_EQ(store.ReadSetting(u"SHEET", u"PLAYER"), U("山田  [RECENT]"));
+    // No event named: no key for it in the file.
+    EXPECT_EQ(ReadBytes(dir / "ZEMLO.ini").find("EVENT"), std::string::npos);
+    ASSERT_TRUE(SaveSheetSettings(store, {U("山田  [RECENT]"), U("冬季大会\n予選")}));
+    EXPECT_EQ(LoadSheetSettings(store).event, U("冬季大会 予選"));
 }
 
 TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchanged) {

@@ -41,6 +41,24 @@ TEST(DeckJudgement, EachRuleBreaksAtTheCountersEdgesAndIsNamedWithItsCount) {
     EXPECT_EQ(JudgementText(BrokenRules({0, 0, 0})), u"ﾕﾆｯﾄ 0、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 0、戦果 0");
 }
 
+TEST(DeckJudgement, SortsKeptRulesFirstThenByRuleThenByCountAsANumber) {
+    // In the order the library lists them, ascending.
+    const std::vector<std::vector<BrokenRule>> ordered = {
+        {},
+        {{DeckRule::Units, -3}},
+        {{DeckRule::Units, 9}},
+        {{DeckRule::Units, 16}},
+        {{DeckRule::Units, 16}, {DeckRule::Points, 2}},
+        {{DeckRule::Units, 160}},
+        {{DeckRule::MissionsAndCharacters, 9}},
+        {{DeckRule::MissionsAndCharacters, 16}, {DeckRule::Points, 9}},
+        {{DeckRule::Points, 0}},
+    };
+    for (std::size_t i = 1; i < ordered.size(); ++i) {
+        EXPECT_LT(JudgementSortKey(ordered[i - 1]), JudgementSortKey(ordered[i])) << "at " << i;
+    }
+}
+
 TEST(DeckJudgement, CountsAreTheCountersOfTheEntryLists) {
     const CardDatabase db = LibraryCards();
     // Characters count with the missions but bring no points.

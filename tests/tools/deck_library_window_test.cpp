@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -149,6 +151,67 @@ TEST_F(DeckLibraryWindowTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpe
                            QString::fromStdU16String((dir / "decks/full.htm").u16string())}));
 }
 
+TEST_F(DeckLibraryWindowTest, TypedNumbersFoldAndATextNamingNoCardListsNoDeck) {
+    auto window = Open();
+    QAbstractItemModel* table = window->deckTable->model();
+    QHeaderView* header = window->deckTable->horizontalHeader();
+    window->deckTable->sortByColumn(LibraryModel::Points, Qt::AscendingOrder);
+    EXPECT_FALSE(window->lookProgress->isTextVisible());  // no "1 / 1" while idle
+
+    QTest::keyClicks(window->cardBox, "zm0001");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(window->cardBox->text(), "ZM0001  試作機1");
+
+    // Not the decks of the card before under a text that names none.
+    window->cardBox->setFocus();
+    window->cardBox->selectAll();
+    QTest::keyClicks(window->cardBox, "ZM9999");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(window->narrowedLabel->text(), "該当するｶｰﾄﾞがありません");
+    EXPECT_TRUE(window->clearCardButton->isEnabled());
+
+    // Emptying the box lists every deck, in the order chosen.
+    window->cardBox->selectAll();
+    QTest::keyClick(window->cardBox, Qt::Key_Backspace);
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_FALSE(window->narrowedLabel->isVisible());
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");
+
+    Type(window->cardBox, "ＺＭ０００１");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->columnCount(), LibraryModel::Copies + 1);
+    // The copies' column goes with 解除, and the sort chosen before it comes back.
+    window->deckTable->sortByColumn(LibraryModel::Copies, Qt::DescendingOrder);
+    window->clearCardButton->click();
+    EXPECT_EQ(header->sortIndicatorSection(), LibraryModel::Points);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");
+}
+
+TEST_F(DeckLibraryWindowTest, FoldersBeyondThoseWatchedAreTold) {
+    auto window = Open();
+    EXPECT_FALSE(window->watchNote->isVisible());
+    window->SetMaxWatchedFolders(1);
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    EXPECT_TRUE(window->watchNote->isVisible());
+    EXPECT_TRUE(window->watchNote->text().contains("2 個のうち 1 個"))
+        << window->watchNote->text().toStdString();
+    window->SetMaxWatchedFolders(2);
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    EXPECT_FALSE(window->watchNote->isVisible());
+    // Looks that keep the folders keep them watched: a deck saved into either one appears.
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    SaveLibraryDeck(dir / "decks/sub/late.htm", db, RuleKeepingDeck(db));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->deckTable->model()->rowCount() == 3; }, 10000));
+}
+
 TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
     auto window = Open();
     window->deckTable->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
@@ -160,8 +223,12 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     window->compareButton->click();
     DeckComparisonWindow* compare = window->CompareWindow();
     ASSERT_NE(compare, nullptr);
-    EXPECT_EQ(compare->firstDeckLabel->text(), "1: short.htm");
-    EXPECT_EQ(compare->secondDeckLabel->text(), "2: full.htm");
+    // Each deck with its folder, and either opened from here.
+    const QString decks = QString::fromStdU16String((dir / "decks").u16string());
+    EXPECT_EQ(compare->firstDeckLabel->text(), "1: short.htm（" + decks + "/sub）");
+    EXPECT_EQ(compare->secondDeckLabel->text(), "2: full.htm（" + decks + "）");
+    compare->openSecondButton->click();
+    EXPECT_EQ(opened, QStringList({decks + "/full.htm"}));
     QStandardItemModel* units = compare->Table(CardKind::Unit);
     ASSERT_EQ(units->rowCount(), 19);  // ZM0001 to ZM0020 but ZM0004, once in each
     EXPECT_EQ(units->index(0, 0).data().toString(), "ZM0001");
@@ -178,7 +245,8 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     ASSERT_TRUE(window->compareCurrentButton->isEnabled());
     window->compareCurrentButton->click();
     EXPECT_EQ(compare->firstDeckLabel->text(), "1: 現在のﾃﾞｯｷ");
-    EXPECT_EQ(compare->secondDeckLabel->text(), "2: short.htm");
+    EXPECT_FALSE(compare->openFirstButton->isEnabled());
+    EXPECT_TRUE(compare->openSecondButton->isEnabled());
     EXPECT_EQ(units->rowCount(), 2);  // ZM0002 and ZM0004
     compare->showEqualBox->click();   // ZM0001, twice in each, joins them
     ASSERT_EQ(units->rowCount(), 3);

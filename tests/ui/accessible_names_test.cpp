@@ -137,7 +137,7 @@ TEST_F(AccessibleNamesTest, EveryFocusableControlOfEveryWindowHasANameToSpeak) {
     }
     DisclaimerDialog disclaimer;
     faults["frmAtention"] = Unnamed(&disclaimer);
-    SheetHeadingDialog heading("プレイヤー", "デッキ", "2026-12-07");
+    SheetHeadingDialog heading("プレイヤー", "デッキ", "大会", QDate(2026, 12, 7));
     faults["frmSheetHeading"] = Unnamed(&heading);
     DeckComparisonWindow compare;
     faults["frmCompare"] = Unnamed(&compare);

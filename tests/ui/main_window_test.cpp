@@ -59,8 +59,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(
         MenuItems(FindControl<QMenu>(&w, "mnuFile")),
         QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)",
-                     "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-", "mnuOptFile=出力項目の指定", "-",
-                     "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
+                     "mnuOverwrite=上書き保存", "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-",
+                     "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
                      "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuPrintProxy=ﾌﾟﾛｷｼを印刷...",
