@@ -13,7 +13,12 @@
 #include "bench_data.h"
 #include "bench_pools.h"
 #include "carddb/deck_entry.h"
+#include "carddb/entry_roles.h"
 #include "cardinfo/card_info_panel.h"
+#include "collection/collection_actions.h"
+#include "collection/collection_document.h"
+#include "collection/deck_shortfall.h"
+#include "collection/deck_shortfall_watch.h"
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deck/deck_summary.h"
@@ -84,6 +89,42 @@ void DeckAddRemove(benchmark::State& state, CardKind kind) {
 void BM_DeckAddRemoveUnit(benchmark::State& state) {
     DeckAddRemove(state, CardKind::Unit);
 }
+
+// The same with "所持枚数を表示" on: the deck lists marked, the line of copies missing shown,
+// from a collection that owns every card of the deck once.
+void BM_DeckAddRemoveUnit_OwnedShown(benchmark::State& state) {
+    zemlo::bench::BenchApp();
+    const zemlo::CardDatabase& db = Pool(state.range(0)).db;
+    zemlo::Deck deck = LargeDeck(db);
+    zemlo::DeckHistory history(deck);
+    zemlo::DeckPanel panel(history);
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("zemlo-bench-owned-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    zemlo::SettingsStore settings(dir);
+    zemlo::CollectionActions collection(db, settings, dir, deck, &panel);
+    for (CardKind kind : zemlo::kDeckKinds) {
+        collection.MarkDeckList(panel.List(kind), zemlo::CardNoAt);
+    }
+    panel.SetStatusLine(collection.MakeMissingLine(&panel));
+    collection.SetShown(true);
+    collection.Document().Apply(zemlo::AddCopiesEdit(collection.Document().Current(),
+                                                     zemlo::CopiesToAdd(zemlo::CardsOfDeck(deck))),
+                                true, nullptr);
+    const CardKind kind = CardKind::Unit;
+    const zemlo::DeckEntry added = zemlo::DeckEntry::OfRecord(db, kind, db.Table(kind).Count() / 3);
+    const QString entry = QStringView(added.Text()).toString();
+    QListView* list = panel.List(kind);
+    for (auto _ : state) {
+        panel.AddCard(added);
+        const QModelIndexList rows = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+        list->selectionModel()->select(rows.front(), QItemSelectionModel::ClearAndSelect);
+        panel.RemoveSelected(kind);
+    }
+    state.counters["missing"] = static_cast<double>(collection.Watch().TotalMissing());
+    std::filesystem::remove_all(dir);
+}
 void BM_DeckAddRemoveMission(benchmark::State& state) {
     DeckAddRemove(state, CardKind::Mission);
 }
@@ -149,6 +190,7 @@ void BM_DeckText(benchmark::State& state) {
 }  // namespace
 
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit);
+ZEMLO_BOTH_POOLS(BM_DeckAddRemoveUnit_OwnedShown);
 ZEMLO_BOTH_POOLS(BM_DeckAddRemoveMission);
 ZEMLO_BOTH_POOLS(BM_ShowCard);
 ZEMLO_BOTH_POOLS(BM_DeckFileBytes);

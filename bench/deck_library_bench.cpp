@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "bench_data.h"
 #include "bench_pools.h"
@@ -93,5 +95,37 @@ void BM_FilterLibraryByCard_5000Decks(benchmark::State& state) {
     state.counters["decks"] = static_cast<double>(zemlo::DecksHoldingCard(*index, cardNo).size());
 }
 ZEMLO_BOTH_POOLS(BM_FilterLibraryByCard_5000Decks);
+
+// The column of copies missing counted again after the collection changed (the player owns
+// one copy of every card of the pool but the first 1,000 units), and the table sorted by it.
+void BM_LibraryMissing_5000Decks(benchmark::State& state) {
+    zemlo::bench::BenchApp();
+    const zemlo::CardDatabase& db = zemlo::bench::Pool(state.range(0)).db;
+    auto index =
+        std::make_shared<zemlo::LibraryIndex>(zemlo::IndexLibrary(FolderFor(state.range(0)), db));
+    std::vector<std::pair<std::u16string, std::optional<zemlo::OwnedCard>>> owned;
+    for (const zemlo::CardKind kind : zemlo::kDeckKinds) {
+        const zemlo::CardTable& table = db.Table(kind);
+        for (int r = kind == zemlo::CardKind::Unit ? 1000 : 0; r < table.Count(); ++r) {
+            owned.emplace_back(table.Cell(1, r), zemlo::OwnedCard{1, {}, {}});
+        }
+    }
+    zemlo::Collection collection;
+    collection.PutAll(std::move(owned));
+    zemlo::LibraryModel model;
+    model.SetIndex(index);
+    QSortFilterProxyModel sorted;
+    sorted.setSourceModel(&model);
+    sorted.setSortRole(zemlo::LibraryModel::kSortRole);
+    sorted.sort(zemlo::LibraryModel::Missing, Qt::DescendingOrder);
+    long long most = 0;
+    for (auto _ : state) {
+        model.SetCollection(&collection);
+        most = sorted.index(0, zemlo::LibraryModel::Missing).data().toLongLong();
+        benchmark::DoNotOptimize(most);
+    }
+    state.counters["mostMissing"] = static_cast<double>(most);
+}
+ZEMLO_BOTH_POOLS(BM_LibraryMissing_5000Decks);
 
 }  // namespace

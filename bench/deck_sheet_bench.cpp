@@ -37,7 +37,7 @@ zemlo::Deck DeckOf(const zemlo::CardDatabase& db, const int (&per)[3], const int
 }
 
 zemlo::SheetHeading Heading() {
-    return {u"山田 太郎", u"大会用デッキ", zemlo::SheetDateText(2026, 12, 7)};
+    return {u"山田 太郎", u"大会用デッキ", zemlo::SheetDateText(2026, 12, 7), u"冬季大会"};
 }
 
 zemlo::Deck TournamentDeck(long long pool) {

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
     at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi dbus dbus-x11
-    desktop-file-utils poppler-utils
+    desktop-file-utils libglib2.0-bin poppler-utils qt6-image-formats-plugins
     fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n
     clang libclang-rt-14-dev
 )

@@ -125,6 +125,23 @@ exec_line() {  # FOLDER
     printf 'Exec="%s" %%f' "$out"
 }
 
+# GLib looks up the Exec line's program before it undoes "%%", so it refuses to load an entry
+# whose program path holds a "%" (gio launch fails), though the line is right by the Desktop
+# Entry rules. For such a folder the entry names it as its working folder instead (Path, a
+# plain string without field codes) and starts the program there through sh; every other
+# folder keeps the plain Exec line.
+launch_lines() {  # FOLDER
+    local path=$1
+    if [[ $path != *%* ]]; then
+        exec_line "$path"
+        return
+    fi
+    path=${path//"$bs"/"$bs$bs"}
+    [[ $path != *' ' ]] || path=${path% }${bs}s  # a trailing blank would be dropped
+    printf 'Path=%s\n' "$path"
+    printf '%s' 'Exec=sh -c "exec ./'"$program"' \\"\\$@\\"" '"$program"' %f'
+}
+
 desktop_entry() {  # FOLDER
     local try=$1/$program
     try=${try//"$bs"/"$bs$bs"}
@@ -140,7 +157,7 @@ desktop_entry() {  # FOLDER
         'Comment[ja]=ZEMLOSAGAのデッキを作り、分析し、保存します' \
         "Icon=$program" \
         "TryExec=$try" \
-        "$(exec_line "$1")" \
+        "$(launch_lines "$1")" \
         'Terminal=false' \
         'MimeType=text/html;' \
         'Categories=Game;CardGame;' \
@@ -149,7 +166,11 @@ desktop_entry() {  # FOLDER
 
 # Whether the desktop entry at PATH starts the program in FOLDER.
 entry_starts_folder() {  # PATH FOLDER
-    [ -f "$1" ] && grep -qxF -- "$(exec_line "$2")" "$1"
+    local line
+    [ -f "$1" ] || return 1
+    while IFS= read -r line; do
+        grep -qxF -- "$line" "$1" || return 1
+    done <<<"$(launch_lines "$2")"
 }
 
 temps=()

@@ -190,6 +190,7 @@ void CardInfoPanel::ShowCard(CardKind kind, const QString& cardNo) {
 
 void CardInfoPanel::BringToFront(CardKind kind) {
     kindFrames[static_cast<int>(kind)]->raise();
+    emit shownCardChanged(kind, QString::fromStdU16String(shown_[static_cast<int>(kind)]));
 }
 
 CardKind CardInfoPanel::FrontKind() const {

@@ -63,6 +63,11 @@ public:
 
     QGroupBox* kindFrames[3];
 
+signals:
+    // The frame in front changed or was brought to the front again: the card it shows now
+    // ("" before its first card).
+    void shownCardChanged(zemlo::CardKind kind, const QString& cardNo);
+
 private:
     // One line of a frame: a caption label and one box, or for the weapons a small centred
     // value box followed by the weapon's name.

@@ -1,5 +1,6 @@
 #include "catalog/catalog_list_model.h"
 
+#include "carddb/entry_roles.h"
 #include "catalog/catalog_order.h"
 
 namespace zemlo {
@@ -32,6 +33,7 @@ QVariant CatalogListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole) return QStringView(EntryAt(index.row()).Text()).toString();
+    if (role == kCardNoRole) return QStringView(EntryAt(index.row()).CardNo()).toString();
     return {};
 }
 

@@ -72,6 +72,7 @@ public:
     void SetNarrowing(Narrowing narrowing);
     // Entries the conditions let through, and entries shown.
     int PassingCount() const { return static_cast<int>(passing_.size()); }
+    const std::vector<int>& PassingRecords() const { return passing_; }
     int ShownCount() const;
     // Room kept free under the catalog list, in pixels, and the list's place in the page.
     void SetListBottomReserve(int pixels);

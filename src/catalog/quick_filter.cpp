@@ -1,5 +1,6 @@
 #include "catalog/quick_filter.h"
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -117,6 +118,22 @@ std::vector<int> QuickFilter::Narrow(CardKind kind, const std::vector<int>& reco
         if (every) kept.push_back(r);
     }
     return kept;
+}
+
+size_t QuickFilter::CountOutside(CardKind kind, const std::vector<int>& passing,
+                                 const std::vector<std::u16string>& words, bool texts) {
+    if (words.empty()) return 0;
+    const int count = db_.Table(kind).Count();
+    std::vector<char> passes(static_cast<size_t>(count), 0);
+    for (int r : passing) {
+        if (r >= 0 && r < count) passes[static_cast<size_t>(r)] = 1;
+    }
+    std::vector<int> outside;
+    outside.reserve(static_cast<size_t>(count) - std::min(passing.size(), size_t(count)));
+    for (int r = 0; r < count; ++r) {
+        if (!passes[static_cast<size_t>(r)]) outside.push_back(r);
+    }
+    return Narrow(kind, outside, words, texts).size();
 }
 
 size_t QuickFilter::FoldedSize() const {

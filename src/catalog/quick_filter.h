@@ -33,6 +33,11 @@ public:
     std::vector<int> Narrow(CardKind kind, const std::vector<int>& records,
                             const std::vector<std::u16string>& words, bool texts);
 
+    // How many records of the kind outside `passing` (those the condition panel hides) every
+    // word occurs in, as Narrow matches them: what clearing the conditions would show more.
+    size_t CountOutside(CardKind kind, const std::vector<int>& passing,
+                        const std::vector<std::u16string>& words, bool texts);
+
     // Characters of folded text held, for the memory figures.
     size_t FoldedSize() const;
 

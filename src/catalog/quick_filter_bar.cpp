@@ -40,7 +40,8 @@ QuickFilterBar::QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 
       closeButton_(new QToolButton(this)),
       textBox_(new QLineEdit(this)),
       textsBox_(new QCheckBox(QStringLiteral("ﾃｷｽﾄも検索"), this)),
-      countLabel_(new QLabel(this)) {
+      countLabel_(new QLabel(this)),
+      outsideLabel_(new QLabel(this)) {
     setObjectName("fraQuickFilter");
     closeButton_->setObjectName("cmdQuickFilterClose");
     closeButton_->setText(QStringLiteral("✕"));
@@ -55,6 +56,11 @@ QuickFilterBar::QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 
     textsBox_->setAccessibleName(textsBox_->text());
     countLabel_->setObjectName("lblQuickFilterCount");
     countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    outsideLabel_->setObjectName("lblQuickFilterOutside");
+    outsideLabel_->setToolTip(
+        QStringLiteral("検索条件で隠れているｶｰﾄﾞの数です。「検索条件のｸﾘｱ」で表示されます。"));
+    outsideLabel_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    outsideLabel_->hide();
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 2, 0, 0);
@@ -63,6 +69,7 @@ QuickFilterBar::QuickFilterBar(const CardDatabase& db, std::array<CatalogPage*, 
     row->addWidget(textBox_, 1);
     row->addWidget(textsBox_);
     row->addWidget(countLabel_);
+    row->addWidget(outsideLabel_);
     setFocusProxy(textBox_);
     hide();
 
@@ -161,6 +168,13 @@ void QuickFilterBar::ShowCount() {
     countLabel_->setText(count);
     // A label is heard by its name alone: what the count counts, then the count.
     countLabel_->setAccessibleName(QStringLiteral("表示件数 ") + count);
+    // A card the conditions hide is simply not found: the player is told it is there.
+    const Applied& applied = applied_[front_];
+    const size_t outside =
+        filter_->CountOutside(page->Kind(), page->PassingRecords(), applied.words, applied.texts);
+    outsideLabel_->setText(outside == 0 ? QString() : QStringLiteral("条件外 %1").arg(outside));
+    outsideLabel_->setAccessibleName(QStringLiteral("検索条件で隠れている件数 %1").arg(outside));
+    outsideLabel_->setVisible(outside > 0);
 }
 
 void QuickFilterBar::PlaceUnderFront() {

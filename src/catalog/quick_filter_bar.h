@@ -1,7 +1,8 @@
 // The quick filter bar under the catalogs: a close button, the text, "ﾃｷｽﾄも検索" and the
-// count of entries shown out of those the condition panel lets through. The bar narrows the
-// catalog in front and follows the player to another tab; hidden, it narrows nothing and
-// takes no room.
+// count of entries shown out of those the condition panel lets through, and beside it how
+// many entries the words match that the conditions hide ("条件外 2"), when there are any. The bar
+// narrows the catalog in front and follows the player to another tab; hidden, it narrows nothing
+// and takes no room.
 #pragma once
 
 #include <QWidget>
@@ -75,6 +76,7 @@ private:
     QLineEdit* textBox_;
     QCheckBox* textsBox_;
     QLabel* countLabel_;
+    QLabel* outsideLabel_;
 };
 
 }  // namespace zemlo

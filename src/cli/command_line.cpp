@@ -83,6 +83,8 @@ struct Options {
         "deck-name", QStringLiteral("デッキシートのデッキ名（既定: ファイルの名前）。"), "name"};
     QCommandLineOption date{"date", QStringLiteral("デッキシートの日付（既定: 今日）。"),
                             "YYYY-MM-DD"};
+    QCommandLineOption event{"event", QStringLiteral("デッキシートの大会名（既定: なし）。"),
+                             "name"};
     QCommandLineOption compare{"compare",
                                QStringLiteral("2つのデッキの差分を「差分をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ」\n"
                                               "と同じ行で書き出します。")};
@@ -95,7 +97,7 @@ struct Options {
     void AddTo(QCommandLineParser& parser) const {
         for (const QCommandLineOption* option :
              {&help, &version, &check, &format, &text, &sheet, &output, &player, &deckName, &date,
-              &compare, &data}) {
+              &event, &compare, &data}) {
             parser.addOption(*option);
         }
     }
@@ -123,6 +125,7 @@ CommandArguments ArgumentsOf(const QCommandLineParser& parser, const Options& op
     arguments.player = ValueOf(parser, options.player);
     arguments.deckName = ValueOf(parser, options.deckName);
     arguments.date = ValueOf(parser, options.date);
+    arguments.event = ValueOf(parser, options.event);
     return arguments;
 }
 

@@ -108,11 +108,12 @@ Interpretation Interpret(const CommandArguments& arguments) {
     // Options that belong to one command are refused with any other: a --player given to
     // --check would be silently ignored otherwise.
     const bool sheet = request.command == Command::Sheet;
-    const std::array<std::pair<bool, std::u16string_view>, 4> sheetOnly = {
+    const std::array<std::pair<bool, std::u16string_view>, 5> sheetOnly = {
         {{arguments.output.has_value(), u"-o"},
          {arguments.player.has_value(), u"--player"},
          {arguments.deckName.has_value(), u"--deck-name"},
-         {arguments.date.has_value(), u"--date"}}};
+         {arguments.date.has_value(), u"--date"},
+         {arguments.event.has_value(), u"--event"}}};
     for (const auto& [set, name] : sheetOnly) {
         if (set && !sheet) {
             result.problem = std::u16string(name) + u" は --sheet とだけ使えます。";
@@ -157,6 +158,7 @@ Interpretation Interpret(const CommandArguments& arguments) {
         request.output = ArgumentPath(*arguments.output);
         request.player = OneLine(arguments.player);
         request.deckName = OneLine(arguments.deckName);
+        request.event = OneLine(arguments.event);
         if (arguments.date) {
             request.date = ParseSheetDate(*arguments.date);
             if (!request.date) {

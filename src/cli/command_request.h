@@ -42,6 +42,7 @@ struct CommandArguments {
     std::optional<std::u16string> player;
     std::optional<std::u16string> deckName;
     std::optional<std::u16string> date;
+    std::optional<std::u16string> event;
 };
 
 struct CommandRequest {
@@ -57,6 +58,7 @@ struct CommandRequest {
     std::optional<std::u16string> player;
     std::optional<std::u16string> deckName;
     std::optional<SheetDate> date;
+    std::optional<std::u16string> event;
 };
 
 struct Interpretation {

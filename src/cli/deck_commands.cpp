@@ -53,6 +53,7 @@ std::optional<SheetJob> PrepareSheet(const CommandRequest& request, const CardDa
                          : OneLineText(ShownArgument(DeckNameOfFile(ArgumentText(path.native()))));
     const SheetDate date = request.date.value_or(today);
     heading.date = SheetDateText(date.year, date.month, date.day);
+    heading.event = request.event.value_or(u"");
 
     SheetJob job;
     job.sheet = BuildDeckSheet(SummarizeDeck(read->deck), std::move(heading));

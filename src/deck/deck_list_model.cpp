@@ -1,5 +1,7 @@
 #include "deck/deck_list_model.h"
 
+#include "carddb/entry_roles.h"
+
 namespace zemlo {
 
 DeckListModel::DeckListModel(const Deck& deck, CardKind kind, QObject* parent)
@@ -18,6 +20,7 @@ int DeckListModel::rowCount(const QModelIndex& parent) const {
 QVariant DeckListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role == Qt::DisplayRole) return QStringView(EntryAt(index.row()).Text()).toString();
+    if (role == kCardNoRole) return QStringView(EntryAt(index.row()).CardNo()).toString();
     return {};
 }
 

@@ -98,6 +98,7 @@ DeckPanel::~DeckPanel() {
 }
 
 void DeckPanel::LayOut(bool compact) {
+    compact_ = compact;
     const PanelGeometry& g = compact ? kCompactPanel : kNormalPanel;
     for (int k = 0; k < 3; ++k) PlaceTwips(lists_[k], 0, g.listTop[k], g.width, g.listHeight[k]);
     for (int i = 0; i < 3; ++i) {
@@ -108,6 +109,19 @@ void DeckPanel::LayOut(bool compact) {
                    g.counterHeight);
         PlaceTwips(counts[i], g.width - g.countWidth, countTop, g.countWidth, g.counterHeight);
     }
+    if (statusLine_ != nullptr) SetStatusLine(statusLine_);
+}
+
+void DeckPanel::SetStatusLine(QLabel* line) {
+    statusLine_ = line;
+    const PanelGeometry& g = compact_ ? kCompactPanel : kNormalPanel;
+    // The normal view's third counter row holds the mission+character count alone; the
+    // compact view's points caption is short.
+    constexpr int kCompactCaptionWidth = 1200;
+    const int left = compact_ ? kCompactCaptionWidth : 0;
+    PlaceTwips(line, left, g.counterTop + 2 * g.counterStep, g.width - g.countWidth - left,
+               g.counterHeight);
+    line->setAlignment((compact_ ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
 QListView* DeckPanel::MakeList(CardKind kind, const char* name) {
@@ -353,7 +367,10 @@ void DeckPanel::AddClearListsMenu(QMenu* menu) {
     clearMenu->addSeparator();
     QAction* all = clearMenu->addAction(QStringLiteral("選択したﾃﾞｰﾀの全ｸﾘｱ"));
     all->setObjectName("mnuClearA");
-    connect(all, &QAction::triggered, this, &DeckPanel::ClearAllLists);
+    connect(all, &QAction::triggered, this, [this] {
+        ClearAllLists();
+        emit allListsCleared();
+    });
 }
 
 void DeckPanel::CheckDeckCount() {

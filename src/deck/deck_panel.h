@@ -45,6 +45,11 @@ public:
     // one (3300 x 7875).
     void LayOut(bool compact);
 
+    // Places a line of another feature (made as a child of this panel) under the lists, in the
+    // room the counters leave: beside the mission+character count in the normal view, between
+    // the points caption and count in the compact one; every layout places it again.
+    void SetStatusLine(QLabel* line);
+
     // Recolours the unit and mission+character counters; captions stay as they are.
     void CheckDeckCount();
     // Sums the missions' points into the points counter and colours it.
@@ -62,6 +67,8 @@ public:
     QLabel* countCaptions[3];
 
 signals:
+    // The menu's 選択したﾃﾞｰﾀの全ｸﾘｱ emptied every list: the deck is no longer its file's.
+    void allListsCleared();
     // Every change of selection in a deck list that leaves an entry selected.
     void entrySelected(const zemlo::DeckEntry& entry);
     // Right button on a list while exactly one entry is selected.
@@ -96,6 +103,8 @@ private:
     QListView* lists_[3] = {};
     DeckListModel* models_[3] = {};
     EntryWidthDelegate* delegates_[3] = {};
+    QLabel* statusLine_ = nullptr;
+    bool compact_ = false;
     // The row selected when a left press began; a click on it changes no selection.
     int rowSelectedAtPress_ = -1;
     // While the deck changes rows, a view's own moves of its selection show no card.

@@ -1,5 +1,7 @@
 #include "deck/deck_summary.h"
 
+#include <unordered_map>
+
 namespace zemlo {
 namespace {
 
@@ -66,6 +68,23 @@ DeckSummary SummarizeDeck(const Deck& deck) {
         summary.cards[static_cast<std::size_t>(kind)] = CopiesOf(deck.Entries(kind));
     }
     return summary;
+}
+
+std::vector<CardCopies> CardsOnce(const std::vector<CardCopies>& cards) {
+    std::vector<CardCopies> once;
+    once.reserve(cards.size());
+    // A sorted list breaks a card's run only with entries that differ from it in letter
+    // case alone; the texts tell which rows are one card.
+    std::unordered_map<std::u16string_view, std::size_t> rowOf;
+    for (const CardCopies& card : cards) {
+        const auto [at, added] = rowOf.try_emplace(card.entry.Text(), once.size());
+        if (added) {
+            once.push_back(card);
+        } else {
+            once[at->second].copies += card.copies;
+        }
+    }
+    return once;
 }
 
 }  // namespace zemlo

@@ -75,4 +75,9 @@ DeckCounters CountDeck(const Deck& deck);
 
 DeckSummary SummarizeDeck(const Deck& deck);
 
+// The cards of a list with one row per card: a row whose entry equals an earlier row's is
+// added to it. What the printed sheet lists, where a card stands once however its copies
+// are split.
+std::vector<CardCopies> CardsOnce(const std::vector<CardCopies>& cards);
+
 }  // namespace zemlo

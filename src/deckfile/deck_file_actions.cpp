@@ -16,6 +16,7 @@
 #include "deckfile/output_items_dialog.h"
 #include "platform/busy_cursor.h"
 #include "platform/dialog_service.h"
+#include "platform/path_text.h"
 #include "platform/qt_paths.h"
 #include "settings/output_item_settings.h"
 
@@ -45,16 +46,22 @@ DeckFileActions::DeckFileActions(DeckFileContext context, DeckDocument& document
       output_(LoadOutputSettings(context_.settings)),
       document_(document),
       parentWidget_(parent),
-      guard_([&document] { return document.IsChanged(); }, [this] { return SaveDeck(); }, parent) {
+      // はい saves as 上書き保存 does: to the deck's own file, asking only when it has none.
+      guard_([&document] { return document.IsChanged(); }, [this] { return OverwriteDeck(); },
+             parent) {
     openItem = NewItem("mnuOpen", QStringLiteral("ﾃﾞｯｷﾌｧｲﾙを開く(&O)"), this);
     saveItem = NewItem("mnuSave", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀを保存(&S)"), this);
     outputItemsItem = NewItem("mnuOptFile", QStringLiteral("出力項目の指定"), this);
+    overwriteItem = NewItem("mnuOverwrite", QStringLiteral("上書き保存"), this);
     copyItem = NewItem("mnuCopy", QStringLiteral("ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)"), this);
-    // The desktop's usual keys for opening and saving, shown beside the items.
+    // The desktop's usual keys for opening, saving under a name and saving, shown beside the
+    // items.
     openItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    saveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    overwriteItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(openItem, &QAction::triggered, this, &DeckFileActions::OpenCommand);
     connect(saveItem, &QAction::triggered, this, &DeckFileActions::SaveCommand);
+    connect(overwriteItem, &QAction::triggered, this, [this] { OverwriteDeck(); });
     connect(outputItemsItem, &QAction::triggered, this, &DeckFileActions::ChooseOutputItems);
     connect(copyItem, &QAction::triggered, this, &DeckFileActions::CopyDeckText);
 }
@@ -62,6 +69,7 @@ DeckFileActions::DeckFileActions(DeckFileContext context, DeckDocument& document
 void DeckFileActions::AddMenuItems(FileMenu& menu) {
     menu.Add(FileMenuSection::DeckFile, openItem);
     menu.Add(FileMenuSection::DeckFile, saveItem);
+    menu.Add(FileMenuSection::DeckFile, overwriteItem);
     menu.Add(FileMenuSection::OutputItems, outputItemsItem);
     menu.Add(FileMenuSection::DeckText, copyItem);
 }
@@ -105,10 +113,10 @@ bool DeckFileActions::SaveDeck() {
     // The file dialog asked before replacing the name it was given, not the one with ".htm"
     // added here.
     if (target.extensionAdded && Exists(path) &&
-        Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(),
-                          QStringLiteral("%1 は既にあります。置き換えますか？")
-                              .arg(ShownPathText(path)),
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        Dialogs().Message(
+            parentWidget_, QMessageBox::Question, ApplicationTitle(),
+            QStringLiteral("%1 は既にあります。置き換えますか？").arg(ShownPathText(path)),
+            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return false;
     }
     BusyCursor busy;
@@ -125,6 +133,16 @@ bool DeckFileActions::SaveDeck() {
             break;
     }
     return false;
+}
+
+bool DeckFileActions::OverwriteDeck() {
+    const QString path = document_.FileName();
+    if (path.isEmpty()) return SaveDeck();
+    // The file it belongs to, with the output items in force now, through the file layer.
+    BusyCursor busy;
+    if (!WriteDeckHtml(path)) return false;
+    document_.MarkSaved(path);
+    return true;
 }
 
 bool DeckFileActions::MayDiscardDeck() {

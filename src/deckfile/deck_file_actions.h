@@ -29,7 +29,7 @@ public:
     // The output items in force are read from the settings file here.
     DeckFileActions(DeckFileContext context, DeckDocument& document, QWidget* parent);
 
-    // Open and save (with the desktop's keys), the output items, the deck text.
+    // Open, save and 上書き保存 (with the desktop's keys), the output items, the deck text.
     void AddMenuItems(FileMenu& menu);
 
     const OutputFlags& Output() const { return output_; }
@@ -57,6 +57,10 @@ public:
     void ChooseOutputItems();
     void CopyDeckText();
 
+    // The overwrite command (上書き保存): writes the deck to the file it belongs to, or asks
+    // as the save command does when it belongs to none. True only when the file was written.
+    bool OverwriteDeck();
+
     // The save command: true only when the deck file was written.
     bool SaveDeck();
 
@@ -72,6 +76,7 @@ public:
 
     QAction* openItem = nullptr;
     QAction* saveItem = nullptr;
+    QAction* overwriteItem = nullptr;
     QAction* outputItemsItem = nullptr;
     QAction* copyItem = nullptr;
 

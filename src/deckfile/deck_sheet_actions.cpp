@@ -1,19 +1,10 @@
 #include "deckfile/deck_sheet_actions.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDate>
-#include <QLineEdit>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QScreen>
-#include <algorithm>
+#include <filesystem>
+#include <system_error>
 
-#include "carddb/text_width.h"
 #include "deck/deck_document.h"
 #include "deck/deck_summary.h"
 #include "deckfile/deck_file_format.h"
@@ -21,8 +12,6 @@
 #include "deckfile/file_menu.h"
 #include "deckfile/sheet_heading_dialog.h"
 #include "platform/busy_cursor.h"
-#include "platform/dialog_service.h"
-#include "platform/file_io.h"
 #include "platform/path_text.h"
 #include "platform/qt_paths.h"
 #include "settings/sheet_settings.h"
@@ -40,32 +29,12 @@ QAction* NewItem(QObject* parent, const char* name, const QString& caption) {
     return action;
 }
 
-// Whether anything stands at path, a dangling link included.
-bool Exists(const QString& path) {
+// Whether path is a file of its own, not a link or a folder: only such a file can be the
+// page of an earlier sheet that a save may remove.
+bool IsPlainFile(const QString& path) {
     std::error_code ec;
-    return std::filesystem::symlink_status(PathOf(path), ec).type() !=
-           std::filesystem::file_type::not_found;
-}
-
-// Qt's preview leaves its zoom box, its page number and its page view without a name a
-// screen reader could speak.
-void NamePreviewControls(QPrintPreviewDialog& preview) {
-    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
-        zoom->setAccessibleName(QStringLiteral("倍率"));
-    }
-    for (QLineEdit* page : preview.findChildren<QLineEdit*>()) {
-        if (!qobject_cast<QComboBox*>(page->parentWidget())) {
-            page->setAccessibleName(QStringLiteral("ﾍﾟｰｼﾞ"));
-        }
-    }
-    for (QPrintPreviewWidget* view : preview.findChildren<QPrintPreviewWidget*>()) {
-        view->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
-        for (QWidget* part : view->findChildren<QWidget*>()) {
-            if (part->focusPolicy() != Qt::NoFocus && part->accessibleName().isEmpty()) {
-                part->setAccessibleName(QStringLiteral("ﾃﾞｯｷｼｰﾄのﾍﾟｰｼﾞ"));
-            }
-        }
-    }
+    return std::filesystem::symlink_status(PathOf(path), ec).type() ==
+           std::filesystem::file_type::regular;
 }
 
 }  // namespace
@@ -76,7 +45,9 @@ DeckSheetActions::DeckSheetActions(SettingsStore& settings, std::filesystem::pat
       settings_(settings),
       programDir_(std::move(programDir)),
       document_(document),
-      parentWidget_(parent) {
+      parentWidget_(parent),
+      output_(parent, QStringLiteral("ﾃﾞｯｷｼｰﾄ"),
+              [this](QDialog& dialog) { return RunModal(dialog); }) {
     connect(&document, &DeckDocument::fileChanged, this, &DeckSheetActions::DeckFileChanged);
 }
 
@@ -104,16 +75,14 @@ int DeckSheetActions::RunModal(QDialog& dialog) {
 
 std::optional<DeckSheet> DeckSheetActions::AskSheet() {
     const SheetSettings stored = LoadSheetSettings(settings_);
-    const QDate today = QDate::currentDate();
     SheetHeadingDialog dialog(ToQString(stored.player), ToQString(deckName_),
-                              ToQString(SheetDateText(today.year(), today.month(), today.day())),
-                              parentWidget_);
+                              ToQString(stored.event), QDate::currentDate(), parentWidget_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
 
     SheetHeading heading = dialog.Heading();
-    if (heading.player != stored.player) {
+    if (heading.player != stored.player || heading.event != stored.event) {
         // A failed write is told by the store; the sheet is made all the same.
-        (void)SaveSheetSettings(settings_, SheetSettings{heading.player});
+        (void)SaveSheetSettings(settings_, SheetSettings{heading.player, heading.event});
     }
     deckName_ = heading.deckName;
     return BuildDeckSheet(SummarizeDeck(document_.CurrentDeck()), std::move(heading));
@@ -122,40 +91,16 @@ std::optional<DeckSheet> DeckSheetActions::AskSheet() {
 void DeckSheetActions::Print() {
     const std::optional<DeckSheet> sheet = AskSheet();
     if (!sheet) return;
-    QPrinter printer(QPrinter::HighResolution);
-    // The sheet keeps its own margins, wider than any printer's unprintable edge.
-    printer.setFullPage(true);
-    printer.setPageLayout(SheetPageLayout());
-    printer.setDocName(ToQString(kSheetTitle));
-    QPrintPreviewDialog preview(&printer, parentWidget_);
-    preview.setObjectName("frmSheetPreview");
-    preview.setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"));
-    // A page large enough to read on the screen.
-    if (const QScreen* screen = preview.screen()) {
-        const QRect area = screen->availableGeometry();
-        preview.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
-    }
-    NamePreviewControls(preview);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [this, &sheet](QPrinter* target) { PrintSheetOn(*target, *sheet); });
-    RunModal(preview);
+    // The print dialog's "print to file" offers the deck's folder and name, as the PDF save
+    // does, where Qt's dialog can show that path.
+    const std::filesystem::path offered = PathOf(OfferedPath(QStringLiteral(".pdf")));
+    const QString shown = QtReadablePath(offered);
+    output_.Preview(SheetPages(*sheet), "frmSheetPreview", QStringLiteral("ﾃﾞｯｷｼｰﾄの印刷ﾌﾟﾚﾋﾞｭｰ"),
+                    PathOf(shown) == offered ? shown : QString());
 }
 
 bool DeckSheetActions::PrintSheetOn(QPrinter& printer, const DeckSheet& sheet) {
-    // The preview draws on a picture of its own; only the real print reaches the file.
-    const QPaintEngine* engine = printer.paintEngine();
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat &&
-                        !printer.outputFileName().isEmpty() && engine != nullptr &&
-                        engine->type() != QPaintEngine::Picture;
-    if (!toFile) {
-        PrintSheet(printer, sheet);
-        return true;
-    }
-    const QPageLayout& chosen = printer.pageLayout();
-    BusyCursor busy;
-    return Write(printer.outputFileName(),
-                 SheetPdf(sheet, QPageLayout(chosen.pageSize(), chosen.orientation(),
-                                             QMarginsF(0, 0, 0, 0))));
+    return output_.PrintOn(printer, SheetPages(sheet));
 }
 
 void DeckSheetActions::SaveAsPdf() {
@@ -174,30 +119,26 @@ void DeckSheetActions::SaveAsImage() {
     if (!path.isEmpty()) SaveSheetImages(*sheet, path);
 }
 
-QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
-                                       const QString& extension) {
+QString DeckSheetActions::OfferedPath(const QString& extension) const {
     const QDate today = QDate::currentDate();
     const QString& deckFile = document_.FileName();
     const std::filesystem::path folder =
         deckFile.isEmpty() ? programDir_ : AbsolutePath(PathOf(deckFile)).parent_path();
-    FileDialogRequest request;
-    request.save = true;
-    request.title = title;
-    request.initialPath = PathQString(
-        folder / PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
-    request.filter = filter;
-    request.defaultSuffix = extension.mid(1);
-    request.confirmOverwrite = true;
-    const std::u16string chosen =
-        TrimBlanks(Dialogs().AskFileName(parentWidget_, request).toStdU16String());
-    return chosen.empty() ? QString() : ToQString(chosen);
+    return PathQString(
+        folder /
+        PathOf(ToQString(SheetFileName(deckName_, today.month(), today.day())) + extension));
+}
+
+QString DeckSheetActions::AskSheetFile(const QString& title, const QString& filter,
+                                       const QString& extension) {
+    return output_.AskFile(title, filter, extension, OfferedPath(extension));
 }
 
 bool DeckSheetActions::SaveSheetPdf(const DeckSheet& sheet, const QString& chosen) {
     const QString path = ToQString(WithExtension(chosen.toStdU16String(), u".pdf"));
-    if (!MayReplace(chosen, {path})) return false;
+    if (!output_.MayReplace(chosen, {path})) return false;
     BusyCursor busy;
-    return Write(path, SheetPdf(sheet));
+    return output_.Write(path, SheetPdf(sheet));
 }
 
 bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& chosen) {
@@ -206,39 +147,13 @@ bool DeckSheetActions::SaveSheetImages(const DeckSheet& sheet, const QString& ch
     for (const std::u16string& path : SheetImagePaths(first, sheet.pages.size())) {
         paths.push_back(ToQString(path));
     }
-    if (!MayReplace(chosen, paths)) return false;
-    BusyCursor busy;
-    const std::vector<QByteArray> images = SheetPngs(sheet);
-    for (std::size_t page = 0; page < images.size() && page < paths.size(); ++page) {
-        if (!Write(paths[page], images[page])) return false;
+    std::vector<QString> leftOver;
+    for (const std::u16string& path : LeftOverSheetPages(
+             first, sheet.pages.size(),
+             [](const std::u16string& page) { return IsPlainFile(ToQString(page)); })) {
+        leftOver.push_back(ToQString(path));
     }
-    return true;
-}
-
-bool DeckSheetActions::MayReplace(const QString& chosen, const std::vector<QString>& paths) {
-    QStringList existing;
-    for (const QString& path : paths) {
-        // The save dialog has asked about the name it returned.
-        if (path != chosen && Exists(path)) existing << ShownPathText(path);
-    }
-    if (existing.isEmpty()) return true;
-    const QString text =
-        QStringLiteral("%1 は既にあります。置き換えますか？").arg(existing.join(QLatin1Char('\n')));
-    return Dialogs().Message(parentWidget_, QMessageBox::Question, ApplicationTitle(), text,
-                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-bool DeckSheetActions::Write(const QString& path, const QByteArray& bytes) {
-    const FileStatus status =
-        ReplaceFileAtomically(PathOf(path),
-                              std::string_view(bytes.constData(), bytes.size()));
-    if (status) return true;
-    Dialogs().Message(
-        parentWidget_, QMessageBox::Critical, ApplicationTitle(),
-        QStringLiteral("ﾃﾞｯｷｼｰﾄを保存できませんでした。\nファイルに書き込めません: %1\n%2")
-            .arg(ShownPathText(path), ToQString(FileErrorText(status))),
-        QMessageBox::Ok);
-    return false;
+    return output_.SavePages(chosen, paths, leftOver, [&sheet] { return SheetPngs(sheet); });
 }
 
 }  // namespace zemlo

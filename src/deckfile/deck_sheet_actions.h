@@ -12,6 +12,7 @@
 
 #include "carddb/card_fields.h"
 #include "deckfile/deck_sheet.h"
+#include "deckfile/print_output.h"
 #include "settings/settings_store.h"
 
 class QAction;
@@ -47,7 +48,10 @@ public:
     bool PrintSheetOn(QPrinter& printer, const DeckSheet& sheet);
 
     // Write the sheet to path (".pdf" or ".png" added where it does not end so). False, after
-    // telling the player, when a file could not be written; an existing file then stays.
+    // telling the player, when a file could not be written; an existing file then stays. The
+    // images replace each page by itself: when one fails, the player is told which pages are
+    // new and which are still those of before. The further pages of an earlier, longer sheet
+    // of that name are named in the question before and removed only when the player agrees.
     bool SaveSheetPdf(const DeckSheet& sheet, const QString& path);
     bool SaveSheetImages(const DeckSheet& sheet, const QString& path);
 
@@ -61,12 +65,11 @@ protected:
 
 private:
     void DeckFileChanged(const QString& path);
+    // The deck's folder and name with extension, as the save dialogs and "print to file"
+    // offer them.
+    QString OfferedPath(const QString& extension) const;
     // The save dialog's answer with the extension, or "" when cancelled.
     QString AskSheetFile(const QString& title, const QString& filter, const QString& extension);
-    // Asks before files the save dialog did not ask about are replaced; true when none of
-    // paths exists or the player agreed.
-    bool MayReplace(const QString& chosen, const std::vector<QString>& paths);
-    bool Write(const QString& path, const QByteArray& bytes);
 
     SettingsStore& settings_;
     std::filesystem::path programDir_;
@@ -74,6 +77,7 @@ private:
     QWidget* parentWidget_;
     // The deck name last given, offered again until another deck file is saved or opened.
     std::u16string deckName_;
+    PrintOutput output_;
 };
 
 }  // namespace zemlo

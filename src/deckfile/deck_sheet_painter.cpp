@@ -6,31 +6,15 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 
 namespace zemlo {
 namespace {
 
-// Paper edges, in millimetres.
-constexpr double kSideMargin = 15.0;
-constexpr double kTopMargin = 10.0;
-constexpr double kBottomMargin = 8.0;
-// A row is never taller than this; a full page shrinks it to fit (about 3.5 mm).
-constexpr double kLargestRow = 6.0;
+using namespace sheet_layout;
+
 // The type's size as a share of the row height.
 constexpr double kTypeShare = 0.62;
-
-// Heights in rows.
-constexpr double kTitleRows = 2.0;
-constexpr double kInfoRows = 1.3;  // each of the two lines under the title
-constexpr double kHeaderGapRows = 0.7;
-constexpr double kHeadingRows = 1.5;
-constexpr double kColumnTitleRows = 1.1;
-constexpr double kTallyRows = 1.2;
-constexpr double kSectionGapRows = 0.6;
-constexpr double kPageNumberRows = 1.5;
 
 // Columns from the left margin, in millimetres; the name takes what the others leave.
 constexpr double kNameColumn = 30.0;
@@ -43,26 +27,9 @@ QString Q(std::u16string_view text) {
     return QString::fromStdU16String(std::u16string(text));
 }
 
-double PageRows(const DeckSheet& sheet, std::size_t page) {
-    double rows = kTitleRows + 2 * kInfoRows + kHeaderGapRows + kPageNumberRows;
-    for (const SheetSlice& slice : sheet.pages[page]) {
-        rows +=
-            kHeadingRows + kColumnTitleRows + static_cast<double>(slice.rowCount) + kSectionGapRows;
-        if (slice.endsSection) rows += kTallyRows;
-    }
-    return rows;
-}
-
-// A Japanese font with every glyph the sheet needs, half-width katakana included, so the
-// PDF embeds one font and its text reads back as written.
 QFont SheetFont(double points, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                      QStringLiteral("TakaoPGothic")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = JapaneseFont(bold);
     font.setPointSizeF(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -71,21 +38,23 @@ public:
     PagePainter(QPainter& painter, const QRectF& paper, const DeckSheet& sheet)
         : painter_(painter), sheet_(sheet) {
         dpi_ = painter.device()->logicalDpiY();
-        left_ = paper.left() + Px(kSideMargin);
-        right_ = paper.right() - Px(kSideMargin);
-        top_ = paper.top() + Px(kTopMargin);
-        bottom_ = paper.bottom() - Px(kBottomMargin);
+        left_ = paper.left() + Px(kSideMarginMm);
+        right_ = paper.right() - Px(kSideMarginMm);
+        top_ = paper.top() + Px(kTopMarginMm);
+        bottom_ = paper.bottom() - Px(kBottomMarginMm);
+        // One row height, and so one type size, on every page: the page breaks made room.
+        row_ = Px(kRowMm);
+        typePoints_ = row_ * kTypeShare / dpi_ * 72.0;
     }
 
     void Paint(std::size_t page) {
-        row_ = std::min(Px(kLargestRow), (bottom_ - top_) / PageRows(sheet_, page));
-        typePoints_ = row_ * kTypeShare / dpi_ * 72.0;
         y_ = top_;
         painter_.setPen(Qt::black);
         Title();
         Info();
         y_ += row_ * kHeaderGapRows;
         for (const SheetSlice& slice : sheet_.pages[page]) Slice(slice);
+        if (page + 1 == sheet_.pages.size()) Signature();
         const QRectF number(left_, bottom_ - row_ * kPageNumberRows, right_ - left_,
                             row_ * kPageNumberRows);
         Text(number, Qt::AlignHCenter | Qt::AlignBottom, Q(sheet_.PageNumberText(page)), Type());
@@ -127,14 +96,27 @@ private:
         y_ += box.height();
     }
 
-    // Player and date on the first line, the deck's name on the second, each value on a
-    // line to write on.
+    // Player and date on the first line, the deck's name and its number of cards on the
+    // second, the event's name (when given) on the third; each value on a line to write on.
     void Info() {
         const double half = (right_ - left_) * 0.62;
         Field(left_, left_ + half - Px(6), kSheetPlayerLabel, sheet_.heading.player);
         Field(left_ + half, right_, kSheetDateLabel, sheet_.heading.date);
         y_ += row_ * kInfoRows;
-        Field(left_, right_, kSheetDeckLabel, sheet_.heading.deckName);
+        Field(left_, left_ + half - Px(6), kSheetDeckLabel, sheet_.heading.deckName);
+        Text(QRectF(left_ + half, y_, right_ - left_ - half, row_ * kInfoRows), Qt::AlignLeft,
+             Q(sheet_.TotalText()), Type(1.1));
+        y_ += row_ * kInfoRows;
+        if (!sheet_.heading.event.empty()) {
+            Field(left_, right_, kSheetEventLabel, sheet_.heading.event);
+            y_ += row_ * kInfoRows;
+        }
+    }
+
+    // A line to sign on at the right, under the last section.
+    void Signature() {
+        y_ += row_ * (kSignatureRows - kInfoRows);
+        Field(left_ + (right_ - left_) * 0.5, right_, kSheetSignatureLabel, std::u16string());
         y_ += row_ * kInfoRows;
     }
 
@@ -241,28 +223,23 @@ void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& she
 }
 
 QPageLayout SheetPageLayout() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return A4PageLayout();
+}
+
+std::size_t SheetPages::PageCount() const {
+    return sheet_.pages.size();
+}
+
+void SheetPages::PaintPage(QPainter& painter, const QRectF& paper, std::size_t page) const {
+    PaintSheetPage(painter, paper, sheet_, page);
+}
+
+QString SheetPages::Title() const {
+    return Q(kSheetTitle);
 }
 
 QByteArray SheetPdf(const DeckSheet& sheet, const QPageLayout& layout) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setResolution(300);
-        writer.setTitle(Q(kSheetTitle));
-        writer.setCreator(QStringLiteral("ZEMLOSAGA deck tool"));
-        QPainter painter(&writer);
-        const QRectF paper(0, 0, writer.width(), writer.height());
-        for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
-            if (page > 0) writer.newPage();
-            PaintSheetPage(painter, paper, sheet, page);
-        }
-    }
-    return bytes;
+    return PagesPdf(SheetPages(sheet), layout);
 }
 
 QSize SheetImageSize() {
@@ -292,18 +269,7 @@ std::vector<QByteArray> SheetPngs(const DeckSheet& sheet) {
 }
 
 void PrintSheet(QPrinter& printer, const DeckSheet& sheet) {
-    const int resolution = printer.resolution();
-    const QRectF paper = printer.pageLayout().fullRectPixels(resolution);
-    QPainter painter;
-    if (!painter.begin(&printer)) return;
-    // Without full-page printing the origin is the printable area's corner, not the paper's.
-    if (!printer.fullPage()) {
-        painter.translate(-QPointF(printer.pageLayout().paintRectPixels(resolution).topLeft()));
-    }
-    for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
-        if (page > 0) printer.newPage();
-        PaintSheetPage(painter, paper, sheet, page);
-    }
+    PrintPages(printer, SheetPages(sheet));
 }
 
 }  // namespace zemlo

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "deckfile/deck_sheet.h"
+#include "deckfile/printed_pages.h"
 
 class QPainter;
 class QPrinter;
@@ -21,12 +22,24 @@ namespace zemlo {
 inline constexpr int kSheetImageDpi = 150;
 
 // Draws one page of the sheet on the paper paper (device pixels) of painter's device, at the
-// device's own resolution. A page that holds many rows is drawn in a smaller type.
+// device's own resolution, in the one type size of every page.
 void PaintSheetPage(QPainter& painter, const QRectF& paper, const DeckSheet& sheet,
                     std::size_t page);
 
 // A4 portrait without margins: the sheet keeps margins of its own.
 QPageLayout SheetPageLayout();
+
+// The sheet as printed pages, for the print preview and the file layer; sheet must outlive it.
+class SheetPages : public PrintedPages {
+public:
+    explicit SheetPages(const DeckSheet& sheet) : sheet_(sheet) {}
+    std::size_t PageCount() const override;
+    void PaintPage(QPainter& painter, const QRectF& paper, std::size_t page) const override;
+    QString Title() const override;
+
+private:
+    const DeckSheet& sheet_;
+};
 
 // The sheet as a PDF file on pages of layout: its texts are text, in an embedded font.
 QByteArray SheetPdf(const DeckSheet& sheet, const QPageLayout& layout = SheetPageLayout());

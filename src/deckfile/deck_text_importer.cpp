@@ -57,6 +57,7 @@ void DeckTextImporter::ImportText(const QString& text) {
         BusyCursor busy;
         history_.ApplyDeckEdit(ReplaceDeckEdit(history_.CurrentDeck(), result.deck));
     }
+    emit deckImported();
     Report(result);
 }
 

@@ -41,6 +41,10 @@ public:
 
     QAction* importItem;
 
+signals:
+    // The deck was replaced by the text's.
+    void deckImported();
+
 private:
     void Report(const DeckTextImport& result);
 

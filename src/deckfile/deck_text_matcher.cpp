@@ -8,13 +8,20 @@ const DeckTextMatcher::NameIndex& DeckTextMatcher::Names() const {
     if (names_) return *names_;
     NameIndex index;
     for (CardKind kind : kDeckKinds) {
-        auto& names = index[static_cast<size_t>(kind)];
+        auto& names = index.nameParts[static_cast<size_t>(kind)];
         const int count = db_.Table(kind).Count();
         names.reserve(static_cast<size_t>(count));
         for (int record = 0; record < count; ++record) {
             NameKey& key = names[FoldBlanks(DeckEntry::OfRecord(db_, kind, record).NamePart())];
             if (key.cards++ == 0) key.record = record;
         }
+    }
+    const CardTable& missions = db_.Table(CardKind::Mission);
+    index.missionNames.reserve(static_cast<size_t>(missions.Count()));
+    for (int record = 0; record < missions.Count(); ++record) {
+        NameKey& key =
+            index.missionNames[FoldBlanks(missions.Cell(mission_field::MissionName, record))];
+        if (key.cards++ == 0) key.record = record;
     }
     names_ = std::move(index);
     return *names_;
@@ -39,9 +46,13 @@ bool DeckTextMatcher::FindByNumber(const DeckTextLine& line, CardKind& kind, int
 
 const DeckTextMatcher::NameKey* DeckTextMatcher::FindByName(CardKind kind,
                                                             const std::u16string& name) const {
-    const auto& names = Names()[static_cast<size_t>(kind)];
-    const auto found = names.find(name);
-    return found == names.end() ? nullptr : &found->second;
+    const NameIndex& index = Names();
+    const NameMap& names = index.nameParts[static_cast<size_t>(kind)];
+    if (const auto found = names.find(name); found != names.end()) return &found->second;
+    // The points, when written, are part of the name part and narrow the match above.
+    if (kind != CardKind::Mission) return nullptr;
+    const auto found = index.missionNames.find(name);
+    return found == index.missionNames.end() ? nullptr : &found->second;
 }
 
 DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) const {
@@ -52,34 +63,49 @@ DeckTextImport DeckTextMatcher::Match(const std::vector<DeckTextLine>& lines) co
         CardKind kind = line.kind;
         int record = -1;
         const NameKey* byName = nullptr;
-        bool wholeLineIsName = false;
+        // How the line is read: the name before a count at its end, by default.
+        const std::u16string* name = &line.name;
+        long long copies = line.copies;
+        bool tooManyCopies = line.tooManyCopies;
         if (!FindByNumber(line, kind, record) && line.place != DeckTextPlace::BeforeBlocks) {
             byName = FindByName(kind, line.name);
             // A card whose own name ends like a count ("… x2") is named by the whole line.
             if (byName == nullptr && line.countWritten) {
                 byName = FindByName(kind, line.whole);
-                wholeLineIsName = byName != nullptr;
+                if (byName != nullptr) {
+                    name = &line.whole;
+                    copies = 1;
+                    tooManyCopies = false;
+                }
+            }
+            // The whole line has been tried as a name, so a card named "3号機" stays itself.
+            if (byName == nullptr && line.countFirst) {
+                byName = FindByName(kind, line.countFirst->name);
+                if (byName != nullptr) {
+                    name = &line.countFirst->name;
+                    copies = line.countFirst->copies;
+                    tooManyCopies = line.countFirst->tooManyCopies;
+                }
             }
             if (byName != nullptr) record = byName->record;
         }
-        if (record < 0 || (line.tooManyCopies && !wholeLineIsName)) {
+        if (record < 0 || tooManyCopies) {
             if (line.place == DeckTextPlace::InBlock) result.unmatchedLines.push_back(line.text);
             continue;
         }
         ++result.matchedLines;
         if (byName != nullptr && byName->cards > 1) {
-            const std::u16string& name = wholeLineIsName ? line.whole : line.name;
             auto& ambiguous = result.ambiguousNames;
-            if (std::find(ambiguous.begin(), ambiguous.end(), name) == ambiguous.end()) {
-                ambiguous.push_back(name);
+            if (std::find(ambiguous.begin(), ambiguous.end(), *name) == ambiguous.end()) {
+                ambiguous.push_back(*name);
             }
         }
-        const auto copies = static_cast<size_t>(wholeLineIsName ? 1 : line.copies);
+        const auto wanted = static_cast<size_t>(copies);
         const auto k = static_cast<size_t>(kind);
-        const size_t take = std::min(copies, kMaxListEntries - taken[k]);
+        const size_t take = std::min(wanted, kMaxListEntries - taken[k]);
         entries.insert(entries.end(), take, DeckEntry::OfRecord(db_, kind, record));
         taken[k] += take;
-        result.leftOut[k] += copies - take;
+        result.leftOut[k] += wanted - take;
     }
     result.deck.Fill(std::move(entries));
     return result;

@@ -1,6 +1,7 @@
 // Turning deck text back into a deck: each line is matched to a card of its block's kind by
 // the name part the deck text writes for that card (for missions that part ends with the
-// points), or, when the line begins with a card number the tables know, by that number.
+// points; a mission's name alone names it too), or, when the line begins with a card number
+// the tables know, by that number.
 #pragma once
 
 #include <array>
@@ -47,8 +48,13 @@ private:
     };
     // The card a line begins with by number, searching the line's own kind first.
     bool FindByNumber(const DeckTextLine& line, CardKind& kind, int& record) const;
+    // The card named by the name part the deck text writes, or a mission by its name alone.
     const NameKey* FindByName(CardKind kind, const std::u16string& name) const;
-    using NameIndex = std::array<std::unordered_map<std::u16string, NameKey>, 3>;
+    using NameMap = std::unordered_map<std::u16string, NameKey>;
+    struct NameIndex {
+        std::array<NameMap, 3> nameParts;
+        NameMap missionNames;  // without the points
+    };
     const NameIndex& Names() const;
 
     const CardDatabase& db_;

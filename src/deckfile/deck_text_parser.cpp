@@ -39,6 +39,55 @@ bool HeadingKind(std::u16string_view line, CardKind& kind) {
     return false;
 }
 
+// Reads digits (ASCII or full-width) into copies; false, with tooMany set, past the limit.
+bool ReadDigits(std::u16string_view digits, long long& copies, bool& tooMany) {
+    copies = 0;
+    for (char16_t c : digits) {
+        copies = copies * 10 + DigitValue(c);
+        if (copies > kMaxImportCopies) {
+            tooMany = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsCountFirstMark(char16_t c) {
+    return IsCopiesMark(c) || c == u'枚';
+}
+
+// "2 NAME", "2x NAME", "2 x NAME", "２枚 NAME", "2枚NAME": digits, then a mark ("×", "x",
+// "枚") or blanks or both, then the name. A mark after a blank must have a blank after it,
+// so "2 xNAME" keeps its "x" as part of the name.
+std::optional<CountedName> ReadCountFirst(std::u16string_view text) {
+    size_t digits = 0;
+    while (digits < text.size() && DigitValue(text[digits]) >= 0) ++digits;
+    if (digits == 0) return std::nullopt;
+    size_t at = digits;
+    auto skipBlanks = [&] {
+        const size_t from = at;
+        while (at < text.size() && IsBlank(text[at])) ++at;
+        return at > from;
+    };
+    bool separated = false;
+    if (at < text.size() && IsCountFirstMark(text[at])) {
+        ++at;
+        separated = true;
+        skipBlanks();
+    } else if (skipBlanks()) {
+        separated = true;
+        if (at + 1 < text.size() && IsCountFirstMark(text[at]) && IsBlank(text[at + 1])) {
+            ++at;
+            skipBlanks();
+        }
+    }
+    if (!separated || at == text.size()) return std::nullopt;
+    CountedName counted;
+    counted.name = FoldBlanks(text.substr(at));
+    ReadDigits(text.substr(0, digits), counted.copies, counted.tooManyCopies);
+    return counted;
+}
+
 // Splits "NAME<blanks>×<blanks>12" into its name and count. The mark must follow a blank,
 // so a name that merely ends in "x" keeps its letter.
 void ReadCount(DeckTextLine& line) {
@@ -55,14 +104,7 @@ void ReadCount(DeckTextLine& line) {
     line.name = FoldBlanks(text.substr(0, mark - 1));
     if (digits == text.size()) return;  // "×" alone: one copy
     long long copies = 0;
-    for (size_t i = digits; i < text.size(); ++i) {
-        copies = copies * 10 + DigitValue(text[i]);
-        if (copies > kMaxImportCopies) {
-            line.tooManyCopies = true;
-            return;
-        }
-    }
-    line.copies = copies;
+    if (ReadDigits(text.substr(digits), copies, line.tooManyCopies)) line.copies = copies;
 }
 
 }  // namespace
@@ -107,6 +149,7 @@ std::vector<DeckTextLine> ParseDeckText(std::u16string_view text) {
         line.text = std::u16string(trimmed);
         line.whole = FoldBlanks(trimmed);
         ReadCount(line);
+        line.countFirst = ReadCountFirst(trimmed);
         lines.push_back(std::move(line));
     }
     return lines;

@@ -1,8 +1,10 @@
 // Reading deck text back as players pass it around: the text the deck-text command writes,
 // after whatever their editors and boards did to it (LF or CR LF, blanks for the TAB, "x" or
-// "X" for "×", ASCII digits, a count left out, blank lines, words before and after).
+// "X" for "×", ASCII digits, a count left out, blank lines, words before and after), and
+// lines written count first as other card games' lists are ("2 NAME", "2x NAME", "２枚 NAME").
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,13 @@ enum class DeckTextPlace {
     AfterBlock,    // after two blank lines that end a block, before the next heading
 };
 
+// A name and the copies written with it.
+struct CountedName {
+    std::u16string name;         // blanks folded
+    long long copies = 1;        // 1 when no count is written
+    bool tooManyCopies = false;  // a count beyond kMaxImportCopies
+};
+
 struct DeckTextLine {
     DeckTextPlace place = DeckTextPlace::BeforeBlocks;
     CardKind kind = CardKind::Unit;  // the kind of the block it stands in or follows
@@ -27,6 +36,9 @@ struct DeckTextLine {
     bool countWritten = false;       // a "×" (or x, X) ended the line
     long long copies = 1;            // 1 when no count is written
     bool tooManyCopies = false;      // a count beyond kMaxImportCopies
+    // The line read with its count first ("2 NAME"), where it begins so. It is the last
+    // reading tried: a card whose own name begins with digits keeps its whole name.
+    std::optional<CountedName> countFirst;
 };
 
 // More copies of one card than a deck list holds; such a line is not taken. Every count the

@@ -19,6 +19,7 @@ enum class FileMenuSection {
     OutputItems,  // the output-items dialog
     DeckText,     // the deck as text, to and from the clipboard
     Sheet,        // the printable deck sheet
+    ProxySheet,   // the proxy sheet of the card images
     Recent,       // the deck files opened or saved last
     Exit,
 };

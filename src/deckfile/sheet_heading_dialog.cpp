@@ -1,5 +1,6 @@
 #include "deckfile/sheet_heading_dialog.h"
 
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +16,7 @@ namespace {
 
 // Design sizes in twips.
 constexpr int kHeadingFormWidth = 5400;
-constexpr int kHeadingFormHeight = 2460;
+constexpr int kHeadingFormHeight = 3420;
 
 QLabel* Caption(const QString& text, const char* name, int top, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -37,7 +38,7 @@ QLineEdit* Box(const QString& text, const char* name, int top, QWidget* parent) 
 }  // namespace
 
 SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& deckName,
-                                       const QString& date, QWidget* parent)
+                                       const QString& event, const QDate& date, QWidget* parent)
     : QDialog(parent) {
     setObjectName("frmSheet");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷｼｰﾄ"));
@@ -49,21 +50,27 @@ SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& dec
     playerBox = Box(player, "txtPlayer", 180, this);
     deckNameLabel = Caption(QStringLiteral("ﾃﾞｯｷ名"), "lblDeckName", 690, this);
     deckNameBox = Box(deckName, "txtDeckName", 660, this);
-    dateCaption = Caption(QStringLiteral("日付"), "lblDateCaption", 1170, this);
-    dateLabel = new QLabel(date, this);
-    NameControl(dateLabel, "lblDate");
-    dateLabel->setTextFormat(Qt::PlainText);
-    PlaceTwips(dateLabel, 1380, 1170, 3795, 300);
+    eventLabel = Caption(QStringLiteral("大会名"), "lblEvent", 1170, this);
+    eventBox = Box(event, "txtEvent", 1140, this);
+    eventBox->setPlaceholderText(QStringLiteral("（なくてもかまいません）"));
+    dateLabel = Caption(QStringLiteral("日付"), "lblDate", 1650, this);
+    dateBox = new QDateEdit(date, this);
+    NameControl(dateBox, "dtpDate");
+    dateBox->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+    dateBox->setCalendarPopup(true);
+    PlaceTwips(dateBox, 1320, 1620, 2400, 345);
     playerLabel->setBuddy(playerBox);
     deckNameLabel->setBuddy(deckNameBox);
+    eventLabel->setBuddy(eventBox);
+    dateLabel->setBuddy(dateBox);
 
     okButton = new QPushButton(QStringLiteral("OK"), this);
     NameControl(okButton, "cmdOK");
-    PlaceTwips(okButton, 2535, 1740, 1260, 420);
+    PlaceTwips(okButton, 2535, 2700, 1260, 420);
     okButton->setDefault(true);
     cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     NameControl(cancelButton, "cmdCancel");
-    PlaceTwips(cancelButton, 3915, 1740, 1260, 420);
+    PlaceTwips(cancelButton, 3915, 2700, 1260, 420);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -72,9 +79,11 @@ SheetHeadingDialog::SheetHeadingDialog(const QString& player, const QString& dec
 }
 
 SheetHeading SheetHeadingDialog::Heading() const {
+    const QDate date = dateBox->date();
     return SheetHeading{OneLineText(playerBox->text().toStdU16String()),
                         OneLineText(deckNameBox->text().toStdU16String()),
-                        dateLabel->text().toStdU16String()};
+                        SheetDateText(date.year(), date.month(), date.day()),
+                        OneLineText(eventBox->text().toStdU16String())};
 }
 
 }  // namespace zemlo

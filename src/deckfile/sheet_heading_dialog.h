@@ -1,11 +1,13 @@
-// The small dialog before a deck sheet: the player's name, the deck's name and the date the
-// sheet will carry.
+// The small dialog before a deck sheet: the player's name, the deck's name, the event's name
+// and the date the sheet will carry (today offered).
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 
 #include "deckfile/deck_sheet.h"
 
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,9 +17,9 @@ namespace zemlo {
 class SheetHeadingDialog : public QDialog {
     Q_OBJECT
 public:
-    // date is shown as it will be printed ("2026年12月7日").
-    SheetHeadingDialog(const QString& player, const QString& deckName, const QString& date,
-                       QWidget* parent = nullptr);
+    // date is offered in the date box, shown as it will be printed ("2026年12月7日").
+    SheetHeadingDialog(const QString& player, const QString& deckName, const QString& event,
+                       const QDate& date, QWidget* parent = nullptr);
 
     // The texts as the sheet will carry them, each one line.
     SheetHeading Heading() const;
@@ -26,8 +28,10 @@ public:
     QLineEdit* playerBox;
     QLabel* deckNameLabel;
     QLineEdit* deckNameBox;
-    QLabel* dateCaption;
+    QLabel* eventLabel;
+    QLineEdit* eventBox;
     QLabel* dateLabel;
+    QDateEdit* dateBox;
     QPushButton* okButton;
     QPushButton* cancelButton;
 };

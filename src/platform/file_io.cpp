@@ -299,6 +299,23 @@ bool ReadWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes, st
     return true;
 }
 
+FileStatus RemoveRegularFile(const std::filesystem::path& path) {
+    FileStatus status;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        status.error = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+        status.error = EINVAL;
+    } else if (gFaults && Within(path, gFaults->readOnlyFolder)) {
+        status.error = EROFS;
+    } else if (::unlink(path.c_str()) != 0) {
+        status.error = errno;
+    } else {
+        SyncFolder(path);
+    }
+    return status;
+}
+
 FileStatus MakeFolders(const std::filesystem::path& folder) {
     FileStatus status;
     std::error_code ec;

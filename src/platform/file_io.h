@@ -122,6 +122,10 @@ FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_
 // What marks the program's own temporary files, after the target's name.
 inline constexpr std::string_view kTemporaryMark = ".zemlo-";
 
+// Removes a regular file the player agreed to remove. Anything else in its place (a folder,
+// a link, a pipe) is never removed (EINVAL); a file that is gone already is ENOENT.
+FileStatus RemoveRegularFile(const std::filesystem::path& path);
+
 // Creates folder and the folders above it where missing.
 FileStatus MakeFolders(const std::filesystem::path& folder);
 

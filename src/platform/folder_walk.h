@@ -2,8 +2,10 @@
 // decks. The walk follows symbolic links that stay inside the walked folder, as a file manager
 // shows them (a link that leads out of it is counted, never followed), and enters every
 // folder and lists every file only once, so links that loop or name a folder twice never
-// make it run forever or list a file twice. Hidden files and folders (a name that begins
-// with ".") are passed over, the program's own temporary files among them.
+// make it run forever or list a file twice. What links lead to is walked after everything
+// reached without them, so a folder or file the walk also reaches directly is listed under
+// its own path. Hidden files and folders (a name that begins with ".") are passed over, the
+// program's own temporary files among them.
 #pragma once
 
 #include <atomic>
@@ -27,7 +29,7 @@ struct FolderWalk {
     // Why the walked folder itself could not be read; the rest is then empty.
     FileStatus status;
     // The files whose names were wanted, in the order met: each folder's files by name
-    // (bytes), then its subfolders.
+    // (bytes), then its subfolders; what links lead to after all the rest.
     std::vector<FoundFile> files;
     // Every folder entered, the walked one first, for watching them.
     std::vector<std::filesystem::path> folders;

@@ -53,7 +53,17 @@ std::optional<CardSuggestion> CardNameIndex::CardNumbered(std::u16string_view ca
         const int record = db_.Table(kind).FindCardNo(number);
         if (record >= 0) return SuggestionOf(kind, record);
     }
-    return std::nullopt;
+    if (foldedNumbers_.empty()) {
+        for (CardKind kind : kKinds) {
+            const CardTable& table = db_.Table(kind);
+            for (int r = 0; r < table.Count(); ++r) {
+                foldedNumbers_.try_emplace(fold_.Fold(table.Cell(unit_field::CardNo, r)), kind, r);
+            }
+        }
+    }
+    const auto found = foldedNumbers_.find(fold_.Fold(number));
+    if (found == foldedNumbers_.end()) return std::nullopt;
+    return SuggestionOf(found->second.first, found->second.second);
 }
 
 }  // namespace zemlo

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "carddb/card_database.h"
@@ -32,12 +34,16 @@ public:
     // characters, each kind in table order. Blank text suggests nothing.
     std::vector<CardSuggestion> Suggest(std::u16string_view text, std::size_t limit) const;
 
-    // The card numbered exactly cardNo (blanks around it ignored), the first of the three
-    // tables that holds it.
+    // The card numbered cardNo (blanks around it ignored), the first of the three tables
+    // that holds it: the number as written, else folded as names are ("mi0003",
+    // "ＺＭ０２０１").
     std::optional<CardSuggestion> CardNumbered(std::u16string_view cardNo) const;
 
     // Call again when the tables were loaded anew.
-    void Forget() { folded_.clear(); }
+    void Forget() {
+        folded_.clear();
+        foldedNumbers_.clear();
+    }
 
 private:
     CardSuggestion SuggestionOf(CardKind kind, int record) const;
@@ -46,6 +52,9 @@ private:
     const SearchFold& fold_;
     // Every card's folded name, by kind and record.
     mutable std::vector<std::u16string> folded_;
+    // Every card's folded number and where it stands, the first card of a number only;
+    // made on the first number not written as the tables write it.
+    mutable std::unordered_map<std::u16string, std::pair<CardKind, int>> foldedNumbers_;
 };
 
 }  // namespace zemlo

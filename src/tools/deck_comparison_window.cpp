@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 
 #include "platform/control_name.h"
+#include "platform/path_text.h"
+#include "platform/plain_text.h"
+#include "platform/qt_paths.h"
 #include "tools/deck_difference.h"
 
 namespace zemlo {
@@ -44,19 +47,32 @@ QStandardItem* Cell(const QString& text, Qt::Alignment align) {
 
 }  // namespace
 
-DeckComparisonWindow::DeckComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+DeckComparisonWindow::DeckComparisonWindow(std::function<void(const QString&)> openDeck,
+                                           QWidget* parent)
+    : QWidget(parent, Qt::Window), openDeck_(std::move(openDeck)) {
     setObjectName("frmCompare");
     setWindowTitle(QStringLiteral("ﾃﾞｯｷ比較"));
     auto* layout = new QVBoxLayout(this);
 
-    firstDeckLabel = new QLabel(this);
-    NameControl(firstDeckLabel, "lblFirst");
-    firstDeckLabel->setTextFormat(Qt::PlainText);
-    secondDeckLabel = new QLabel(this);
-    NameControl(secondDeckLabel, "lblSecond");
-    secondDeckLabel->setTextFormat(Qt::PlainText);
-    layout->addWidget(firstDeckLabel);
-    layout->addWidget(secondDeckLabel);
+    auto deckRow = [&](const char* labelName, const char* buttonName, const QString& caption,
+                       QLabel*& label, QPushButton*& button) {
+        auto* row = new QHBoxLayout;
+        label = new QLabel(this);
+        NameControl(label, labelName);
+        label->setTextFormat(Qt::PlainText);
+        // A long folder must not widen the window; the tool tip holds it whole.
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        button = new QPushButton(caption, this);
+        NameControl(button, buttonName);
+        button->setAutoDefault(false);
+        row->addWidget(label, 1);
+        row->addWidget(button);
+        layout->addLayout(row);
+    };
+    deckRow("lblFirst", "cmdOpenFirst", QStringLiteral("ﾃﾞｯｷ1を開く"), firstDeckLabel,
+            openFirstButton);
+    deckRow("lblSecond", "cmdOpenSecond", QStringLiteral("ﾃﾞｯｷ2を開く"), secondDeckLabel,
+            openSecondButton);
     showEqualBox = new QCheckBox(QStringLiteral("同じ枚数のｶｰﾄﾞも表示"), this);
     NameControl(showEqualBox, "chkEqual");
     layout->addWidget(showEqualBox);
@@ -99,18 +115,23 @@ DeckComparisonWindow::DeckComparisonWindow(QWidget* parent) : QWidget(parent, Qt
     buttons->addWidget(closeButton);
     layout->addLayout(buttons);
 
+    connect(openFirstButton, &QPushButton::clicked, this, [this] {
+        if (openDeck_) openDeck_(first_.path);
+    });
+    connect(openSecondButton, &QPushButton::clicked, this, [this] {
+        if (openDeck_) openDeck_(second_.path);
+    });
     connect(showEqualBox, &QCheckBox::toggled, this, &DeckComparisonWindow::ShowEqualToggled);
     connect(copyButton, &QPushButton::clicked, this, &DeckComparisonWindow::CopyDifference);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     resize(720, 640);
 }
 
-void DeckComparisonWindow::Compare(const QString& firstName, DeckSummary first,
-                                   const QString& secondName, DeckSummary second) {
+void DeckComparisonWindow::Compare(ComparedDeck first, ComparedDeck second) {
     first_ = std::move(first);
     second_ = std::move(second);
-    firstDeckLabel->setText(QStringLiteral("1: ") + firstName);
-    secondDeckLabel->setText(QStringLiteral("2: ") + secondName);
+    Name(firstDeckLabel, openFirstButton, QStringLiteral("1"), first_);
+    Name(secondDeckLabel, openSecondButton, QStringLiteral("2"), second_);
     ShowCounters();
     Refill();
     show();
@@ -118,9 +139,21 @@ void DeckComparisonWindow::Compare(const QString& firstName, DeckSummary first,
     activateWindow();
 }
 
+void DeckComparisonWindow::Name(QLabel* label, QPushButton* open, const QString& number,
+                                const ComparedDeck& deck) {
+    QString text = number + QStringLiteral(": ") + deck.name;
+    if (!deck.path.isEmpty()) {
+        const QString folder = ShownPathText(AbsolutePath(PathOf(deck.path)).parent_path());
+        text += QStringLiteral("（") + folder + QStringLiteral("）");
+    }
+    label->setText(text);
+    label->setToolTip(PlainToolTip(text));
+    open->setEnabled(!deck.path.isEmpty() && static_cast<bool>(openDeck_));
+}
+
 void DeckComparisonWindow::ShowCounters() {
-    const DeckCounters& a = first_.counters;
-    const DeckCounters& b = second_.counters;
+    const DeckCounters& a = first_.summary.counters;
+    const DeckCounters& b = second_.summary.counters;
     const QString units = CounterPair(QStringLiteral("ユニット数："), DeckRule::Units, a, b);
     const QString missionChar = CounterPair(QStringLiteral("ミッション＋キャラクター数："),
                                             DeckRule::MissionsAndCharacters, a, b);
@@ -132,7 +165,8 @@ void DeckComparisonWindow::ShowCounters() {
 
 void DeckComparisonWindow::Refill() {
     for (QStandardItemModel* model : models_) model->removeRows(0, model->rowCount());
-    for (const CardDifference& card : CompareDecks(first_, second_, showEqualBox->isChecked())) {
+    const bool equalToo = showEqualBox->isChecked();
+    for (const CardDifference& card : CompareDecks(first_.summary, second_.summary, equalToo)) {
         const int change = card.Change();
         QStandardItem* changeCell =
             Cell(QString::fromStdU16String(ChangeText(change)), Qt::AlignRight);
@@ -153,7 +187,7 @@ void DeckComparisonWindow::ShowEqualToggled() {
 }
 
 void DeckComparisonWindow::CopyDifference() {
-    const std::u16string text = DifferenceText(CompareDecks(first_, second_, false));
+    const std::u16string text = DifferenceText(CompareDecks(first_.summary, second_.summary, false));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdU16String(text));

@@ -2,11 +2,13 @@
 // differ, with both decks' copies and the change from the first to the second ("＋2": the
 // second has two more), by card number; the cards both hold equally on request. Above each
 // table both decks' counters in the deck rules' colours. The difference goes to the
-// clipboard as text.
+// clipboard as text. Each deck read from a file is named with its folder and can be opened
+// in the main window from here.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "deck/deck_summary.h"
 
@@ -18,14 +20,23 @@ class QTableView;
 
 namespace zemlo {
 
+// A deck as the comparison shows it: its summary and where it came from.
+struct ComparedDeck {
+    QString name;
+    QString path;  // the deck file, "" for the deck in the main window
+    DeckSummary summary;
+};
+
 class DeckComparisonWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DeckComparisonWindow(QWidget* parent = nullptr);
+    // openDeck opens a deck file in the main window, after the question about an unsaved
+    // deck there.
+    explicit DeckComparisonWindow(std::function<void(const QString& path)> openDeck = {},
+                                  QWidget* parent = nullptr);
 
-    // Shows the first deck against the second, each named as given, and brings the window up.
-    void Compare(const QString& firstName, DeckSummary first, const QString& secondName,
-                 DeckSummary second);
+    // Shows first against second and brings the window up.
+    void Compare(ComparedDeck first, ComparedDeck second);
 
     void ShowEqualToggled();
     void CopyDifference();
@@ -35,6 +46,8 @@ public:
 
     QLabel* firstDeckLabel;
     QLabel* secondDeckLabel;
+    QPushButton* openFirstButton;
+    QPushButton* openSecondButton;
     QCheckBox* showEqualBox;
     QLabel* counterLabels[3];
     QTableView* differenceTables[3];
@@ -45,8 +58,12 @@ private:
     void Refill();
     void ShowCounters();
 
-    DeckSummary first_;
-    DeckSummary second_;
+    // "1: name（folder）".
+    void Name(QLabel* label, QPushButton* open, const QString& number, const ComparedDeck& deck);
+
+    std::function<void(const QString&)> openDeck_;
+    ComparedDeck first_;
+    ComparedDeck second_;
     QStandardItemModel* models_[3];
 };
 

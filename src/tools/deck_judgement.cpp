@@ -31,4 +31,19 @@ std::u16string JudgementText(const std::vector<BrokenRule>& broken) {
     return text;
 }
 
+std::u16string JudgementSortKey(const std::vector<BrokenRule>& broken) {
+    std::u16string key;
+    for (const BrokenRule& rule : broken) {
+        key += static_cast<char16_t>(u'A' + static_cast<int>(rule.rule));
+        // The count with its sign bit turned over, as 16 hexadecimal digits: unsigned text
+        // order is then signed number order.
+        const auto bits =
+            static_cast<unsigned long long>(static_cast<long long>(rule.count)) ^ (1ULL << 63);
+        for (int shift = 60; shift >= 0; shift -= 4) {
+            key += u"0123456789abcdef"[(bits >> shift) & 0xF];
+        }
+    }
+    return key;
+}
+
 }  // namespace zemlo

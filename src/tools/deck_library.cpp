@@ -237,4 +237,50 @@ std::vector<DeckHolding> DecksHoldingCard(const LibraryIndex& index, std::u16str
     return holding;
 }
 
+LibraryCardSet::LibraryCardSet(const LibraryIndex& index) {
+    std::size_t cards = 0;
+    for (const LibraryDeck& deck : index.decks) cards += deck.cards.size();
+    std::vector<std::u16string_view> all;
+    all.reserve(cards);
+    for (const LibraryDeck& deck : index.decks) {
+        for (const IndexedCard& card : deck.cards) all.push_back(card.cardNo);
+    }
+    std::vector<std::u16string_view> numbers = all;
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    starts_.reserve(numbers.size() + 1);
+    for (const std::u16string_view number : numbers) {
+        starts_.push_back(text_.size());
+        text_.append(number);
+    }
+    starts_.push_back(text_.size());
+    placeOf_.reserve(cards);
+    for (const std::u16string_view number : all) {
+        placeOf_.push_back(static_cast<std::uint32_t>(
+            std::lower_bound(numbers.begin(), numbers.end(), number) - numbers.begin()));
+    }
+}
+
+std::vector<long long> LibraryCardSet::MissingPerDeck(const LibraryIndex& index,
+                                                      const Collection& collection) const {
+    // Both lists are sorted by number: one walk gives every card its copies owned.
+    const std::size_t count = starts_.empty() ? 0 : starts_.size() - 1;
+    std::vector<int> owned(count, 0);
+    const std::vector<CollectionRow>& rows = collection.Rows();
+    auto row = rows.begin();
+    for (std::size_t n = 0; n < count && row != rows.end(); ++n) {
+        const std::u16string_view number = Number(n);
+        while (row != rows.end() && std::u16string_view(row->cardNo) < number) ++row;
+        if (row != rows.end() && row->cardNo == number) owned[n] = row->card.count;
+    }
+    std::vector<long long> missing(index.decks.size(), 0);
+    std::size_t card = 0;
+    for (std::size_t d = 0; d < index.decks.size(); ++d) {
+        for (const IndexedCard& indexed : index.decks[d].cards) {
+            missing[d] += MissingCopies(indexed.copies, owned[placeOf_[card++]]);
+        }
+    }
+    return missing;
+}
+
 }  // namespace zemlo

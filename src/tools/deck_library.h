@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "collection/collection.h"
 #include "deck/deck_summary.h"
 #include "deck/entry_merge.h"
 #include "deckfile/deck_file_reader.h"
@@ -112,6 +113,32 @@ struct DeckHolding {
     int copies = 0;
 
     friend bool operator==(const DeckHolding&, const DeckHolding&) = default;
+};
+
+// The cards of a library's decks, each number once and in the collection's order, so the
+// copies every deck lacks from a collection are counted in one pass over both sorted lists
+// instead of looking each deck's every card up. Made once per look.
+class LibraryCardSet {
+public:
+    LibraryCardSet() = default;
+    explicit LibraryCardSet(const LibraryIndex& index);
+
+    // By deck of index (the one the set was made from): of each of its cards, the copies
+    // beyond those owned.
+    std::vector<long long> MissingPerDeck(const LibraryIndex& index,
+                                          const Collection& collection) const;
+
+private:
+    std::u16string_view Number(std::size_t n) const {
+        return std::u16string_view(text_).substr(starts_[n], starts_[n + 1] - starts_[n]);
+    }
+
+    // The numbers, sorted and each once, one after the other in one text (number n is
+    // text_[starts_[n], starts_[n + 1])), so the walk reads memory in order.
+    std::u16string text_;
+    std::vector<std::size_t> starts_;
+    // For every card of every deck, in index order: its number's place.
+    std::vector<std::uint32_t> placeOf_;
 };
 
 // The decks that hold at least one copy of the card numbered cardNo, in index order.

@@ -1,6 +1,7 @@
 #include "tools/deck_library_window.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFile>
@@ -11,8 +12,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -22,6 +25,7 @@
 #include <algorithm>
 
 #include "carddb/qt_normaliser.h"
+#include "collection/collection_document.h"
 #include "deckfile/deck_file_reader.h"
 #include "platform/control_name.h"
 #include "platform/dialog_service.h"
@@ -46,8 +50,9 @@ std::u16string_view FirstWord(std::u16string_view text) {
 
 // Suggestions shown under the card box at most; typing on narrows them.
 constexpr std::size_t kMaxSuggestions = 50;
-// Folders watched for changes at most; a larger library is looked at again by 更新.
-constexpr int kMaxWatchedFolders = 1000;
+// Folders watched for changes at most: the system's watches are shared by every program of
+// the user. A larger library says that it is looked at again by 更新.
+constexpr int kMaxWatchedFolders = 5000;
 // A save writes a temporary file and renames it: one look after the burst of changes.
 constexpr int kChangeDelayMs = 500;
 
@@ -87,6 +92,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     const std::u16string remembered = LoadLibrarySettings(settings_).folder;
     folder_ = remembered.empty() ? std::move(programDir) : PathOfText(remembered);
 
+    maxWatchedFolders_ = kMaxWatchedFolders;
     indexer_ = new LibraryIndexer(db_, this);
     model_ = new LibraryModel(this);
     sorted_ = new QSortFilterProxyModel(this);
@@ -102,6 +108,7 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
 
     connect(indexer_, &LibraryIndexer::lookStarted, this, [this] {
         lookProgress->setRange(0, 0);
+        lookProgress->setTextVisible(true);
         cancelButton->setEnabled(true);
     });
     connect(indexer_, &LibraryIndexer::progressed, this, [this](int lookedAt, int found) {
@@ -113,6 +120,14 @@ DeckLibraryWindow::DeckLibraryWindow(const CardDatabase& db, SettingsStore& sett
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
             [this] { changeDelay_->start(); });
     connect(changeDelay_, &QTimer::timeout, this, &DeckLibraryWindow::FolderChanged);
+    if (hooks_.collection != nullptr) {
+        model_->SetCollection(&hooks_.collection->Current());
+        connect(hooks_.collection, &CollectionDocument::collectionChanged, this, [this] {
+            const std::vector<std::filesystem::path> selected = selectionOrder_;
+            model_->CollectionChanged();
+            Reselect(selected);
+        });
+    }
     resize(980, 600);
 }
 
@@ -140,6 +155,11 @@ void DeckLibraryWindow::BuildControls() {
     folderNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     folderNote->hide();
     layout->addWidget(folderNote);
+    watchNote = PlainLabel(QString(), this);
+    NameControl(watchNote, "lblWatchNote");
+    watchNote->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
+    watchNote->hide();
+    layout->addWidget(watchNote);
 
     auto* cardRow = new QHBoxLayout;
     QLabel* cardLabel = PlainLabel(QStringLiteral("ｶｰﾄﾞで絞り込む"), this);
@@ -158,6 +178,11 @@ void DeckLibraryWindow::BuildControls() {
     clearCardButton = Button("cmdClearCard", QStringLiteral("解除"), this);
     cardRow->addWidget(shownCardButton);
     cardRow->addWidget(clearCardButton);
+    buildableBox = new QCheckBox(QStringLiteral("作れるﾃﾞｯｷのみ"), this);
+    NameControl(buildableBox, "chkBuildable");
+    buildableBox->setToolTip(QStringLiteral("所持ｶｰﾄﾞで不足なく作れるﾃﾞｯｷだけを表示します"));
+    cardRow->addSpacing(12);
+    cardRow->addWidget(buildableBox);
     layout->addLayout(cardRow);
 
     narrowedLabel = PlainLabel(QString(), this);
@@ -191,6 +216,7 @@ void DeckLibraryWindow::BuildControls() {
     lookProgress->setRange(0, 1);
     lookProgress->setValue(0);
     lookProgress->setFormat(QStringLiteral("%v / %m"));
+    lookProgress->setTextVisible(false);  // only while a look counts its files
     cancelButton = Button("cmdCancel", QStringLiteral("中止"), this);
     cancelButton->setEnabled(false);
     openButton = Button("cmdOpen", QStringLiteral("開く"), this);
@@ -222,9 +248,19 @@ void DeckLibraryWindow::BuildControls() {
             });
     connect(shownCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::NarrowToShownCard);
     connect(clearCardButton, &QPushButton::clicked, this, &DeckLibraryWindow::ClearCard);
+    connect(buildableBox, &QCheckBox::toggled, this, [this](bool only) {
+        const std::vector<std::filesystem::path> selected = selectionOrder_;
+        model_->ListBuildableOnly(only);
+        Reselect(selected);
+        ShowNarrowed();
+    });
     connect(deckTable, &QTableView::doubleClicked, this, [this] { OpenCurrentDeck(); });
     connect(deckTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DeckLibraryWindow::TrackSelection);
+    connect(deckTable->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                if (column < LibraryModel::Copies) lastingSort_ = {column, order};
+            });
     connect(openButton, &QPushButton::clicked, this, &DeckLibraryWindow::OpenCurrentDeck);
     connect(compareButton, &QPushButton::clicked, this, &DeckLibraryWindow::CompareSelected);
     connect(compareCurrentButton, &QPushButton::clicked, this,
@@ -238,8 +274,9 @@ void DeckLibraryWindow::SetFolder(const std::filesystem::path& folder) {
     selectionOrder_.clear();
     // A name that is no UTF-8 would read back as another folder: not remembered either.
     const LibrarySave saved =
-        IsUtf8(folder_.native()) ? SaveLibrarySettings(settings_, LibrarySettings{PathText(folder_)})
-                                 : LibrarySave::CannotHold;
+        IsUtf8(folder_.native())
+            ? SaveLibrarySettings(settings_, LibrarySettings{PathText(folder_)})
+            : LibrarySave::CannotHold;
     switch (saved) {
         case LibrarySave::CannotHold:
             folderNote->setText(
@@ -294,18 +331,10 @@ void DeckLibraryWindow::LookFinished() {
     ShowNarrowed();
     lookProgress->setRange(0, 1);
     lookProgress->setValue(index.cancelled ? 0 : 1);
+    lookProgress->setTextVisible(false);
     cancelButton->setEnabled(false);
     if (index.cancelled) stale_ = true;
-
-    const QStringList watched = watcher_->directories();
-    if (!watched.isEmpty()) watcher_->removePaths(watched);
-    QStringList folders;
-    for (const std::filesystem::path& folder : index.folders) {
-        if (folders.size() == kMaxWatchedFolders) break;
-        // Qt watches only folders whose names it can hold.
-        if (IsUtf8(folder.native())) folders << QFile::decodeName(folder.c_str());
-    }
-    if (!folders.isEmpty()) watcher_->addPaths(folders);
+    WatchFolders(index.folders);
     for (int column = 0; column < model_->columnCount(); ++column) {
         deckTable->resizeColumnToContents(column);
     }
@@ -313,7 +342,46 @@ void DeckLibraryWindow::LookFinished() {
     UpdateButtons();
 }
 
+void DeckLibraryWindow::WatchFolders(const std::vector<std::filesystem::path>& all) {
+    // Only the folders that came or went since the look before: the watcher takes time that
+    // grows faster than the number of folders (about a quarter of a second for 5,000 at
+    // once), and most looks find the same folders.
+    QSet<QString> wanted;
+    for (const std::filesystem::path& folder : all) {
+        if (wanted.size() == maxWatchedFolders_) break;
+        // Qt watches only folders whose names it can hold; the others count as not watched.
+        if (IsUtf8(folder.native())) wanted.insert(QFile::decodeName(folder.c_str()));
+    }
+    QStringList gone;
+    QSet<QString> watched;
+    for (const QString& folder : watcher_->directories()) {
+        if (wanted.contains(folder)) {
+            watched.insert(folder);
+        } else {
+            gone << folder;
+        }
+    }
+    if (!gone.isEmpty()) watcher_->removePaths(gone);
+    QStringList added;
+    for (const QString& folder : wanted) {
+        if (!watched.contains(folder)) added << folder;
+    }
+    // The system may refuse watches too, when other programs hold the rest.
+    const qsizetype refused = added.isEmpty() ? 0 : watcher_->addPaths(added).size();
+    const qsizetype unwatched = static_cast<qsizetype>(all.size()) - wanted.size() + refused;
+    watchNote->setText(
+        unwatched == 0
+            ? QString()
+            : QStringLiteral("ﾌｫﾙﾀﾞが多いため、%1 個のうち %2 個は変更を見張れません。"
+                             "そこに保存したﾃﾞｯｷは「更新」で表示されます。")
+                  .arg(QLocale(QLocale::English).toString(static_cast<qlonglong>(all.size())),
+                       QLocale(QLocale::English).toString(static_cast<qlonglong>(unwatched))));
+    watchNote->setVisible(unwatched > 0);
+}
+
 void DeckLibraryWindow::UpdateSuggestions(const QString& text) {
+    // An emptied box lists every deck again, as 解除 does.
+    if (text.isEmpty() && model_->Narrowed()) ListEveryDeck();
     // A note about the text typed before goes; the card narrowed to stays named.
     if (model_->NarrowedCard().empty()) {
         SetNote(QString());
@@ -344,13 +412,15 @@ void DeckLibraryWindow::NarrowToCardText() {
         const std::vector<CardSuggestion> found = names_.Suggest(text, 2);
         if (found.size() == 1) card = found.front();
         if (found.size() > 1) {
-            SetNote(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
+            NarrowToNoCard(QStringLiteral("候補からｶｰﾄﾞを選んでください"));
             return;
         }
     }
     if (!card) {
-        if (!cardBox->text().trimmed().isEmpty()) {
-            SetNote(QStringLiteral("該当するｶｰﾄﾞがありません"));
+        if (cardBox->text().trimmed().isEmpty()) {
+            ListEveryDeck();
+        } else {
+            NarrowToNoCard(QStringLiteral("該当するｶｰﾄﾞがありません"));
         }
         return;
     }
@@ -371,10 +441,30 @@ void DeckLibraryWindow::NarrowToShownCard() {
 
 void DeckLibraryWindow::ClearCard() {
     cardBox->clear();
+    ListEveryDeck();
+}
+
+void DeckLibraryWindow::ListEveryDeck() {
     SetNote(QString());
     const std::vector<std::filesystem::path> selected = selectionOrder_;
     model_->NarrowToCard(std::u16string());
+    KeepLastingSort();
     Reselect(selected);
+}
+
+void DeckLibraryWindow::KeepLastingSort() {
+    // The copies' column is gone: the sort chosen before it returns.
+    if (deckTable->horizontalHeader()->sortIndicatorSection() >= model_->columnCount()) {
+        deckTable->sortByColumn(lastingSort_.first, lastingSort_.second);
+    }
+}
+
+void DeckLibraryWindow::NarrowToNoCard(const QString& why) {
+    // The table must not go on showing the decks of a card the box no longer names.
+    model_->NarrowToNoCard();
+    KeepLastingSort();
+    Reselect({});
+    SetNote(why);
 }
 
 void DeckLibraryWindow::NarrowTo(const CardSuggestion& card) {
@@ -461,7 +551,7 @@ void DeckLibraryWindow::UpdateButtons() {
     compareButton->setEnabled(selected == 2);
     compareCurrentButton->setEnabled(selected == 1);
     shownCardButton->setEnabled(static_cast<bool>(hooks_.shownCardNo));
-    clearCardButton->setEnabled(!model_->NarrowedCard().empty() || !cardBox->text().isEmpty());
+    clearCardButton->setEnabled(model_->Narrowed() || !cardBox->text().isEmpty());
 }
 
 void DeckLibraryWindow::OpenCurrentDeck() {
@@ -476,12 +566,13 @@ void DeckLibraryWindow::OpenCurrentDeck() {
     if (hooks_.openDeck) hooks_.openDeck(PathQString(deck.path));
 }
 
-bool DeckLibraryWindow::ReadRow(int row, DeckSummary& summary, QString& name) {
+bool DeckLibraryWindow::ReadRow(int row, ComparedDeck& compared) {
     const LibraryDeck& deck = model_->DeckAt(row);
-    name = model_->FileNameOf(deck);
+    compared.name = model_->FileNameOf(deck);
+    compared.path = PathQString(deck.path);
     const DeckFileReadResult read = ReadDeckFile(deck.path, db_);
     if (read.status == DeckFileStatus::Read) {
-        summary = SummarizeDeck(read.deck);
+        compared.summary = SummarizeDeck(read.deck);
         return true;
     }
     const FileStatus& status = read.fileStatus;
@@ -497,26 +588,27 @@ bool DeckLibraryWindow::ReadRow(int row, DeckSummary& summary, QString& name) {
 void DeckLibraryWindow::CompareSelected() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 2) return;
-    DeckSummary first, second;
-    QString firstName, secondName;
-    if (!ReadRow(rows[0], first, firstName) || !ReadRow(rows[1], second, secondName)) return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
-    compare_->Compare(firstName, std::move(first), secondName, std::move(second));
+    ComparedDeck first;
+    ComparedDeck second;
+    if (!ReadRow(rows[0], first) || !ReadRow(rows[1], second)) return;
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
+    compare_->Compare(std::move(first), std::move(second));
 }
 
 void DeckLibraryWindow::CompareWithCurrentDeck() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 1 || !hooks_.currentDeck) return;
-    DeckSummary chosen;
-    QString chosenName;
-    if (!ReadRow(rows[0], chosen, chosenName)) return;
-    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(this);
-    compare_->Compare(QStringLiteral("現在のﾃﾞｯｷ"), hooks_.currentDeck(), chosenName,
-                      std::move(chosen));
+    ComparedDeck current{QStringLiteral("現在のﾃﾞｯｷ"), QString(), hooks_.currentDeck()};
+    ComparedDeck chosen;
+    if (!ReadRow(rows[0], chosen)) return;
+    if (compare_ == nullptr) compare_ = new DeckComparisonWindow(hooks_.openDeck, this);
+    compare_->Compare(std::move(current), std::move(chosen));
 }
 
 void DeckLibraryWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The copies missing count from the collection, read when first needed.
+    if (hooks_.collection != nullptr) hooks_.collection->Load(this);
     // The table first: arrow keys choose a deck and Enter opens it.
     if (!shownBefore_) FocusTable(false);
     shownBefore_ = true;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "carddb/card_database.h"
@@ -18,6 +19,7 @@
 #include "settings/settings_store.h"
 #include "tools/card_name_index.h"
 
+class QCheckBox;
 class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
@@ -30,7 +32,9 @@ class QTimer;
 
 namespace zemlo {
 
+class CollectionDocument;
 class DeckComparisonWindow;
+struct ComparedDeck;
 class LibraryIndexer;
 class LibraryModel;
 
@@ -42,6 +46,8 @@ struct LibraryHooks {
     std::function<void(const QString& path)> openDeck;
     // The number of the card the card information panel shows; "" when none.
     std::function<std::u16string()> shownCardNo;
+    // The cards the player owns, for the copies each deck lacks; none: an empty collection.
+    CollectionDocument* collection = nullptr;
 };
 
 class DeckLibraryWindow : public QWidget {
@@ -58,6 +64,9 @@ public:
     void SetFolder(const std::filesystem::path& folder);
 
     LibraryIndexer& Indexer() const { return *indexer_; }
+    // At most this many folders are watched for changes (from the next look on); the
+    // window says how many more there are.
+    void SetMaxWatchedFolders(int folders) { maxWatchedFolders_ = folders; }
     LibraryModel& Model() const { return *model_; }
     // The comparison window once one was asked for.
     DeckComparisonWindow* CompareWindow() const { return compare_; }
@@ -81,9 +90,11 @@ public:
     QPushButton* browseButton;
     QPushButton* refreshButton;
     QLabel* folderNote;
+    QLabel* watchNote;
     QLineEdit* cardBox;
     QPushButton* shownCardButton;
     QPushButton* clearCardButton;
+    QCheckBox* buildableBox;
     QLabel* narrowedLabel;
     QTableView* deckTable;
     QLabel* summaryLabel;
@@ -103,8 +114,16 @@ private:
     void Look();
     void LookFinished();
     void FolderChanged();
+    // Watches the folders of a look for changes, as many as may be, and says when some are
+    // not watched.
+    void WatchFolders(const std::vector<std::filesystem::path>& folders);
     void UpdateSuggestions(const QString& text);
     void NarrowTo(const CardSuggestion& card);
+    void ListEveryDeck();
+    // After the copies' column went: the last sort on a column that stays.
+    void KeepLastingSort();
+    // Lists no deck, saying why: the box names no one card.
+    void NarrowToNoCard(const QString& why);
     // The card the table is narrowed to and how many decks hold it.
     void ShowNarrowed();
     // The line under the card box: the card narrowed to, or why the text names no card.
@@ -117,9 +136,9 @@ private:
     // others leave the selection.
     void Reselect(const std::vector<std::filesystem::path>& paths);
     void TrackSelection();
-    // The deck of a row, read again from its file; false after telling the player when the
-    // file cannot be read now.
-    bool ReadRow(int row, DeckSummary& summary, QString& name);
+    // The deck of a row read again from its file, with its name and path; false after
+    // telling the player when the file cannot be read now.
+    bool ReadRow(int row, ComparedDeck& compared);
 
     const CardDatabase& db_;
     SettingsStore& settings_;
@@ -134,6 +153,10 @@ private:
     QFileSystemWatcher* watcher_;
     QTimer* changeDelay_;
     DeckComparisonWindow* compare_ = nullptr;
+    int maxWatchedFolders_ = 0;
+    // The last sort chosen on a column every deck has (-1: the walk's order), for when the
+    // copies' column goes.
+    std::pair<int, Qt::SortOrder> lastingSort_{-1, Qt::AscendingOrder};
     CardSuggestion narrowed_;
     // Files changed while the window was hidden; the next showing looks again.
     bool stale_ = true;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QDateTime>
 
+#include "collection/collection_colours.h"
 #include "platform/plain_text.h"
 #include "platform/qt_paths.h"
 #include "tools/deck_judgement.h"
@@ -18,7 +19,6 @@ bool Breaks(const LibraryDeck& deck, DeckRule rule) {
     }
     return false;
 }
-
 
 size_t LeftOutRows(const LibraryDeck& deck) {
     return deck.leftOut[0] + deck.leftOut[1] + deck.leftOut[2];
@@ -41,25 +41,74 @@ LibraryModel::LibraryModel(QObject* parent)
 void LibraryModel::SetIndex(std::shared_ptr<const LibraryIndex> index) {
     beginResetModel();
     index_ = std::move(index);
+    cards_ = LibraryCardSet(*index_);
+    CountMissing();
     Refilter();
     endResetModel();
+}
+
+void LibraryModel::SetCollection(const Collection* collection) {
+    collection_ = collection;
+    CollectionChanged();
+}
+
+void LibraryModel::CollectionChanged() {
+    beginResetModel();
+    CountMissing();
+    Refilter();
+    endResetModel();
+}
+
+void LibraryModel::ListBuildableOnly(bool only) {
+    if (only == buildableOnly_) return;
+    beginResetModel();
+    buildableOnly_ = only;
+    Refilter();
+    endResetModel();
+}
+
+void LibraryModel::CountMissing() {
+    static const Collection kNone;
+    const Collection& collection = collection_ != nullptr ? *collection_ : kNone;
+    missing_ = cards_.MissingPerDeck(*index_, collection);
+}
+
+long long LibraryModel::MissingOf(int row) const {
+    return missing_[rows_[static_cast<size_t>(row)].deck];
 }
 
 void LibraryModel::NarrowToCard(const std::u16string& cardNo) {
     beginResetModel();
     cardNo_ = cardNo;
+    noCard_ = false;
+    Refilter();
+    endResetModel();
+}
+
+void LibraryModel::NarrowToNoCard() {
+    beginResetModel();
+    cardNo_.clear();
+    noCard_ = true;
     Refilter();
     endResetModel();
 }
 
 void LibraryModel::Refilter() {
-    holding_.clear();
-    if (!cardNo_.empty()) holding_ = DecksHoldingCard(*index_, cardNo_);
+    rows_.clear();
+    if (noCard_) return;
+    if (!cardNo_.empty()) {
+        rows_ = DecksHoldingCard(*index_, cardNo_);
+    } else {
+        rows_.reserve(index_->decks.size());
+        for (std::size_t d = 0; d < index_->decks.size(); ++d) rows_.push_back({d, 0});
+    }
+    if (buildableOnly_) {
+        std::erase_if(rows_, [this](const DeckHolding& row) { return missing_[row.deck] > 0; });
+    }
 }
 
 const LibraryDeck& LibraryModel::DeckAt(int row) const {
-    const size_t r = static_cast<size_t>(row);
-    return index_->decks[cardNo_.empty() ? r : holding_[r].deck];
+    return index_->decks[rows_[static_cast<size_t>(row)].deck];
 }
 
 int LibraryModel::RowOf(const std::filesystem::path& path) const {
@@ -80,7 +129,7 @@ QString LibraryModel::FolderOf(const LibraryDeck& deck) const {
 
 int LibraryModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
-    return static_cast<int>(cardNo_.empty() ? index_->decks.size() : holding_.size());
+    return static_cast<int>(rows_.size());
 }
 
 int LibraryModel::columnCount(const QModelIndex& parent) const {
@@ -97,6 +146,9 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
     }
     if (role == Qt::ForegroundRole) {
+        if (column == Missing) {
+            return MissingOf(index.row()) > 0 ? QVariant(MissingColour()) : QVariant();
+        }
         const bool red =
             (column == Units && Breaks(deck, DeckRule::Units)) ||
             (column == MissionsAndCharacters && Breaks(deck, DeckRule::MissionsAndCharacters)) ||
@@ -125,8 +177,13 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             return deck.counters.points;
         case Judgement:
             if (role == kSortRole) {
-                // Decks that keep every rule first, then by how many rules they break.
-                return QString::number(deck.broken.size()) + JudgementOf(deck);
+                // By rule, then count; rows left out after the same judgement without them.
+                QString key = QString::fromStdU16String(JudgementSortKey(deck.broken));
+                if (const size_t leftOut = LeftOutRows(deck); leftOut > 0) {
+                    key +=
+                        QChar(0x0001) + QStringLiteral("%1").arg(leftOut, 12, 10, QLatin1Char('0'));
+                }
+                return key;
             }
             return JudgementOf(deck);
         case UnknownRows:
@@ -136,8 +193,10 @@ QVariant LibraryModel::data(const QModelIndex& index, int role) const {
             const QDateTime time = QDateTime::fromMSecsSinceEpoch(deck.modified / 1'000'000);
             return time.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
         }
+        case Missing:
+            return MissingOf(index.row());
         case Copies:
-            return cardNo_.empty() ? QVariant() : holding_[static_cast<size_t>(index.row())].copies;
+            return cardNo_.empty() ? QVariant() : rows_[static_cast<size_t>(index.row())].copies;
         default:
             return {};
     }
@@ -147,7 +206,8 @@ QVariant LibraryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* const kTitles[] = {"ﾌｧｲﾙ名",         "ﾌｫﾙﾀﾞ",    "ﾕﾆｯﾄ数",
                                           "ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ数", "合計戦果", "判定",
-                                          "不明ｶｰﾄﾞ",       "更新日時", "枚数"};
+                                          "不明ｶｰﾄﾞ",       "更新日時", "不足",
+                                          "枚数"};
     if (section < 0 || section >= columnCount()) return {};
     return QString::fromUtf8(kTitles[section]);
 }

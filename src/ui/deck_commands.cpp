@@ -50,6 +50,7 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
         window_.activateWindow();
     };
     hooks.shownCardNo = context.shownCardNo;
+    hooks.collection = context.collection;
     library_ = new DeckLibraryActions(context.files.db, context.files.settings,
                                       context.files.programDir, std::move(hooks), &window_);
     library_->AddMenuItem(context.fileMenu);
@@ -57,6 +58,8 @@ DeckCommands::DeckCommands(const DeckCommandContext& context)
     importer_ = new DeckTextImporter(context.files.db, document.History(), &window_);
     importer_->SetReplaceGuard([this] { return files_->MayDiscardDeck(); });
     importer_->AddMenuItem(context.fileMenu);
+    // The deck text's deck is no longer the file's.
+    connect(importer_, &DeckTextImporter::deckImported, &document, &DeckDocument::ForgetFile);
 
     sheet_ =
         new DeckSheetActions(context.files.settings, context.files.programDir, document, &window_);

@@ -17,6 +17,7 @@ class QMainWindow;
 
 namespace zemlo {
 
+class CollectionDocument;
 class DeckDocument;
 class DeckLibraryActions;
 class DeckSheetActions;
@@ -33,6 +34,8 @@ struct DeckCommandContext {
     DeckFileContext files;
     // The number of the card the card information shows ("" for none), for the library.
     std::function<std::u16string()> shownCardNo;
+    // The cards the player owns, which the library counts each deck's missing copies by.
+    CollectionDocument* collection = nullptr;
 };
 
 class DeckCommands : public QObject {

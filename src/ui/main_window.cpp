@@ -17,6 +17,7 @@
 #include "deckfile/file_menu.h"
 #include "platform/twips.h"
 #include "tools/tool_windows.h"
+#include "ui/card_extras.h"
 #include "ui/deck_commands.h"
 #include "ui/version_dialog.h"
 #include "ui/view_state.h"
@@ -79,8 +80,13 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     connect(deckPanel_, &DeckPanel::cardAdded, this, &MainWindow::ShowEntryCard);
     connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::ShowCardPopup);
 
+    // Our own features around the card lists: the card images and the cards owned.
+    extras_ = new CardExtras(state_, {catalogs_->Pages(), *deckPanel_, *info, *fileMenu}, this);
     deckCommands_ = new DeckCommands({*this, *fileMenu, state_.document, state_.DeckFiles(),
-                                      [info] { return info->ShownCardNo(); }});
+                                      [info] { return info->ShownCardNo(); },
+                                      &extras_->Collection()});
+    // An emptied deck is no longer its file's: 上書き保存 asks for a name again.
+    connect(deckPanel_, &DeckPanel::allListsCleared, &state_.document, &DeckDocument::ForgetFile);
     QAction* exitItem = new QAction(QStringLiteral("終了(&X)"), this);
     exitItem->setObjectName("mnuExit");
     fileMenu->Add(FileMenuSection::Exit, exitItem);
@@ -117,12 +123,15 @@ void MainWindow::BuildMenus(QMenu* viewMenu, QMenu* toolMenu, QMenu* helpMenu) {
     viewMenu->addAction(catalogs_->clearConditionsItem);
     deckPanel_->AddClearListsMenu(viewMenu);
     viewMenu->addSeparator();
-    viewMenu->addActions(
-        {view_->highlightItem, view_->compactViewItem, catalogs_->quickFilterItem});
+    viewMenu->addActions({view_->highlightItem, view_->compactViewItem});
+    extras_->AddShowOwnedItem(viewMenu);
+    viewMenu->addAction(catalogs_->quickFilterItem);
+    extras_->AddCardImageItem(viewMenu);
 
     toolWindows_->AddMenuItems(toolMenu);
     toolMenu->addSeparator();
     bossKey_.AddMenuItem(toolMenu, this, state_.programDir);
+    extras_->AddCollectionItem(toolMenu);
     VersionDialog::AddMenuItem(helpMenu, this);
 }
 
@@ -215,10 +224,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    // The caption and icon follow the minimised state (the boss key's disguise), and so does
-    // the name search window while it is open.
+    // The caption and icon follow the minimised state (the boss key's disguise), and so do
+    // the name search and card image windows while they are open.
     if (event->type() == QEvent::WindowStateChange) {
         if (toolWindows_ != nullptr) toolWindows_->FollowMainWindow(isMinimized());
+        if (extras_ != nullptr) extras_->FollowMainWindow(isMinimized());
         bossKey_.Dress(*this, isMinimized(), NormalCaption());
     }
     QMainWindow::changeEvent(event);

@@ -16,6 +16,7 @@ class QPushButton;
 
 namespace zemlo {
 
+class CardExtras;
 class CardInfoPanel;
 class CardPopupMenu;
 class CatalogTabs;
@@ -95,6 +96,8 @@ private:
     DeckCommands* deckCommands_ = nullptr;
     // The graphs, the draw test, the draw odds and the name search window.
     ToolWindows* toolWindows_ = nullptr;
+    // The card images and the cards owned.
+    CardExtras* extras_ = nullptr;
     // The compact view's card-information button.
     QPushButton* cardInfoButton_ = nullptr;
 };

@@ -4,10 +4,14 @@
 # dialogs ask the window manager for, hides the main window with Esc under the disguise of
 # the boss-key settings and restores it, closes it through the window manager and checks the
 # view settings it wrote; then starts it again with an empty disguise and a deck file to open,
-# checks that the minimised window has no caption, saves that deck back with Ctrl+S, types a
-# card number into the quick filter bar so the catalog shrinks to that card and adds it from
-# there, and opens another deck from the deck library on a folder with nested, broken and
-# foreign files.
+# checks that the minimised window has no caption, saves that deck under a name with
+# Ctrl+Shift+S, types a card number into the quick filter bar so the catalog shrinks to that
+# card and adds it from there, saves that with Ctrl+S into the same file without a dialog,
+# opens the card image window and sees it follow the card shown through the catalog (a PNG, a
+# WebP in a subfolder, a card without an image), and opens another deck from the deck library
+# on a folder with nested, broken and foreign files; then shows the copies the deck lacks from
+# the collection, adds the deck to it in the collection window and sees the deck list's
+# missing line go to zero.
 #   program_under_xvfb.sh PATH/TO/zemlo-deck PATH/TO/ZEMLO.dat
 set -u
 exe="$1"
@@ -117,7 +121,7 @@ close_dialog "the version dialog"
 version_frame="$frame_asked"
 # The version dialog's frame is the other dialogs' frame: the same hints, and the same actions
 # the window manager allows (openbox lists minimise for every dialog, whatever it asks for).
-open_dialog "alt+t Up Return" "設定画面$" "the boss-key dialog"
+open_dialog "alt+t Up Up Return" "設定画面$" "the boss-key dialog"
 close_dialog "the boss-key dialog"
 [ "$version_frame" = "$frame_asked" ] ||
     fail "the version dialog's frame differs from the boss-key dialog's: $version_frame / $frame_asked"
@@ -158,12 +162,15 @@ ini="$work/prog/ZEMLO.ini"
 tr -d '\r' <"$ini" | grep -qx "\[FORM\]" || fail "no [FORM] section: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "COMPACT=0" || fail "COMPACT not written: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "KYOUTYOU=1" || fail "KYOUTYOU not written: $(cat "$ini")"
+# With no image folder and the card image window never opened, nothing of it is kept.
+tr -d '\r' <"$ini" | grep -q "^\[IMAGES\]" && fail "the card images wrote settings unasked"
 
 # Second start with a deck file on the command line: the deck opens after start-up. Saving it
 # back through the menu's key shows which entries the deck lists hold.
-save_deck_as() {  # path, what a failure says: Ctrl+S, the path typed into the save dialog
-    xdotool key ctrl+s
-    save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) || fail "Ctrl+S did not open the save dialog"
+save_deck_as() {  # path, what a failure says: Ctrl+Shift+S, the path typed into the save dialog
+    xdotool key ctrl+shift+s
+    save=$(wait_for_window "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" 20) ||
+        fail "Ctrl+Shift+S did not open the save dialog"
     xdotool windowactivate --sync "$save" 2>/dev/null || xdotool windowfocus "$save"
     sleep 0.5
     xdotool key ctrl+a
@@ -194,6 +201,10 @@ write_deck() {  # file, then one KIND:NUMBER:NUMBER... per section (UNIT, MISSIO
     } >"$file"
 }
 write_deck "$work/given.htm" UNIT:ZM0002:ZM0001:ZM0002 MISSION:MI0001 CHARACTER:CH0001
+# Card images for the second start: a PNG and a WebP in a subfolder; ZM0003 has none.
+mkdir -p "$work/prog/images/scans"
+convert -size 126x176 xc:'#d21e1e' "$work/prog/images/ZM0001.png"
+convert -size 126x176 xc:'#1e32c8' "$work/prog/images/scans/ZM0002.webp"
 # The disguise without a task name.
 LC_ALL=C sed -i 's/^TASKNAME=.*/TASKNAME=\r/' "$ini"
 "$work/prog/zemlo-deck" "$work/given.htm" >>"$work/program.log" 2>&1 &
@@ -234,7 +245,7 @@ expected=$(printf 'ZM0001\nZM0002\nZM0002\nMI0001\nCH0001')
 
 # The quick filter: Ctrl+F, a card number far down the unit catalog (its "m" is text, not the
 # mission tab's key), Down to the catalog's first entry, which is now that card, and Enter adds
-# it. Unnarrowed, the first entry would be ZM0001. Ctrl+F again hides the bar; Ctrl+S shows
+# it. Unnarrowed, the first entry would be ZM0001. Ctrl+F again hides the bar; Ctrl+S saves
 # the deck.
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
 sleep 0.3
@@ -248,15 +259,53 @@ sleep 0.3
 xdotool key Return
 sleep 0.3
 xdotool key ctrl+f
-save_deck_as "$work/narrowed.htm" "the deck with the narrowed catalog's card was not saved"
+# Ctrl+S (上書き保存) writes the deck into the file it was saved to, without a dialog.
+xdotool key ctrl+s
 expected=$(printf 'ZM0001\nZM0002\nZM0002\nZM1079\nMI0001\nCH0001')
-[ "$(deck_rows "$work/narrowed.htm")" = "$expected" ] ||
-    fail "the quick filter did not narrow the catalog to its card; the deck holds: $(deck_rows "$work/narrowed.htm" | tr '\n' ' ')"
+for _ in $(seq 100); do [ "$(deck_rows "$work/saved.htm")" = "$expected" ] && break; sleep 0.1; done
+xdotool search --name "名前を付けてﾃﾞｯｷﾃﾞｰﾀを保存" >/dev/null 2>&1 && fail "Ctrl+S asked for a file name"
+[ "$(deck_rows "$work/saved.htm")" = "$expected" ] ||
+    fail "the quick filter's card did not reach the deck's file by Ctrl+S; it holds: $(deck_rows "$work/saved.htm" | tr '\n' ' ')"
+
+# The card image window: 表示 > ｶｰﾄﾞ画像, then the arrow keys step through the unit catalog and
+# the window shows each card's picture, or the drawn face of a card without one.
+pixel_of() {  # window id: "R G B" of a point in the upper middle of its picture area
+    local shot="$work/viewer.png" w h
+    import -window "$1" "$shot" 2>/dev/null || return 1
+    w=$(identify -format '%w' "$shot")
+    h=$(identify -format '%h' "$shot")
+    convert "$shot" -format "%[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.r)] %[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.g)] %[fx:int(255*p{$((w / 2)),$((h * 3 / 10))}.b)]" info:
+}
+shows_colour() {  # window id, r g b: the picture area shows about that colour within a few seconds
+    local rgb r g b
+    for _ in $(seq 50); do
+        rgb=$(pixel_of "$1") && read -r r g b <<<"$rgb" &&
+            [ $(( (r - $2) * (r - $2) + (g - $3) * (g - $3) + (b - $4) * (b - $4) )) -lt 1200 ] && return 0
+        sleep 0.1
+    done
+    echo "$rgb"
+    return 1
+}
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key alt+v
+sleep 0.3
+xdotool key i
+viewer=$(wait_for_window "^ｶｰﾄﾞ画像$" 20) || fail "表示 > ｶｰﾄﾞ画像 did not open the card image window"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+xdotool key u Home Down
+got=$(shows_colour "$viewer" 30 50 200) || fail "the card image window did not show ZM0002's picture: $got"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-card-image.png"
+xdotool key Up
+got=$(shows_colour "$viewer" 210 30 30) || fail "the card image window did not follow to ZM0001's picture: $got"
+xdotool key Down Down
+got=$(shows_colour "$viewer" 255 255 255) || fail "the card image window shows no drawn face for ZM0003: $got"
 
 # The deck library on the program's folder, where it starts: a deck two folders down, and
 # beside it a page that is no deck, a broken file, a link that names nothing and a link
 # that loops back up. Ctrl+F, a card number and Enter narrow it to the decks holding that
-# card; Enter again opens the first in the main window, which Ctrl+S saves to show it.
+# card; Enter again opens the first in the main window, which Ctrl+Shift+S saves to show it.
 mkdir -p "$work/prog/decks/club/2026"
 write_deck "$work/prog/decks/club/2026/league.htm" UNIT:ZM0004:ZM0003:ZM0003 MISSION:MI0002
 printf '<HTML><BODY>a page</BODY></HTML>\r\n' >"$work/prog/decks/page.htm"
@@ -287,8 +336,47 @@ expected=$(printf 'ZM0003\nZM0003\nZM0004\nMI0002')
 # The library's folder was never chosen, so the settings file does not name one.
 tr -d '\r' <"$ini" | grep -q "^\[LIBRARY\]" && fail "the library wrote its folder unasked"
 
+# The cards owned: "所持枚数を表示" (表示 menu, just before 絞り込み and ｶｰﾄﾞ画像) draws the
+# deck's entries the collection lacks, and the line counting them under the deck lists, in the
+# missing colour;
+# with an empty collection every card is missing. In "所持ｶｰﾄﾞ" (the ﾂｰﾙ menu's last item),
+# "ﾃﾞｯｷを所持に追加" (Tab from the filter box: 不足のみ, the kind tabs, the table, ＋, －, then
+# it) adds the deck's copies; the file holds them, and the missing line goes to zero: nothing
+# is drawn in the missing colour any more.
+missing_colour_pixels() {
+    import -window "$main" png:- 2>/dev/null |
+        convert png:- -fill black +opaque "rgb(204,85,0)" -fill white -opaque "rgb(204,85,0)" \
+            -format "%[fx:round(mean*w*h)]" info:
+}
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+sleep 0.3
+[ "$(missing_colour_pixels)" = 0 ] || fail "the missing colour is drawn before the option is on"
+xdotool key alt+v Up Up Up Return
+for _ in $(seq 30); do [ "$(missing_colour_pixels)" -gt 0 ] && break; sleep 0.2; done
+[ "$(missing_colour_pixels)" -gt 0 ] || fail "the deck's missing copies are not drawn"
+tr -d '\r' <"$ini" | grep -qx "SHOW=1" || fail "the option was not kept: $(cat "$ini")"
+[ -n "${ZEMLO_SCREENSHOT:-}" ] && import -window root "${ZEMLO_SCREENSHOT%.png}-missing.png"
+xdotool key alt+t Up Return
+owned=$(wait_for_window "^所持ｶｰﾄﾞ$" 20) || fail "the collection window did not open"
+xdotool windowactivate --sync "$owned" 2>/dev/null || xdotool windowfocus "$owned"
+sleep 0.5
+xdotool key Tab Tab Tab Tab Tab Tab space
+collection="$work/prog/collection.csv"
+for _ in $(seq 50); do [ -s "$collection" ] && break; sleep 0.1; done
+[ "$(head -c 3 "$collection" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    fail "the collection file has no byte-order mark"
+owned_rows=$(tail -n +2 "$collection" | tr -d '\r' | cut -d, -f1,3 | tr '\n' ' ')
+[ "$owned_rows" = "MI0002,1 ZM0003,2 ZM0004,1 " ] ||
+    fail "the deck's copies were not added to the collection: $owned_rows"
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+for _ in $(seq 30); do [ "$(missing_colour_pixels)" = 0 ] && break; sleep 0.2; done
+[ "$(missing_colour_pixels)" = 0 ] ||
+    fail "the deck still shows copies missing after it was added to the collection"
+
 # Opened and saved unchanged: the window closes without a question.
 wmctrl -c "ZEMLOSAGAﾃﾞｯｷ作成支援ﾂｰﾙ" || fail "wmctrl could not ask the window to close"
 for _ in $(seq 100); do kill -0 "$prog" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$prog" 2>/dev/null && fail "the program did not end after opening and saving a deck"
+# The card image window was open: its place and size are kept.
+tr -d '\r' <"$ini" | grep -q "^WIDTH=[1-9]" || fail "the card image window's size was not kept: $(cat "$ini")"
 echo "program under Xvfb: ok"

@@ -299,6 +299,7 @@ walk_window(main)
 # Every menu item that opens a window, and what leads from a window to the next: the deck
 # sheet's heading goes on to the preview or the file dialog when it is answered with OK.
 NO_WINDOW = {"終了(X)", "元に戻す(U)", "やり直し(R)", "強調表示", "ｺﾝﾊﾟｸﾄ表示", "絞り込み(F)",
+             "所持枚数を表示",
              "ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(C)", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(I)"}
 GOES_ON = {"ﾃﾞｯｷｼｰﾄ": "OK"}
 

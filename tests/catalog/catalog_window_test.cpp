@@ -459,13 +459,19 @@ TEST_F(CatalogWindowTest, QuickFilterNarrowsTheCatalogInFrontBesideTheConditions
     EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001", "ZM0004"}));
 
     // Both apply; clearing the conditions leaves the bar as it is.
+    auto* outside = Control<QLabel>("lblQuickFilterOutside");
+    EXPECT_FALSE(outside->isVisible());
     QComboBox* hpLow = Control<QComboBox>("cmbHP", 0);
     hpLow->setCurrentIndex(hpLow->findText(" 3"));
     EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001"}));
     EXPECT_EQ(count->text(), QString("1 / 3"));
+    // ZM0004, HP 2, matches but the conditions hide it: the bar says so.
+    EXPECT_TRUE(outside->isVisible());
+    EXPECT_EQ(outside->text(), QString("条件外 1"));
     Action("mnuClearS")->trigger();
     EXPECT_EQ(text->text(), QString("がる"));
     EXPECT_EQ(CardNos("lstUnitName"), (QStringList{"ZM0001", "ZM0004"}));
+    EXPECT_FALSE(outside->isVisible());
 
     // The bar follows to another tab and narrows the catalog there.
     Control<QTabWidget>("ssTab")->setCurrentIndex(2);

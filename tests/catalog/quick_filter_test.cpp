@@ -81,6 +81,20 @@ TEST_F(QuickFilterTest, AWordStaysWithinOneFieldAndTheEmptyMarkIsNoText) {
     EXPECT_EQ(Narrow(CardKind::Mission, "－", true), Records{});
 }
 
+TEST_F(QuickFilterTest, MatchesTheConditionsHideAreCountedApart) {
+    AddCard(db.units, "ZM0001", {{unit_field::UnitName, "ガルド"}});
+    AddCard(db.units, "ZM0002", {{unit_field::UnitName, "セリオ"}});
+    AddCard(db.units, "ZM0003",
+            {{unit_field::UnitName, "ヴァント"}, {unit_field::DevLine1, "ガル系"}});
+    AddCard(db.units, "ZM0004", {{unit_field::UnitName, "ガルド改"}});
+    const Words words = filter.Words(u"がる");
+    // Passing 1 only: ZM0001 and ZM0004 match among the rest, ZM0003 with the texts.
+    EXPECT_EQ(filter.CountOutside(CardKind::Unit, {1}, words, false), 2u);
+    EXPECT_EQ(filter.CountOutside(CardKind::Unit, {1}, words, true), 3u);
+    EXPECT_EQ(filter.CountOutside(CardKind::Unit, {3, 0}, words, false), 0u);
+    EXPECT_EQ(filter.CountOutside(CardKind::Unit, {}, Words{}, false), 0u);  // no words
+}
+
 // The search looks at eight characters at a time; a word at any place, across a block's
 // end, at the very end, or cut off by the end, is found exactly where a plain search finds it.
 TEST(FindWordTest, FindsWhatAPlainSearchFindsAtEveryPlace) {

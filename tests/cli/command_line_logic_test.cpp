@@ -103,6 +103,7 @@ TEST(Interpret, RequestsKeepTheBytesTheyWereTypedWithAndTheSheetsOneLineNames) {
     arguments.dataFiles = {u"a.dat", ArgumentText("b\xFE.dat")};
     arguments.player = u"山田\n太郎 ";
     arguments.date = u"2028-02-29";
+    arguments.event = u"冬季\n大会";
     const std::optional<CommandRequest> request = Interpret(arguments).request;
     ASSERT_TRUE(request);
     EXPECT_EQ(request->command, Command::Sheet);
@@ -111,6 +112,7 @@ TEST(Interpret, RequestsKeepTheBytesTheyWereTypedWithAndTheSheetsOneLineNames) {
     EXPECT_EQ(request->paths, std::vector<fs::path>{"d\xFF.htm"});
     EXPECT_EQ(request->dataFiles, (std::vector<fs::path>{"a.dat", "b\xFE.dat"}));
     EXPECT_EQ(request->player, u"山田 太郎");
+    EXPECT_EQ(request->event, u"冬季 大会");
     EXPECT_FALSE(request->deckName);
     ASSERT_TRUE(request->date);
     EXPECT_EQ(request->date->day, 29);
@@ -260,12 +262,15 @@ TEST_F(CommandTest, SheetIsHeadedWithTheFileNameAndTodayAndNamesAFileForEveryPag
     EXPECT_EQ(job->sheet.heading.date, u"2026年12月7日");
     EXPECT_EQ(job->files, (std::vector<fs::path>{dir / "out\xFF.png", dir / "out\xFF-2.png"}));
 
+    EXPECT_EQ(job->sheet.heading.event, u"");
     request.deckName = u"決勝";
     request.date = SheetDate{2027, 1, 2};
+    request.event = u"冬季大会";
     const std::optional<SheetJob> named = PrepareSheet(request, db, SheetDate{2026, 12, 7}, output);
     ASSERT_TRUE(named);
     EXPECT_EQ(named->sheet.heading.deckName, u"決勝");
     EXPECT_EQ(named->sheet.heading.date, u"2027年1月2日");
+    EXPECT_EQ(named->sheet.heading.event, u"冬季大会");
     EXPECT_EQ(output.status, kStatusOk);
 
     // A write that fails leaves the old file and is trouble.

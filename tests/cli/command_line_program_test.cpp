@@ -184,13 +184,13 @@ TEST_F(ProgramTest, TextAndCompareWriteTheClipboardsTextWhateverBytesTheirPathsH
 
 TEST_F(ProgramTest, SheetIsWrittenWithoutADisplayAsAPdfThatReadsBackAndAsPng) {
     const fs::path pdf = dir / "sheet.pdf";
-    const Finished sheet =
-        Program({"--sheet", ok, "-o", pdf, "--player", "山田 太郎", "--date", "2026-12-07"});
+    const Finished sheet = Program({"--sheet", ok, "-o", pdf, "--player", "山田 太郎", "--date",
+                                    "2026-12-07", "--event", "冬季大会"});
     ASSERT_EQ(sheet.status, 0) << sheet.err;
     const Finished read = Start("/usr/bin/pdftotext", {"-enc", "UTF-8", pdf, "-"});
     ASSERT_EQ(read.status, 0) << "poppler-utils installed? " << read.err;
     for (const char* text :
-         {"山田 太郎", "2026年12月7日", "ok", "試作機20", "作戦10", "合計戦果"}) {
+         {"山田 太郎", "2026年12月7日", "冬季大会", "ok", "試作機20", "作戦10", "合計戦果"}) {
         EXPECT_NE(read.out.find(text), std::string::npos) << text << " in\n" << read.out;
     }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "deck_test_cards.h"
 #include "support/card_builder.h"
 #include "support/temp_dir.h"
@@ -60,8 +62,16 @@ TEST(DeckSheet, OneRowPerDistinctCardWithItsCopiesAndPoints) {
     EXPECT_EQ(sheet.sections[1].rows[0].name, U("辺境防衛"));
     EXPECT_EQ(sheet.sections[1].rows[0].copies, U("×２"));
     EXPECT_EQ(sheet.sections[1].rows[0].points, u"3");
-    EXPECT_EQ(sheet.sections[1].columnTitles.back(), U("獲得戦果"));
+    EXPECT_EQ(sheet.sections[1].columnTitles.back(), U("獲得戦果（1枚）"));
+    EXPECT_EQ(sheet.TotalText(), U("合計枚数：6"));
     EXPECT_TRUE(sheet.sections[2].rows.empty());
+
+    // Copies that an entry differing in letter case alone stands between are one row.
+    const DeckSheet split =
+        SheetOf({Unit(u"ZM0009", u"ab"), Unit(u"ZM0009", u"AB"), Unit(u"ZM0009", u"ab")}, {}, {});
+    ASSERT_EQ(split.sections[0].rows.size(), 2u);
+    EXPECT_EQ(split.sections[0].rows[0].name, u"ab");
+    EXPECT_EQ(split.sections[0].rows[0].copies, U("×２"));
 }
 
 TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
@@ -86,33 +96,73 @@ TEST(DeckSheet, CountersAreMarkedOnlyOutsideTheirRules) {
     EXPECT_EQ(legal.sections[2].tallies[1].Text(), U("ミッション＋キャラクター数：10"));
 }
 
-TEST(DeckSheet, PagesHoldSixtyRowsAndSectionsContinue) {
-    EXPECT_EQ(SheetOf(DistinctUnits(60), {}, {}).pages.size(), 1u);
+// The rows a page's slices take, signature included on the last page.
+double RowsOnPage(const DeckSheet& sheet, std::size_t page) {
+    using namespace sheet_layout;
+    double rows = sheet.HeaderRows() + kPageNumberRows;
+    for (const SheetSlice& slice : sheet.pages[page]) {
+        rows +=
+            kHeadingRows + kColumnTitleRows + kSectionGapRows + static_cast<double>(slice.rowCount);
+        if (slice.endsSection) rows += kTallyRows;
+    }
+    if (page + 1 == sheet.pages.size()) rows += kSignatureRows;
+    return rows;
+}
 
-    // 40 units, 15 missions and 6 characters: the sixth character opens page two.
+TEST(DeckSheet, PagesBreakWhereTheirRowsRunOutAndEveryRowStandsOnce) {
+    // Any deck within the rules, all 35 cards different, is one page, with an event too.
+    SheetHeading withEvent;
+    withEvent.event = U("冬季大会");
     std::vector<DeckEntry> missions;
-    for (int i = 0; i < 15; ++i)
+    for (int i = 0; i < 10; ++i)
         missions.push_back(MissionEntry(u"MI0000" + U(std::to_string(i)), u"M", 1));
     std::vector<DeckEntry> characters;
-    for (int i = 0; i < 6; ++i)
-        characters.emplace_back(CardKind::Character, u"CH000" + U(std::to_string(i)), u"C");
-    const DeckSheet sheet = SheetOf(DistinctUnits(40), missions, characters);
-    ASSERT_EQ(sheet.pages.size(), 2u);
-    ASSERT_EQ(sheet.pages[0].size(), 3u);
-    EXPECT_EQ(sheet.pages[0][2].rowCount, 5u);
-    EXPECT_FALSE(sheet.pages[0][2].endsSection);
-    ASSERT_EQ(sheet.pages[1].size(), 1u);
-    EXPECT_EQ(sheet.pages[1][0].firstRow, 5u);
-    EXPECT_TRUE(sheet.pages[1][0].endsSection);
-    EXPECT_EQ(sheet.SliceHeading(sheet.pages[1][0]), U("キャラクター（続き）"));
-    EXPECT_EQ(sheet.PageNumberText(0), u"1 / 2");
+    for (int i = 0; i < 5; ++i) characters.emplace_back(CardKind::Character, u"CH000" + U(std::to_string(i)), u"C");
+    const DeckSheet legal =
+        BuildDeckSheet(SummarizeDeck(DeckOf(DistinctUnits(20), missions, characters)), withEvent);
+    EXPECT_EQ(legal.pages.size(), 1u);
+    EXPECT_EQ(legal.totalCards, 35);
 
-    // Sections without rows follow the last rows, on the last page.
-    const DeckSheet long_ = SheetOf(DistinctUnits(130), {}, {});
-    ASSERT_EQ(long_.pages.size(), 3u);
-    ASSERT_EQ(long_.pages[2].size(), 3u);
-    EXPECT_EQ(long_.pages[2][0].rowCount, 10u);
-    EXPECT_EQ(long_.pages[2][1].rowCount, 0u);
+    for (const int units : {0, 1, 40, 47, 48, 49, 50, 51, 120, 400}) {
+        for (const bool event : {false, true}) {
+            SCOPED_TRACE(std::to_string(units) + (event ? " with event" : ""));
+            const DeckSheet sheet =
+                BuildDeckSheet(SummarizeDeck(DeckOf(DistinctUnits(units), missions, characters)),
+                               event ? withEvent : SheetHeading{});
+            std::array<std::size_t, 3> next{};
+            for (std::size_t page = 0; page < sheet.pages.size(); ++page) {
+                EXPECT_LE(RowsOnPage(sheet, page), sheet_layout::kPageRows) << "page " << page;
+                for (const SheetSlice& slice : sheet.pages[page]) {
+                    // Each section's rows in order, each once; its counters with its last.
+                    EXPECT_EQ(slice.firstRow, next[slice.section]);
+                    EXPECT_EQ(slice.continued, slice.firstRow > 0);
+                    next[slice.section] += slice.rowCount;
+                    EXPECT_EQ(slice.endsSection,
+                              next[slice.section] == sheet.sections[slice.section].rows.size());
+                    // A continued section's counters never stand alone on a page.
+                    if (slice.continued && slice.endsSection) {
+                        EXPECT_GT(slice.rowCount, 0u);
+                    }
+                }
+            }
+            for (std::size_t s = 0; s < 3; ++s) EXPECT_EQ(next[s], sheet.sections[s].rows.size());
+        }
+    }
+
+    const DeckSheet twoPages = SheetOf(DistinctUnits(80), {}, {});
+    ASSERT_EQ(twoPages.pages.size(), 2u);
+    EXPECT_EQ(twoPages.SliceHeading(twoPages.pages[1][0]), U("ユニット（続き）"));
+    EXPECT_EQ(twoPages.PageNumberText(0), u"1 / 2");
+}
+
+TEST(DeckSheet, TheFurtherPagesOfALongerEarlierSheetAreFoundWhileTheyLast) {
+    const std::set<std::u16string> there = {u"/d/s.png", u"/d/s-2.png", u"/d/s-3.png",
+                                            u"/d/s-5.png"};
+    const auto isPage = [&](const std::u16string& path) { return there.count(path) > 0; };
+    EXPECT_EQ(LeftOverSheetPages(u"/d/s.png", 1, isPage),
+              (std::vector<std::u16string>{u"/d/s-2.png", u"/d/s-3.png"}));
+    EXPECT_TRUE(LeftOverSheetPages(u"/d/s.png", 3, isPage).empty());
+    EXPECT_TRUE(LeftOverSheetPages(u"/d/t.png", 1, isPage).empty());
 }
 
 TEST(DeckSheet, NamesAndFileNames) {

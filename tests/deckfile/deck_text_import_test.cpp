@@ -102,7 +102,7 @@ TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
         "ミッションカード\n"
         "ZM0003 だれか ×2\n"  // a card number is taken whatever follows it, in its own kind
         "双子機 ×1\n"         // a unit's name under the mission heading is no mission
-        "霧の峠\n"            // a mission's name part ends with its points
+        "霧の峠 7\n"          // written points narrow a mission's name: none has 7
         "ユニットカード\n"
         "双子機\t ×１\n"
         "双子機 ×1\n"
@@ -111,8 +111,40 @@ TEST_F(DeckTextImportTest, NumbersNamesSharedAndUnknown) {
     EXPECT_EQ(result.deck, expected);
     EXPECT_EQ(result.matchedLines, 3);
     EXPECT_EQ(result.unmatchedLines,
-              std::vector<std::u16string>({U("双子機 ×1"), U("霧の峠"), U("ヴェルク ×32768")}));
+              std::vector<std::u16string>({U("双子機 ×1"), U("霧の峠 7"), U("ヴェルク ×32768")}));
     EXPECT_EQ(result.ambiguousNames, std::vector<std::u16string>({U("双子機")}));
+}
+
+TEST_F(DeckTextImportTest, MissionsByNameAloneAndCountsWrittenFirst) {
+    AddCard(db.units, "ZM0006", {{unit_field::UnitName, "3号機"}});
+    AddCard(db.missions, "MI0003",
+            {{mission_field::MissionName, "夜明け"}, {mission_field::PointsGained, "4"}});
+    const DeckTextImport result = Import(
+        "ユニットカード\n"
+        "2 ヴェルク\n"
+        "2x 長番号機\n"
+        "１ × Type x\n"
+        "3号機\n"  // a name that begins with digits is still the whole name
+        "2 3号機\n"
+        "３枚ヴェルク\n"
+        "2ヴェルク\n"       // digits glued to a name are no count
+        "40000 ヴェルク\n"  // more than a deck list holds
+        "ミッションカード\n"
+        "夜明け ×２\n"     // by name alone
+        "２枚 霧の峠 5\n"  // the points still narrow
+        "霧の峠\n");       // two missions of that name: the first in the table
+    const Deck expected = DeckOf(
+        {Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0),
+         Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 0), Entry(CardKind::Unit, 1),
+         Entry(CardKind::Unit, 4), Entry(CardKind::Unit, 4), Entry(CardKind::Unit, 5),
+         Entry(CardKind::Unit, 5), Entry(CardKind::Unit, 5)},
+        {Entry(CardKind::Mission, 0), Entry(CardKind::Mission, 1), Entry(CardKind::Mission, 1),
+         Entry(CardKind::Mission, 2), Entry(CardKind::Mission, 2)});
+    EXPECT_EQ(result.deck, expected);
+    EXPECT_EQ(result.matchedLines, 9);
+    EXPECT_EQ(result.unmatchedLines,
+              std::vector<std::u16string>({U("2ヴェルク"), U("40000 ヴェルク")}));
+    EXPECT_EQ(result.ambiguousNames, std::vector<std::u16string>({U("霧の峠")}));
 }
 
 TEST_F(DeckTextImportTest, TextWithNothingRecognisableMatchesNothing) {

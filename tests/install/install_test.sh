@@ -2,7 +2,8 @@
 # Installs from the build tree under a temporary HOME and XDG_DATA_HOME, into a folder whose
 # name the desktop entry has to quote: the player's card data, settings and decks there come
 # out of installing, installing again and uninstalling byte for byte; the desktop entry is
-# valid, starts the installed program with a file and goes away only with its own folder.
+# valid, GLib's launcher (gio launch) starts the installed program with a file through it,
+# and it goes away only with its own folder.
 #   install_test.sh PATH/TO/install.sh BUILD_DIR
 set -u
 installer=$1
@@ -28,11 +29,9 @@ fingerprint() {  # FOLDER FILES...: each file's name and checksum
     for f in "$@"; do printf '%s %s\n' "$f" "$(sha256sum <"$dir/$f")"; done
 }
 
-# Reads the Exec value back as a launcher does: the string escapes, then the field codes,
-# then the quoted program path; prints that path, or fails unless the deck file is "%f".
-exec_program() {  # DESKTOP_FILE
-    local value s='' arg='' c i
-    value=$(sed -n 's/^Exec=//p' "$1")
+# A desktop entry's string value without its escapes.
+unescape() {  # VALUE
+    local value=$1 s='' c i
     for ((i = 0; i < ${#value}; i++)); do
         c=${value:i:1}
         if [ "$c" = $'\\' ]; then
@@ -42,6 +41,20 @@ exec_program() {  # DESKTOP_FILE
             s+=$c
         fi
     done
+    printf '%s' "$s"
+}
+
+# Reads the Exec value back as a launcher does: the string escapes, then the field codes,
+# then the quoted program path; prints that path, or fails unless the deck file is "%f". An
+# entry with a working folder (Path) starts the program there.
+exec_program() {  # DESKTOP_FILE
+    local s arg='' c i
+    if grep -q '^Path=' "$1"; then
+        grep -qxF 'Exec=sh -c "exec ./zemlo-deck \\"\\$@\\"" zemlo-deck %f' "$1" || return 1
+        printf '%s/zemlo-deck' "$(unescape "$(sed -n 's/^Path=//p' "$1")")"
+        return
+    fi
+    s=$(unescape "$(sed -n 's/^Exec=//p' "$1")")
     [ "${s: -3}" = ' %f' ] || return 1
     s=${s:0:${#s}-3}
     s=${s//%%/%}
@@ -66,6 +79,20 @@ check_entry() {  # FOLDER: the desktop entry is valid and starts FOLDER's progra
     grep -q '^text/html=.*zemlo-deck.desktop' "$apps/mimeinfo.cache" ||
         fail "the desktop database was not updated"
     [ -z "$(find "$work" -name mimeapps.list)" ] || fail "a mimeapps.list was written"
+    # GLib loads the entry and starts the folder's program with the file: a stand-in for the
+    # program, there only, writes what it was given.
+    local deck="$work/a deck 100%.htm" waited=0
+    : >"$deck"
+    rm -f "$work/launched"
+    mv "$1/zemlo-deck" "$work/program"
+    printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s.part" && mv "%s.part" "%s"\n' \
+        "$work/launched" "$work/launched" "$work/launched" >"$1/zemlo-deck"
+    chmod +x "$1/zemlo-deck"
+    gio launch "$entry" "$deck" >"$work/gio" 2>&1 || fail "gio launch: $(cat "$work/gio")"
+    while [ ! -e "$work/launched" ] && [ $((waited++)) -lt 200 ]; do sleep 0.1; done
+    mv -f "$work/program" "$1/zemlo-deck"
+    [ "$(cat "$work/launched" 2>/dev/null)" = "$deck|" ] ||
+        fail "gio launch started the program with [$(cat "$work/launched" 2>/dev/null)]"
 }
 
 # 1. A folder that already holds the player's files, under a name with every character the

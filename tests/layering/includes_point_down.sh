@@ -6,7 +6,7 @@
 # Usage: includes_point_down.sh SRC_DIR
 set -euo pipefail
 src=${1:?the src folder}
-layers=(platform carddb settings "catalog cardinfo deck" deckfile tools "cli ui" app)
+layers=(platform carddb settings "catalog cardinfo deck" deckfile images collection tools "cli ui" app)
 
 declare -A rank_of
 for i in "${!layers[@]}"; do

@@ -2,6 +2,8 @@
 // library's folder and the recent deck files.
 #include <gtest/gtest.h>
 
+#include "settings/image_settings.h"
+#include "settings/collection_settings.h"
 #include "settings/library_settings.h"
 #include "settings/recent_files.h"
 #include "settings/sheet_settings.h"
@@ -11,13 +13,17 @@
 namespace zemlo::test {
 namespace {
 
-TEST(SheetSettings, PlayerIsKeptAsOneLine) {
+TEST(SheetSettings, PlayerAndEventAreKeptAsOneLineEachOnlyOnceGiven) {
     TempDir dir;
     SettingsStore store(dir.Path());
     EXPECT_EQ(LoadSheetSettings(store).player, u"");
-    ASSERT_TRUE(SaveSheetSettings(store, {U("山田\r\n[RECENT]")}));
+    ASSERT_TRUE(SaveSheetSettings(store, {U("山田\r\n[RECENT]"), u""}));
     EXPECT_EQ(LoadSheetSettings(store).player, U("山田  [RECENT]"));
     EXPECT_EQ(store.ReadSetting(u"SHEET", u"PLAYER"), U("山田  [RECENT]"));
+    // No event named: no key for it in the file.
+    EXPECT_EQ(ReadBytes(dir / "ZEMLO.ini").find("EVENT"), std::string::npos);
+    ASSERT_TRUE(SaveSheetSettings(store, {U("山田  [RECENT]"), U("冬季大会\n予選")}));
+    EXPECT_EQ(LoadSheetSettings(store).event, U("冬季大会 予選"));
 }
 
 TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchanged) {
@@ -42,6 +48,27 @@ TEST(LibrarySettings, AFolderIsRememberedOnlyWhereTheSettingsFileHoldsItUnchange
         EXPECT_EQ(SaveLibrarySettings(store, {cannot}), LibrarySave::CannotHold);
     }
     EXPECT_EQ(LoadLibrarySettings(store).folder, folder);
+}
+
+TEST(ImageSettings, TheImageWindowsPlaceAndTheChosenFolderReadBack) {
+    TempDir dir;
+    SettingsStore store(dir.Path());
+    EXPECT_FALSE(LoadImageWindowPlace(store).Known());
+    EXPECT_EQ(LoadImageFolder(store), u"");
+
+    const ImageWindowPlace place{-40, 25, 360, 520, true};
+    ASSERT_TRUE(SaveImageWindowPlace(store, place));
+    ASSERT_TRUE(SaveImageFolder(store, U("/home/player/カード画像")));
+    EXPECT_EQ(LoadImageWindowPlace(store), place);
+    EXPECT_EQ(LoadImageFolder(store), U("/home/player/カード画像"));
+    EXPECT_EQ(store.ReadSetting(u"IMAGES", u"ONTOP"), u"1");
+
+    // Hand-edited values: text reads as 0, numbers beyond 16 bits are clamped.
+    ASSERT_TRUE(store.WriteSetting(u"IMAGES", u"WIDTH", u"wide"));
+    ASSERT_TRUE(store.WriteSetting(u"IMAGES", u"LEFT", u"99999"));
+    const ImageWindowPlace edited = LoadImageWindowPlace(store);
+    EXPECT_FALSE(edited.Known());
+    EXPECT_EQ(edited.left, 32767);
 }
 
 TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
@@ -72,6 +99,20 @@ TEST(RecentFiles, MostRecentFirstFourAtMostKeptInTheSettings) {
     // Places the file holds twice, or could not give back unchanged, are passed over.
     WriteCp932(store.File(), "[RECENT]\nFILE1=/d/b.htm\nFILE2= \nFILE3=/d/b.htm\nFILE4=/d/c.htm\n");
     EXPECT_EQ(LoadRecentFiles(store).Paths(), Paths({u"/d/b.htm", u"/d/c.htm"}));
+}
+
+TEST(CollectionSettings, TheChosenFileAndTheViewOptionAreKeptApart) {
+    TempDir dir;
+    SettingsStore store(dir.Path());
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"");
+    EXPECT_FALSE(LoadCollectionSettings(store).show);
+    ASSERT_EQ(SaveCollectionFile(store, u"/home/player/所持/cards.csv"), CollectionFileSave::Saved);
+    ASSERT_TRUE(SaveCollectionShow(store, true));
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"/home/player/所持/cards.csv");
+    EXPECT_TRUE(LoadCollectionSettings(store).show);
+    EXPECT_EQ(store.ReadSetting(u"COLLECTION", u"SHOW"), u"1");
+    EXPECT_EQ(SaveCollectionFile(store, u"/tmp/波〜線.csv"), CollectionFileSave::CannotHold);
+    EXPECT_EQ(LoadCollectionSettings(store).file, u"/home/player/所持/cards.csv");
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(CountersAgree, ThePanelTheSheetTheLibraryAndTheComparisonShowTheSameCounter
         ASSERT_NE(found, index.decks.end());
         EXPECT_EQ(FromLibrary(*found), d.expected);
 
-        comparison.Compare("a", summary, "b", summary);
+        comparison.Compare({"a", {}, summary}, {"b", {}, summary});
         const QString units = ComparedText("ユニット数：", d.expected[0]);
         const QString others = ComparedText("ミッション＋キャラクター数：", d.expected[1]);
         const QString points = ComparedText("合計戦果：", d.expected[2]);

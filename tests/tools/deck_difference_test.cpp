@@ -64,6 +64,17 @@ TEST(CardNameIndex, SuggestsEveryCardWhoseFoldedNameHoldsTheTextWithItsNumber) {
     EXPECT_EQ(names.CardNumbered(u" MI0004 "),
               (CardSuggestion{CardKind::Mission, u"MI0004", u"作戦4"}));
     EXPECT_FALSE(names.CardNumbered(u"MI004").has_value());
+    // Typed numbers fold as names do: case, and width through the normaliser (here one
+    // that narrows full-width Latin letters and digits, as NFKC does).
+    EXPECT_EQ(names.CardNumbered(u"mi0004").value().cardNo, u"MI0004");
+    const SearchFold narrowing([](std::u16string_view text) {
+        std::u16string narrow(text);
+        for (char16_t& c : narrow) {
+            if (c >= u'！' && c <= u'～') c = static_cast<char16_t>(c - u'！' + u'!');
+        }
+        return narrow;
+    });
+    EXPECT_EQ(CardNameIndex(db, narrowing).CardNumbered(u"ＺＭ０００２").value().cardNo, u"ZM0002");
     EXPECT_FALSE(names.CardNumbered(u"").has_value());
 }
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
@@ -32,6 +33,24 @@ TEST(DeckJudgement, EachBrokenRuleIsNamedWithItsCount) {
     EXPECT_EQ(JudgementText({}), u"OK");
     EXPECT_EQ(JudgementText(BrokenRules({19, 10, 6, 9})), u"ﾕﾆｯﾄ 19、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 16、戦果 9");
     EXPECT_EQ(JudgementText(BrokenRules({0, 0, 0, 0})), u"ﾕﾆｯﾄ 0、ﾐｯｼｮﾝ+ｷｬﾗｸﾀｰ 0、戦果 0");
+}
+
+TEST(DeckJudgement, SortsKeptRulesFirstThenByRuleThenByCountAsANumber) {
+    // In the order the library lists them, ascending.
+    const std::vector<std::vector<BrokenRule>> ordered = {
+        {},
+        {{DeckRule::Units, -3}},
+        {{DeckRule::Units, 9}},
+        {{DeckRule::Units, 16}},
+        {{DeckRule::Units, 16}, {DeckRule::Points, 2}},
+        {{DeckRule::Units, 160}},
+        {{DeckRule::MissionsAndCharacters, 9}},
+        {{DeckRule::MissionsAndCharacters, 16}, {DeckRule::Points, 9}},
+        {{DeckRule::Points, 0}},
+    };
+    for (std::size_t i = 1; i < ordered.size(); ++i) {
+        EXPECT_LT(JudgementSortKey(ordered[i - 1]), JudgementSortKey(ordered[i])) << "at " << i;
+    }
 }
 
 class DeckLibraryTest : public ::testing::Test {
@@ -180,6 +199,47 @@ TEST_F(DeckLibraryTest, DecksHoldingACardComeWithTheirCopiesWhateverTheCardsKind
     EXPECT_EQ(DecksHoldingCard(index, u"CH0004"), (std::vector<DeckHolding>{{1, 3}}));
     EXPECT_TRUE(DecksHoldingCard(index, u"ZM0025").empty());
     EXPECT_TRUE(DecksHoldingCard(index, u"ZM000").empty());
+}
+
+TEST(LibraryCardSet, CountsWhatEveryDeckLacksAsLookingUpEachCardWould) {
+    // Decks of cards drawn from a few dozen numbers, some of every length and order, and a
+    // collection holding some of them (and numbers no deck holds).
+    LibraryIndex index;
+    unsigned seed = 11;
+    auto next = [&seed](unsigned below) {
+        return (seed = seed * 1103515245 + 12345) / 65536 % below;
+    };
+    const std::u16string numbers[] = {u"ZM1",  u"ZM10",   u"ZM0002", u"MI0001", u"CH9",
+                                      u"CH10", u"ZM0001", u"ZM000",  u"MI01",   u"ZZZ"};
+    for (int d = 0; d < 200; ++d) {
+        LibraryDeck deck;
+        for (unsigned n = next(6); n > 0; --n) {
+            deck.cards.push_back(
+                {numbers[next(10)] + (next(3) == 0 ? u"x" : u""), static_cast<int>(1 + next(4))});
+        }
+        index.decks.push_back(std::move(deck));
+    }
+    std::vector<std::pair<std::u16string, std::optional<OwnedCard>>> owned;
+    for (const std::u16string& number : numbers) {
+        if (next(2) == 0) owned.emplace_back(number, OwnedCard{static_cast<int>(next(4)), {}, {}});
+    }
+    owned.emplace_back(u"AAA", OwnedCard{3, {}, {}});
+    Collection collection;
+    collection.PutAll(std::move(owned));
+
+    const std::vector<long long> missing = LibraryCardSet(index).MissingPerDeck(index, collection);
+    ASSERT_EQ(missing.size(), index.decks.size());
+    long long total = 0;
+    for (std::size_t d = 0; d < index.decks.size(); ++d) {
+        long long expected = 0;
+        for (const IndexedCard& card : index.decks[d].cards) {
+            expected += std::max(0, card.copies - collection.Owned(card.cardNo));
+        }
+        EXPECT_EQ(missing[d], expected) << "deck " << d;
+        total += expected;
+    }
+    EXPECT_GT(total, 0);
+    EXPECT_TRUE(LibraryCardSet().MissingPerDeck(LibraryIndex{}, collection).empty());
 }
 
 }  // namespace

@@ -8,15 +8,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
+#include "collection/collection_document.h"
+#include "collection/collection_edit.h"
 #include "library_decks.h"
 #include "settings/library_settings.h"
 #include "support/fake_dialogs.h"
@@ -44,8 +48,9 @@ protected:
     }
 
     // The window after its first look.
-    std::unique_ptr<DeckLibraryWindow> Open() {
+    std::unique_ptr<DeckLibraryWindow> Open(CollectionDocument* collection = nullptr) {
         LibraryHooks hooks;
+        hooks.collection = collection;
         hooks.currentDeck = [this] { return SummarizeDeck(current); };
         hooks.openDeck = [this](const QString& path) { opened << path; };
         hooks.shownCardNo = [this] { return shownCard; };
@@ -150,6 +155,67 @@ TEST_F(DeckLibraryWindowTest, NarrowsToACardByNumberByNameOrByTheCardShownAndOpe
                            QString::fromStdU16String((dir / "decks/full.htm").u16string())}));
 }
 
+TEST_F(DeckLibraryWindowTest, TypedNumbersFoldAndATextNamingNoCardListsNoDeck) {
+    auto window = Open();
+    QAbstractItemModel* table = window->deckTable->model();
+    QHeaderView* header = window->deckTable->horizontalHeader();
+    window->deckTable->sortByColumn(LibraryModel::Points, Qt::AscendingOrder);
+    EXPECT_FALSE(window->lookProgress->isTextVisible());  // no "1 / 1" while idle
+
+    QTest::keyClicks(window->cardBox, "zm0001");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(window->cardBox->text(), "ZM0001  試作機1");
+
+    // Not the decks of the card before under a text that names none.
+    window->cardBox->setFocus();
+    window->cardBox->selectAll();
+    QTest::keyClicks(window->cardBox, "ZM9999");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 0);
+    EXPECT_EQ(window->narrowedLabel->text(), "該当するｶｰﾄﾞがありません");
+    EXPECT_TRUE(window->clearCardButton->isEnabled());
+
+    // Emptying the box lists every deck, in the order chosen.
+    window->cardBox->selectAll();
+    QTest::keyClick(window->cardBox, Qt::Key_Backspace);
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_FALSE(window->narrowedLabel->isVisible());
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");
+
+    Type(window->cardBox, "ＺＭ０００１");
+    QTest::keyClick(window->cardBox, Qt::Key_Return);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->columnCount(), LibraryModel::Copies + 1);
+    // The copies' column goes with 解除, and the sort chosen before it comes back.
+    window->deckTable->sortByColumn(LibraryModel::Copies, Qt::DescendingOrder);
+    window->clearCardButton->click();
+    EXPECT_EQ(header->sortIndicatorSection(), LibraryModel::Points);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");
+}
+
+TEST_F(DeckLibraryWindowTest, FoldersBeyondThoseWatchedAreTold) {
+    auto window = Open();
+    EXPECT_FALSE(window->watchNote->isVisible());
+    window->SetMaxWatchedFolders(1);
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    EXPECT_TRUE(window->watchNote->isVisible());
+    EXPECT_TRUE(window->watchNote->text().contains("2 個のうち 1 個"))
+        << window->watchNote->text().toStdString();
+    window->SetMaxWatchedFolders(2);
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    EXPECT_FALSE(window->watchNote->isVisible());
+    // Looks that keep the folders keep them watched: a deck saved into either one appears.
+    window->Refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Indexer().Looking(); }, 10000));
+    SaveLibraryDeck(dir / "decks/sub/late.htm", db, RuleKeepingDeck(db));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->deckTable->model()->rowCount() == 3; }, 10000));
+}
+
 TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCurrentDeck) {
     auto window = Open();
     window->deckTable->sortByColumn(LibraryModel::FileName, Qt::AscendingOrder);
@@ -161,8 +227,12 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     window->compareButton->click();
     DeckComparisonWindow* compare = window->CompareWindow();
     ASSERT_NE(compare, nullptr);
-    EXPECT_EQ(compare->firstDeckLabel->text(), "1: short.htm");
-    EXPECT_EQ(compare->secondDeckLabel->text(), "2: full.htm");
+    // Each deck with its folder, and either opened from here.
+    const QString decks = QString::fromStdU16String((dir / "decks").u16string());
+    EXPECT_EQ(compare->firstDeckLabel->text(), "1: short.htm（" + decks + "/sub）");
+    EXPECT_EQ(compare->secondDeckLabel->text(), "2: full.htm（" + decks + "）");
+    compare->openSecondButton->click();
+    EXPECT_EQ(opened, QStringList({decks + "/full.htm"}));
     QStandardItemModel* units = compare->Table(CardKind::Unit);
     ASSERT_EQ(units->rowCount(), 19);  // ZM0001 to ZM0020 but ZM0004, once in each
     EXPECT_EQ(units->index(0, 0).data().toString(), "ZM0001");
@@ -179,11 +249,39 @@ TEST_F(DeckLibraryWindowTest, ComparesTwoDecksInTheOrderSelectedAndOneWithTheCur
     ASSERT_TRUE(window->compareCurrentButton->isEnabled());
     window->compareCurrentButton->click();
     EXPECT_EQ(compare->firstDeckLabel->text(), "1: 現在のﾃﾞｯｷ");
-    EXPECT_EQ(compare->secondDeckLabel->text(), "2: short.htm");
+    EXPECT_FALSE(compare->openFirstButton->isEnabled());
+    EXPECT_TRUE(compare->openSecondButton->isEnabled());
     EXPECT_EQ(units->rowCount(), 2);  // ZM0002 and ZM0004
     compare->showEqualBox->click();   // ZM0001, twice in each, joins them
     ASSERT_EQ(units->rowCount(), 3);
     EXPECT_EQ(units->index(0, 4).data().toString(), "0");
+}
+
+TEST_F(DeckLibraryWindowTest, TheCopiesMissingFromTheCollectionSortAndNarrowToTheDecksOneCanBuild) {
+    // One copy of every card the rule-keeping deck holds, none of the short deck's character.
+    std::string file = "No,名称,枚数\r\n";
+    for (int n = 1; n <= 20; ++n)
+        file += "ZM" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    for (int n = 1; n <= 10; ++n)
+        file += "MI" + std::string(n < 10 ? "000" : "00") + std::to_string(n) + ",,1\r\n";
+    WriteBytes(dir / "collection.csv", file);
+    CollectionDocument collection(db, settings, dir.Path());
+    auto window = Open(&collection);
+    QAbstractItemModel* table = window->deckTable->model();
+    window->deckTable->sortByColumn(LibraryModel::Missing, Qt::DescendingOrder);
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(RowFile(*window, 0), "short.htm");  // ZM0001 twice, and CH0002
+    EXPECT_EQ(table->index(0, LibraryModel::Missing).data().toInt(), 2);
+    EXPECT_EQ(table->index(1, LibraryModel::Missing).data().toInt(), 0);
+
+    window->buildableBox->setChecked(true);
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(RowFile(*window, 0), "full.htm");
+    // Owning one card fewer leaves no deck to build.
+    collection.Apply(SetOwnedEdit(collection.Current(), u"MI0010", 0), true, nullptr);
+    EXPECT_EQ(table->rowCount(), 0);
+    window->buildableBox->setChecked(false);
+    EXPECT_EQ(table->rowCount(), 2);
 }
 
 TEST_F(DeckLibraryWindowTest, AChosenFolderIsRememberedOrTheWindowSaysItCannotBe) {

@@ -134,12 +134,12 @@ TEST_F(AccessibleNamesTest, EveryFocusableControlOfEveryWindowHasANameToSpeak) {
     // The compact view hides and moves controls but names none afresh; the quick filter bar
     // is walked while hidden, as every other tab's controls are.
     for (const char* item : {"mnuOptFile", "mnuBoss", "mnuVer", "mnuSeek", "mnuGraph0", "mnuDraw",
-                             "mnuOdds", "mnuLibrary"}) {
+                             "mnuOdds", "mnuLibrary", "mnuCardImage"}) {
         EXPECT_FALSE(WalkWindowsOf(item).isEmpty()) << item << " opened no window";
     }
     DisclaimerDialog disclaimer;
     faults["frmAtention"] = Unnamed(&disclaimer);
-    SheetHeadingDialog heading("プレイヤー", "デッキ", "2026-12-07");
+    SheetHeadingDialog heading("プレイヤー", "デッキ", "大会", QDate(2026, 12, 7));
     faults["frmSheetHeading"] = Unnamed(&heading);
     DeckComparisonWindow compare;
     faults["frmCompare"] = Unnamed(&compare);

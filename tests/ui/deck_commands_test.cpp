@@ -19,6 +19,7 @@
 #include "deck/deck_history.h"
 #include "deck/deck_panel.h"
 #include "deck/entry_merge.h"
+#include "deckfile/deck_file_reader.h"
 #include "deckfile/deck_file_writer.h"
 #include "deckfile/recent_files_menu.h"
 #include "platform/code_page.h"
@@ -170,6 +171,69 @@ TEST_F(DeckCommandsTest, DesktopKeysReachTheirCommands) {
                   ->shortcut()
                   .toString(QKeySequence::NativeText),
               "Ctrl+O");
+    // The save dialog itself is Ctrl+Shift+S.
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(dialogs.fileRequests.size(), 3u);
+    EXPECT_TRUE(dialogs.fileRequests[2].save);
+}
+
+TEST_F(DeckCommandsTest, OverwriteSavesToTheDecksOwnFileAndAsksOnlyWithoutOne) {
+    auto item = [this](const char* name) { return FindControl<QAction>(window.get(), name); };
+    EXPECT_EQ(item("mnuOverwrite")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(item("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    auto unitsIn = [this](const char* name) {
+        return ReadDeckFile(dir / name, state.db).deck.Entries(CardKind::Unit).size();
+    };
+
+    // A deck of no file: asked as the save command asks.
+    Add(CardKind::Unit, 0);
+    dialogs.fileAnswers = {PathOf("own.htm")};
+    item("mnuOverwrite")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(unitsIn("own.htm"), 1u);
+    // Then straight into that file, and the deck is saved.
+    Add(CardKind::Unit, 1);
+    item("mnuOverwrite")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(unitsIn("own.htm"), 2u);
+    EXPECT_FALSE(state.document.IsChanged());
+
+    // The save command keeps asking; the deck then belongs to the file it named.
+    dialogs.fileAnswers = {PathOf("other.htm")};
+    item("mnuSave")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
+    Add(CardKind::Unit, 1);
+    item("mnuOverwrite")->trigger();
+    EXPECT_EQ(unitsIn("other.htm"), 3u);
+    EXPECT_EQ(unitsIn("own.htm"), 2u);
+
+    // An opened deck's file; the unsaved-deck question's はい saves there the same way.
+    dialogs.questionAnswers = {QMessageBox::No};
+    dialogs.fileAnswers = {PathOf("own.htm")};
+    item("mnuOpen")->trigger();
+    Add(CardKind::Unit, 0);
+    dialogs.questionAnswers = {QMessageBox::Yes};
+    dialogs.fileAnswers = {PathOf("other.htm")};
+    item("mnuOpen")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 4u);  // the two opens only
+    EXPECT_EQ(unitsIn("own.htm"), 3u);
+
+    // Cleared, or replaced by deck text, the deck belongs to no file.
+    item("mnuClearA")->trigger();
+    dialogs.fileAnswers = {QString()};
+    item("mnuOverwrite")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 5u);
+    EXPECT_EQ(unitsIn("other.htm"), 3u);
+    dialogs.questionAnswers = {QMessageBox::No};
+    dialogs.fileAnswers = {PathOf("other.htm")};
+    item("mnuOpen")->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("ユニットカード\nブラント\n"));
+    dialogs.questionAnswers = {QMessageBox::No};
+    item("mnuImport")->trigger();
+    dialogs.fileAnswers = {QString()};
+    item("mnuOverwrite")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 7u);
+    EXPECT_EQ(unitsIn("other.htm"), 3u);
 }
 
 TEST_F(DeckCommandsTest, HistoryKeepsTheLastStepsOnly) {
@@ -347,8 +411,9 @@ TEST_F(DeckCommandsTest, DroppedFileOpensLikeTheOpenCommand) {
     other.Add(Entry(CardKind::Unit, 0));
     WriteDeck("\x91\xe5\x89\xef.htm", other);
     dialogs.messages.clear();
-    drop(QUrl::fromEncoded("file://" + QByteArray::fromStdString((dir / "\x91\xe5\x89\xef.htm").native())
-                                           .toPercentEncoding("/")));
+    drop(QUrl::fromEncoded(
+        "file://" +
+        QByteArray::fromStdString((dir / "\x91\xe5\x89\xef.htm").native()).toPercentEncoding("/")));
     EXPECT_EQ(state.document.CurrentDeck().Entries(CardKind::Unit), other.Entries(CardKind::Unit));
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -57,25 +58,28 @@ TEST_F(MainWindowTest, MenuBarHasEveryMenuAndItemWithItsCaption) {
     EXPECT_EQ(
         MenuItems(FindControl<QMenu>(&w, "mnuFile")),
         QStringList({"mnuOpen=ﾃﾞｯｷﾌｧｲﾙを開く(&O)", "mnuSave=ﾃﾞｯｷﾃﾞｰﾀを保存(&S)",
-                     "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-", "mnuOptFile=出力項目の指定", "-",
-                     "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
+                     "mnuOverwrite=上書き保存", "mnuLibrary=ﾃﾞｯｷﾗｲﾌﾞﾗﾘ(&L)...", "-",
+                     "mnuOptFile=出力項目の指定", "-", "mnuCopy=ﾃﾞｯｷﾃﾞｰﾀをｸﾘｯﾌﾟﾎﾞｰﾄﾞに出力(&C)",
                      "mnuImport=ｸﾘｯﾌﾟﾎﾞｰﾄﾞからﾃﾞｯｷﾃﾞｰﾀを取り込む(&I)", "-",
                      "mnuPrintSheet=ﾃﾞｯｷｼｰﾄを印刷(&P)...", "mnuSheetPdf=ﾃﾞｯｷｼｰﾄをPDFで保存...",
-                     "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuExit=終了(&X)"}));
+                     "mnuSheetImage=ﾃﾞｯｷｼｰﾄを画像で保存...", "-", "mnuPrintProxy=ﾌﾟﾛｷｼを印刷...",
+                     "mnuProxyPdf=ﾌﾟﾛｷｼをPDFで保存...", "-", "mnuExit=終了(&X)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuEdit")),
               QStringList({"mnuUndo=元に戻す(&U)", "mnuRedo=やり直し(&R)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuClaer")),
               QStringList({"mnuClaerU=選択ﾕﾆｯﾄのｸﾘｱ", "mnuClearM=選択ﾐｯｼｮﾝのｸﾘｱ",
                            "mnuClearC=選択ｷｬﾗｸﾀｰのｸﾘｱ", "-", "mnuClearA=選択したﾃﾞｰﾀの全ｸﾘｱ"}));
-    EXPECT_EQ(
-        MenuItems(FindControl<QMenu>(&w, "mnuView")),
-        QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
-                     "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示", "mnuQuickFilter=絞り込み(&F)"}));
+    EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuView")),
+              QStringList({"mnuClearS=検索条件のｸﾘｱ", "mnuClaer=選択ﾃﾞｰﾀのｸﾘｱ", "-",
+                           "mnuKyotyou=強調表示", "mnuMini=ｺﾝﾊﾟｸﾄ表示",
+                           "mnuShowOwned=所持枚数を表示", "mnuQuickFilter=絞り込み(&F)",
+                           "mnuCardImage=ｶｰﾄﾞ画像(&I)"}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuTool")),
               QStringList({"mnuSeek=名称検索", "-", "mnuGraph0=ﾛｰﾙｱｳﾄｸﾞﾗﾌ", "mnuGraph1=HPｸﾞﾗﾌ",
                            "mnuGraph2=近距離ｸﾞﾗﾌ", "mnuGraph3=遠距離ｸﾞﾗﾌ", "mnuGraph4=ﾕﾆｯﾄ地形ｸﾞﾗﾌ",
                            "mnuGraph5=ﾐｯｼｮﾝ地形ｸﾞﾗﾌ", "-", "mnuDraw=ﾄﾞﾛｰﾃｽﾄ", "mnuOdds=ﾄﾞﾛｰ確率",
-                           "-", "mnuBoss=ﾎﾞｽが来た機能の設定"}));
+                           "-", "mnuBoss=ﾎﾞｽが来た機能の設定", "-",
+                           "mnuCollection=所持ｶｰﾄﾞ(&H)..."}));
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuHelp")), QStringList({"mnuVer=ﾊﾞｰｼﾞｮﾝ情報"}));
     EXPECT_EQ(FindControl<QMenu>(&w, "mnuPopup")->title(), "POPUP");
     EXPECT_EQ(MenuItems(FindControl<QMenu>(&w, "mnuPopup")),
@@ -97,6 +101,30 @@ TEST_F(MainWindowTest, EveryMenuCommandCanBeChosen) {
           FindControl<QAction>(&w, "mnuOdds")}) {
         EXPECT_TRUE(ready->isEnabled()) << ready->objectName().toStdString();
     }
+}
+
+TEST_F(MainWindowTest, TheCardImageWindowFollowsTheCardInformationAndTheMinimisedWindow) {
+    AddCard(state.db.units, "ZM0002", {{unit_field::UnitName, "量産機"}});
+    MainWindow w(state);
+    w.FormInit();
+    w.show();
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0002"));  // shown before the window opens
+    FindControl<QAction>(&w, "mnuCardImage")->trigger();
+    auto* images = FindControl<QWidget>(&w, "frmCardImage");
+    ASSERT_NE(images, nullptr);
+    EXPECT_TRUE(images->isVisible());
+    const auto* shown = FindControl<QLabel>(images, "lblCardImage");
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0002  量産機"));
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0001"));
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0001  試作機"));
+    // A number the card information does not know leaves the card it shows.
+    w.ShowCard(CardKind::Unit, QStringLiteral("ZM0404"));
+    EXPECT_EQ(shown->text(), QStringLiteral("ZM0001  試作機"));
+
+    w.showMinimized();
+    EXPECT_FALSE(images->isVisible());  // the boss key leaves no card in sight
+    w.showNormal();
+    EXPECT_TRUE(images->isVisible());
 }
 
 TEST_F(MainWindowTest, NormalViewHasItsFixedSizeAndEveryControlFitsOnEveryTab) {
