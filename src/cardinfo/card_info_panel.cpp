@@ -188,6 +188,10 @@ void CardInfoPanel::ShowCard(CardKind kind, const QString& cardNo) {
     window()->unsetCursor();
 }
 
+void CardInfoPanel::ShowEntry(const DeckEntry& entry) {
+    ShowCard(entry.Kind(), QStringView(entry.CardNo()).toString());
+}
+
 void CardInfoPanel::BringToFront(CardKind kind) {
     kindFrames[static_cast<int>(kind)]->raise();
     emit shownCardChanged(kind, QString::fromStdU16String(shown_[static_cast<int>(kind)]));

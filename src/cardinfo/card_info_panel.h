@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "carddb/deck_entry.h"
 
 class QGroupBox;
 class QLabel;
@@ -36,6 +37,8 @@ public:
     // brings that kind's frame to the front. Without such a card the boxes keep what they
     // showed; the frame still comes to the front.
     void ShowCard(CardKind kind, const QString& cardNo);
+    // The card of a list's entry, by its whole number.
+    void ShowEntry(const DeckEntry& entry);
 
     // Places the frames and their rows for the normal view (4710 x 10275 twips) or the
     // compact one (3245 x 8355).

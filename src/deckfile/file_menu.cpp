@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWidget>
 
 namespace zemlo {
 
@@ -18,6 +19,13 @@ FileMenu::FileMenu(QMenuBar* bar) : QObject(bar), menu_(bar->addMenu(QStringLite
 void FileMenu::Add(FileMenuSection section, QAction* item) {
     items_[static_cast<std::size_t>(section)] << item;
     Arrange();
+}
+
+void FileMenu::AddExitItem(QWidget* window) {
+    auto* item = new QAction(QStringLiteral("終了(&X)"), this);
+    item->setObjectName("mnuExit");
+    connect(item, &QAction::triggered, window, &QWidget::close);
+    Add(FileMenuSection::Exit, item);
 }
 
 void FileMenu::Remove(QAction* item) {

@@ -11,6 +11,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 namespace zemlo {
 
@@ -34,6 +35,8 @@ public:
 
     // Puts item at the end of section.
     void Add(FileMenuSection section, QAction* item);
+    // "終了(&X)" (mnuExit), the last item: closes window.
+    void AddExitItem(QWidget* window);
     // Takes item out of the menu; it stays its owner's.
     void Remove(QAction* item);
 

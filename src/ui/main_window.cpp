@@ -73,11 +73,11 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     // Every selection change of the six lists and every addition shows the entry's card.
     for (CatalogPage* catalog : catalogs_->Pages()) {
         connect(catalog, &CatalogPage::entryActivated, deckPanel_, &DeckPanel::AddCard);
-        connect(catalog, &CatalogPage::entrySelected, this, &MainWindow::ShowEntryCard);
+        connect(catalog, &CatalogPage::entrySelected, info, &CardInfoPanel::ShowEntry);
         connect(catalog, &CatalogPage::popupRequested, this, &MainWindow::ShowCardPopup);
     }
-    connect(deckPanel_, &DeckPanel::entrySelected, this, &MainWindow::ShowEntryCard);
-    connect(deckPanel_, &DeckPanel::cardAdded, this, &MainWindow::ShowEntryCard);
+    connect(deckPanel_, &DeckPanel::entrySelected, info, &CardInfoPanel::ShowEntry);
+    connect(deckPanel_, &DeckPanel::cardAdded, info, &CardInfoPanel::ShowEntry);
     connect(deckPanel_, &DeckPanel::popupRequested, this, &MainWindow::ShowCardPopup);
 
     // Our own features around the card lists: the card images and the cards owned.
@@ -87,16 +87,13 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
                                       &extras_->Collection()});
     // An emptied deck is no longer its file's: 上書き保存 asks for a name again.
     connect(deckPanel_, &DeckPanel::allListsCleared, &state_.document, &DeckDocument::ForgetFile);
-    QAction* exitItem = new QAction(QStringLiteral("終了(&X)"), this);
-    exitItem->setObjectName("mnuExit");
-    fileMenu->Add(FileMenuSection::Exit, exitItem);
-    connect(exitItem, &QAction::triggered, this, &QWidget::close);
+    fileMenu->AddExitItem(this);
 
     // Tools: the windows read the cards, the deck and the shown catalog, and call back for
     // the card information and the card popup.
     toolWindows_ = new ToolWindows(
         state_.db, state_.document.CurrentDeck(),
-        {[this](const DeckEntry& entry) { ShowEntryCard(entry); },
+        {[info](const DeckEntry& entry) { info->ShowEntry(entry); },
          [this](const DeckEntry& entry, const QPoint& at) { ShowCardPopup(entry, at); },
          [this] { return catalogs_->ShownPage(); }, &state_.settings},
         this);
@@ -186,10 +183,6 @@ void MainWindow::RefilterUnits() {
 
 void MainWindow::ShowCard(CardKind kind, const QString& cardNo) {
     cardInfoPanel_->ShowCard(kind, cardNo);
-}
-
-void MainWindow::ShowEntryCard(const DeckEntry& entry) {
-    ShowCard(entry.Kind(), QString::fromStdU16String(std::u16string(entry.CardNo())));
 }
 
 void MainWindow::OpenDeckFile(const QString& path) {

@@ -70,7 +70,6 @@ protected:
 
 private:
     void BuildMenus(QMenu* viewMenu, QMenu* toolMenu, QMenu* helpMenu);
-    void ShowEntryCard(const DeckEntry& entry);
     void ShowCardPopup(const DeckEntry& entry, const QPoint& globalPos);
     // Sizes the window and places and sizes every control for view (see view_rules.h);
     // defined beside the layout's measures in main_window_layout.cpp.
