@@ -58,12 +58,12 @@ void CollectionActions::AddWindowItem(QMenu* toolMenu) {
     connect(windowItem, &QAction::triggered, this, &CollectionActions::OpenWindow);
 }
 
-void CollectionActions::AddShowItem(QMenu* viewMenu, QAction* before) {
+void CollectionActions::AddShowItem(QMenu* viewMenu) {
     showItem = new QAction(QStringLiteral("所持枚数を表示"), viewMenu);
     showItem->setObjectName("mnuShowOwned");
     showItem->setCheckable(true);
     showItem->setChecked(option_->On());
-    viewMenu->insertAction(before, showItem);
+    viewMenu->addAction(showItem);
     connect(showItem, &QAction::triggered, this, &CollectionActions::SetShown);
 }
 

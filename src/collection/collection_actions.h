@@ -36,8 +36,8 @@ public:
                       std::filesystem::path programDir, const Deck& deck, QWidget* mainWindow);
 
     void AddWindowItem(QMenu* toolMenu);
-    // Puts the option's item into viewMenu before before (at the end when null).
-    void AddShowItem(QMenu* viewMenu, QAction* before = nullptr);
+    // Puts the option's item at the end of viewMenu.
+    void AddShowItem(QMenu* viewMenu);
 
     // Marks a catalog with the copies owned, or a deck list with what the deck lacks.
     void MarkCatalog(QAbstractItemView* list, OwnedMarksDelegate::CardNoOf cardNoOf);

@@ -4,28 +4,27 @@
 
 namespace zemlo {
 
-std::vector<DeckCard> CardsOfDeck(const Deck& deck) {
+std::vector<DeckCard> CardsOfDeck(const DeckSummary& summary) {
     std::vector<DeckCard> cards;
-    // Copies of a card stand side by side in the sorted lists; a number met again further down
-    // (entries differing in letter case alone between, or one number in two lists) joins its
-    // first row.
-    std::unordered_map<std::u16string, std::size_t> rowOf;
-    for (const CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        for (const DeckEntry& entry : deck.Entries(kind)) {
-            std::u16string cardNo(entry.CardNo());
-            if (!cards.empty() && cards.back().cardNo == cardNo) {
-                ++cards.back().copies;
-                continue;
+    // The summary's rows by card number: a number met again further down (copies split by
+    // an entry differing in letter case alone, or one number in two lists) joins its first
+    // row.
+    std::unordered_map<std::u16string_view, std::size_t> rowOf;
+    for (const CardKind kind : kDeckKinds) {
+        for (const CardCopies& card : summary.Cards(kind)) {
+            const auto [found, added] = rowOf.emplace(card.entry.CardNo(), cards.size());
+            if (added) {
+                cards.push_back({kind, std::u16string(card.entry.CardNo()), card.copies});
+            } else {
+                cards[found->second].copies += card.copies;
             }
-            const auto [found, added] = rowOf.emplace(cardNo, cards.size());
-            if (!added) {
-                ++cards[found->second].copies;
-                continue;
-            }
-            cards.push_back({kind, std::move(cardNo), 1});
         }
     }
     return cards;
+}
+
+std::vector<DeckCard> CardsOfDeck(const Deck& deck) {
+    return CardsOfDeck(SummarizeDeck(deck));
 }
 
 CopiesByCard CopiesOf(const std::vector<DeckCard>& cards) {

@@ -10,6 +10,7 @@
 #include "carddb/card_database.h"
 #include "collection/collection.h"
 #include "deck/deck.h"
+#include "deck/deck_summary.h"
 
 namespace zemlo {
 
@@ -22,7 +23,9 @@ struct DeckCard {
     friend bool operator==(const DeckCard&, const DeckCard&) = default;
 };
 
-// Every card of deck once, in the order of the deck lists (units, missions, characters).
+// Every card of a deck once, by card number, in the order of the deck lists (units, missions,
+// characters), from the deck's summary.
+std::vector<DeckCard> CardsOfDeck(const DeckSummary& summary);
 std::vector<DeckCard> CardsOfDeck(const Deck& deck);
 
 // Copies of each card of a deck, by card number.
