@@ -1,6 +1,5 @@
 #include "collection/deck_copies_tally.h"
 
-
 namespace zemlo {
 
 DeckCopiesTally::DeckCopiesTally(const Deck& deck, const Collection& collection)

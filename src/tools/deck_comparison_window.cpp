@@ -187,7 +187,8 @@ void DeckComparisonWindow::ShowEqualToggled() {
 }
 
 void DeckComparisonWindow::CopyDifference() {
-    const std::u16string text = DifferenceText(CompareDecks(first_.summary, second_.summary, false));
+    const std::u16string text =
+        DifferenceText(CompareDecks(first_.summary, second_.summary, false));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdU16String(text));

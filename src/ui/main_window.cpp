@@ -82,9 +82,9 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
 
     // Our own features around the card lists: the card images and the cards owned.
     extras_ = new CardExtras(state_, {catalogs_->Pages(), *deckPanel_, *info, *fileMenu}, this);
-    deckCommands_ = new DeckCommands({*this, *fileMenu, state_.document, state_.DeckFiles(),
-                                      [info] { return info->ShownCardNo(); },
-                                      &extras_->Collection()});
+    deckCommands_ =
+        new DeckCommands({*this, *fileMenu, state_.document, state_.DeckFiles(),
+                          [info] { return info->ShownCardNo(); }, &extras_->Collection()});
     // An emptied deck is no longer its file's: 上書き保存 asks for a name again.
     connect(deckPanel_, &DeckPanel::allListsCleared, &state_.document, &DeckDocument::ForgetFile);
     fileMenu->AddExitItem(this);

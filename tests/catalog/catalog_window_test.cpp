@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "carddb/card_fields.h"
+#include "carddb/entry_roles.h"
 #include "catalog/catalog_page.h"
 #include "catalog/highlight_colors.h"
 #include "catalog/quick_filter_bar.h"
@@ -391,6 +392,8 @@ TEST_F(CatalogWindowTest, CatalogListReportsSelectionActivationAndPopup) {
     QListView* list = page->List();
     EXPECT_EQ(page->Kind(), CardKind::Unit);
     const test::CheckedModel checked(list->model());
+    // The pictures and marks over the list ask for an entry's whole card number by its role.
+    EXPECT_EQ(CardNoAt(list->model()->index(0, 0)), u"ZM00005");
     QSignalSpy selected(page, &CatalogPage::entrySelected);
     QSignalSpy activated(page, &CatalogPage::entryActivated);
     QSignalSpy popup(page, &CatalogPage::popupRequested);

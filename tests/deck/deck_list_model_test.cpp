@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 
+#include "carddb/entry_roles.h"
 #include "deck/deck_edit.h"
 #include "support/model_checks.h"
 
@@ -52,8 +53,10 @@ TEST(DeckListModel, FollowsEveryKindOfChangeAsTheModelTesterExpects) {
     expectMirrors("start");
 
     deck.Add(UnitEntry(3));
-    deck.Add(DeckEntry(CardKind::Character, u"CH0001", u"C"));
+    deck.Add(DeckEntry(CardKind::Character, u"CH0000001", u"C"));
     expectMirrors("added");
+    // The pictures and marks over a list ask for an entry's whole card number by its role.
+    EXPECT_EQ(CardNoAt(models[2]->index(0)), u"CH0000001");
     deck.RemoveAt(CardKind::Unit, 0);
     expectMirrors("removed");
     std::vector<DeckEntry> many;

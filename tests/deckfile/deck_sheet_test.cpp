@@ -117,7 +117,8 @@ TEST(DeckSheet, PagesBreakWhereTheirRowsRunOutAndEveryRowStandsOnce) {
     for (int i = 0; i < 10; ++i)
         missions.push_back(MissionEntry(u"MI0000" + U(std::to_string(i)), u"M", 1));
     std::vector<DeckEntry> characters;
-    for (int i = 0; i < 5; ++i) characters.emplace_back(CardKind::Character, u"CH000" + U(std::to_string(i)), u"C");
+    for (int i = 0; i < 5; ++i)
+        characters.emplace_back(CardKind::Character, u"CH000" + U(std::to_string(i)), u"C");
     const DeckSheet legal =
         BuildDeckSheet(SummarizeDeck(DeckOf(DistinctUnits(20), missions, characters)), withEvent);
     EXPECT_EQ(legal.pages.size(), 1u);

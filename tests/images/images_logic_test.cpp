@@ -51,8 +51,7 @@ TEST(ProxySheet, EveryCopyOfEveryCardStandsInDeckOrderNineToAPage) {
     const CardDatabase db = ProxyCardsDatabase();
     Deck deck;
     deck.Add(DeckEntry::OfRecord(db, CardKind::Character, 0));
-    for (int copy = 0; copy < 3; ++copy)
-        deck.Add(DeckEntry::OfRecord(db, CardKind::Unit, 1));
+    for (int copy = 0; copy < 3; ++copy) deck.Add(DeckEntry::OfRecord(db, CardKind::Unit, 1));
     deck.Add(DeckEntry::OfRecord(db, CardKind::Unit, 0));
     deck.Add(DeckEntry::OfRecord(db, CardKind::Mission, 0));
     const std::vector<ProxyCard> cards = ProxyCards(deck);

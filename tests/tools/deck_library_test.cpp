@@ -10,8 +10,8 @@
 
 #include "deckfile/deck_file_format.h"
 #include "deckfile/deck_file_writer.h"
-#include "platform/code_page.h"
 #include "library_decks.h"
+#include "platform/code_page.h"
 #include "support/card_builder.h"
 #include "support/file_faults.h"
 #include "support/temp_dir.h"
