@@ -5,9 +5,11 @@
 # that kind reuses it. GCC uses a precompiled header only where the flags it depends on match
 # (-fPIC, and the macros its headers test), so each anchor links what its users link; GCC says
 # "-Winvalid-pch" and falls back to the plain headers where they do not. Logic libraries get the
-# standard headers only, so no Qt declaration leaks into them. The fuzz build goes without:
-# clang rejects a precompiled header on any difference of macros, and that build compiling every
-# file on its own headers shows what a file forgot to include.
+# standard headers only, so no Qt declaration leaks into them. The sanitizer tree compiles with
+# clang, which refuses a precompiled header whose macros differ instead of passing over it:
+# there every user of an anchor has its anchor's flags. The fuzz build goes without, so its
+# files compile on their own includes (in batches of other neighbours than in the other trees,
+# cmake/build_speed.cmake) and show one that is missing.
 #
 # CMAKE_DISABLE_PRECOMPILE_HEADERS=ON turns them off for a tree.
 

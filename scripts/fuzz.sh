@@ -41,7 +41,15 @@ bash scripts/configure.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
     -DZEMLO_FUZZ=ON >/dev/null
 if [ "$configure_only" = 1 ]; then exit 0; fi
-cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >/dev/null
+# The build's output is shown only when it fails.
+build_log=$(mktemp)
+if ! cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >"$build_log" 2>&1; then
+    cat "$build_log"
+    rm -f "$build_log"
+    echo "fuzz: the fuzz targets did not build"
+    exit 1
+fi
+rm -f "$build_log"
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
