@@ -19,7 +19,8 @@ using CardsByNumber = std::map<std::u16string_view, NumberedCard>;
 CardsByNumber ByNumber(const DeckSummary& summary, CardKind kind) {
     CardsByNumber cards;
     for (const CardCopies& card : summary.Cards(kind)) {
-        const auto [at, added] = cards.try_emplace(card.entry.CardNo(), card.entry.Name(), 0);
+        const auto [at, added] =
+            cards.try_emplace(card.entry.CardNo(), NumberedCard{card.entry.Name(), 0});
         at->second.copies += card.copies;
     }
     return cards;
