@@ -4,9 +4,11 @@
 #                                           working corpus build-fuzz/corpus/<target> from the
 #                                           seeds in fuzz/corpus/<target>
 #   scripts/fuzz.sh --runs N [TARGET...]    each target for N executions instead of a time
-#   scripts/fuzz.sh --smoke                 every target for a few seconds on its seeds only,
-#                                           one per core at a time
-#   scripts/fuzz.sh --configure-only        only configures build-fuzz/
+#   scripts/fuzz.sh --smoke                 every target for two seconds on its seeds only,
+#                                           one per core at a time, built without the
+#                                           optimiser in build-fuzz-smoke/
+#   scripts/fuzz.sh --configure-only [--smoke]
+#                                           only configures build-fuzz/ (build-fuzz-smoke/)
 # Targets are named without the fuzz_ prefix: card_loader, code_page, ... (fuzz/CMakeLists.txt).
 # A finding stops its target and leaves the input as build-fuzz/findings/<target>/crash-*.
 set -euo pipefail
@@ -18,13 +20,15 @@ runs=-1
 configure_only=0
 if [ "${1:-}" = "--configure-only" ]; then
     configure_only=1
-elif [ "${1:-}" = "--runs" ]; then
+    shift
+fi
+if [ "${1:-}" = "--runs" ]; then
     runs=$2
     seconds=0
     shift 2
 elif [ "${1:-}" = "--smoke" ]; then
     smoke=1
-    seconds=3
+    seconds=2
     shift
 elif [[ "${1:-}" =~ ^[0-9]+$ ]]; then
     seconds=$1
@@ -36,14 +40,22 @@ if ! command -v clang++ >/dev/null 2>&1; then
     exit 0
 fi
 
-# Line tables (-g1) are all a finding's stack needs.
-bash scripts/configure.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
+# Line tables (-g1) are all a finding's stack needs. The smoke run (./test) builds a tree of its
+# own without the optimiser: two seconds a target need no speed, and the tree then compiles in
+# about half the time; long runs take the optimised one.
+tree=build-fuzz
+level=-O2
+if [ "$smoke" = 1 ]; then
+    tree=build-fuzz-smoke
+    level=-O0
+fi
+bash scripts/configure.sh "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$level -g1 -DNDEBUG" -DCMAKE_CXX_COMPILER=clang++ \
     -DZEMLO_FUZZ=ON >/dev/null
 if [ "$configure_only" = 1 ]; then exit 0; fi
 # The build's output is shown only when it fails.
 build_log=$(mktemp)
-if ! cmake --build build-fuzz --target zemlo_fuzz_targets --parallel "$(nproc)" >"$build_log" 2>&1; then
+if ! cmake --build "$tree" --target zemlo_fuzz_targets --parallel "$(nproc)" >"$build_log" 2>&1; then
     cat "$build_log"
     rm -f "$build_log"
     echo "fuzz: the fuzz targets did not build"
@@ -68,7 +80,7 @@ max_len_of() {  # TARGET
 # One target's run; prints its line (and the end of its log on a finding) into $2.
 fuzz_one() {  # TARGET REPORT
     local target=$1 report=$2 findings work log done took
-    findings="build-fuzz/findings/$target"
+    findings="$tree/findings/$target"
     mkdir -p "$findings"
     if [ "$smoke" = 1 ]; then
         work=$(mktemp -d)
@@ -77,10 +89,10 @@ fuzz_one() {  # TARGET REPORT
         mkdir -p "$work"
     fi
     # A smoke run keeps its own log, so it never overwrites a long run's.
-    log="build-fuzz/findings/$target.log"
-    if [ "$smoke" = 1 ]; then log="build-fuzz/findings/$target.smoke.log"; fi
+    log="$tree/findings/$target.log"
+    if [ "$smoke" = 1 ]; then log="$tree/findings/$target.smoke.log"; fi
     local status=0
-    if build-fuzz/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
+    if "$tree"/fuzz-bin/fuzz_"$target" "$work" "fuzz/corpus/$target" \
         -max_total_time="$seconds" -runs="$runs" -max_len="$(max_len_of "$target")" -timeout=20 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
         done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
