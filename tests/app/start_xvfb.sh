@@ -1,12 +1,17 @@
 # start_xvfb LOG: starts Xvfb on a display number nobody uses (90-140) with openbox on it,
-# exports DISPLAY and adds both to the array pids. Another run may take the same free number
-# at the same moment, and a busy machine starts Xvfb slowly: a server that lost the number
-# or gave up makes way for the next one. Returns 1 when no server or no openbox started.
+# exports DISPLAY and adds both to the array pids. Runs of this user choose their numbers one
+# at a time (a lock held from the look for a free number until the server answers): two tests
+# starting together once took the same number, and the second server's start broke the first
+# one's. Another program may still take the number at the same moment, and a busy machine
+# starts Xvfb slowly: a server that lost the number or gave up makes way for the next one.
+# Returns 1 when no server or no openbox started.
 start_xvfb() {
-    local log="$1" n xvfb display=""
+    local log="$1" n xvfb display="" lock
+    exec {lock}>>"/tmp/.zemlo-xvfb-$(id -u).lock" && flock "$lock"
     for n in $(seq 90 140); do
         if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then continue; fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
+        # The server must not keep the lock open once this choice is over.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 {lock}>&- &
         xvfb=$!
         for _ in $(seq 300); do
             # The display answers, and it is this server's: the lock names its process.
@@ -21,6 +26,7 @@ start_xvfb() {
         kill "$xvfb" 2>/dev/null
         wait "$xvfb" 2>/dev/null
     done
+    if [ -n "${lock:-}" ]; then exec {lock}>&-; fi
     [ -n "$display" ] || return 1
     export DISPLAY="$display"
     openbox >"$log.openbox" 2>&1 &
