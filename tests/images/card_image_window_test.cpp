@@ -10,9 +10,10 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStringListModel>
+#include <QStandardItemModel>
 #include <QTest>
 
+#include "carddb/entry_roles.h"
 #include "images/card_image_view.h"
 #include "images/image_folder.h"
 #include "images/image_limits.h"
@@ -43,7 +44,9 @@ protected:
         WaitForLook();
     }
 
-    void WaitForLook() { QTRY_VERIFY(!folder_.Looking()); }
+    void WaitForLook() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !folder_.Looking(); }));
+    }
 
     // The colour in the middle of the picture area.
     QRgb Middle() const {
@@ -66,7 +69,7 @@ TEST_F(CardImageWindowTest, FollowsTheShownCardAndNeverShowsAnotherCardsPicture)
     window_.Open();
     // The card's text at once, its picture when it is decoded.
     EXPECT_EQ(window_.cardLabel->text(), QStringLiteral("ZM0001  ガルダ"));
-    QTRY_VERIFY(window_.view->ShowsPicture());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.view->ShowsPicture(); }));
     EXPECT_TRUE(Near(Middle(), kRed));
 
     window_.Follow(CardKind::Unit, QStringLiteral("ZM0002"));
@@ -86,7 +89,8 @@ TEST_F(CardImageWindowTest, FollowsTheShownCardAndNeverShowsAnotherCardsPicture)
     const QByteArray lateKey = ImageLoader::KeyOf(*red, window_.view->PictureBox(), true);
     emit loader_.imageReady(lateKey, LoadImageFile(red->path, window_.view->PictureBox(), true));
     EXPECT_FALSE(window_.view->ShowsPicture() && Near(Middle(), kRed));
-    QTRY_VERIFY(loader_.Pending() == 0 && window_.view->ShowsPicture());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return loader_.Pending() == 0 && window_.view->ShowsPicture(); }));
     EXPECT_TRUE(Near(Middle(), kBlue));
 }
 
@@ -96,7 +100,8 @@ TEST_F(CardImageWindowTest, APictureThatCannotBeReadShowsTheFaceWithTheReason) {
     WaitForLook();
     window_.Follow(CardKind::Unit, QStringLiteral("ZM0002"));
     window_.Open();
-    QTRY_VERIFY(window_.view->Note().startsWith(QStringLiteral("画像を読めません")));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window_.view->Note().startsWith(QStringLiteral("画像を読めません")); }));
     EXPECT_FALSE(window_.view->ShowsPicture());
     EXPECT_EQ(window_.cardLabel->text(), QStringLiteral("ZM0002  ベイル"));
 }
@@ -133,22 +138,30 @@ TEST_F(CardImageWindowTest, AChosenFolderIsLookedAtAndKeptAndNewImagesInItAreFou
     window_.browseButton->click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_TRUE(dialogs.fileRequests[0].folder);
-    QTRY_VERIFY(!folder_.Looking() && folder_.Index().folder == other.Path());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !folder_.Looking() && folder_.Index().folder == other.Path(); }));
     EXPECT_EQ(folder_.Index().Cards(), 1u);
     EXPECT_EQ(LoadImageFolder(settings_), U(other.Path().string()));
     EXPECT_TRUE(window_.folderLabel->text().contains(QStringLiteral("画像 1 枚")));
 
     // Copied into the folder while the program runs: found without asking.
     WriteImage(other / "ZM0003.bmp", kRed, QSize(63, 88), "BMP");
-    QTRY_VERIFY_WITH_TIMEOUT(folder_.Find(u"ZM0003") != nullptr, 15000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folder_.Find(u"ZM0003") != nullptr; }, 15000));
     window_.Follow(CardKind::Unit, QStringLiteral("ZM0003"));
-    QTRY_VERIFY(window_.view->ShowsPicture());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_.view->ShowsPicture(); }));
     EXPECT_TRUE(Near(Middle(), kRed));
 }
 
 TEST_F(CardImageWindowTest, HoveringAnEntryShowsItsCardsPictureOnlyWhenItHasOne) {
-    QStringListModel entries(
-        {QStringLiteral("ZM0001   ガルダ"), QStringLiteral("ZM0002   ベイル")});
+    // The card lists' models hand their views each entry's card number by a role.
+    QStandardItemModel entries;
+    for (const auto& [cardNo, name] :
+         {std::pair{"ZM0001", "ガルダ"}, std::pair{"ZM0002", "ベイル"}}) {
+        auto* item = new QStandardItem(QString::fromUtf8(cardNo) + QStringLiteral("   ") +
+                                       QString::fromUtf8(name));
+        item->setData(QString::fromUtf8(cardNo), kCardNoRole);
+        entries.appendRow(item);
+    }
     QListView list;
     list.setModel(&entries);
     list.resize(300, 200);
@@ -163,7 +176,7 @@ TEST_F(CardImageWindowTest, HoveringAnEntryShowsItsCardsPictureOnlyWhenItHasOne)
     };
 
     hover(0);
-    QTRY_VERIFY(tips.Shown() != nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tips.Shown() != nullptr; }));
     const QSize shown = tips.Shown()->pixmap().size();
     EXPECT_LE(shown.height(), kToolTipImageHeight);
     EXPECT_EQ(shown, QSize(126, 176));  // smaller than the bound: never enlarged

@@ -72,7 +72,7 @@ protected:
         WriteImage(dir_ / "images/ZM0001.png", kProxyRed, QSize(1260, 1760));
         WriteBytes(dir_ / "images/ZM0004.jpg", "not a picture at all");
         folder_.Start();
-        QTRY_VERIFY(!folder_.Looking());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !folder_.Looking(); }));
     }
 
     void Add(CardKind kind, int record, int copies) {
@@ -152,7 +152,8 @@ TEST_F(ProxySheetTest, CancellingWhileThePicturesAreReadMakesNoSheetAndDropsTheR
         deck_.Add(DeckEntry::OfRecord(db_, CardKind::Unit, db_.units.Count() - 1));
     }
     folder_.Look();
-    QTRY_VERIFY(!folder_.Looking() && folder_.Index().Cards() >= 10);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !folder_.Looking() && folder_.Index().Cards() >= 10; }));
     QTimer::singleShot(0, &window_, [this] {
         auto* progress = window_.findChild<QProgressDialog*>("frmProxyProgress");
         ASSERT_NE(progress, nullptr);
@@ -160,7 +161,7 @@ TEST_F(ProxySheetTest, CancellingWhileThePicturesAreReadMakesNoSheetAndDropsTheR
     });
     EXPECT_FALSE(actions_.MakeSheet().has_value());
     EXPECT_TRUE(dialogs_.messages.empty());
-    QTRY_COMPARE(loader_.Pending(), 0u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loader_.Pending() == 0u; }));
 }
 
 TEST_F(ProxySheetTest, PrintingShowsThePreviewAndAnEmptyDeckIsTold) {
