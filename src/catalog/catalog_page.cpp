@@ -373,7 +373,7 @@ void CatalogPage::Connect(PanelControl& control) {
 }
 
 void CatalogPage::ConditionChanged(const PanelControl& control, QWidget* changed) {
-    if (highlight_.IsOn()) {
+    if (highlight_.On()) {
         switch (control.kind) {
             case ControlKind::Affiliations:
             case ControlKind::CheckBox:

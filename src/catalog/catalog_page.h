@@ -17,6 +17,7 @@
 #include "catalog/catalog_order.h"
 #include "catalog/filter_conditions.h"
 #include "catalog/filter_suspension.h"
+#include "catalog/highlight_state.h"
 #include "catalog/panel_control.h"
 
 class QCheckBox;
@@ -25,7 +26,6 @@ class QComboBox;
 namespace zemlo {
 
 class CatalogListModel;
-class HighlightState;
 class EntryWidthDelegate;
 struct CatalogChoices;
 

@@ -10,6 +10,7 @@
 #include "carddb/card_database.h"
 #include "catalog/catalog_data.h"
 #include "catalog/filter_suspension.h"
+#include "catalog/highlight_state.h"
 
 class QAction;
 class QObject;
@@ -19,7 +20,6 @@ class QWidget;
 namespace zemlo {
 
 class CatalogPage;
-class HighlightState;
 class QuickFilterBar;
 
 class CatalogTabs : public QObject {

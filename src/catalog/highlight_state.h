@@ -2,24 +2,10 @@
 // which the catalogs and the quick filter bar follow through its signal.
 #pragma once
 
-#include <QObject>
+#include "platform/view_switch.h"
 
 namespace zemlo {
 
-class HighlightState : public QObject {
-    Q_OBJECT
-public:
-    explicit HighlightState(bool on, QObject* parent = nullptr) : QObject(parent), on_(on) {}
-
-    bool IsOn() const { return on_; }
-    // Tells changed when the value changes.
-    void Set(bool on);
-
-signals:
-    void changed(bool on);
-
-private:
-    bool on_;
-};
+using HighlightState = ViewSwitch;
 
 }  // namespace zemlo

@@ -131,7 +131,7 @@ void QuickFilterBar::FollowLayout() {
 }
 
 void QuickFilterBar::FollowHighlight() {
-    const bool yellow = highlight_.IsOn() && open_ && !words_.empty();
+    const bool yellow = highlight_.On() && open_ && !words_.empty();
     QPalette palette = textBox_->palette();
     palette.setColor(QPalette::Base, yellow ? HighlightYellow() : HighlightWhite());
     textBox_->setPalette(palette);

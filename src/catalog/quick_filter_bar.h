@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "carddb/card_database.h"
+#include "catalog/highlight_state.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,7 +22,6 @@ class QToolButton;
 namespace zemlo {
 
 class CatalogPage;
-class HighlightState;
 class QuickFilter;
 
 class QuickFilterBar : public QWidget {

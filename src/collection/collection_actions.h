@@ -13,6 +13,7 @@
 
 #include "carddb/card_database.h"
 #include "collection/collection_window.h"
+#include "collection/owned_counts_option.h"
 #include "collection/owned_marks_delegate.h"
 #include "deck/deck.h"
 #include "settings/settings_store.h"
@@ -26,7 +27,6 @@ namespace zemlo {
 
 class CollectionDocument;
 class DeckShortfallWatch;
-class OwnedCountsOption;
 
 class CollectionActions : public QObject {
     Q_OBJECT

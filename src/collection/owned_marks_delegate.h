@@ -9,13 +9,14 @@
 #include <functional>
 #include <string>
 
+#include "collection/owned_counts_option.h"
+
 class QAbstractItemView;
 
 namespace zemlo {
 
 class CollectionDocument;
 class DeckShortfallWatch;
-class OwnedCountsOption;
 
 class OwnedMarksDelegate : public QStyledItemDelegate {
     Q_OBJECT

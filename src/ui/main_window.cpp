@@ -108,7 +108,7 @@ MainWindow::MainWindow(ProgramState& state, QWidget* parent)
     new WindowKeys(*this, *catalogs_);
 
     // Form_Load: highlight state, suspended filters, the layout for the stored view.
-    if (view_->Highlight().IsOn()) catalogs_->ShowLoadHighlight();
+    if (view_->Highlight().On()) catalogs_->ShowLoadHighlight();
     filterSuspension_.Set(true);
     LayOutMainWindow(view_->StartupView());
     QApplication::processEvents();

@@ -17,7 +17,7 @@ ViewState::ViewState(SettingsStore& settings, const ViewSettings& stored, QObjec
     highlightItem = new QAction(QStringLiteral("強調表示"), this);
     highlightItem->setObjectName("mnuKyotyou");
     highlightItem->setCheckable(true);
-    highlightItem->setChecked(highlight_.IsOn());
+    highlightItem->setChecked(highlight_.On());
     compactViewItem = new QAction(QStringLiteral("ｺﾝﾊﾟｸﾄ表示"), this);
     compactViewItem->setObjectName("mnuMini");
     compactViewItem->setCheckable(true);
@@ -42,7 +42,7 @@ ShowStep ViewState::ShowButtonClicked(int widthTwips) {
 
 void ViewState::Save() {
     // A failure is told by the store; closing goes on.
-    static_cast<void>(SaveViewSettings(settings_, compactState_, highlight_.IsOn()));
+    static_cast<void>(SaveViewSettings(settings_, compactState_, highlight_.On()));
 }
 
 }  // namespace zemlo

@@ -1,8 +1,8 @@
-#include "catalog/highlight_state.h"
+#include "platform/view_switch.h"
 
 namespace zemlo {
 
-void HighlightState::Set(bool on) {
+void ViewSwitch::Set(bool on) {
     if (on == on_) return;
     on_ = on;
     emit changed(on);
