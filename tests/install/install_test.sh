@@ -156,7 +156,8 @@ third="$work/third"
 run_installer --build "$build" "$third"
 run_installer --build "$build" --uninstall "$third"
 [ ! -e "$third" ] || fail "the folder the install made is left: $(ls -A "$third")"
-[ ! -e "$entry" ] && [ ! -e "$icons/48x48/apps/zemlo-deck.png" ] || fail "desktop files left"
+[ ! -e "$entry" ] && [ ! -e "$icons/48x48/apps/zemlo-deck.png" ] ||
+    fail "desktop files left: $(find "$apps" "$icons" -name 'zemlo-deck*' 2>&1); entry: $(cat "$entry" 2>&1); the uninstall said: $(cat "$work/out")"
 ! grep -q zemlo-deck "$apps/mimeinfo.cache" || fail "the desktop database still lists the tool"
 
 # 4. A program folder handed over by someone else, its list changed: the uninstall removes
