@@ -49,9 +49,16 @@ bool KeyOfLine(std::u16string_view line, std::u16string_view& key, std::u16strin
     return true;
 }
 
+// A line with what the plain reading makes of it, worked out once rather than again for each
+// name looked up: large inputs ran a few hundred times a second.
 struct Line {
     std::string_view body, end;
     std::u16string text;
+    bool isSection = false;
+    std::u16string_view section;  // its name, for a section line
+    bool isKey = false;
+    std::u16string_view key, value;  // for a key line
+    bool blank = false;
 };
 
 std::vector<Line> Split(std::string_view bytes) {
@@ -74,6 +81,12 @@ std::vector<Line> Split(std::string_view bytes) {
         line.text = zemlo::Cp932Decoder::Instance().Decode(line.body);
         lines.push_back(std::move(line));
     }
+    // The views go into the texts where they finally stand.
+    for (Line& line : lines) {
+        line.isSection = SectionName(line.text, line.section);
+        line.isKey = !line.isSection && KeyOfLine(line.text, line.key, line.value);
+        line.blank = Trim(line.text).empty();
+    }
     return lines;
 }
 
@@ -81,12 +94,12 @@ std::u16string ValueIn(const std::vector<Line>& lines, std::u16string_view secti
                        std::u16string_view key) {
     bool inSection = false;
     for (const Line& line : lines) {
-        std::u16string_view name, k, v;
-        if (SectionName(line.text, name)) {
-            inSection = SameName(name, section);
+        if (line.isSection) {
+            inSection = SameName(line.section, section);
             continue;
         }
-        if (!inSection || !KeyOfLine(line.text, k, v) || !SameName(k, key)) continue;
+        if (!inSection || !line.isKey || !SameName(line.key, key)) continue;
+        std::u16string_view v = line.value;
         if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') ||
                               (v.front() == u'\'' && v.back() == u'\''))) {
             v = v.substr(1, v.size() - 2);
@@ -111,19 +124,18 @@ std::string WithValue(std::string_view bytes, const std::vector<Line>& lines,
     size_t sectionStart = lines.size(), insertAt = lines.size(), replace = lines.size();
     bool inSection = false;
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::u16string_view name, k, v;
-        if (SectionName(lines[i].text, name)) {
+        if (lines[i].isSection) {
             if (inSection) break;
-            inSection = SameName(name, section);
+            inSection = SameName(lines[i].section, section);
             if (inSection) sectionStart = i, insertAt = i + 1;
             continue;
         }
         if (!inSection) continue;
-        if (KeyOfLine(lines[i].text, k, v) && SameName(k, key)) {
+        if (lines[i].isKey && SameName(lines[i].key, key)) {
             replace = i;
             break;
         }
-        if (!Trim(lines[i].text).empty()) insertAt = i + 1;
+        if (!lines[i].blank) insertAt = i + 1;
     }
     const auto offsetOf = [&](std::string_view part) {
         return static_cast<size_t>(part.data() - bytes.data());
