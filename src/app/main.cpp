@@ -2,9 +2,13 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "app/startup.h"
 #include "cli/command_line.h"
+#include "cli/command_request.h"
 #include "platform/combo_box_accessible.h"
 #include "platform/program_dir.h"
 #include "platform/qt_paths.h"
@@ -33,11 +37,12 @@ int main(int argc, char** argv) {
     }
     zemlo::Startup startup(dir, storeName, std::move(loading));
     if (!startup.Run()) return 0;
-    // "zemlo-deck DECKFILE" opens the deck file once the main window is up. The name is
-    // taken as its bytes (Qt's own list of arguments would lose a name in CP932); Qt has
-    // taken its own options out of argv by now.
-    if (argc > 1) {
-        const QString path = zemlo::PathQString(std::filesystem::path(argv[1]));
+    // "zemlo-deck DECKFILE" (or "zemlo-deck -- DECKFILE") opens the deck file once the main
+    // window is up. The name is taken as its bytes (Qt's own list of arguments would lose a
+    // name in CP932); Qt has taken its own options out of argv by now.
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (const std::optional<std::string_view> file = zemlo::WindowDeckFile(arguments)) {
+        const QString path = zemlo::PathQString(std::filesystem::path(*file));
         zemlo::MainWindow* window = startup.Window();
         QTimer::singleShot(0, window, [window, path] { window->OpenDeckFile(path); });
     }

@@ -57,6 +57,12 @@ int DigitsValue(std::u16string_view text) {
 
 }  // namespace
 
+std::optional<std::string_view> WindowDeckFile(const std::vector<std::string_view>& arguments) {
+    const size_t at = !arguments.empty() && arguments.front() == "--" ? 1 : 0;
+    if (at >= arguments.size()) return std::nullopt;
+    return arguments[at];
+}
+
 bool WantsCommandLine(const std::vector<std::string_view>& arguments) {
     for (std::string_view argument : arguments) {
         if (argument == "--") return false;

@@ -17,6 +17,10 @@ namespace zemlo {
 // (-platform, -style) keep the window.
 bool WantsCommandLine(const std::vector<std::string_view>& arguments);
 
+// The deck file the window opens once it is up: the first argument, or the one after a
+// leading "--" (so a file whose name begins with "-" can be opened); none without one.
+std::optional<std::string_view> WindowDeckFile(const std::vector<std::string_view>& arguments);
+
 enum class Command { Help, Version, Check, Text, Sheet, Compare };
 enum class CheckFormat { Tsv, Json };
 enum class SheetFormat { Pdf, Png };

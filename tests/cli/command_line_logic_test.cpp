@@ -53,6 +53,12 @@ TEST(CommandLineChoice, OnlyOurOptionsLeaveTheWindow) {
     EXPECT_TRUE(WantsCommandLine(Args{"--bogus"}));
     EXPECT_TRUE(WantsCommandLine(Args{"-h"}));
     EXPECT_TRUE(WantsCommandLine(Args{"-osheet.pdf"}));
+
+    EXPECT_EQ(WindowDeckFile(Args{}), std::nullopt);
+    EXPECT_EQ(WindowDeckFile(Args{"--"}), std::nullopt);
+    EXPECT_EQ(WindowDeckFile(Args{"deck.htm"}), "deck.htm");
+    EXPECT_EQ(WindowDeckFile(Args{"--", "-deck.htm"}), "-deck.htm");
+    EXPECT_EQ(WindowDeckFile(Args{"--", "--"}), "--");
 }
 
 CommandArguments Sheet(std::u16string output) {
