@@ -13,17 +13,9 @@
 #include "catalog/quick_filter_bar.h"
 #include "catalog/unit_catalog_page.h"
 #include "platform/control_name.h"
+#include "platform/point_size.h"
 
 namespace zemlo {
-namespace {
-
-void SetPointSize(QWidget* widget, int points) {
-    QFont font = widget->font();
-    font.setPointSize(points);
-    widget->setFont(font);
-}
-
-}  // namespace
 
 CatalogTabs::CatalogTabs(const CardDatabase& db, FilterSuspension& suspension,
                          const HighlightState& highlight, QWidget* parent)

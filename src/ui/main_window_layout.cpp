@@ -8,20 +8,12 @@
 #include "catalog/catalog_tabs.h"
 #include "catalog/quick_filter_bar.h"
 #include "deck/deck_panel.h"
+#include "platform/point_size.h"
 #include "platform/twips.h"
 #include "ui/main_window.h"
 #include "ui/view_rules.h"
 
 namespace zemlo {
-namespace {
-
-void SetPointSize(QWidget* widget, int points) {
-    QFont font = widget->font();
-    font.setPointSize(points);
-    widget->setFont(font);
-}
-
-}  // namespace
 
 void MainWindow::ArrangeControls(int view) {
     const bool compact = IsCompactView(view);
