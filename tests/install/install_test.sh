@@ -183,7 +183,8 @@ for f in zemlo-deck.png apps/zemlo-deck.png; do
     [ "$(cat "$victim/$f")" = precious ] || fail "the uninstall removed $victim/$f"
 done
 cmp -s "$odd/ZEMLO.dat" "$handed/ZEMLO.dat" || fail "a forged sample hash removed the player's data"
-[ ! -e "$entry" ] && [ ! -e "$icons/scalable/apps/zemlo-deck.svg" ] || fail "the tool's own files left"
+[ ! -e "$entry" ] && [ ! -e "$icons/scalable/apps/zemlo-deck.svg" ] ||
+    fail "the tool's own files left: $(find "$apps" "$icons" -name 'zemlo-deck*' 2>&1); entry: $(cat "$entry" 2>&1); the uninstall said: $(cat "$work/out")"
 grep -q "left alone, a line of .zemlo-deck-install.*victim/zemlo-deck.png" "$work/out" ||
     fail "an untrusted line was not told: $(cat "$work/out")"
 ! grep -q $'\e' "$work/out" || fail "a file name sent an escape to the terminal"
