@@ -10,30 +10,52 @@ namespace zemlo {
 
 int CardTable::AppendRecord() {
     cardNoSlots_.clear();
-    const int record = Count();
-    const size_t first = cells_.size();
-    cells_.resize(first + fieldCount_);
-    // Field 0 gets a character of room from the start, so the filters' pass marks are
-    // written in place and the buffer never moves under a filter run.
-    cells_[first].offset = static_cast<uint32_t>(text_.size());
-    text_.push_back(u'\0');
-    return record;
+    if (inOrder_) {
+        // Every field empty, starting where the text ends.
+        starts_.insert(starts_.end(), fieldCount_, starts_.back());
+    } else {
+        cells_.resize(cells_.size() + fieldCount_, Span{static_cast<uint32_t>(text_.size()), 0});
+    }
+    return records_++;
+}
+
+bool CardTable::AppendInOrder(size_t cell, std::u16string_view text) {
+    const size_t lastRecordStart = starts_.size() - 1 - fieldCount_;
+    if (cell < lastRecordStart || starts_[cell] != text_.size()) return false;
+    text_.append(text);
+    // The cells after it are empty and start where the text now ends: a few of them at
+    // most, the rest of the last record.
+    std::fill(starts_.begin() + cell + 1, starts_.end(), static_cast<uint32_t>(text_.size()));
+    return true;
+}
+
+void CardTable::LeaveOrder() {
+    cells_.resize(starts_.size() - 1);
+    for (size_t c = 0; c < cells_.size(); ++c)
+        cells_[c] = {starts_[c], starts_[c + 1] - starts_[c]};
+    std::vector<uint32_t>().swap(starts_);
+    inOrder_ = false;
 }
 
 void CardTable::SetCell(int field, int record, std::u16string_view text) {
     if (field == unit_field::CardNo) cardNoSlots_.clear();
-    Span& span = cells_[static_cast<size_t>(record) * fieldCount_ + field];
-    // The room a cell has is what it held first (one character at least for field 0), as
-    // cells only ever shrink in place.
-    const size_t room = field == 0 ? std::max<size_t>(span.length, 1) : span.length;
-    if (text.size() <= room) {
+    const size_t cell = static_cast<size_t>(record) * fieldCount_ + field;
+    // Offsets are 32-bit: a table never holds 4 G characters of text; past that a cell
+    // that would have to grow stays as it was.
+    const bool fitsAfter = text.size() <= std::numeric_limits<uint32_t>::max() - text_.size();
+    if (inOrder_) {
+        if (text.empty() && Cell(field, record).empty()) return;
+        if (fitsAfter && AppendInOrder(cell, text)) return;
+        LeaveOrder();
+    }
+    Span& span = cells_[cell];
+    // A cell's room is what it held first, as cells only ever shrink in place.
+    if (text.size() <= span.length) {
         std::char_traits<char16_t>::move(text_.data() + span.offset, text.data(), text.size());
         span.length = static_cast<uint32_t>(text.size());
         return;
     }
-    // Offsets are 32-bit: a table never holds 4 G characters of text; past that a cell
-    // stays as it was.
-    if (text_.size() + text.size() > std::numeric_limits<uint32_t>::max()) return;
+    if (!fitsAfter) return;
     span.offset = static_cast<uint32_t>(text_.size());
     span.length = static_cast<uint32_t>(text.size());
     text_.append(text);
@@ -41,19 +63,35 @@ void CardTable::SetCell(int field, int record, std::u16string_view text) {
 
 void CardTable::TruncateTo(int records, size_t textChars) {
     cardNoSlots_.clear();
-    cells_.resize(static_cast<size_t>(records) * fieldCount_);
+    records_ = records;
+    const size_t cells = static_cast<size_t>(records) * fieldCount_;
+    if (inOrder_) {
+        // The first cell dropped started where the text kept ends.
+        starts_.resize(cells + 1);
+        starts_.back() = static_cast<uint32_t>(textChars);
+    } else {
+        cells_.resize(cells);
+    }
     text_.resize(textChars);
 }
 
 void CardTable::Clear() {
     std::u16string().swap(text_);
     std::vector<Span>().swap(cells_);
+    std::vector<uint32_t>{0}.swap(starts_);
+    inOrder_ = true;
+    records_ = 0;
     std::vector<int>().swap(cardNoSlots_);
 }
 
 void CardTable::Reserve(int records, size_t textChars) {
-    cells_.reserve(cells_.size() + static_cast<size_t>(records) * fieldCount_);
-    text_.reserve(text_.size() + records + textChars);
+    const size_t cells = static_cast<size_t>(records) * fieldCount_;
+    if (inOrder_) {
+        starts_.reserve(starts_.size() + cells);
+    } else {
+        cells_.reserve(cells_.size() + cells);
+    }
+    text_.reserve(text_.size() + textChars);
 }
 
 void CardTable::BuildCardNoIndex() const {

@@ -3,9 +3,12 @@
 // to it (the catalogs' filters read it and return the passing records).
 //
 // The tables hold about 1.5 million cells at the largest card pool, so a cell is not a
-// string of its own: all of a table's text lives in one buffer and a cell is an offset and
-// a length into it. Cells are read as views; a view stays valid until the next write that
-// makes a cell longer than it was.
+// string of its own: all of a table's text lives in one buffer. While every write comes in
+// order, as the loader's do (each record's fields after the last one written, the records
+// one after another), a cell is just where its text starts, and it ends where the next
+// cell's starts: 4 bytes a cell. The first write out of that order turns the table into an
+// offset and a length for each cell, which any write can change. Cells are read as views; a
+// view stays valid until the next write that makes a cell longer than it was.
 #pragma once
 
 #include <cstdint>
@@ -42,10 +45,12 @@ public:
     explicit CardTable(int fieldCount) : fieldCount_(fieldCount) {}
 
     int FieldCount() const { return fieldCount_; }
-    int Count() const { return static_cast<int>(cells_.size() / fieldCount_); }
+    int Count() const { return records_; }
 
     std::u16string_view Cell(int field, int record) const {
-        const Span span = cells_[static_cast<size_t>(record) * fieldCount_ + field];
+        const size_t cell = static_cast<size_t>(record) * fieldCount_ + field;
+        if (inOrder_) return {text_.data() + starts_[cell], starts_[cell + 1] - starts_[cell]};
+        const Span span = cells_[cell];
         return {text_.data() + span.offset, span.length};
     }
     CellWriter MutableCell(int field, int record) { return CellWriter(*this, field, record); }
@@ -79,9 +84,19 @@ private:
     };
 
     void BuildCardNoIndex() const;
+    // Appends the text of a cell that starts where the text ends and is in the last record,
+    // or says it cannot.
+    bool AppendInOrder(size_t cell, std::u16string_view text);
+    // Gives every cell an offset and a length of its own.
+    void LeaveOrder();
 
     int fieldCount_;
+    int records_ = 0;
     std::u16string text_;
+    // In order: where each cell's text starts, and one more entry, the end of the text.
+    bool inOrder_ = true;
+    std::vector<uint32_t> starts_ = {0};
+    // Out of order: each cell's offset and length; the starts are then dropped.
     std::vector<Span> cells_;
     // Open addressing over the records' card numbers: a slot holds the first record with
     // its number, or -1. Empty while stale.

@@ -27,6 +27,9 @@ std::u16string_view TrimmedBlanks(std::u16string_view text) {
 
 }  // namespace
 
+// The catalogs hold an entry for every card, about a hundred thousand at the largest pool.
+static_assert(sizeof(DeckEntry) <= 32);
+
 // The fields an entry is made of, and how its text lays them out.
 struct DeckEntry::Parts {
     std::u16string_view cardNo, name, pointsField;
@@ -59,7 +62,6 @@ DeckEntry::DeckEntry(CardKind kind, const Parts& parts, std::shared_ptr<const ch
       length_(static_cast<std::uint32_t>(parts.Length())),
       numberLength_(static_cast<std::uint32_t>(parts.cardNo.size())),
       nameLength_(static_cast<std::uint32_t>(parts.name.size())),
-      points_(parts.mission ? ToInt16Clamped(LeadingNumber(parts.pointsField)) : 0),
       kind_(kind) {}
 
 DeckEntry::DeckEntry(CardKind kind, std::u16string_view cardNo, std::u16string_view name,
@@ -87,10 +89,18 @@ std::vector<DeckEntry> DeckEntry::OfTable(const CardDatabase& db, CardKind kind)
         const Parts parts = Parts::Of(db, kind, r);
         parts.Write(block.get() + at);
         // Each entry points at its own text and keeps the whole block alive.
-        entries.push_back(DeckEntry(kind, parts, std::shared_ptr<const char16_t[]>(block, block.get() + at)));
+        entries.push_back(
+            DeckEntry(kind, parts, std::shared_ptr<const char16_t[]>(block, block.get() + at)));
         at += parts.Length();
     }
     return entries;
+}
+
+// Read from the text when asked rather than kept: the catalogs hold an entry for every card,
+// and a deck asks only as its cards come and go.
+int DeckEntry::Points() const {
+    if (kind_ != CardKind::Mission) return 0;
+    return ToInt16Clamped(LeadingNumber(Text().substr(NameStart() + nameLength_ + kPointsGap)));
 }
 
 std::u16string DeckEntry::NamePart() const {

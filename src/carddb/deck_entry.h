@@ -36,7 +36,7 @@ public:
     std::u16string_view Name() const { return Text().substr(NameStart(), nameLength_); }
     // A mission's points: its PointsGained read as its leading number (0 for "－", "" or
     // any text that does not begin with a number); 0 for the other kinds.
-    int Points() const { return points_; }
+    int Points() const;
 
     // The line a card list shows: the card number, three blanks (one when the number has 7
     // or more characters), the name; a mission goes on with 50 blanks and PointsGained.
@@ -67,7 +67,6 @@ private:
     std::uint32_t length_ = 0;
     std::uint32_t numberLength_ = 0;
     std::uint32_t nameLength_ = 0;
-    int points_ = 0;
     CardKind kind_ = CardKind::Unit;
 };
 

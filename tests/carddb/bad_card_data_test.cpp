@@ -110,6 +110,13 @@ TEST_F(BadCardData, FileThatFailsToReadMidwayAddsNothingAndIsTold) {
         const LoadReport report = LoadCardData(db_, dir_.Path());
         EXPECT_EQ(report.Dropped(), 0) << failing;
         EXPECT_EQ(db_.missions.Count(), orvel ? 1 : 0) << failing;
+        // What came before keeps its text to its last field, and the table takes more.
+        if (orvel) {
+            EXPECT_EQ(db_.missions.Cell(mission_field::CardText, 0), u"－");
+            db_.missions.MutableCell(1, db_.missions.AppendRecord()) = u"MI0002";
+            EXPECT_EQ(db_.missions.Cell(mission_field::CardText, 0), u"－");
+            EXPECT_EQ(db_.missions.Cell(1, 1), u"MI0002");
+        }
         EXPECT_EQ(report.zemloRead, orvel);
         EXPECT_EQ((orvel ? report.orvelStatus : report.zemloStatus).error, EIO);
         EXPECT_FALSE(db_.orvelDataLoaded);

@@ -28,10 +28,50 @@ TEST(CardTable, CellsKeepTheirTextsThroughShorterLongerAndMarkWrites) {
     EXPECT_EQ(table.Cell(0, 1), u"");
     EXPECT_EQ(table.Cell(0, 2), u"1");
     EXPECT_EQ(table.Cell(1, 2), u"ZM2");
-    // Repeated pass marks never grow the text.
+    // Writes no longer than what a cell holds stay in place.
     const size_t size = table.TextSize();
-    for (int r = 0; r < 3; ++r) table.MutableCell(0, r) = u"0";
+    for (int r = 0; r < 3; r += 2) table.MutableCell(0, r) = u"0";
+    table.MutableCell(2, 0) = u"short";
     EXPECT_EQ(table.TextSize(), size);
+    EXPECT_EQ(table.Cell(0, 0), u"0");
+    EXPECT_EQ(table.Cell(2, 0), u"short");
+}
+
+// Records written field after field, as the loader writes them, with fields left empty
+// between, at the end and in a whole record; then taken back to a mark and written on.
+TEST(CardTable, InOrderWritesKeepEveryCellAndTakeBackToAMark) {
+    CardTable table(4);
+    const auto add = [&table](std::u16string_view no, std::u16string_view name) {
+        const int r = table.AppendRecord();
+        table.MutableCell(1, r) = no;
+        table.MutableCell(3, r) = name;
+    };
+    add(u"ZM1", u"one");
+    table.AppendRecord();
+    add(u"ZM3", u"");
+    const size_t text = table.TextSize();
+    add(u"ZM4", u"four");
+    EXPECT_EQ(text, 9u);
+    EXPECT_EQ(table.Cell(3, 0), u"one");
+    EXPECT_EQ(table.Cell(2, 0), u"");
+    for (int f = 0; f < 4; ++f) EXPECT_EQ(table.Cell(f, 1), u"");
+    EXPECT_EQ(table.Cell(1, 2), u"ZM3");
+    EXPECT_EQ(table.Cell(3, 2), u"");
+    EXPECT_EQ(table.Cell(3, 3), u"four");
+    table.TruncateTo(3, text);
+    ASSERT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Cell(1, 2), u"ZM3");
+    EXPECT_EQ(table.Cell(3, 2), u"");
+    add(u"ZM5", u"five");
+    EXPECT_EQ(table.Cell(1, 3), u"ZM5");
+    EXPECT_EQ(table.Cell(3, 3), u"five");
+    EXPECT_EQ(table.FindCardNo(u"ZM5"), 3);
+    // An earlier record's cell written afterwards: every cell keeps its text.
+    table.MutableCell(2, 0) = u"late";
+    EXPECT_EQ(table.Cell(2, 0), u"late");
+    EXPECT_EQ(table.Cell(3, 0), u"one");
+    EXPECT_EQ(table.Cell(1, 3), u"ZM5");
+    EXPECT_EQ(table.Cell(3, 3), u"five");
 }
 
 TEST(CardTable, FindCardNoGivesTheFirstRecordAndFollowsChanges) {
