@@ -93,8 +93,12 @@ trusted_desktop_files() {  # KIND (desktop or icon)
         fi
     done
 }
+# Not a pipe into grep -q: grep ends at the first match, the list's printf then dies of
+# SIGPIPE, and under pipefail the match was taken for none now and then.
 is_trusted() {  # KIND PATH
-    trusted_desktop_files "$1" | grep -qxF -- "$2"
+    local listed
+    listed=$(trusted_desktop_files "$1")
+    grep -qxF -- "$2" <<<"$listed"
 }
 
 # Whether PATH is a regular file reached without any link: no folder on its way below / is a
