@@ -12,7 +12,8 @@ int CardTable::AppendRecord() {
     cardNoSlots_.clear();
     if (inOrder_) {
         // Every field empty, starting where the text ends.
-        starts_.insert(starts_.end(), fieldCount_, starts_.back());
+        const uint32_t end = starts_.back();
+        starts_.insert(starts_.end(), fieldCount_, end);
     } else {
         cells_.resize(cells_.size() + fieldCount_, Span{static_cast<uint32_t>(text_.size()), 0});
     }
