@@ -1,4 +1,6 @@
 // The CP932 codec and the UTF-8 helpers on any bytes and any UTF-16 text.
+#include <algorithm>
+
 #include "fuzz_input.h"
 #include "platform/code_page.h"
 #include "platform/cp932_decoder.h"
@@ -28,7 +30,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::u16string decoded = zemlo::DecodeCp932(bytes);
     ZEMLO_FUZZ_CHECK(decoded.size() <= bytes.size());
     // The loader's table decoder answers exactly as iconv does.
-    ZEMLO_FUZZ_CHECK(zemlo::Cp932Decoder::Instance().Decode(bytes) == decoded);
+    const zemlo::Cp932Decoder& decoder = zemlo::Cp932Decoder::Instance();
+    ZEMLO_FUZZ_CHECK(decoder.Decode(bytes) == decoded);
+    // Line by line, the card loader's reader gives what Decode gives of each line's bytes
+    // and stops at the line's end.
+    std::u16string line(bytes.size(), u'\0');
+    for (size_t start = 0; start <= bytes.size();) {
+        const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        size_t pos = start;
+        const size_t n = decoder.DecodeLine(bytes, pos, line.data());
+        ZEMLO_FUZZ_CHECK(pos == end);
+        ZEMLO_FUZZ_CHECK(line.substr(0, n) == decoder.Decode(bytes.substr(start, end - start)));
+        start = end + 1;
+    }
 
     // Every character encodes as itself or as one "?": nothing is dropped or doubled.
     const std::u16string text = zemlo::fuzz::Units(data, size);

@@ -88,6 +88,7 @@ Cp932Decoder::Cp932Decoder() : words_(65536) {
             }
             words_[a | b << 8] = word;
         }
+        steps_[a] = first[a] != kInvalid && first[a] >= kLeadBit ? 2 : 1;
     }
 }
 
@@ -113,11 +114,25 @@ size_t Cp932Decoder::DecodeLine(std::string_view bytes, size_t& pos, char16_t* o
     const size_t n = bytes.size();
     size_t i = pos;
     // Two bytes are there but for the last byte of all, which follows alone.
+    // The next character is taken to start after as many bytes as its first byte begins
+    // when it makes a pair: that comes from a small table, so the look-up in the large one
+    // is not waited for before the next character, and only a pair that is not one (rare)
+    // corrects the step.
+    const uint8_t* steps = steps_.data();
     while (i + 1 < n) {
+        const uint32_t step = steps[in[i]];
         const uint32_t word = words[in[i] | in[i + 1] << 8];
         if (word & kLineEndBit) break;
         *dst++ = static_cast<char16_t>(word);
-        i += word >> kLengthShift;
+        if ((word >> kLengthShift) != step) [[unlikely]] {
+            // A lead byte without its pair: U+FFFD, then the next byte. The empty statement
+            // keeps this a branch: made a conditional move, the step would wait on the
+            // large table again.
+            asm volatile("");
+            i += 1;
+            continue;
+        }
+        i += step;
     }
     if (i + 1 == n) {
         const uint32_t word = Word(words, in, i, n);

@@ -3,6 +3,7 @@
 // and kept in a table. The card data loader decodes tens of megabytes with it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,6 +50,9 @@ private:
     // One entry for every two bytes, the first in the low byte of the index: one look-up a
     // character, whichever its length.
     std::vector<uint32_t> words_;
+    // For each first byte, the bytes of a character it begins when the byte after it makes
+    // a pair with it: 2 for a lead byte, 1 for any other.
+    std::array<uint8_t, 256> steps_{};
 };
 
 }  // namespace zemlo
