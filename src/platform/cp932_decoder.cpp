@@ -113,12 +113,12 @@ size_t Cp932Decoder::DecodeLine(std::string_view bytes, size_t& pos, char16_t* o
     const uint32_t* words = words_.data();
     const size_t n = bytes.size();
     size_t i = pos;
-    // Two bytes are there but for the last byte of all, which follows alone.
     // The next character is taken to start after as many bytes as its first byte begins
     // when it makes a pair: that comes from a small table, so the look-up in the large one
     // is not waited for before the next character, and only a pair that is not one (rare)
     // corrects the step.
     const uint8_t* steps = steps_.data();
+    // Two bytes are there but for the last byte of all, which follows alone.
     while (i + 1 < n) {
         const uint32_t step = steps[in[i]];
         const uint32_t word = words[in[i] | in[i + 1] << 8];
