@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -9,6 +10,10 @@
 #include <memory>
 #include <new>
 #include <system_error>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/cp932_decoder.h"
 #include "platform/file_io.h"
@@ -21,6 +26,8 @@ constexpr std::array<int, 25> kUnitLabels = {5, 3, 3, 7, 5, 6, 6, 6, 8, 8, 6, 6,
                                              4, 6, 4, 3, 6, 6, 6, 6, 4, 4, 5, 4};
 constexpr std::array<int, 7> kMissionLabels = {3, 5, 8, 5, 5, 3, 5};
 constexpr std::array<int, 8> kCharLabels = {3, 3, 5, 8, 5, 3, 5, 4};
+// The card number and the field lines of the longest record.
+constexpr size_t kMostRecordFields = 1 + kUnitLabels.size();
 
 // Where the line that starts at pos ends, and where the next one starts: CR LF, CR and LF
 // all end a line.
@@ -37,7 +44,8 @@ void FindLineEnd(const Char* text, size_t size, size_t pos, size_t& end, size_t&
 
 // The record reader takes a file's lines through one of the two classes below, each line
 // once: Begin says whether another line begins, HasTag looks at its first characters, and
-// TakeCardNo, TakeField or Skip takes it whole.
+// TakeCardNo, TakeField or SkipLines takes it whole. A record's fields are gathered and go
+// into its table at once, with AppendRecordTo.
 
 // Walks a decoded text line by line.
 class TextLines {
@@ -49,16 +57,22 @@ public:
         return pos_ + 1 < text_.size() && text_[pos_] == u'[' && text_[pos_ + 1] == letter;
     }
     // The card number is the tag line without its first and last character.
-    void TakeCardNo(CardTable& table, int record) {
+    void TakeCardNo() {
         const std::u16string_view line = Take();
-        if (line.size() >= 2) table.SetCell(1, record, line.substr(1, line.size() - 2));
+        record_.clear();
+        if (line.size() >= 2) record_ = line.substr(1, line.size() - 2);
+        ends_.assign(1, static_cast<uint32_t>(record_.size()));
     }
     // The value is the line after its label.
-    void TakeField(CardTable& table, int field, int record, int label, std::string&) {
+    void TakeField(int label, std::string&) {
         const std::u16string_view line = Take();
-        if (line.size() > static_cast<size_t>(label)) table.SetCell(field, record, line.substr(label));
+        if (line.size() > static_cast<size_t>(label)) record_ += line.substr(label);
+        ends_.push_back(static_cast<uint32_t>(record_.size()));
     }
-    void Skip() { Take(); }
+    void AppendRecordTo(CardTable& table) const { table.AppendRecord(record_, ends_); }
+    void SkipLines(size_t count) {
+        for (; count > 0 && Begin(); --count) Take();
+    }
 
 private:
     std::u16string_view Take() {
@@ -71,6 +85,8 @@ private:
 
     std::u16string_view text_;
     size_t pos_ = 0;
+    std::u16string record_;
+    std::vector<uint32_t> ends_;
 };
 
 // Walks a data file's bytes line by line, as they come from the disk or all at once, in one
@@ -81,9 +97,7 @@ private:
 class ByteLines {
 public:
     explicit ByteLines(std::string_view bytes)
-        : data_(bytes), certain_(bytes.size()), ended_(true), decoder_(Cp932Decoder::Instance()) {
-        MakeRoom(bytes.size());
-    }
+        : data_(bytes), certain_(bytes.size()), ended_(true), decoder_(Cp932Decoder::Instance()) {}
     // Reads the file piece by piece; a read that fails ends the lines (the reader tells why).
     explicit ByteLines(FileReader& reader)
         : reader_(&reader), buffer_(kCardDataPieceBytes, '\0'), decoder_(Cp932Decoder::Instance()) {}
@@ -95,14 +109,20 @@ public:
     bool HasTag(char letter) const {
         return pos_ + 1 < data_.size() && data_[pos_] == '[' && data_[pos_ + 1] == letter;
     }
-    void TakeCardNo(CardTable& table, int record) {
-        const size_t n = decoder_.DecodeLine(data_, pos_, line_.get());
-        if (n >= 2) table.SetCell(1, record, std::u16string_view(line_.get() + 1, n - 2));
+    void TakeCardNo() {
+        fields_ = 0;
+        recordLength_ = 0;
+        const size_t n = decoder_.DecodeLine(data_, pos_, Room());
+        if (n >= 2) {
+            std::char_traits<char16_t>::move(record_.get(), record_.get() + 1, n - 2);
+            recordLength_ = n - 2;
+        }
+        ends_[fields_++] = static_cast<uint32_t>(recordLength_);
         EndLine();
     }
     // known holds the bytes of a label passed over before at this line of a record; the
     // same label, as it nearly always is, is passed over by comparing bytes.
-    void TakeField(CardTable& table, int field, int record, int label, std::string& known) {
+    void TakeField(int label, std::string& known) {
         if (!known.empty() && data_.size() - pos_ >= known.size() &&
             std::memcmp(data_.data() + pos_, known.data(), known.size()) == 0) {
             pos_ += known.size();
@@ -112,28 +132,97 @@ public:
                 known.assign(data_.data() + start, pos_ - start);
             }
         }
-        const size_t n = decoder_.DecodeLine(data_, pos_, line_.get());
-        if (n > 0) table.SetCell(field, record, std::u16string_view(line_.get(), n));
+        recordLength_ += decoder_.DecodeLine(data_, pos_, Room());
+        ends_[fields_++] = static_cast<uint32_t>(recordLength_);
         EndLine();
     }
-    // Another pass's records are passed over line by line: the line ends are searched for,
-    // the next LF once for all the lines before it.
-    void Skip() {
-        if (nextLf_ < pos_ || !lfSearched_) {
-            nextLf_ = Find('\n', pos_, data_.size());
-            lfSearched_ = true;
+    void AppendRecordTo(CardTable& table) const {
+        table.AppendRecord(std::u16string_view(record_.get(), recordLength_),
+                           std::span<const uint32_t>(ends_.data(), fields_));
+    }
+    // Another pass's records are passed over whole: the line ends are counted eight bytes at
+    // a time rather than looked for one line at a time, as most lines are another pass's.
+    void SkipLines(size_t count) {
+        while (count > 0 && Begin()) {
+            const size_t skipped = SkipWholeLines(count);
+            if (skipped == 0) {
+                // The last line of the file, without a line end.
+                pos_ = data_.size();
+                --count;
+            }
+            count -= skipped;
         }
-        pos_ = Find('\r', pos_, nextLf_);
-        EndLine();
     }
 
 private:
-    // The first c in [from, to), or to.
-    size_t Find(char c, size_t from, size_t to) const {
-        if (from >= to) return to;
-        const void* hit = std::memchr(data_.data() + from, c, to - from);
-        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - data_.data()) : to;
+    // Passes over up to count lines that lie whole before certain_ and says how many. A line
+    // ends at a CR, or at a LF that does not follow a CR; a CR LF is one line end. pos_ is at
+    // a line's start, so the byte before it cannot be a CR with this LF after it.
+    size_t SkipWholeLines(size_t count) {
+        const char* data = data_.data();
+        const size_t limit = certain_;
+        size_t left = count;
+        size_t i = pos_;
+        // Where the last line end counted is.
+        size_t lastEnd = i;
+        uint32_t afterCr = 0;
+        for (; i + 16 <= limit; i += 16) {
+            const LineEndBits bits = LineEndBitsOf16(data + i);
+            // Lines are some twenty bytes long: sixteen bytes hold one line end or none, mostly.
+            for (uint32_t ends = bits.cr | (bits.lf & ~((bits.cr << 1) | afterCr)); ends != 0;
+                 ends &= ends - 1) {
+                lastEnd = i + static_cast<size_t>(std::countr_zero(ends));
+                if (--left == 0) break;
+            }
+            if (left == 0) break;
+            afterCr = bits.cr >> 15;
+        }
+        for (; left > 0 && i < limit; ++i) {
+            if (data[i] == '\r' || (data[i] == '\n' && afterCr == 0)) {
+                lastEnd = i;
+                --left;
+            }
+            afterCr = data[i] == '\r' ? 1 : 0;
+        }
+        if (left == count) return 0;
+        pos_ = lastEnd;
+        EndLine();
+        return count - left;
     }
+
+    // Bit k says whether byte k of sixteen is a CR, or a LF.
+    struct LineEndBits {
+        uint32_t cr;
+        uint32_t lf;
+    };
+    static LineEndBits LineEndBitsOf16(const char* at) {
+#if defined(__SSE2__)
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        return {
+            static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')))),
+            static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))))};
+#else
+        const uint64_t low = LoadLittleEndian(at);
+        const uint64_t high = LoadLittleEndian(at + 8);
+        return {BitsOfBytesThatAre(low, '\r') | BitsOfBytesThatAre(high, '\r') << 8,
+                BitsOfBytesThatAre(low, '\n') | BitsOfBytesThatAre(high, '\n') << 8};
+#endif
+    }
+#if !defined(__SSE2__)
+    static uint64_t LoadLittleEndian(const char* at) {
+        uint64_t word;
+        std::memcpy(&word, at, sizeof word);
+        if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
+        return word;
+    }
+    // Bit k says whether byte k of the word equals c.
+    static uint32_t BitsOfBytesThatAre(uint64_t word, char c) {
+        constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+        const uint64_t x = word ^ (0x0101010101010101ull * static_cast<unsigned char>(c));
+        const uint64_t tops = ~(((x & kLow7) + kLow7) | x | kLow7);
+        return static_cast<uint32_t>(((tops >> 7) * 0x0102040810204080ull) >> 56);
+    }
+#endif
 
     // From a line's end (a CR, LF or CR LF, or the end of the data) to the next line.
     void EndLine() {
@@ -152,9 +241,7 @@ private:
         ended_ = got == 0;
         data_ = std::string_view(buffer_.data(), kept + got);
         pos_ = 0;
-        lfSearched_ = false;
         certain_ = ended_ ? data_.size() : CertainEnd();
-        MakeRoom(data_.size());
     }
 
     // Just after the last line end that is sure: a LF, or a CR with a byte after it (a CR
@@ -168,12 +255,20 @@ private:
         return end;
     }
 
-    // Room to decode any line of the data: a byte gives at most one character. Not written
-    // beyond the longest line, so the rest costs address space only.
-    void MakeRoom(size_t chars) {
-        if (chars <= lineRoom_ && line_) return;
-        line_ = std::make_unique_for_overwrite<char16_t[]>(std::max<size_t>(chars, 1));
-        lineRoom_ = chars;
+    // Where the next field of the record is decoded: room for any line of the data after the
+    // fields before it, as a byte gives at most one character. Room beyond the longest
+    // record is never written, so it costs address space only.
+    char16_t* Room() {
+        const size_t need = recordLength_ + (data_.size() - pos_);
+        if (need > recordRoom_ || !record_) {
+            const size_t room = std::max<size_t>({need, recordRoom_ * 2, 1});
+            auto grown = std::make_unique_for_overwrite<char16_t[]>(room);
+            if (recordLength_ > 0)
+                std::char_traits<char16_t>::copy(grown.get(), record_.get(), recordLength_);
+            record_ = std::move(grown);
+            recordRoom_ = room;
+        }
+        return record_.get() + recordLength_;
     }
 
     FileReader* reader_ = nullptr;
@@ -183,12 +278,13 @@ private:
     size_t certain_ = 0;
     bool ended_ = false;
     size_t pos_ = 0;
-    // The first LF at or after the position where it was searched for.
-    size_t nextLf_ = 0;
-    bool lfSearched_ = false;
     const Cp932Decoder& decoder_;
-    std::unique_ptr<char16_t[]> line_;
-    size_t lineRoom_ = 0;
+    // The record being read: its fields' text one after another, and where each ends.
+    std::unique_ptr<char16_t[]> record_;
+    size_t recordRoom_ = 0;
+    size_t recordLength_ = 0;
+    std::array<uint32_t, kMostRecordFields> ends_{};
+    size_t fields_ = 0;
 };
 
 // The labels' bytes as met at each field line of one kind of record.
@@ -209,22 +305,17 @@ void ReadRecord(CardTable& table, bool mine, const std::array<int, N>& labels,
     // A full table still consumes the record's lines, so they are not taken for tags. The
     // table of another pass is not looked at: another thread is writing it.
     const bool keep = mine && table.Count() < CardTable::kMaxRecords;
-    int record = -1;
-    if (keep) {
-        record = table.AppendRecord();
-        lines.TakeCardNo(table, record);
-    } else {
+    if (!keep) {
         if (mine) ++dropped;
-        lines.Skip();
+        lines.SkipLines(N + 1);
+        return;
     }
+    lines.TakeCardNo();
     for (size_t i = 0; i < N; ++i) {
-        if (!lines.Begin()) return;  // cut short by the end of the file: the rest stay empty
-        if (keep) {
-            lines.TakeField(table, static_cast<int>(i) + 2, record, labels[i], known[i]);
-        } else {
-            lines.Skip();
-        }
+        if (!lines.Begin()) break;  // cut short by the end of the file: the rest stay empty
+        lines.TakeField(labels[i], known[i]);
     }
+    lines.AppendRecordTo(table);
 }
 
 template <typename Lines>
@@ -242,7 +333,7 @@ void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report, Kinds kinds
             ReadRecord(db.characters, kinds.characters, kCharLabels, charLabels, lines,
                        report.droppedCharacters);
         } else {
-            lines.Skip();
+            lines.SkipLines(1);
         }
     }
 }
@@ -329,6 +420,14 @@ void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& rep
     ReserveFor(db, bytes.size());
     ByteLines lines(bytes);
     ReadRecords(db, lines, report);
+}
+
+void ReadCardDataBytesByKind(CardDatabase& db, std::string_view bytes, LoadReport& report) {
+    ReserveFor(db, bytes.size());
+    ByteLines units(bytes);
+    ReadRecords(db, units, report, {true, false, false});
+    ByteLines others(bytes);
+    ReadRecords(db, others, report, {false, true, true});
 }
 
 void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& report) {

@@ -46,6 +46,10 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir);
 // The same for a data file's bytes (CP932), as they come from the disk.
 void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report);
 
+// The same in the two passes a large file is read in: the units, then the missions and
+// characters, each pass passing over the other's lines. Gives what ReadCardDataBytes gives.
+void ReadCardDataBytesByKind(CardDatabase& db, std::string_view bytes, LoadReport& report);
+
 // The record reader: appends every record of one decoded data file to the tables.
 void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& report);
 

@@ -20,6 +20,28 @@ int CardTable::AppendRecord() {
     return records_++;
 }
 
+int CardTable::AppendRecord(std::u16string_view text, std::span<const uint32_t> ends) {
+    const size_t fields = std::min(ends.size(), static_cast<size_t>(fieldCount_ - 1));
+    if (!inOrder_ || text.size() > std::numeric_limits<uint32_t>::max() - text_.size()) {
+        // Each field as a write of its own, which gives up a field the offsets cannot hold.
+        const int record = AppendRecord();
+        for (size_t k = 0, start = 0; k < fields; start = ends[k++]) {
+            SetCell(static_cast<int>(k) + 1, record, text.substr(start, ends[k] - start));
+        }
+        return record;
+    }
+    cardNoSlots_.clear();
+    // The last entry, the end of the text, is where field 0 (always empty) and field 1 start.
+    const uint32_t base = starts_.back();
+    const uint32_t used = fields > 0 ? ends[fields - 1] : 0;
+    const uint32_t end = base + used;
+    starts_.push_back(base);
+    for (size_t k = 0; k + 1 < fields; ++k) starts_.push_back(base + ends[k]);
+    starts_.resize(starts_.size() + fieldCount_ - 1 - (fields > 0 ? fields - 1 : 0), end);
+    text_.append(text.substr(0, used));
+    return records_++;
+}
+
 bool CardTable::AppendInOrder(size_t cell, std::u16string_view text) {
     const size_t lastRecordStart = starts_.size() - 1 - fieldCount_;
     if (cell < lastRecordStart || starts_[cell] != text_.size()) return false;

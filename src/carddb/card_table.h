@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,11 @@ public:
 
     // Appends a record with every field empty and returns its record number.
     int AppendRecord();
+    // Appends a record whose fields from 1 on hold text one after another: field k + 1 ends
+    // where ends[k] says (ascending, none beyond the text), the first starts at 0; the
+    // fields after them are empty. The same as AppendRecord and a SetCell for each, in one
+    // write.
+    int AppendRecord(std::u16string_view text, std::span<const uint32_t> ends);
     // Drops the records from the given count on and the text from the given length on: takes
     // back what was appended since the table held that much.
     void TruncateTo(int records, size_t textChars);

@@ -226,6 +226,51 @@ TEST_F(LoaderTest, FileReadsAsItsWholeDecodedText) {
     EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"\u7532\uFFFD");
 }
 
+// Each of the two passes of a large file passes over the other's records by counting line
+// ends several bytes at a time: wherever a line end falls, and whatever mix of CR, LF and
+// CR LF a file has, the passes must meet the same records that one reading of the whole
+// decoded text meets, also at a last line without its end and at a record cut short.
+TEST_F(LoaderTest, PassesByKindReadWhatTheWholeTextReads) {
+    const std::vector<std::vector<std::string>> mixes = {
+        {"\r\n"}, {"\r"}, {"\n"}, {"\r\n", "\n", "\r"}, {"\r", "\r", "\n", "\r\n", "\n"}};
+    for (const auto& mix : mixes) {
+        for (size_t shift = 0; shift < 9; ++shift) {
+            std::string text = "; " + std::string(shift, 'x') + "\n";
+            for (int n = 1; n <= 3; ++n) {
+                const std::string no = std::to_string(n);
+                text += UnitRecord("[ZM" + no + "]", "機体" + no) +
+                        MissionRecord("[MI" + no + "]", "作戦" + no) + "\n" +
+                        CharRecord("[CH" + no + "]", "人物" + no);
+            }
+            text += MissionRecord("[MI9]", "最後").substr(0, 30);
+            std::string withEnds;
+            size_t line = 0;
+            for (const char c : text) {
+                if (c == '\n') {
+                    withEnds += mix[line++ % mix.size()];
+                } else {
+                    withEnds += c;
+                }
+            }
+            const std::string bytes = EncodeCp932(FromUtf8(withEnds));
+            CardDatabase byKind, whole;
+            LoadReport report, wholeReport;
+            ReadCardDataBytesByKind(byKind, bytes, report);
+            ReadCardRecords(whole, DecodeCp932(bytes), wholeReport);
+            for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+                const CardTable& a = byKind.Table(kind);
+                const CardTable& b = whole.Table(kind);
+                ASSERT_EQ(a.Count(), b.Count()) << shift;
+                for (int r = 0; r < a.Count(); ++r) {
+                    for (int f = 0; f < a.FieldCount(); ++f) ASSERT_EQ(a.Cell(f, r), b.Cell(f, r));
+                }
+            }
+            EXPECT_EQ(byKind.missions.Count(), 4);
+            EXPECT_EQ(byKind.characters.Cell(char_field::CardCode, 2), u"CD-9");
+        }
+    }
+}
+
 // A file of two pieces and more is read in two passes on two threads, and each piece's last
 // line is kept for the next: that must give what one reading of the whole decoded text
 // gives, also where the first piece ends between the CR and the LF of a line end, or just

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace zemlo {
 namespace {
 
@@ -72,6 +74,26 @@ TEST(CardTable, InOrderWritesKeepEveryCellAndTakeBackToAMark) {
     EXPECT_EQ(table.Cell(3, 0), u"one");
     EXPECT_EQ(table.Cell(1, 3), u"ZM5");
     EXPECT_EQ(table.Cell(3, 3), u"five");
+}
+
+// A record written at once, as the loader writes it, while the table is in order and after
+// a write out of order: the same cells either way, the fields after the given ones empty.
+TEST(CardTable, WholeRecordsGiveTheirFieldsInOrderAndOutOfIt) {
+    CardTable table(5);
+    const std::vector<uint32_t> ends = {3, 3, 7};
+    for (int pass = 0; pass < 2; ++pass) {
+        const int r = table.AppendRecord(u"ZM1name", ends);
+        EXPECT_EQ(table.Cell(0, r), u"");
+        EXPECT_EQ(table.Cell(1, r), u"ZM1");
+        EXPECT_EQ(table.Cell(2, r), u"");
+        EXPECT_EQ(table.Cell(3, r), u"name");
+        EXPECT_EQ(table.Cell(4, r), u"");
+        EXPECT_EQ(table.FindCardNo(u"ZM1"), 0);
+        table.MutableCell(2, 0) = u"late";  // out of order from here on
+    }
+    EXPECT_EQ(table.Cell(2, 0), u"late");
+    EXPECT_EQ(table.Cell(3, 0), u"name");
+    EXPECT_EQ(table.Count(), 2);
 }
 
 TEST(CardTable, FindCardNoGivesTheFirstRecordAndFollowsChanges) {
