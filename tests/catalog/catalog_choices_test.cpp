@@ -151,6 +151,20 @@ TEST(CatalogChoices, TextListsAreInCaseInsensitiveOrder) {
               (Texts{"(指定なし)", "Alpha型", "alpha型", "beta型", "Gamma型"}));
 }
 
+// Many distinct values, each met several times, as at the largest card pools: every one
+// listed once, in order.
+TEST(CatalogChoices, ManyValuesMetOftenAreListedOnceEach) {
+    CardDatabase db;
+    Texts expected = {"(指定なし)"};
+    for (int n = 0; n < 3000; ++n) {
+        const std::string value = std::to_string(1000 + n % 700) + "型";
+        AddCard(db.units, "ZM" + std::to_string(n),
+                {{uf::UnitLine1, value}, {uf::UnitLine2, value}});
+        if (n < 700) expected.push_back(value);
+    }
+    EXPECT_EQ(Utf8(BuildCatalogChoices(db).unitLines), expected);
+}
+
 TEST(RangeEntryText, PadsOneDigitToTwoCharacters) {
     EXPECT_EQ(RangeEntryText(0), u" 0");
     EXPECT_EQ(RangeEntryText(9), u" 9");
