@@ -1,6 +1,11 @@
 #include "platform/cp932_decoder.h"
 
 #include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/code_page.h"
 
@@ -113,6 +118,54 @@ size_t Cp932Decoder::DecodeLine(std::string_view bytes, size_t& pos, char16_t* o
     const uint32_t* words = words_.data();
     const size_t n = bytes.size();
     size_t i = pos;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: which of them are lead bytes and where the line ends come
+    // from one comparison each, so the next character's start is a bit of a register away,
+    // not a load; the characters themselves are looked up one by one. The seventeenth byte
+    // must be there for a pair that starts at the sixteenth.
+    const __m128i leadLow = _mm_set1_epi8(static_cast<char>(0x81));
+    const __m128i leadHigh = _mm_set1_epi8(static_cast<char>(0xE0));
+    const __m128i lowSpan = _mm_set1_epi8(0x9F - 0x81);
+    const __m128i highSpan = _mm_set1_epi8(0xFC - 0xE0);
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    while (i + 17 <= n) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        // x - low <= span, unsigned, as min(x - low, span) == x - low.
+        const __m128i low = _mm_sub_epi8(block, leadLow);
+        const __m128i high = _mm_sub_epi8(block, leadHigh);
+        const uint32_t leads = static_cast<uint32_t>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(low, lowSpan), low),
+                                           _mm_cmpeq_epi8(_mm_min_epu8(high, highSpan), high))));
+        const uint32_t ends = static_cast<uint32_t>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
+        // No pair holds a CR or LF, so the characters meet the line end exactly.
+        const uint32_t limit = ends != 0 ? static_cast<uint32_t>(std::countr_zero(ends)) : 16;
+        uint32_t p = 0;
+        while (p < limit) {
+            const uint32_t word = words[in[i + p] | in[i + p + 1] << 8];
+            *dst++ = static_cast<char16_t>(word);
+            const uint32_t step = 1 + ((leads >> p) & 1);
+            uint32_t next = p + step;
+            // Hidden from the optimiser, which would otherwise add the table's length (equal
+            // where the branch is not taken) and make the next character wait on the table.
+            asm("" : "+r"(next));
+            if ((word >> kLengthShift) != step) [[unlikely]] {
+                // A lead byte without its pair, or a byte the code page takes otherwise than
+                // its range says: the table knows. The empty statement keeps this a branch,
+                // as in the loop below.
+                asm volatile("");
+                next = p + (word >> kLengthShift);
+            }
+            p = next;
+        }
+        i += p;
+        if (ends != 0) {
+            pos = i;
+            return static_cast<size_t>(dst - out);
+        }
+    }
+#endif
     // The next character is taken to start after as many bytes as its first byte begins
     // when it makes a pair: that comes from a small table, so the look-up in the large one
     // is not waited for before the next character, and only a pair that is not one (rare)

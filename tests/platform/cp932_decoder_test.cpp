@@ -37,6 +37,33 @@ TEST(Cp932Decoder, AgreesWithIconvOnEveryBytePair) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// The line reader takes long lines several bytes at a time: every first byte followed by
+// every second byte, starting at each place of such a step, must still read as iconv reads
+// it, and the line must end at its CR.
+TEST(Cp932Decoder, LongLinesAgreeWithIconvWhereverAPairFalls) {
+    const Cp932Decoder& decoder = Cp932Decoder::Instance();
+    int mismatches = 0;
+    for (int a = 0; a < 256; ++a) {
+        if (a == '\r' || a == '\n') continue;
+        for (size_t shift = 0; shift < 17; ++shift) {
+            std::string text(shift, 'x');
+            for (int b = 0; b < 256; ++b) {
+                if (b == '\r' || b == '\n') continue;
+                text += static_cast<char>(a);
+                text += static_cast<char>(b);
+            }
+            const std::string line = text + "\r\nx";
+            std::u16string decoded(line.size(), u'\0');
+            size_t pos = 0;
+            decoded.resize(decoder.DecodeLine(line, pos, decoded.data()));
+            if ((pos != text.size() || decoded != DecodeCp932(text)) && ++mismatches < 5) {
+                ADD_FAILURE() << std::hex << a << " after " << std::dec << shift;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(Cp932Decoder, AppendsAfterWhatTheOutputHolds) {
     std::u16string out = u"x";
     Cp932Decoder::Instance().AppendTo("\x81\x7C\x81", out);  // the empty mark, a cut-off lead
