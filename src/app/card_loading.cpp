@@ -9,24 +9,23 @@ namespace {
 LoadedCards Load(const std::filesystem::path& dir) {
     LoadedCards loaded;
     loaded.report = LoadCardData(loaded.db, dir);
-    // The entries and order of the mission and character catalogs on a second thread while
-    // the choices and the unit catalog are made here, about half the work each: all of it
-    // only reads the finished tables.
+    // The three catalogs' entries and orders on a second thread while the choices, the
+    // larger half of the work, are made here: all of it only reads the finished tables.
     const CardDatabase& db = loaded.db;
     std::array<CatalogOrder, 3>& orders = loaded.catalogs.orders;
-    const auto makeOthers = [&db, &orders] {
-        orders[1] = CatalogOrder(db, CardKind::Mission);
-        orders[2] = CatalogOrder(db, CardKind::Character);
+    const auto makeOrders = [&db, &orders] {
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+            orders[static_cast<int>(kind)] = CatalogOrder(db, kind);
+        }
     };
-    std::future<void> others;
+    std::future<void> ordersMade;
     try {
-        others = std::async(std::launch::async, makeOthers);
+        ordersMade = std::async(std::launch::async, makeOrders);
     } catch (const std::system_error&) {
-        others = std::async(std::launch::deferred, makeOthers);
+        ordersMade = std::async(std::launch::deferred, makeOrders);
     }
     loaded.catalogs.choices = BuildCatalogChoices(db);
-    orders[0] = CatalogOrder(db, CardKind::Unit);
-    others.get();
+    ordersMade.get();
     return loaded;
 }
 
