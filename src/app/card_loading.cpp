@@ -9,12 +9,13 @@ namespace {
 LoadedCards Load(const std::filesystem::path& dir) {
     LoadedCards loaded;
     loaded.report = LoadCardData(loaded.db, dir);
-    // The three catalogs' entries and orders on a second thread while the choices, the
-    // larger half of the work, are made here: all of it only reads the finished tables.
+    // The unit and mission catalogs' entries and orders on a second thread while the
+    // choices and the character catalog's are made here, about half the work each: all of
+    // it only reads the finished tables.
     const CardDatabase& db = loaded.db;
     std::array<CatalogOrder, 3>& orders = loaded.catalogs.orders;
     const auto makeOrders = [&db, &orders] {
-        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission}) {
             orders[static_cast<int>(kind)] = CatalogOrder(db, kind);
         }
     };
@@ -25,6 +26,7 @@ LoadedCards Load(const std::filesystem::path& dir) {
         ordersMade = std::async(std::launch::deferred, makeOrders);
     }
     loaded.catalogs.choices = BuildCatalogChoices(db);
+    orders[static_cast<int>(CardKind::Character)] = CatalogOrder(db, CardKind::Character);
     ordersMade.get();
     return loaded;
 }
