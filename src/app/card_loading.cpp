@@ -2,13 +2,19 @@
 
 #include <array>
 #include <system_error>
+#include <thread>
 
 namespace zemlo {
 namespace {
 
 LoadedCards Load(const std::filesystem::path& dir) {
     LoadedCards loaded;
-    loaded.report = LoadCardData(loaded.db, dir);
+    // The GUI thread builds the windows meanwhile. Two passes over a large file end sooner
+    // only where each has a core beside it; on two cores one pass ends sooner, without the
+    // second's work of reading the file again and passing over the first's records.
+    const CardDataPasses passes =
+        std::thread::hardware_concurrency() >= 3 ? CardDataPasses::Two : CardDataPasses::One;
+    loaded.report = LoadCardData(loaded.db, dir, passes);
     // The unit and mission catalogs' entries and orders on a second thread while the
     // choices and the character catalog's are made here, about half the work each: all of
     // it only reads the finished tables.

@@ -372,15 +372,16 @@ private:
     std::array<size_t, 3> text_;
 };
 
-// Reads the records of an opened file. A large file is read in two passes at once, each
+// Reads the records of an opened file. A large file may be read in two passes at once, each
 // through its own reader of the same opened file: the units, most of a file, on a thread of
 // their own, the missions and characters on this one. Each table is written by one thread.
-FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& report) {
+FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& report,
+                         CardDataPasses passes) {
     const auto onePass = [&](FileReader& from, Kinds kinds) {
         ByteLines lines(from);
         ReadRecords(db, lines, report, kinds);
     };
-    if (reader.Size() < kCardDataTwoPassBytes) {
+    if (passes == CardDataPasses::One || reader.Size() < kCardDataTwoPassBytes) {
         onePass(reader, {});
         return reader.Status();
     }
@@ -398,12 +399,13 @@ FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& repor
 }
 
 // The one place the loader touches the file system for a data file.
-FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report) {
+FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report,
+                    CardDataPasses passes) {
     FileReader reader(path, kCardDataFileLimit);
     if (!reader.Status()) return reader.Status();
     const LoadMark mark(db, report);
     ReserveFor(db, static_cast<size_t>(reader.Size()));
-    const FileStatus status = ReadRecordsOf(db, reader, report);
+    const FileStatus status = ReadRecordsOf(db, reader, report, passes);
     if (!status) mark.TakeBack(db, report);
     return status;
 }
@@ -435,13 +437,13 @@ void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& rep
     ReadRecords(db, lines, report);
 }
 
-LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir) {
+LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, CardDataPasses passes) {
     LoadReport report;
     ClearTables(db);
     report.zemloPath = dir / "ZEMLO.dat";
     db.orvelDataLoaded = false;
     try {
-        report.zemloStatus = ReadFile(db, report.zemloPath, report);
+        report.zemloStatus = ReadFile(db, report.zemloPath, report, passes);
         report.zemloRead = static_cast<bool>(report.zemloStatus);
 
         const std::filesystem::path orvel = dir / "ORVEL.dat";
@@ -449,7 +451,7 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir) {
         // claim the extra card data.
         std::error_code ec;
         if (std::filesystem::is_regular_file(orvel, ec)) {
-            report.orvelStatus = ReadFile(db, orvel, report);
+            report.orvelStatus = ReadFile(db, orvel, report, passes);
             db.orvelDataLoaded = static_cast<bool>(report.orvelStatus);
         }
     } catch (const std::bad_alloc&) {

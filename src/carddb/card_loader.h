@@ -18,8 +18,8 @@ inline constexpr std::uint64_t kCardDataFileLimit = std::uint64_t{256} << 20;
 // What one read takes from a data file: large enough that the reads cost nothing beside the
 // decoding, small beside the tables. The whole file is never held, raw or decoded.
 inline constexpr size_t kCardDataPieceBytes = size_t{1} << 20;
-// From this size on a data file is read in two passes at once, on two threads; below it a
-// second thread would cost about what it saves.
+// From this size on a data file may be read in two passes at once, on two threads; below it
+// a second thread would cost about what it saves.
 inline constexpr std::uint64_t kCardDataTwoPassBytes = std::uint64_t{2} << 20;
 
 struct LoadReport {
@@ -38,10 +38,16 @@ struct LoadReport {
     int Dropped() const { return droppedUnits + droppedMissions + droppedCharacters; }
 };
 
+// How a large data file is read: in one pass, or in two at once on two threads (the units
+// in one, the missions and characters in the other, each passing over the other's records).
+// Two end sooner where each has a core of its own, though together they do more.
+enum class CardDataPasses { One, Two };
+
 // Empties the tables, then reads ZEMLO.dat and ORVEL.dat from dir, appending in file order.
 // A file that cannot be read to its end adds nothing. Running out of memory leaves every
 // table empty, as a file that cannot be read does.
-LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir);
+LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir,
+                        CardDataPasses passes = CardDataPasses::Two);
 
 // The same for a data file's bytes (CP932), as they come from the disk.
 void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report);
