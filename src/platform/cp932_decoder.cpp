@@ -141,24 +141,30 @@ size_t Cp932Decoder::DecodeLine(std::string_view bytes, size_t& pos, char16_t* o
             _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
         // No pair holds a CR or LF, so the characters meet the line end exactly.
         const uint32_t limit = ends != 0 ? static_cast<uint32_t>(std::countr_zero(ends)) : 16;
-        uint32_t p = 0;
-        while (p < limit) {
-            const uint32_t word = words[in[i + p] | in[i + p + 1] << 8];
+        const uint32_t stop = 1u << limit;
+        // The byte where the next character starts, as a single bit: one place on, two past a
+        // lead byte. Adding and shifting, the next start waits on nothing slower.
+        uint32_t at = 1;
+        while (at < stop) {
+            const uint32_t p = static_cast<uint32_t>(__builtin_ctz(at));  // at is never 0
+            const uint32_t word = words[PairAt(in + i + p)];
             *dst++ = static_cast<char16_t>(word);
-            const uint32_t step = 1 + ((leads >> p) & 1);
-            uint32_t next = p + step;
-            // Hidden from the optimiser, which would otherwise add the table's length (equal
+            const uint32_t lead = leads & at;
+            uint32_t next = (at + lead) << 1;
+            // Hidden from the optimiser, which would otherwise take the table's length (equal
             // where the branch is not taken) and make the next character wait on the table.
             asm("" : "+r"(next));
-            if ((word >> kLengthShift) != step) [[unlikely]] {
+            // A length of 2 is the top bit of the entry, a length of 1 the one below it.
+            if ((word >> (kLengthShift + 1)) != static_cast<uint32_t>(lead != 0)) [[unlikely]] {
                 // A lead byte without its pair, or a byte the code page takes otherwise than
                 // its range says: the table knows. The empty statement keeps this a branch,
                 // as in the loop below.
                 asm volatile("");
-                next = p + (word >> kLengthShift);
+                next = at << (word >> kLengthShift);
             }
-            p = next;
+            at = next;
         }
+        const uint32_t p = static_cast<uint32_t>(std::countr_zero(at));
         i += p;
         if (ends != 0) {
             pos = i;

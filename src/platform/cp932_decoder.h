@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,15 @@ private:
     static constexpr uint32_t kLineEndBit = 1u << 16;
     static constexpr uint32_t kLoneLeadBit = 1u << 17;
     static constexpr int kLengthShift = 30;
+
+    // The two bytes at `at` as an index of words_, the first in the low byte: one load.
+    static uint32_t PairAt(const unsigned char* at) {
+        uint16_t pair;
+        std::memcpy(&pair, at, sizeof pair);
+        if constexpr (std::endian::native == std::endian::big)
+            pair = static_cast<uint16_t>(pair >> 8 | pair << 8);
+        return pair;
+    }
 
     // The entry for the character that starts at in[i], of n bytes.
     static uint32_t Word(const uint32_t* words, const unsigned char* in, size_t i, size_t n) {
