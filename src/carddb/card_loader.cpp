@@ -140,8 +140,8 @@ public:
         table.AppendRecord(std::u16string_view(record_.get(), recordLength_),
                            std::span<const uint32_t>(ends_.data(), fields_));
     }
-    // Another pass's records are passed over whole: the line ends are counted eight bytes at
-    // a time rather than looked for one line at a time, as most lines are another pass's.
+    // Another pass's records are passed over whole: the line ends are counted sixteen bytes
+    // at a time rather than looked for one line at a time, as most lines are another pass's.
     void SkipLines(size_t count) {
         while (count > 0 && Begin()) {
             const size_t skipped = SkipWholeLines(count);
