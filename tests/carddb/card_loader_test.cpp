@@ -43,6 +43,18 @@ std::string CharRecord(const std::string& tag, const std::string& name) {
            "効果：なし\nテキスト：－\nコード：CD-9\n";
 }
 
+// Every table of a holds what the same table of b holds, cell by cell.
+void ExpectSameTables(const CardDatabase& a, const CardDatabase& b) {
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        const CardTable& x = a.Table(kind);
+        const CardTable& y = b.Table(kind);
+        ASSERT_EQ(x.Count(), y.Count()) << static_cast<int>(kind);
+        for (int r = 0; r < x.Count(); ++r) {
+            for (int f = 0; f < x.FieldCount(); ++f) ASSERT_EQ(x.Cell(f, r), y.Cell(f, r));
+        }
+    }
+}
+
 class LoaderTest : public ::testing::Test {
 protected:
     LoadReport Load() { return LoadCardData(db, dir.Path()); }
@@ -215,13 +227,7 @@ TEST_F(LoaderTest, FileReadsAsItsWholeDecodedText) {
     CardDatabase whole;
     LoadReport report;
     ReadCardRecords(whole, DecodeCp932(bytes), report);
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        const CardTable& a = db.Table(kind);
-        const CardTable& b = whole.Table(kind);
-        ASSERT_EQ(a.Count(), b.Count());
-        for (int r = 0; r < a.Count(); ++r)
-            for (int f = 0; f < a.FieldCount(); ++f) EXPECT_EQ(a.Cell(f, r), b.Cell(f, r));
-    }
+    ExpectSameTables(db, whole);
     EXPECT_EQ(db.units.Count(), 2);
     EXPECT_EQ(db.units.Cell(unit_field::UnitName, 0), u"\u7532\uFFFD");
 }
@@ -257,14 +263,8 @@ TEST_F(LoaderTest, PassesByKindReadWhatTheWholeTextReads) {
             LoadReport report, wholeReport;
             ReadCardDataBytesByKind(byKind, bytes, report);
             ReadCardRecords(whole, DecodeCp932(bytes), wholeReport);
-            for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-                const CardTable& a = byKind.Table(kind);
-                const CardTable& b = whole.Table(kind);
-                ASSERT_EQ(a.Count(), b.Count()) << shift;
-                for (int r = 0; r < a.Count(); ++r) {
-                    for (int f = 0; f < a.FieldCount(); ++f) ASSERT_EQ(a.Cell(f, r), b.Cell(f, r));
-                }
-            }
+            SCOPED_TRACE(shift);
+            ExpectSameTables(byKind, whole);
             EXPECT_EQ(byKind.missions.Count(), 4);
             EXPECT_EQ(byKind.characters.Cell(char_field::CardCode, 2), u"CD-9");
         }
@@ -303,27 +303,13 @@ TEST_F(LoaderTest, LargeFileReadsAsItsWholeDecodedText) {
         LoadReport report;
         ReadCardRecords(whole, DecodeCp932(bytes), report);
         ASSERT_EQ(db.units.Count(), n + 1);
-        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-            const CardTable& a = db.Table(kind);
-            const CardTable& b = whole.Table(kind);
-            ASSERT_EQ(a.Count(), b.Count());
-            for (int r = 0; r < a.Count(); ++r) {
-                for (int f = 0; f < a.FieldCount(); ++f) ASSERT_EQ(a.Cell(f, r), b.Cell(f, r));
-            }
-        }
+        ExpectSameTables(db, whole);
         const int border = db.units.FindCardNo(u"ZM0");
         EXPECT_EQ(db.units.Cell(unit_field::CardCode, border), u"AB-123");
         // Read in one pass, as beside the window on two cores: the same tables.
         CardDatabase onePass;
         LoadCardData(onePass, dir.Path(), CardDataPasses::One);
-        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-            const CardTable& a = db.Table(kind);
-            const CardTable& b = onePass.Table(kind);
-            ASSERT_EQ(a.Count(), b.Count());
-            for (int r = 0; r < a.Count(); ++r) {
-                for (int f = 0; f < a.FieldCount(); ++f) ASSERT_EQ(a.Cell(f, r), b.Cell(f, r));
-            }
-        }
+        ExpectSameTables(db, onePass);
     }
 }
 
