@@ -1,8 +1,8 @@
 #include "app/card_loading.h"
 
+#include <QThread>
 #include <array>
 #include <system_error>
-#include <thread>
 
 namespace zemlo {
 namespace {
@@ -11,9 +11,10 @@ LoadedCards Load(const std::filesystem::path& dir) {
     LoadedCards loaded;
     // The GUI thread builds the windows meanwhile. Two passes over a large file end sooner
     // only where each has a core beside it; on two cores one pass ends sooner, without the
-    // second's work of reading the file again and passing over the first's records.
+    // second's work of reading the file again and passing over the first's records. The
+    // count is of the cores this process may run on.
     const CardDataPasses passes =
-        std::thread::hardware_concurrency() >= 3 ? CardDataPasses::Two : CardDataPasses::One;
+        QThread::idealThreadCount() >= 3 ? CardDataPasses::Two : CardDataPasses::One;
     loaded.report = LoadCardData(loaded.db, dir, passes);
     // The unit and mission catalogs' entries and orders on a second thread while the
     // choices and the character catalog's are made here, about half the work each: all of
