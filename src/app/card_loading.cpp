@@ -7,45 +7,68 @@
 namespace zemlo {
 namespace {
 
-LoadedCards Load(const std::filesystem::path& dir) {
+LoadedCards Load(const std::filesystem::path& dir, const std::shared_ptr<TableWorkGate>& idle) {
     LoadedCards loaded;
+    const CardDatabase& db = loaded.db;
+    CatalogData& catalogs = loaded.catalogs;
+    // A kind's catalog order and choices, from its table alone, made while the kinds after
+    // it are still read, once the GUI thread waits, so as not to take its core.
+    const auto makeCatalogOf = [&db, &catalogs](CardKind kind) {
+        catalogs.orders[static_cast<int>(kind)] = CatalogOrder(db, kind);
+        BuildCatalogChoicesOf(db, kind, catalogs.choices);
+    };
     // The GUI thread builds the windows meanwhile. Two passes over a large file end sooner
     // only where each has a core beside it; on two cores one pass ends sooner, without the
     // second's work of reading the file again and passing over the first's records. The
     // count is of the cores this process may run on.
     const CardDataPasses passes =
         QThread::idealThreadCount() >= 3 ? CardDataPasses::Two : CardDataPasses::One;
-    loaded.report = LoadCardData(loaded.db, dir, passes);
-    // The unit and mission catalogs' entries and orders on a second thread while the
-    // choices and the character catalog's are made here, about half the work each: all of
-    // it only reads the finished tables.
-    const CardDatabase& db = loaded.db;
-    std::array<CatalogOrder, 3>& orders = loaded.catalogs.orders;
-    const auto makeOrders = [&db, &orders] {
+    loaded.report = LoadCardData(loaded.db, dir, passes, makeCatalogOf, idle.get());
+    // What is still to make, about half on a second thread: the unit and mission catalogs'
+    // orders there, the choices and the character catalog's order here. All of it only
+    // reads the finished tables.
+    const std::array<bool, 3> made = loaded.report.tableWorkStands;
+    std::array<CatalogOrder, 3>& orders = catalogs.orders;
+    const auto makeOrders = [&db, &orders, made] {
         for (CardKind kind : {CardKind::Unit, CardKind::Mission}) {
-            orders[static_cast<int>(kind)] = CatalogOrder(db, kind);
+            if (!made[static_cast<int>(kind)]) {
+                orders[static_cast<int>(kind)] = CatalogOrder(db, kind);
+            }
         }
     };
     std::future<void> ordersMade;
-    try {
-        ordersMade = std::async(std::launch::async, makeOrders);
-    } catch (const std::system_error&) {
-        ordersMade = std::async(std::launch::deferred, makeOrders);
+    if (!made[static_cast<int>(CardKind::Unit)] || !made[static_cast<int>(CardKind::Mission)]) {
+        try {
+            ordersMade = std::async(std::launch::async, makeOrders);
+        } catch (const std::system_error&) {
+            ordersMade = std::async(std::launch::deferred, makeOrders);
+        }
     }
-    loaded.catalogs.choices = BuildCatalogChoices(db);
-    orders[static_cast<int>(CardKind::Character)] = CatalogOrder(db, CardKind::Character);
-    ordersMade.get();
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        if (!made[static_cast<int>(kind)]) BuildCatalogChoicesOf(db, kind, catalogs.choices);
+    }
+    if (!made[static_cast<int>(CardKind::Character)]) {
+        orders[static_cast<int>(CardKind::Character)] = CatalogOrder(db, CardKind::Character);
+    }
+    if (ordersMade.valid()) ordersMade.get();
     return loaded;
 }
 
 }  // namespace
 
-CardLoading::CardLoading(const std::filesystem::path& dir) {
+CardLoading::CardLoading(const std::filesystem::path& dir)
+    : idle_(std::make_shared<TableWorkGate>()) {
     try {
-        loaded_ = std::async(std::launch::async, Load, dir);
+        loaded_ = std::async(std::launch::async, Load, dir, idle_);
     } catch (const std::system_error&) {
-        loaded_ = std::async(std::launch::deferred, Load, dir);
+        loaded_ = std::async(std::launch::deferred, Load, dir, idle_);
     }
+}
+
+LoadedCards CardLoading::Take() {
+    // The GUI thread has nothing left to do but wait: the catalogs' work may have its core.
+    if (idle_) idle_->Open();
+    return loaded_.get();
 }
 
 }  // namespace zemlo

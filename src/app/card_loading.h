@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <future>
+#include <memory>
 
 #include "carddb/card_database.h"
 #include "carddb/card_loader.h"
@@ -28,9 +29,12 @@ public:
 
     bool Started() const { return loaded_.valid(); }
     // Waits for the end of the loading and hands everything over; once.
-    LoadedCards Take() { return loaded_.get(); }
+    LoadedCards Take();
 
 private:
+    // Opened once the GUI thread has nothing left to do but wait: work that would take a
+    // core from the window being built waits for it.
+    std::shared_ptr<TableWorkGate> idle_;
     std::future<LoadedCards> loaded_;
 };
 

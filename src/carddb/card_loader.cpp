@@ -299,9 +299,90 @@ struct Kinds {
     bool characters = true;
 };
 
+// The caller's work on one kind's table, started on a thread of its own as soon as a pass
+// over a large file meets a record of another kind after that kind's records: a data file
+// holds its units, missions and characters one kind after another, so the table is then
+// whole. The work only reads that table while the pass reads on into the others. Before the
+// table is written again (a record of its kind after all, another file, a file taken back)
+// the loader waits for the work, which then no longer stands.
+class EarlyWork {
+public:
+    EarlyWork(const TableReadWork& work, TableWorkGate* gate) : work_(work), gate_(gate) {}
+    EarlyWork(const EarlyWork&) = delete;
+    EarlyWork& operator=(const EarlyWork&) = delete;
+    ~EarlyWork() { StopAll(); }
+
+    // Whether passes over the file being read may start work.
+    void Allow(bool allowed) { allowed_ = allowed && work_; }
+
+    void Start(CardKind kind) {
+        const int k = static_cast<int>(kind);
+        if (!allowed_ || tried_[k]) return;
+        tried_[k] = true;
+        dropped_[k] = false;
+        try {
+            running_[k] = std::async(std::launch::async, [this, kind, k] {
+                if (gate_ != nullptr && !gate_->WaitOpen(dropped_[k])) return;
+                try {
+                    work_(kind);
+                    done_[k] = true;
+                } catch (...) {
+                    // The work is simply made again once the loading has ended.
+                }
+            });
+        } catch (const std::system_error&) {
+            // No thread to spare: the work waits for the end of the loading.
+        }
+    }
+
+    // Before the kind's table is written: work waiting at a shut gate is dropped, other work
+    // is waited for; either way it no longer stands.
+    void Stop(CardKind kind) {
+        const int k = static_cast<int>(kind);
+        if (running_[k].valid()) {
+            Drop(k);
+            running_[k].wait();
+        }
+        done_[k] = false;
+    }
+    void StopAll() {
+        for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) Stop(kind);
+    }
+    // Once every pass has ended: work waiting at a shut gate is dropped (the caller then does
+    // it at once), other work is waited for; says which stands.
+    std::array<bool, 3> Standing() {
+        for (int k = 0; k < 3; ++k) {
+            if (!running_[k].valid()) continue;
+            Drop(k);
+            running_[k].wait();
+        }
+        return {done_[0], done_[1], done_[2]};
+    }
+    // A new file: work may start again, once per kind.
+    void NextFile() {
+        StopAll();
+        tried_ = {};
+    }
+
+private:
+    void Drop(int k) {
+        dropped_[k] = true;
+        if (gate_ != nullptr) gate_->Wake();
+    }
+
+    const TableReadWork& work_;
+    TableWorkGate* gate_;
+    bool allowed_ = false;
+    std::array<bool, 3> tried_{};
+    std::array<std::future<void>, 3> running_;
+    std::array<std::atomic<bool>, 3> dropped_{};
+    // Written by the work's thread, read after waiting for it.
+    std::array<bool, 3> done_{};
+};
+
 template <size_t N, typename Lines>
-void ReadRecord(CardTable& table, bool mine, const std::array<int, N>& labels,
-                KnownLabels<N>& known, Lines& lines, int& dropped) {
+void ReadRecord(CardTable& table, CardKind kind, bool mine, const std::array<int, N>& labels,
+                KnownLabels<N>& known, Lines& lines, int& dropped, EarlyWork* early) {
     // A full table still consumes the record's lines, so they are not taken for tags. The
     // table of another pass is not looked at: another thread is writing it.
     const bool keep = mine && table.Count() < CardTable::kMaxRecords;
@@ -315,23 +396,38 @@ void ReadRecord(CardTable& table, bool mine, const std::array<int, N>& labels,
         if (!lines.Begin()) break;  // cut short by the end of the file: the rest stay empty
         lines.TakeField(labels[i], known[i]);
     }
+    if (early != nullptr) early->Stop(kind);
     lines.AppendRecordTo(table);
 }
 
 template <typename Lines>
-void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report, Kinds kinds = {}) {
+void ReadRecords(CardDatabase& db, Lines& lines, LoadReport& report, Kinds kinds = {},
+                 EarlyWork* early = nullptr) {
     KnownLabels<kUnitLabels.size()> unitLabels;
     KnownLabels<kMissionLabels.size()> missionLabels;
     KnownLabels<kCharLabels.size()> charLabels;
+    const std::array<bool, 3> mine = {kinds.units, kinds.missions, kinds.characters};
+    int last = -1;  // the kind of the record before
+    const auto meet = [&](CardKind kind) {
+        const int k = static_cast<int>(kind);
+        if (early != nullptr && last >= 0 && last != k && mine[last]) {
+            early->Start(static_cast<CardKind>(last));
+        }
+        last = k;
+    };
     while (lines.Begin()) {
         if (lines.HasTag('Z')) {
-            ReadRecord(db.units, kinds.units, kUnitLabels, unitLabels, lines, report.droppedUnits);
+            meet(CardKind::Unit);
+            ReadRecord(db.units, CardKind::Unit, kinds.units, kUnitLabels, unitLabels, lines,
+                       report.droppedUnits, early);
         } else if (lines.HasTag('M')) {
-            ReadRecord(db.missions, kinds.missions, kMissionLabels, missionLabels, lines,
-                       report.droppedMissions);
+            meet(CardKind::Mission);
+            ReadRecord(db.missions, CardKind::Mission, kinds.missions, kMissionLabels,
+                       missionLabels, lines, report.droppedMissions, early);
         } else if (lines.HasTag('C')) {
-            ReadRecord(db.characters, kinds.characters, kCharLabels, charLabels, lines,
-                       report.droppedCharacters);
+            meet(CardKind::Character);
+            ReadRecord(db.characters, CardKind::Character, kinds.characters, kCharLabels,
+                       charLabels, lines, report.droppedCharacters, early);
         } else {
             lines.SkipLines(1);
         }
@@ -376,10 +472,10 @@ private:
 // through its own reader of the same opened file: the units, most of a file, on a thread of
 // their own, the missions and characters on this one. Each table is written by one thread.
 FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& report,
-                         CardDataPasses passes) {
+                         CardDataPasses passes, EarlyWork& early) {
     const auto onePass = [&](FileReader& from, Kinds kinds) {
         ByteLines lines(from);
-        ReadRecords(db, lines, report, kinds);
+        ReadRecords(db, lines, report, kinds, &early);
     };
     if (passes == CardDataPasses::One || reader.Size() < kCardDataTwoPassBytes) {
         onePass(reader, {});
@@ -400,13 +496,19 @@ FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& repor
 
 // The one place the loader touches the file system for a data file.
 FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report,
-                    CardDataPasses passes) {
+                    CardDataPasses passes, EarlyWork& early) {
     FileReader reader(path, kCardDataFileLimit);
     if (!reader.Status()) return reader.Status();
     const LoadMark mark(db, report);
+    // Making room may move every table: no work may be reading one.
+    early.NextFile();
+    early.Allow(reader.Size() >= kCardDataTwoPassBytes);
     ReserveFor(db, static_cast<size_t>(reader.Size()));
-    const FileStatus status = ReadRecordsOf(db, reader, report, passes);
-    if (!status) mark.TakeBack(db, report);
+    const FileStatus status = ReadRecordsOf(db, reader, report, passes, early);
+    if (!status) {
+        early.StopAll();
+        mark.TakeBack(db, report);
+    }
     return status;
 }
 
@@ -417,6 +519,26 @@ void ClearTables(CardDatabase& db) {
 }
 
 }  // namespace
+
+void TableWorkGate::Open() {
+    {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+    }
+    changed_.notify_all();
+}
+
+bool TableWorkGate::WaitOpen(const std::atomic<bool>& dropped) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return open_ || dropped; });
+    return open_;
+}
+
+void TableWorkGate::Wake() {
+    // Taken and let go so that a work between its look at the flags and its wait still hears.
+    { const std::lock_guard lock(mutex_); }
+    changed_.notify_all();
+}
 
 void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report) {
     ReserveFor(db, bytes.size());
@@ -437,13 +559,15 @@ void ReadCardRecords(CardDatabase& db, std::u16string_view text, LoadReport& rep
     ReadRecords(db, lines, report);
 }
 
-LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, CardDataPasses passes) {
+LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, CardDataPasses passes,
+                        const TableReadWork& work, TableWorkGate* gate) {
     LoadReport report;
+    EarlyWork early(work, gate);
     ClearTables(db);
     report.zemloPath = dir / "ZEMLO.dat";
     db.orvelDataLoaded = false;
     try {
-        report.zemloStatus = ReadFile(db, report.zemloPath, report, passes);
+        report.zemloStatus = ReadFile(db, report.zemloPath, report, passes, early);
         report.zemloRead = static_cast<bool>(report.zemloStatus);
 
         const std::filesystem::path orvel = dir / "ORVEL.dat";
@@ -451,10 +575,11 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, Card
         // claim the extra card data.
         std::error_code ec;
         if (std::filesystem::is_regular_file(orvel, ec)) {
-            report.orvelStatus = ReadFile(db, orvel, report, passes);
+            report.orvelStatus = ReadFile(db, orvel, report, passes, early);
             db.orvelDataLoaded = static_cast<bool>(report.orvelStatus);
         }
     } catch (const std::bad_alloc&) {
+        early.StopAll();
         ClearTables(db);
         db.orvelDataLoaded = false;
         report = LoadReport{};
@@ -462,6 +587,7 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, Card
         report.zemloStatus.error = ENOMEM;
         report.zemloStatus.whileReading = true;
     }
+    report.tableWorkStands = early.Standing();
     return report;
 }
 

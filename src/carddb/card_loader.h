@@ -1,8 +1,13 @@
 // Reads the card data files ZEMLO.dat and, when present, ORVEL.dat into the card tables.
 #pragma once
 
+#include <array>
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <string_view>
 
 #include "carddb/card_database.h"
@@ -36,6 +41,30 @@ struct LoadReport {
     int droppedCharacters = 0;
 
     int Dropped() const { return droppedUnits + droppedMissions + droppedCharacters; }
+
+    // By kind: whether the work given to LoadCardData ran on the table as the load left it.
+    std::array<bool, 3> tableWorkStands{};
+};
+
+// Work on one kind's whole table, which LoadCardData may start on a thread of its own while
+// it reads on into the other kinds' records of a large file. It may only read that table.
+using TableReadWork = std::function<void(CardKind kind)>;
+
+// Shut until its holder opens it: work on a table waits for it, so as not to take a core the
+// holder needs, and work still waiting when the loading no longer wants it is dropped.
+class TableWorkGate {
+public:
+    void Open();
+    // For the loader: waits until the gate is open or the work is dropped; says whether the
+    // gate is open, so the work may run.
+    bool WaitOpen(const std::atomic<bool>& dropped);
+    // For the loader: wakes the waiting work, one of which was just dropped.
+    void Wake();
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool open_ = false;
 };
 
 // How a large data file is read: in one pass, or in two at once on two threads (the units
@@ -45,9 +74,12 @@ enum class CardDataPasses { One, Two };
 
 // Empties the tables, then reads ZEMLO.dat and ORVEL.dat from dir, appending in file order.
 // A file that cannot be read to its end adds nothing. Running out of memory leaves every
-// table empty, as a file that cannot be read does.
+// table empty, as a file that cannot be read does. work, when given, may be done on a kind's
+// table before the loading ends, once gate (when given) is open; the report says where it
+// still stands, and nothing of it runs any more once LoadCardData returns.
 LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir,
-                        CardDataPasses passes = CardDataPasses::Two);
+                        CardDataPasses passes = CardDataPasses::Two, const TableReadWork& work = {},
+                        TableWorkGate* gate = nullptr);
 
 // The same for a data file's bytes (CP932), as they come from the disk.
 void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report);

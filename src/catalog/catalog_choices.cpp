@@ -132,9 +132,8 @@ std::u16string RangeEntryText(int value) {
     return text;
 }
 
-CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
-    CatalogChoices choices;
-    {
+void BuildCatalogChoicesOf(const CardDatabase& db, CardKind kind, CatalogChoices& choices) {
+    if (kind == CardKind::Unit) {
         namespace f = unit_field;
         const CardTable& units = db.units;
         NumberRange rollOut, hp, nearPower, farPower;
@@ -167,8 +166,7 @@ CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
         choices.devLines = devLines.Take();
         choices.unitLines = unitLines.Take();
         choices.designConds = designConds.Take();
-    }
-    {
+    } else if (kind == CardKind::Mission) {
         namespace f = mission_field;
         NumberRange points, unitsNeeded;
         for (int r = 0; r < db.missions.Count(); ++r) {
@@ -177,8 +175,7 @@ CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
         }
         choices.missionPoints = points.Entries();
         choices.unitsNeeded = unitsNeeded.Entries();
-    }
-    {
+    } else {
         namespace f = char_field;
         NumberRange points;
         ChoiceList timings;
@@ -188,6 +185,13 @@ CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
         }
         choices.characterPoints = points.Entries();
         choices.timings = timings.Take();
+    }
+}
+
+CatalogChoices BuildCatalogChoices(const CardDatabase& db) {
+    CatalogChoices choices;
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        BuildCatalogChoicesOf(db, kind, choices);
     }
     return choices;
 }

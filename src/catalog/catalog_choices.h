@@ -35,6 +35,9 @@ struct CatalogChoices {
 };
 
 CatalogChoices BuildCatalogChoices(const CardDatabase& db);
+// The choices that come from one kind's table, written into their members of choices alone:
+// the kinds' choices may be made on threads of their own.
+void BuildCatalogChoicesOf(const CardDatabase& db, CardKind kind, CatalogChoices& choices);
 
 // The two-character form of a range entry: one leading blank for a single digit.
 std::u16string RangeEntryText(int value);

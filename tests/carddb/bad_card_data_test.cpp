@@ -2,6 +2,7 @@
 // the program starts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 
@@ -95,7 +96,10 @@ std::string MissionsBeyondTheLimitThenComments() {
 // adds nothing: no records, no count of records left out; what came before it stays, and the
 // failure is told like any other. Both passes over the file meet the failure.
 TEST_F(BadCardData, FileThatFailsToReadMidwayAddsNothingAndIsTold) {
-    const std::string large = MissionsBeyondTheLimitThenComments();
+    // The character after the missions makes their table whole while the file is read: work
+    // on it starts, and must not stand once the file is taken back.
+    std::string large = MissionsBeyondTheLimitThenComments();
+    large.insert(large.find("; "), "[CH0001]\r\n");
     for (const char* failing : {"ZEMLO.dat", "ORVEL.dat"}) {
         const bool orvel = std::string(failing) == "ORVEL.dat";
         WriteBytes(dir_ / "ZEMLO.dat", orvel ? EncodeCp932(FromUtf8(kMission)) : large);
@@ -107,7 +111,11 @@ TEST_F(BadCardData, FileThatFailsToReadMidwayAddsNothingAndIsTold) {
                                                     std::uint64_t bytesRead) {
             return read == file && bytesRead == size ? EIO : 0;
         };
-        const LoadReport report = LoadCardData(db_, dir_.Path());
+        std::atomic<bool> worked = false;
+        const LoadReport report = LoadCardData(db_, dir_.Path(), CardDataPasses::Two,
+                                               [&worked](CardKind) { worked = true; });
+        EXPECT_TRUE(worked) << failing;
+        EXPECT_EQ(report.tableWorkStands, (std::array<bool, 3>{false, false, false})) << failing;
         EXPECT_EQ(report.Dropped(), 0) << failing;
         EXPECT_EQ(db_.missions.Count(), orvel ? 1 : 0) << failing;
         // What came before keeps its text to its last field, and the table takes more.

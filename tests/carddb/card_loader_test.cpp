@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
+#include <atomic>
+
 #include "platform/code_page.h"
 #include "support/card_builder.h"
 #include "support/memory_limit.h"
@@ -269,6 +272,62 @@ TEST_F(LoaderTest, PassesByKindReadWhatTheWholeTextReads) {
             EXPECT_EQ(byKind.characters.Cell(char_field::CardCode, 2), u"CD-9");
         }
     }
+}
+
+// Work on a kind's table starts while a large file is read on, once a record of another kind
+// follows that kind's records, and stands only where the table stayed as the work saw it: not
+// after a record of its kind came later, nor after another file was read.
+TEST_F(LoaderTest, WorkOnAWholeTableStandsOnlyWhereTheTableStayedAsItSawIt) {
+    const auto units = [](int from, int count) {
+        std::string text;
+        for (int n = from; n < from + count; ++n) {
+            text += UnitRecord("[ZM" + std::to_string(n) + "]", "機体" + std::to_string(n));
+        }
+        return text;
+    };
+    const std::string others = MissionRecord("[MI1]", "作戦") + MissionRecord("[MI2]", "作戦") +
+                               CharRecord("[CH1]", "人物");
+    const std::string many = units(0, 5500);
+    ASSERT_GT(EncodeCp932(FromUtf8(many)).size(), kCardDataTwoPassBytes);
+    struct Case {
+        std::string text;
+        std::array<bool, 3> stands;
+    };
+    const Case cases[] = {{many + others, {true, true, false}},
+                          {many + others + units(9000, 1), {false, true, true}}};
+    for (const Case& c : cases) {
+        WriteCp932(dir / "ZEMLO.dat", c.text);
+        for (CardDataPasses passes : {CardDataPasses::One, CardDataPasses::Two}) {
+            std::array<int, 3> seen = {-1, -1, -1};
+            const TableReadWork work = [this, &seen](CardKind kind) {
+                seen[static_cast<int>(kind)] = db.Table(kind).Count();
+            };
+            const LoadReport report = LoadCardData(db, dir.Path(), passes, work);
+            EXPECT_EQ(report.tableWorkStands, c.stands);
+            for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+                const int k = static_cast<int>(kind);
+                if (c.stands[k]) EXPECT_EQ(seen[k], db.Table(kind).Count());
+            }
+            EXPECT_EQ(db.units.Count(), c.stands[0] ? 5500 : 5501);
+        }
+    }
+    // Work that waits at a gate that is never opened is dropped at the end of the loading;
+    // through an open gate it runs.
+    WriteCp932(dir / "ZEMLO.dat", many + others);
+    for (const bool open : {false, true}) {
+        TableWorkGate gate;
+        if (open) gate.Open();
+        std::atomic<int> ran = 0;
+        const LoadReport report = LoadCardData(
+            db, dir.Path(), CardDataPasses::One, [&ran](CardKind) { ++ran; }, &gate);
+        EXPECT_EQ(report.tableWorkStands, (std::array<bool, 3>{open, open, false}));
+        EXPECT_EQ(ran, open ? 2 : 0);
+    }
+    // Another file read after it: the work on the first no longer stands.
+    WriteCp932(dir / "ORVEL.dat", CharRecord("[CH2]", "人物"));
+    const LoadReport report = LoadCardData(db, dir.Path(), CardDataPasses::One, [](CardKind) {});
+    EXPECT_EQ(report.tableWorkStands, (std::array<bool, 3>{false, false, false}));
+    EXPECT_EQ(db.characters.Count(), 2);
 }
 
 // A file of two pieces and more is read in two passes on two threads (or in one), and each
