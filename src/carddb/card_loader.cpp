@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -519,26 +520,6 @@ void ClearTables(CardDatabase& db) {
 }
 
 }  // namespace
-
-void TableWorkGate::Open() {
-    {
-        const std::lock_guard lock(mutex_);
-        open_ = true;
-    }
-    changed_.notify_all();
-}
-
-bool TableWorkGate::WaitOpen(const std::atomic<bool>& dropped) {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return open_ || dropped; });
-    return open_;
-}
-
-void TableWorkGate::Wake() {
-    // Taken and let go so that a work between its look at the flags and its wait still hears.
-    { const std::lock_guard lock(mutex_); }
-    changed_.notify_all();
-}
 
 void ReadCardDataBytes(CardDatabase& db, std::string_view bytes, LoadReport& report) {
     ReserveFor(db, bytes.size());

@@ -2,15 +2,13 @@
 #pragma once
 
 #include <array>
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <mutex>
 #include <string_view>
 
 #include "carddb/card_database.h"
+#include "carddb/table_work_gate.h"
 #include "platform/file_io.h"
 
 namespace zemlo {
@@ -49,23 +47,6 @@ struct LoadReport {
 // Work on one kind's whole table, which LoadCardData may start on a thread of its own while
 // it reads on into the other kinds' records of a large file. It may only read that table.
 using TableReadWork = std::function<void(CardKind kind)>;
-
-// Shut until its holder opens it: work on a table waits for it, so as not to take a core the
-// holder needs, and work still waiting when the loading no longer wants it is dropped.
-class TableWorkGate {
-public:
-    void Open();
-    // For the loader: waits until the gate is open or the work is dropped; says whether the
-    // gate is open, so the work may run.
-    bool WaitOpen(const std::atomic<bool>& dropped);
-    // For the loader: wakes the waiting work, one of which was just dropped.
-    void Wake();
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool open_ = false;
-};
 
 // How a large data file is read: in one pass, or in two at once on two threads (the units
 // in one, the missions and characters in the other, each passing over the other's records).
