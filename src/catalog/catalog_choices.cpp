@@ -36,17 +36,16 @@ public:
         }
     }
     std::vector<std::u16string> Take() {
-        std::vector<std::u16string_view>& texts = texts_;
-        std::sort(texts.begin(), texts.end(), [](std::u16string_view a, std::u16string_view b) {
+        std::sort(texts_.begin(), texts_.end(), [](std::u16string_view a, std::u16string_view b) {
             if (EntryTextLess(a, b)) return true;
             if (EntryTextLess(b, a)) return false;
             return a < b;  // texts differing only in letter case
         });
         std::vector<std::u16string> out;
-        out.reserve(texts.size() + 1);
+        out.reserve(texts_.size() + 1);
         out.emplace_back(kNoCondition);
         // A data value that reads "(指定なし)" itself is a choice like any other.
-        for (const std::u16string_view text : texts) out.emplace_back(text);
+        for (const std::u16string_view text : texts_) out.emplace_back(text);
         return out;
     }
 
