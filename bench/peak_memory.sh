@@ -21,7 +21,7 @@ else
 fi
 mkdir -p "$work/config"
 printf '[BOOT]\nCNT=1\n' > "$work/config/zemlo-deck.ini"
-XDG_CONFIG_HOME="$work/config" /usr/bin/time -v -o "$work/time.txt" "$work/zemlo-deck" &
+XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" /usr/bin/time -v -o "$work/time.txt" "$work/zemlo-deck" &
 timer=$!
 # The main window's caption starts with the game's name; the splash has none.
 for _ in $(seq 1 300); do

@@ -38,7 +38,7 @@ run() {
     local pool=$1
     rm -f "$work/$pool/ZEMLO.ini" "$work/time.txt"
     local ms
-    ms=$(XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$watch" 600 400 1000 \
+    ms=$(XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" QT_QPA_PLATFORM=xcb "$watch" 600 400 1000 \
         /usr/bin/time -v -o "$work/time.txt" "$work/$pool/zemlo-deck" 2>/dev/null)
     local kb
     kb=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$work/time.txt")

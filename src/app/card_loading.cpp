@@ -2,12 +2,18 @@
 
 #include <QThread>
 #include <array>
+#include <cstdio>
 #include <system_error>
+
+#include "carddb/card_data_copy.h"
+#include "platform/content_hash.h"
+#include "platform/user_store.h"
 
 namespace zemlo {
 namespace {
 
-LoadedCards Load(const std::filesystem::path& dir, const std::shared_ptr<TableWorkGate>& idle) {
+LoadedCards Load(const std::filesystem::path& dir, const std::filesystem::path& copyFile,
+                 const std::shared_ptr<TableWorkGate>& idle) {
     LoadedCards loaded;
     const CardDatabase& db = loaded.db;
     CatalogData& catalogs = loaded.catalogs;
@@ -23,7 +29,15 @@ LoadedCards Load(const std::filesystem::path& dir, const std::shared_ptr<TableWo
     // count is of the cores this process may run on.
     const CardDataPasses passes =
         QThread::idealThreadCount() >= 3 ? CardDataPasses::Two : CardDataPasses::One;
-    loaded.report = LoadCardData(loaded.db, dir, passes, makeCatalogOf, idle.get());
+    // A copy of the tables from an earlier start on the same data files is read back whole;
+    // the data files are still read, to know that they are the same and to tell any fault.
+    const auto sourcesHold = [&dir](const CardDataSources& sources) {
+        return DataFilesHold(dir, sources);
+    };
+    if (copyFile.empty() || !LoadCardDataCopy(copyFile, sourcesHold, loaded.db, loaded.report)) {
+        loaded.report = LoadCardData(loaded.db, dir, passes, makeCatalogOf, idle.get());
+    }
+    loaded.report.zemloPath = dir / "ZEMLO.dat";
     // What is still to make, about half on a second thread: the unit and mission catalogs'
     // orders there, the choices and the character catalog's order here. All of it only
     // reads the finished tables.
@@ -56,13 +70,24 @@ LoadedCards Load(const std::filesystem::path& dir, const std::shared_ptr<TableWo
 
 }  // namespace
 
-CardLoading::CardLoading(const std::filesystem::path& dir)
-    : idle_(std::make_shared<TableWorkGate>()) {
+CardLoading::CardLoading(const std::filesystem::path& dir, const std::filesystem::path& copyFile)
+    : idle_(std::make_shared<TableWorkGate>()), copyFile_(copyFile) {
     try {
-        loaded_ = std::async(std::launch::async, Load, dir, idle_);
+        loaded_ = std::async(std::launch::async, Load, dir, copyFile, idle_);
     } catch (const std::system_error&) {
-        loaded_ = std::async(std::launch::deferred, Load, dir, idle_);
+        loaded_ = std::async(std::launch::deferred, Load, dir, copyFile, idle_);
     }
+}
+
+std::filesystem::path CardLoading::CopyFileFor(const std::filesystem::path& dir) {
+    // One copy for each program folder: the name holds a hash of the folder's path.
+    ContentHash hash;
+    const std::string path = std::filesystem::absolute(dir).lexically_normal().native();
+    hash.Add(path.data(), path.size());
+    char name[40];
+    std::snprintf(name, sizeof name, "card-data-%016llx.bin",
+                  static_cast<unsigned long long>(hash.Value()));
+    return UserCacheFolder() / "zemlo-deck" / name;
 }
 
 LoadedCards CardLoading::Take() {

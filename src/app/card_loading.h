@@ -24,10 +24,16 @@ public:
     // Nothing started.
     CardLoading() = default;
     // Starts reading the card data of dir at once; where no thread can be started, it is
-    // read when it is taken.
-    explicit CardLoading(const std::filesystem::path& dir);
+    // read when it is taken. The tables are read back from copyFile (a copy SaveCardDataCopy
+    // kept) where it was made from the same data files; an empty path reads no copy.
+    explicit CardLoading(const std::filesystem::path& dir,
+                         const std::filesystem::path& copyFile = {});
+
+    // Where the copy of the tables read from dir's data files is kept for the user.
+    static std::filesystem::path CopyFileFor(const std::filesystem::path& dir);
 
     bool Started() const { return loaded_.valid(); }
+    const std::filesystem::path& CopyFile() const { return copyFile_; }
     // Waits for the end of the loading and hands everything over; once.
     LoadedCards Take();
 
@@ -36,6 +42,7 @@ private:
     // core from the window being built waits for it.
     std::shared_ptr<TableWorkGate> idle_;
     std::future<LoadedCards> loaded_;
+    std::filesystem::path copyFile_;
 };
 
 }  // namespace zemlo

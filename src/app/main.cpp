@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
     // Where no disclaimer is due, the card data is read from the first moment, beside the
     // toolkit's own start.
     zemlo::CardLoading loading;
-    if (!zemlo::Startup::DisclaimerDue(storeName)) loading = zemlo::CardLoading(dir);
+    if (!zemlo::Startup::DisclaimerDue(storeName)) {
+        loading = zemlo::CardLoading(dir, zemlo::CardLoading::CopyFileFor(dir));
+    }
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");  // honours background colours on check and combo boxes
     // A screen reader hears each combo box by its name, with its current text as the value.

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <future>
 #include <memory>
 
 #include "app/card_loading.h"
@@ -43,6 +44,7 @@ public:
 private:
     bool AskDisclaimer();
     void ReportLoadProblems(const LoadReport& report);
+    void KeepCopyOfTables(const LoadReport& report);
     // Once per run: which settings file could not be updated, and why.
     static void TellSettingsNotSaved(const std::filesystem::path& file, const FileStatus& status);
 
@@ -52,6 +54,8 @@ private:
     CardLoading loading_;
     bool splashVisibleAtShow_ = false;
     bool windowVisibleBeforeFormInit_ = false;
+    // Last, so that it is waited for before the tables it reads go.
+    std::future<FileStatus> copySaved_;
 };
 
 }  // namespace zemlo

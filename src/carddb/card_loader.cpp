@@ -497,10 +497,11 @@ FileStatus ReadRecordsOf(CardDatabase& db, FileReader& reader, LoadReport& repor
 
 // The one place the loader touches the file system for a data file.
 FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadReport& report,
-                    CardDataPasses passes, EarlyWork& early) {
+                    CardDataPasses passes, EarlyWork& early, DataFileMark& mark) {
     FileReader reader(path, kCardDataFileLimit);
     if (!reader.Status()) return reader.Status();
-    const LoadMark mark(db, report);
+    reader.KeepContentHash();
+    const LoadMark before(db, report);
     // Making room may move every table: no work may be reading one.
     early.NextFile();
     early.Allow(reader.Size() >= kCardDataTwoPassBytes);
@@ -508,8 +509,10 @@ FileStatus ReadFile(CardDatabase& db, const std::filesystem::path& path, LoadRep
     const FileStatus status = ReadRecordsOf(db, reader, report, passes, early);
     if (!status) {
         early.StopAll();
-        mark.TakeBack(db, report);
+        before.TakeBack(db, report);
+        return status;
     }
+    mark = {true, reader.BytesRead(), reader.ContentHashValue()};
     return status;
 }
 
@@ -548,7 +551,8 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, Card
     report.zemloPath = dir / "ZEMLO.dat";
     db.orvelDataLoaded = false;
     try {
-        report.zemloStatus = ReadFile(db, report.zemloPath, report, passes, early);
+        report.zemloStatus =
+            ReadFile(db, report.zemloPath, report, passes, early, report.sources.zemlo);
         report.zemloRead = static_cast<bool>(report.zemloStatus);
 
         const std::filesystem::path orvel = dir / "ORVEL.dat";
@@ -556,7 +560,7 @@ LoadReport LoadCardData(CardDatabase& db, const std::filesystem::path& dir, Card
         // claim the extra card data.
         std::error_code ec;
         if (std::filesystem::is_regular_file(orvel, ec)) {
-            report.orvelStatus = ReadFile(db, orvel, report, passes, early);
+            report.orvelStatus = ReadFile(db, orvel, report, passes, early, report.sources.orvel);
             db.orvelDataLoaded = static_cast<bool>(report.orvelStatus);
         }
     } catch (const std::bad_alloc&) {

@@ -25,6 +25,24 @@ inline constexpr size_t kCardDataPieceBytes = size_t{1} << 20;
 // a second thread would cost about what it saves.
 inline constexpr std::uint64_t kCardDataTwoPassBytes = std::uint64_t{2} << 20;
 
+// What a data file held when it was read: its bytes and their ContentHash. A file that was
+// not read to its end is not present.
+struct DataFileMark {
+    bool present = false;
+    std::uint64_t bytes = 0;
+    std::uint64_t hash = 0;
+
+    friend bool operator==(const DataFileMark&, const DataFileMark&) = default;
+};
+
+// What the tables were read from, for a copy of them to name.
+struct CardDataSources {
+    DataFileMark zemlo;
+    DataFileMark orvel;
+
+    friend bool operator==(const CardDataSources&, const CardDataSources&) = default;
+};
+
 struct LoadReport {
     // False when ZEMLO.dat is missing or cannot be read; the program then runs on empty
     // tables and tells the player where it looked.
@@ -42,6 +60,10 @@ struct LoadReport {
 
     // By kind: whether the work given to LoadCardData ran on the table as the load left it.
     std::array<bool, 3> tableWorkStands{};
+
+    CardDataSources sources;
+    // True when the tables came from a copy kept by SaveCardDataCopy, not from decoding.
+    bool fromCopy = false;
 };
 
 // Work on one kind's whole table, which LoadCardData may start on a thread of its own while

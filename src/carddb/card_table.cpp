@@ -107,6 +107,19 @@ void CardTable::Clear() {
     std::vector<int>().swap(cardNoSlots_);
 }
 
+bool CardTable::Adopt(int records, std::vector<uint32_t> starts, std::u16string text) {
+    if (records < 0 || records > kMaxRecords ||
+        starts.size() != static_cast<size_t>(records) * fieldCount_ + 1 || starts.front() != 0 ||
+        starts.back() != text.size() || !std::is_sorted(starts.begin(), starts.end())) {
+        return false;
+    }
+    Clear();
+    records_ = records;
+    starts_ = std::move(starts);
+    text_ = std::move(text);
+    return true;
+}
+
 void CardTable::Reserve(int records, size_t textChars) {
     const size_t cells = static_cast<size_t>(records) * fieldCount_;
     if (inOrder_) {

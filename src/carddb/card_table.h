@@ -83,6 +83,18 @@ public:
     // Characters of cell text held, for the memory figures.
     size_t TextSize() const { return text_.size(); }
 
+    // The storage of a table whose cells were all written in order, as the loader writes
+    // them, for a copy kept on the disk: where each cell starts and, last, where the text
+    // ends; and the text. No starts when the table is out of order.
+    std::span<const uint32_t> Starts() const {
+        return inOrder_ ? std::span<const uint32_t>(starts_) : std::span<const uint32_t>();
+    }
+    std::u16string_view Text() const { return text_; }
+    // Takes such storage in place of what the table held, when it is whole: a start for
+    // every cell of records records and one more, from 0 to the end of the text, none before
+    // the one ahead of it. Otherwise returns false and leaves the table as it was.
+    bool Adopt(int records, std::vector<uint32_t> starts, std::u16string text);
+
 private:
     struct Span {
         uint32_t offset = 0;

@@ -241,6 +241,7 @@ size_t FileReader::Read(char* buffer, size_t size) {
             return 0;
         }
     }
+    if (hashing_) hash_.Add(buffer, got);
     read_ += got;
     if (got > 0 && gFaults && gFaults->whileReading) {
         status_.error = gFaults->whileReading(path_, read_);
@@ -330,6 +331,11 @@ FileStatus MakeFolders(const std::filesystem::path& folder) {
 }
 
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    return ReplaceFileAtomically(path, std::span<const std::string_view>(&bytes, 1));
+}
+
+FileStatus ReplaceFileAtomically(const std::filesystem::path& path,
+                                 std::span<const std::string_view> pieces) {
     FileStatus status;
     std::filesystem::path target = path;
     struct stat link {};
@@ -376,7 +382,9 @@ FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_
         return status;
     }
     if (gFaults && gFaults->afterCreate) gFaults->afterCreate(temp);
-    status.error = WriteAll(fd, bytes);
+    for (const std::string_view bytes : pieces) {
+        if (status.error == 0) status.error = WriteAll(fd, bytes);
+    }
     // The owner first: a change of owner clears the set-id bits the mode may hold.
     if (status.error == 0 && exists) status.ownerNotKept = !KeepOwner(fd, old);
     const mode_t mode = exists ? (old.st_mode & 07777) : (0666 & ~ProcessUmask());

@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/content_hash.h"
 
 namespace zemlo {
 
@@ -59,6 +62,13 @@ public:
     // of the file; 0 at the end or once a read has failed.
     size_t Read(char* buffer, size_t size);
 
+    // From now on every byte read is also taken into a ContentHash, so that what was read
+    // can be known again later without being kept (ask before the first read).
+    void KeepContentHash() { hashing_ = true; }
+    // The bytes read so far (a file may grow while it is read) and, when kept, their hash.
+    std::uint64_t BytesRead() const { return read_; }
+    std::uint64_t ContentHashValue() const { return hash_.Value(); }
+
 private:
     FileReader(const FileReader& original, int fd);
 
@@ -68,6 +78,8 @@ private:
     std::uint64_t read_ = 0;
     int fd_ = -1;
     FileStatus status_;
+    bool hashing_ = false;
+    ContentHash hash_;
 };
 
 // Reads a whole regular file. A folder, a device or a pipe in its place is an error
@@ -118,6 +130,10 @@ FileStatus ListFolder(const std::filesystem::path& folder, std::vector<std::stri
 //   permission bit: nothing is created in it (EACCES).
 // - A folder (EISDIR) or anything else that is no regular file (EINVAL) is never replaced.
 FileStatus ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// The same with the new contents in pieces, written one after another, for contents too
+// large to be gathered into one string first.
+FileStatus ReplaceFileAtomically(const std::filesystem::path& path,
+                                 std::span<const std::string_view> pieces);
 
 // What marks the program's own temporary files, after the target's name.
 inline constexpr std::string_view kTemporaryMark = ".zemlo-";

@@ -8,15 +8,24 @@
 namespace zemlo {
 namespace {
 
-std::filesystem::path ConfigFolder() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return config;
+// $variable, else ~/fallback.
+std::filesystem::path XdgFolder(const char* variable, const char* fallback) {
+    if (const char* folder = std::getenv(variable); folder && *folder) return folder;
     if (const char* home = std::getenv("HOME"); home && *home) {
-        return std::filesystem::path(home) / ".config";
+        return std::filesystem::path(home) / fallback;
     }
-    return ".config";
+    return fallback;
+}
+
+std::filesystem::path ConfigFolder() {
+    return XdgFolder("XDG_CONFIG_HOME", ".config");
 }
 
 }  // namespace
+
+std::filesystem::path UserCacheFolder() {
+    return XdgFolder("XDG_CACHE_HOME", ".cache");
+}
 
 UserStore::UserStore(QString applicationName) : applicationName_(std::move(applicationName)) {}
 

@@ -25,4 +25,8 @@ private:
     QString applicationName_;
 };
 
+// Where the program keeps files it can always make again, such as copies of what it read:
+// $XDG_CACHE_HOME, else ~/.cache.
+std::filesystem::path UserCacheFolder();
+
 }  // namespace zemlo

@@ -37,7 +37,7 @@ printf '[BOSS]\r\nISUSE=1\r\nICONPATH=\r\nTASKNAME=%s\r\n' "$disguise" |
 . "$(dirname "$0")/start_xvfb.sh"
 start_xvfb "$work/xvfb.log" || fail "Xvfb or openbox did not start: $(tail -n 3 "$work/xvfb.log"*)"
 
-export XDG_CONFIG_HOME="$work/config"
+export XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache"
 export QT_QPA_PLATFORM=xcb
 "$work/prog/zemlo-deck" >"$work/program.log" 2>&1 &
 prog=$!

@@ -103,7 +103,7 @@ pyatspi.Registry.registerEventListener(
     "object:property-change:accessible-name", "object:value-changed")
 
 env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-           XDG_CONFIG_HOME=os.path.join(work, "config"))
+           XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_CACHE_HOME=os.path.join(work, "cache"))
 log = open(os.path.join(work, "program.log"), "w")
 started.append(subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT))
 pid = started[-1].pid

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include <QApplication>
 #include <QPushButton>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 
 #include "app/disclaimer_dialog.h"
+#include "carddb/card_data_copy.h"
 #include "platform/user_store.h"
 #include "support/fake_dialogs.h"
 #include "support/file_faults.h"
@@ -120,6 +120,32 @@ TEST_F(StartupTest, NonZeroFlagsSkipTheDisclaimerAndStayUnchanged) {
     startup.Window()->close();
 }
 
+// The first start keeps a copy of the tables beside its window; the next start on the same
+// data files can read them back, and a changed file makes it read the file again.
+TEST_F(StartupTest, FirstStartKeepsACopyOfTheTablesForTheNext) {
+    UserStore(store).Save("BOOT", "CNT", "1");
+    const std::filesystem::path copy = CardLoading::CopyFileFor(dir.Path());
+    std::filesystem::remove(copy);
+    const auto sourcesHold = [this](const CardDataSources& sources) {
+        return DataFilesHold(dir.Path(), sources);
+    };
+    {
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        startup.Window()->close();
+    }
+    CardDatabase db;
+    LoadReport report;
+    ASSERT_TRUE(LoadCardDataCopy(copy, sourcesHold, db, report));
+    EXPECT_EQ(db.missions.Cell(mission_field::MissionName, 0), u"作戦");
+
+    test::WriteCp932(dir / "ZEMLO.dat", "[MI0002]\n名称：別\n");
+    Startup startup(dir.Path(), store);
+    ASSERT_TRUE(startup.Run());
+    EXPECT_EQ(startup.State().db.missions.Cell(mission_field::MissionName, 0), u"別");
+    startup.Window()->close();
+}
+
 TEST_F(StartupTest, ClosingTheWindowWritesTheViewSettings) {
     UserStore(store).Save("BOOT", "CNT", "1");
     test::WriteCp932(dir / "ZEMLO.ini", "; mine\n[OUTPUT]\nUNIT=1\n");
@@ -225,8 +251,11 @@ TEST_F(StartupTest, OrvelDataIsNamedInTheTitle) {
 }  // namespace
 }  // namespace zemlo
 
-// Runs before main: the per-user store must point into the test folder from the first use.
+// Runs before main: the per-user store and the copies of the card tables must point into
+// the test folder from the first use.
 static const bool kConfigHomeSet = [] {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(zemlo::ConfigHome().Path().string()));
+    qputenv("XDG_CACHE_HOME",
+            QByteArray::fromStdString((zemlo::ConfigHome().Path() / "cache").string()));
     return true;
 }();

@@ -116,5 +116,28 @@ TEST(CardTable, FindCardNoGivesTheFirstRecordAndFollowsChanges) {
     EXPECT_EQ(table.FindCardNo(u"ZM9"), -1);
 }
 
+// Storage taken whole must address nothing outside its text; anything else leaves the table.
+TEST(CardTable, AdoptsOnlyWholeStorage) {
+    CardTable table(2);
+    table.MutableCell(1, table.AppendRecord()) = u"ZM1";
+    const auto adopt = [&table](int records, std::vector<uint32_t> starts, std::u16string text) {
+        return table.Adopt(records, std::move(starts), std::move(text));
+    };
+    EXPECT_FALSE(adopt(2, {0, 0, 1, 1}, u"ab"));     // a start missing
+    EXPECT_FALSE(adopt(2, {0, 0, 2, 1, 2}, u"ab"));  // one behind the one before
+    EXPECT_FALSE(adopt(2, {0, 0, 1, 1, 3}, u"ab"));  // past the text's end
+    EXPECT_FALSE(adopt(2, {0, 0, 1, 1, 1}, u"ab"));  // short of it
+    EXPECT_FALSE(adopt(2, {1, 1, 1, 1, 2}, u"ab"));  // not from its start
+    EXPECT_FALSE(adopt(CardTable::kMaxRecords + 1,
+                       std::vector<uint32_t>(2 * CardTable::kMaxRecords + 3), u""));
+    EXPECT_EQ(table.Count(), 1);
+    EXPECT_EQ(table.FindCardNo(u"ZM1"), 0);
+    ASSERT_TRUE(adopt(2, {0, 0, 1, 1, 2}, u"ab"));
+    EXPECT_EQ(table.Count(), 2);
+    EXPECT_EQ(table.Cell(1, 1), u"b");
+    EXPECT_EQ(table.FindCardNo(u"a"), 0);
+    EXPECT_EQ(table.Starts().size(), 5u);
+}
+
 }  // namespace
 }  // namespace zemlo
