@@ -17,9 +17,6 @@ namespace {
 
 // The first bytes of a copy, with the layout's revision.
 constexpr std::string_view kMagic = "ZEMLO-CARDS-v1\r\n";
-// Change whenever what the loader makes of a data file changes: copies made before then are
-// then no longer used.
-constexpr std::uint32_t kLoaderRevision = 1;
 // Written in the machine's own order, which must read back as this.
 constexpr std::uint32_t kByteOrder = 0x01020304;
 constexpr size_t kLibcNameBytes = 32;
@@ -90,7 +87,7 @@ FileStatus SaveCardDataCopy(const std::filesystem::path& file, const CardDatabas
     Header header;
     header.magic = Magic();
     header.byteOrder = kByteOrder;
-    header.revision = kLoaderRevision;
+    header.revision = kCardDataCopyRevision;
     header.libc = LibcName();
     const DataFileMark& zemlo = report.sources.zemlo;
     const DataFileMark& orvel = report.sources.orvel;
@@ -129,7 +126,7 @@ bool LoadCardDataCopy(const std::filesystem::path& file,
     reader.KeepContentHash();
     Header header;
     if (!ReadExactly(reader, &header, sizeof header) || header.magic != Magic() ||
-        header.byteOrder != kByteOrder || header.revision != kLoaderRevision ||
+        header.byteOrder != kByteOrder || header.revision != kCardDataCopyRevision ||
         header.libc != LibcName() || header.sources[0] != 1 || header.sources[3] > 1 ||
         header.dropped[3] > 1) {
         return false;

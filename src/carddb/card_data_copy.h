@@ -15,6 +15,11 @@
 
 namespace zemlo {
 
+// What the loader makes of a data file, as a number a copy carries: a copy of another
+// revision is not used. Raise it whenever the tables made of some file change (the test
+// that holds the loader's output for a fixed file to its fingerprint says when).
+inline constexpr std::uint32_t kCardDataCopyRevision = 1;
+
 // Writes db's tables with the report's counts and sources to file, replacing it atomically.
 // Only a load that read every data file to its end is kept (EINVAL otherwise).
 FileStatus SaveCardDataCopy(const std::filesystem::path& file, const CardDatabase& db,

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/content_hash.h"
 #include "support/card_records.h"
 #include "support/temp_dir.h"
 
@@ -120,6 +121,35 @@ TEST_F(CardDataCopyTest, OnlyAWholeLoadIsKeptAndUnfinishedCopiesGo) {
     report = LoadCardData(db, dir.Path());
     EXPECT_FALSE(SaveCardDataCopy(copy, db, report));
     EXPECT_FALSE(std::filesystem::exists(copy));
+}
+
+// A copy names the loader's revision, not the loader's code: when what the loader makes of a
+// file changes, the revision must change with it, or copies made before would still be used.
+// A file of every sort of line the loader meets, held to the tables' fingerprint.
+TEST(CardDataCopy, LoaderRevisionFollowsWhatTheLoaderMakes) {
+    TempDir dir;
+    WriteCp932(dir / "ZEMLO.dat", "; comment\n[zm0000]\n" + UnitRecord("[ZM0001]", "ｶﾅ漢字\t") +
+                                      MissionRecord("[MI0001]", "") +
+                                      CharRecord("[CH0001]", "ＡＢ") + "[ZM0002]\n形式番号：X");
+    // Line ends of each sort, bytes no character begins, a lone lead byte, a last record short
+    // of its lines.
+    WriteBytes(dir / "ZEMLO.dat", ReadBytes(dir / "ZEMLO.dat") +
+                                      "\r\x96\xBC\x8F\xCC\x81\x46\xFF\x81\n[MI0002]\r\n[CH0002]");
+    CardDatabase db;
+    ASSERT_TRUE(LoadCardData(db, dir.Path()).zemloRead);
+    // The last unit takes the tag lines after it for its fields, as its lines.
+    ASSERT_EQ(db.units.Count() + db.missions.Count() + db.characters.Count(), 4);
+    ContentHash hash;
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        const CardTable& table = db.Table(kind);
+        hash.Add(reinterpret_cast<const char*>(table.Starts().data()), table.Starts().size_bytes());
+        hash.Add(reinterpret_cast<const char*>(table.Text().data()),
+                 table.Text().size() * sizeof(char16_t));
+    }
+    // Revision 1 made this fingerprint. A change of the loader's output: raise the revision
+    // and put the new fingerprint here.
+    EXPECT_EQ(kCardDataCopyRevision, 1u);
+    EXPECT_EQ(hash.Value(), 0xde6f983adc0509b0u) << std::hex << hash.Value();
 }
 
 }  // namespace
