@@ -87,10 +87,11 @@ void Startup::ReportLoadProblems(const LoadReport& report) {
 }
 
 void Startup::KeepCopyOfTables(const LoadReport& report) {
-    // Read from the data files this time: a copy of the tables makes the next start sooner.
-    // It is written beside the window; the tables are no longer written by anyone.
+    // Read from large data files this time: a copy of the tables makes the next start
+    // sooner. It is written beside the window; the tables are no longer written by anyone.
     if (report.fromCopy || loading_.CopyFile().empty() || !report.zemloRead ||
-        !report.orvelStatus) {
+        !report.orvelStatus ||
+        report.sources.zemlo.bytes + report.sources.orvel.bytes < kCardDataCopyWorthBytes) {
         return;
     }
     try {

@@ -20,6 +20,10 @@ namespace zemlo {
 // that holds the loader's output for a fixed file to its fingerprint says when).
 inline constexpr std::uint32_t kCardDataCopyRevision = 1;
 
+// Data files smaller than this together are decoded about as soon as a copy is read back
+// (both take a few milliseconds, off the GUI thread): no copy is worth keeping for them.
+inline constexpr std::uint64_t kCardDataCopyWorthBytes = std::uint64_t{2} << 20;
+
 // Writes db's tables with the report's counts and sources to file, replacing it atomically.
 // Only a load that read every data file to its end is kept (EINVAL otherwise).
 FileStatus SaveCardDataCopy(const std::filesystem::path& file, const CardDatabase& db,

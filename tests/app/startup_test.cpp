@@ -120,12 +120,21 @@ TEST_F(StartupTest, NonZeroFlagsSkipTheDisclaimerAndStayUnchanged) {
     startup.Window()->close();
 }
 
-// The first start keeps a copy of the tables beside its window; the next start on the same
-// data files can read them back, and a changed file makes it read the file again.
+// A start on large card data keeps a copy of the tables beside its window; the next start on
+// the same data files can read them back, and a changed file makes it read the file again.
+// Small card data is decoded as soon as a copy is read, and none is kept.
 TEST_F(StartupTest, FirstStartKeepsACopyOfTheTablesForTheNext) {
     UserStore(store).Save("BOOT", "CNT", "1");
     const std::filesystem::path copy = CardLoading::CopyFileFor(dir.Path());
     std::filesystem::remove(copy);
+    {
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        startup.Window()->close();
+    }
+    EXPECT_FALSE(std::filesystem::exists(copy));
+    test::WriteBytes(dir / "ZEMLO.dat", test::ReadBytes(dir / "ZEMLO.dat") + "; " +
+                                            std::string(kCardDataCopyWorthBytes, 'x') + "\n");
     const auto sourcesHold = [this](const CardDataSources& sources) {
         return DataFilesHold(dir.Path(), sources);
     };
