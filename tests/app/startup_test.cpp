@@ -121,8 +121,9 @@ TEST_F(StartupTest, NonZeroFlagsSkipTheDisclaimerAndStayUnchanged) {
 }
 
 // A start on large card data keeps a copy of the tables beside its window; the next start on
-// the same data files can read them back, and a changed file makes it read the file again.
-// Small card data is decoded as soon as a copy is read, and none is kept.
+// the same data files can read them back, while a data file that fails to read is told as
+// ever and a changed one is read again. Small card data is decoded as soon as a copy is
+// read, and none is kept.
 TEST_F(StartupTest, FirstStartKeepsACopyOfTheTablesForTheNext) {
     UserStore(store).Save("BOOT", "CNT", "1");
     const std::filesystem::path copy = CardLoading::CopyFileFor(dir.Path());
@@ -147,6 +148,21 @@ TEST_F(StartupTest, FirstStartKeepsACopyOfTheTablesForTheNext) {
     LoadReport report;
     ASSERT_TRUE(LoadCardDataCopy(copy, sourcesHold, db, report));
     EXPECT_EQ(db.missions.Cell(mission_field::MissionName, 0), u"作戦");
+    {
+        // With the copy there, a data file that fails to read is told as without it.
+        test::InjectedFaults injected;
+        const std::filesystem::path data = dir / "ZEMLO.dat";
+        injected.faults.whileReading = [data](const std::filesystem::path& file, std::uint64_t) {
+            return file == data ? EIO : 0;
+        };
+        Startup startup(dir.Path(), store);
+        ASSERT_TRUE(startup.Run());
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromUtf8(std::strerror(EIO))));
+        EXPECT_EQ(startup.State().db.missions.Count(), 0);
+        startup.Window()->close();
+    }
+    EXPECT_TRUE(LoadCardDataCopy(copy, sourcesHold, db, report));
 
     test::WriteCp932(dir / "ZEMLO.dat", "[MI0002]\n名称：別\n");
     Startup startup(dir.Path(), store);
