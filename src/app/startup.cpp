@@ -8,6 +8,7 @@
 #include "app/splash_window.h"
 #include "carddb/card_data_copy.h"
 #include "platform/dialog_service.h"
+#include "platform/idle_priority.h"
 #include "platform/qt_paths.h"
 #include "settings/first_start_settings.h"
 #include "ui/main_window.h"
@@ -96,6 +97,8 @@ void Startup::KeepCopyOfTables(const LoadReport& report) {
     }
     try {
         copySaved_ = std::async(std::launch::async, [this, report] {
+            // The window's first paint and the player's first steps come first.
+            RunThisThreadOnlyWhenIdle();
             return SaveCardDataCopy(loading_.CopyFile(), state_->db, report);
         });
     } catch (const std::system_error&) {
