@@ -82,7 +82,10 @@ CardLoading::CardLoading(const std::filesystem::path& dir, const std::filesystem
 std::filesystem::path CardLoading::CopyFileFor(const std::filesystem::path& dir) {
     // One copy for each program folder: the name holds a hash of the folder's path.
     ContentHash hash;
-    const std::string path = std::filesystem::absolute(dir).lexically_normal().native();
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(dir, ec);
+    if (ec) absolute = dir;
+    const std::string path = absolute.lexically_normal().native();
     hash.Add(path.data(), path.size());
     char name[40];
     std::snprintf(name, sizeof name, "card-data-%016llx.bin",

@@ -179,9 +179,8 @@ bool LoadCardDataCopy(const std::filesystem::path& file,
         return false;
     }
     db.orvelDataLoaded = header.dropped[3] == 1;
+    report = LoadReport{};
     report.zemloRead = true;
-    report.zemloStatus = {};
-    report.orvelStatus = {};
     report.droppedUnits = static_cast<int>(header.dropped[0]);
     report.droppedMissions = static_cast<int>(header.dropped[1]);
     report.droppedCharacters = static_cast<int>(header.dropped[2]);
