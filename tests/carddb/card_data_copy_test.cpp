@@ -6,6 +6,7 @@
 
 #include "platform/content_hash.h"
 #include "support/card_records.h"
+#include "support/file_faults.h"
 #include "support/temp_dir.h"
 
 namespace zemlo {
@@ -112,6 +113,13 @@ TEST_F(CardDataCopyTest, OnlyAWholeLoadIsKeptAndUnfinishedCopiesGo) {
     const std::filesystem::path unfinished =
         copy.parent_path() / ("." + copy.filename().native() + std::string(kTemporaryMark) + "ab");
     std::filesystem::create_directories(copy.parent_path());
+    {
+        // A cache folder that cannot be written: no copy.
+        test::InjectedFaults injected;
+        injected.faults.readOnlyFolder = copy.parent_path();
+        EXPECT_EQ(SaveCardDataCopy(copy, db, report).error, EROFS);
+        EXPECT_FALSE(std::filesystem::exists(copy));
+    }
     WriteBytes(unfinished, "half");
     ASSERT_TRUE(SaveCardDataCopy(copy, db, report));
     EXPECT_FALSE(std::filesystem::exists(unfinished));
