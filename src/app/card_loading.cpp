@@ -81,6 +81,8 @@ CardLoading::CardLoading(const std::filesystem::path& dir, const std::filesystem
 
 std::filesystem::path CardLoading::CopyFileFor(const std::filesystem::path& dir) {
     // One copy for each program folder: the name holds a hash of the folder's path.
+    const std::filesystem::path cache = UserCacheFolder();
+    if (cache.empty()) return {};
     ContentHash hash;
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(dir, ec);
@@ -90,7 +92,7 @@ std::filesystem::path CardLoading::CopyFileFor(const std::filesystem::path& dir)
     char name[40];
     std::snprintf(name, sizeof name, "card-data-%016llx.bin",
                   static_cast<unsigned long long>(hash.Value()));
-    return UserCacheFolder() / "zemlo-deck" / name;
+    return cache / "zemlo-deck" / name;
 }
 
 LoadedCards CardLoading::Take() {

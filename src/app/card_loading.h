@@ -29,7 +29,8 @@ public:
     explicit CardLoading(const std::filesystem::path& dir,
                          const std::filesystem::path& copyFile = {});
 
-    // Where the copy of the tables read from dir's data files is kept for the user.
+    // Where the copy of the tables read from dir's data files is kept for the user; empty
+    // where the user has no cache folder.
     static std::filesystem::path CopyFileFor(const std::filesystem::path& dir);
 
     bool Started() const { return loaded_.valid(); }

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string>
 
@@ -26,6 +27,25 @@ QSize GifScreen(const QByteArray& bytes) {
     if (bytes.size() < 10) return QSize();
     const auto byte = [&bytes](int at) { return static_cast<unsigned char>(bytes[at]); };
     return QSize(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+}
+
+// Whether a PNG's chunks before its end claim more bytes than the file holds. Its reader
+// allocates a text chunk's claimed length before it reads a byte of it: a file of a few
+// hundred bytes could claim nearly two gigabytes (found by fuzzing).
+bool PngChunkRunsPastEnd(const QByteArray& bytes) {
+    const auto byte = [&bytes](qsizetype at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]));
+    };
+    constexpr qsizetype kSignature = 8;
+    constexpr qsizetype kFrame = 12;  // length, type and check of a chunk
+    for (qsizetype at = kSignature; at + 8 <= bytes.size();) {
+        const std::uint64_t length =
+            byte(at) << 24 | byte(at + 1) << 16 | byte(at + 2) << 8 | byte(at + 3);
+        if (bytes.mid(at + 4, 4) == "IEND") return false;
+        if (length + kFrame > static_cast<std::uint64_t>(bytes.size() - at)) return true;
+        at += kFrame + static_cast<qsizetype>(length);
+    }
+    return false;
 }
 
 }  // namespace
@@ -64,6 +84,10 @@ DecodedImage DecodeImage(const QByteArray& bytes, QSize box, bool enlarge,
         std::end(kCardImageFormats)) {
         return Failure(Japanese(u"対応していない画像形式です") +
                        QStringLiteral(" (%1)").arg(QString::fromLatin1(format)));
+    }
+
+    if (format == "png" && PngChunkRunsPastEnd(bytes)) {
+        return Failure(Japanese(u"画像を読めません: 途中で切れています"));
     }
 
     const QSize claimed = reader.size();

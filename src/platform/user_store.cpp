@@ -24,7 +24,9 @@ std::filesystem::path ConfigFolder() {
 }  // namespace
 
 std::filesystem::path UserCacheFolder() {
-    return XdgFolder("XDG_CACHE_HOME", ".cache");
+    const std::filesystem::path folder = XdgFolder("XDG_CACHE_HOME", ".cache");
+    // Never a folder of that name wherever the program was started from.
+    return folder.is_absolute() ? folder : std::filesystem::path();
 }
 
 UserStore::UserStore(QString applicationName) : applicationName_(std::move(applicationName)) {}

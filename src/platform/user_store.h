@@ -26,7 +26,7 @@ private:
 };
 
 // Where the program keeps files it can always make again, such as copies of what it read:
-// $XDG_CACHE_HOME, else ~/.cache.
+// $XDG_CACHE_HOME, else ~/.cache; empty where neither names a folder from the root.
 std::filesystem::path UserCacheFolder();
 
 }  // namespace zemlo

@@ -87,6 +87,20 @@ TEST(DecodeImage, BombsTruncatedAndCorruptFilesAreToldNotDecoded) {
     EXPECT_TRUE(tiff.image.isNull());
     EXPECT_EQ(tiff.error, QStringLiteral("対応していない画像形式です (tiff)"));
 
+    // A PNG of 232 bytes whose last text chunk claims 1.7 GB, which its reader would allocate
+    // (found by fuzzing).
+    const DecodedImage claiming = DecodeImage(
+        QByteArray::fromBase64(
+            "iVBORw0KGgoAAAANSUhEUgAAAAYAAAAJEAIAAADOaBaJAAAABGdBTUEAALGPC/xhBQAAAAd0SU1Fh+oMCAQ5A+"
+            "vLI3YAAAAqSURBVBjTY/z/"
+            "n4EgYHnAwMCgQD9FDxmJNEn+PxGKqOImRgYGBgZCYQUAfW8MGzdHSz4AAAAldEVYdGR"
+            "hdGU6YHJlYXRlADIwMjYtMTItMDhUMDQ6NTc6MDMrMDA6MDB+"
+            "d1m6aWNuc3RFWHRkYXRlOm1vZGlmeQAyMDI2LT"
+            "EyLTA4VDA0OjU3OjAzKzAwOjAw0irhBgAAAABJRU5ErkJggg=="),
+        QSize(48, 64), false);
+    EXPECT_TRUE(claiming.image.isNull());
+    EXPECT_EQ(claiming.error, QStringLiteral("画像を読めません: 途中で切れています"));
+
     const QByteArray whole = EncodedImage(QColor(10, 20, 30), QSize(200, 280), "PNG");
     for (const QByteArray& bad :
          {whole.left(whole.size() / 2), whole.left(40), QByteArray("\x89PNG\r\n\x1a\n", 8) + "junk",

@@ -27,6 +27,26 @@ TEST_F(UserStoreTest, KeepsValuesInTheApplicationsFileUnderTheConfigFolder) {
     EXPECT_EQ(store_.Get("boot", "cnt"), "1");
 }
 
+// Copies kept for a later start go to the cache folder, and nowhere when no folder from
+// the root is named: never into a ".cache" wherever the program was started.
+TEST(UserCacheFolder, FollowsXdgThenHomeAndIsNeverRelative) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    const std::string oldCache = cache ? cache : "";
+    ::setenv("XDG_CACHE_HOME", "/var/cache/x", 1);
+    EXPECT_EQ(UserCacheFolder(), "/var/cache/x");
+    ::unsetenv("XDG_CACHE_HOME");
+    ::setenv("HOME", "/home/p", 1);
+    EXPECT_EQ(UserCacheFolder(), "/home/p/.cache");
+    ::setenv("XDG_CACHE_HOME", "relative", 1);
+    ::unsetenv("HOME");
+    EXPECT_EQ(UserCacheFolder(), "");
+    ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(UserCacheFolder(), "");
+    ::setenv("HOME", home.c_str(), 1);
+    if (cache) ::setenv("XDG_CACHE_HOME", oldCache.c_str(), 1);
+}
+
 TEST_F(UserStoreTest, FailedSaveLeavesTheOldFile) {
     for (WriteFault fault : kWriteFaults) {
         SCOPED_TRACE(NameOf(fault));
