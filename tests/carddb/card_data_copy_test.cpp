@@ -23,8 +23,7 @@ using test::WriteCp932;
 class CardDataCopyTest : public ::testing::Test {
 protected:
     CardDataCopyTest() {
-        // Records of each kind, one cut short, a byte the code page has no
-        // character for, and one mission more than a table holds.
+        // Records of each kind, the last cut short, and one mission more than a table holds.
         std::string zemlo = UnitRecord("[ZM0001]", "一号") + CharRecord("[CH0001]", "甲");
         for (int i = 0; i <= CardTable::kMaxRecords; ++i)
             zemlo += MissionRecord("[MI0001]", "任務");
