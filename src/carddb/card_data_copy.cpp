@@ -31,7 +31,8 @@ struct Header {
     std::array<char, kLibcNameBytes> libc{};
     // ZEMLO.dat, then ORVEL.dat: present, bytes, hash.
     std::array<std::uint64_t, 6> sources{};
-    std::array<std::uint32_t, 4> dropped{};  // units, missions, characters, and ORVEL.dat loaded
+    std::array<std::uint32_t, 3> dropped{};  // records left out: units, missions, characters
+    std::uint32_t orvelLoaded = 0;
     // For each table: its fields, its records and its characters of text.
     std::array<std::uint32_t, 3> fields{};
     std::array<std::uint32_t, 3> records{};
@@ -94,8 +95,8 @@ FileStatus SaveCardDataCopy(const std::filesystem::path& file, const CardDatabas
     header.sources = {1, zemlo.bytes, zemlo.hash, orvel.present ? 1u : 0u, orvel.bytes, orvel.hash};
     header.dropped = {static_cast<std::uint32_t>(report.droppedUnits),
                       static_cast<std::uint32_t>(report.droppedMissions),
-                      static_cast<std::uint32_t>(report.droppedCharacters),
-                      db.orvelDataLoaded ? 1u : 0u};
+                      static_cast<std::uint32_t>(report.droppedCharacters)};
+    header.orvelLoaded = db.orvelDataLoaded ? 1u : 0u;
     std::vector<std::string_view> pieces = {BytesOf(&header, sizeof header)};
     ContentHash hash;
     for (int k = 0; k < 3; ++k) {
@@ -128,7 +129,7 @@ bool LoadCardDataCopy(const std::filesystem::path& file,
     if (!ReadExactly(reader, &header, sizeof header) || header.magic != Magic() ||
         header.byteOrder != kByteOrder || header.revision != kCardDataCopyRevision ||
         header.libc != LibcName() || header.sources[0] != 1 || header.sources[3] > 1 ||
-        header.dropped[3] > 1) {
+        header.orvelLoaded > 1) {
         return false;
     }
     // The sizes the header gives must add up to the file's own, which also bounds what is
@@ -145,7 +146,7 @@ bool LoadCardDataCopy(const std::filesystem::path& file,
             header.textChars[k] * sizeof(char16_t);
     }
     if (expected != reader.Size()) return false;
-    for (std::uint32_t dropped : {header.dropped[0], header.dropped[1], header.dropped[2]}) {
+    for (std::uint32_t dropped : header.dropped) {
         if (dropped > std::uint32_t{1} << 30) return false;
     }
     CardDataSources sources;
@@ -178,7 +179,7 @@ bool LoadCardDataCopy(const std::filesystem::path& file,
         for (int k = 0; k < 3; ++k) db.Table(static_cast<CardKind>(k)).Clear();
         return false;
     }
-    db.orvelDataLoaded = header.dropped[3] == 1;
+    db.orvelDataLoaded = header.orvelLoaded == 1;
     report = LoadReport{};
     report.zemloRead = true;
     report.droppedUnits = static_cast<int>(header.dropped[0]);

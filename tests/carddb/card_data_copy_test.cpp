@@ -13,6 +13,7 @@ namespace zemlo {
 namespace {
 
 using test::CharRecord;
+using test::ExpectSameTables;
 using test::MissionRecord;
 using test::ReadBytes;
 using test::TempDir;
@@ -64,14 +65,7 @@ TEST_F(CardDataCopyTest, ReadsBackWhatTheDataFilesGaveWithTheLoadsCounts) {
     EXPECT_EQ(got.droppedMissions, 1);
     EXPECT_EQ(got.sources, report.sources);
     EXPECT_TRUE(back.orvelDataLoaded);
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        const CardTable& x = db.Table(kind);
-        const CardTable& y = back.Table(kind);
-        ASSERT_EQ(x.Count(), y.Count());
-        for (int r = 0; r < x.Count(); ++r) {
-            for (int f = 0; f < x.FieldCount(); ++f) ASSERT_EQ(x.Cell(f, r), y.Cell(f, r));
-        }
-    }
+    ExpectSameTables(db, back);
     EXPECT_EQ(back.units.Cell(3, 1), u"\uFFFD");
     EXPECT_EQ(back.characters.FindCardNo(u"CH0900"), 1);
 }

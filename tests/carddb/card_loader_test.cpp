@@ -17,6 +17,7 @@ namespace {
 
 using test::CanLimitAddressSpace;
 using test::CharRecord;
+using test::ExpectSameTables;
 using test::MissionRecord;
 using test::RunWithLittleMemory;
 using test::TempDir;
@@ -25,18 +26,6 @@ using test::U8;
 using test::UnitRecord;
 using test::WriteBytes;
 using test::WriteCp932;
-
-// Every table of a holds what the same table of b holds, cell by cell.
-void ExpectSameTables(const CardDatabase& a, const CardDatabase& b) {
-    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
-        const CardTable& x = a.Table(kind);
-        const CardTable& y = b.Table(kind);
-        ASSERT_EQ(x.Count(), y.Count()) << static_cast<int>(kind);
-        for (int r = 0; r < x.Count(); ++r) {
-            for (int f = 0; f < x.FieldCount(); ++f) ASSERT_EQ(x.Cell(f, r), y.Cell(f, r));
-        }
-    }
-}
 
 class LoaderTest : public ::testing::Test {
 protected:

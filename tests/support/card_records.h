@@ -1,7 +1,12 @@
-// Data file records of each kind with natural labels, as UTF-8 to be written in CP932.
+// Data file records of each kind with natural labels, as UTF-8 to be written in CP932, and
+// the tables they load into compared.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
+
+#include "carddb/card_database.h"
 
 namespace zemlo::test {
 
@@ -27,6 +32,18 @@ inline std::string CharRecord(const std::string& tag, const std::string& name) {
     return tag + "\n名称：" + name +
            "\n所属：（無所属）\n損失戦果：1\n使用タイミング：常時：自軍\n使用条件：なし\n"
            "効果：なし\nテキスト：－\nコード：CD-9\n";
+}
+
+// Every table of a holds what the same table of b holds, cell by cell.
+inline void ExpectSameTables(const CardDatabase& a, const CardDatabase& b) {
+    for (CardKind kind : {CardKind::Unit, CardKind::Mission, CardKind::Character}) {
+        const CardTable& x = a.Table(kind);
+        const CardTable& y = b.Table(kind);
+        ASSERT_EQ(x.Count(), y.Count()) << static_cast<int>(kind);
+        for (int r = 0; r < x.Count(); ++r) {
+            for (int f = 0; f < x.FieldCount(); ++f) ASSERT_EQ(x.Cell(f, r), y.Cell(f, r));
+        }
+    }
 }
 
 }  // namespace zemlo::test
